@@ -1,0 +1,91 @@
+#include "widgets/Interaction.h"
+
+#include "widgets/DialogPlacement.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace cw::ui {
+
+namespace {
+Interaction *g_installed = nullptr;
+QPointer<QWidget> g_mainWindow;
+} // namespace
+
+Interaction &Interaction::current()
+{
+    static QtInteraction qtService;
+    return g_installed ? *g_installed : qtService;
+}
+
+void Interaction::install(Interaction *service) { g_installed = service; }
+
+void Interaction::setMainWindow(QWidget *window) { g_mainWindow = window; }
+
+QWidget *Interaction::mainWindow() { return g_mainWindow.data(); }
+
+void QtInteraction::information(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+                    mainWindow());
+    box.exec();
+}
+
+bool QtInteraction::question(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, mainWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtInteraction::error(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, mainWindow());
+    box.exec();
+}
+
+QString QtInteraction::openFileName(const QString &caption, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(mainWindow(), caption, folder, filter);
+}
+
+QString QtInteraction::saveFileName(const QString &caption, const QString &folder, const QString &filter,
+                                    const QString &defaultSuffix)
+{
+    QFileDialog dialog(mainWindow(), caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QFont> QtInteraction::chooseFont(const QFont &initial, const QString &caption)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, mainWindow(), caption);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QColor> QtInteraction::chooseColor(const QColor &initial)
+{
+    const QColor color = QColorDialog::getColor(initial, mainWindow());
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+int QtInteraction::exec(QDialog &dialog)
+{
+    placeDialog(&dialog, mainWindow());
+    return dialog.exec();
+}
+
+} // namespace cw::ui

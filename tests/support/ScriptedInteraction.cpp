@@ -1,0 +1,59 @@
+#include "support/ScriptedInteraction.h"
+
+namespace cw::test {
+
+void ScriptedInteraction::information(const QString &text)
+{
+    informations << text;
+    log << QStringLiteral("info: ") + text;
+}
+
+bool ScriptedInteraction::question(const QString &text, const QString &caption)
+{
+    questions << text;
+    log << QStringLiteral("question[%1]: %2").arg(caption, text);
+    return answers.isEmpty() ? false : answers.dequeue();
+}
+
+void ScriptedInteraction::error(const QString &text, const QString &caption)
+{
+    log << QStringLiteral("error[%1]: %2").arg(caption, text);
+}
+
+QString ScriptedInteraction::openFileName(const QString &caption, const QString &, const QString &)
+{
+    log << QStringLiteral("open[%1]").arg(caption);
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+QString ScriptedInteraction::saveFileName(const QString &caption, const QString &, const QString &,
+                                          const QString &)
+{
+    log << QStringLiteral("save[%1]").arg(caption);
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+std::optional<QFont> ScriptedInteraction::chooseFont(const QFont &, const QString &caption)
+{
+    log << QStringLiteral("font[%1]").arg(caption);
+    return fonts.isEmpty() ? std::nullopt : fonts.dequeue();
+}
+
+std::optional<QColor> ScriptedInteraction::chooseColor(const QColor &)
+{
+    log << QStringLiteral("color");
+    return colors.isEmpty() ? std::nullopt : colors.dequeue();
+}
+
+int ScriptedInteraction::exec(QDialog &dialog)
+{
+    ++dialogsRun;
+    log << QStringLiteral("dialog[%1]").arg(dialog.windowTitle());
+    if (dialogs.isEmpty())
+        return QDialog::Rejected;
+    const int result = dialogs.dequeue()(dialog);
+    dialog.setResult(result);
+    return result;
+}
+
+} // namespace cw::test
