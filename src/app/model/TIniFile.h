@@ -75,6 +75,9 @@ public:
     // changes are dropped.
     void BeginUpdate();
     void EndUpdate();
+    // Closes every update block and drops the changes not yet written; the
+    // file stays as it was.
+    void CancelUpdate();
     // Writes pending changes now (inside or outside an update block).
     void UpdateFile();
 

@@ -1,0 +1,187 @@
+#include "app/model/TPreferences.h"
+
+#include "app/model/TIniFile.h"
+#include "print/engine/Units.h"
+
+namespace cw::model {
+
+namespace {
+
+const QString PrinterSection = QStringLiteral("Printer");
+const QString PersonalSection = QStringLiteral("Personal");
+const QString DefaultFontSection = QStringLiteral("Default Font");
+const QString LayoutSection = QStringLiteral("Layout");
+
+// The longest length the program accepts from the file (in thousandths of an
+// inch): far beyond any sheet, small enough that sizes stay representable.
+constexpr int MaxThousandths = 100000;
+
+// A length key of "Layout", or its default when the stored number is negative
+// or absurdly large.
+float readLength(const TIniFile &ini, const QString &key, float defaultInches)
+{
+    const int thousandths = ini.ReadInteger(LayoutSection, key, TPreferences::InchesToThousandths(defaultInches));
+    if (thousandths < 0 || thousandths > MaxThousandths)
+        return defaultInches;
+    return TPreferences::ThousandthsToInches(thousandths);
+}
+
+int readCount(const TIniFile &ini, const QString &key, int defaultValue, int maximum)
+{
+    const int value = ini.ReadInteger(LayoutSection, key, defaultValue);
+    return value >= 1 && value <= maximum ? value : defaultValue;
+}
+
+} // namespace
+
+TPrinterNudges &PrinterNudges()
+{
+    static TPrinterNudges nudges;
+    return nudges;
+}
+
+QFont TDefaultFont::ToFont() const
+{
+    QFont font(Name);
+    font.setPointSize(Size > 0 ? Size : 10);
+    font.setBold(Bold);
+    font.setItalic(Italic);
+    font.setUnderline(Underline);
+    return font;
+}
+
+TDefaultFont TDefaultFont::FromFont(const QFont &font)
+{
+    TDefaultFont result;
+    result.Name = font.family().left(MaxNameLength);
+    if (font.pointSize() > 0)
+        result.Size = font.pointSize();
+    else if (font.pixelSize() > 0)
+        result.Size = MulDiv(font.pixelSize(), 72, ScreenPixelsPerInch);
+    result.Bold = font.bold();
+    result.Italic = font.italic();
+    result.Underline = font.underline();
+    return result;
+}
+
+const std::array<QString, TPreferences::PersonalCount> &TPreferences::PersonalKeys()
+{
+    static const std::array<QString, PersonalCount> keys = {
+        QStringLiteral("Name"),     QStringLiteral("Company"),  QStringLiteral("Title"),
+        QStringLiteral("Address1"), QStringLiteral("Address2"), QStringLiteral("Address3"),
+        QStringLiteral("Phone1"),   QStringLiteral("Phone2"),   QStringLiteral("Email"),
+        QStringLiteral("Fax")};
+    return keys;
+}
+
+int TPreferences::InchesToThousandths(float inches)
+{
+    // The single-precision length is widened first: 2.047f * 1000 rounds to 2047.
+    return Round(double(inches) * 1000.0);
+}
+
+float TPreferences::ThousandthsToInches(int thousandths) { return static_cast<float>(thousandths * 0.001); }
+
+void TPreferences::Load(const TIniFile &ini)
+{
+    TPrinterNudges &nudges = PrinterNudges();
+    nudges.TopMarginNudge = ini.ReadInteger(PrinterSection, QStringLiteral("TopMarginNudge"), 0);
+    nudges.LeftMarginNudge = ini.ReadInteger(PrinterSection, QStringLiteral("LeftMarginNudge"), 0);
+    nudges.VerticalSpacing = ini.ReadInteger(PrinterSection, QStringLiteral("VerticalSpacing"), 0);
+    nudges.HorizontalSpacing = ini.ReadInteger(PrinterSection, QStringLiteral("HorizontalSpacing"), 0);
+    ShowBottomMarginWarning = ini.ReadBool(PrinterSection, QStringLiteral("ShowBottomMarginWarning"), true);
+
+    for (int i = 0; i < PersonalCount; ++i)
+        PersonalInfo[i] = ini.ReadString(PersonalSection, PersonalKeys()[i], QString());
+
+    const TCardLayout defaults;
+    Layout.Height = readLength(ini, QStringLiteral("Height"), defaults.Height);
+    Layout.Width = readLength(ini, QStringLiteral("Width"), defaults.Width);
+    Layout.Across = readCount(ini, QStringLiteral("Across"), defaults.Across, TCardLayout::MaxAcross);
+    Layout.Down = readCount(ini, QStringLiteral("Down"), defaults.Down, TCardLayout::MaxDown);
+    Layout.TopMargin = readLength(ini, QStringLiteral("TopMargin"), defaults.TopMargin);
+    Layout.LeftMargin = readLength(ini, QStringLiteral("LeftMargin"), defaults.LeftMargin);
+    Layout.HPitch = readLength(ini, QStringLiteral("HPitch"), defaults.HPitch);
+    Layout.VPitch = readLength(ini, QStringLiteral("VPitch"), defaults.VPitch);
+    Layout.PredefLayout = ini.ReadInteger(LayoutSection, QStringLiteral("PredefLayout"), defaults.PredefLayout);
+    Layout.Papersize = ini.ReadInteger(LayoutSection, QStringLiteral("Papersize"), defaults.Papersize);
+    Layout.UseMM = ini.ReadBool(LayoutSection, QStringLiteral("UseMM"), defaults.UseMM);
+
+    const TDefaultFont font;
+    DefaultFont.Name = ini.ReadString(DefaultFontSection, QStringLiteral("Name"), font.Name)
+                           .left(TDefaultFont::MaxNameLength);
+    DefaultFont.Size = ini.ReadInteger(DefaultFontSection, QStringLiteral("Size"), font.Size);
+    if (DefaultFont.Size < 1)
+        DefaultFont.Size = font.Size;
+    DefaultFont.Bold = ini.ReadBool(DefaultFontSection, QStringLiteral("Bold"), font.Bold);
+    DefaultFont.Italic = ini.ReadBool(DefaultFontSection, QStringLiteral("Italic"), font.Italic);
+    DefaultFont.Underline = ini.ReadBool(DefaultFontSection, QStringLiteral("Underline"), font.Underline);
+}
+
+void TPreferences::Save(TIniFile &ini) const
+{
+    const TPrinterNudges &nudges = PrinterNudges();
+    ini.BeginUpdate();
+    try {
+        ini.WriteInteger(PrinterSection, QStringLiteral("TopMarginNudge"), nudges.TopMarginNudge);
+        ini.WriteInteger(PrinterSection, QStringLiteral("LeftMarginNudge"), nudges.LeftMarginNudge);
+        ini.WriteInteger(PrinterSection, QStringLiteral("VerticalSpacing"), nudges.VerticalSpacing);
+        ini.WriteInteger(PrinterSection, QStringLiteral("HorizontalSpacing"), nudges.HorizontalSpacing);
+
+        for (int i = 0; i < PersonalCount; ++i)
+            ini.WriteString(PersonalSection, PersonalKeys()[i], PersonalInfo[i]);
+
+        ini.WriteBool(PrinterSection, QStringLiteral("ShowBottomMarginWarning"), ShowBottomMarginWarning);
+
+        ini.WriteString(DefaultFontSection, QStringLiteral("Name"), DefaultFont.Name.left(TDefaultFont::MaxNameLength));
+        ini.WriteInteger(DefaultFontSection, QStringLiteral("Size"), DefaultFont.Size);
+        ini.WriteBool(DefaultFontSection, QStringLiteral("Bold"), DefaultFont.Bold);
+        ini.WriteBool(DefaultFontSection, QStringLiteral("Italic"), DefaultFont.Italic);
+        ini.WriteBool(DefaultFontSection, QStringLiteral("Underline"), DefaultFont.Underline);
+
+        ini.WriteInteger(LayoutSection, QStringLiteral("Height"), InchesToThousandths(Layout.Height));
+        ini.WriteInteger(LayoutSection, QStringLiteral("Width"), InchesToThousandths(Layout.Width));
+        ini.WriteInteger(LayoutSection, QStringLiteral("TopMargin"), InchesToThousandths(Layout.TopMargin));
+        ini.WriteInteger(LayoutSection, QStringLiteral("LeftMargin"), InchesToThousandths(Layout.LeftMargin));
+        ini.WriteInteger(LayoutSection, QStringLiteral("HPitch"), InchesToThousandths(Layout.HPitch));
+        ini.WriteInteger(LayoutSection, QStringLiteral("VPitch"), InchesToThousandths(Layout.VPitch));
+        ini.WriteInteger(LayoutSection, QStringLiteral("PredefLayout"), Layout.PredefLayout);
+        ini.WriteInteger(LayoutSection, QStringLiteral("Papersize"), Layout.Papersize);
+        ini.WriteInteger(LayoutSection, QStringLiteral("Across"), Layout.Across);
+        ini.WriteInteger(LayoutSection, QStringLiteral("Down"), Layout.Down);
+        ini.WriteBool(LayoutSection, QStringLiteral("UseMM"), Layout.UseMM);
+    } catch (...) {
+        ini.CancelUpdate(); // nothing half-written
+        throw;
+    }
+    ini.EndUpdate(); // the one file write; throws cw::EInOutError on failure
+}
+
+void TPreferences::Load()
+{
+    TIniFile ini(TIniFile::SettingsFileName());
+    ini.BeginUpdate(); // one read of the file for every key
+    Load(ini);
+    ini.EndUpdate();
+}
+
+void TPreferences::Save() const
+{
+    TIniFile ini(TIniFile::SettingsFileName());
+    Save(ini);
+}
+
+QString TPreferences::DefaultFontCaption(const TDefaultFont &font)
+{
+    QString caption = QStringLiteral("Default Font: ") + font.Name + QStringLiteral(", ") +
+                      QString::number(font.Size) + QStringLiteral(" pt ");
+    if (font.Bold)
+        caption += QStringLiteral(", bold");
+    if (font.Italic)
+        caption += QStringLiteral(", italic");
+    if (font.Underline)
+        caption += QStringLiteral(", underline");
+    return caption;
+}
+
+} // namespace cw::model
