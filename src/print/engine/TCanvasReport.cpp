@@ -1,0 +1,292 @@
+// Job, pen, brush and shapes of the canvas report.  Text, paths, clip
+// regions and pictures are in TCanvasReport_Text.cpp.
+#include "print/engine/TCanvasReport.h"
+
+#include "print/engine/Units.h"
+
+#include <QPaintEngine>
+#include <algorithm>
+
+namespace cw::engine {
+
+TCanvasReport::TCanvasReport() = default;
+
+TCanvasReport::TCanvasReport(QPaintDevice &target, double xdpi, double ydpi, int leftWaste, int topWaste)
+    : m_target(&target)
+{
+    SetDeviceMetrics(xdpi, ydpi, leftWaste, topWaste, 0, 0);
+}
+
+TCanvasReport::~TCanvasReport()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void TCanvasReport::RefreshDeviceMetrics()
+{
+    // The metrics of a caller's device are what the caller said they are.
+}
+
+// ---- Device side --------------------------------------------------------------
+
+void TCanvasReport::BeginPainting(QPaintDevice &device, const QPoint &originOffset)
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    m_originOffset = originOffset;
+    m_painter.begin(&device);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    m_painter.translate(originOffset);
+    m_pathOpen = false;
+    m_path = QPainterPath();
+}
+
+void TCanvasReport::EndPainting()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void TCanvasReport::DiscardPainting()
+{
+    EndPainting();
+    m_discard = QPicture();
+    m_painter.begin(&m_discard);
+}
+
+void TCanvasReport::BeginJob()
+{
+    if (m_target)
+        BeginPainting(*m_target);
+}
+
+void TCanvasReport::BeginDevicePage()
+{
+    // One device for every page: only the page's clip and path end.
+    if (m_painter.isActive())
+        m_painter.setClipping(false);
+    m_pathOpen = false;
+    m_path = QPainterPath();
+}
+
+void TCanvasReport::EndDevicePage() {}
+
+void TCanvasReport::EndJob()
+{
+    EndPainting();
+}
+
+void TCanvasReport::AbandonJob()
+{
+    EndPainting();
+}
+
+void TCanvasReport::Abort()
+{
+    const bool wasDrawing = Drawing();
+    TBaseReport::Abort();
+    if (wasDrawing) {
+        AbandonJob();
+        DiscardPainting();
+    }
+}
+
+void TCanvasReport::ResetDrawingState()
+{
+    m_penColor = Qt::black;
+    m_penStyle = Qt::SolidLine;
+    m_penWidth = 1;
+    m_penMode = TPenMode::pmCopy;
+    m_brushColor = Qt::white;
+    m_brushStyle = Qt::NoBrush;
+    m_brushBitmap = QImage();
+    m_fontName = QStringLiteral("Arial");
+    m_fontPoints = 10;
+    m_bold = m_italic = m_underline = false;
+    m_fontColor = Qt::black;
+    m_fontRotation = 0;
+    m_transparentText = false;
+    m_xPos = m_yPos = m_lineTop = 0;
+    m_current = QPointF();
+    m_pathOpen = false;
+    m_path = QPainterPath();
+}
+
+// ---- Pen and brush -------------------------------------------------------------
+
+void TCanvasReport::SetPen(const QColor &colour, Qt::PenStyle style, int width, TPenMode mode)
+{
+    m_penColor = colour;
+    m_penStyle = style;
+    m_penWidth = width;
+    m_penMode = mode;
+}
+
+int TCanvasReport::PenWidthPixels(int width) const
+{
+    if (width < 0)
+        return std::max(1, cw::Round(-width / 100.0 * XDPI()));
+    return std::max(1, width);
+}
+
+QPen TCanvasReport::DevicePen() const
+{
+    if (m_penStyle == Qt::NoPen)
+        return QPen(Qt::NoPen);
+    const int width = PenWidthPixels(m_penWidth);
+    QPen pen(m_penColor, width, m_penStyle == Qt::CustomDashLine ? Qt::SolidLine : m_penStyle,
+             width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::MiterJoin);
+    return pen;
+}
+
+void TCanvasReport::SetBrush(const QColor &colour, Qt::BrushStyle style, const QImage &bitmap)
+{
+    m_brushColor = colour;
+    m_brushStyle = style;
+    if (bitmap.isNull()) {
+        m_brushBitmap = QImage();
+        return;
+    }
+    // Pattern brushes are kept as ARGB images: a QBitmap brush loses its
+    // colour in recorded pictures and in PDF output.
+    if (bitmap.depth() == 1) {
+        QImage pattern(bitmap.size(), QImage::Format_ARGB32);
+        for (int y = 0; y < bitmap.height(); ++y)
+            for (int x = 0; x < bitmap.width(); ++x)
+                pattern.setPixel(x, y, qGray(bitmap.pixel(x, y)) < 128 ? colour.rgb() : qRgb(255, 255, 255));
+        m_brushBitmap = pattern;
+    } else {
+        m_brushBitmap = bitmap.convertToFormat(QImage::Format_ARGB32);
+    }
+}
+
+QBrush TCanvasReport::DeviceBrush() const
+{
+    if (!m_brushBitmap.isNull() && m_brushStyle != Qt::NoBrush)
+        return QBrush(m_brushBitmap);
+    if (m_brushStyle == Qt::TexturePattern || m_brushStyle == Qt::LinearGradientPattern ||
+        m_brushStyle == Qt::RadialGradientPattern || m_brushStyle == Qt::ConicalGradientPattern)
+        return QBrush(m_brushColor, Qt::SolidPattern);
+    return QBrush(m_brushColor, m_brushStyle);
+}
+
+void TCanvasReport::ApplyPen(bool forLine)
+{
+    m_painter.setPen(DevicePen());
+    m_painter.setBrush(forLine ? QBrush(Qt::NoBrush) : DeviceBrush());
+    QPainter::CompositionMode mode = CompositionModeFor(m_penMode);
+    const QPaintEngine *engine = m_painter.paintEngine();
+    if (mode != QPainter::CompositionMode_SourceOver &&
+        !(engine && engine->hasFeature(QPaintEngine::RasterOpModes)))
+        mode = QPainter::CompositionMode_SourceOver;
+    m_painter.setCompositionMode(mode);
+}
+
+void TCanvasReport::ApplyBrush()
+{
+    ApplyPen(false);
+    m_painter.setPen(Qt::NoPen);
+}
+
+// ---- Shapes ---------------------------------------------------------------------
+
+// The line of a shape's outline runs through the centres of its edge pixels:
+// a one-pixel pen marks the pixels from the first corner up to, not including,
+// the second corner's device position, as the classic device interface does;
+// wider pens are centred on that line.  Without a pen the fill covers exactly
+// the pixels from the first corner up to the second.
+QRectF TCanvasReport::ShapeRect(double x1, double y1, double x2, double y2) const
+{
+    const double left = std::min(XI2D(x1), XI2D(x2));
+    const double right = std::max(XI2D(x1), XI2D(x2));
+    const double top = std::min(YI2D(y1), YI2D(y2));
+    const double bottom = std::max(YI2D(y1), YI2D(y2));
+    if (m_penStyle == Qt::NoPen)
+        return QRectF(left, top, right - left, bottom - top);
+    return QRectF(left + 0.5, top + 0.5, std::max(0.0, right - left - 1), std::max(0.0, bottom - top - 1));
+}
+
+void TCanvasReport::DrawShape(const QPainterPath &outline)
+{
+    if (m_pathOpen) {
+        m_path.addPath(outline);
+        return;
+    }
+    if (!Drawing())
+        return;
+    ApplyPen(false);
+    m_painter.drawPath(outline);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void TCanvasReport::Rectangle(double x1, double y1, double x2, double y2)
+{
+    QPainterPath path;
+    path.addRect(ShapeRect(x1, y1, x2, y2));
+    DrawShape(path);
+}
+
+void TCanvasReport::RoundRect(double x1, double y1, double x2, double y2, double cornerWidth,
+                              double cornerHeight)
+{
+    QPainterPath path;
+    path.addRoundedRect(ShapeRect(x1, y1, x2, y2), std::abs(WidthToDevice(cornerWidth)) / 2.0,
+                        std::abs(HeightToDevice(cornerHeight)) / 2.0);
+    DrawShape(path);
+}
+
+void TCanvasReport::Ellipse(double x1, double y1, double x2, double y2)
+{
+    QPainterPath path;
+    path.addEllipse(ShapeRect(x1, y1, x2, y2));
+    DrawShape(path);
+}
+
+void TCanvasReport::MoveTo(double x, double y)
+{
+    m_current = QPointF(XI2D(x) + 0.5, YI2D(y) + 0.5);
+    if (m_pathOpen)
+        m_path.moveTo(m_current);
+}
+
+void TCanvasReport::LineTo(double x, double y)
+{
+    const QPointF to(XI2D(x) + 0.5, YI2D(y) + 0.5);
+    const QPointF from = m_current;
+    m_current = to;
+    if (m_pathOpen) {
+        if (m_path.currentPosition() != from || m_path.elementCount() == 0)
+            m_path.moveTo(from);
+        m_path.lineTo(to);
+        return;
+    }
+    if (!Drawing() || m_penStyle == Qt::NoPen)
+        return;
+    ApplyPen(true);
+    m_painter.drawLine(from, to);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void TCanvasReport::Polygon(const QPolygon &points)
+{
+    if (points.size() < 2)
+        return;
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addPolygon(QPolygonF(points).translated(0.5, 0.5));
+    path.closeSubpath();
+    DrawShape(path);
+}
+
+void TCanvasReport::FillRect(const QRect &rect)
+{
+    if (!Drawing() || rect.isEmpty() || m_brushStyle == Qt::NoBrush)
+        return;
+    ApplyBrush();
+    m_painter.fillRect(QRectF(rect), DeviceBrush());
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+} // namespace cw::engine

@@ -1,0 +1,48 @@
+#pragma once
+// Value types shared by every report: pen modes, orientation, stream mode and
+// the Windows paper codes the card layout stores.
+
+#include <QPainter>
+
+namespace cw::engine {
+
+// Raster operation of the pen, in the order of the classic GDI modes.  Only
+// pmCopy is exact on every device; the others are raster operations, which
+// a printer or a PDF may not support (they then draw as pmCopy).
+enum class TPenMode {
+    pmBlack,
+    pmWhite,
+    pmNop,
+    pmNot,
+    pmCopy,
+    pmNotCopy,
+    pmMergePenNot,
+    pmMaskPenNot,
+    pmMergeNotPen,
+    pmMaskNotPen,
+    pmMerge,
+    pmNotMerge,
+    pmMask,
+    pmNotMask,
+    pmXor,
+    pmNotXor
+};
+
+enum class TOrientation { poPortrait, poLandscape, poDefault };
+
+// Where a recorder writes its pages.  Only smUser is used by the program: the
+// caller creates the memory stream, hands it over and frees it.
+enum class TStreamMode { smMemory, smFile, smTempFile, smUser };
+
+// Windows paper-size codes used by the card layout.
+inline constexpr int PaperLetter = 1;
+inline constexpr int PaperA4 = 9;
+
+// Sheet size in inches for a paper code: Letter 8.5 x 11, A4 210 x 297 mm.
+// Any other code is treated as Letter.
+QSizeF PaperSizeInches(int paperCode);
+
+// The painter composition mode that carries out a pen mode.
+QPainter::CompositionMode CompositionModeFor(TPenMode mode);
+
+} // namespace cw::engine
