@@ -1,0 +1,172 @@
+#pragma once
+// The common base of every design object on the card.  Objects are not
+// widgets: the surface owns them (std::unique_ptr) in a z-ordered list, routes
+// mouse input to them by hit-testing, and paints them in order.  Positions are
+// card pixels at the current Zoom (Left/Top relative to the card's top-left);
+// the card file keeps them at 100 %.  Each object paints itself in object
+// coordinates (Paint) and prints itself through the print engine in inches
+// (PrintTo); the same drawing code serves screen, picture export and paper.
+
+#include "design/model/TGFont.h"
+#include "design/model/TGMenuItem.h"
+#include "design/model/TObjectHost.h"
+#include "design/model/TPropertyTable.h"
+
+#include <QRect>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace cw::engine {
+class TBaseReport;
+}
+
+namespace cw::model {
+
+class TGGraphicControl
+{
+public:
+    TGGraphicControl();
+    virtual ~TGGraphicControl();
+    TGGraphicControl(const TGGraphicControl &) = delete;
+    TGGraphicControl &operator=(const TGGraphicControl &) = delete;
+
+    // The class name card files record ("TBCShapes", "TGLineShape", …).
+    virtual QString ClassName() const = 0;
+    // A new, default object of the same kind (used by clone and the filer).
+    virtual std::unique_ptr<TGGraphicControl> NewInstance() const = 0;
+
+    // Published properties, base first (see TPropertyTable).
+    static const TPropertyTable &ClassProperties();
+    virtual const TPropertyTable &Properties() const { return ClassProperties(); }
+
+    // ---- identity and plain published values
+    QString Name;
+    int Tag = 0;
+    QString Hint;
+    int Cursor = 0; // crDefault
+
+    // ---- bounds, card pixels at the current zoom
+    int Left() const { return m_bounds.left(); }
+    int Top() const { return m_bounds.top(); }
+    int Width() const { return m_bounds.width(); }
+    int Height() const { return m_bounds.height(); }
+    QRect BoundsRect() const { return m_bounds; }
+    // Moves/sizes the object.  Nothing happens for unchanged bounds; otherwise
+    // the old and new areas are repainted and, unless the object is being
+    // read, BoundsChanged reports the move.
+    void SetBounds(int left, int top, int width, int height);
+    void SetBounds(const QRect &r) { SetBounds(r.left(), r.top(), r.width(), r.height()); }
+    void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+    void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+    void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+    void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+
+    bool Visible = true;
+
+    bool Locked() const { return m_locked; }
+    void SetLocked(bool on);
+    bool Unselectable() const { return m_unselectable; }
+    void SetUnselectable(bool on);
+
+    // Kept equal to the surface's zoom.  Setting a different factor rescales
+    // the bounds by new/old with halves to even, in one SetBounds.
+    float Zoom() const { return m_zoom; }
+    void SetZoom(float factor);
+
+    const TGFont &Font() const { return m_font; }
+    // Takes the font, repaints and reports a change.
+    void SetFont(const TGFont &font);
+
+    // Editor opened on double-click (called with the surface); empty for kinds
+    // without one, which show their popup menu instead.
+    std::function<void(TObjectHost &)> OnEdit;
+
+    // ---- surface
+    TObjectHost *Host() const { return m_host; }
+    void SetHost(TObjectHost *host) { m_host = host; }
+
+    // ---- reading
+    // Marks the object as being read: setters then neither notify nor
+    // report bounds.  Loaded() ends it.
+    void BeginLoading() { m_loading = true; }
+    bool Loading() const { return m_loading; }
+    // Called once after creation or reading: ends loading and builds the
+    // popup menu (kinds append their entries in BuildPopupMenu).
+    void Loaded();
+
+    // ---- painting
+    // Draws the object in object coordinates (0,0 = its top-left) at its
+    // current size and zoom, without selection handles.
+    virtual void Paint(QPainter &painter);
+    // Draws onto any painter with the object's top-left at (x, y); the
+    // painter's state is restored afterwards, also when Paint throws.
+    void PaintTo(QPainter &painter, int x, int y);
+    // The surface's own painting: PaintTo at (Left, Top), then BoundsChanged.
+    void PaintOnSurface(QPainter &painter);
+    // The handle squares around `bounds` (surface pixels): four corners, and
+    // four mid-edge squares when `single` (exactly one object selected).
+    static std::vector<QRect> SelectionHandleRects(const QRect &bounds, bool single);
+    void DrawSelectionHandles(QPainter &painter, const QColor &color, bool single) const;
+
+    // Prints for one card cell whose top-left lies at (leftInches, topInches).
+    virtual void PrintTo(engine::TBaseReport &report, double leftInches, double topInches);
+
+    // ---- virtual operations of every kind
+    // Reports a changed position/size to the surface: the first report only
+    // records the bounds; later changes notify and ask for a frame refit.
+    virtual void BoundsChanged();
+    // Refreshes check states before the popup menu shows.
+    virtual void UpdatePopupChecks() {}
+    // Text kinds take the font chosen with the surface's "Font" command.
+    virtual void ApplyFont(const QFont &font) { Q_UNUSED(font); }
+    // Called on every object before a card file is written.
+    virtual void BeforeSave() {}
+
+    void NotifyChanged();
+    void NotifyMoved();
+    void Invalidate();
+
+    // ---- commands
+    void CenterVertically();
+    void CenterHorizontally();
+    // A copy with the same kind, properties and zoom (not yet on a surface).
+    std::unique_ptr<TGGraphicControl> CloneObject() const;
+
+    // The popup menu built by Loaded, with check states refreshed.
+    std::vector<TGMenuItem> &PopupMenu();
+
+    // Text helpers: only the blank (code 32) is trimmed.
+    static QString TrimLeft(const QString &text);
+    static QString TrimRight(const QString &text);
+    static QString Trim(const QString &text);
+
+protected:
+    // Appends the kind's entries after the common ones (call the base first).
+    virtual void BuildPopupMenu(std::vector<TGMenuItem> &menu);
+    // Pen width for screen drawing: the stored width at zoom 1.0, else
+    // Round(width × Zoom) (halves to even).
+    int ZoomedPenWidth(int width) const;
+    void Repaint() { Invalidate(); }
+    // The menu as built, without refreshing check states.
+    std::vector<TGMenuItem> &MenuItems() { return m_popup; }
+    // Size of a newly constructed object before the surface places it.
+    void InitBounds(const QRect &r) { m_bounds = r; }
+
+private:
+    QRect m_bounds{0, 0, 0, 0};
+    std::optional<QRect> m_lastBounds;
+    bool m_inBoundsChange = false;
+    bool m_locked = false;
+    bool m_unselectable = false;
+    bool m_loading = false;
+    float m_zoom = 1.0f;
+    TGFont m_font;
+    TObjectHost *m_host = nullptr;
+    std::vector<TGMenuItem> m_popup;
+};
+
+} // namespace cw::model

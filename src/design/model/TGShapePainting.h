@@ -1,0 +1,28 @@
+#pragma once
+// Pixel-exact outline drawing shared by the shape and line objects.  Lines
+// and rectangles are given in the platform's integer convention (a 1-pixel
+// line at x covers pixel x; rectangles exclude their right and bottom edge);
+// these helpers place the QPainter geometry so the same pixels are inked.
+
+#include "design/model/TGPen.h"
+
+#include <QPainter>
+
+namespace cw::model {
+
+class TGShapePainting
+{
+public:
+    // Prepares the painter for an outline of `width` pixels: colour, style and
+    // raster mode of `pen`, no antialiasing.  Returns false when nothing is to
+    // be drawn (pmNop or psClear; the pen is then
+    // cleared so a fill can still be drawn).  A zero width draws one pixel.
+    static bool SetupPen(QPainter &painter, const TGPen &pen, int width, Qt::PenCapStyle cap);
+    // Offset that puts a pen of `width` on whole pixels (odd widths centre on
+    // a pixel, even widths on a pixel edge).
+    static double Offset(int width) { return (std::max(width, 1) % 2) ? 0.5 : 0.0; }
+    // The path rectangle of an outline drawn around (x1, y1)-(x2, y2).
+    static QRectF OutlineRect(const QRect &windowsRect, int width);
+};
+
+} // namespace cw::model
