@@ -1,0 +1,109 @@
+#include "app/TPersonalInformation.h"
+
+#include "help/HelpContext.h"
+#include "widgets/DialogPlacement.h"
+#include "widgets/Interaction.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace cw::ui {
+
+namespace {
+struct Field
+{
+    const char *caption;
+    const char *name;
+};
+constexpr Field Fields[10] = {
+    {"Name", "pPersonalName"},         {"Company", "pPersonalCompany"},   {"Title", "pPersonalTitle"},
+    {"Address 1", "pPersonalAddress1"}, {"Address 2", "pPersonalAddress2"}, {"Address 3", "pPersonalAddress3"},
+    {"Phone 1", "pPersonalPhone1"},     {"Phone 2", "pPersonalPhone2"},     {"E-mail", "pPersonalEmail"},
+    {"Fax", "pPersonalFax"}};
+} // namespace
+
+TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PersonalInformation"));
+    setWindowTitle(QStringLiteral("Personal Information"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *top = new QVBoxLayout(this);
+    auto *grid = new QGridLayout;
+    for (int i = 0; i < 10; ++i) {
+        auto *label = new QLabel(QString::fromLatin1(Fields[i].caption), this);
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(Fields[i].name));
+        edit->setFixedWidth(301);
+        label->setBuddy(edit);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(edit, i, 1);
+        m_edits[i] = edit;
+    }
+    top->addLayout(grid);
+    top->addStretch();
+
+    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Cancelbutton"));
+    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    help->setAutoDefault(false);
+    auto *whatsThis = new QToolButton(this);
+    whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
+    whatsThis->setText(QStringLiteral("?"));
+    whatsThis->setToolTip(QStringLiteral("What's this?"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    buttons->addWidget(whatsThis);
+    top->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &TPersonalInformation::HelpButtonClick);
+    connect(whatsThis, &QToolButton::clicked, this, &TPersonalInformation::MouseHelpButtonClick);
+
+    setFixedSize(sizeHint().expandedTo(QSize(404, 355)));
+}
+
+bool TPersonalInformation::Execute(Texts &texts)
+{
+    TPersonalInformation dialog(Interaction::mainWindow());
+    dialog.SetTexts(texts);
+    placeDialog(&dialog, Interaction::mainWindow());
+    if (Interaction::current().exec(dialog) != QDialog::Accepted)
+        return false;
+    texts = dialog.GetTexts();
+    return true;
+}
+
+void TPersonalInformation::SetTexts(const Texts &texts)
+{
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        m_edits[i]->setText(texts[i]);
+}
+
+TPersonalInformation::Texts TPersonalInformation::GetTexts() const
+{
+    Texts texts;
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        texts[i] = m_edits[i]->text();
+    return texts;
+}
+
+void TPersonalInformation::HelpButtonClick() { showHelpContext(HelpContext); }
+
+void TPersonalInformation::MouseHelpButtonClick() { QWhatsThis::enterWhatsThisMode(); }
+
+} // namespace cw::ui
