@@ -1,0 +1,361 @@
+#include "app/TMainScreen.h"
+
+#include "help/HelpContext.h"
+#include "widgets/Interaction.h"
+#include "widgets/ToolIcons.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace cw::ui {
+
+namespace {
+
+const char *const kWebsite = "https://cardwright.org/";
+
+// The grey area of the scroll box around the card; a click on it (outside
+// the card) clears the surface's selection.
+class ScrollHost : public QWidget
+{
+public:
+    explicit ScrollHost(TGBasePanel *&panel) : m_panel(panel)
+    {
+        setAutoFillBackground(true);
+        setBackgroundRole(QPalette::Button);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (m_panel)
+            m_panel->ClearSelection();
+        QWidget::mousePressEvent(event);
+    }
+
+private:
+    TGBasePanel *&m_panel;
+};
+
+struct ToolSpec
+{
+    const char *name;
+    const char *hint;
+    ToolGlyph glyph;
+    TLPanelState state;
+    bool built;
+};
+
+// The drawing tools in tool-bar order.  Tools whose objects are not part of
+// the program yet stay visible but disabled.
+const ToolSpec kTools[] = {
+    {"Pointerbutton", "Selection tool", ToolGlyph::Pointer, psPointing, true},
+    {"DrawLabelButton", "Text tool", ToolGlyph::Text, psLabel, false},
+    {"DrawMLTextButton", "Multi-line text tool", ToolGlyph::MultiLineText, psMultiLineLabel, false},
+    {"DrawSymbolButton", "Symbol tool", ToolGlyph::Symbol, psSymbolLabel, false},
+    {"DrawRectanglebutton", "Rectangle tool", ToolGlyph::Rectangle, psRectangle, false},
+    {"DrawEllipseButton", "Ellipse tool", ToolGlyph::Ellipse, psEllipse, false},
+    {"DrawRoundrectbutton", "Round Rectangle tool", ToolGlyph::RoundRectangle, psRoundRectangle, false},
+    {"DrawLinebutton", "Line Tool", ToolGlyph::Line, psLine, false},
+    {"DrawImageButton", "Clip Art Tool", ToolGlyph::ClipArt, psImage, false},
+    {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", ToolGlyph::SuperShape,
+     psSuperShape, false},
+    {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", ToolGlyph::RichText, psRichLabel, false},
+    {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
+     ToolGlyph::SuperText, psSuperText, false},
+    {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
+     ToolGlyph::CircleText, psCircleText, false},
+};
+
+} // namespace
+
+TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TMainScreen"));
+    setWindowTitle(QStringLiteral("Cardwright"));
+    setWindowIcon(toolIcon(ToolGlyph::Application));
+    QFont windowFont(QStringLiteral("Arial"));
+    windowFont.setPointSize(8);
+    setFont(windowFont);
+
+    createScrollBox();
+    createActions();
+    createMenus();
+    createToolBar();
+
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_scrollBox, 1);
+    column->addWidget(createBottomStrip());
+    setCentralWidget(central);
+    resize(622, 404 + menuBar()->sizeHint().height() + 38);
+
+    Interaction::setMainWindow(this);
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TMainScreen::~TMainScreen()
+{
+    qApp->removeEventFilter(this);
+    if (Interaction::mainWindow() == this)
+        Interaction::setMainWindow(nullptr);
+}
+
+void TMainScreen::createScrollBox()
+{
+    m_scrollBox = new QScrollArea(this);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scrollBox->setWidgetResizable(false);
+    m_scrollBox->setBackgroundRole(QPalette::Button);
+    auto *host = new ScrollHost(reinterpret_cast<TGBasePanel *&>(m_panel));
+    m_scrollHost = host;
+    m_panel = new TGBusinessCardPanel32(host);
+    m_panel->move(10, 8);
+    m_panel->setDrawOutline(true);
+    m_panel->setShape(lsRectangle);
+    m_panel->setGridSize(gs4x4);
+    m_scrollBox->setWidget(host);
+    connect(m_panel, &TGBasePanel::DroppedObjectEvent, this, &TMainScreen::DroppedObject);
+}
+
+void TMainScreen::createActions()
+{
+    auto action = [this](const char *name, const QString &caption) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    New1 = action("New1", QStringLiteral("&New"));
+    Open1 = action("Open1", QStringLiteral("&Open"));
+    Delete1 = action("Delete1", QStringLiteral("&Delete"));
+    mnuSave = action("mnuSave", QStringLiteral("Save"));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveAs = action("mnuSaveAs", QStringLiteral("Save &As..."));
+    mnuSaveAsBitmap = action("mnuSaveAsBitmap", QStringLiteral("Save As Bitmap"));
+    mnuSaveAsJPG = action("mnuSaveAsJPG", QStringLiteral("Save As JPG"));
+    mnuPrint = action("mnuPrint", QStringLiteral("&Print"));
+    mnuPreview = action("mnuPreview", QStringLiteral("Pre&view"));
+    mnuPrinterSetup = action("mnuPrinterSetup", QStringLiteral("Printer S&etup"));
+    mnuPrinterFineTuning = action("mnuPrinterFineTuning", QStringLiteral("Printer Fine &Tuning"));
+    mnuPrintOutlineTestPage = action("mnuPrintOutlineTestPage", QStringLiteral("Print O&utline Test Page"));
+    Exit1 = action("Exit1", QStringLiteral("E&xit"));
+    mnuDefaultFont = action("mnuDefaultFont", QStringLiteral("&Default Font - "));
+    PersonalInformation1 = action("PersonalInformation1", QStringLiteral("&Personal Information"));
+    mnuSetorChangeBackgroundArt =
+        action("mnuSetorChangeBackgroundArt", QStringLiteral("&Set or Change Background Art"));
+    ChangeCardLayout1 = action("ChangeCardLayout1", QStringLiteral("Change Business Card Layout"));
+    Contents1 = action("Contents1", QStringLiteral("&Contents"));
+    About1 = action("About1", QStringLiteral("&About"));
+    ConfigurationInformation1 = action("ConfigurationInformation1", QStringLiteral("Configuration Information"));
+    TechnicalSupport1 = action("TechnicalSupport1", QStringLiteral("Technical Support"));
+    FrequentlyAskedQuestions1 = action("FrequentlyAskedQuestions1", QStringLiteral("Frequently Asked Questions"));
+    VisitOurInternetWebsite1 = action("VisitOurInternetWebsite1", QStringLiteral("Visit Our Internet Website"));
+
+    // Commands whose windows are not part of the program yet are shown but
+    // stay disabled; they never pretend to work.
+    for (QAction *later : {New1, Open1, Delete1, mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG, mnuPrint,
+                           mnuPreview, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage,
+                           mnuSetorChangeBackgroundArt, ConfigurationInformation1})
+        later->setProperty("cwUnbuilt", true);
+
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(mnuDefaultFont, &QAction::triggered, this, &TMainScreen::mnuDefaultFontClick);
+    connect(PersonalInformation1, &QAction::triggered, this, &TMainScreen::PersonalInformation1Click);
+    connect(ChangeCardLayout1, &QAction::triggered, this, &TMainScreen::ChangeCardLayout1Click);
+    connect(Contents1, &QAction::triggered, this, [] { showHelpContents(); });
+    connect(TechnicalSupport1, &QAction::triggered, this, [] { showHelpContext(1041); });
+    connect(FrequentlyAskedQuestions1, &QAction::triggered, this, [] { showHelpContext(911); });
+    connect(About1, &QAction::triggered, this, &TMainScreen::About1Click);
+    connect(VisitOurInternetWebsite1, &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsite))); });
+}
+
+void TMainScreen::createMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->addActions({New1, Open1, Delete1});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({mnuPrint, mnuPreview});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(Exit1);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addActions({mnuDefaultFont, PersonalInformation1, mnuSetorChangeBackgroundArt});
+    edit->addSeparator();
+    edit->addAction(ChangeCardLayout1);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addActions({Contents1, About1, ConfigurationInformation1, TechnicalSupport1, FrequentlyAskedQuestions1});
+    help->addSeparator();
+    help->addAction(VisitOurInternetWebsite1);
+}
+
+void TMainScreen::createToolBar()
+{
+    QToolBar *bar = addToolBar(QStringLiteral("Tools"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    m_tools = new QActionGroup(this);
+    m_tools->setExclusive(true);
+    for (size_t i = 0; i < std::size(kTools); ++i) {
+        const ToolSpec &spec = kTools[i];
+        auto *a = new QAction(toolIcon(spec.glyph), QString::fromUtf8(spec.hint), this);
+        a->setObjectName(QString::fromLatin1(spec.name));
+        a->setToolTip(QString::fromUtf8(spec.hint));
+        a->setStatusTip(QString::fromUtf8(spec.hint).replace(QLatin1Char('\n'), QString()));
+        a->setCheckable(true);
+        a->setEnabled(spec.built);
+        a->setActionGroup(m_tools);
+        const TLPanelState state = spec.state;
+        connect(a, &QAction::triggered, this, [this, state] { toolChosen(state); });
+        bar->addAction(a);
+        m_toolActions[i] = a;
+        if (i == 0)
+            bar->addSeparator();
+    }
+    m_toolActions[0]->setChecked(true);
+    bar->addSeparator();
+
+    m_assist = bar->addAction(toolIcon(ToolGlyph::QuickTips), QStringLiteral("Quick Tips"));
+    m_assist->setObjectName(QStringLiteral("AssistButton"));
+    m_assist->setToolTip(QStringLiteral("Show the Designer Assistant"));
+    m_assist->setEnabled(false);
+    if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_assist)))
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    m_showGrid = bar->addAction(toolIcon(ToolGlyph::ShowGrid), QStringLiteral("Show grid"));
+    m_showGrid->setObjectName(QStringLiteral("ShowGrid"));
+    m_showGrid->setCheckable(true);
+    connect(m_showGrid, &QAction::toggled, m_panel, &TGBasePanel::setShowGrid);
+
+    m_snapToGrid = bar->addAction(toolIcon(ToolGlyph::SnapToGrid), QStringLiteral("Snap to Grid"));
+    m_snapToGrid->setObjectName(QStringLiteral("SnapToGrid"));
+    m_snapToGrid->setCheckable(true);
+    connect(m_snapToGrid, &QAction::toggled, m_panel, &TGBasePanel::setSnapToGrid);
+
+    m_setBackground = bar->addAction(toolIcon(ToolGlyph::Background), QStringLiteral("Set or change background art"));
+    m_setBackground->setObjectName(QStringLiteral("SetBackgroundArtButton"));
+    m_setBackground->setEnabled(false);
+}
+
+QWidget *TMainScreen::createBottomStrip()
+{
+    auto *strip = new QFrame(this);
+    strip->setObjectName(QStringLiteral("BottomPanel"));
+    strip->setFrameShape(QFrame::StyledPanel);
+    strip->setMinimumHeight(47);
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(6, 4, 6, 4);
+
+    const QString zoomHint = QStringLiteral("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
+    auto *spinner = new QWidget(strip);
+    spinner->setObjectName(QStringLiteral("ZoomSpinner"));
+    spinner->setToolTip(zoomHint);
+    auto *arrows = new QVBoxLayout(spinner);
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(0);
+    m_zoomUp = new QToolButton(spinner);
+    m_zoomUp->setArrowType(Qt::UpArrow);
+    m_zoomUp->setToolTip(zoomHint);
+    m_zoomUp->setAccessibleName(QStringLiteral("Zoom in"));
+    m_zoomDown = new QToolButton(spinner);
+    m_zoomDown->setArrowType(Qt::DownArrow);
+    m_zoomDown->setToolTip(zoomHint);
+    m_zoomDown->setAccessibleName(QStringLiteral("Zoom out"));
+    for (QToolButton *b : {m_zoomUp, m_zoomDown}) {
+        b->setFixedSize(22, 16);
+        b->setFocusPolicy(Qt::NoFocus);
+        arrows->addWidget(b);
+    }
+    connect(m_zoomUp, &QToolButton::clicked, this, &TMainScreen::ZoomIn);
+    connect(m_zoomDown, &QToolButton::clicked, this, &TMainScreen::ZoomOut);
+    row->addWidget(spinner);
+
+    auto *zoomBox = new QFrame(strip);
+    zoomBox->setFrameShape(QFrame::Panel);
+    zoomBox->setFrameShadow(QFrame::Sunken);
+    auto *zoomColumn = new QVBoxLayout(zoomBox);
+    zoomColumn->setContentsMargins(6, 1, 6, 1);
+    zoomColumn->setSpacing(0);
+    zoomColumn->addWidget(new QLabel(QStringLiteral("Zoom:"), zoomBox));
+    ZoomCaption = new QLabel(QStringLiteral("100%"), zoomBox);
+    ZoomCaption->setObjectName(QStringLiteral("ZoomCaption"));
+    ZoomCaption->setStyleSheet(QStringLiteral("color: navy;"));
+    zoomColumn->addWidget(ZoomCaption);
+    row->addWidget(zoomBox);
+    row->addStretch(1);
+
+    auto button = [strip, row](const char *name, const QString &caption, ToolGlyph glyph) {
+        auto *b = new QPushButton(toolIcon(glyph), caption, strip);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        row->addWidget(b);
+        return b;
+    };
+    Savebutton = button("Savebutton", QStringLiteral("Save as"), ToolGlyph::Save);
+    Savebutton->setDefault(true);
+    Savebutton->hide();
+    Savebutton->setEnabled(false); // saving arrives with the document commands
+    Cancelbutton = button("Cancelbutton", QStringLiteral("Cancel"), ToolGlyph::Cancel);
+    Cancelbutton->hide();
+    connect(Cancelbutton, &QPushButton::clicked, this, &TMainScreen::CancelbuttonClick);
+    PrintButton = button("PrintButton", QStringLiteral("&Print"), ToolGlyph::Print);
+    Previewbutton = button("Previewbutton", QStringLiteral("Pre&view"), ToolGlyph::Preview);
+    Helpbutton = button("Helpbutton", QStringLiteral("&Help"), ToolGlyph::Help);
+    connect(Helpbutton, &QPushButton::clicked, this, [] { showHelpContext(2016); });
+
+    MouseHelpButton = new QToolButton(strip);
+    MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
+    MouseHelpButton->setIcon(toolIcon(ToolGlyph::WhatsThis));
+    MouseHelpButton->setIconSize(QSize(22, 22));
+    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setAccessibleName(QStringLiteral("What's this?"));
+    connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    row->addWidget(MouseHelpButton);
+
+    CloseButton = button("CloseButton", QStringLiteral("E&xit"), ToolGlyph::Exit);
+    CloseButton->setLayoutDirection(Qt::RightToLeft); // glyph right of the caption
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+    return strip;
+}
+
+void TMainScreen::toolChosen(TLPanelState state) { m_panel->SetPanelState(state); }
+
+void TMainScreen::DroppedObject(const QRect &)
+{
+    m_panel->SetPanelState(psPointing);
+    m_toolActions[0]->setChecked(true);
+}
+
+void TMainScreen::LabelChanged()
+{
+    if (!Busy)
+        SetChangesMade(true);
+}
+
+} // namespace cw::ui

@@ -1,0 +1,167 @@
+#pragma once
+// The main window: the tool bar that picks the surface's drawing tool, the
+// scroll box holding the design surface, the bottom strip of command buttons
+// with the zoom control, and the main menu.  It holds the document state
+// (file name, background picture, changes-made flag), the card layout, the
+// personal information and the card positions selected for printing.
+//
+// The window is split by concern: construction of menus and bars here
+// (TMainScreen.cpp), document state and zoom (TMainScreen_State.cpp),
+// settings, layout and placement (TMainScreen_Prefs.cpp), activation and
+// printer check (TMainScreen_Activate.cpp).
+
+#include "app/model/TCardLayout.h"
+#include "app/model/TPreferences.h"
+#include "design/TGBusinessCardPanel32.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QKeyEvent;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+
+namespace cw::ui {
+
+class TMainScreen : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TMainScreen(QWidget *parent = nullptr);
+    ~TMainScreen() override;
+
+    // Document state.
+    QString FileName;
+    QString BackgroundFile;
+    bool ChangesMade() const { return m_changesMade; }
+    // True from creation until the first activation has finished, and while
+    // the window changes the surface itself; design changes are then ignored.
+    bool Busy = true;
+    std::array<bool, 10> SelectedCards{};
+    bool PrintToPrinter = false;
+    bool PrintTestPage = false;
+    bool PrinterReady() const { return m_printerReady; }
+
+    // Layout, personal information, default font and the bottom-margin
+    // warning switch, as last loaded from or saved to the settings file.
+    model::TPreferences Preferences;
+    model::TCardLayout &Layout() { return Preferences.Layout; }
+
+    TGBusinessCardPanel32 *BusinessCardPanel() const { return m_panel; }
+
+    void SetChangesMade(bool value);
+    void Setbuttons();
+    void CheckSaveNeeded();
+    void SetCardSizeFromInches();
+    void SetDefaultFontCaption();
+    void SetPanelPersonalInfo();
+    void LoadPreferences();
+    void SavePreferences();
+    void SelectAllLabels() { SelectedCards.fill(true); }
+
+    // First activation: placement, outline, card size, printer check.
+    void FormActivate();
+    // Zoom in or out by one 10 % step within 100 % … 150 %.
+    void ZoomIn();
+    void ZoomOut();
+    QString zoomCaptionText() const;
+
+    // Window placement in the settings file (section per class and screen dpi).
+    void SaveWindowPlacement();
+    void RestoreWindowPlacement();
+
+    // Handlers of the commands that belong to this window.
+    void PersonalInformation1Click();
+    void mnuDefaultFontClick();
+    void ChangeCardLayout1Click();
+    void CancelbuttonClick();
+    void About1Click();
+
+    // Overridable for tests: whether the system has printers, and its default.
+    static bool (*hasPrinters)();
+    static QString (*defaultPrinterName)();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate();
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createScrollBox();
+    QWidget *createBottomStrip();
+    void toolChosen(TLPanelState state);
+    void DroppedObject(const QRect &r);
+    void LabelChanged();
+    bool PrinterCheck();
+    bool keyDown(QKeyEvent *event);
+    bool keyUp(QKeyEvent *event);
+    void scrollBy(int action);
+
+    TGBusinessCardPanel32 *m_panel = nullptr;
+    QScrollArea *m_scrollBox = nullptr;
+    QWidget *m_scrollHost = nullptr;
+    bool m_changesMade = false;
+    bool m_printerReady = false;
+    bool m_activated = false;
+    const QKeyEvent *m_lastKey = nullptr;
+    quint64 m_lastKeyTime = 0;
+    int m_lastKeyType = 0;
+
+    QActionGroup *m_tools = nullptr;
+    std::array<QAction *, 13> m_toolActions{};
+    QAction *m_showGrid = nullptr;
+    QAction *m_snapToGrid = nullptr;
+    QAction *m_setBackground = nullptr;
+    QAction *m_assist = nullptr;
+
+    QMenu *m_fileMenu = nullptr;
+    QAction *New1 = nullptr;
+    QAction *Open1 = nullptr;
+    QAction *Delete1 = nullptr;
+    QAction *mnuSave = nullptr;
+    QAction *mnuSaveAs = nullptr;
+    QAction *mnuSaveAsBitmap = nullptr;
+    QAction *mnuSaveAsJPG = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *mnuPreview = nullptr;
+    QAction *mnuPrinterSetup = nullptr;
+    QAction *mnuPrinterFineTuning = nullptr;
+    QAction *mnuPrintOutlineTestPage = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *mnuDefaultFont = nullptr;
+    QAction *PersonalInformation1 = nullptr;
+    QAction *mnuSetorChangeBackgroundArt = nullptr;
+    QAction *ChangeCardLayout1 = nullptr;
+    QAction *Contents1 = nullptr;
+    QAction *About1 = nullptr;
+    QAction *ConfigurationInformation1 = nullptr;
+    QAction *TechnicalSupport1 = nullptr;
+    QAction *FrequentlyAskedQuestions1 = nullptr;
+    QAction *VisitOurInternetWebsite1 = nullptr;
+
+    QToolButton *m_zoomUp = nullptr;
+    QToolButton *m_zoomDown = nullptr;
+    QLabel *ZoomCaption = nullptr;
+    QPushButton *Savebutton = nullptr;
+    QPushButton *Cancelbutton = nullptr;
+    QPushButton *PrintButton = nullptr;
+    QPushButton *Previewbutton = nullptr;
+    QPushButton *Helpbutton = nullptr;
+    QToolButton *MouseHelpButton = nullptr;
+    QPushButton *CloseButton = nullptr;
+
+    friend class TestMainScreen;
+};
+
+} // namespace cw::ui

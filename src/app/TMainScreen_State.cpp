@@ -1,0 +1,193 @@
+// Document state, zoom, keys and closing of the main window.
+
+#include "app/TMainScreen.h"
+
+#include "app/TSplashform.h"
+#include "print/engine/Units.h"
+#include "widgets/Interaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace cw::ui {
+
+void TMainScreen::SetChangesMade(bool value)
+{
+    m_changesMade = value;
+    Cancelbutton->setVisible(value);
+    Savebutton->setText(FileName.isEmpty() ? QStringLiteral("Save As") : QStringLiteral("Save"));
+    mnuSave->setEnabled(!FileName.isEmpty() && !mnuSave->property("cwUnbuilt").toBool());
+    Savebutton->setVisible(value);
+}
+
+void TMainScreen::Setbuttons()
+{
+    mnuSave->setEnabled(!FileName.isEmpty() && !mnuSave->property("cwUnbuilt").toBool());
+    setWindowTitle(FileName.isEmpty() ? QStringLiteral("Cardwright")
+                                      : QStringLiteral("Cardwright - ") + QFileInfo(FileName).fileName());
+    const bool ready = m_printerReady;
+    auto enable = [ready](QObject *o) {
+        const bool built = !o->property("cwUnbuilt").toBool();
+        if (auto *a = qobject_cast<QAction *>(o))
+            a->setEnabled(ready && built);
+        else if (auto *w = qobject_cast<QWidget *>(o))
+            w->setEnabled(ready && built);
+    };
+    for (QObject *o : std::initializer_list<QObject *>{PrintButton, Previewbutton, mnuPrint, mnuPreview,
+                                                       mnuPrinterSetup, mnuPrinterFineTuning,
+                                                       mnuPrintOutlineTestPage})
+        enable(o);
+}
+
+void TMainScreen::CheckSaveNeeded()
+{
+    if (!m_changesMade)
+        return;
+    if (!Interaction::current().question(QStringLiteral("Save changes?"), QStringLiteral("Save")))
+        return;
+    // Saving a card file arrives with the document commands; until then the
+    // answer cannot be honoured, and the user is told so instead of losing
+    // the design silently.
+    Interaction::current().information(
+        QStringLiteral("This version of Cardwright cannot save card files yet; the changes are not saved."));
+}
+
+void TMainScreen::CancelbuttonClick()
+{
+    if (!Interaction::current().question(QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
+        return;
+    BackgroundFile.clear();
+    m_panel->ClearColorPicture();
+    SetChangesMade(false);
+    m_panel->update();
+}
+
+void TMainScreen::About1Click()
+{
+    TSplashform about(this);
+    Interaction::current().exec(about);
+}
+
+QString TMainScreen::zoomCaptionText() const
+{
+    return QString::number(Round(static_cast<double>(m_panel->Zoom() * 100.0f))) + QLatin1Char('%');
+}
+
+void TMainScreen::ZoomIn()
+{
+    Busy = true;
+    m_panel->ClearSelection();
+    const float factor = m_panel->Zoom();
+    if (!(factor > 1.5f))
+        m_panel->SetZoom(factor + 0.1f);
+    ZoomCaption->setText(zoomCaptionText());
+    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+    QApplication::processEvents();
+    Busy = false;
+}
+
+void TMainScreen::ZoomOut()
+{
+    Busy = true;
+    m_panel->ClearSelection();
+    const float factor = m_panel->Zoom();
+    if (!(factor < 1.1f))
+        m_panel->SetZoom(factor - 0.1f);
+    ZoomCaption->setText(zoomCaptionText());
+    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+    QApplication::processEvents();
+    Busy = false;
+}
+
+void TMainScreen::SetCardSizeFromInches()
+{
+    const float previous = m_panel->Zoom();
+    if (previous != 1.0f)
+        m_panel->SetZoom(1.0f);
+    const QSize size = Preferences.Layout.SurfaceSize(ScreenPixelsPerInch);
+    m_panel->setCardSize(size.width(), size.height());
+    if (previous != 1.0f)
+        m_panel->SetZoom(previous);
+    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+    m_panel->update();
+}
+
+void TMainScreen::scrollBy(int action)
+{
+    m_scrollBox->verticalScrollBar()->triggerAction(static_cast<QAbstractSlider::SliderAction>(action));
+}
+
+bool TMainScreen::keyDown(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        scrollBy(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_PageDown:
+        scrollBy(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Home:
+        scrollBy(QAbstractSlider::SliderToMinimum);
+        return true;
+    case Qt::Key_End:
+        scrollBy(QAbstractSlider::SliderToMaximum);
+        return true;
+    default:
+        m_panel->KeyDown(event->key(), event->modifiers());
+        return false;
+    }
+}
+
+bool TMainScreen::keyUp(QKeyEvent *event)
+{
+    if (!(event->modifiers() & Qt::KeypadModifier))
+        return false;
+    if (event->key() == Qt::Key_Plus) {
+        ZoomIn();
+        return true;
+    }
+    if (event->key() == Qt::Key_Minus) {
+        ZoomOut();
+        return true;
+    }
+    return false;
+}
+
+bool TMainScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window sees every key before the focused control does, but only
+    // keys meant for this window (not those of a dialog it opened).
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QMainWindow::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this || !isActiveWindow())
+        return QMainWindow::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    // An ignored key travels up the parent chain and passes this filter once
+    // per widget; handle it once.
+    if (key == m_lastKey && key->timestamp() == m_lastKeyTime && key->type() == m_lastKeyType)
+        return false;
+    m_lastKey = key;
+    m_lastKeyTime = key->timestamp();
+    m_lastKeyType = key->type();
+    if (event->type() == QEvent::KeyPress)
+        return keyDown(key);
+    return keyUp(key);
+}
+
+void TMainScreen::closeEvent(QCloseEvent *event)
+{
+    // FormCloseQuery: ask once, never refuse; FormClose: store the placement.
+    CheckSaveNeeded();
+    SaveWindowPlacement();
+    event->accept();
+}
+
+} // namespace cw::ui

@@ -1,0 +1,55 @@
+#include "app/TSplashform.h"
+
+#include "widgets/ToolIcons.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace cw::ui {
+
+TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TSplashform"));
+    setWindowTitle(QStringLiteral("About Cardwright"));
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
+    setMinimumSize(434, 236);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("ProductPicture"));
+    picture->setPixmap(toolIcon(ToolGlyph::Application).pixmap(96, 96));
+    top->addWidget(picture, 0, Qt::AlignTop | Qt::AlignLeft);
+
+    auto *texts = new QVBoxLayout;
+    auto *title = new QLabel(QStringLiteral("<b style='font-size:16pt'>Cardwright</b>"), this);
+    texts->addWidget(title);
+    auto *version = new QLabel(QStringLiteral("Version ") + VersionText(), this);
+    version->setObjectName(QStringLiteral("VersionLabel"));
+    texts->addWidget(version);
+    texts->addWidget(new QLabel(QStringLiteral("32-bit version"), this));
+    texts->addStretch(1);
+    top->addLayout(texts, 1);
+    layout->addLayout(top);
+
+    auto *store = new QGroupBox(QStringLiteral("Visit our online store:"), this);
+    auto *storeRow = new QHBoxLayout(store);
+    auto *link = new QLabel(QStringLiteral("<a href=\"https://cardwright.org/\">https://cardwright.org/</a>"), store);
+    link->setObjectName(QStringLiteral("StoreLink"));
+    link->setOpenExternalLinks(true);
+    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    storeRow->addWidget(link);
+    layout->addWidget(store);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+} // namespace cw::ui
