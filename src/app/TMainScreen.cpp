@@ -105,7 +105,10 @@ TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
     column->addWidget(m_scrollBox, 1);
     column->addWidget(createBottomStrip());
     setCentralWidget(central);
-    resize(622, 404 + menuBar()->sizeHint().height() + 38);
+    // The design's 622-pixel client width, widened when the tool bar needs
+    // more room under the desktop's fonts.
+    const int toolBarWidth = findChild<QToolBar *>()->sizeHint().width();
+    resize(std::max(622, toolBarWidth + 8), 404 + menuBar()->sizeHint().height() + 38);
 
     Interaction::setMainWindow(this);
     qApp->installEventFilter(this);
@@ -217,7 +220,7 @@ void TMainScreen::createToolBar()
     QToolBar *bar = addToolBar(QStringLiteral("Tools"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
-    bar->setIconSize(QSize(24, 24));
+    bar->setIconSize(QSize(22, 22));
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
 
     m_tools = new QActionGroup(this);
