@@ -55,8 +55,7 @@ TStreamValue TStreamValue::collection(std::vector<TStreamCollectionItem> items)
 }
 
 namespace {
-template <typename T, typename Variant>
-const T &expect(const Variant &value)
+template <typename T, typename Variant> const T &expect(const Variant &value)
 {
     if (const T *held = std::get_if<T>(&value))
         return *held;

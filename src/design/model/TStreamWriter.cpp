@@ -19,8 +19,8 @@ QByteArray TStreamWriter::shortStringBytes(const QString &text, const char *what
 {
     std::optional<QByteArray> bytes = Win1252::encode(text);
     if (!bytes)
-        throw EWriteError(QStringLiteral("The %1 \"%2\" cannot be stored in a card file")
-                              .arg(QLatin1String(what), text));
+        throw EWriteError(
+            QStringLiteral("The %1 \"%2\" cannot be stored in a card file").arg(QLatin1String(what), text));
     if (bytes->size() > MaxShortString)
         throw EWriteError(
             QStringLiteral("The %1 \"%2\" is longer than 255 characters").arg(QLatin1String(what), text));

@@ -55,7 +55,7 @@ public:
     void writeBoolean(bool value);
     void writeFloat(double value); // TagExtended, exact
     void writeString(const QString &text);
-    void writeIdent(const QString &name); // TagIdent, a Windows-1252 short string
+    void writeIdent(const QString &name);      // TagIdent, a Windows-1252 short string
     void writeSet(const QStringList &members); // in the order given; no empty names
     void writeBinary(QByteArrayView bytes);
     void writeNil() { writeTag(TagNil); }
