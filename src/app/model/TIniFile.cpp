@@ -192,8 +192,13 @@ void TIniFile::writeNow()
     if (m_bom)
         bytes.prepend("\xEF\xBB\xBF");
     m_dirty = false;
+    // Unbuffered, and the count checked before commit: a buffered QSaveFile
+    // commits a file cut short when the disk fills up part way through.
     QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
+    if (!written)
+        file.cancelWriting();
+    if (!written || !file.commit())
         throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(m_fileName)));
 }
 
