@@ -267,13 +267,14 @@ private slots:
         QCOMPARE(written([](TStreamWriter &w) { w.writeBinary(h("01 02 03")); }),
                  h("0a 03 00 00 00 01 02 03"));
         QCOMPARE(written([](TStreamWriter &w) { w.writeFloat(1.0); }), h("05 00 00 00 00 00 00 00 80 ff 3f"));
-        // A string list: TagList, the lines, TagNull.
-        QCOMPARE(written([](TStreamWriter &w) {
-                     w.writeListBegin();
-                     w.writeString("a");
-                     w.writeListEnd();
-                 }),
-                 h("01 06 01 61 00"));
+        // A string list: TagList, the lines (short, long or wide), TagNull.
+        const QStringList lines = {"a", QString(256, QChar('b')), QStringLiteral("Ω")};
+        const QByteArray listBytes = written([&](TStreamWriter &w) { w.writeStringList(lines); });
+        QCOMPARE(listBytes,
+                 h("01 06 01 61 0c 00 01 00 00") + QByteArray(256, 'b') + h("12 01 00 00 00 a9 03 00"));
+        QCOMPARE(TStreamReader(listBytes).readStringList(), lines);
+        QCOMPARE(failureOf([] { TStreamReader(h("01 06 00 02 01 00")).readStringList(); }),
+                 QStringLiteral("Invalid property value"));
         // A collection of two items, the second with order number 7.
         QCOMPARE(written([](TStreamWriter &w) {
                      w.writeCollectionBegin();

@@ -236,6 +236,16 @@ void TStreamReader::readNil()
         throw EReadError::invalidPropertyValue();
 }
 
+QStringList TStreamReader::readStringList()
+{
+    readListBegin();
+    QStringList lines;
+    while (!endOfList())
+        lines.append(readString());
+    readListEnd();
+    return lines;
+}
+
 void TStreamReader::readCollectionBegin()
 {
     if (readValue() != TagCollection)

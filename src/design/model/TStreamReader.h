@@ -7,7 +7,9 @@
 // What a caller may rely on:
 // - No read ever touches a byte outside the data, whatever the input.  Every
 //   length is checked against the bytes left before anything is allocated,
-//   so a hostile stream costs memory in proportion to its own size only.
+//   so a hostile stream costs memory in proportion to its own size only
+//   (text costs two bytes per byte read; a TStreamValue tree costs a few
+//   dozen bytes per value, and every value takes at least one byte).
 // - Every failure is an EReadError with the program's message:
 //     "Stream read error"       the data ends inside a value, or a length
 //                               points beyond the end;
@@ -99,6 +101,8 @@ public:
     QStringList readSet();
     QByteArray readBinary();
     void readNil();
+    // A string list property: TagList, strings of any string tag, TagNull.
+    QStringList readStringList();
     // TagCollection; then per item: readCollectionItemBegin, entries until
     // endOfList, readListEnd; finally readListEnd.
     void readCollectionBegin();

@@ -149,6 +149,14 @@ void TStreamWriter::writeBinary(QByteArrayView bytes)
     m_data.append(bytes.data(), bytes.size());
 }
 
+void TStreamWriter::writeStringList(const QStringList &lines)
+{
+    writeListBegin();
+    for (const QString &line : lines)
+        writeString(line);
+    writeListEnd();
+}
+
 void TStreamWriter::writeCollectionItemBegin(std::optional<qint32> order)
 {
     if (order)

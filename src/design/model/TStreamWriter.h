@@ -59,6 +59,8 @@ public:
     void writeSet(const QStringList &members); // in the order given; no empty names
     void writeBinary(QByteArrayView bytes);
     void writeNil() { writeTag(TagNil); }
+    // A string list property: TagList, one writeString per line, TagNull.
+    void writeStringList(const QStringList &lines);
 
     // TagList ... TagNull.
     void writeListBegin() { writeTag(TagList); }

@@ -35,6 +35,8 @@ int Win1252::fromUnicode(char16_t unit) noexcept
 
 QString Win1252::decode(QByteArrayView bytes)
 {
+    if (bytes.isEmpty())
+        return QString();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
