@@ -257,15 +257,25 @@ void TCanvasReport::LineTo(double x, double y)
     const QPointF from = m_current;
     m_current = to;
     if (m_pathOpen) {
-        if (m_path.currentPosition() != from || m_path.elementCount() == 0)
+        if (m_path.elementCount() == 0 || m_path.currentPosition() != from)
             m_path.moveTo(from);
         m_path.lineTo(to);
         return;
     }
-    if (!Drawing() || m_penStyle == Qt::NoPen)
+    if (!Drawing() || m_penStyle == Qt::NoPen || from == to)
         return;
+    // The line runs through pixel centres and, as on the classic device
+    // interface, leaves out its last pixel: both ends move back half a pixel
+    // along the line.  Filling the stroke outline (rather than stroking) puts
+    // the same pixels on raster images and in vector output.
+    const QPointF along = (to - from) / QLineF(from, to).length() * 0.5;
+    QPainterPath line;
+    line.moveTo(from - along);
+    line.lineTo(to - along);
+    const QPen pen = DevicePen();
+    QPainterPathStroker stroker(pen);
     ApplyPen(true);
-    m_painter.drawLine(from, to);
+    m_painter.fillPath(stroker.createStroke(line), m_penColor);
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
