@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(frame->geometry(), QRect(98, 48, 25, 15));
         frame->Add(&a);
         frame->Refit(); // union + 2 on each side, 6 larger
-        QCOMPARE(frame->geometry(), QRect(8, 18, 118, 48));
+        QCOMPARE(frame->geometry(), QRect(8, 18, 116, 46));
         frame->Clear();
         QCOMPARE(frame->Count(), 0);
         QVERIFY(frame->isHidden() && !frame->isEnabled());
