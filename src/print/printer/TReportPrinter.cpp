@@ -1,0 +1,256 @@
+#include "print/printer/TReportPrinter.h"
+
+#include "app/model/Exception.h"
+#include "print/engine/Units.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+namespace cw::printer {
+
+using engine::TBaseReport;
+using engine::TOrientation;
+
+namespace {
+
+// The settings of the one system printer, shared by every report.
+struct TSharedPrinterSettings
+{
+    QString printerName; // empty: the system's default printer
+    int paperCode = engine::PaperLetter;
+    double paperWidth = 0;
+    double paperHeight = 0;
+    TOrientation orientation = TOrientation::poDefault;
+    int copies = 1;
+};
+
+TSharedPrinterSettings &Shared()
+{
+    static TSharedPrinterSettings settings;
+    return settings;
+}
+
+QString CurrentSystemPrinter()
+{
+    const QString chosen = Shared().printerName;
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    if (!chosen.isEmpty() && names.contains(chosen))
+        return chosen;
+    const QString fallback = QPrinterInfo::defaultPrinterName();
+    if (!fallback.isEmpty())
+        return fallback;
+    return names.isEmpty() ? QString() : names.first();
+}
+
+} // namespace
+
+TReportPrinter::TReportPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    SetTitle(QStringLiteral("Cardwright"));
+    LoadSharedSettings();
+    RefreshDeviceMetrics();
+}
+
+TReportPrinter::~TReportPrinter()
+{
+    if (Canvas().isActive())
+        Canvas().end();
+}
+
+QStringList TReportPrinter::Printers()
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
+int TReportPrinter::PrinterIndex() const
+{
+    if (!m_outputFileName.isEmpty())
+        return -1;
+    const QString name = CurrentSystemPrinter();
+    return name.isEmpty() ? -1 : static_cast<int>(Printers().indexOf(name));
+}
+
+void TReportPrinter::SetPrinterIndex(int index)
+{
+    const QStringList names = Printers();
+    if (index < 0 || index >= names.size())
+        return;
+    Shared().printerName = names.at(index);
+    RefreshDeviceMetrics();
+}
+
+QString TReportPrinter::PrinterName() const
+{
+    if (!m_outputFileName.isEmpty())
+        return QStringLiteral("PDF");
+    return CurrentSystemPrinter();
+}
+
+void TReportPrinter::SetOutputFileName(const QString &pdfFileName)
+{
+    m_outputFileName = pdfFileName;
+    RefreshDeviceMetrics();
+}
+
+bool TReportPrinter::HasPrinter() const
+{
+    return !m_outputFileName.isEmpty() || !CurrentSystemPrinter().isEmpty();
+}
+
+int TReportPrinter::MaxCopies() const
+{
+    if (!m_outputFileName.isEmpty())
+        return 1; // a PDF file holds every sheet itself
+    return m_printer->supportsMultipleCopies() ? 9999 : 1;
+}
+
+void TReportPrinter::SetCopies(int copies)
+{
+    TBaseReport::SetCopies(copies);
+    Shared().copies = Copies();
+}
+
+void TReportPrinter::SetOrientation(TOrientation orientation)
+{
+    TBaseReport::SetOrientation(orientation);
+    Shared().orientation = orientation;
+}
+
+void TReportPrinter::SetPaperSize(int paperCode, double widthInches, double heightInches)
+{
+    TBaseReport::SetPaperSize(paperCode, widthInches, heightInches);
+    Shared().paperCode = paperCode;
+    Shared().paperWidth = widthInches;
+    Shared().paperHeight = heightInches;
+}
+
+void TReportPrinter::SetPageRange(int first, int last)
+{
+    m_firstPage = std::max(1, first);
+    m_lastPage = std::max(m_firstPage, last);
+}
+
+void TReportPrinter::LoadSharedSettings()
+{
+    const TSharedPrinterSettings &shared = Shared();
+    TBaseReport::SetPaperSize(shared.paperCode, shared.paperWidth, shared.paperHeight);
+    TBaseReport::SetOrientation(shared.orientation);
+    TBaseReport::SetCopies(shared.copies);
+}
+
+void TReportPrinter::ApplySettingsToPrinter()
+{
+    QPrinter &printer = *m_printer;
+    if (!m_outputFileName.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_outputFileName);
+        printer.setResolution(m_resolution > 0 ? m_resolution : 1200);
+    } else {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        const QString name = CurrentSystemPrinter();
+        if (!name.isEmpty() && printer.printerName() != name)
+            printer.setPrinterName(name);
+        if (m_resolution > 0)
+            printer.setResolution(m_resolution);
+    }
+    // Full page with an explicit size: positions come out exact, and a
+    // printer whose default is another paper by locale cannot shift them.
+    printer.setFullPage(true);
+    const QPageSize size = (Shared().paperWidth > 0 && Shared().paperHeight > 0)
+                               ? QPageSize(QSizeF(PageWidth(), PageHeight()), QPageSize::Inch)
+                               : QPageSize(PaperSize() == engine::PaperA4 ? QPageSize::A4 : QPageSize::Letter);
+    printer.setPageSize(size);
+    printer.setPageOrientation(Orientation() == TOrientation::poLandscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait);
+    printer.setDocName(Title());
+    printer.setCopyCount(MaxCopies() > 1 ? Copies() : 1);
+}
+
+void TReportPrinter::RefreshDeviceMetrics()
+{
+    LoadSharedSettings();
+    ApplySettingsToPrinter();
+    const int dpi = std::max(1, m_printer->resolution());
+    // The printable area is the sheet less the printer's smallest margins.
+    QPageLayout layout = m_printer->pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    layout.setMinimumMargins(layout.minimumMargins());
+    layout.setMargins(layout.minimumMargins());
+    const QRect full = layout.fullRectPixels(dpi);
+    const QRect paint = layout.paintRectPixels(dpi);
+    SetDeviceMetrics(dpi, dpi, paint.left() - full.left(), paint.top() - full.top(), full.right() - paint.right(),
+                     full.bottom() - paint.bottom());
+}
+
+void TReportPrinter::AdoptPrinterSettings()
+{
+    QPrinter &printer = *m_printer;
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty())
+        Shared().printerName = printer.printerName();
+    const QPageSize::PageSizeId id = printer.pageLayout().pageSize().id();
+    if (id == QPageSize::A4)
+        SetPaperSize(engine::PaperA4);
+    else if (id == QPageSize::Letter)
+        SetPaperSize(engine::PaperLetter);
+    SetCopies(printer.copyCount());
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0)
+        SetPageRange(printer.fromPage(), printer.toPage() > 0 ? printer.toPage() : 9999);
+    else
+        SetPageRange(1, 9999);
+    RefreshDeviceMetrics();
+}
+
+// ---- Device side -----------------------------------------------------------------
+
+void TReportPrinter::BeginJob()
+{
+    RefreshDeviceMetrics();
+    m_onPrinter = false;
+}
+
+// Pages before the range go to a discarded sink; the printer document starts
+// with the first page in range and ends after the last one.
+void TReportPrinter::BeginDevicePage()
+{
+    const int page = CurrentPage();
+    if (page >= m_firstPage && page <= m_lastPage) {
+        if (m_onPrinter) {
+            if (!m_printer->newPage())
+                throw cw::Exception(QStringLiteral("The printer could not start a new page."));
+            Canvas().setClipping(false);
+            return;
+        }
+        BeginPainting(*m_printer, QPoint(UnprintableLeftPixels(), UnprintableTopPixels()));
+        if (!Canvas().isActive())
+            throw cw::Exception(QStringLiteral("The printer %1 could not start the print job.").arg(PrinterName()));
+        Canvas().setRenderHint(QPainter::LosslessImageRendering, true);
+        m_onPrinter = true;
+        return;
+    }
+    if (m_onPrinter) {
+        EndPainting(); // the last wanted page is done: the document goes out
+        m_onPrinter = false;
+    }
+    DiscardPainting();
+}
+
+void TReportPrinter::EndDevicePage() {}
+
+void TReportPrinter::EndJob()
+{
+    EndPainting();
+    m_onPrinter = false;
+}
+
+void TReportPrinter::AbandonJob()
+{
+    if (m_onPrinter)
+        m_printer->abort();
+    EndPainting();
+    m_onPrinter = false;
+}
+
+} // namespace cw::printer

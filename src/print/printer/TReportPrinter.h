@@ -1,0 +1,88 @@
+#pragma once
+// A report that prints on a real printer: the system's CUPS printers, or a
+// PDF file.  The sheet is addressed from its physical corner (the printer
+// runs in full-page mode with an explicit paper size); the printer's
+// unprintable margins, read from its page layout, are what the engine
+// subtracts from every position.
+//
+// Paper size, orientation, copies and the chosen printer belong to the one
+// system printer: every TReportPrinter shares them, so a paper size set on
+// one report applies to a job another report runs.  A PDF output file is the
+// report's own.
+//
+// Abort() asks the spooler to drop the document where the system allows and
+// draws nothing more.
+
+#include "print/engine/TCanvasReport.h"
+
+#include <QStringList>
+#include <memory>
+
+class QPrinter;
+
+namespace cw::printer {
+
+class TReportPrinter : public engine::TCanvasReport
+{
+public:
+    TReportPrinter();
+    ~TReportPrinter() override;
+
+    // ---- The printer ---------------------------------------------------------
+    // Names of the installed printers, and the index of the current one in
+    // that list (-1 when none, or when printing to a PDF file).
+    static QStringList Printers();
+    int PrinterIndex() const;
+    void SetPrinterIndex(int index);
+    // Name of the current printer ("PDF" when printing to a file; empty when
+    // there is no printer).
+    QString PrinterName() const;
+    // Prints into a PDF file instead of a printer; an empty name returns to
+    // the system printer.
+    void SetOutputFileName(const QString &pdfFileName);
+    QString OutputFileName() const { return m_outputFileName; }
+
+    bool HasPrinter() const override;
+    int MaxCopies() const override;
+    void RefreshDeviceMetrics() override;
+
+    void SetCopies(int copies) override;
+    void SetOrientation(engine::TOrientation orientation) override;
+    void SetPaperSize(int paperCode, double widthInches = 0, double heightInches = 0) override;
+
+    // Only pages first..last (from 1) reach the printer; 1..9999 by default.
+    void SetPageRange(int first, int last);
+    int FirstPage() const { return m_firstPage; }
+    int LastPage() const { return m_lastPage; }
+
+    // Printer resolution in dots per inch for the next job (0: the printer's
+    // own).  PDF output defaults to 1200.
+    void SetResolution(int dpi) { m_resolution = dpi; }
+
+    // The QPrinter, for the system's print and printer-setup dialogs.  After
+    // a dialog changed it, call AdoptPrinterSettings().
+    QPrinter &Printer() { return *m_printer; }
+    // Takes printer, paper size, copies and page range from the QPrinter
+    // (after a system dialog) into the shared settings.
+    void AdoptPrinterSettings();
+
+protected:
+    void BeginJob() override;
+    void BeginDevicePage() override;
+    void EndDevicePage() override;
+    void EndJob() override;
+    void AbandonJob() override;
+
+private:
+    void LoadSharedSettings();
+    void ApplySettingsToPrinter();
+
+    std::unique_ptr<QPrinter> m_printer;
+    QString m_outputFileName;
+    int m_resolution = 0;
+    int m_firstPage = 1;
+    int m_lastPage = 9999;
+    bool m_onPrinter = false;
+};
+
+} // namespace cw::printer
