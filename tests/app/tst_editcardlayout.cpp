@@ -1,0 +1,277 @@
+#include "app/TEditCardLayout.h"
+#include "support/ScriptedInteraction.h"
+#include "widgets/TNumEdit.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace cw;
+using model::TCardLayout;
+using ui::TEditCardLayout;
+using ui::TNumEdit;
+
+namespace {
+
+TNumEdit *edit(TEditCardLayout &dialog, const char *name)
+{
+    auto *found = dialog.findChild<TNumEdit *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no edit %s", name);
+    return found;
+}
+
+// The user types `text` into `field` (replacing what was there) and leaves it.
+void typeInto(TNumEdit *field, const QString &text)
+{
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    emit field->editingFinished();
+}
+
+// The user picks a line of the predefined list.
+void pick(TEditCardLayout &dialog, int line)
+{
+    auto *list = dialog.findChild<QComboBox *>("PredefinedLayouts");
+    list->setCurrentIndex(line);
+    emit list->activated(line);
+}
+
+} // namespace
+
+class TestEditCardLayout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void controlsAndCaptions()
+    {
+        TEditCardLayout dialog;
+        QCOMPARE(dialog.windowTitle(), QString("Business Card Layout"));
+        for (const char *name : {"eCardwidth", "eCardHeight", "eHorizPitch", "eVertPitch", "eleftmarg", "etopmarg"})
+            QVERIFY2(dialog.findChild<TNumEdit *>(name), name);
+        QCOMPARE(dialog.findChild<QSpinBox *>("enbracross")->maximum(), 10);
+        QCOMPARE(dialog.findChild<QSpinBox *>("enbrdown")->maximum(), 30);
+        QCOMPARE(dialog.findChild<QComboBox *>("PredefinedLayouts")->count(), 21);
+        auto *paper = dialog.findChild<QComboBox *>("epapersize");
+        QCOMPARE(paper->itemText(0), QString("Letter (8.5 x 11\")"));
+        QCOMPARE(paper->itemText(1), QString("A4 (210 x 297mm)"));
+        QCOMPARE(paper->itemText(2), QString());
+        QVERIFY(dialog.findChild<QRadioButton *>("Inchesbutton")->isChecked());
+        QVERIFY(dialog.findChild<QPushButton *>("OKButton")->isDefault());
+    }
+
+    void inchesAndMillimetresDisplay()
+    {
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        dialog.SetLayout(TCardLayout{});
+        dialog.FormActivate();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("3.5"));
+        QCOMPARE(edit(dialog, "eCardHeight")->text(), QString("2")); // "#0.###"
+        QCOMPARE(edit(dialog, "eleftmarg")->text(), QString("0.75"));
+
+        dialog.findChild<QRadioButton *>("MMButton")->click();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("88.90"));
+        QCOMPARE(edit(dialog, "eCardHeight")->text(), QString("50.80"));
+        // Clicking the checked unit again changes nothing.
+        dialog.findChild<QRadioButton *>("MMButton")->click();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("88.90"));
+
+        dialog.findChild<QRadioButton *>("Inchesbutton")->click();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("3.5"));
+        QCOMPARE(edit(dialog, "eCardHeight")->text(), QString("2.0")); // "#0.0##" after the switch back
+        QCOMPARE(edit(dialog, "etopmarg")->text(), QString("0.5"));
+        QCOMPARE(edit(dialog, "eleftmarg")->text(), QString("0.75"));
+
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Layout(), TCardLayout{});
+        QVERIFY(ui.log.isEmpty());
+    }
+
+    void hermaInMillimetres()
+    {
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        TCardLayout layout;
+        layout.UseMM = true;
+        dialog.SetLayout(layout);
+        pick(dialog, 20); // before the first activation: ignored
+        QCOMPARE(dialog.Layout().Width, 3.5f);
+        dialog.FormActivate();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("88.90"));
+
+        pick(dialog, 20);
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("83.82"));
+        QCOMPARE(edit(dialog, "etopmarg")->text(), QString("21.59"));
+        QCOMPARE(dialog.findChild<QComboBox *>("epapersize")->currentIndex(), 1);
+
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const TCardLayout result = dialog.Layout();
+        QCOMPARE(result.Width, 3.3f);
+        QCOMPARE(result.TopMargin, 0.85f);
+        QCOMPARE(result.LeftMargin, 0.73f);
+        QCOMPARE(result.HPitch, 3.5f);
+        QCOMPARE(result.Papersize, 9);
+        QCOMPARE(result.PredefLayout, 20);
+        QVERIFY(result.UseMM);
+    }
+
+    void switchingUnitsKeepsTheThousandths()
+    {
+        // 3.543 inches shows as 89.99 mm; switching back to inches and
+        // pressing OK gives exactly the stock's 3.543 again.
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        TCardLayout layout;
+        layout.ApplyPredefined(9);
+        layout.UseMM = true;
+        dialog.SetLayout(layout);
+        dialog.FormActivate();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("89.99"));
+        QCOMPARE(edit(dialog, "etopmarg")->text(), QString("21.49"));
+        dialog.findChild<QRadioButton *>("Inchesbutton")->click();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("3.543"));
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.Layout().Width, 3.543f);
+        QCOMPARE(dialog.Layout().TopMargin, 0.846f);
+        QVERIFY(!dialog.Layout().UseMM);
+    }
+
+    void cardHeightLimitInMillimetres()
+    {
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        TCardLayout layout;
+        layout.UseMM = true;
+        dialog.SetLayout(layout);
+        dialog.FormActivate();
+
+        typeInto(edit(dialog, "eCardHeight"), "7");
+        dialog.OKButtonClick();
+        QCOMPARE(ui.informations, QStringList{"Card Height must be at least .3 inches (or 7mm)"});
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // still open
+        QCOMPARE(dialog.Layout().Height, 0.276f);
+        QCOMPARE(edit(dialog, "eCardHeight")->text(), QString("7")); // what the user typed
+
+        typeInto(edit(dialog, "eCardHeight"), "8");
+        dialog.OKButtonClick();
+        QCOMPARE(ui.informations.size(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Layout().Height, 0.315f);
+    }
+
+    void validCardChecksInOrder_data()
+    {
+        QTest::addColumn<float>("height");
+        QTest::addColumn<float>("width");
+        QTest::addColumn<int>("across");
+        QTest::addColumn<int>("down");
+        QTest::addColumn<float>("hpitch");
+        QTest::addColumn<float>("vpitch");
+        QTest::addColumn<QString>("message");
+        const QString h = "Card Height must be at least .3 inches (or 7mm)";
+        const QString w = "Card Width must be at least .5 inch (or 13mm)";
+        const QString hp = "Horizontal Pitch must be at least = Card Width";
+        const QString vp = "Vertical Pitch must be at least = Card Height";
+        QTest::newRow("height first") << 0.2f << 0.1f << 2 << 2 << 0.f << 0.f << h;
+        QTest::newRow("width") << 0.3f << 0.49f << 2 << 2 << 0.f << 0.f << w;
+        QTest::newRow("horizontal pitch") << 2.f << 3.5f << 2 << 5 << 3.4f << 1.f << hp;
+        QTest::newRow("vertical pitch") << 2.f << 3.5f << 2 << 5 << 3.5f << 1.99f << vp;
+        QTest::newRow("one column, no pitch") << 2.f << 3.5f << 1 << 1 << 0.f << 0.f << QString();
+        QTest::newRow("pitch equal to the card") << 2.f << 3.5f << 10 << 30 << 3.5f << 2.f << QString();
+        QTest::newRow("smallest card") << 0.3f << 0.5f << 1 << 1 << 0.f << 0.f << QString();
+    }
+    void validCardChecksInOrder()
+    {
+        QFETCH(float, height);
+        QFETCH(float, width);
+        QFETCH(int, across);
+        QFETCH(int, down);
+        QFETCH(float, hpitch);
+        QFETCH(float, vpitch);
+        QFETCH(QString, message);
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        dialog.SetLayout(TCardLayout{});
+        dialog.FormActivate();
+        dialog.findChild<QSpinBox *>("enbracross")->setValue(across);
+        dialog.findChild<QSpinBox *>("enbrdown")->setValue(down);
+        edit(dialog, "eCardHeight")->setValue(height);
+        edit(dialog, "eCardwidth")->setValue(width);
+        edit(dialog, "eHorizPitch")->setValue(hpitch);
+        edit(dialog, "eVertPitch")->setValue(vpitch);
+        dialog.OKButtonClick();
+        QCOMPARE(ui.informations, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(dialog.result(), int(message.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+    }
+
+    void leavingWidthOrHeightRaisesThePitch()
+    {
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        dialog.SetLayout(TCardLayout{});
+        dialog.FormActivate();
+        typeInto(edit(dialog, "eCardwidth"), "4");
+        QCOMPARE(edit(dialog, "eHorizPitch")->value(), 4.0);
+        typeInto(edit(dialog, "eCardwidth"), "3");
+        QCOMPARE(edit(dialog, "eHorizPitch")->value(), 4.0); // a larger pitch stays
+        typeInto(edit(dialog, "eCardHeight"), "2.5");
+        QCOMPARE(edit(dialog, "eVertPitch")->value(), 2.5);
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.Layout().HPitch, 4.0f);
+        QCOMPARE(dialog.Layout().VPitch, 2.5f);
+    }
+
+    void paperSizeLines()
+    {
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        TCardLayout layout;
+        layout.Papersize = 5; // neither Letter nor A4: the list stays where it is
+        dialog.SetLayout(layout);
+        dialog.FormActivate();
+        auto *paper = dialog.findChild<QComboBox *>("epapersize");
+        QCOMPARE(paper->currentIndex(), 0);
+        paper->setCurrentIndex(2);
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.Layout().Papersize, 5); // the empty line keeps the code
+    }
+
+    void executeThroughTheInteractionService()
+    {
+        test::ScriptedInteraction ui;
+        TCardLayout layout;
+        layout.PredefLayout = 42; // outside the list: no line selected
+        ui.dialogs.enqueue([](QDialog &d) {
+            auto &dialog = static_cast<TEditCardLayout &>(d);
+            // The dialog arrives filled in, as the user would see it.
+            if (dialog.findChild<QComboBox *>("PredefinedLayouts")->currentIndex() != -1)
+                return int(QDialog::Rejected);
+            pick(dialog, 14);
+            dialog.findChild<QRadioButton *>("MMButton")->click();
+            dialog.OKButtonClick();
+            return dialog.result();
+        });
+        QVERIFY(TEditCardLayout::Execute(layout));
+        TCardLayout expected;
+        expected.ApplyPredefined(14);
+        expected.PredefLayout = 14;
+        expected.UseMM = true;
+        QCOMPARE(layout, expected);
+
+        ui.dialogs.enqueue([](QDialog &d) {
+            auto &dialog = static_cast<TEditCardLayout &>(d);
+            pick(dialog, 20);
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(!TEditCardLayout::Execute(layout));
+        QCOMPARE(layout, expected);
+    }
+};
+
+QTEST_MAIN(TestEditCardLayout)
+#include "tst_editcardlayout.moc"

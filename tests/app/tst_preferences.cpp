@@ -1,0 +1,246 @@
+#include "app/model/Exception.h"
+#include "app/model/TIniFile.h"
+#include "app/model/TPreferences.h"
+#include "support/TestFolder.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace cw;
+using model::TCardLayout;
+using model::TIniFile;
+using model::TPreferences;
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { model::PrinterNudges() = model::TPrinterNudges{}; }
+
+    void noFileGivesTheDefaults()
+    {
+        test::TestFolder folder;
+        model::PrinterNudges() = {3, 4, 5, 6};
+        TPreferences prefs;
+        prefs.ShowBottomMarginWarning = false;
+        prefs.PersonalInfo[0] = "stale";
+        prefs.Layout.Across = 7;
+        prefs.DefaultFont.Bold = true;
+        prefs.Load();
+
+        QCOMPARE(prefs.Layout, TCardLayout{});
+        QCOMPARE(prefs.Layout.Width, 3.5f);
+        QCOMPARE(prefs.Layout.Height, 2.0f);
+        QCOMPARE(prefs.Layout.Across, 2);
+        QCOMPARE(prefs.Layout.Down, 5);
+        QCOMPARE(prefs.Layout.Papersize, 1);
+        QCOMPARE(prefs.Layout.SurfaceSize(96), QSize(336, 192));
+        QCOMPARE(prefs.DefaultFont, model::TDefaultFont{});
+        QCOMPARE(prefs.DefaultFont.Name, QString("Arial"));
+        QCOMPARE(prefs.DefaultFont.Size, 10);
+        QVERIFY(prefs.ShowBottomMarginWarning);
+        for (const QString &text : prefs.PersonalInfo)
+            QVERIFY(text.isEmpty());
+        QCOMPARE(model::PrinterNudges(), model::TPrinterNudges{});
+        QVERIFY(!QFile::exists(folder.file("CWR.INI")));
+    }
+
+    void saveWritesEveryKeyInItsOrder()
+    {
+        test::TestFolder folder;
+        model::PrinterNudges() = {1, -2, 3, 0x7fffffff};
+        TPreferences prefs;
+        prefs.PersonalInfo = {"Ann", "Acme", "Boss", "1 Road", "Town", "", "555", "556", "a@b.c", "557"};
+        prefs.ShowBottomMarginWarning = false;
+        prefs.DefaultFont = {"Times New Roman", 12, true, false, true};
+        prefs.Layout.ApplyPredefined(10);
+        prefs.Layout.PredefLayout = 10;
+        prefs.Layout.UseMM = true;
+        prefs.Save();
+        QCOMPARE(readBytes(folder.file("CWR.INI")), QByteArray("[Printer]\n"
+                                                               "TopMarginNudge=1\n"
+                                                               "LeftMarginNudge=-2\n"
+                                                               "VerticalSpacing=3\n"
+                                                               "HorizontalSpacing=2147483647\n"
+                                                               "ShowBottomMarginWarning=0\n"
+                                                               "[Personal]\n"
+                                                               "Name=Ann\n"
+                                                               "Company=Acme\n"
+                                                               "Title=Boss\n"
+                                                               "Address1=1 Road\n"
+                                                               "Address2=Town\n"
+                                                               "Address3=\n"
+                                                               "Phone1=555\n"
+                                                               "Phone2=556\n"
+                                                               "Email=a@b.c\n"
+                                                               "Fax=557\n"
+                                                               "[Default Font]\n"
+                                                               "Name=Times New Roman\n"
+                                                               "Size=12\n"
+                                                               "Bold=1\n"
+                                                               "Italic=0\n"
+                                                               "Underline=1\n"
+                                                               "[Layout]\n"
+                                                               "Height=2047\n"
+                                                               "Width=3543\n"
+                                                               "TopMargin=728\n"
+                                                               "LeftMargin=591\n"
+                                                               "HPitch=3543\n"
+                                                               "VPitch=2047\n"
+                                                               "PredefLayout=10\n"
+                                                               "Papersize=9\n"
+                                                               "Across=2\n"
+                                                               "Down=5\n"
+                                                               "UseMM=1\n"));
+
+        model::PrinterNudges() = {};
+        TPreferences back;
+        back.Load();
+        QCOMPARE(model::PrinterNudges(), (model::TPrinterNudges{1, -2, 3, 0x7fffffff}));
+        QCOMPARE(back.PersonalInfo, prefs.PersonalInfo);
+        QCOMPARE(back.ShowBottomMarginWarning, false);
+        QCOMPARE(back.DefaultFont, prefs.DefaultFont);
+        QCOMPARE(back.Layout, prefs.Layout);
+    }
+
+    void lengthsAreThousandthsOfAnInch()
+    {
+        test::TestFolder folder;
+        writeBytes(folder.file("CWR.INI"), "[Layout]\nHeight=2047\n");
+        TPreferences prefs;
+        prefs.Load();
+        QCOMPARE(prefs.Layout.Height, 2.047f);
+        prefs.Save();
+        QVERIFY(readBytes(folder.file("CWR.INI")).contains("\nHeight=2047\n"));
+
+        // Every predefined layout survives the file unchanged.
+        for (int i = 0; i < TCardLayout::PredefinedCount; ++i) {
+            TPreferences one;
+            one.Layout.ApplyPredefined(i);
+            one.Save();
+            TPreferences back;
+            back.Load();
+            QVERIFY2(back.Layout == one.Layout, TCardLayout::PredefinedLayouts()[i].Text);
+        }
+        QCOMPARE(TPreferences::InchesToThousandths(2.0469999f), 2047);
+        QCOMPARE(TPreferences::ThousandthsToInches(-250), -0.25f);
+    }
+
+    void unusableNumbersReadAsDefaults()
+    {
+        test::TestFolder folder;
+        writeBytes(folder.file("CWR.INI"), "[Layout]\nAcross=0\nDown=31\nHeight=-5\nWidth=abc\n"
+                                           "TopMargin=0x1F4\nLeftMargin=100001\nPredefLayout=42\n"
+                                           "[Default Font]\nSize=0\nBold=yes\nItalic=0x1\n"
+                                           "[Printer]\nTopMarginNudge=0x10\nShowBottomMarginWarning=junk\n");
+        TPreferences prefs;
+        prefs.Load();
+        QCOMPARE(prefs.Layout.Across, 2);
+        QCOMPARE(prefs.Layout.Down, 5);
+        QCOMPARE(prefs.Layout.Height, 2.0f);
+        QCOMPARE(prefs.Layout.Width, 3.5f);
+        QCOMPARE(prefs.Layout.TopMargin, 0.5f); // hexadecimal 500
+        QCOMPARE(prefs.Layout.LeftMargin, 0.75f);
+        QCOMPARE(prefs.Layout.PredefLayout, 42); // kept: the dialog then selects no line
+        QCOMPARE(prefs.DefaultFont.Size, 10);
+        QCOMPARE(prefs.DefaultFont.Bold, false);
+        QCOMPARE(prefs.DefaultFont.Italic, true);
+        QCOMPARE(model::PrinterNudges().TopMarginNudge, 16);
+        QCOMPARE(prefs.ShowBottomMarginWarning, true);
+    }
+
+    void personalTextsAreWrittenAsTheyAre()
+    {
+        test::TestFolder folder;
+        TPreferences prefs;
+        prefs.PersonalInfo[TPreferences::Name] = "a=b";
+        prefs.PersonalInfo[TPreferences::Company] = "   Indented";
+        prefs.PersonalInfo[TPreferences::Email] = QString::fromUtf8("zoë@example.com");
+        prefs.Save();
+        const QByteArray file = readBytes(folder.file("CWR.INI"));
+        QVERIFY(file.contains("\nName=a=b\n"));
+        QVERIFY(file.contains(QString::fromUtf8("\nEmail=zoë@example.com\n").toUtf8()));
+        TPreferences back;
+        back.Load();
+        QCOMPARE(back.PersonalInfo, prefs.PersonalInfo);
+    }
+
+    void saveKeepsOtherSections()
+    {
+        test::TestFolder folder;
+        writeBytes(folder.file("cwr.ini"), "[MRU]\nF0=/x/a.CWR\n[TMainScreen_Placement]\nLeft=5\n");
+        TPreferences prefs;
+        prefs.Save();
+        const QByteArray file = readBytes(folder.file("cwr.ini"));
+        QVERIFY(file.startsWith("[MRU]\nF0=/x/a.CWR\n[TMainScreen_Placement]\nLeft=5\n[Printer]\n"));
+        QVERIFY(!QFile::exists(folder.file("CWR.INI")));
+    }
+
+    void failedSaveNamesTheFileAndChangesNothing()
+    {
+        test::TestFolder folder;
+        TIniFile ini(folder.file("missing/CWR.INI"));
+        TPreferences prefs;
+        try {
+            prefs.Save(ini);
+            QFAIL("saving should have failed");
+        } catch (const EInOutError &e) {
+            QVERIFY(e.message().contains(folder.file("missing/CWR.INI")));
+        }
+        // The object is out of its update block and usable again.
+        QCOMPARE(ini.ReadInteger("Layout", "Across", -1), -1);
+    }
+
+    void fontNameIsCutTo255Characters()
+    {
+        test::TestFolder folder;
+        writeBytes(folder.file("CWR.INI"), "[Default Font]\nName=" + QByteArray(300, 'F') + "\n");
+        TPreferences prefs;
+        prefs.Load();
+        QCOMPARE(prefs.DefaultFont.Name, QString(255, QChar('F')));
+    }
+
+    void defaultFontCaption()
+    {
+        model::TDefaultFont font;
+        QCOMPARE(TPreferences::DefaultFontCaption(font), QString("Default Font: Arial, 10 pt "));
+        font.Bold = font.Italic = true;
+        QCOMPARE(TPreferences::DefaultFontCaption(font), QString("Default Font: Arial, 10 pt , bold, italic"));
+        font = {"Courier New", 8, false, false, true};
+        QCOMPARE(TPreferences::DefaultFontCaption(font), QString("Default Font: Courier New, 8 pt , underline"));
+    }
+
+    void defaultFontAndQFont()
+    {
+        const model::TDefaultFont font{"Arial", 14, true, true, false};
+        const QFont qfont = font.ToFont();
+        QCOMPARE(qfont.family(), QString("Arial"));
+        QCOMPARE(qfont.pointSize(), 14);
+        QVERIFY(qfont.bold() && qfont.italic() && !qfont.underline());
+        QCOMPARE(model::TDefaultFont::FromFont(qfont), font);
+
+        QFont pixels("Arial");
+        pixels.setPixelSize(20); // 15 points at 96 pixels per inch
+        QCOMPARE(model::TDefaultFont::FromFont(pixels).Size, 15);
+    }
+};
+
+QTEST_MAIN(TestPreferences)
+#include "tst_preferences.moc"
