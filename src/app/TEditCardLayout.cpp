@@ -1,7 +1,6 @@
 #include "app/TEditCardLayout.h"
 
 #include "help/HelpContext.h"
-#include "widgets/DialogPlacement.h"
 #include "widgets/Interaction.h"
 #include "widgets/TNumEdit.h"
 
@@ -160,8 +159,8 @@ bool TEditCardLayout::Execute(model::TCardLayout &layout)
 {
     TEditCardLayout dialog(Interaction::mainWindow());
     dialog.SetLayout(layout);
-    placeDialog(&dialog, Interaction::mainWindow());
-    // Filled in before it runs, so a scripted run sees what the user would.
+    // Filled in before it runs (the service places and shows it), so a
+    // scripted run sees what the user would.
     dialog.FormActivate();
     if (Interaction::current().exec(dialog) != QDialog::Accepted)
         return false;
@@ -286,6 +285,7 @@ void TEditCardLayout::eCardHeightExit()
 
 void TEditCardLayout::OKButtonClick()
 {
+    FormActivate(); // a dialog run without being shown is filled in first
     m_layout.Down = m_down->value();
     m_layout.Across = m_across->value();
     m_layout.PredefLayout = m_predefined->currentIndex();

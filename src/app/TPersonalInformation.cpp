@@ -1,7 +1,6 @@
 #include "app/TPersonalInformation.h"
 
 #include "help/HelpContext.h"
-#include "widgets/DialogPlacement.h"
 #include "widgets/Interaction.h"
 
 #include <QGridLayout>
@@ -80,8 +79,7 @@ TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
 bool TPersonalInformation::Execute(Texts &texts)
 {
     TPersonalInformation dialog(Interaction::mainWindow());
-    dialog.SetTexts(texts);
-    placeDialog(&dialog, Interaction::mainWindow());
+    dialog.SetTexts(texts); // the service places and shows it
     if (Interaction::current().exec(dialog) != QDialog::Accepted)
         return false;
     texts = dialog.GetTexts();

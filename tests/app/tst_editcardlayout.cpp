@@ -241,6 +241,22 @@ private slots:
         QCOMPARE(dialog.Layout().Papersize, 5); // the empty line keeps the code
     }
 
+    void okOnADialogNeverShownKeepsTheLayout()
+    {
+        // A caller that runs the dialog without showing it (a scripted run)
+        // still gets the layout it handed in, not the empty edits.
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        TCardLayout layout;
+        layout.ApplyPredefined(19);
+        layout.PredefLayout = 19;
+        dialog.SetLayout(layout);
+        dialog.OKButtonClick();
+        QVERIFY(ui.informations.isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Layout(), layout);
+    }
+
     void executeThroughTheInteractionService()
     {
         test::ScriptedInteraction ui;
