@@ -5,9 +5,12 @@
 #include "print/engine/TReportFiler.h"
 #include "print/printer/TFilePrinter.h"
 #include "print/printer/TReportPrinter.h"
+#include "print/TPrinterDialogs.h"
+#include "support/ScriptedInteraction.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -92,6 +95,8 @@ private slots:
     void recordedPagesPrintTheSame();
     void pageRangeLimitsPrintedPages();
     void sharedSettingsAndMetrics();
+    void abortedPdfJobLeavesTheOldFile();
+    void printDialogSetsCopiesAndRange();
     void noPrinterMessage();
 
 private:
@@ -212,6 +217,72 @@ void TestReportPrinter::sharedSettingsAndMetrics()
     QCOMPARE(first.UnprintableTopPixels(), 0);
     QCOMPARE(first.PrinterName(), QStringLiteral("PDF"));
     QVERIFY(first.HasPrinter());
+}
+
+void TestReportPrinter::abortedPdfJobLeavesTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
+    {
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the earlier sheet");
+    }
+    TReportPrinter report;
+    report.SetOutputFileName(pdf);
+    report.OnPrint = [](TBaseReport &r) {
+        DrawCard(r);
+        r.NewPage();
+        r.Abort();
+        DrawCard(r);
+    };
+    report.Execute();
+    QVERIFY(report.Aborted());
+    QFile kept(pdf);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the earlier sheet"));
+    kept.close();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"card.pdf"});
+
+    // A failing job leaves it too; a finished one replaces it.
+    report.OnPrint = [](TBaseReport &) { throw cw::Exception(QStringLiteral("failed")); };
+    QVERIFY_THROWS_EXCEPTION(cw::Exception, report.Execute());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"card.pdf"});
+    report.OnPrint = [](TBaseReport &r) { DrawCard(r); };
+    report.Execute();
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(kept.readAll().startsWith("%PDF"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"card.pdf"});
+}
+
+void TestReportPrinter::printDialogSetsCopiesAndRange()
+{
+    cw::test::ScriptedInteraction interaction;
+    QTemporaryDir dir;
+    TReportPrinter report;
+    report.SetOutputFileName(dir.filePath(QStringLiteral("d.pdf")));
+    report.SetCopies(1);
+    // Cancel changes nothing.
+    QVERIFY(!cw::ui::TPrinterDialogs::PrintDialog(report));
+    QCOMPARE(report.Copies(), 1);
+    // The user asks for 4 copies of pages 2 to 3.
+    interaction.dialogs.enqueue([&](QDialog &) {
+        report.Printer().setCopyCount(4);
+        report.Printer().setPrintRange(QPrinter::PageRange);
+        report.Printer().setFromTo(2, 3);
+        return int(QDialog::Accepted);
+    });
+    QVERIFY(cw::ui::TPrinterDialogs::PrintDialog(report));
+    QCOMPARE(report.Copies(), 4);
+    QCOMPARE(report.FirstPage(), 2);
+    QCOMPARE(report.LastPage(), 3);
+    // The whole range again.
+    interaction.dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); });
+    QVERIFY(cw::ui::TPrinterDialogs::PrintDialog(report));
+    QCOMPARE(report.FirstPage(), 1);
+    QCOMPARE(report.LastPage(), 9999);
+    QCOMPARE(interaction.dialogsRun, 3);
+    report.SetCopies(1);
 }
 
 void TestReportPrinter::noPrinterMessage()

@@ -3,10 +3,15 @@
 #include "app/model/Exception.h"
 #include "print/engine/Units.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <algorithm>
 
 namespace cw::printer {
@@ -209,6 +214,25 @@ void TReportPrinter::BeginJob()
 {
     RefreshDeviceMetrics();
     m_onPrinter = false;
+    m_printedAny = false;
+    DropPartFile();
+    if (!m_outputFileName.isEmpty()) {
+        QTemporaryFile part(m_outputFileName + QStringLiteral(".XXXXXX.part"));
+        part.setAutoRemove(false);
+        if (!part.open())
+            throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
+                                      .arg(QDir::toNativeSeparators(m_outputFileName)));
+        m_partFile = part.fileName();
+        part.close();
+        m_printer->setOutputFileName(m_partFile);
+    }
+}
+
+void TReportPrinter::DropPartFile()
+{
+    if (!m_partFile.isEmpty())
+        QFile::remove(m_partFile);
+    m_partFile.clear();
 }
 
 // Pages before the range go to a discarded sink; the printer document starts
@@ -228,6 +252,7 @@ void TReportPrinter::BeginDevicePage()
             throw cw::Exception(QStringLiteral("The printer %1 could not start the print job.").arg(PrinterName()));
         Canvas().setRenderHint(QPainter::LosslessImageRendering, true);
         m_onPrinter = true;
+        m_printedAny = true;
         return;
     }
     if (m_onPrinter) {
@@ -241,8 +266,21 @@ void TReportPrinter::EndDevicePage() {}
 
 void TReportPrinter::EndJob()
 {
+    const bool printed = m_printedAny;
     EndPainting();
     m_onPrinter = false;
+    if (m_partFile.isEmpty())
+        return;
+    // Every page is written: the file replaces the one that was there.
+    QFile part(m_partFile);
+    QSaveFile target(m_outputFileName);
+    const bool written = !printed || (part.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
+                                      target.write(part.readAll()) == part.size() && target.commit());
+    part.close();
+    DropPartFile();
+    if (!written)
+        throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
+                                  .arg(QDir::toNativeSeparators(m_outputFileName)));
 }
 
 void TReportPrinter::AbandonJob()
@@ -251,6 +289,7 @@ void TReportPrinter::AbandonJob()
         m_printer->abort();
     EndPainting();
     m_onPrinter = false;
+    DropPartFile();
 }
 
 } // namespace cw::printer

@@ -11,7 +11,9 @@
 // report's own.
 //
 // Abort() asks the spooler to drop the document where the system allows and
-// draws nothing more.
+// draws nothing more.  A PDF file is written beside its target and moves into
+// place only when the job ends normally: an aborted or failed job leaves the
+// file that was there untouched.
 
 #include "print/engine/TCanvasReport.h"
 
@@ -76,6 +78,7 @@ protected:
 private:
     void LoadSharedSettings();
     void ApplySettingsToPrinter();
+    void DropPartFile();
 
     std::unique_ptr<QPrinter> m_printer;
     QString m_outputFileName;
@@ -83,6 +86,8 @@ private:
     int m_firstPage = 1;
     int m_lastPage = 9999;
     bool m_onPrinter = false;
+    bool m_printedAny = false; // a page of this job reached the printer
+    QString m_partFile; // the PDF being written, until the job ends
 };
 
 } // namespace cw::printer
