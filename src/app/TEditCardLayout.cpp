@@ -4,6 +4,7 @@
 #include "widgets/Interaction.h"
 #include "widgets/TNumEdit.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -46,6 +47,10 @@ void TEditCardLayout::buildControls()
     m_predefined->setObjectName(QStringLiteral("PredefinedLayouts"));
     m_predefined->addItems(model::TCardLayout::PredefinedLayoutNames());
     m_predefined->setMaxVisibleItems(model::TCardLayout::PredefinedCount);
+    // The closed list fits the dialog; the open list shows the whole names.
+    m_predefined->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_predefined->setMinimumContentsLength(30);
+    m_predefined->view()->setMinimumWidth(m_predefined->view()->sizeHintForColumn(0) + 24);
     predefinedLabel->setBuddy(m_predefined);
     top->addWidget(predefinedLabel);
     top->addWidget(m_predefined);

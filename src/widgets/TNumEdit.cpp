@@ -49,6 +49,15 @@ void TNumEdit::setDecimals(int minimum, int maximum)
     setValue(m_value);
 }
 
+QSize TNumEdit::sizeHint() const
+{
+    QSize size = QLineEdit::sizeHint();
+    const int digits = fontMetrics().horizontalAdvance(QStringLiteral("00000.000"));
+    const QMargins margins = textMargins() + contentsMargins();
+    size.setWidth(std::min(size.width(), digits + margins.left() + margins.right() + 8));
+    return size;
+}
+
 void TNumEdit::setMaximum(double maximum)
 {
     m_validator->setTop(maximum);

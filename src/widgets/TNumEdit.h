@@ -33,6 +33,9 @@ public:
     // `value` as the edit would show it.
     QString format(double value) const;
 
+    // Room for a number of about eight digits, not a line of text.
+    QSize sizeHint() const override;
+
 private:
     void takeTypedText(const QString &text);
 
