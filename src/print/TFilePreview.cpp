@@ -69,9 +69,10 @@ float TFilePreview::ZoomPageWidthFactor() const
     // At page width the sheet is taller than the view: a vertical scroll bar
     // takes its share of the width.
     const int scrollBar = m_scrollBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollBox);
-    const float available = static_cast<float>(m_scrollBox->maximumViewportSize().width() - scrollBar -
-                                               m_shadowDepth);
-    const float perPercent = static_cast<float>(sheet.width() * (1.0 + 2.0 * m_marginPercent / 100.0) / 100.0);
+    const float available =
+        static_cast<float>(m_scrollBox->maximumViewportSize().width() - scrollBar - m_shadowDepth);
+    const float perPercent =
+        static_cast<float>(sheet.width() * (1.0 + 2.0 * m_marginPercent / 100.0) / 100.0);
     return available / perPercent;
 }
 
@@ -82,7 +83,8 @@ float TFilePreview::ZoomPageFactor() const
     const QSizeF sheet = SheetPixelsAt100();
     const QSize view = m_scrollBox->maximumViewportSize();
     const double margin = 2.0 * m_marginPercent / 100.0;
-    const float byWidth = static_cast<float>((view.width() - m_shadowDepth) / (sheet.width() * (1.0 + margin) / 100.0));
+    const float byWidth =
+        static_cast<float>((view.width() - m_shadowDepth) / (sheet.width() * (1.0 + margin) / 100.0));
     const float byHeight = static_cast<float>((view.height() - m_shadowDepth) /
                                               ((sheet.height() + sheet.width() * margin) / 100.0));
     return std::min(byWidth, byHeight);

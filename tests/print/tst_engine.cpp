@@ -69,6 +69,7 @@ private slots:
     void textPathAsClip();
     void stretchDrawFillsTheDeviceRectangle();
     void stateResetsAtEachJob();
+    void patternBrushesAndPenModes();
 };
 
 void TestEngine::statusFormatExpansion_data()
@@ -83,7 +84,8 @@ void TestEngine::statusFormatExpansion_data()
     QTest::newRow("upper-case page") << "Page %P of many" << 12 << QStringList{} << "Page 12 of many";
     QTest::newRow("missing lines are empty") << "[%0][%9]" << 1 << QStringList{"x"} << "[x][]";
     QTest::newRow("doubled percent") << "100%% sure, %%p" << 2 << QStringList{} << "100% sure, %p";
-    QTest::newRow("other percent signs stay") << "%x and 50% and %" << 1 << QStringList{} << "%x and 50% and %";
+    QTest::newRow("other percent signs stay")
+        << "%x and 50% and %" << 1 << QStringList{} << "%x and 50% and %";
     QTest::newRow("closing text") << "\rBusiness Card Print Canceled!" << 4 << QStringList{}
                                   << "\rBusiness Card Print Canceled!";
 }
@@ -132,8 +134,8 @@ void TestEngine::jobCallsHandlersInOrderAndCountsPages()
     };
     report.OnAfterPrint = [&](TBaseReport &r) { trace << QStringLiteral("after %1").arg(r.Printing()); };
     report.Execute();
-    QCOMPARE(trace, (QStringList{"before 0", "Printing Page 1", "print 1", "Printing Page 2", "Printing Page 3",
-                                 "last 3", "after 0"}));
+    QCOMPARE(trace, (QStringList{"before 0", "Printing Page 1", "print 1", "Printing Page 2",
+                                 "Printing Page 3", "last 3", "after 0"}));
 
     // A failing handler ends the job and reaches the caller.
     report.OnPrint = [](TBaseReport &) { throw cw::Exception(QStringLiteral("object failed")); };
@@ -195,16 +197,16 @@ void TestEngine::penWidthRules()
 {
     QImage image = WhiteImage(10, 10);
     TCanvasReport at600(image, 600, 600);
-    QCOMPARE(at600.PenWidthPixels(-1), 6);   // a hundredth of an inch
+    QCOMPARE(at600.PenWidthPixels(-1), 6); // a hundredth of an inch
     QCOMPARE(at600.PenWidthPixels(-3), 18);
     QCOMPARE(at600.PenWidthPixels(0), 1);
-    QCOMPARE(at600.PenWidthPixels(4), 4);    // positive widths are device pixels
+    QCOMPARE(at600.PenWidthPixels(4), 4); // positive widths are device pixels
     TCanvasReport at96(image, 96, 96);
     QCOMPARE(at96.PenWidthPixels(-1), 1);
     QCOMPARE(at96.PenWidthPixels(-25), 24);
     TCanvasReport at50(image, 50, 50);
-    QCOMPARE(at50.PenWidthPixels(-1), 1);    // half a pixel: still one pixel
-    QCOMPARE(at50.PenWidthPixels(-3), 2);    // 1.5 rounds to even
+    QCOMPARE(at50.PenWidthPixels(-1), 1); // half a pixel: still one pixel
+    QCOMPARE(at50.PenWidthPixels(-3), 2); // 1.5 rounds to even
 
     // A -1 pen draws six pixels wide at 600 dpi.
     QImage wide = WhiteImage(600, 100);
@@ -246,9 +248,9 @@ void TestEngine::rectangleEllipseAndLinesLandOnInchPositions()
     QImage image = WhiteImage(400, 400);
     TCanvasReport report(image, 100, 100, 10, 20);
     report.OnPrint = [](TBaseReport &r) {
-        r.Rectangle(1.0, 1.0, 2.0, 1.5);     // device 90..189 x 80..129
-        r.Ellipse(0.5, 2.5, 1.5, 3.5);       // device 40..139 x 230..329
-        r.MoveTo(2.5, 0.5);                  // device 240, 30
+        r.Rectangle(1.0, 1.0, 2.0, 1.5); // device 90..189 x 80..129
+        r.Ellipse(0.5, 2.5, 1.5, 3.5);   // device 40..139 x 230..329
+        r.MoveTo(2.5, 0.5);              // device 240, 30
         r.LineTo(3.5, 0.5);
         r.MoveTo(3.8, 1.0);
         r.LineTo(3.8, 2.0);
@@ -262,7 +264,10 @@ void TestEngine::rectangleEllipseAndLinesLandOnInchPositions()
     QVERIFY2(std::abs(ellipse.left() - 40) <= 1 && std::abs(ellipse.right() - 139) <= 1 &&
                  std::abs(ellipse.top() - 230) <= 1 && std::abs(ellipse.bottom() - 329) <= 1,
              qPrintable(QStringLiteral("ellipse ink %1,%2 %3,%4")
-                            .arg(ellipse.left()).arg(ellipse.top()).arg(ellipse.right()).arg(ellipse.bottom())));
+                            .arg(ellipse.left())
+                            .arg(ellipse.top())
+                            .arg(ellipse.right())
+                            .arg(ellipse.bottom())));
     QCOMPARE(InkBounds(image, QRect(220, 0, 150, 60)), QRect(QPoint(240, 30), QPoint(339, 30)));
     QCOMPARE(InkBounds(image, QRect(350, 60, 49, 120)), QRect(QPoint(370, 80), QPoint(370, 179)));
 }
@@ -296,7 +301,8 @@ void TestEngine::clipRegionsLimitFills()
         r.SelectClipRegion(ellipse);
         r.FillRect(QRect(0, 0, 300, 300));
         r.ClearClip();
-        QPainterPath triangle = r.CreatePolygonRegion(QPolygon({QPoint(200, 200), QPoint(280, 200), QPoint(200, 280)}));
+        QPainterPath triangle =
+            r.CreatePolygonRegion(QPolygon({QPoint(200, 200), QPoint(280, 200), QPoint(200, 280)}));
         r.SelectClipRegion(triangle);
         r.FillRect(QRect(150, 150, 150, 150));
         r.ClearClip();
@@ -304,7 +310,7 @@ void TestEngine::clipRegionsLimitFills()
     report.Execute();
     const QRect circle = InkBounds(image, QRect(0, 0, 180, 180));
     QVERIFY(std::abs(circle.left() - 50) <= 1 && std::abs(circle.right() - 149) <= 1);
-    QVERIFY(!Dark(image, 55, 55));   // outside the circle, inside its square
+    QVERIFY(!Dark(image, 55, 55)); // outside the circle, inside its square
     QVERIFY(Dark(image, 100, 100));
     QVERIFY(Dark(image, 210, 210));
     QVERIFY(!Dark(image, 270, 270)); // beyond the triangle's diagonal
@@ -378,8 +384,10 @@ void TestEngine::stretchDrawFillsTheDeviceRectangle()
     };
     report.Execute();
     QCOMPARE(InkBounds(image, QRect(0, 0, 95, 95)), QRect(QPoint(10, 10), QPoint(89, 49)));
-    QCOMPARE(InkBounds(image, QRect(QPoint(95, 95), QPoint(199, 160))), QRect(QPoint(100, 100), QPoint(199, 149)));
-    QCOMPARE(InkBounds(image, QRect(QPoint(195, 195), QPoint(299, 299))), QRect(QPoint(200, 200), QPoint(249, 289)));
+    QCOMPARE(InkBounds(image, QRect(QPoint(95, 95), QPoint(199, 160))),
+             QRect(QPoint(100, 100), QPoint(199, 149)));
+    QCOMPARE(InkBounds(image, QRect(QPoint(195, 195), QPoint(299, 299))),
+             QRect(QPoint(200, 200), QPoint(249, 289)));
 }
 
 void TestEngine::stateResetsAtEachJob()
@@ -402,6 +410,37 @@ void TestEngine::stateResetsAtEachJob()
     QCOMPARE(report.BrushStyle(), Qt::NoBrush);
     QCOMPARE(report.FontName(), QStringLiteral("Arial"));
     QCOMPARE(report.FontSize(), 10.0);
+}
+
+void TestEngine::patternBrushesAndPenModes()
+{
+    QImage image = WhiteImage(100, 100);
+    image = image.convertToFormat(QImage::Format_RGB32); // raster operations need an opaque image
+    TCanvasReport report(image, 100, 100);
+    QImage checker(2, 2, QImage::Format_Mono);
+    checker.setColor(0, qRgb(0, 0, 0));
+    checker.setColor(1, qRgb(255, 255, 255));
+    checker.setPixel(0, 0, 0);
+    checker.setPixel(1, 1, 0);
+    checker.setPixel(1, 0, 1);
+    checker.setPixel(0, 1, 1);
+    report.OnPrint = [&](TBaseReport &r) {
+        // A monochrome pattern paints its dark bits in the brush colour.
+        r.SetBrush(Qt::red, Qt::SolidPattern, checker);
+        r.FillRect(QRect(0, 0, 10, 10));
+        // Xor twice gives back the paper.
+        r.SetPen(Qt::black, Qt::NoPen, 1, TPenMode::pmXor);
+        r.SetBrush(Qt::blue, Qt::SolidPattern);
+        r.Rectangle(0.5, 0.5, 0.9, 0.9);
+        r.Rectangle(0.5, 0.5, 0.7, 0.7);
+    };
+    report.Execute();
+    QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::red));
+    QCOMPARE(QColor(image.pixel(1, 0)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::red));
+    QCOMPARE(QColor(image.pixel(9, 8)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(60, 60)), QColor(Qt::white));  // painted twice
+    QCOMPARE(QColor(image.pixel(80, 80)), QColor(Qt::yellow)); // white xor blue once
 }
 
 QTEST_MAIN(TestEngine)

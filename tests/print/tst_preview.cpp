@@ -41,7 +41,8 @@ QRect InkBounds(const QImage &image)
     int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 60 && qGray(image.pixel(std::min(x + 6, image.width() - 1), y)) < 60) {
+            if (qGray(image.pixel(x, y)) < 60 &&
+                qGray(image.pixel(std::min(x + 6, image.width() - 1), y)) < 60) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
@@ -108,9 +109,9 @@ void TestPreview::startShowsPageOneInTheScrollArea()
     // (20.4 px) around it and a 5-pixel shadow.
     const QImage shown = image->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(862, 1102));
-    QCOMPARE(QColor(shown.pixel(30, 30)), QColor(Qt::white));     // sheet
-    QCOMPARE(QColor(shown.pixel(5, 5)), QColor(128, 128, 128));   // margin
-    QCOMPARE(QColor(shown.pixel(838, 1078)), QColor(Qt::black));  // shadow corner
+    QCOMPARE(QColor(shown.pixel(30, 30)), QColor(Qt::white));    // sheet
+    QCOMPARE(QColor(shown.pixel(5, 5)), QColor(128, 128, 128));  // margin
+    QCOMPARE(QColor(shown.pixel(838, 1078)), QColor(Qt::black)); // shadow corner
     const QRect square = InkBounds(shown.copy(0, 0, 800, 800));
     QVERIFY2(std::abs(square.left() - (20 + 96)) <= 1 && std::abs(square.top() - (20 + 96)) <= 1,
              qPrintable(QStringLiteral("%1,%2").arg(square.left()).arg(square.top())));
@@ -128,7 +129,7 @@ void TestPreview::zoomStaysWithinItsLimits()
     QCOMPARE(zooms.count(), 10);
     m_preview->ZoomIn();
     QCOMPARE(m_preview->ZoomFactor(), 200.0f);
-    QCOMPARE(zooms.count(), 10); // nothing changed, nothing reported
+    QCOMPARE(zooms.count(), 10);                                 // nothing changed, nothing reported
     QCOMPARE(m_preview->ImageControl()->pixmap().width(), 1719); // 1632 + 2 x 40.8 + 5
 
     m_preview->SetZoomFactor(15);
@@ -150,13 +151,17 @@ void TestPreview::fittingFactorsFollowTheScrollArea()
     const QSize view = m_scrollBox->maximumViewportSize();
     QSize shown = m_preview->ImageControl()->pixmap().size();
     QVERIFY2(shown.width() <= view.width() + 1 && shown.height() <= view.height() + 1,
-             qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(shown.width()).arg(shown.height())
-                            .arg(view.width()).arg(view.height())));
+             qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                            .arg(shown.width())
+                            .arg(shown.height())
+                            .arg(view.width())
+                            .arg(view.height())));
     QVERIFY(shown.height() >= view.height() - 2);
 
     m_preview->SetZoomFactor(width);
     shown = m_preview->ImageControl()->pixmap().size();
-    const int scrollBar = m_scrollBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollBox.get());
+    const int scrollBar =
+        m_scrollBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollBox.get());
     QVERIFY(shown.width() <= view.width() - scrollBar + 1);
     QVERIFY(shown.width() >= view.width() - scrollBar - 2);
 

@@ -121,7 +121,8 @@ void TestReportFiler::recordedPageReplaysAtAnyResolution()
     QVERIFY(reader.Load(data));
     QCOMPARE(reader.PageCount(), 1);
     const QImage page = reader.RenderPage(1, dpi);
-    QCOMPARE(page.size(), QSize(static_cast<int>(std::ceil(8.5 * dpi)), static_cast<int>(std::ceil(11 * dpi))));
+    QCOMPARE(page.size(),
+             QSize(static_cast<int>(std::ceil(8.5 * dpi)), static_cast<int>(std::ceil(11 * dpi))));
     CheckPage(page, dpi);
 }
 
@@ -251,8 +252,8 @@ void TestReportFiler::damagedStreams()
     {
         QDataStream out(&hostile, QIODevice::WriteOnly);
         out.setVersion(QDataStream::Qt_6_4);
-        out << TReportFiler::StreamMagic << TReportFiler::StreamVersion << TReportFiler::PageMagic << 1e9 << 11.0
-            << 600.0 << 600.0 << QByteArray("x");
+        out << TReportFiler::StreamMagic << TReportFiler::StreamVersion << TReportFiler::PageMagic << 1e9
+            << 11.0 << 600.0 << 600.0 << QByteArray("x");
     }
     QVERIFY(reader.Load(hostile));
     QCOMPARE(reader.PageCount(), 0);

@@ -2,10 +2,10 @@
 // fall where the inch arithmetic puts them, to the device pixel; recorded
 // pages print the same through TFilePrinter.
 #include "app/model/Exception.h"
+#include "print/TPrinterDialogs.h"
 #include "print/engine/TReportFiler.h"
 #include "print/printer/TFilePrinter.h"
 #include "print/printer/TReportPrinter.h"
-#include "print/TPrinterDialogs.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QBuffer>
@@ -55,12 +55,12 @@ void DrawCard(TBaseReport &r)
 {
     r.SetPen(Qt::black, Qt::SolidLine, 1, TPenMode::pmCopy);
     r.SetBrush(Qt::white, Qt::NoBrush);
-    r.Rectangle(0.75, 0.5, 4.25, 2.5);            // 225..1274 x 150..749 at 300 dpi
+    r.Rectangle(0.75, 0.5, 4.25, 2.5); // 225..1274 x 150..749 at 300 dpi
     r.SetPen(Qt::black, Qt::NoPen, 1, TPenMode::pmCopy);
     r.SetBrush(Qt::black, Qt::SolidPattern);
-    r.Rectangle(1.0, 3.0, 2.0, 3.5);              // fill 300..599 x 900..1049
+    r.Rectangle(1.0, 3.0, 2.0, 3.5); // fill 300..599 x 900..1049
     r.SetPen(Qt::black, Qt::SolidLine, -2, TPenMode::pmCopy);
-    r.MoveTo(5.0, 1.0);                           // six pixels thick, centred on row 300
+    r.MoveTo(5.0, 1.0); // six pixels thick, centred on row 300
     r.LineTo(7.0, 1.0);
 }
 
@@ -72,7 +72,10 @@ void CheckCard(const QImage &page)
     QVERIFY2(std::abs(outline.left() - 225) <= 1 && std::abs(outline.right() - 1274) <= 1 &&
                  std::abs(outline.top() - 150) <= 1 && std::abs(outline.bottom() - 749) <= 1,
              qPrintable(QStringLiteral("outline %1,%2 - %3,%4")
-                            .arg(outline.left()).arg(outline.top()).arg(outline.right()).arg(outline.bottom())));
+                            .arg(outline.left())
+                            .arg(outline.top())
+                            .arg(outline.right())
+                            .arg(outline.bottom())));
     QVERIFY(qGray(page.pixel(700, 450)) > 200); // no fill inside the card
     const QRect block = InkBounds(page, QRect(250, 850, 400, 250));
     QVERIFY(std::abs(block.left() - 300) <= 1 && std::abs(block.right() - 599) <= 1);

@@ -102,6 +102,7 @@ void TCanvasReport::ResetDrawingState()
     m_brushColor = Qt::white;
     m_brushStyle = Qt::NoBrush;
     m_brushBitmap = QImage();
+    m_brushSourceKey = 0;
     m_fontName = QStringLiteral("Arial");
     m_fontPoints = 10;
     m_bold = m_italic = m_underline = false;
@@ -143,12 +144,19 @@ QPen TCanvasReport::DevicePen() const
 
 void TCanvasReport::SetBrush(const QColor &colour, Qt::BrushStyle style, const QImage &bitmap)
 {
+    const bool sameSource =
+        !bitmap.isNull() && bitmap.cacheKey() == m_brushSourceKey && colour == m_brushColor;
     m_brushColor = colour;
     m_brushStyle = style;
     if (bitmap.isNull()) {
         m_brushBitmap = QImage();
+        m_brushSourceKey = 0;
         return;
     }
+    // The same pattern set again keeps its image, so a PDF stores it once.
+    if (sameSource && !m_brushBitmap.isNull())
+        return;
+    m_brushSourceKey = bitmap.cacheKey();
     // Pattern brushes are kept as ARGB images: a QBitmap brush loses its
     // colour in recorded pictures and in PDF output.
     if (bitmap.depth() == 1) {

@@ -52,7 +52,8 @@ public:
     void SetTransparentText(bool transparent) override { m_transparentText = transparent; }
 
     void Rectangle(double x1, double y1, double x2, double y2) override;
-    void RoundRect(double x1, double y1, double x2, double y2, double cornerWidth, double cornerHeight) override;
+    void RoundRect(double x1, double y1, double x2, double y2, double cornerWidth,
+                   double cornerHeight) override;
     void Ellipse(double x1, double y1, double x2, double y2) override;
     void MoveTo(double x, double y) override;
     void LineTo(double x, double y) override;
@@ -136,6 +137,7 @@ private:
     QColor m_brushColor = Qt::white;
     Qt::BrushStyle m_brushStyle = Qt::NoBrush;
     QImage m_brushBitmap;
+    qint64 m_brushSourceKey = 0; // cacheKey of the bitmap m_brushBitmap was made from
 
     QString m_fontName = QStringLiteral("Arial");
     double m_fontPoints = 10;

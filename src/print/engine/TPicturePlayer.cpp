@@ -4,13 +4,16 @@
 
 namespace cw::engine {
 
-void TPicturePlayer::Play(QPainter &painter, const QPicture &picture, const QRectF &source, const QRectF &target)
+void TPicturePlayer::Play(QPainter &painter, const QPicture &picture, const QRectF &source,
+                          const QRectF &target)
 {
     if (picture.isNull() || source.isEmpty() || target.isEmpty() || !painter.isActive())
         return;
     const QPaintDevice *device = painter.device();
-    const double deviceDpiX = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : picture.logicalDpiX();
-    const double deviceDpiY = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : picture.logicalDpiY();
+    const double deviceDpiX =
+        device && device->logicalDpiX() > 0 ? device->logicalDpiX() : picture.logicalDpiX();
+    const double deviceDpiY =
+        device && device->logicalDpiY() > 0 ? device->logicalDpiY() : picture.logicalDpiY();
 
     painter.save();
     painter.translate(target.topLeft());

@@ -19,7 +19,8 @@ public:
 };
 
 // Shorthand used by the reports.
-inline void PlayPicture(QPainter &painter, const QPicture &picture, const QRectF &source, const QRectF &target)
+inline void PlayPicture(QPainter &painter, const QPicture &picture, const QRectF &source,
+                        const QRectF &target)
 {
     TPicturePlayer::Play(painter, picture, source, target);
 }

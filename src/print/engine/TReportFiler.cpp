@@ -60,7 +60,8 @@ void TReportFiler::BeginDevicePage()
 {
     m_page = QPicture();
     const QSizeF sheet = SheetSize();
-    m_page.setBoundingRect(QRect(0, 0, cw::Round(sheet.width() * XDPI()), cw::Round(sheet.height() * YDPI())));
+    m_page.setBoundingRect(
+        QRect(0, 0, cw::Round(sheet.width() * XDPI()), cw::Round(sheet.height() * YDPI())));
     BeginPainting(m_page);
     m_pageOpen = true;
 }
@@ -73,7 +74,8 @@ void TReportFiler::EndDevicePage()
     m_pageOpen = false;
     // Painting may have widened the bounds; the page is always the sheet.
     const QSizeF sheet = SheetSize();
-    m_page.setBoundingRect(QRect(0, 0, cw::Round(sheet.width() * XDPI()), cw::Round(sheet.height() * YDPI())));
+    m_page.setBoundingRect(
+        QRect(0, 0, cw::Round(sheet.width() * XDPI()), cw::Round(sheet.height() * YDPI())));
 
     QDataStream data(&Target());
     data.setVersion(QDataStream::Qt_6_4);

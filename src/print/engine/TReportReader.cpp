@@ -26,7 +26,8 @@ bool TReportReader::Load(const QByteArray &data)
     quint32 magic = 0;
     quint16 version = 0;
     in >> magic >> version;
-    if (in.status() != QDataStream::Ok || magic != TReportFiler::StreamMagic || version != TReportFiler::StreamVersion)
+    if (in.status() != QDataStream::Ok || magic != TReportFiler::StreamMagic ||
+        version != TReportFiler::StreamVersion)
         return false;
     while (!in.atEnd()) {
         quint32 tag = 0;
@@ -89,8 +90,8 @@ QImage TReportReader::RenderPage(int page, double pixelsPerInch) const
         return image;
     image.fill(Qt::white);
     QPainter painter(&image);
-    PlayPage(page, painter, QRectF(0, 0, p.sizeInches.width() * pixelsPerInch,
-                                   p.sizeInches.height() * pixelsPerInch));
+    PlayPage(page, painter,
+             QRectF(0, 0, p.sizeInches.width() * pixelsPerInch, p.sizeInches.height() * pixelsPerInch));
     painter.end();
     return image;
 }

@@ -164,9 +164,10 @@ void TReportPrinter::ApplySettingsToPrinter()
     // Full page with an explicit size: positions come out exact, and a
     // printer whose default is another paper by locale cannot shift them.
     printer.setFullPage(true);
-    const QPageSize size = (Shared().paperWidth > 0 && Shared().paperHeight > 0)
-                               ? QPageSize(QSizeF(PageWidth(), PageHeight()), QPageSize::Inch)
-                               : QPageSize(PaperSize() == engine::PaperA4 ? QPageSize::A4 : QPageSize::Letter);
+    const QPageSize size =
+        (Shared().paperWidth > 0 && Shared().paperHeight > 0)
+            ? QPageSize(QSizeF(PageWidth(), PageHeight()), QPageSize::Inch)
+            : QPageSize(PaperSize() == engine::PaperA4 ? QPageSize::A4 : QPageSize::Letter);
     printer.setPageSize(size);
     printer.setPageOrientation(Orientation() == TOrientation::poLandscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);
@@ -186,8 +187,8 @@ void TReportPrinter::RefreshDeviceMetrics()
     layout.setMargins(layout.minimumMargins());
     const QRect full = layout.fullRectPixels(dpi);
     const QRect paint = layout.paintRectPixels(dpi);
-    SetDeviceMetrics(dpi, dpi, paint.left() - full.left(), paint.top() - full.top(), full.right() - paint.right(),
-                     full.bottom() - paint.bottom());
+    SetDeviceMetrics(dpi, dpi, paint.left() - full.left(), paint.top() - full.top(),
+                     full.right() - paint.right(), full.bottom() - paint.bottom());
 }
 
 void TReportPrinter::AdoptPrinterSettings()
@@ -249,7 +250,8 @@ void TReportPrinter::BeginDevicePage()
         }
         BeginPainting(*m_printer, QPoint(UnprintableLeftPixels(), UnprintableTopPixels()));
         if (!Canvas().isActive())
-            throw cw::Exception(QStringLiteral("The printer %1 could not start the print job.").arg(PrinterName()));
+            throw cw::Exception(
+                QStringLiteral("The printer %1 could not start the print job.").arg(PrinterName()));
         Canvas().setRenderHint(QPainter::LosslessImageRendering, true);
         m_onPrinter = true;
         m_printedAny = true;

@@ -87,7 +87,7 @@ private:
     int m_lastPage = 9999;
     bool m_onPrinter = false;
     bool m_printedAny = false; // a page of this job reached the printer
-    QString m_partFile; // the PDF being written, until the job ends
+    QString m_partFile;        // the PDF being written, until the job ends
 };
 
 } // namespace cw::printer
