@@ -1,0 +1,224 @@
+// Layout, drawing, auto-sizing and printing of the text label.
+#include "text/model/TGBaseLabel.h"
+
+#include "print/engine/TBaseReport.h"
+#include "print/engine/Units.h"
+#include "text/model/TTextFonts.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace cw::model {
+
+namespace {
+// The fit compares against 1.2 lines in extended precision, as the box
+// arithmetic of the design does (1.2 is not exact in binary).
+constexpr long double LineFit = 1.2L;
+
+int Fit(int lines)
+{
+    return static_cast<int>(LineFit * lines);
+}
+bool Above(int value, int lines)
+{
+    return LineFit * lines < value;
+}
+} // namespace
+
+void TGBaseLabel::CalcLayout()
+{
+    if (Font() != m_layoutFont || Zoom() != m_layoutZoom)
+        m_layoutDirty = true;
+    if (!m_layoutDirty)
+        return;
+
+    // 1-4: measure the line on the label's font (rotation does not change the
+    // metrics of a line, only its direction).
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), m_caption);
+    const QFontMetrics fm(display.Font);
+    const int th = fm.height() + std::max(0, fm.leading());
+    const int tw = fm.horizontalAdvance(display.Text + QLatin1Char(' '));
+    m_textWidth = tw;
+
+    // 5: free space left of and above the text for copies that go left/up.
+    const QPoint S = m_shadowOffset, L = m_highlightOffset;
+    QPoint M(0, 0);
+    if (S.x() < 0)
+        M.setX(-S.x());
+    if (L.x() < 0)
+        M.setX(std::max(-L.x(), M.x()));
+    if (S.y() < 0)
+        M.setY(-S.y());
+    if (L.y() < 0)
+        M.setY(std::max(-L.y(), M.y()));
+    m_textMargin = M;
+
+    // 6: line height including both copies.
+    const int lh = th + S.y() - L.y();
+
+    // 7: fit the box to between one and 1.2 lines.
+    if (m_angle == 0 || m_angle == 180) {
+        if (m_angle == 180 && 2 * tw < Width())
+            SetWidth(2 * tw);
+        if (Width() <= 5)
+            SetWidth(tw);
+        if (Above(Height(), lh))
+            SetHeight(Fit(lh));
+        if (lh > Height())
+            SetHeight(lh);
+    } else {
+        if (Above(Height(), tw))
+            SetHeight(Fit(tw));
+        if (Height() < 5)
+            SetHeight(tw);
+        if (Above(Width(), lh))
+            SetWidth(Fit(lh));
+        if (lh > Width())
+            SetWidth(lh);
+    }
+    const int W = Width(), H = Height();
+
+    // 8: the text's clip rectangle.
+    TLabelRect r;
+    if (m_angle == 0 || m_angle == 180)
+        r = {M.x(), M.y(), W, M.y() + th};
+    else
+        r = {M.y(), M.x(), M.y() + th, H - M.y()};
+    const int rw = r.Right - r.Left + 1;
+    const int rh = r.Bottom - r.Top + 1;
+    if (m_angle == 90)
+        r.Offset(0, H - rh + L.x());
+    else if (m_angle == 180)
+        r.Offset(W - rw - S.y(), 0);
+    m_textRect = r;
+
+    // 9: the copies' rectangles, offsets turned with the text.
+    auto turned = [this](QPoint d) {
+        switch (m_angle) {
+        case 90: return QPoint(d.y(), -d.x());
+        case 180: return QPoint(-d.x(), -d.y());
+        case 270: return QPoint(-d.y(), d.x());
+        default: return d;
+        }
+    };
+    const QPoint ts = turned(S), tl = turned(L);
+    m_shadowRect = r.Moved(ts.x(), ts.y());
+    m_highlightRect = r.Moved(tl.x(), tl.y());
+
+    // 10: each reference point is the corner where the turned text cell starts.
+    auto origin = [this](const TLabelRect &rect) {
+        switch (m_angle) {
+        case 90: return QPoint(rect.Left, rect.Bottom);
+        case 180: return QPoint(rect.Right, rect.Bottom);
+        case 270: return QPoint(rect.Right, rect.Top);
+        default: return QPoint(rect.Left, rect.Top);
+        }
+    };
+    m_textOrigin = origin(m_textRect);
+    m_shadowOrigin = origin(m_shadowRect);
+    m_highlightOrigin = origin(m_highlightRect);
+
+    // 11: horizontal alignment applies to unrotated text only.
+    if (m_angle == 0) {
+        int x = r.Left;
+        if (m_alignment == taRightJustify)
+            x = r.Right - tw;
+        else if (m_alignment == taCenter)
+            x = (r.Right - r.Left) / 2 - tw / 2;
+        m_textOrigin.setX(x);
+        m_highlightOrigin.setX(x + L.x());
+        m_shadowOrigin.setX(x + S.x());
+    }
+
+    m_layoutFont = Font();
+    m_layoutZoom = Zoom();
+    m_layoutDirty = false;
+}
+
+void TGBaseLabel::DrawLabel(QPainter &painter)
+{
+    CalcLayout();
+    const int W = Width(), H = Height();
+    painter.save();
+    if (!m_transparent)
+        painter.fillRect(QRect(0, 0, W, H), TGColor::ToQColor(m_backColor));
+
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), m_caption);
+    painter.setFont(display.Font);
+    painter.setBrush(Qt::NoBrush);
+    const int ascent = QFontMetrics(display.Font).ascent();
+    // Each copy is drawn from the top-left of its text cell, turned about
+    // that point, and cut to its own rectangle.
+    auto drawCopy = [&](const TLabelRect &clip, const QPoint &origin, TColor color) {
+        painter.save();
+        painter.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+        painter.translate(origin);
+        if (m_angle != 0)
+            painter.rotate(-m_angle);
+        painter.setPen(TGColor::ToQColor(color));
+        painter.drawText(QPoint(0, ascent), display.Text);
+        painter.restore();
+    };
+    if (m_depthShadow > 0 && m_directionShadow != sdNone)
+        drawCopy(m_shadowRect, m_shadowOrigin, m_colorShadow);
+    if (m_depthHighlight > 0 && m_directionHighlight != hdNone)
+        drawCopy(m_highlightRect, m_highlightOrigin, m_colorHighlight);
+    drawCopy(m_textRect, m_textOrigin, Font().Color);
+
+    if (m_borderStyle == bsSingle) {
+        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(0.5, 0.5, W - 1, H - 1));
+    }
+    painter.restore();
+}
+
+void TGBaseLabel::AutoSizeToText()
+{
+    if (m_angle != 0)
+        return;
+    const int x0 = std::max({m_textRect.Left, m_shadowRect.Left, m_highlightRect.Left});
+    const int y0 = std::max({m_textRect.Top, m_shadowRect.Top, m_highlightRect.Top});
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), m_caption);
+    const QFontMetrics fm(display.Font);
+    const int w = x0 + fm.horizontalAdvance(display.Text + QStringLiteral("     "));
+    const int h = y0 + fm.height();
+    if (w > Width())
+        SetWidth(w);
+    if (h > Height())
+        SetHeight(h);
+    m_layoutDirty = true;
+    Invalidate();
+}
+
+QPicture TGBaseLabel::MakePicture()
+{
+    QPicture picture;
+    {
+        QPainter painter(&picture);
+        DrawLabel(painter);
+    }
+    return picture;
+}
+
+void TGBaseLabel::Paint(QPainter &painter)
+{
+    if (Width() < 5 || Height() < 5)
+        m_layoutDirty = true;
+    DrawLabel(painter);
+}
+
+void TGBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
+{
+    const double ppi = ScreenPixelsPerInch;
+    // Lay out first: the layout may still fit the box, and the picture and
+    // its frame must have the same size.
+    CalcLayout();
+    const QPicture picture = MakePicture();
+    const QRect rect = report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+                                         leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+    report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
+}
+
+} // namespace cw::model

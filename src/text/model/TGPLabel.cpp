@@ -1,0 +1,50 @@
+#include "text/model/TGPLabel.h"
+
+#include "text/model/TTextEditors.h"
+
+namespace cw::model {
+
+void TGPLabel::EditFont()
+{
+    TGBaseLabel::EditFont();
+    AutoSizeToText();
+}
+
+void TGPLabel::EditText()
+{
+    TTextEditors *editors = TTextEditors::Current();
+    if (!editors)
+        return;
+    if (std::optional<QString> text = editors->LabelText(Caption())) {
+        SetCaption(*text);
+        AutoSizeToText();
+        Invalidate();
+    }
+}
+
+void TGPLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
+{
+    TGBaseLabel::BuildPopupMenu(menu);
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(TGMenuItem::Command("Text", [this] { EditText(); }));
+    menu.push_back(TGMenuItem::Separator());
+    std::vector<TGMenuItem> rotation;
+    const char *captions[4] = {"No Rotation", "90 Degrees", "180 Degrees", "270 Degrees"};
+    for (int i = 0; i < 4; ++i) {
+        TGMenuItem item = TGMenuItem::Command(captions[i], [this, i] {
+            const int before = Angle();
+            SetAngle(i * 90);
+            // A turn without a box swap changes no bounds, so it would go
+            // unnoticed by the document: report it here.
+            if (Angle() != before)
+                NotifyChanged();
+        });
+        item.Checkable = true;
+        item.Checked = Angle() == i * 90;
+        rotation.push_back(item);
+    }
+    menu.push_back(TGMenuItem::Submenu("Rotation", std::move(rotation)));
+    m_hasRotationMenu = true;
+}
+
+} // namespace cw::model

@@ -1,0 +1,86 @@
+#include "text/model/TGSymbolLabel.h"
+
+#include "print/engine/Units.h"
+#include "text/model/TTextEditors.h"
+#include "text/model/TTextFonts.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace cw::model {
+
+TGSymbolLabel::TGSymbolLabel()
+{
+    TGFont font;
+    font.Name = QStringLiteral("WingDings");
+    font.SetPointSize(24);
+    SetLabelFont(font);
+    SetCaption(QStringLiteral("["));
+}
+
+int TGSymbolLabel::SymbolCode() const
+{
+    return Caption().isEmpty() ? -1 : TSymbolFonts::CodeOf(Caption().at(0));
+}
+
+void TGSymbolLabel::SetSymbol(const TGFont &font, int code)
+{
+    SetLabelFont(font);
+    SetCaption(QString(TSymbolFonts::CharOfCode(std::clamp(code, 32, 255))));
+    BoundsChanged();
+    Invalidate();
+}
+
+QSize TGSymbolLabel::FittedSize() const
+{
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), Caption());
+    const QFontMetrics fm(display.Font);
+    int w = Trunc(1.1 * fm.horizontalAdvance(display.Text));
+    int h = Trunc(1.1 * fm.height());
+    w += std::max({TextOrigin().x(), ShadowOrigin().x(), HighlightOrigin().x()});
+    h += std::max({TextOrigin().y(), ShadowOrigin().y(), HighlightOrigin().y()});
+    return {w, h};
+}
+
+void TGSymbolLabel::BoundsChanged()
+{
+    TGBaseLabel::BoundsChanged();
+    if (Loading() || !Host())
+        return;
+    const QSize fitted = FittedSize();
+    if (fitted.width() != Width())
+        SetWidth(fitted.width());
+    if (fitted.height() != Height())
+        SetHeight(fitted.height());
+    NotifyMoved();
+}
+
+void TGSymbolLabel::ChooseSymbol()
+{
+    TTextEditors *editors = TTextEditors::Current();
+    if (!editors)
+        return;
+    if (auto choice = editors->ChooseSymbol(Font(), SymbolCode()))
+        SetSymbol(choice->Font, choice->Code);
+}
+
+void TGSymbolLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
+{
+    TGBaseLabel::BuildPopupMenu(menu);
+    // The label entries a single symbol has no use for.
+    std::erase_if(menu, [](const TGMenuItem &item) {
+        return item.Caption == QLatin1String("Font") || item.Caption == QLatin1String("Alignment") ||
+               item.Caption == QLatin1String("Angle");
+    });
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(TGMenuItem::Command("Symbol Selector", [this] { ChooseSymbol(); }));
+    // The menu is built once the label is complete (created or read): fit the
+    // box to the symbol now.  A failure keeps the stored size.
+    try {
+        CalcLayout();
+        BoundsChanged();
+    } catch (...) {
+    }
+}
+
+} // namespace cw::model

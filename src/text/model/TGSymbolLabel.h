@@ -1,0 +1,39 @@
+#pragma once
+// One character of a symbol font on the card (a telephone, an envelope …).
+// A text label whose caption is a single character with code 32 … 255 and
+// whose box always fits that character: any other size snaps back at the
+// next bounds change while the label lies on a surface.  No alignment, no
+// rotation, no text dialog, and the surface's font command leaves it alone.
+
+#include "text/model/TGBaseLabel.h"
+
+namespace cw::model {
+
+class TGSymbolLabel : public TGBaseLabel
+{
+public:
+    TGSymbolLabel();
+
+    QString ClassName() const override { return QStringLiteral("TGSymbolLabel"); }
+    std::unique_ptr<TGGraphicControl> NewInstance() const override { return std::make_unique<TGSymbolLabel>(); }
+
+    // The byte code of the caption's character, -1 when the caption is empty.
+    int SymbolCode() const;
+    // Font and character as the Symbol Selector gives them; refits the box.
+    void SetSymbol(const TGFont &font, int code);
+
+    // The size that fits the character: 1.1 times its extent plus the
+    // largest reference point of the text and its copies (last layout).
+    QSize FittedSize() const;
+
+    void ApplyFont(const QFont &font) override { Q_UNUSED(font); }
+    void BoundsChanged() override;
+
+    // "Symbol Selector" command (also run after the symbol tool placed a label).
+    void ChooseSymbol();
+
+protected:
+    void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
+};
+
+} // namespace cw::model

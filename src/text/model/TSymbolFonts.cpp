@@ -1,0 +1,67 @@
+#include "text/model/TSymbolFonts.h"
+
+#include "design/model/Win1252.h"
+#include "text/model/TSymbolFontTables.h"
+
+#include <QFontDatabase>
+
+namespace cw::model {
+
+bool TSymbolFonts::IsSymbolFontName(const QString &name)
+{
+    return TSymbolFontTables::Table(name) != nullptr;
+}
+
+bool TSymbolFonts::IsInstalled(const QString &family)
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &f : families)
+        if (f.compare(family, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+int TSymbolFonts::CodeOf(QChar c)
+{
+    return Win1252::fromUnicode(c.unicode());
+}
+
+QChar TSymbolFonts::CharOfCode(int code)
+{
+    return QChar(Win1252::toUnicode(uchar(code & 0xFF)));
+}
+
+char32_t TSymbolFonts::FallbackCharacter(const QString &fontName, int code)
+{
+    const char32_t *table = TSymbolFontTables::Table(fontName);
+    if (!table || code < 32 || code > 255)
+        return 0;
+    return table[code - 32];
+}
+
+TSymbolFonts::TDisplay TSymbolFonts::Resolve(const QFont &font, const QString &fontName, const QString &text)
+{
+    if (!IsSymbolFontName(fontName))
+        return {font, text};
+    TDisplay display{font, QString()};
+    if (IsInstalled(fontName)) {
+        // Installed symbol fonts carry their glyphs at U+F020 … U+F0FF.
+        for (QChar c : text) {
+            const int code = CodeOf(c);
+            display.Text += code < 0 ? c : QChar(char16_t(0xF000 + code));
+        }
+        return display;
+    }
+    display.Font.setFamily(FallbackFamily());
+    for (QChar c : text) {
+        const int code = CodeOf(c);
+        const char32_t u = code < 0 ? 0 : FallbackCharacter(fontName, code);
+        if (u == 0)
+            display.Text += c; // no published equivalent: the character itself
+        else
+            display.Text += QString::fromUcs4(&u, 1);
+    }
+    return display;
+}
+
+} // namespace cw::model

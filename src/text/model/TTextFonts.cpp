@@ -1,0 +1,24 @@
+#include "text/model/TTextFonts.h"
+
+#include "print/engine/Units.h"
+
+namespace cw::model {
+
+QFont TTextFonts::ZoomedFont(const TGFont &font, float zoom)
+{
+    if (zoom == 1.0f)
+        return font.ToQFont(1.0);
+    TGFont scaled = font;
+    // A positive height (cell height) gives a negative size; the product keeps
+    // that sign, so the scaled height stays a cell height.
+    const int points = Trunc(font.PointSize() * double(zoom));
+    scaled.SetPointSize(points == 0 ? (font.Height > 0 ? -1 : 1) : points);
+    return scaled.ToQFont(1.0);
+}
+
+TSymbolFonts::TDisplay TTextFonts::Display(const TGFont &font, float zoom, const QString &text)
+{
+    return TSymbolFonts::Resolve(ZoomedFont(font, zoom), font.Name, text);
+}
+
+} // namespace cw::model
