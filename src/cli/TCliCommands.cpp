@@ -1,0 +1,153 @@
+#include "cli/TCliCommands.h"
+
+#include "app/model/Exception.h"
+#include "app/model/ProgramFolder.h"
+#include "app/model/TPreferences.h"
+#include "cli/TObjectDump.h"
+#include "cli/TRawStreamDump.h"
+#include "design/model/TCardRenderer.h"
+#include "design/model/TGGraphicControl.h"
+#include "design/model/TGLabelObjectFiler.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace cw::cli {
+
+using model::TGLabelObjectFiler;
+
+namespace {
+
+// A card file that must be there: a missing file is an error here, while the
+// filer itself reads nothing from it.
+TGLabelObjectFiler::ObjectList readCard(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        throw cw::EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    return TGLabelObjectFiler().ReadObjects(path);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        throw cw::EInOutError(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    return file.readAll();
+}
+
+} // namespace
+
+QString TCliCommands::Usage()
+{
+    return QStringLiteral("usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
+                          "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
+                          "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F] [--border]\n");
+}
+
+int TCliCommands::fail(const QString &message)
+{
+    m_err << message << Qt::endl;
+    return 1;
+}
+
+int TCliCommands::Run(QStringList args)
+{
+    try {
+        if (args.size() >= 2 && args.first() == QLatin1String("--folder")) {
+            model::ProgramFolder::setOverride(args.at(1));
+            args.remove(0, 2);
+        }
+        const QString command = args.value(0);
+        if (command == QLatin1String("dump") && args.size() == 3 && args.at(1) == QLatin1String("--raw"))
+            return DumpRaw(args.at(2));
+        if (command == QLatin1String("dump") && args.size() == 2)
+            return Dump(args.at(1));
+        if (command == QLatin1String("roundtrip") && args.size() == 3)
+            return Roundtrip(args.at(1), args.at(2));
+        if (command == QLatin1String("render") && args.size() >= 3) {
+            float zoom = 1.0f;
+            bool border = false;
+            for (int i = 3; i < args.size(); ++i) {
+                if (args.at(i) == QLatin1String("--border")) {
+                    border = true;
+                } else if (args.at(i) == QLatin1String("--zoom") && i + 1 < args.size()) {
+                    bool ok = false;
+                    zoom = args.at(++i).toFloat(&ok);
+                    if (!ok || !std::isfinite(zoom) || zoom <= 0.0f || zoom > 10.0f)
+                        return fail(QStringLiteral("Invalid zoom %1: give a factor above 0 and at most 10")
+                                        .arg(args.at(i)));
+                } else {
+                    return fail(QStringLiteral("Unknown option %1").arg(args.at(i)));
+                }
+            }
+            return Render(args.at(1), args.at(2), zoom, border);
+        }
+        m_err << Usage();
+        return 1;
+    } catch (const cw::Exception &e) {
+        return fail(e.message());
+    }
+}
+
+int TCliCommands::Dump(const QString &path)
+{
+    m_out << TObjectDump::Dump(readCard(path));
+    return 0;
+}
+
+int TCliCommands::DumpRaw(const QString &path)
+{
+    m_out << TRawStreamDump::Dump(readAll(path));
+    return 0;
+}
+
+int TCliCommands::Roundtrip(const QString &in, const QString &out)
+{
+    const TGLabelObjectFiler::ObjectList objects = readCard(in);
+    TGLabelObjectFiler::WriteObjects(TGLabelObjectFiler::Refs(objects), out);
+    return 0;
+}
+
+int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool border)
+{
+    const QString suffix = QFileInfo(out).suffix().toLower();
+    QByteArray format;
+    if (suffix == QLatin1String("png"))
+        format = "png";
+    else if (suffix == QLatin1String("bmp"))
+        format = "bmp";
+    else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        format = "jpg";
+    else
+        return fail(QStringLiteral("Unknown picture type %1: use .png, .bmp or .jpg").arg(out));
+
+    TGLabelObjectFiler::ObjectList objects = readCard(in);
+    model::TPreferences preferences;
+    preferences.Load();
+    std::vector<model::TGGraphicControl *> drawn;
+    for (const auto &object : objects) {
+        object->SetZoom(zoom);
+        drawn.push_back(object.get());
+    }
+    const QSize size = model::TCardRenderer::ZoomedSize(model::TCardRenderer::CardSize(preferences.Layout), zoom);
+    QImage image = model::TCardRenderer::Render(drawn, size);
+    if (border)
+        model::TCardRenderer::DrawBorder(image);
+
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(out)));
+    QImageWriter writer(&file, format);
+    if (format == "jpg")
+        writer.setQuality(80);
+    if (!writer.write(image) || !file.commit())
+        return fail(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), writer.errorString()));
+    return 0;
+}
+
+} // namespace cw::cli

@@ -1,0 +1,42 @@
+#pragma once
+// The subcommands of cardwright-cli.  Each returns the exit code (0 success,
+// 1 failure) and writes its result to `out`; a failure is one line on `err`.
+//
+//   dump FILE                 the objects of a card file (TObjectDump)
+//   dump --raw FILE           the tagged-value tree of any object stream
+//   roundtrip IN OUT          read a card file and write it back
+//   render IN OUT.(png|bmp|jpg) [--zoom F] [--border]
+//                             the card as picture export draws it, at the card
+//                             size of the layout in the settings file
+//
+// A leading "--folder DIR" makes DIR the program folder (where CWR.INI is
+// read from) instead of the folder of the program.
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace cw::cli {
+
+class TCliCommands
+{
+public:
+    TCliCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+
+    // `args` without the program name.
+    int Run(QStringList args);
+
+    int Dump(const QString &path);
+    int DumpRaw(const QString &path);
+    int Roundtrip(const QString &in, const QString &out);
+    int Render(const QString &in, const QString &out, float zoom, bool border);
+
+    static QString Usage();
+
+private:
+    int fail(const QString &message);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+};
+
+} // namespace cw::cli

@@ -1,0 +1,51 @@
+#include "design/model/TCardRenderer.h"
+
+#include "app/model/TCardLayout.h"
+#include "design/model/TGGraphicControl.h"
+#include "print/engine/Units.h"
+
+#include <QPainter>
+
+namespace cw::model {
+
+QImage TCardRenderer::Render(const std::vector<TGGraphicControl *> &objects, const QSize &size,
+                             const QImage &background)
+{
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (!background.isNull())
+        painter.drawImage(QRect(QPoint(0, 0), image.size()), background);
+    for (TGGraphicControl *object : objects)
+        if (object)
+            object->PaintTo(painter, object->Left(), object->Top());
+    painter.end();
+    return image;
+}
+
+void TCardRenderer::DrawBorder(QImage &image)
+{
+    if (image.isNull())
+        return;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int w = image.width(), h = image.height();
+    painter.fillRect(0, 0, w, 1, Qt::black);
+    painter.fillRect(0, h - 1, w, 1, Qt::black);
+    painter.fillRect(0, 0, 1, h, Qt::black);
+    painter.fillRect(w - 1, 0, 1, h, Qt::black);
+}
+
+QSize TCardRenderer::CardSize(const TCardLayout &layout)
+{
+    return layout.SurfaceSize(ScreenPixelsPerInch);
+}
+
+QSize TCardRenderer::ZoomedSize(const QSize &size, float zoom)
+{
+    if (zoom == 1.0f)
+        return size;
+    return QSize(Round(size.width() * double(zoom)), Round(size.height() * double(zoom)));
+}
+
+} // namespace cw::model

@@ -1,0 +1,43 @@
+#pragma once
+// The card as a picture: what the surface's RenderToBitmap, picture export
+// and the command-line companion draw.  One routine for all of them, so an
+// exported card looks exactly like the card on screen minus the editor's
+// extras (grid, outline, selection handles).
+//
+// The picture is the surface's size at the objects' current zoom: white,
+// then the background picture stretched over the whole area when there is
+// one, then every object drawn with PaintTo at its own Left/Top in the order
+// given (z-order, bottom first).
+
+#include <QImage>
+#include <QSize>
+
+#include <vector>
+
+namespace cw::model {
+
+class TGGraphicControl;
+struct TCardLayout;
+
+class TCardRenderer
+{
+public:
+    // `size` is the surface size in pixels at the zoom the objects are at.
+    // A null `background` draws none.  An object that throws while painting
+    // ends the rendering with its exception (callers that export swallow it).
+    static QImage Render(const std::vector<TGGraphicControl *> &objects, const QSize &size,
+                         const QImage &background = QImage());
+
+    // The one-pixel black outline of the export's "border around the card":
+    // the rectangle (0, 0)-(width, height) drawn with a 1-pixel pen, i.e. the
+    // image's outermost rows and columns.
+    static void DrawBorder(QImage &image);
+
+    // The surface size of a layout at zoom 1.0 (96 pixels per inch) ...
+    static QSize CardSize(const TCardLayout &layout);
+    // ... and at another zoom, each side Round(side × zoom), halves to even,
+    // as the surface's own zoom rescales it.
+    static QSize ZoomedSize(const QSize &size, float zoom);
+};
+
+} // namespace cw::model
