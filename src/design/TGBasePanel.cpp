@@ -1,9 +1,14 @@
 #include "design/TGBasePanel.h"
 
 #include "app/model/Exception.h"
+#include "app/model/ProgramFolder.h"
+#include "design/TGHandle.h"
+#include "design/TPopupMenuBuilder.h"
 #include "print/engine/Units.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,9 +26,30 @@ TGBasePanel::TGBasePanel(QWidget *parent) : QWidget(parent)
     m_font.setFamily(QStringLiteral("Arial"));
     m_font.setPointSize(10);
     resize(343, 191);
+    Clock = [] {
+        static QElapsedTimer timer = [] {
+            QElapsedTimer t;
+            t.start();
+            return t;
+        }();
+        return timer.elapsed() + 1;
+    };
+    RunPopup = [this](std::vector<model::TGMenuItem> &items, const QPoint &globalPos) {
+        TPopupMenuBuilder::Popup(items, globalPos, this);
+    };
+    m_clipboardPath = model::ProgramFolder::file(QStringLiteral("Clipbrd.tmp"));
+    m_frame = new TGHandle(this);
+    hookFrame();
 }
 
-TGBasePanel::~TGBasePanel() = default;
+TGBasePanel::~TGBasePanel()
+{
+    m_frame->Clear();
+    m_objects.clear();
+    // The clipboard does not outlive the program run; errors are ignored.
+    if (!m_clipboardPath.isEmpty() && QFile::exists(m_clipboardPath))
+        QFile::remove(m_clipboardPath);
+}
 
 void TGBasePanel::setDrawOutline(bool on)
 {
@@ -40,6 +66,9 @@ void TGBasePanel::setShape(TLabelShapeType shape)
 void TGBasePanel::setGridSize(TGridSize size)
 {
     m_gridSize = size;
+    m_frame->SetGridX(gridPixels());
+    m_frame->SetGridY(gridPixels());
+    m_frame->SetSnapToGrid(m_snapToGrid);
     update();
 }
 
@@ -52,6 +81,10 @@ void TGBasePanel::setShowGrid(bool on)
 void TGBasePanel::setSnapToGrid(bool on)
 {
     m_snapToGrid = on;
+    // The frame snaps to the grid size in force (4 or 8 pixels).
+    m_frame->SetGridX(gridPixels());
+    m_frame->SetGridY(gridPixels());
+    m_frame->SetSnapToGrid(on);
     update();
 }
 
@@ -108,17 +141,8 @@ void TGBasePanel::Changed()
         emit LabelChangedEvent(this);
 }
 
-void TGBasePanel::KeyDown(int, Qt::KeyboardModifiers) {}
-
 void TGBasePanel::CreateObjectInRect(const QRect &) {}
 
-void TGBasePanel::SelectObjectsInBand(const QRect &, Qt::KeyboardModifiers) {}
-
-void TGBasePanel::ShowPopupMenu(const QPoint &) {}
-
-void TGBasePanel::RescaleObjects(double) {}
-
-void TGBasePanel::PaintDesign(QPainter &, const QRect &) {}
 
 QPainterPath TGBasePanel::OutlineRegion() const
 {
@@ -239,6 +263,8 @@ void TGBasePanel::paintEvent(QPaintEvent *event)
 void TGBasePanel::mousePressEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
+    if (objectMouseDown(event->button(), event->modifiers(), p, event->globalPosition().toPoint()))
+        return;
     m_rubberBand.setCoords(p.x(), p.y(), p.x(), p.y());
     if (event->button() == Qt::RightButton || event->button() == Qt::MiddleButton) {
         ShowPopupMenu(event->globalPosition().toPoint());
@@ -252,9 +278,21 @@ void TGBasePanel::mousePressEvent(QMouseEvent *event)
 
 void TGBasePanel::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_rubberBanding)
-        return;
     const QPoint p = event->position().toPoint();
+    // A press that selected an object goes on into a drag of the frame.
+    if (m_frame->Captured() && !m_rubberBanding) {
+        m_frame->HandleMouseMove(event->buttons(), event->modifiers(), p - m_frame->pos());
+        return;
+    }
+    if (!m_rubberBanding) {
+        if (!m_pointing)
+            setCursor(Qt::DragMoveCursor);
+        else if (ObjectAtPoint(p))
+            setCursor(Qt::PointingHandCursor);
+        else
+            unsetCursor();
+        return;
+    }
     const QRect before = bandPaintRect(m_rubberBand);
     m_rubberBand.setRight(p.x());
     m_rubberBand.setBottom(p.y());
@@ -264,6 +302,10 @@ void TGBasePanel::mouseMoveEvent(QMouseEvent *event)
 
 void TGBasePanel::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_frame->Captured() && !m_rubberBanding) {
+        m_frame->HandleMouseUp(event->button(), event->modifiers(), event->position().toPoint() - m_frame->pos());
+        return;
+    }
     if (!m_rubberBanding)
         return;
     m_rubberBanding = false;

@@ -4,24 +4,125 @@
 // tool state, draws the rubber band, owns the zoom and reports design changes.
 // Sizes are card pixels at the current zoom (96 pixels per inch at 100 %).
 
+#include "design/model/TGGraphicControl.h"
+#include "design/model/TObjectHost.h"
+
 #include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace cw::engine {
+class TBaseReport;
+}
 
 namespace cw::ui {
 
 enum TLabelShapeType { lsRectangle, lsRoundRect, lsEllipse };
 enum TGridSize { gs4x4, gs8x8 };
+enum class TClipboardCommand { Cut, Copy, Paste, Delete };
 
-class TGBasePanel : public QWidget
+class TGHandle;
+
+class TGBasePanel : public QWidget, public model::TObjectHost
 {
     Q_OBJECT
 
 public:
+    using Object = model::TGGraphicControl;
+
     explicit TGBasePanel(QWidget *parent = nullptr);
     ~TGBasePanel() override;
+
+    // ---- the design objects, in z-order (index 0 is drawn first)
+    int ObjectCount() const { return int(m_objects.size()); }
+    Object *ObjectAt(int index) const;
+    int IndexOfObject(const Object *object) const;
+    // The top-most visible object whose bounds hold the point, or nullptr.
+    Object *ObjectAtPoint(const QPoint &pos) const;
+    // Puts an object on top of the card: the surface becomes its host and its
+    // zoom is set to the surface's (its bounds are then rescaled, so objects
+    // read at 100 % come out right at any zoom).  Returns the object.
+    Object *AddObject(std::unique_ptr<Object> object);
+    // Places an object made at the current zoom: names it "Special" + N,
+    // takes the bounds as they are, enforces 10 x 15 at least, reports a change.
+    Object *PlaceNewObject(std::unique_ptr<Object> object, const QRect &bounds);
+    // Removes an object from the card (and the selection) and frees it.
+    void DeleteObject(Object *object);
+    void BringToFront(Object *object);
+    void SendToBack(Object *object);
+    // The smallest free "<prefix>N" for N in [first, 1000].
+    QString FreeName(const QString &prefix, int first) const;
+
+    // The selection frame (always a child of the surface).
+    TGHandle &Frame() const { return *m_frame; }
+
+    // ---- card-wide operations
+    // Empties the selection and frees every object.
+    void ClearObjects();
+    // Empties the selection and frees objects lying off the card (Top beyond
+    // height − 10, Left beyond width − 10) or without area.
+    void RemoveStrayObjects();
+    // The card as a picture: background stretched over it, then every object
+    // (no grid, outline or handles).
+    QImage RenderToBitmap() const;
+    // Prints every object in z-order for a card cell at (leftInches, topInches).
+    void PrintObjects(engine::TBaseReport &report, double leftInches, double topInches);
+    // True when any object is a SuperShape or a SuperText.
+    bool HasSuperObjects() const;
+    // Writes the objects at 100 % as a card file (the zoom is restored
+    // afterwards) / reads a card file onto the card.  Both need the object
+    // filer; without it they throw cw::EInOutError.
+    void SaveToFile(const QString &path);
+    void LoadFromFile(const QString &path);
+
+    // ---- commands of the surface menu and keys
+    void ClipboardCommand(Object *object, TClipboardCommand command);
+    void BringSelectionToFront();
+    void SendSelectionToBack();
+    void AlignLefts();
+    void AlignRights();
+    void AlignTops();
+    void AlignBottoms();
+    void CenterSelectionVertically();
+    void CenterSelectionHorizontally();
+    void LockAll(bool locked);
+    void MarkAllSelectable(bool selectable);
+    void SelectAll();
+    void ChooseSelectionFont();
+    void CloneObject(Object *object);
+    // The surface popup menu with its enable rules.
+    std::vector<model::TGMenuItem> SurfaceMenu();
+    // Path of the clipboard file ("Clipbrd.tmp" in the program folder).
+    QString ClipboardPath() const { return m_clipboardPath; }
+    void SetClipboardPath(const QString &path) { m_clipboardPath = path; }
+    // Milliseconds of a monotonic clock (the paste rule); tests replace it.
+    std::function<qint64()> Clock;
+    // Shows a menu at a screen point and runs the chosen entry; tests replace it.
+    std::function<void(std::vector<model::TGMenuItem> &, const QPoint &)> RunPopup;
+    void ShowObjectPopup(Object &object, const QPoint &globalPos);
+
+    // ---- TObjectHost
+    void ObjectMoved(Object &object) override;
+    void InvalidateRect(const QRect &rect) override;
+    QSize SurfaceSize() const override { return size(); }
+    bool IsPrinting() const override { return m_printing; }
+    bool IsZooming() const override { return m_zooming; }
+    bool IsPreviewing() const override { return m_previewing; }
+    QFont SurfaceFont() const override { return m_font; }
+    QString PersonalInfoText(int index) const override
+    {
+        return index >= 0 && index < 10 ? PersonalInfo[std::size_t(index)] : QString();
+    }
+    bool IsSelected(const Object &object) const override;
+    void RemoveFromSelection(Object &object) override;
+    void ObjectCommand(Object &object, model::TObjectCommand command) override;
+    std::optional<model::TColor> ChooseColor(model::TColor initial) override;
+    void Repaint() override;
 
     // Tool state: true while the selection tool is active (clicks select,
     // drags move); false while a drawing tool is active.
@@ -56,6 +157,7 @@ public:
 
     // Personal information: Name, Company, Title, Address1-3, Phone1-2, Email, Fax.
     std::array<QString, 10> PersonalInfo;
+    void setPersonalInfo(const std::array<QString, 10> &info) { PersonalInfo = info; }
 
     // The background picture, stretched over the card and clipped to its outline.
     const QImage &ColorPicture() const { return m_colorPicture; }
@@ -74,14 +176,14 @@ public:
     void setCardSize(int width, int height);
 
     // The design changed: raises LabelChangedEvent unless zooming.
-    void Changed();
+    void Changed() override;
 
     // Key handling of the surface (clipboard keys, delete, arrows).
     virtual void KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // Clears the selection (the main window asks before zooming and when the
     // scroll box is clicked outside the card).
-    virtual void ClearSelection() {}
+    virtual void ClearSelection();
 
     // Paints the card: white, background, outline, grid, then the design.
     // The outline region (used for clipping) is one pixel larger than the card.
@@ -110,6 +212,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 public:
     // Rubber band state, in surface pixels.
@@ -119,6 +222,18 @@ public:
     static QRect NormalizedBand(const QRect &band);
 
 private:
+    void hookFrame();
+    // Mouse presses on objects (pointer tool, selectable object); false when
+    // the press goes on to the rubber band.
+    bool objectMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, const QPoint &pos,
+                         const QPoint &globalPos);
+    void frameMouseDown(Qt::KeyboardModifiers mods, const QPoint &pos);
+    void passToSurface(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
+                       Qt::KeyboardModifiers mods, const QPoint &pos);
+    std::vector<Object *> selectionCopy() const;
+    void deleteSelection();
+    bool writeClipboard(const std::vector<const Object *> &objects);
+    void paste();
     void PaintGrid(QPainter &painter) const;
     void PaintRubberBand(QPainter &painter) const;
     QRect bandPaintRect(const QRect &band) const;
@@ -138,6 +253,12 @@ private:
 
     bool m_rubberBanding = false;
     QRect m_rubberBand;
+
+    std::vector<std::unique_ptr<Object>> m_objects;
+    TGHandle *m_frame = nullptr;
+    bool m_refitPending = false;
+    QString m_clipboardPath;
+    qint64 m_lastPasteTick = 0;
 };
 
 } // namespace cw::ui

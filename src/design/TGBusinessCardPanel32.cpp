@@ -1,6 +1,43 @@
 #include "design/TGBusinessCardPanel32.h"
 
+#include "design/model/TBCShapes.h"
+#include "design/model/TGLineShape.h"
+
+#include <map>
+
 namespace cw::ui {
+
+namespace {
+
+std::map<TLPanelState, TGBusinessCardPanel32::TToolKind> &tools()
+{
+    static std::map<TLPanelState, TGBusinessCardPanel32::TToolKind> registry = [] {
+        std::map<TLPanelState, TGBusinessCardPanel32::TToolKind> r;
+        auto shape = [](model::TShapeType type) {
+            TGBusinessCardPanel32::TToolKind kind;
+            kind.Create = [type](TGBusinessCardPanel32 &) {
+                auto s = std::make_unique<model::TBCShapes>();
+                s->SetShape(type);
+                return std::unique_ptr<model::TGGraphicControl>(std::move(s));
+            };
+            return kind;
+        };
+        r[psRectangle] = shape(model::stRectangle);
+        r[psEllipse] = shape(model::stEllipse);
+        r[psRoundRectangle] = shape(model::stRoundRect);
+        TGBusinessCardPanel32::TToolKind line;
+        line.Create = [](TGBusinessCardPanel32 &) {
+            auto l = std::make_unique<model::TGLineShape>();
+            l->SetLineStyle(model::stVertical);
+            return std::unique_ptr<model::TGGraphicControl>(std::move(l));
+        };
+        r[psLine] = line;
+        return r;
+    }();
+    return registry;
+}
+
+} // namespace
 
 TGBusinessCardPanel32::TGBusinessCardPanel32(QWidget *parent) : TGBasePanel(parent)
 {
@@ -17,6 +54,46 @@ void TGBusinessCardPanel32::SetPanelState(TLPanelState state)
         unsetCursor();
     else
         setCursor(Qt::DragMoveCursor);
+}
+
+void TGBusinessCardPanel32::RegisterTool(TLPanelState state, TToolKind kind)
+{
+    tools()[state] = std::move(kind);
+}
+
+const TGBusinessCardPanel32::TToolKind *TGBusinessCardPanel32::Tool(TLPanelState state)
+{
+    const auto it = tools().find(state);
+    return it == tools().end() ? nullptr : &it->second;
+}
+
+model::TGGraphicControl *TGBusinessCardPanel32::CreateObject(const QRect &band)
+{
+    const TToolKind *kind = Tool(m_panelState);
+    if (!kind || !kind->Create)
+        return nullptr;
+    int left = band.left(), top = band.top(), right = band.right(), bottom = band.bottom();
+    if (right - left < 25)
+        right = left + 50;
+    if (bottom - top < 15)
+        bottom = top + 15;
+    std::unique_ptr<model::TGGraphicControl> object = kind->Create(*this);
+    if (!object)
+        return nullptr;
+    object->Loaded();
+    model::TGGraphicControl *placed = PlaceNewObject(std::move(object), QRect(left, top, right - left, bottom - top));
+    if (kind->ReturnToPointer) {
+        unsetCursor();
+        SetPanelState(psPointing);
+    }
+    if (kind->FollowUp)
+        kind->FollowUp(*this, *placed);
+    return placed;
+}
+
+void TGBusinessCardPanel32::CreateObjectInRect(const QRect &band)
+{
+    CreateObject(band);
 }
 
 } // namespace cw::ui

@@ -4,6 +4,9 @@
 
 #include "design/TGBasePanel.h"
 
+#include <functional>
+#include <memory>
+
 namespace cw::ui {
 
 enum TLPanelState {
@@ -33,6 +36,31 @@ public:
     // Stores the tool; the selection tool shows the arrow cursor, every
     // drawing tool the drag cursor.
     void SetPanelState(TLPanelState state);
+
+    // How a drawing tool makes its object.  Create returns the new object with
+    // the tool's settings made ("before placing"); the surface then calls its
+    // Loaded(), places it in the band and runs FollowUp (a dialog, sizing to
+    // text).  ReturnToPointer: the surface itself goes back to the selection
+    // tool before the follow-up.
+    struct TToolKind
+    {
+        std::function<std::unique_ptr<model::TGGraphicControl>(TGBusinessCardPanel32 &)> Create;
+        std::function<void(TGBusinessCardPanel32 &, model::TGGraphicControl &)> FollowUp;
+        bool ReturnToPointer = false;
+    };
+    // Registers (or replaces) the kind a tool creates.  The shape and line
+    // tools are registered from the start; the other kinds register
+    // themselves where they are built.
+    static void RegisterTool(TLPanelState state, TToolKind kind);
+    static const TToolKind *Tool(TLPanelState state);
+
+    // Creates the current tool's object in a drawn band (surface pixels;
+    // right/bottom are the release point).  A click makes a 50 x 15 object.
+    // Returns the placed object, or nullptr when the tool has no kind yet.
+    model::TGGraphicControl *CreateObject(const QRect &band);
+
+protected:
+    void CreateObjectInRect(const QRect &band) override;
 
 private:
     TLPanelState m_panelState = psPointing;

@@ -31,7 +31,7 @@ public:
     bool IsZooming() const override { return zooming; }
     bool IsPreviewing() const override { return false; }
     QFont SurfaceFont() const override { return QFont("Arial", 10); }
-    QString PersonalInfo(int) const override { return {}; }
+    QString PersonalInfoText(int) const override { return {}; }
     bool IsSelected(const model::TGGraphicControl &o) const override
     {
         return std::find(selected.begin(), selected.end(), &o) != selected.end();

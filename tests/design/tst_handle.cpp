@@ -228,7 +228,7 @@ private slots:
             bool IsZooming() const override { return false; }
             bool IsPreviewing() const override { return false; }
             QFont SurfaceFont() const override { return {}; }
-            QString PersonalInfo(int) const override { return {}; }
+            QString PersonalInfoText(int) const override { return {}; }
             bool IsSelected(const TGGraphicControl &) const override { return false; }
             void RemoveFromSelection(TGGraphicControl &) override {}
             void ObjectCommand(TGGraphicControl &, TObjectCommand) override {}

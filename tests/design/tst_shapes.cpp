@@ -165,8 +165,13 @@ private slots:
             QVERIFY2(!inked(image, x, 30), qPrintable(QString::number(x)));
         QVERIFY(inked(image, 50, 59));
         QVERIFY(!inked(image, 50, 60));
-        // A transparent shape leaves its inside alone, an opaque one fills it.
-        QCOMPARE(image.pixelColor(50, 30), QColor(Qt::white));
+        // The inside is filled with the brush unless the shape is transparent.
+        TGBrush yellow;
+        yellow.Color = clYellow;
+        shape.SetBrush(yellow);
+        QCOMPARE(render(shape, QSize(120, 80)).pixelColor(50, 30), QColor(Qt::yellow));
+        shape.SetTransparent(true);
+        QCOMPARE(render(shape, QSize(120, 80)).pixelColor(50, 30), QColor(Qt::white));
     }
 
     void horizontalLinePixels()

@@ -38,7 +38,8 @@ public:
     // The font new text objects start with.
     virtual QFont SurfaceFont() const = 0;
     // Personal information 0..9 (Name, Company, Title, Address1-3, Phone1-2, Email, Fax).
-    virtual QString PersonalInfo(int index) const = 0;
+    QString PersonalInfo(int index) const { return PersonalInfoText(index); }
+    virtual QString PersonalInfoText(int index) const = 0;
 
     virtual bool IsSelected(const TGGraphicControl &object) const = 0;
     virtual void RemoveFromSelection(TGGraphicControl &object) = 0;

@@ -1,0 +1,341 @@
+// Commands of the surface: its popup menu, alignment, locking, selection,
+// font, z-order, clone, the clipboard and the keys.
+#include "design/TGBasePanel.h"
+
+#include "app/model/Exception.h"
+#include "design/TGHandle.h"
+#include "design/model/TGObjectListIO.h"
+#include "widgets/Interaction.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace cw::ui {
+
+using model::TGMenuItem;
+
+std::vector<TGBasePanel::Object *> TGBasePanel::selectionCopy() const
+{
+    return m_frame->Selection();
+}
+
+std::vector<TGMenuItem> TGBasePanel::SurfaceMenu()
+{
+    const bool selected = m_frame->Count() > 0;
+    const bool anyObject = !m_objects.empty();
+    // Cut, Copy and Paste need the object filer to write the clipboard file.
+    const bool filer = model::TGObjectListIO::Current() != nullptr;
+    auto item = [this](const QString &caption, bool enabled, std::function<void()> action) {
+        TGMenuItem i = TGMenuItem::Command(caption, [this, action] {
+            action();
+            update();
+        });
+        i.Enabled = enabled;
+        return i;
+    };
+    auto clip = [this](TClipboardCommand c) { return [this, c] { ClipboardCommand(nullptr, c); }; };
+    std::vector<TGMenuItem> menu;
+    menu.push_back(item("Bring To Front", selected, [this] { BringSelectionToFront(); }));
+    menu.push_back(item("Send To Back", selected, [this] { SendSelectionToBack(); }));
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(item("Cut", selected && filer, clip(TClipboardCommand::Cut)));
+    menu.push_back(item("Copy", selected && filer, clip(TClipboardCommand::Copy)));
+    menu.push_back(item("Paste", filer && QFile::exists(m_clipboardPath), clip(TClipboardCommand::Paste)));
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(item("Delete", selected, clip(TClipboardCommand::Delete)));
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(item("Align Left", selected, [this] { AlignLefts(); }));
+    menu.push_back(item("Align Right", selected, [this] { AlignRights(); }));
+    menu.push_back(item("Align Tops", selected, [this] { AlignTops(); }));
+    menu.push_back(item("Align Bottoms", selected, [this] { AlignBottoms(); }));
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(item("Center Vertically", selected, [this] { CenterSelectionVertically(); }));
+    menu.push_back(item("Center Horizontally", selected, [this] { CenterSelectionHorizontally(); }));
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(item("Lock All", anyObject, [this] { LockAll(true); }));
+    menu.push_back(item("Unlock All", anyObject, [this] { LockAll(false); }));
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(item("Mark All Selectable", true, [this] { MarkAllSelectable(true); }));
+    menu.push_back(item("Mark All Unselectable", true, [this] { MarkAllSelectable(false); }));
+    menu.push_back(item("Select All", true, [this] { SelectAll(); }));
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(item("Font", selected, [this] { ChooseSelectionFont(); }));
+    return menu;
+}
+
+void TGBasePanel::BringSelectionToFront()
+{
+    if (m_frame->Count() == 0)
+        return;
+    // In selection order: the last selected ends on top.
+    for (Object *o : selectionCopy())
+        BringToFront(o);
+    m_frame->raise();
+    m_frame->setFocus();
+    Changed();
+}
+
+void TGBasePanel::SendSelectionToBack()
+{
+    if (m_frame->Count() == 0)
+        return;
+    // In selection order: the last selected ends at the bottom.
+    for (Object *o : selectionCopy())
+        SendToBack(o);
+    m_frame->Clear();
+    Changed();
+}
+
+void TGBasePanel::AlignLefts()
+{
+    Changed();
+    int left = width();
+    for (Object *o : selectionCopy())
+        left = std::min(left, o->Left());
+    for (Object *o : selectionCopy())
+        o->SetLeft(left);
+}
+
+void TGBasePanel::AlignRights()
+{
+    Changed();
+    int right = 0;
+    for (Object *o : selectionCopy())
+        right = std::max(right, o->Left() + o->Width());
+    for (Object *o : selectionCopy())
+        o->SetLeft(right - o->Width());
+}
+
+void TGBasePanel::AlignTops()
+{
+    Changed();
+    int top = height();
+    for (Object *o : selectionCopy())
+        top = std::min(top, o->Top());
+    for (Object *o : selectionCopy())
+        o->SetTop(top);
+}
+
+void TGBasePanel::AlignBottoms()
+{
+    Changed();
+    int bottom = 0;
+    for (Object *o : selectionCopy())
+        bottom = std::max(bottom, o->Top() + o->Height());
+    for (Object *o : selectionCopy())
+        o->SetTop(bottom - o->Height());
+}
+
+void TGBasePanel::CenterSelectionVertically()
+{
+    for (Object *o : selectionCopy())
+        o->CenterVertically();
+}
+
+void TGBasePanel::CenterSelectionHorizontally()
+{
+    for (Object *o : selectionCopy())
+        o->CenterHorizontally();
+}
+
+void TGBasePanel::LockAll(bool locked)
+{
+    for (const auto &o : m_objects)
+        if (o->Locked() != locked)
+            o->SetLocked(locked);
+}
+
+void TGBasePanel::MarkAllSelectable(bool selectable)
+{
+    for (const auto &o : m_objects)
+        o->SetUnselectable(!selectable); // unselectable ones leave the selection
+    update();
+}
+
+void TGBasePanel::SelectAll()
+{
+    m_frame->Clear();
+    for (const auto &o : m_objects)
+        m_frame->Add(o.get()); // unselectable objects are refused
+    update();
+}
+
+void TGBasePanel::ChooseSelectionFont()
+{
+    if (m_frame->Count() == 0)
+        return;
+    const std::optional<QFont> font = Interaction::current().chooseFont(m_font, QStringLiteral("Font"));
+    if (!font)
+        return;
+    for (Object *o : selectionCopy())
+        o->ApplyFont(*font);
+    update();
+}
+
+void TGBasePanel::CloneObject(Object *source)
+{
+    if (IndexOfObject(source) < 0)
+        return;
+    std::unique_ptr<Object> copy = source->CloneObject();
+    copy->Name = FreeName(QStringLiteral("Component"), 0);
+    copy->SetTop(source->Top() + 25);
+    Object *c = AddObject(std::move(copy)); // on top of the z-order
+    if (IsSelected(*source)) {
+        m_frame->Remove(source);
+        m_frame->Add(c);
+    }
+    source->NotifyChanged();
+    update();
+}
+
+void TGBasePanel::ObjectCommand(Object &object, model::TObjectCommand command)
+{
+    switch (command) {
+    case model::TObjectCommand::BringToFront:
+        BringToFront(&object);
+        break;
+    case model::TObjectCommand::SendToBack:
+        SendToBack(&object);
+        m_frame->Clear();
+        break;
+    case model::TObjectCommand::Cut: ClipboardCommand(&object, TClipboardCommand::Cut); break;
+    case model::TObjectCommand::Copy: ClipboardCommand(&object, TClipboardCommand::Copy); break;
+    case model::TObjectCommand::Delete: ClipboardCommand(&object, TClipboardCommand::Delete); break;
+    case model::TObjectCommand::Clone: CloneObject(&object); break;
+    }
+    update();
+}
+
+// ---- clipboard
+
+bool TGBasePanel::writeClipboard(const std::vector<const Object *> &objects)
+{
+    model::TGObjectListIO *io = model::TGObjectListIO::Current();
+    if (!io || objects.empty())
+        return false;
+    try {
+        io->WriteObjects(objects, m_clipboardPath);
+    } catch (const Exception &e) {
+        Interaction::current().error(e.message(), QStringLiteral("Error"));
+        return false;
+    }
+    return true;
+}
+
+void TGBasePanel::deleteSelection()
+{
+    const std::vector<Object *> selection = selectionCopy();
+    for (auto it = selection.rbegin(); it != selection.rend(); ++it) {
+        DeleteObject(*it);
+        Changed();
+    }
+}
+
+void TGBasePanel::paste()
+{
+    model::TGObjectListIO *io = model::TGObjectListIO::Current();
+    if (!io)
+        return;
+    // A key press can reach the surface twice: a second paste within one
+    // second of the last is ignored.
+    const qint64 now = Clock();
+    if (m_lastPasteTick == 0)
+        m_lastPasteTick = now;
+    else if (now - m_lastPasteTick < 1000)
+        return;
+    std::vector<std::unique_ptr<Object>> objects;
+    try {
+        objects = io->ReadObjects(m_clipboardPath);
+    } catch (const Exception &e) {
+        Interaction::current().error(e.message(), QStringLiteral("Error"));
+        return;
+    }
+    for (auto &o : objects) {
+        // Read at 100 %: the paste offset is 15 stored pixels.
+        o->SetBounds(o->Left() + 15, o->Top() + 15, o->Width(), o->Height());
+        o->Name = FreeName(QStringLiteral("Component"), 0);
+        AddObject(std::move(o));
+    }
+    Changed();
+    m_lastPasteTick = now;
+    update();
+}
+
+void TGBasePanel::ClipboardCommand(Object *object, TClipboardCommand command)
+{
+    if (command == TClipboardCommand::Paste) {
+        paste();
+        return;
+    }
+    // From the surface, or from a selected object's menu: the whole selection.
+    if (!object || IsSelected(*object)) {
+        const std::vector<Object *> selection = selectionCopy();
+        const std::vector<const Object *> objects(selection.begin(), selection.end());
+        switch (command) {
+        case TClipboardCommand::Copy: writeClipboard(objects); break;
+        case TClipboardCommand::Cut:
+            // Nothing is removed unless it reached the clipboard file.
+            if (writeClipboard(objects))
+                deleteSelection();
+            break;
+        case TClipboardCommand::Delete: deleteSelection(); break;
+        case TClipboardCommand::Paste: break;
+        }
+    } else {
+        switch (command) {
+        case TClipboardCommand::Copy: writeClipboard({object}); break;
+        case TClipboardCommand::Cut:
+            if (writeClipboard({object})) {
+                DeleteObject(object);
+                Changed();
+            }
+            break;
+        case TClipboardCommand::Delete:
+            DeleteObject(object);
+            Changed();
+            break;
+        case TClipboardCommand::Paste: break;
+        }
+    }
+    update();
+}
+
+// ---- keys and band selection
+
+void TGBasePanel::KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    if (ctrl && key == Qt::Key_C)
+        ClipboardCommand(nullptr, TClipboardCommand::Copy);
+    else if (ctrl && key == Qt::Key_V)
+        ClipboardCommand(nullptr, TClipboardCommand::Paste);
+    else if (ctrl && key == Qt::Key_X)
+        ClipboardCommand(nullptr, TClipboardCommand::Cut);
+    else if (!ctrl && key == Qt::Key_Delete)
+        ClipboardCommand(nullptr, TClipboardCommand::Delete);
+}
+
+void TGBasePanel::SelectObjectsInBand(const QRect &band, Qt::KeyboardModifiers modifiers)
+{
+    const bool shift = modifiers & Qt::ShiftModifier;
+    std::vector<Object *> list = shift ? selectionCopy() : std::vector<Object *>{};
+    m_frame->Clear();
+    // The band's right and bottom are the release point and lie outside it,
+    // so a click without dragging meets no object.
+    const QRect area(band.topLeft(), QSize(band.right() - band.left(), band.bottom() - band.top()));
+    for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
+        Object *o = it->get();
+        if (!o->Visible || !o->BoundsRect().intersects(area))
+            continue;
+        const auto found = std::find(list.begin(), list.end(), o);
+        if (shift && found != list.end())
+            list.erase(found);
+        else if (found == list.end())
+            list.push_back(o);
+    }
+    for (Object *o : list)
+        m_frame->Add(o);
+    update();
+}
+
+} // namespace cw::ui
