@@ -153,6 +153,7 @@ void TestReportFiler::pagesAndSheetSizes()
 {
     QByteArray data;
     QBuffer stream(&data);
+    QVERIFY(stream.open(QIODevice::WriteOnly)); // the owner's choice of mode
     TReportFiler filer;
     filer.SetStream(&stream);
     filer.SetPaperSize(PaperA4);
@@ -162,7 +163,7 @@ void TestReportFiler::pagesAndSheetSizes()
     };
     filer.Execute();
     TReportReader reader;
-    QVERIFY(reader.Load(stream)); // from the device, rewound
+    QVERIFY(reader.Load(stream)); // from the device, though it is write-only
     QCOMPARE(reader.PageCount(), 3);
     QCOMPARE(reader.PageSizeInches(3), QSizeF(210 / 25.4, 297 / 25.4));
     QVERIFY(reader.PageSizeInches(4).isEmpty());

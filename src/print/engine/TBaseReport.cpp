@@ -3,6 +3,7 @@
 #include "app/model/Exception.h"
 #include "print/engine/Units.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace cw::engine {
@@ -149,6 +150,12 @@ QString TBaseReport::ExpandStatus(const QString &format, int page, const QString
 QString TBaseReport::StatusString() const
 {
     return ExpandStatus(m_statusFormat, m_currentPage, m_statusText);
+}
+
+void TBaseReport::DefaultProcessEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
 }
 
 void TBaseReport::UpdateStatus()

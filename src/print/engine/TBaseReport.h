@@ -120,7 +120,9 @@ public:
     // Receives the expanded status text on every UpdateStatus(), with each
     // carriage return (the line break of the format) turned into "\n".
     void SetStatusLabel(std::function<void(const QString &)> label) { m_statusLabel = std::move(label); }
-    // Runs pending window events after each status update (keeps Cancel live).
+    // Runs pending window events after each status update (keeps Cancel
+    // live).  By default the application's event loop processes them; an
+    // empty function turns this off.
     void SetProcessEvents(std::function<void()> hook) { m_processEvents = std::move(hook); }
     QString StatusFormat() const { return m_statusFormat; }
     void SetStatusFormat(const QString &format) { m_statusFormat = format; }
@@ -266,6 +268,7 @@ protected:
     // pixel, copy mode; brush white, clear; font Arial 10 points, black.
     virtual void ResetDrawingState() = 0;
 
+    static void DefaultProcessEvents();
     void SetDeviceMetrics(double xdpi, double ydpi, int leftWaste, int topWaste, int rightWaste,
                           int bottomWaste);
     bool Drawing() const { return m_printing && !m_aborted; }
@@ -291,7 +294,7 @@ private:
     int m_currentPage = 0;
 
     std::function<void(const QString &)> m_statusLabel;
-    std::function<void()> m_processEvents;
+    std::function<void()> m_processEvents = DefaultProcessEvents;
     QString m_statusFormat;
     QStringList m_statusText;
 };

@@ -51,6 +51,10 @@ bool TReportReader::Load(const QByteArray &data)
 
 bool TReportReader::Load(QIODevice &stream)
 {
+    // A memory stream is read from its data, whatever mode its owner left
+    // it open in.
+    if (auto *buffer = qobject_cast<QBuffer *>(&stream))
+        return Load(buffer->data());
     if (!stream.isOpen() && !stream.open(QIODevice::ReadOnly))
         return false;
     if (!stream.isSequential())

@@ -194,8 +194,12 @@ void TReportPrinter::RefreshDeviceMetrics()
 void TReportPrinter::AdoptPrinterSettings()
 {
     QPrinter &printer = *m_printer;
-    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty())
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) {
         Shared().printerName = printer.printerName();
+        m_outputFileName.clear();
+    } else if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        m_outputFileName = printer.outputFileName(); // "Print to file" in the dialog
+    }
     const QPageSize::PageSizeId id = printer.pageLayout().pageSize().id();
     if (id == QPageSize::A4)
         SetPaperSize(engine::PaperA4);
