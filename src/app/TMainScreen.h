@@ -28,6 +28,8 @@ class QToolButton;
 
 namespace cw::ui {
 
+class TMRUFileList;
+
 class TMainScreen : public QMainWindow
 {
     Q_OBJECT
@@ -76,6 +78,23 @@ public:
     void SaveWindowPlacement();
     void RestoreWindowPlacement();
 
+    // File menu commands and the card file around them.
+    TMRUFileList *RecentFiles = nullptr;
+    void New1Click();
+    void Open1Click();
+    void OpenBCFile(const QString &path);
+    void RecentFileClick(const QString &path);
+    bool SaveBCFile(const QString &path);
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    void SavebuttonClick();
+    void Delete1Click();
+    void mnuSaveAsBitmapClick();
+    void mnuSaveAsJPGClick();
+    // Renders the card at 100 % (optionally with a 1-pixel black border) and
+    // writes it as a Windows bitmap or a JPEG of quality 80; false on failure.
+    bool SaveCardToBitmap(const QString &path, bool jpeg);
+
     // Handlers of the commands that belong to this window.
     void PersonalInformation1Click();
     void mnuDefaultFontClick();
@@ -95,6 +114,9 @@ protected:
 
 private:
     void FormCreate();
+    void createRecentFiles();
+    void saveRecentFiles();
+    void exportCard(bool jpeg);
     void createActions();
     void createMenus();
     void createToolBar();
