@@ -6,10 +6,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -26,6 +28,7 @@ TEditCardLayout::TEditCardLayout(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Business Card Layout"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
+    setHelpTexts();
     setFixedSize(sizeHint().expandedTo(QSize(416, 327)));
 }
 
@@ -88,6 +91,7 @@ void TEditCardLayout::buildControls()
     auto *grid = new QGridLayout;
     const auto place = [this, grid](const QString &caption, QWidget *control, int row, int column) {
         auto *label = new QLabel(caption, this);
+        label->setObjectName(control->objectName() + QStringLiteral("Label"));
         label->setBuddy(control);
         grid->addWidget(label, row, column);
         grid->addWidget(control, row + 1, column);
@@ -147,6 +151,39 @@ void TEditCardLayout::buildControls()
     connect(m_cancel, &QPushButton::clicked, this, &TEditCardLayout::CancelbuttonClick);
     connect(m_help, &QPushButton::clicked, this, &TEditCardLayout::HelpButtonClick);
     connect(m_whatsThis, &QToolButton::clicked, this, &TEditCardLayout::MouseHelpButtonClick);
+}
+
+void TEditCardLayout::setHelpTexts()
+{
+    const std::pair<QWidget *, const char *> texts[] = {
+        {m_predefined, "Pick the card stock you print on; its sizes fill in the numbers below."},
+        {m_inches, "Show and enter the sizes in inches."},
+        {m_mm, "Show and enter the sizes in millimetres."},
+        {m_width, "The width of one card."},
+        {m_height, "The height of one card."},
+        {m_hpitch,
+         "The distance from the left edge of one card to the left edge of the next card in the row. "
+         "It is at least the card width."},
+        {m_vpitch, "The distance from the top of one card to the top of the card below it. "
+                   "It is at least the card height."},
+        {m_across, "How many cards there are in each row (1 to 10)."},
+        {m_down, "How many rows of cards there are on the sheet (1 to 30)."},
+        {m_leftMargin,
+         "The distance from the left edge of the paper to the left edge of the first column of cards."},
+        {m_topMargin, "The distance from the top edge of the paper to the top of the first row of cards."},
+        {m_paper, "The size of the sheet of card stock."},
+        {m_ok, "Click to keep this layout; the design area takes the new card size."},
+        {m_cancel, "Click to cancel and return to the previous screen"},
+        {m_help, "Click to bring up the help for this window"},
+        {m_whatsThis, "Click here, then click any item of this window to see what it is for."},
+    };
+    for (const auto &[control, text] : texts)
+        control->setWhatsThis(QString::fromLatin1(text));
+    // A caption explains the control it names.
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label->buddy())
+            label->setWhatsThis(label->buddy()->whatsThis());
+    }
 }
 
 std::array<TNumEdit *, 6> TEditCardLayout::lengthEdits() const
@@ -333,10 +370,41 @@ bool TEditCardLayout::ValidCard()
     return false;
 }
 
-void TEditCardLayout::CancelbuttonClick() { reject(); }
+void TEditCardLayout::CancelbuttonClick()
+{
+    reject();
+}
 
-void TEditCardLayout::HelpButtonClick() { showHelpContext(HelpContext); }
+void TEditCardLayout::HelpButtonClick()
+{
+    showHelpContext(HelpContext);
+}
 
-void TEditCardLayout::MouseHelpButtonClick() { QWhatsThis::enterWhatsThisMode(); }
+void TEditCardLayout::MouseHelpButtonClick()
+{
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void TEditCardLayout::WhatsthisMenuItemClick(QWidget *control)
+{
+    for (QWidget *w = control; w; w = w->parentWidget()) {
+        if (!w->whatsThis().isEmpty()) {
+            QWhatsThis::showText(w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2)), w->whatsThis(), w);
+            return;
+        }
+        if (w == this)
+            return;
+    }
+}
+
+void TEditCardLayout::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Edits keep their own clipboard menu; every other control offers help.
+    QWidget *control = childAt(event->pos());
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("What's this?"), this,
+                   [this, control] { WhatsthisMenuItemClick(control ? control : this); });
+    menu.exec(event->globalPos());
+}
 
 } // namespace cw::ui

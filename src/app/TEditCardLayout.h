@@ -48,6 +48,9 @@ public:
     void CancelbuttonClick();
     void HelpButtonClick();
     void MouseHelpButtonClick();
+    // "What's this?" from a control's popup menu: shows the control's help
+    // text (or that of the nearest parent that has one).
+    void WhatsthisMenuItemClick(QWidget *control);
 
     static constexpr int HelpContext = 3101;
     // 1 / 25.4, the factor from millimetres to inches.
@@ -55,9 +58,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void buildControls();
+    void setHelpTexts();
     TNumEdit *lengthEdit(const char *name);
     // The six length edits, in the order Height, Width, TopMargin,
     // LeftMargin, HPitch, VPitch, and the working-copy fields they show.

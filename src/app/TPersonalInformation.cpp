@@ -3,10 +3,12 @@
 #include "help/HelpContext.h"
 #include "widgets/Interaction.h"
 
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,12 +21,21 @@ struct Field
 {
     const char *caption;
     const char *name;
+    const char *help;
 };
 constexpr Field Fields[10] = {
-    {"Name", "pPersonalName"},         {"Company", "pPersonalCompany"},   {"Title", "pPersonalTitle"},
-    {"Address 1", "pPersonalAddress1"}, {"Address 2", "pPersonalAddress2"}, {"Address 3", "pPersonalAddress3"},
-    {"Phone 1", "pPersonalPhone1"},     {"Phone 2", "pPersonalPhone2"},     {"E-mail", "pPersonalEmail"},
-    {"Fax", "pPersonalFax"}};
+    {"Name", "pPersonalName", "Your name as it should appear on your cards."},
+    {"Company", "pPersonalCompany", "The name of your company or organisation."},
+    {"Title", "pPersonalTitle", "Your job title."},
+    {"Address 1", "pPersonalAddress1", "The first line of your address."},
+    {"Address 2", "pPersonalAddress2", "The second line of your address."},
+    {"Address 3", "pPersonalAddress3", "The third line of your address."},
+    {"Phone 1", "pPersonalPhone1", "Your main telephone number."},
+    {"Phone 2", "pPersonalPhone2", "Another telephone number, for example a mobile."},
+    {"E-mail", "pPersonalEmail", "Your e-mail address."},
+    {"Fax", "pPersonalFax", "Your fax number."}};
+// How these texts are used, for every field.
+constexpr const char *FieldUse = " Text fields on a card can be filled with it.";
 } // namespace
 
 TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
@@ -40,6 +51,8 @@ TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(Fields[i].name));
         edit->setFixedWidth(301);
+        edit->setWhatsThis(QString::fromLatin1(Fields[i].help) + QLatin1String(FieldUse));
+        label->setWhatsThis(edit->whatsThis());
         label->setBuddy(edit);
         grid->addWidget(label, i, 0);
         grid->addWidget(edit, i, 1);
@@ -67,6 +80,12 @@ TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
     buttons->addWidget(help);
     buttons->addWidget(whatsThis);
     top->addLayout(buttons);
+
+    ok->setWhatsThis(QStringLiteral("Click to keep these texts."));
+    cancel->setWhatsThis(QStringLiteral("Click to cancel and return to the previous screen"));
+    help->setWhatsThis(QStringLiteral("Click to bring up the help for this window"));
+    whatsThis->setWhatsThis(
+        QStringLiteral("Click here, then click any item of this window to see what it is for."));
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -100,8 +119,36 @@ TPersonalInformation::Texts TPersonalInformation::GetTexts() const
     return texts;
 }
 
-void TPersonalInformation::HelpButtonClick() { showHelpContext(HelpContext); }
+void TPersonalInformation::HelpButtonClick()
+{
+    showHelpContext(HelpContext);
+}
 
-void TPersonalInformation::MouseHelpButtonClick() { QWhatsThis::enterWhatsThisMode(); }
+void TPersonalInformation::MouseHelpButtonClick()
+{
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void TPersonalInformation::WhatsthisMenuItemClick(QWidget *control)
+{
+    for (QWidget *w = control; w; w = w->parentWidget()) {
+        if (!w->whatsThis().isEmpty()) {
+            QWhatsThis::showText(w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2)), w->whatsThis(), w);
+            return;
+        }
+        if (w == this)
+            return;
+    }
+}
+
+void TPersonalInformation::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Edits keep their own clipboard menu; every other control offers help.
+    QWidget *control = childAt(event->pos());
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("What's this?"), this,
+                   [this, control] { WhatsthisMenuItemClick(control ? control : this); });
+    menu.exec(event->globalPos());
+}
 
 } // namespace cw::ui

@@ -29,6 +29,11 @@ public:
 
     void HelpButtonClick();
     void MouseHelpButtonClick();
+    // "What's this?" from a control's popup menu.
+    void WhatsthisMenuItemClick(QWidget *control);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     std::array<QLineEdit *, 10> m_edits{};

@@ -23,7 +23,8 @@ private slots:
         QCOMPARE(names.first(), QString("Avery Business Card 5371 (Letter Size Paper)"));
         QCOMPARE(names.at(7), QString("Avery Business Card 8376 Ink Jet - Ivory (Letter Size Paper)"));
         QCOMPARE(names.at(13), QString("Avery Business Card L7419 (A4)"));
-        QCOMPARE(names.at(14), QString("Avery Business Card 8373 - Glossy Photo Quality (Letter Size Paper)"));
+        QCOMPARE(names.at(14),
+                 QString("Avery Business Card 8373 - Glossy Photo Quality (Letter Size Paper)"));
         QCOMPARE(names.at(16), QString("MAACO ML-8550 (Letter Size Paper)"));
         QCOMPARE(names.last(), QString("Herma 8840 (A4 Size Paper)"));
         QCOMPARE(QStringList(names).removeDuplicates(), 0);
@@ -104,7 +105,7 @@ private slots:
         TCardLayout layout;
         QCOMPARE(layout.SurfaceSize(96), QSize(336, 192));
         QCOMPARE(layout.SurfaceSize(100), QSize(350, 200));
-        layout.ApplyPredefined(20); // 3.3 x 2.0
+        layout.ApplyPredefined(20);                        // 3.3 x 2.0
         QCOMPARE(layout.SurfaceSize(96), QSize(317, 192)); // 316.8
         layout.Width = 2.5f;
         layout.Height = 3.5f;

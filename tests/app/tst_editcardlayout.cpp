@@ -49,7 +49,8 @@ private slots:
     {
         TEditCardLayout dialog;
         QCOMPARE(dialog.windowTitle(), QString("Business Card Layout"));
-        for (const char *name : {"eCardwidth", "eCardHeight", "eHorizPitch", "eVertPitch", "eleftmarg", "etopmarg"})
+        for (const char *name :
+             {"eCardwidth", "eCardHeight", "eHorizPitch", "eVertPitch", "eleftmarg", "etopmarg"})
             QVERIFY2(dialog.findChild<TNumEdit *>(name), name);
         QCOMPARE(dialog.findChild<QSpinBox *>("enbracross")->maximum(), 10);
         QCOMPARE(dialog.findChild<QSpinBox *>("enbrdown")->maximum(), 30);

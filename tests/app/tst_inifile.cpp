@@ -159,7 +159,8 @@ private slots:
         QTest::newRow("quoted") << "\"Jane\"" << QByteArray("Name=\"\"Jane\"\"");
         QTest::newRow("one quote") << "\"Jane" << QByteArray("Name=\"Jane");
         QTest::newRow("semicolon") << ";not a comment" << QByteArray("Name=;not a comment");
-        QTest::newRow("non-Latin") << QString::fromUtf8("Zoë € 東京") << QString::fromUtf8("Name=Zoë € 東京").toUtf8();
+        QTest::newRow("non-Latin") << QString::fromUtf8("Zoë € 東京")
+                                   << QString::fromUtf8("Name=Zoë € 東京").toUtf8();
         QTest::newRow("empty") << "" << QByteArray("Name=");
     }
     void writtenTextsComeBackUnchanged()
@@ -272,7 +273,8 @@ private slots:
         QCOMPARE(ini.ReadString("Personal", "Name", ""), QString::fromUtf8("Café €\xC2\x81"));
         // Rewritten as UTF-8, keeping its line endings.
         ini.WriteString("Personal", "Fax", "1");
-        QCOMPARE(readBytes(path), QByteArray("[Personal]\r\nName=Caf\xC3\xA9 \xE2\x82\xAC\xC2\x81\r\nFax=1\r\n"));
+        QCOMPARE(readBytes(path),
+                 QByteArray("[Personal]\r\nName=Caf\xC3\xA9 \xE2\x82\xAC\xC2\x81\r\nFax=1\r\n"));
         QCOMPARE(ini.ReadString("Personal", "Name", ""), QString::fromUtf8("Café €\xC2\x81"));
 
         // A UTF-8 byte order mark is skipped and kept.
@@ -306,7 +308,7 @@ private slots:
         ini.WriteInteger("B", "L", 3);
         ini.EndUpdate();
         QCOMPARE(readBytes(path), QByteArray("[A]\nK=1\n")); // still the old file
-        QCOMPARE(ini.ReadInteger("A", "K", 0), 2);            // the block sees its own writes
+        QCOMPARE(ini.ReadInteger("A", "K", 0), 2);           // the block sees its own writes
         ini.EndUpdate();
         QCOMPARE(readBytes(path), QByteArray("[A]\nK=2\n[B]\nL=3\n"));
 

@@ -15,9 +15,10 @@ private slots:
     {
         TPersonalInformation dialog;
         QCOMPARE(dialog.windowTitle(), QString("Personal Information"));
-        const char *names[] = {"pPersonalName",     "pPersonalCompany",  "pPersonalTitle", "pPersonalAddress1",
-                               "pPersonalAddress2", "pPersonalAddress3", "pPersonalPhone1", "pPersonalPhone2",
-                               "pPersonalEmail",    "pPersonalFax"};
+        const char *names[] = {"pPersonalName",     "pPersonalCompany",  "pPersonalTitle",
+                               "pPersonalAddress1", "pPersonalAddress2", "pPersonalAddress3",
+                               "pPersonalPhone1",   "pPersonalPhone2",   "pPersonalEmail",
+                               "pPersonalFax"};
         TPersonalInformation::Texts texts;
         for (int i = 0; i < 10; ++i)
             texts[i] = QString("text %1").arg(i);

@@ -222,9 +222,11 @@ private slots:
         model::TDefaultFont font;
         QCOMPARE(TPreferences::DefaultFontCaption(font), QString("Default Font: Arial, 10 pt "));
         font.Bold = font.Italic = true;
-        QCOMPARE(TPreferences::DefaultFontCaption(font), QString("Default Font: Arial, 10 pt , bold, italic"));
+        QCOMPARE(TPreferences::DefaultFontCaption(font),
+                 QString("Default Font: Arial, 10 pt , bold, italic"));
         font = {"Courier New", 8, false, false, true};
-        QCOMPARE(TPreferences::DefaultFontCaption(font), QString("Default Font: Courier New, 8 pt , underline"));
+        QCOMPARE(TPreferences::DefaultFontCaption(font),
+                 QString("Default Font: Courier New, 8 pt , underline"));
     }
 
     void defaultFontAndQFont()

@@ -38,8 +38,9 @@ private slots:
         stored.Write(ini, "TMainScreen", 120);
         QFile file(folder.file("CWR.INI"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(),
-                 QByteArray("[TMainScreen_Placement120]\nLeft=10\nTop=20\nRight=810\nBottom=620\nMaximized=0\n"));
+        QCOMPARE(
+            file.readAll(),
+            QByteArray("[TMainScreen_Placement120]\nLeft=10\nTop=20\nRight=810\nBottom=620\nMaximized=0\n"));
 
         const TWindowPlacement back = TWindowPlacement::Read(ini, "TMainScreen", 120, true);
         QCOMPARE(back.Rect(), stored.Rect());
@@ -55,19 +56,20 @@ private slots:
         QTest::addColumn<QRect>("current");
         QTest::addColumn<QRect>("expected");
         const QRect window(0, 0, 801, 600);
-        QTest::newRow("nothing stored: centred, halves cut") << QRect() << false << window << QRect(559, 240, 801, 600);
-        QTest::newRow("stored rectangle on screen") << QRect(100, 50, 800, 600) << false << window
-                                                    << QRect(100, 50, 800, 600);
-        QTest::newRow("right beyond the screen moves left") << QRect(1500, 50, 800, 600) << false << window
-                                                            << QRect(1120, 50, 800, 600);
-        QTest::newRow("bottom beyond the screen moves up") << QRect(100, 900, 800, 600) << false << window
-                                                           << QRect(100, 480, 800, 600);
-        QTest::newRow("wider than the screen: left becomes 1") << QRect(100, 50, 2000, 600) << false << window
-                                                               << QRect(1, 50, 2000, 600);
-        QTest::newRow("taller than the screen: top becomes 1") << QRect(100, 50, 800, 1200) << false << window
-                                                               << QRect(100, 1, 800, 1200);
-        QTest::newRow("negative left stays when right fits") << QRect(-50, 10, 800, 600) << false << window
-                                                             << QRect(1, 10, 800, 600);
+        QTest::newRow("nothing stored: centred, halves cut")
+            << QRect() << false << window << QRect(559, 240, 801, 600);
+        QTest::newRow("stored rectangle on screen")
+            << QRect(100, 50, 800, 600) << false << window << QRect(100, 50, 800, 600);
+        QTest::newRow("right beyond the screen moves left")
+            << QRect(1500, 50, 800, 600) << false << window << QRect(1120, 50, 800, 600);
+        QTest::newRow("bottom beyond the screen moves up")
+            << QRect(100, 900, 800, 600) << false << window << QRect(100, 480, 800, 600);
+        QTest::newRow("wider than the screen: left becomes 1")
+            << QRect(100, 50, 2000, 600) << false << window << QRect(1, 50, 2000, 600);
+        QTest::newRow("taller than the screen: top becomes 1")
+            << QRect(100, 50, 800, 1200) << false << window << QRect(100, 1, 800, 1200);
+        QTest::newRow("negative left stays when right fits")
+            << QRect(-50, 10, 800, 600) << false << window << QRect(1, 10, 800, 600);
     }
     void restore()
     {

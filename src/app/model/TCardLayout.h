@@ -30,7 +30,7 @@ struct TCardLayout
     float VPitch = 2.0f;      // top of one card to the top of the card below
     int PredefLayout = 0;     // index of the predefined layout last chosen
     int Papersize = PaperLetter;
-    bool UseMM = false;       // the layout dialog shows millimetres
+    bool UseMM = false; // the layout dialog shows millimetres
 
     // One commercial card stock of the dialog's list.
     struct Predefined

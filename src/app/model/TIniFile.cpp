@@ -15,10 +15,10 @@ namespace {
 
 // Windows-1252 bytes 0x80..0x9F; the five undefined bytes map to the C1
 // control of the same number so that every byte has a character.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t Cp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString decodeCp1252(const QByteArray &bytes)
 {
@@ -31,9 +31,15 @@ QString decodeCp1252(const QByteArray &bytes)
     return text;
 }
 
-bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
-bool isQuote(QChar c) { return c == QLatin1Char('"') || c == QLatin1Char('\''); }
+bool isQuote(QChar c)
+{
+    return c == QLatin1Char('"') || c == QLatin1Char('\'');
+}
 
 // The text that goes after "key=": the value itself, or the value in double
 // quotes when the reader would otherwise not return it unchanged.
@@ -108,12 +114,14 @@ bool TIniFile::ParseInteger(const QString &text, int &value)
     if (s.isEmpty())
         return false;
     bool hex = false;
-    if (s.size() > 2 && s.front() == QLatin1Char('0') && (s.at(1) == QLatin1Char('x') || s.at(1) == QLatin1Char('X'))) {
+    if (s.size() > 2 && s.front() == QLatin1Char('0') &&
+        (s.at(1) == QLatin1Char('x') || s.at(1) == QLatin1Char('X'))) {
         hex = true;
         s = s.mid(2);
     }
     const int base = hex ? 16 : 10;
-    const qint64 limit = hex ? qint64(0xFFFFFFFF) : qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
+    const qint64 limit =
+        hex ? qint64(0xFFFFFFFF) : qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
     qint64 magnitude = 0;
     for (const QChar c : s) {
         const int digit = c.isDigit() && c.unicode() < 128 ? c.unicode() - '0'
@@ -195,7 +203,8 @@ void TIniFile::writeNow()
     // Unbuffered, and the count checked before commit: a buffered QSaveFile
     // commits a file cut short when the disk fills up part way through.
     QSaveFile file(m_fileName);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
+    bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
     if (!written)
         file.cancelWriting();
     if (!written || !file.commit())

@@ -20,7 +20,8 @@ constexpr int MaxThousandths = 100000;
 // or absurdly large.
 float readLength(const TIniFile &ini, const QString &key, float defaultInches)
 {
-    const int thousandths = ini.ReadInteger(LayoutSection, key, TPreferences::InchesToThousandths(defaultInches));
+    const int thousandths =
+        ini.ReadInteger(LayoutSection, key, TPreferences::InchesToThousandths(defaultInches));
     if (thousandths < 0 || thousandths > MaxThousandths)
         return defaultInches;
     return TPreferences::ThousandthsToInches(thousandths);
@@ -80,7 +81,10 @@ int TPreferences::InchesToThousandths(float inches)
     return Round(double(inches) * 1000.0);
 }
 
-float TPreferences::ThousandthsToInches(int thousandths) { return static_cast<float>(thousandths * 0.001); }
+float TPreferences::ThousandthsToInches(int thousandths)
+{
+    return static_cast<float>(thousandths * 0.001);
+}
 
 void TPreferences::Load(const TIniFile &ini)
 {
@@ -103,7 +107,8 @@ void TPreferences::Load(const TIniFile &ini)
     Layout.LeftMargin = readLength(ini, QStringLiteral("LeftMargin"), defaults.LeftMargin);
     Layout.HPitch = readLength(ini, QStringLiteral("HPitch"), defaults.HPitch);
     Layout.VPitch = readLength(ini, QStringLiteral("VPitch"), defaults.VPitch);
-    Layout.PredefLayout = ini.ReadInteger(LayoutSection, QStringLiteral("PredefLayout"), defaults.PredefLayout);
+    Layout.PredefLayout =
+        ini.ReadInteger(LayoutSection, QStringLiteral("PredefLayout"), defaults.PredefLayout);
     Layout.Papersize = ini.ReadInteger(LayoutSection, QStringLiteral("Papersize"), defaults.Papersize);
     Layout.UseMM = ini.ReadBool(LayoutSection, QStringLiteral("UseMM"), defaults.UseMM);
 
@@ -133,7 +138,8 @@ void TPreferences::Save(TIniFile &ini) const
 
         ini.WriteBool(PrinterSection, QStringLiteral("ShowBottomMarginWarning"), ShowBottomMarginWarning);
 
-        ini.WriteString(DefaultFontSection, QStringLiteral("Name"), DefaultFont.Name.left(TDefaultFont::MaxNameLength));
+        ini.WriteString(DefaultFontSection, QStringLiteral("Name"),
+                        DefaultFont.Name.left(TDefaultFont::MaxNameLength));
         ini.WriteInteger(DefaultFontSection, QStringLiteral("Size"), DefaultFont.Size);
         ini.WriteBool(DefaultFontSection, QStringLiteral("Bold"), DefaultFont.Bold);
         ini.WriteBool(DefaultFontSection, QStringLiteral("Italic"), DefaultFont.Italic);

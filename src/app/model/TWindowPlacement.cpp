@@ -89,7 +89,8 @@ TWindowPlacement::Restore TWindowPlacement::Compute(const QRect &current, const 
         top = 1;
     }
     const auto clampInt = [](qint64 v) { return int(std::clamp<qint64>(v, -1000000, 1000000)); };
-    result.Geometry = QRect(QPoint(clampInt(left), clampInt(top)), QPoint(clampInt(right) - 1, clampInt(bottom) - 1));
+    result.Geometry =
+        QRect(QPoint(clampInt(left), clampInt(top)), QPoint(clampInt(right) - 1, clampInt(bottom) - 1));
     return result;
 }
 
