@@ -36,7 +36,8 @@ TNumEdit *TEditCardLayout::lengthEdit(const char *name)
 {
     auto *edit = new TNumEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setDecimals(0, 3); // "#0.###"
+    edit->setDecimals(0, 3); // "#0.###", six digits in all
+    edit->setSignificantDigits(6);
     edit->setMaximum(9999.0);
     return edit;
 }
@@ -293,6 +294,7 @@ void TEditCardLayout::MMButtonClick()
         *values[i] = static_cast<float>(edits[i]->value());
         edits[i]->setValue(0.0);
         edits[i]->setDecimals(2, 2);
+        edits[i]->setSignificantDigits(0);
         edits[i]->setValue(double(*values[i]) * 25.4);
     }
     m_showingMM = true;
@@ -307,7 +309,8 @@ void TEditCardLayout::InchesbuttonClick()
     for (std::size_t i = 0; i < edits.size(); ++i) {
         *values[i] = static_cast<float>(edits[i]->value() * InchesPerMillimetre);
         edits[i]->setValue(0.0);
-        edits[i]->setDecimals(1, 3); // "#0.0##"
+        edits[i]->setDecimals(1, 3); // "#0.0##", six digits in all
+        edits[i]->setSignificantDigits(6);
         edits[i]->setValue(*values[i]);
     }
     m_showingMM = false;

@@ -2,6 +2,8 @@
 
 #include <QDoubleValidator>
 
+#include <cmath>
+
 namespace cw::ui {
 
 TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
@@ -19,7 +21,12 @@ TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
 
 QString TNumEdit::format(double value) const
 {
-    QString text = locale().toString(value, 'f', m_maxDecimals);
+    int decimals = m_maxDecimals;
+    if (m_digits > 0) {
+        const int whole = QString::number(std::trunc(std::abs(value)), 'f', 0).size();
+        decimals = std::clamp(m_digits - whole, m_minDecimals, m_maxDecimals);
+    }
+    QString text = locale().toString(value, 'f', decimals);
     const QChar point = locale().decimalPoint().front();
     const int dot = text.indexOf(point);
     if (dot >= 0) {
@@ -56,6 +63,12 @@ QSize TNumEdit::sizeHint() const
     const QMargins margins = textMargins() + contentsMargins();
     size.setWidth(std::min(size.width(), digits + margins.left() + margins.right() + 8));
     return size;
+}
+
+void TNumEdit::setSignificantDigits(int digits)
+{
+    m_digits = std::max(0, digits);
+    setValue(m_value);
 }
 
 void TNumEdit::setMaximum(double maximum)

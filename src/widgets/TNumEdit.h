@@ -26,6 +26,9 @@ public:
     void setDecimals(int minimum, int maximum);
     int minimumDecimals() const { return m_minDecimals; }
     int maximumDecimals() const { return m_maxDecimals; }
+    // At most this many digits are shown in all (0: no limit); a long whole
+    // part takes decimals away, but never below the minimum.
+    void setSignificantDigits(int digits);
 
     // The largest number the edit takes (the smallest is 0).
     void setMaximum(double maximum);
@@ -43,6 +46,7 @@ private:
     double m_value = 0.0;
     int m_minDecimals = 0;
     int m_maxDecimals = 3;
+    int m_digits = 0;
     bool m_showing = false;
 };
 

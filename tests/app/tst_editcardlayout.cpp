@@ -45,6 +45,8 @@ class TestEditCardLayout : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     void controlsAndCaptions()
     {
         TEditCardLayout dialog;
@@ -90,6 +92,12 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Layout(), TCardLayout{});
         QVERIFY(ui.log.isEmpty());
+
+        // Inches show six digits in all: a long whole part leaves fewer decimals.
+        edit(dialog, "eCardwidth")->setValue(1234.5678);
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("1234.57"));
+        edit(dialog, "eCardwidth")->setValue(12345.6);
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("12345.6")); // never below "#0.0##"'s one
     }
 
     void hermaInMillimetres()
