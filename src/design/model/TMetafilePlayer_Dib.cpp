@@ -1,0 +1,76 @@
+// Device-independent bitmaps inside metafile records: the header and colour
+// table are checked, then the bitmap is handed to the BMP reader with a file
+// header put in front.
+
+#include "design/model/TMetafilePlayer.h"
+
+namespace cw::model {
+
+namespace {
+
+constexpr quint32 BI_BITFIELDS = 3, BI_JPEG = 4, BI_PNG = 5, BI_ALPHABITFIELDS = 6;
+
+void putU32(QByteArray &b, quint32 v)
+{
+    for (int i = 0; i < 4; ++i)
+        b.append(char((v >> (8 * i)) & 0xFF));
+}
+
+} // namespace
+
+qsizetype TMetafilePlayer::DibInfoSize(const QByteArray &packed)
+{
+    const quint32 header = TMetafile::U32(packed, 0);
+    qint64 size = -1;
+    if (header == 12) {
+        const quint16 bits = TMetafile::U16(packed, 10);
+        size = 12 + (bits <= 8 ? (qint64(1) << bits) * 3 : 0);
+    } else if (header >= 40 && header <= 124) {
+        const quint16 bits = TMetafile::U16(packed, 14);
+        const quint32 compression = TMetafile::U32(packed, 16);
+        qint64 colours = TMetafile::U32(packed, 32);
+        if (bits <= 8 && (colours == 0 || colours > (qint64(1) << bits)))
+            colours = qint64(1) << bits;
+        if (colours > 65536)
+            return -1;
+        const qint64 masks =
+            header == 40 && (compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS)
+                ? (compression == BI_BITFIELDS ? 12 : 16)
+                : 0;
+        size = header + masks + colours * 4;
+    }
+    if (size < 0 || size > packed.size())
+        return -1;
+    return qsizetype(size);
+}
+
+QImage TMetafilePlayer::DecodeDib(const QByteArray &info, const QByteArray &bits)
+{
+    const quint32 header = TMetafile::U32(info, 0);
+    qint64 width = 0, height = 0;
+    quint32 compression = 0;
+    if (header == 12) {
+        width = TMetafile::U16(info, 4);
+        height = TMetafile::U16(info, 6);
+    } else if (header >= 40 && header <= 124 && info.size() >= qsizetype(header)) {
+        width = TMetafile::I32(info, 4);
+        height = std::abs(qint64(TMetafile::I32(info, 8)));
+        compression = TMetafile::U32(info, 16);
+    } else {
+        return QImage();
+    }
+    if (width <= 0 || height <= 0 || width * height > MaxBitmapPixels)
+        return QImage();
+    if (compression == BI_JPEG || compression == BI_PNG)
+        return QImage::fromData(bits);
+
+    QByteArray file("BM");
+    putU32(file, quint32(14 + info.size() + bits.size()));
+    putU32(file, 0);
+    putU32(file, quint32(14 + info.size()));
+    file.append(info);
+    file.append(bits);
+    return QImage::fromData(file, "BMP");
+}
+
+} // namespace cw::model

@@ -1,0 +1,141 @@
+// Text records: the selected font in reference pixels, escapement as a
+// rotation about the reference point, alignment, opaque backgrounds and
+// per-character advances.
+
+#include "design/model/TMetafilePlayer.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <cmath>
+
+namespace cw::model {
+
+namespace {
+
+constexpr quint32 TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24;
+constexpr quint32 ETO_OPAQUE = 2, ETO_CLIPPED = 4;
+constexpr double DefaultFontPixels = 16; // the system font of a fresh device context
+
+} // namespace
+
+void TMetafilePlayer::DrawText(const QPointF &at, const QString &text, const QVector<double> &dx,
+                               quint32 options, const QRectF &rect)
+{
+    if (m_inPath)
+        return;
+    const QTransform logical = LogicalTransform();
+    const double scaleX = QLineF(logical.map(QPointF(0, 0)), logical.map(QPointF(1, 0))).length();
+    const double scaleY = QLineF(logical.map(QPointF(0, 0)), logical.map(QPointF(0, 1))).length();
+    if (!(scaleX > 0) || !(scaleY > 0) || !std::isfinite(scaleX) || !std::isfinite(scaleY))
+        return;
+
+    if ((options & ETO_OPAQUE) && rect.isValid()) {
+        SetFullTransform();
+        m_p.fillRect(rect.normalized(), m_dc.BkColor);
+    }
+    if (text.isEmpty())
+        return;
+
+    const TMfFont &lf = m_dc.Font;
+    QFont font(lf.FaceName.isEmpty() ? QStringLiteral("Arial") : lf.FaceName);
+    double pixels = lf.Height == 0 ? DefaultFontPixels : std::abs(lf.Height) * scaleY;
+    if (lf.Height > 0) {
+        // A positive height is the cell height: ascent plus descent.
+        QFont probe = font;
+        probe.setPixelSize(100);
+        const QFontMetricsF pm(probe);
+        if (pm.height() > 0)
+            pixels = pixels * 100.0 / (pm.ascent() + pm.descent());
+    }
+    if (!(pixels >= 0.5) || pixels > 100000)
+        return;
+    const int pixelSize = std::max(1, int(std::lround(pixels)));
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Weight(qBound(100, lf.Weight == 0 ? 400 : lf.Weight, 900)));
+    font.setItalic(lf.Italic);
+    font.setUnderline(lf.Underline);
+    font.setStrikeOut(lf.StrikeOut);
+    const double s = pixels / pixelSize;
+
+    QString shown = text;
+    if (lf.CharSet == 2 && QFontDatabase::families().contains(lf.FaceName, Qt::CaseInsensitive)) {
+        // Symbol fonts are byte-coded: code N is the font's private-use glyph N.
+        for (QChar &c : shown)
+            if (c.unicode() < 0x100)
+                c = QChar(0xF000 + c.unicode());
+    }
+
+    const QFontMetricsF fm(font);
+    QVector<double> advances; // reference pixels / s, i.e. font pixels
+    double width = 0;
+    if (!dx.isEmpty()) {
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const double a = i < dx.size() ? dx[i] * scaleX / s : fm.horizontalAdvance(shown[i]);
+            advances.append(a);
+            width += a;
+        }
+    } else {
+        width = fm.horizontalAdvance(shown);
+    }
+
+    const QPointF origin = (m_dc.TextAlign & TA_UPDATECP) ? m_dc.CurrentPos : at;
+    const QPointF ref = logical.map(origin);
+    double x = 0;
+    if ((m_dc.TextAlign & TA_CENTER) == TA_CENTER)
+        x = -width / 2;
+    else if (m_dc.TextAlign & TA_RIGHT)
+        x = -width;
+    double baseline = fm.ascent();
+    if ((m_dc.TextAlign & TA_BASELINE) == TA_BASELINE)
+        baseline = 0;
+    else if (m_dc.TextAlign & TA_BOTTOM)
+        baseline = -fm.descent();
+
+    if ((m_dc.TextAlign & TA_UPDATECP) && (m_dc.TextAlign & TA_CENTER) != TA_CENTER) {
+        // The current position moves past the text along its direction
+        // (back to its start for right-aligned text).
+        const double angle = lf.Escapement / 10.0 * M_PI / 180.0;
+        const double advance = (m_dc.TextAlign & TA_RIGHT) ? -width * s : width * s;
+        bool invertible = false;
+        const QTransform back = logical.inverted(&invertible);
+        if (invertible)
+            m_dc.CurrentPos = back.map(ref + QPointF(std::cos(angle), -std::sin(angle)) * advance);
+    }
+
+    if (!ApplyRop())
+        return;
+    if (options & ETO_CLIPPED) {
+        m_p.save();
+        SetFullTransform();
+        m_p.setClipRect(rect.normalized(), Qt::IntersectClip);
+    }
+    QTransform t;
+    t.translate(ref.x(), ref.y());
+    t.rotate(-lf.Escapement / 10.0);
+    t.scale(s, s);
+    m_p.setTransform(t * m_base);
+    m_p.setFont(font);
+    if (m_dc.BkMode == 2)
+        m_p.fillRect(QRectF(x, baseline - fm.ascent(), width, fm.ascent() + fm.descent()), m_dc.BkColor);
+    m_p.setPen(m_dc.TextColor);
+    if (advances.isEmpty()) {
+        m_p.drawText(QPointF(x, baseline), shown);
+    } else {
+        double cx = x;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (shown[i].isHighSurrogate() && i + 1 < shown.size()) {
+                m_p.drawText(QPointF(cx, baseline), shown.mid(i, 2));
+                cx += advances[i] + advances[i + 1];
+                ++i;
+                continue;
+            }
+            m_p.drawText(QPointF(cx, baseline), QString(shown[i]));
+            cx += advances[i];
+        }
+    }
+    if (options & ETO_CLIPPED)
+        m_p.restore();
+    m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+} // namespace cw::model
