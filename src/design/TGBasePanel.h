@@ -19,6 +19,9 @@
 namespace cw::engine {
 class TBaseReport;
 }
+namespace cw::model {
+class TGLabelObjectFiler;
+}
 
 namespace cw::ui {
 
@@ -75,8 +78,10 @@ public:
     // True when any object is a SuperShape or a SuperText.
     bool HasSuperObjects() const;
     // Writes the objects at 100 % as a card file (the zoom is restored
-    // afterwards) / reads a card file onto the card.  Both need the object
-    // filer; without it they throw cw::EInOutError.
+    // afterwards); throws cw::EInOutError when it cannot be written.
+    // Reads a card file onto the card (nothing when there is no file); on a
+    // damaged file the objects read before the damage stay and the filer's
+    // error propagates (the caller clears the card).
     void SaveToFile(const QString &path);
     void LoadFromFile(const QString &path);
 
@@ -233,6 +238,8 @@ private:
     std::vector<Object *> selectionCopy() const;
     void deleteSelection();
     bool writeClipboard(const std::vector<const Object *> &objects);
+    model::TGLabelObjectFiler newFiler() const;
+    void addReadObjects(std::vector<std::unique_ptr<Object>> &objects);
     void paste();
     void PaintGrid(QPainter &painter) const;
     void PaintRubberBand(QPainter &painter) const;

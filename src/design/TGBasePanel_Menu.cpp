@@ -4,7 +4,7 @@
 
 #include "app/model/Exception.h"
 #include "design/TGHandle.h"
-#include "design/model/TGObjectListIO.h"
+#include "design/model/TGLabelObjectFiler.h"
 #include "widgets/Interaction.h"
 
 #include <QFile>
@@ -23,8 +23,6 @@ std::vector<TGMenuItem> TGBasePanel::SurfaceMenu()
 {
     const bool selected = m_frame->Count() > 0;
     const bool anyObject = !m_objects.empty();
-    // Cut, Copy and Paste need the object filer to write the clipboard file.
-    const bool filer = model::TGObjectListIO::Current() != nullptr;
     auto item = [this](const QString &caption, bool enabled, std::function<void()> action) {
         TGMenuItem i = TGMenuItem::Command(caption, [this, action] {
             action();
@@ -38,9 +36,9 @@ std::vector<TGMenuItem> TGBasePanel::SurfaceMenu()
     menu.push_back(item("Bring To Front", selected, [this] { BringSelectionToFront(); }));
     menu.push_back(item("Send To Back", selected, [this] { SendSelectionToBack(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Cut", selected && filer, clip(TClipboardCommand::Cut)));
-    menu.push_back(item("Copy", selected && filer, clip(TClipboardCommand::Copy)));
-    menu.push_back(item("Paste", filer && QFile::exists(m_clipboardPath), clip(TClipboardCommand::Paste)));
+    menu.push_back(item("Cut", selected, clip(TClipboardCommand::Cut)));
+    menu.push_back(item("Copy", selected, clip(TClipboardCommand::Copy)));
+    menu.push_back(item("Paste", QFile::exists(m_clipboardPath), clip(TClipboardCommand::Paste)));
     menu.push_back(TGMenuItem::Separator());
     menu.push_back(item("Delete", selected, clip(TClipboardCommand::Delete)));
     menu.push_back(TGMenuItem::Separator());
@@ -176,8 +174,15 @@ void TGBasePanel::CloneObject(Object *source)
 {
     if (IndexOfObject(source) < 0)
         return;
-    std::unique_ptr<Object> copy = source->CloneObject();
-    copy->Name = FreeName(QStringLiteral("Component"), 0);
+    std::unique_ptr<Object> copy;
+    try {
+        model::TGLabelObjectFiler filer = newFiler();
+        copy = filer.CloneObject(*source);
+    } catch (const Exception &e) {
+        Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
+        return;
+    }
+    // The copy shares the source's zoom, so its bounds are taken as they are.
     copy->SetTop(source->Top() + 25);
     Object *c = AddObject(std::move(copy)); // on top of the z-order
     if (IsSelected(*source)) {
@@ -210,16 +215,23 @@ void TGBasePanel::ObjectCommand(Object &object, model::TObjectCommand command)
 
 bool TGBasePanel::writeClipboard(const std::vector<const Object *> &objects)
 {
-    model::TGObjectListIO *io = model::TGObjectListIO::Current();
-    if (!io || objects.empty())
+    if (objects.empty())
         return false;
+    // Like a card file, the clipboard holds 100 % coordinates, so a paste at
+    // any zoom gives the objects their size.
+    const float remembered = m_zoom;
+    if (remembered != 1.0f)
+        SetZoom(1.0f);
+    bool written = true;
     try {
-        io->WriteObjects(objects, m_clipboardPath);
+        model::TGLabelObjectFiler::WriteSelection(objects, m_clipboardPath);
     } catch (const Exception &e) {
-        Interaction::current().error(e.message(), QStringLiteral("Error"));
-        return false;
+        Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
+        written = false;
     }
-    return true;
+    if (remembered != 1.0f)
+        SetZoom(remembered);
+    return written;
 }
 
 void TGBasePanel::deleteSelection()
@@ -233,9 +245,6 @@ void TGBasePanel::deleteSelection()
 
 void TGBasePanel::paste()
 {
-    model::TGObjectListIO *io = model::TGObjectListIO::Current();
-    if (!io)
-        return;
     // A key press can reach the surface twice: a second paste within one
     // second of the last is ignored.
     const qint64 now = Clock();
@@ -244,18 +253,17 @@ void TGBasePanel::paste()
     else if (now - m_lastPasteTick < 1000)
         return;
     std::vector<std::unique_ptr<Object>> objects;
+    model::TGLabelObjectFiler filer = newFiler();
     try {
-        objects = io->ReadObjects(m_clipboardPath);
+        // Read at 100 %, each moved 15 stored pixels from where it was copied.
+        filer.PasteObjects(m_clipboardPath, objects);
     } catch (const Exception &e) {
-        Interaction::current().error(e.message(), QStringLiteral("Error"));
+        addReadObjects(objects);
+        Changed();
+        Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
         return;
     }
-    for (auto &o : objects) {
-        // Read at 100 %: the paste offset is 15 stored pixels.
-        o->SetBounds(o->Left() + 15, o->Top() + 15, o->Width(), o->Height());
-        o->Name = FreeName(QStringLiteral("Component"), 0);
-        AddObject(std::move(o));
-    }
+    addReadObjects(objects);
     Changed();
     m_lastPasteTick = now;
     update();

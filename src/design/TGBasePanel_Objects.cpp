@@ -4,7 +4,7 @@
 
 #include "app/model/Exception.h"
 #include "design/TGHandle.h"
-#include "design/model/TGObjectListIO.h"
+#include "design/model/TGLabelObjectFiler.h"
 #include "widgets/Interaction.h"
 
 #include <QFile>
@@ -158,11 +158,24 @@ bool TGBasePanel::HasSuperObjects() const
     });
 }
 
+model::TGLabelObjectFiler TGBasePanel::newFiler() const
+{
+    return model::TGLabelObjectFiler([this](const QString &name) {
+        return std::any_of(m_objects.begin(), m_objects.end(),
+                           [&](const auto &o) { return o->Name.compare(name, Qt::CaseInsensitive) == 0; });
+    });
+}
+
+void TGBasePanel::addReadObjects(std::vector<std::unique_ptr<Object>> &objects)
+{
+    for (auto &o : objects)
+        AddObject(std::move(o));
+    objects.clear();
+}
+
 void TGBasePanel::SaveToFile(const QString &path)
 {
-    model::TGObjectListIO *io = model::TGObjectListIO::Current();
-    if (!io)
-        throw EInOutError(QStringLiteral("Unable to save ") + path);
+    // Card files hold 100 % coordinates whatever the zoom on screen.
     const float remembered = m_zoom;
     if (remembered != 1.0f)
         SetZoom(1.0f);
@@ -172,7 +185,7 @@ void TGBasePanel::SaveToFile(const QString &path)
         objects.push_back(o.get());
     }
     try {
-        io->WriteObjects(objects, path);
+        model::TGLabelObjectFiler::WriteObjects(objects, path);
     } catch (...) {
         if (remembered != 1.0f)
             SetZoom(remembered);
@@ -186,11 +199,16 @@ void TGBasePanel::LoadFromFile(const QString &path)
 {
     if (!QFile::exists(path))
         return;
-    model::TGObjectListIO *io = model::TGObjectListIO::Current();
-    if (!io)
-        throw EInOutError(QStringLiteral("Unable to open ") + path);
-    for (auto &o : io->ReadObjects(path))
-        AddObject(std::move(o));
+    model::TGLabelObjectFiler filer = newFiler();
+    std::vector<std::unique_ptr<Object>> objects;
+    try {
+        filer.ReadObjects(path, objects);
+    } catch (...) {
+        // Objects read before the damaged record stay; the caller clears the card.
+        addReadObjects(objects);
+        throw;
+    }
+    addReadObjects(objects);
     update();
 }
 
