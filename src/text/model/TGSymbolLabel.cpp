@@ -26,7 +26,9 @@ int TGSymbolLabel::SymbolCode() const
 void TGSymbolLabel::SetSymbol(const TGFont &font, int code)
 {
     SetLabelFont(font);
-    SetCaption(QString(TSymbolFonts::CharOfCode(std::clamp(code, 32, 255))));
+    // Without a chosen entry the character stays as it was.
+    if (code >= 32 && code <= 255)
+        SetCaption(QString(TSymbolFonts::CharOfCode(code)));
     BoundsChanged();
     Invalidate();
 }

@@ -19,7 +19,8 @@ public:
 
     // The byte code of the caption's character, -1 when the caption is empty.
     int SymbolCode() const;
-    // Font and character as the Symbol Selector gives them; refits the box.
+    // Font and character as the Symbol Selector gives them (a code outside
+    // 32 … 255 keeps the character); refits the box.
     void SetSymbol(const TGFont &font, int code);
 
     // The size that fits the character: 1.1 times its extent plus the

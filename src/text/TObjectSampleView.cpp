@@ -1,0 +1,21 @@
+#include "text/TObjectSampleView.h"
+
+#include "design/model/TGGraphicControl.h"
+
+#include <QPainter>
+
+namespace cw::ui {
+
+TObjectSampleView::TObjectSampleView(model::TGGraphicControl &object, QWidget *parent)
+    : QWidget(parent), m_object(object)
+{
+}
+
+void TObjectSampleView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    m_object.PaintTo(painter, m_object.Left(), m_object.Top());
+}
+
+} // namespace cw::ui

@@ -1,0 +1,49 @@
+#include "text/TTextEditorsUi.h"
+
+#include "text/TGFont3DEffects.h"
+#include "text/TGetBCLabelText.h"
+#include "text/TGetLabelText.h"
+#include "text/TGetSymbol.h"
+#include "text/TMultiLineTextEditor.h"
+#include "widgets/Interaction.h"
+
+namespace cw::ui {
+
+std::optional<QFont> TTextEditorsUi::ChooseFont(const QFont &initial)
+{
+    return Interaction::current().chooseFont(initial, QStringLiteral("Font"));
+}
+
+bool TTextEditorsUi::Edit3DEffects(model::TGBaseLabel &label)
+{
+    return TGFont3DEffects::Execute(label);
+}
+
+std::optional<QString> TTextEditorsUi::LabelText(const QString &caption)
+{
+    return TGetLabelText::Execute(caption);
+}
+
+std::optional<QString> TTextEditorsUi::BusinessCardText(const QString &caption, const QStringList &personalInfo)
+{
+    return TGetBCLabelText::Execute(caption, personalInfo);
+}
+
+std::optional<model::TTextEditors::TSymbolChoice> TTextEditorsUi::ChooseSymbol(const model::TGFont &font, int code)
+{
+    return TGetSymbol::Execute(font, code);
+}
+
+std::optional<QStringList> TTextEditorsUi::MultiLineText(const QStringList &lines, const model::TGFont &font)
+{
+    return TMultiLineTextEditor::Execute(lines, font);
+}
+
+void InstallTextEditors()
+{
+    static TTextEditorsUi editors;
+    if (!model::TTextEditors::Current())
+        model::TTextEditors::Install(&editors);
+}
+
+} // namespace cw::ui

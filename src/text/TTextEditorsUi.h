@@ -1,0 +1,25 @@
+#pragma once
+// The text objects' dialogs as real windows: the font dialog through the
+// interaction service, and TGFont3DEffects, TGetLabelText, TGetBCLabelText,
+// TGetSymbol and TMultiLineTextEditor.
+
+#include "text/model/TTextEditors.h"
+
+namespace cw::ui {
+
+class TTextEditorsUi final : public model::TTextEditors
+{
+public:
+    std::optional<QFont> ChooseFont(const QFont &initial) override;
+    bool Edit3DEffects(model::TGBaseLabel &label) override;
+    std::optional<QString> LabelText(const QString &caption) override;
+    std::optional<QString> BusinessCardText(const QString &caption, const QStringList &personalInfo) override;
+    std::optional<TSymbolChoice> ChooseSymbol(const model::TGFont &font, int code) override;
+    std::optional<QStringList> MultiLineText(const QStringList &lines, const model::TGFont &font) override;
+};
+
+// Installs the real dialogs for the text objects' commands, unless some
+// editors are installed already.  Call once at start-up.
+void InstallTextEditors();
+
+} // namespace cw::ui
