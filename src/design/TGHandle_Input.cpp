@@ -40,6 +40,7 @@ TGHandle::Object *TGHandle::selectedObjectAt(const QPoint &pos) const
 void TGHandle::HandleMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, const QPoint &pos)
 {
     m_lastDownTick = now();
+    m_suppressDrag = false;
     if (button == Qt::LeftButton && pointing()) {
         m_dragStart = pos;
         m_dragging = true;

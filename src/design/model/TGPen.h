@@ -1,10 +1,10 @@
 #pragma once
-// The pen and brush of shape and line objects, with the enumerations card
-// files name ("psSolid", "pmCopy", "bsClear", …) in their stored order.
+// The pen of shape and line objects, with the enumerations card files name
+// ("psSolid", "pmCopy", …) in their stored order.  The brush is in TGBrush.h.
 
+#include "design/model/TGBrush.h"
 #include "design/model/TGColor.h"
 
-#include <QBrush>
 #include <QPen>
 #include <QStringList>
 
@@ -17,7 +17,6 @@ enum TPenMode {
     pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
     pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
 };
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 struct TGPen
 {
@@ -38,17 +37,6 @@ struct TGPen
     // Sets the painter's raster operation for Mode; returns false for pmNop
     // (nothing is to be drawn).  pmBlack/pmWhite change the pen's colour.
     static bool ApplyMode(QPainter &painter, TPenMode mode, QPen &pen);
-};
-
-struct TGBrush
-{
-    TColor Color = clWhite;
-    TBrushStyle Style = bsSolid;
-
-    bool operator==(const TGBrush &) const = default;
-
-    static const QStringList &StyleNames();
-    QBrush ToQBrush() const;
 };
 
 } // namespace cw::model
