@@ -47,7 +47,7 @@ void TMetafilePlayer::DrawText(const QPointF &at, const QString &text, const QVe
         if (pm.height() > 0)
             pixels = pixels * 100.0 / (pm.ascent() + pm.descent());
     }
-    if (!(pixels >= 0.5) || pixels > 100000)
+    if (!(pixels >= 0.5) || pixels > 10000)
         return;
     const int pixelSize = std::max(1, int(std::lround(pixels)));
     font.setPixelSize(pixelSize);
