@@ -2,6 +2,7 @@
 
 #include "app/model/Exception.h"
 #include "print/engine/Units.h"
+#include "print/printer/TPpdMargins.h"
 
 #include <QDir>
 #include <QFile>
@@ -182,13 +183,17 @@ void TReportPrinter::RefreshDeviceMetrics()
     const int dpi = std::max(1, m_printer->resolution());
     // The printable area is the sheet less the printer's smallest margins.
     QPageLayout layout = m_printer->pageLayout();
-    layout.setMode(QPageLayout::StandardMode);
-    layout.setMinimumMargins(layout.minimumMargins());
-    layout.setMargins(layout.minimumMargins());
-    const QRect full = layout.fullRectPixels(dpi);
-    const QRect paint = layout.paintRectPixels(dpi);
-    SetDeviceMetrics(dpi, dpi, paint.left() - full.left(), paint.top() - full.top(),
-                     full.right() - paint.right(), full.bottom() - paint.bottom());
+    layout.setUnits(QPageLayout::Inch);
+    QMarginsF margins = layout.minimumMargins();
+    if (margins.isNull() && m_outputFileName.isEmpty()) {
+        const QSizeF sheet(PageWidth(), PageHeight());
+        margins = TPpdMargins::Read(TPpdMargins::PpdPath(m_printer->printerName()), sheet);
+        if (Orientation() == TOrientation::poLandscape)
+            margins = QMarginsF(margins.top(), margins.right(), margins.bottom(), margins.left());
+    }
+    auto pixels = [dpi](double inches) { return cw::Round(inches * dpi); };
+    SetDeviceMetrics(dpi, dpi, pixels(margins.left()), pixels(margins.top()), pixels(margins.right()),
+                     pixels(margins.bottom()));
 }
 
 void TReportPrinter::AdoptPrinterSettings()

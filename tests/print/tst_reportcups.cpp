@@ -1,0 +1,199 @@
+// End-to-end printing through a real CUPS queue: a private CUPS scheduler
+// (its own socket and folders under a temporary directory) with a cups-pdf
+// queue whose PPD declares unprintable margins.  The sheet that comes out is
+// rasterised at 300 dpi: card outlines fall where the inch positions say,
+// measured from the paper's corner, and the engine reports the PPD's margins.
+// Skipped when the scheduler, the cups-pdf backend or root rights are missing.
+#include "print/engine/TBaseReport.h"
+#include "print/printer/TReportPrinter.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace cw::engine;
+using namespace cw::printer;
+
+namespace {
+
+const QString QueueName = QStringLiteral("CardwrightTest");
+const QString Cupsd = QStringLiteral("/usr/sbin/cupsd");
+const QString CupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
+const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
+
+QRect InkBounds(const QImage &image, QRect within)
+{
+    within = within.intersected(image.rect());
+    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+bool WriteFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+} // namespace
+
+class TestReportCups : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void sheetThroughCupsQueue();
+
+private:
+    QTemporaryDir m_root;
+    QProcess m_scheduler;
+    QString m_why; // why the end-to-end test cannot run here
+};
+
+void TestReportCups::initTestCase()
+{
+    if (geteuid() != 0)
+        m_why = QStringLiteral("the cups-pdf backend needs a scheduler running as root");
+    else if (!QFile::exists(Cupsd) || !QFile::exists(CupsPdfBackend) || !QFile::exists(CupsPdfPpd))
+        m_why = QStringLiteral("cupsd or printer-driver-cups-pdf is not installed");
+    else if (QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty() ||
+             QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        m_why = QStringLiteral("lpadmin or pdftoppm is missing");
+    if (!m_why.isEmpty())
+        return;
+
+    const QString d = m_root.path();
+    for (const char *sub : {"spool", "cache", "state", "log", "tmp", "ppd"}) {
+        QVERIFY(QDir(d).mkpath(QString::fromLatin1(sub)));
+        QFile::setPermissions(d + '/' + sub, QFileDevice::Permissions(0x7777));
+    }
+    QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
+    const QByteArray dir = d.toUtf8();
+    QVERIFY(WriteFile(d + "/cupsd.conf", "Listen " + dir +
+                                             "/cups.sock\nLogLevel warn\nBrowsing No\n"
+                                             "WebInterface No\nDefaultAuthType None\n"
+                                             "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                             "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                                             "  </Limit>\n</Policy>\n"));
+    QVERIFY(
+        WriteFile(d + "/cups-files.conf",
+                  "ServerRoot " + dir + "\nRequestRoot " + dir + "/spool\nTempDir " + dir +
+                      "/tmp\nStateDir " + dir + "/state\nCacheDir " + dir + "/cache\nErrorLog " + dir +
+                      "/log/error_log\nAccessLog " + dir + "/log/access_log\nPageLog " + dir +
+                      "/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nSystemGroup root\n"));
+    // The queue's PPD: cups-pdf's own, with a quarter inch unprintable at the
+    // sides and half an inch at top and bottom of Letter paper.
+    QFile ppdSource(CupsPdfPpd);
+    QVERIFY(ppdSource.open(QIODevice::ReadOnly));
+    QByteArray ppd = ppdSource.readAll();
+    const QByteArray full = "*ImageableArea Letter/US Letter: \"0 0 612 792\"";
+    QVERIFY(ppd.contains(full));
+    ppd.replace(full, "*ImageableArea Letter/US Letter: \"18 36 594 756\"");
+    QVERIFY(WriteFile(d + "/margins.ppd", ppd));
+
+    m_scheduler.start(Cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+    QVERIFY(m_scheduler.waitForStarted());
+    for (int wait = 0; wait < 100 && !QFile::exists(d + "/cups.sock"); ++wait)
+        QTest::qWait(50);
+    QVERIFY2(QFile::exists(d + "/cups.sock"), "the private scheduler did not start");
+
+    // Every CUPS client of this process talks to the private scheduler.
+    qputenv("CUPS_SERVER", (dir + "/cups.sock"));
+    qputenv("CUPS_SERVERROOT", dir);
+    QProcess admin;
+    admin.start(QStringLiteral("lpadmin"),
+                {"-p", QueueName, "-E", "-v", "cups-pdf:/", "-P", d + "/margins.ppd"});
+    QVERIFY(admin.waitForFinished(30000));
+    QVERIFY2(admin.exitCode() == 0, admin.readAllStandardError().constData());
+}
+
+void TestReportCups::cleanupTestCase()
+{
+    if (m_scheduler.state() != QProcess::NotRunning) {
+        m_scheduler.terminate();
+        if (!m_scheduler.waitForFinished(10000))
+            m_scheduler.kill();
+    }
+}
+
+void TestReportCups::sheetThroughCupsQueue()
+{
+    if (!m_why.isEmpty())
+        QSKIP(qPrintable(m_why));
+    TReportPrinter report;
+    const int index = static_cast<int>(TReportPrinter::Printers().indexOf(QueueName));
+    QVERIFY(index >= 0);
+    report.SetPrinterIndex(index);
+    QCOMPARE(report.PrinterName(), QueueName);
+    QVERIFY(report.HasPrinter());
+    report.SetPaperSize(PaperLetter);
+    report.SetOrientation(TOrientation::poPortrait);
+    report.SetCopies(1);
+    report.SetResolution(300);
+    report.SetTitle(QStringLiteral("CardwrightTestSheet"));
+    report.RefreshDeviceMetrics();
+    QCOMPARE(report.XDPI(), 300.0);
+    QCOMPARE(report.UnprintableLeft(), 0.25);
+    QCOMPARE(report.UnprintableTop(), 0.5);
+    QCOMPARE(report.UnprintableBottom(), 0.5);
+
+    const QDir output(QDir::homePath() + QStringLiteral("/PDF"));
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    report.OnPrint = [](TBaseReport &r) {
+        r.Rectangle(0.75, 1.0, 4.25, 3.0); // 225..1274 x 300..899 at 300 dpi
+        r.SetPen(Qt::black, Qt::NoPen, 1, TPenMode::pmCopy);
+        r.SetBrush(Qt::black, Qt::SolidPattern);
+        r.Rectangle(1.0, 4.0, 2.0, 4.5); // 300..599 x 1200..1349
+    };
+    report.Execute();
+
+    // cups-pdf writes the sheet into ~/PDF once the queue has run the job.
+    QString produced;
+    for (int wait = 0; wait < 600 && produced.isEmpty(); ++wait) {
+        for (const QFileInfo &file : output.entryInfoList({"*.pdf"}, QDir::Files, QDir::Time))
+            if (file.lastModified() >= started && file.size() > 0) {
+                produced = file.filePath();
+                break;
+            }
+        if (produced.isEmpty())
+            QTest::qWait(100);
+    }
+    if (produced.isEmpty())
+        QSKIP("cups-pdf wrote no file into ~/PDF (its output folder is configured elsewhere)");
+    QTest::qWait(500); // let the backend finish writing
+
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"),
+                 {"-r", "300", "-png", "-singlefile", produced, m_root.filePath(QStringLiteral("sheet"))});
+    QVERIFY(raster.waitForFinished(60000));
+    QFile::remove(produced);
+    const QImage page(m_root.filePath(QStringLiteral("sheet.png")));
+    QCOMPARE(page.size(), QSize(2550, 3300));
+    const QRect outline = InkBounds(page, QRect(150, 200, 1250, 800));
+    QVERIFY2(std::abs(outline.left() - 225) <= 1 && std::abs(outline.right() - 1274) <= 1 &&
+                 std::abs(outline.top() - 300) <= 1 && std::abs(outline.bottom() - 899) <= 1,
+             qPrintable(QStringLiteral("outline %1,%2 - %3,%4")
+                            .arg(outline.left())
+                            .arg(outline.top())
+                            .arg(outline.right())
+                            .arg(outline.bottom())));
+    const QRect block = InkBounds(page, QRect(250, 1100, 450, 350));
+    QVERIFY(std::abs(block.left() - 300) <= 1 && std::abs(block.right() - 599) <= 1);
+    QVERIFY(std::abs(block.top() - 1200) <= 1 && std::abs(block.bottom() - 1349) <= 1);
+}
+
+QTEST_MAIN(TestReportCups)
+#include "tst_reportcups.moc"
