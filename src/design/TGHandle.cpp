@@ -199,9 +199,16 @@ void TGHandle::SetFrameBounds(const QRect &f)
 
 void TGHandle::setOutline(const QRect &frameBounds)
 {
+    // Only the old and the new outline are repainted, so a drag costs no
+    // full repaint of the card per mouse move.
+    const QRect old = m_outlineRect;
     m_outlineRect = frameBounds;
-    if (parentWidget())
-        parentWidget()->update();
+    if (QWidget *surface = parentWidget()) {
+        if (!old.isEmpty())
+            surface->update(old.adjusted(-1, -1, 1, 1));
+        if (!frameBounds.isEmpty())
+            surface->update(frameBounds.adjusted(-1, -1, 1, 1));
+    }
 }
 
 void TGHandle::PaintOutline(QPainter &painter) const

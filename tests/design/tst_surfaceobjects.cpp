@@ -336,6 +336,26 @@ private slots:
         QCOMPARE(a->BoundsRect(), QRect(10, 15, 25, 35));
     }
 
+    void surfacePaintsObjectsThenHandles()
+    {
+        panel->setDrawOutline(false);
+        TBCShapes *under = addShape(QRect(40, 40, 60, 40));
+        TBCShapes *over = addShape(QRect(70, 60, 60, 40));
+        TGBrush blue;
+        blue.Color = clBlue;
+        over->SetBrush(blue);
+        panel->Frame().Add(under);
+        const QImage image = panel->grab().toImage();
+        QCOMPARE(image.pixelColor(120, 90), QColor(Qt::blue)); // the upper object covers the lower
+        QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(40, 50), QColor(Qt::black));
+        // Handles of the selected object, on top of everything: corner and mid-edge squares.
+        QCOMPARE(image.pixelColor(38, 38), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(101, 81), QColor(Qt::black)); // over the upper object
+        QCOMPARE(image.pixelColor(70, 38), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(60, 38), QColor(Qt::white));
+    }
+
     void printObjectsInZOrder()
     {
         addShape(QRect(0, 0, 96, 48));
