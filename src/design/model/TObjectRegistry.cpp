@@ -3,6 +3,7 @@
 #include "design/model/TBCShapes.h"
 #include "design/model/TGLabelShapes.h"
 #include "design/model/TGLineShape.h"
+#include "text/model/TextObjectKinds.h"
 
 namespace cw::model {
 
@@ -11,6 +12,8 @@ TObjectRegistry::TObjectRegistry()
     Register<TGLineShape>();
     Register<TGLabelShapes>();
     Register<TBCShapes>();
+    for (const TTextObjectKind &kind : TextObjectKinds())
+        Register(kind.ClassName, kind.Create);
 }
 
 TObjectRegistry &TObjectRegistry::Global()

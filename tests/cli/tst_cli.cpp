@@ -1,0 +1,231 @@
+// cardwright-cli run as a user runs it: listings, raw dumps, round trips,
+// rendering and failures with their exit codes and one-line messages.
+#include "design/model/TBCShapes.h"
+#include "design/model/TGLabelObjectFiler.h"
+#include "design/model/TGLineShape.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cw::model;
+
+namespace {
+
+struct Result
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray h(const char *hexDigits)
+{
+    return QByteArray::fromHex(hexDigits);
+}
+QByteArray s(const char *text)
+{
+    const QByteArray bytes(text);
+    return char(bytes.size()) + bytes;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A red ellipse at (10, 20), 100 x 50, and a 3-pixel vertical line.
+TGLabelObjectFiler::ObjectList sampleCard(const QString &firstName, const QString &secondName)
+{
+    TGLabelObjectFiler::ObjectList objects;
+    auto shape = std::make_unique<TBCShapes>();
+    shape->Name = firstName;
+    shape->SetBounds(10, 20, 100, 50);
+    shape->SetShape(stEllipse);
+    shape->SetBrush(TGBrush{clRed, bsSolid});
+    objects.push_back(std::move(shape));
+    auto line = std::make_unique<TGLineShape>();
+    line->Name = secondName;
+    line->SetBounds(200, 0, 10, 192);
+    line->SetLineStyle(stVertical);
+    line->SetPen(TGPen{0xFE, pmCopy, psSolid, 3});
+    objects.push_back(std::move(line));
+    return objects;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QString m_program;
+    QTemporaryDir m_dir;
+
+    Result run(const QStringList &args)
+    {
+        QProcess process;
+        process.start(m_program, QStringList{"--folder", m_dir.path()} + args);
+        Result r;
+        if (!process.waitForFinished(60000))
+            return r;
+        r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        r.out = QString::fromUtf8(process.readAllStandardOutput());
+        r.err = QString::fromUtf8(process.readAllStandardError());
+        return r;
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString writeCard(const QString &name, const QString &first, const QString &second)
+    {
+        const auto objects = sampleCard(first, second);
+        TGLabelObjectFiler::WriteObjects(TGLabelObjectFiler::Refs(objects), path(name));
+        return path(name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_program = QCoreApplication::applicationDirPath() + "/../cardwright-cli";
+        QVERIFY2(QFile::exists(m_program), "build the cardwright-cli target first");
+    }
+
+    void dumpListsWhatTheWriterStores()
+    {
+        const Result r = run({"dump", writeCard("card.cwr", "Special1", "Special2")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("objects: 2\n"
+                                       "TBCShapes 10,20,100,50\n"
+                                       "  Left = 10\n  Top = 20\n  Width = 100\n  Height = 50\n"
+                                       "  Locked = False\n  Unselectable = False\n  Transparent = False\n"
+                                       "  Brush.Color = clRed\n  Shape = stEllipse\n"
+                                       "TGLineShape 200,0,10,192\n"
+                                       "  Left = 200\n  Top = 0\n  Width = 10\n  Height = 192\n"
+                                       "  Locked = False\n  Unselectable = False\n  LineStyle = stVertical\n"
+                                       "  Pen.Color = 254\n  Pen.Width = 3\n"));
+        QCOMPARE(r.err, QString());
+    }
+
+    void rawDumpShowsTagsOfAnyStream()
+    {
+        // One record without the list around it, with a set, a string list,
+        // a float, a binary block and a wide string.
+        const QByteArray record = "TPF0" + s("TGPLabel") + s("Special1") + s("Left") + h("020A") + s("Font.Style") +
+                                  h("0B") + s("fsBold") + s("fsItalic") + h("00") + s("Items.Strings") + h("01") +
+                                  h("06") + s("one") + h("0C03000000") + "two" + h("00") + s("Angle") + h("05") +
+                                  h("00000000000000 80 FF3F") + s("Picture.Data") + h("0A03000000010203") +
+                                  s("Caption") + h("120100000041 01") + h("0000");
+        writeBytes(path("raw.bin"), record + record);
+        const Result r = run({"dump", "--raw", path("raw.bin")});
+        QCOMPARE(r.code, 0);
+        const QString one = QStringLiteral("record TGPLabel \"Special1\"\n"
+                                           "  Left: Int8 10\n"
+                                           "  Font.Style: Set [fsBold,fsItalic]\n"
+                                           "  Items.Strings: List\n"
+                                           "    String \"one\"\n"
+                                           "    LString \"two\"\n"
+                                           "  end\n"
+                                           "  Angle: Extended 1\n"
+                                           "  Picture.Data: Binary <3 bytes> 01 02 03\n"
+                                           "  Caption: WString \"Ł\"\n"
+                                           "end\n");
+        QCOMPARE(r.out, one + one);
+
+        const Result list = run({"dump", "--raw", writeCard("list.cwr", "Special1", "Special2")});
+        QCOMPARE(list.code, 0);
+        QVERIFY(list.out.startsWith("list\n  record TBCShapes \"Special1\"\n    Left: Int8 10\n"));
+        QVERIFY(list.out.contains("    Shape: Ident stEllipse\n"));
+        QVERIFY(list.out.contains("    Height: Int16 192\n"));
+        QVERIFY(list.out.endsWith("  end\nend\n"));
+    }
+
+    void roundTripIsAFixedPoint()
+    {
+        const QString named = writeCard("named.cwr", "Component0", "Component1");
+        QCOMPARE(run({"roundtrip", named, path("named-out.cwr")}).code, 0);
+        QCOMPARE(fileBytes(path("named-out.cwr")), fileBytes(named));
+
+        const QString drawn = writeCard("drawn.cwr", "Special7", "Special3");
+        QCOMPARE(run({"roundtrip", drawn, path("once.cwr")}).code, 0);
+        QCOMPARE(run({"roundtrip", path("once.cwr"), path("twice.cwr")}).code, 0);
+        QVERIFY(fileBytes(path("once.cwr")) != fileBytes(drawn));
+        QCOMPARE(fileBytes(path("twice.cwr")), fileBytes(path("once.cwr")));
+    }
+
+    void renderDrawsTheCardAtItsLayoutSize()
+    {
+        const QString card = writeCard("render.cwr", "Special1", "Special2");
+        QCOMPARE(run({"render", card, path("card.png")}).code, 0);
+        QImage image(path("card.png"));
+        QCOMPARE(image.size(), QSize(336, 192));
+        QCOMPARE(image.pixelColor(60, 45), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(201, 100), QColor(0xFE, 0, 0));
+
+        QCOMPARE(run({"render", card, path("zoom.bmp"), "--zoom", "2", "--border"}).code, 0);
+        image = QImage(path("zoom.bmp"));
+        QCOMPARE(image.size(), QSize(672, 384));
+        QCOMPARE(image.pixelColor(120, 90), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(671, 383), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
+
+        // The layout of the settings file sets the size: 2 x 3.5 inches.
+        writeBytes(path("CWR.INI"), "[Layout]\r\nHeight=3500\r\nWidth=2000\r\n");
+        QCOMPARE(run({"render", card, path("tall.jpg")}).code, 0);
+        QCOMPARE(QImage(path("tall.jpg")).size(), QSize(192, 336));
+        QFile::remove(path("CWR.INI"));
+    }
+
+    void failuresExitWithOneLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("damaged") << QStringList{"dump", "bad.cwr"} << "Invalid stream format";
+        QTest::newRow("damaged raw") << QStringList{"dump", "--raw", "bad.cwr"} << "Invalid stream format";
+        QTest::newRow("unknown kind") << QStringList{"roundtrip", "alien.cwr", "out.cwr"} << "Class TAlien not found";
+        QTest::newRow("missing") << QStringList{"dump", "missing.cwr"} << "Cannot open file %1missing.cwr";
+        QTest::newRow("picture type") << QStringList{"render", "alien.cwr", "x.gif"}
+                                      << "Unknown picture type %1x.gif: use .png, .bmp or .jpg";
+        QTest::newRow("zoom") << QStringList{"render", "alien.cwr", "x.png", "--zoom", "0"}
+                              << "Invalid zoom 0: give a factor above 0 and at most 10";
+    }
+    void failuresExitWithOneLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        writeBytes(path("bad.cwr"), h("01") + "TPF1" + h("0000"));
+        writeBytes(path("alien.cwr"), h("01") + "TPF0" + s("TAlien") + s("X") + h("000000"));
+        for (QString &a : args)
+            if (a.endsWith(".cwr") || a.startsWith("x."))
+                a = path(a);
+        const Result r = run(args);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QString());
+        if (message.contains("%1"))
+            message = message.arg(m_dir.path() + "/");
+        QCOMPARE(r.err, message + "\n");
+        QVERIFY(!QFile::exists(path("out.cwr")));
+    }
+
+    void usageOnUnknownCommand()
+    {
+        const Result r = run({"print", "card.cwr"});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.err.startsWith("usage: cardwright-cli"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
