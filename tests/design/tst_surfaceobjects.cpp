@@ -1,5 +1,6 @@
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGHandle.h"
+#include "design/TPopupMenuBuilder.h"
 #include "design/model/TBCShapes.h"
 #include "design/model/TGLineShape.h"
 #include "print/engine/TCanvasReport.h"
@@ -415,6 +416,33 @@ private slots:
         const QString clipboard = panel->ClipboardPath();
         panel.reset();
         QVERIFY(!QFile::exists(clipboard));
+    }
+
+    void objectMenusAsQMenuAndColourDialog()
+    {
+        test::ScriptedInteraction interaction;
+        TBCShapes *a = addShape(QRect(10, 10, 40, 30));
+        TGPen pen;
+        pen.Width = 2;
+        a->SetPen(pen);
+        auto menu = ui::TPopupMenuBuilder::Build(a->PopupMenu());
+        const QList<QAction *> actions = menu->actions();
+        QCOMPARE(actions.size(), int(a->PopupMenu().size()));
+        QCOMPARE(actions[0]->text(), QString("Bring To Front"));
+        QVERIFY(actions[6]->isSeparator());
+        QAction *thickness = nullptr;
+        for (QAction *action : actions)
+            if (action->text() == "Line Thickness")
+                thickness = action;
+        QVERIFY(thickness && thickness->menu());
+        QCOMPARE(thickness->menu()->actions().size(), 10);
+        QVERIFY(thickness->menu()->actions()[1]->isChecked());
+        QVERIFY(!thickness->menu()->actions()[0]->isChecked());
+
+        // Colours are chosen through the interaction service.
+        interaction.colors.enqueue(QColor(0x12, 0x34, 0x56));
+        TGMenuItem::Find(a->PopupMenu(), "Line Color")->Action();
+        QCOMPARE(a->Pen().Color, TColor(0x563412));
     }
 
     void fontCommandThroughInteraction()
