@@ -26,6 +26,7 @@ namespace {
 
 // Files larger than this are not pictures the program takes.
 constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
+constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
 
 const QImage &nullImage()
 {
@@ -47,6 +48,14 @@ QImage decodeWith(const QByteArray &bytes, const char *format)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > MaxPixels)
+        return QImage();
+    // A bitmap (even run-length coded) holds at most 128 pixels per byte:
+    // a damaged header must not cost more memory than the file could fill.
+    if (format && qstrcmp(format, "bmp") == 0 && pixels > 128 * qint64(bytes.size()) + 65536)
+        return QImage();
     return reader.read();
 }
 
@@ -240,9 +249,12 @@ void TGPicture::LoadFromFile(const QString &path)
         throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     if (file.size() > MaxFileSize)
         throw EInvalidGraphic(QStringLiteral("Picture file is too large"));
-    const QByteArray bytes = file.readAll();
-    const QString ext = QFileInfo(path).suffix().toUpper();
+    LoadFromBytes(file.readAll(), QFileInfo(path).suffix());
+}
 
+void TGPicture::LoadFromBytes(const QByteArray &bytes, const QString &extension)
+{
+    const QString ext = extension.toUpper();
     if (ext == u"BMP" || ext == u"DIB" || ext == u"RLE")
         return SetBitmapBytes(bytes);
     if (ext == u"WMF" || ext == u"EMF")
@@ -273,7 +285,7 @@ void TGPicture::LoadFromFile(const QString &path)
             throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(ext.toLower()));
     }
     if (decoded.isNull())
-        throw EInvalidGraphic(QStringLiteral("Picture file \"%1\" cannot be read").arg(QFileInfo(path).fileName()));
+        throw EInvalidGraphic(QStringLiteral("The %1 picture cannot be read").arg(ext));
     SetBitmap(decoded);
 }
 

@@ -83,6 +83,9 @@ public:
     // EInvalidGraphic (cannot decode) or EInOutError (cannot read).
     void LoadFromFile(const QString &path);
     static TGPicture FromFile(const QString &path);
+    // The same from bytes already read; extension as in a file name ("JPG").
+    // Throws EInvalidGraphic.
+    void LoadFromBytes(const QByteArray &bytes, const QString &extension);
 
     // An icon becomes a bitmap of the icon's size with the icon drawn on
     // white at (0, 0); other pictures stay as they are.

@@ -37,6 +37,11 @@ QImage TPcxDecoder::Decode(const QByteArray &bytes)
         return QImage();
     if (qint64(bytesPerLine) * 8 < width * bits)
         return QImage();
+    // Run-length coding packs at most 63 bytes into 2: a picture needing more
+    // than 32 times the file's size is damaged, and is not worth the memory.
+    const qint64 needed = qint64(bytesPerLine) * planes * height;
+    if (needed > 32 * qint64(bytes.size()) + 4096)
+        return QImage();
 
     // Unpack all scanlines (runs may cross line ends); missing data stays 0.
     const qint64 lineBytes = qint64(bytesPerLine) * planes;

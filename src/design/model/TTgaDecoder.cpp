@@ -30,6 +30,12 @@ QImage TTgaDecoder::Decode(const QByteArray &bytes)
                        imageType == 10 || imageType == 11;
     if (!known)
         return QImage();
+    // A run packet holds at most 128 pixels in 2 bytes: a picture with more
+    // than 64 pixels per byte of file is damaged and not worth the memory.
+    const qint64 w = uchar(bytes[12]) | (uchar(bytes[13]) << 8);
+    const qint64 h = uchar(bytes[14]) | (uchar(bytes[15]) << 8);
+    if (w * h > 64 * qint64(bytes.size()) + 4096)
+        return QImage();
     int width = 0, height = 0, channels = 0;
     stbi_uc *pixels = stbi_load_from_memory(reinterpret_cast<const stbi_uc *>(bytes.constData()),
                                             int(bytes.size()), &width, &height, &channels, 4);
