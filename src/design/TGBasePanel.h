@@ -2,6 +2,9 @@
 // The design surface: the card-sized white panel the user draws on.  It paints
 // the background picture, the card outline and the grid, keeps the drawing
 // tool state, draws the rubber band, owns the zoom and reports design changes.
+// It owns the design objects (the card, in z-order), hosts them (TObjectHost),
+// routes mouse presses to the top-most object under the point, keeps the
+// selection in its frame (TGHandle) and carries out the surface commands.
 // Sizes are card pixels at the current zoom (96 pixels per inch at 100 %).
 
 #include "design/model/TGGraphicControl.h"
