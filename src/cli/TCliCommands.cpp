@@ -8,6 +8,7 @@
 #include "design/model/TCardRenderer.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
+#include "design/model/TGPicture.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,7 +47,8 @@ QString TCliCommands::Usage()
 {
     return QStringLiteral("usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
                           "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
-                          "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F] [--border]\n");
+                          "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F] [--border]\n"
+                          "       cardwright-cli picture-info FILE\n");
 }
 
 int TCliCommands::fail(const QString &message)
@@ -69,6 +71,8 @@ int TCliCommands::Run(QStringList args)
             return Dump(args.at(1));
         if (command == QLatin1String("roundtrip") && args.size() == 3)
             return Roundtrip(args.at(1), args.at(2));
+        if (command == QLatin1String("picture-info") && args.size() == 2)
+            return PictureInfo(args.at(1));
         if (command == QLatin1String("render") && args.size() >= 3) {
             float zoom = 1.0f;
             bool border = false;
@@ -147,6 +151,29 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
         writer.setQuality(80);
     if (!writer.write(image) || !file.commit())
         return fail(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), writer.errorString()));
+    return 0;
+}
+
+int TCliCommands::PictureInfo(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    const model::TGPicture picture = model::TGPicture::FromFile(path);
+    QString kind;
+    switch (picture.Kind()) {
+    case model::TGraphicKind::Bitmap:
+        kind = QStringLiteral("bitmap");
+        break;
+    case model::TGraphicKind::Metafile:
+        kind = QStringLiteral("metafile");
+        break;
+    case model::TGraphicKind::Icon:
+        kind = QStringLiteral("icon");
+        break;
+    case model::TGraphicKind::Empty:
+        return fail(QStringLiteral("%1 holds no picture").arg(QDir::toNativeSeparators(path)));
+    }
+    m_out << "kind: " << kind << "\nwidth: " << picture.Width() << "\nheight: " << picture.Height() << "\n";
     return 0;
 }
 

@@ -8,6 +8,8 @@
 //   render IN OUT.(png|bmp|jpg) [--zoom F] [--border]
 //                             the card as picture export draws it, at the card
 //                             size of the layout in the settings file
+//   picture-info FILE         "kind: bitmap|metafile|icon", "width: N",
+//                             "height: N" (pixels at 96 per inch)
 //
 // A leading "--folder DIR" makes DIR the program folder (where CWR.INI is
 // read from) instead of the folder of the program.
@@ -29,6 +31,7 @@ public:
     int DumpRaw(const QString &path);
     int Roundtrip(const QString &in, const QString &out);
     int Render(const QString &in, const QString &out, float zoom, bool border);
+    int PictureInfo(const QString &path);
 
     static QString Usage();
 

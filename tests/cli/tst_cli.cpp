@@ -188,6 +188,36 @@ private slots:
         QFile::remove(path("CWR.INI"));
     }
 
+    void pictureInfoNamesKindAndSize()
+    {
+        QImage bitmap(30, 20, QImage::Format_RGB32);
+        bitmap.fill(Qt::blue);
+        QVERIFY(bitmap.save(path("pic.bmp"), "BMP"));
+        Result r = run({"picture-info", path("pic.bmp")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("kind: bitmap\nwidth: 30\nheight: 20\n"));
+
+        // A placeable Windows metafile of 200 x 100 units at 96 per inch:
+        // header with its XOR checksum, metafile header, end record.
+        QByteArray wmf = h("D7CDC69A 0000 0000 0000 C800 6400 6000 00000000");
+        quint16 checksum = 0;
+        for (int i = 0; i < 20; i += 2)
+            checksum ^= quint16(uchar(wmf[i]) | uchar(wmf[i + 1]) << 8);
+        wmf += char(checksum & 0xFF);
+        wmf += char(checksum >> 8);
+        wmf += h("0100 0900 0003 0C000000 0000 03000000 0000") + h("03000000 0000");
+        writeBytes(path("pic.wmf"), wmf);
+        r = run({"picture-info", path("pic.wmf")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("kind: metafile\nwidth: 200\nheight: 100\n"));
+
+        writeBytes(path("broken.bmp"), "BM not really");
+        r = run({"picture-info", path("broken.bmp")});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QString());
+        QCOMPARE(r.err.count(u'\n'), 1);
+    }
+
     void failuresExitWithOneLine_data()
     {
         QTest::addColumn<QStringList>("args");
