@@ -70,6 +70,7 @@ private slots:
     void stretchDrawFillsTheDeviceRectangle();
     void stateResetsAtEachJob();
     void patternBrushesAndPenModes();
+    void pictureTextScalesWithTheStretch();
 };
 
 void TestEngine::statusFormatExpansion_data()
@@ -441,6 +442,34 @@ void TestEngine::patternBrushesAndPenModes()
     QCOMPARE(QColor(image.pixel(9, 8)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(60, 60)), QColor(Qt::white));  // painted twice
     QCOMPARE(QColor(image.pixel(80, 80)), QColor(Qt::yellow)); // white xor blue once
+}
+
+// A label records itself as a picture in card pixels with a point-size font;
+// stretched over its inch rectangle the letters keep their size in inches.
+void TestEngine::pictureTextScalesWithTheStretch()
+{
+    QPicture label;
+    {
+        QPainter p(&label);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(72.0 * label.logicalDpiY() / 96.0); // one inch em at 96 card pixels per inch
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(10, 150), QStringLiteral("H"));
+    }
+    QImage image = WhiteImage(700, 700);
+    TCanvasReport report(image, 300, 300);
+    report.OnPrint = [&](TBaseReport &r) {
+        // The label is 192 x 192 card pixels: two inches square on paper.
+        r.StretchDraw(r.CreateRect(0.0, 0.0, 2.0, 2.0), label, QRectF(0, 0, 192, 192));
+    };
+    report.Execute();
+    const QRect ink = InkBounds(image);
+    QVERIFY(!ink.isNull());
+    // Baseline at 150 card pixels = 468.75 device pixels; cap height about
+    // 0.72 inch = 215 pixels.
+    QVERIFY2(std::abs(ink.bottom() - 468) <= 3, qPrintable(QString::number(ink.bottom())));
+    QVERIFY2(std::abs(ink.height() - 215) <= 12, qPrintable(QString::number(ink.height())));
 }
 
 QTEST_MAIN(TestEngine)

@@ -91,6 +91,7 @@ private slots:
     void replayIgnoresTheTargetsClaimedDpi();
     void pagesAndSheetSizes();
     void textReplaysOnItsBaseline();
+    void stretchedPictureReplays();
     void abortedJobKeepsCompletePagesOnly();
     void damagedStreams();
 };
@@ -203,6 +204,37 @@ void TestReportFiler::textReplaysOnItsBaseline()
         QVERIFY2(capHeight > 0.65 && capHeight < 0.8, qPrintable(QString::number(capHeight)));
         QVERIFY(std::abs(ink.left() - dpi) < 0.15 * dpi);
     }
+}
+
+// A label's picture stretched into the recorded page (a picture inside a
+// picture) comes out at its inch rectangle with letters of the right size.
+void TestReportFiler::stretchedPictureReplays()
+{
+    QPicture label;
+    {
+        QPainter p(&label);
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(96); // one inch em in card pixels
+        p.setFont(font);
+        p.fillRect(QRect(0, 0, 192, 10), Qt::black);
+        p.drawText(QPointF(10, 150), QStringLiteral("H"));
+    }
+    QByteArray data;
+    QBuffer stream(&data);
+    TReportFiler filer;
+    filer.SetStream(&stream);
+    filer.OnPrint = [&](TBaseReport &r) {
+        r.StretchDraw(r.CreateRect(1.0, 1.0, 3.0, 3.0), label, QRectF(0, 0, 192, 192));
+    };
+    filer.Execute();
+    TReportReader reader;
+    QVERIFY(reader.Load(data));
+    const QImage page = reader.RenderPage(1, 300);
+    const QRect bar = InkBounds(page, QRect(250, 250, 700, 100));
+    QVERIFY2(Near(bar, QRect(QPoint(300, 300), QPoint(899, 330))), qPrintable(Describe(bar)));
+    const QRect letter = InkBounds(page, QRect(300, 400, 500, 400));
+    QVERIFY2(std::abs(letter.bottom() - 768) <= 3, qPrintable(Describe(letter))); // 1 + 150/96 inch
+    QVERIFY2(std::abs(letter.height() - 215) <= 12, qPrintable(Describe(letter)));
 }
 
 void TestReportFiler::abortedJobKeepsCompletePagesOnly()
