@@ -65,13 +65,13 @@ struct ToolSpec
 // the program yet stay visible but disabled.
 const ToolSpec kTools[] = {
     {"Pointerbutton", "Selection tool", ToolGlyph::Pointer, psPointing, true},
-    {"DrawLabelButton", "Text tool", ToolGlyph::Text, psLabel, false},
-    {"DrawMLTextButton", "Multi-line text tool", ToolGlyph::MultiLineText, psMultiLineLabel, false},
-    {"DrawSymbolButton", "Symbol tool", ToolGlyph::Symbol, psSymbolLabel, false},
-    {"DrawRectanglebutton", "Rectangle tool", ToolGlyph::Rectangle, psRectangle, false},
-    {"DrawEllipseButton", "Ellipse tool", ToolGlyph::Ellipse, psEllipse, false},
-    {"DrawRoundrectbutton", "Round Rectangle tool", ToolGlyph::RoundRectangle, psRoundRectangle, false},
-    {"DrawLinebutton", "Line Tool", ToolGlyph::Line, psLine, false},
+    {"DrawLabelButton", "Text tool", ToolGlyph::Text, psLabel, true},
+    {"DrawMLTextButton", "Multi-line text tool", ToolGlyph::MultiLineText, psMultiLineLabel, true},
+    {"DrawSymbolButton", "Symbol tool", ToolGlyph::Symbol, psSymbolLabel, true},
+    {"DrawRectanglebutton", "Rectangle tool", ToolGlyph::Rectangle, psRectangle, true},
+    {"DrawEllipseButton", "Ellipse tool", ToolGlyph::Ellipse, psEllipse, true},
+    {"DrawRoundrectbutton", "Round Rectangle tool", ToolGlyph::RoundRectangle, psRoundRectangle, true},
+    {"DrawLinebutton", "Line Tool", ToolGlyph::Line, psLine, true},
     {"DrawImageButton", "Clip Art Tool", ToolGlyph::ClipArt, psImage, false},
     {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", ToolGlyph::SuperShape,
      psSuperShape, false},
@@ -110,6 +110,7 @@ TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
     const int toolBarWidth = findChild<QToolBar *>()->sizeHint().width();
     resize(std::max(622, toolBarWidth + 8), 404 + menuBar()->sizeHint().height() + 38);
 
+    registerTextTools();
     Interaction::setMainWindow(this);
     qApp->installEventFilter(this);
     FormCreate();
@@ -174,11 +175,17 @@ void TMainScreen::createActions()
 
     // Commands whose windows are not part of the program yet are shown but
     // stay disabled; they never pretend to work.
-    for (QAction *later : {New1, Open1, Delete1, mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG, mnuPrint,
-                           mnuPreview, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage,
+    for (QAction *later : {mnuPrint, mnuPreview, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage,
                            mnuSetorChangeBackgroundArt, ConfigurationInformation1})
         later->setProperty("cwUnbuilt", true);
 
+    connect(New1, &QAction::triggered, this, &TMainScreen::New1Click);
+    connect(Open1, &QAction::triggered, this, &TMainScreen::Open1Click);
+    connect(Delete1, &QAction::triggered, this, &TMainScreen::Delete1Click);
+    connect(mnuSave, &QAction::triggered, this, &TMainScreen::mnuSaveClick);
+    connect(mnuSaveAs, &QAction::triggered, this, &TMainScreen::mnuSaveAsClick);
+    connect(mnuSaveAsBitmap, &QAction::triggered, this, &TMainScreen::mnuSaveAsBitmapClick);
+    connect(mnuSaveAsJPG, &QAction::triggered, this, &TMainScreen::mnuSaveAsJPGClick);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(mnuDefaultFont, &QAction::triggered, this, &TMainScreen::mnuDefaultFontClick);
     connect(PersonalInformation1, &QAction::triggered, this, &TMainScreen::PersonalInformation1Click);
@@ -323,7 +330,7 @@ QWidget *TMainScreen::createBottomStrip()
     Savebutton = button("Savebutton", QStringLiteral("Save as"), ToolGlyph::Save);
     Savebutton->setDefault(true);
     Savebutton->hide();
-    Savebutton->setEnabled(false); // saving arrives with the document commands
+    connect(Savebutton, &QPushButton::clicked, this, &TMainScreen::SavebuttonClick);
     Cancelbutton = button("Cancelbutton", QStringLiteral("Cancel"), ToolGlyph::Cancel);
     Cancelbutton->hide();
     connect(Cancelbutton, &QPushButton::clicked, this, &TMainScreen::CancelbuttonClick);

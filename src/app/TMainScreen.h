@@ -115,6 +115,7 @@ protected:
 private:
     void FormCreate();
     void createRecentFiles();
+    void registerTextTools();
     void saveRecentFiles();
     void exportCard(bool jpeg);
     void createActions();

@@ -2,12 +2,14 @@
 
 #include "app/TMainScreen.h"
 
+#include "app/TMRUFileList.h"
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
 #include "widgets/Interaction.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QTimer>
 
@@ -30,6 +32,7 @@ void TMainScreen::FormCreate()
     SetDefaultFontCaption();
     SetPanelPersonalInfo();
     SetChangesMade(false);
+    createRecentFiles();
     // Folders for textures, saved designs and backgrounds; failures are
     // harmless here and reported when the folder is used.
     QDir folder(model::ProgramFolder::path());
@@ -63,7 +66,10 @@ void TMainScreen::FormActivate()
     SetCardSizeFromInches();
     m_panel->show();
     QApplication::processEvents();
+    if (!RecentFiles->Items().isEmpty() && QFileInfo::exists(RecentFiles->Items().constFirst()))
+        OpenBCFile(RecentFiles->Items().constFirst());
     SetChangesMade(false);
+    QApplication::processEvents();
     connect(m_panel, &TGBasePanel::LabelChangedEvent, this, &TMainScreen::LabelChanged, Qt::UniqueConnection);
     SetChangesMade(false);
     Busy = false;

@@ -52,19 +52,23 @@ void TMainScreen::CheckSaveNeeded()
         return;
     if (!Interaction::current().question(QStringLiteral("Save changes?"), QStringLiteral("Save")))
         return;
-    // Saving a card file arrives with the document commands; until then the
-    // answer cannot be honoured, and the user is told so instead of losing
-    // the design silently.
-    Interaction::current().information(
-        QStringLiteral("This version of Cardwright cannot save card files yet; the changes are not saved."));
+    if (FileName.isEmpty()) {
+        mnuSaveAsClick();
+        SetChangesMade(false);
+    } else if (SaveBCFile(FileName)) {
+        m_changesMade = false;
+    }
 }
 
 void TMainScreen::CancelbuttonClick()
 {
     if (!Interaction::current().question(QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
         return;
+    m_panel->ClearObjects();
     BackgroundFile.clear();
     m_panel->ClearColorPicture();
+    if (!FileName.isEmpty())
+        OpenBCFile(FileName);
     SetChangesMade(false);
     m_panel->update();
 }

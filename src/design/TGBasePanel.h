@@ -11,6 +11,7 @@
 #include "design/model/TObjectHost.h"
 
 #include <QFont>
+#include <QEvent>
 #include <QImage>
 #include <QRect>
 #include <QWidget>

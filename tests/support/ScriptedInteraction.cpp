@@ -20,16 +20,16 @@ void ScriptedInteraction::error(const QString &text, const QString &caption)
     log << QStringLiteral("error[%1]: %2").arg(caption, text);
 }
 
-QString ScriptedInteraction::openFileName(const QString &caption, const QString &, const QString &)
+QString ScriptedInteraction::openFileName(const QString &caption, const QString &folder, const QString &)
 {
-    log << QStringLiteral("open[%1]").arg(caption);
+    log << QStringLiteral("open[%1]: %2").arg(caption, folder);
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-QString ScriptedInteraction::saveFileName(const QString &caption, const QString &, const QString &,
+QString ScriptedInteraction::saveFileName(const QString &caption, const QString &folder, const QString &,
                                           const QString &)
 {
-    log << QStringLiteral("save[%1]").arg(caption);
+    log << QStringLiteral("save[%1]: %2").arg(caption, folder);
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 

@@ -19,7 +19,8 @@ public:
     ScriptedInteraction() { install(this); }
     ~ScriptedInteraction() override { install(nullptr); }
 
-    // What the program said, in order: "info: …", "question[Caption]: …", "error[Caption]: …".
+    // What the program said, in order: "info: …", "question[Caption]: …",
+    // "error[Caption]: …", "open[Caption]: proposed path", "save[Caption]: proposed path".
     QStringList log;
     QStringList informations;
     QStringList questions;

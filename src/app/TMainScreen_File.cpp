@@ -1,0 +1,283 @@
+// File menu commands: new, open, save, save as, delete, recent files, and
+// export of the card as a bitmap or JPEG picture.
+
+#include "app/TMainScreen.h"
+
+#include "app/TMRUFileList.h"
+#include "app/model/Exception.h"
+#include "app/model/ProgramFolder.h"
+#include "app/model/TCardFiles.h"
+#include "app/model/TIniFile.h"
+#include "widgets/Interaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace cw::ui {
+
+namespace {
+
+const QString kCardFilter = QStringLiteral("CWR File (*.cwr *.CWR)");
+
+bool isCardFileName(const QString &path)
+{
+    return path.toUpper().endsWith(QStringLiteral(".CWR"));
+}
+
+// Long operations show the busy cursor and restore it also on failure.
+struct BusyCursor
+{
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+void TMainScreen::createRecentFiles()
+{
+    RecentFiles = new TMRUFileList(m_fileMenu, this);
+    RecentFiles->SetMaximum(5);
+    RecentFiles->RemoveOnClick = true;
+    connect(RecentFiles, &TMRUFileList::OnMRUItemClick, this, &TMainScreen::RecentFileClick);
+    try {
+        RecentFiles->Load(model::TIniFile(model::TIniFile::SettingsFileName()));
+    } catch (const Exception &) {
+        // An unreadable settings file gives an empty list.
+    }
+}
+
+void TMainScreen::saveRecentFiles()
+{
+    model::TIniFile ini(model::TIniFile::SettingsFileName());
+    RecentFiles->Save(ini);
+}
+
+void TMainScreen::New1Click()
+{
+    CheckSaveNeeded();
+    Busy = true;
+    m_panel->ClearObjects();
+    BackgroundFile.clear();
+    m_panel->ClearColorPicture();
+    m_panel->update();
+    FileName.clear();
+    SetChangesMade(false);
+    Busy = false;
+    Setbuttons();
+}
+
+void TMainScreen::Open1Click()
+{
+    CheckSaveNeeded();
+    const QString path = Interaction::current().openFileName(QStringLiteral("Open Business Card"),
+                                                             model::ProgramFolder::file(QStringLiteral("Saved")),
+                                                             kCardFilter);
+    if (path.isEmpty())
+        return;
+    if (!isCardFileName(path)) {
+        Interaction::current().information(QStringLiteral("Must be a CWR (Cardwright) file"));
+        return;
+    }
+    OpenBCFile(path);
+}
+
+void TMainScreen::OpenBCFile(const QString &path)
+{
+    Busy = true;
+    m_panel->ClearObjects();
+    BackgroundFile.clear();
+    m_panel->ClearColorPicture();
+    try {
+        m_panel->hide();
+        try {
+            m_panel->LoadFromFile(path);
+        } catch (...) {
+            m_panel->show();
+            throw;
+        }
+        m_panel->show();
+        FileName = path;
+        RecentFiles->Add(path);
+        saveRecentFiles();
+        BackgroundFile = model::TCardFiles::ReadSidecar(path);
+        if (!BackgroundFile.isEmpty() && QFileInfo::exists(BackgroundFile)) {
+            try {
+                m_panel->LoadColorPicture(BackgroundFile);
+            } catch (const Exception &) {
+                // A background that cannot be read stays named in the sidecar
+                // (and is written back on the next save) but is not shown.
+            }
+        }
+        m_panel->update();
+    } catch (const Exception &) {
+        m_panel->show();
+        m_panel->ClearObjects();
+        Interaction::current().information(QStringLiteral("Unable to open ") + path +
+                                           QStringLiteral(". Possibly corrupted, possibly not a CWR file"));
+    }
+    SetChangesMade(false);
+    QApplication::processEvents();
+    Busy = false;
+    Setbuttons();
+    m_panel->update();
+}
+
+void TMainScreen::RecentFileClick(const QString &path)
+{
+    CheckSaveNeeded();
+    if (QFileInfo::exists(path))
+        OpenBCFile(path);
+    else
+        Interaction::current().information(path + QStringLiteral(" no longer exists"));
+}
+
+bool TMainScreen::SaveBCFile(const QString &path)
+{
+    try {
+        m_panel->SaveToFile(path);
+        model::TCardFiles::WriteSidecar(path, BackgroundFile);
+        return true;
+    } catch (const Exception &e) {
+        // The file that was there is intact (saves are atomic); the design
+        // stays marked as changed.
+        Interaction::current().error(e.message(), QStringLiteral("Save"));
+        return false;
+    }
+}
+
+void TMainScreen::mnuSaveClick()
+{
+    if (FileName.isEmpty())
+        return;
+    m_panel->RemoveStrayObjects();
+    if (SaveBCFile(FileName))
+        SetChangesMade(false);
+}
+
+void TMainScreen::mnuSaveAsClick()
+{
+    m_panel->RemoveStrayObjects();
+    const QString saved = model::ProgramFolder::file(QStringLiteral("Saved"));
+    QString proposed = FileName.isEmpty() ? model::TCardFiles::AutomaticFileName(saved)
+                                          : QFileInfo(FileName).fileName();
+    if (proposed.isEmpty())
+        proposed = QStringLiteral("BC1.CWR");
+    const QString path = Interaction::current().saveFileName(
+        QStringLiteral("Save As"), saved + QLatin1Char('/') + proposed, kCardFilter, QStringLiteral("CWR"));
+    if (!path.isEmpty()) {
+        FileName = path;
+        if (SaveBCFile(path))
+            SetChangesMade(false);
+        RecentFiles->Add(path);
+        try {
+            saveRecentFiles();
+        } catch (const Exception &e) {
+            Interaction::current().error(e.message(), QStringLiteral("Save"));
+        }
+    }
+    Setbuttons();
+}
+
+void TMainScreen::SavebuttonClick()
+{
+    if (FileName.isEmpty())
+        mnuSaveAsClick();
+    else
+        mnuSaveClick();
+}
+
+void TMainScreen::Delete1Click()
+{
+    const QString path = Interaction::current().openFileName(QStringLiteral("Delete Business Card"),
+                                                             model::ProgramFolder::file(QStringLiteral("Saved")),
+                                                             kCardFilter);
+    if (path.isEmpty())
+        return;
+    if (!isCardFileName(path)) {
+        Interaction::current().information(QStringLiteral("Must be a CWR (Cardwright) file"));
+        return;
+    }
+    if (!Interaction::current().question(QStringLiteral("Delete ") + path + QStringLiteral("?"),
+                                         QStringLiteral("CONFIRM")))
+        return;
+    if (!QFile::remove(path) && QFileInfo::exists(path)) {
+        Interaction::current().error(QStringLiteral("Unable to delete ") + path, QStringLiteral("Delete"));
+        return;
+    }
+    const QString sidecar = model::TCardFiles::SidecarPath(path);
+    if (QFileInfo::exists(sidecar))
+        QFile::remove(sidecar);
+}
+
+void TMainScreen::exportCard(bool jpeg)
+{
+    const float previous = m_panel->Zoom();
+    m_panel->SetZoom(1.0f);
+    QApplication::processEvents();
+    const QString folder = model::ProgramFolder::path();
+    QString proposed;
+    if (FileName.isEmpty())
+        proposed = jpeg ? QStringLiteral("BusinessCard.JPG") : QStringLiteral("BusinessCard.Bmp");
+    else
+        proposed = QFileInfo(FileName).completeBaseName() + (jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP"));
+    const QString path = Interaction::current().saveFileName(
+        jpeg ? QStringLiteral("Save Card As JPG") : QStringLiteral("Save Card As Bitmap"), folder + proposed,
+        jpeg ? QStringLiteral("JPG File (*.JPG *.jpg)") : QStringLiteral("Bitmap File (*.BMP *.bmp)"),
+        jpeg ? QStringLiteral("JPG") : QStringLiteral("BMP"));
+    if (!path.isEmpty()) {
+        // A failed export is reported as such, never as "Saved as".
+        if (SaveCardToBitmap(path, jpeg))
+            Interaction::current().information(QStringLiteral("Saved as ") + path);
+        else
+            Interaction::current().error(QStringLiteral("Unable to save the card as ") + path,
+                                         QStringLiteral("Save"));
+    }
+    // The zoom in force before the export comes back, and the zoom display
+    // shows it.
+    m_panel->SetZoom(previous);
+    ZoomCaption->setText(zoomCaptionText());
+    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+}
+
+void TMainScreen::mnuSaveAsBitmapClick() { exportCard(false); }
+
+void TMainScreen::mnuSaveAsJPGClick() { exportCard(true); }
+
+bool TMainScreen::SaveCardToBitmap(const QString &path, bool jpeg)
+{
+    const bool border = Interaction::current().question(
+        QStringLiteral("Would you like to draw a border around the card?"), QStringLiteral("Save"));
+    bool ok = false;
+    {
+        BusyCursor busy;
+        m_panel->update();
+        QApplication::processEvents();
+        QImage card = m_panel->RenderToBitmap();
+        if (border && !card.isNull()) {
+            QPainter painter(&card);
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(0.5, 0.5, card.width() - 1, card.height() - 1));
+        }
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            QImageWriter writer(&file, jpeg ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp"));
+            if (jpeg)
+                writer.setQuality(80);
+            ok = writer.write(card.convertToFormat(QImage::Format_RGB32)) && file.commit();
+        }
+    }
+    // Exporting is no save of the design: the changes-made state stays.
+    m_panel->update();
+    QApplication::processEvents();
+    Setbuttons();
+    return ok;
+}
+
+} // namespace cw::ui
