@@ -203,10 +203,18 @@ void TGBasePanel::ObjectCommand(Object &object, model::TObjectCommand command)
         SendToBack(&object);
         m_frame->Clear();
         break;
-    case model::TObjectCommand::Cut: ClipboardCommand(&object, TClipboardCommand::Cut); break;
-    case model::TObjectCommand::Copy: ClipboardCommand(&object, TClipboardCommand::Copy); break;
-    case model::TObjectCommand::Delete: ClipboardCommand(&object, TClipboardCommand::Delete); break;
-    case model::TObjectCommand::Clone: CloneObject(&object); break;
+    case model::TObjectCommand::Cut:
+        ClipboardCommand(&object, TClipboardCommand::Cut);
+        break;
+    case model::TObjectCommand::Copy:
+        ClipboardCommand(&object, TClipboardCommand::Copy);
+        break;
+    case model::TObjectCommand::Delete:
+        ClipboardCommand(&object, TClipboardCommand::Delete);
+        break;
+    case model::TObjectCommand::Clone:
+        CloneObject(&object);
+        break;
     }
     update();
 }
@@ -280,18 +288,25 @@ void TGBasePanel::ClipboardCommand(Object *object, TClipboardCommand command)
         const std::vector<Object *> selection = selectionCopy();
         const std::vector<const Object *> objects(selection.begin(), selection.end());
         switch (command) {
-        case TClipboardCommand::Copy: writeClipboard(objects); break;
+        case TClipboardCommand::Copy:
+            writeClipboard(objects);
+            break;
         case TClipboardCommand::Cut:
             // Nothing is removed unless it reached the clipboard file.
             if (writeClipboard(objects))
                 deleteSelection();
             break;
-        case TClipboardCommand::Delete: deleteSelection(); break;
-        case TClipboardCommand::Paste: break;
+        case TClipboardCommand::Delete:
+            deleteSelection();
+            break;
+        case TClipboardCommand::Paste:
+            break;
         }
     } else {
         switch (command) {
-        case TClipboardCommand::Copy: writeClipboard({object}); break;
+        case TClipboardCommand::Copy:
+            writeClipboard({object});
+            break;
         case TClipboardCommand::Cut:
             if (writeClipboard({object})) {
                 DeleteObject(object);
@@ -302,7 +317,8 @@ void TGBasePanel::ClipboardCommand(Object *object, TClipboardCommand command)
             DeleteObject(object);
             Changed();
             break;
-        case TClipboardCommand::Paste: break;
+        case TClipboardCommand::Paste:
+            break;
         }
     }
     update();

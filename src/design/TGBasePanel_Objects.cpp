@@ -41,8 +41,9 @@ QString TGBasePanel::FreeName(const QString &prefix, int first) const
 {
     for (int n = first; n <= 1000; ++n) {
         const QString name = prefix + QString::number(n);
-        const bool used = std::any_of(m_objects.begin(), m_objects.end(),
-                                      [&](const auto &o) { return o->Name.compare(name, Qt::CaseInsensitive) == 0; });
+        const bool used = std::any_of(m_objects.begin(), m_objects.end(), [&](const auto &o) {
+            return o->Name.compare(name, Qt::CaseInsensitive) == 0;
+        });
         if (!used)
             return name;
     }
@@ -154,7 +155,8 @@ void TGBasePanel::PrintObjects(engine::TBaseReport &report, double leftInches, d
 bool TGBasePanel::HasSuperObjects() const
 {
     return std::any_of(m_objects.begin(), m_objects.end(), [](const auto &o) {
-        return o->ClassName() == QLatin1String("TSuperShape") || o->ClassName() == QLatin1String("TGSuperText");
+        return o->ClassName() == QLatin1String("TSuperShape") ||
+               o->ClassName() == QLatin1String("TGSuperText");
     });
 }
 
@@ -237,9 +239,8 @@ void TGBasePanel::hookFrame()
     f.ShowSurfacePopup = [this](const QPoint &global) { ShowPopupMenu(global); };
     f.ShowObjectPopup = [this](Object &o, const QPoint &global) { ShowObjectPopup(o, global); };
     f.PassToSurface = [this](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
-                             Qt::KeyboardModifiers mods, const QPoint &pos) {
-        passToSurface(type, button, buttons, mods, pos);
-    };
+                             Qt::KeyboardModifiers mods,
+                             const QPoint &pos) { passToSurface(type, button, buttons, mods, pos); };
     f.OnMouseDown = [this](Qt::KeyboardModifiers mods, const QPoint &pos) { frameMouseDown(mods, pos); };
     f.KeyToSurface = [this](int key, Qt::KeyboardModifiers mods) { KeyDown(key, mods); };
 }
@@ -282,10 +283,17 @@ void TGBasePanel::passToSurface(QEvent::Type type, Qt::MouseButton button, Qt::M
 {
     QMouseEvent event(type, QPointF(pos), QPointF(mapToGlobal(pos)), button, buttons, mods);
     switch (type) {
-    case QEvent::MouseButtonPress: mousePressEvent(&event); break;
-    case QEvent::MouseMove: mouseMoveEvent(&event); break;
-    case QEvent::MouseButtonRelease: mouseReleaseEvent(&event); break;
-    default: break;
+    case QEvent::MouseButtonPress:
+        mousePressEvent(&event);
+        break;
+    case QEvent::MouseMove:
+        mouseMoveEvent(&event);
+        break;
+    case QEvent::MouseButtonRelease:
+        mouseReleaseEvent(&event);
+        break;
+    default:
+        break;
     }
 }
 

@@ -81,7 +81,8 @@ model::TGGraphicControl *TGBusinessCardPanel32::CreateObject(const QRect &band)
     if (!object)
         return nullptr;
     object->Loaded();
-    model::TGGraphicControl *placed = PlaceNewObject(std::move(object), QRect(left, top, right - left, bottom - top));
+    model::TGGraphicControl *placed =
+        PlaceNewObject(std::move(object), QRect(left, top, right - left, bottom - top));
     if (kind->ReturnToPointer) {
         unsetCursor();
         SetPanelState(psPointing);

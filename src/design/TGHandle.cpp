@@ -218,7 +218,8 @@ void TGHandle::PaintOutline(QPainter &painter) const
         r = QRect(m_keyRect.topLeft(), QPoint(m_keyRect.right() - 1, m_keyRect.bottom() - 1));
     else if (m_dragging && !m_outlineRect.isEmpty()) {
         const QRect &f = m_outlineRect;
-        r = QRect(QPoint(f.x() + 2, f.y() + 2), QPoint(f.x() + f.width() - 3 - 1, f.y() + f.height() - 3 - 1));
+        r = QRect(QPoint(f.x() + 2, f.y() + 2),
+                  QPoint(f.x() + f.width() - 3 - 1, f.y() + f.height() - 3 - 1));
     }
     if (r.isEmpty())
         return;

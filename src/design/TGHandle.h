@@ -96,7 +96,8 @@ public:
     std::function<void(Object &, const QPoint &globalPos)> ShowObjectPopup;
     // A press/move/release/double-click the frame does not handle itself,
     // in surface coordinates.
-    std::function<void(QEvent::Type, Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, const QPoint &)>
+    std::function<void(QEvent::Type, Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers,
+                       const QPoint &)>
         PassToSurface;
     // Left press in pointer mode, after the drag starts (Shift+click toggling).
     std::function<void(Qt::KeyboardModifiers, const QPoint &surfacePos)> OnMouseDown;
@@ -121,8 +122,8 @@ private:
     void setOutline(const QRect &frameBounds);
     void updateHover(const QPoint &pos);
     void finishKeyMove();
-    void passOn(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods,
-                const QPoint &pos);
+    void passOn(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
+                Qt::KeyboardModifiers mods, const QPoint &pos);
     Object *selectedObjectAt(const QPoint &pos) const;
 
     std::vector<Object *> m_selection;

@@ -18,7 +18,8 @@ constexpr qint64 ClickMs = 150;
 QPoint TGHandle::clampToSurface(const QPoint &pos) const
 {
     const QSize surface = parentWidget() ? parentWidget()->size() : QSize();
-    return QPoint(std::clamp(pos.x(), -x(), surface.width() - x()), std::clamp(pos.y(), -y(), surface.height() - y()));
+    return QPoint(std::clamp(pos.x(), -x(), surface.width() - x()),
+                  std::clamp(pos.y(), -y(), surface.height() - y()));
 }
 
 void TGHandle::passOn(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -159,7 +160,8 @@ void TGHandle::HandleDoubleClick(const QPoint &pos)
 
 void TGHandle::HandleKeyDown(int key, Qt::KeyboardModifiers mods)
 {
-    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
     if (arrow && !m_selection.empty()) {
         if (!m_keyMoving) {
             m_keyMoving = true;

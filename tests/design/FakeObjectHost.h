@@ -37,7 +37,10 @@ public:
         return std::find(selected.begin(), selected.end(), &o) != selected.end();
     }
     void RemoveFromSelection(model::TGGraphicControl &o) override { std::erase(selected, &o); }
-    void ObjectCommand(model::TGGraphicControl &o, model::TObjectCommand c) override { commands.emplace_back(&o, c); }
+    void ObjectCommand(model::TGGraphicControl &o, model::TObjectCommand c) override
+    {
+        commands.emplace_back(&o, c);
+    }
     std::optional<model::TColor> ChooseColor(model::TColor) override
     {
         return colours.isEmpty() ? std::nullopt : colours.dequeue();

@@ -93,8 +93,8 @@ private slots:
         for (const TGMenuItem &i : shape.PopupMenu())
             captions << i.Caption;
         QCOMPARE(captions.mid(0, 12),
-                 QStringList({"Bring To Front", "Send To Back", "Cut", "Copy", "Delete", "Clone", "-", "Locked",
-                              "Unselectable", "-", "Center Vertically", "Center Horizontally"}));
+                 QStringList({"Bring To Front", "Send To Back", "Cut", "Copy", "Delete", "Clone", "-",
+                              "Locked", "Unselectable", "-", "Center Vertically", "Center Horizontally"}));
 
         // Centring on a 300 x 200 card; an object taller than the card gets a negative top.
         entry(shape, "Center Vertically").Action();
@@ -136,8 +136,8 @@ private slots:
         QStringList names;
         for (const TPropertyInfo &p : table.Properties())
             names << p.Name;
-        QCOMPARE(names.mid(0, 9), QStringList({"Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint", "Locked",
-                                                "Unselectable"}));
+        QCOMPARE(names.mid(0, 9), QStringList({"Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint",
+                                               "Locked", "Unselectable"}));
         QVERIFY(table.Find("pen.width"));
         QCOMPARE(table.Find("Pen.Width")->Group(), QString("Pen"));
         QVERIFY(!table.Find("Caption"));
@@ -148,7 +148,8 @@ private slots:
             if (TPropertyTable::IsStored(p, shape))
                 stored << p.Name;
         // Properties without a default are written even at zero/false.
-        QCOMPARE(stored, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "Transparent"}));
+        QCOMPARE(stored,
+                 QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "Transparent"}));
         shape.Hint = "x";
         shape.Tag = 3;
         QVERIFY(TPropertyTable::IsStored(*table.Find("Hint"), shape));

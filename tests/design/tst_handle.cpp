@@ -69,10 +69,10 @@ private slots:
             int zone;
             Qt::CursorShape cursor;
         };
-        const Row rows[] = {{{0, 0}, 1, Qt::SizeFDiagCursor},  {{35, 45}, 4, Qt::SizeFDiagCursor},
-                            {{35, 0}, 2, Qt::SizeBDiagCursor}, {{0, 45}, 3, Qt::SizeBDiagCursor},
-                            {{17, 0}, 5, Qt::SizeVerCursor},   {{17, 45}, 7, Qt::SizeVerCursor},
-                            {{0, 22}, 6, Qt::SizeHorCursor},   {{35, 22}, 8, Qt::SizeHorCursor},
+        const Row rows[] = {{{0, 0}, 1, Qt::SizeFDiagCursor},    {{35, 45}, 4, Qt::SizeFDiagCursor},
+                            {{35, 0}, 2, Qt::SizeBDiagCursor},   {{0, 45}, 3, Qt::SizeBDiagCursor},
+                            {{17, 0}, 5, Qt::SizeVerCursor},     {{17, 45}, 7, Qt::SizeVerCursor},
+                            {{0, 22}, 6, Qt::SizeHorCursor},     {{35, 22}, 8, Qt::SizeHorCursor},
                             {{17, 22}, 0, Qt::ClosedHandCursor}, {{7, 7}, 1, Qt::SizeFDiagCursor},
                             {{8, 7}, 0, Qt::ClosedHandCursor}};
         for (const Row &r : rows) {

@@ -33,7 +33,10 @@ public:
         brushStyle = style;
         TCanvasReport::SetBrush(c, style, bitmap);
     }
-    void Rectangle(double x1, double y1, double x2, double y2) override { record("Rectangle", {x1, y1, x2, y2}); }
+    void Rectangle(double x1, double y1, double x2, double y2) override
+    {
+        record("Rectangle", {x1, y1, x2, y2});
+    }
     void RoundRect(double x1, double y1, double x2, double y2, double cw, double ch) override
     {
         record("RoundRect", {x1, y1, x2, y2, cw, ch});
@@ -103,14 +106,15 @@ private slots:
         for (const TPropertyInfo &p : shape.Properties().Properties())
             if (TPropertyTable::IsStored(p, shape))
                 stored << p.Name;
-        QCOMPARE(stored, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "Transparent",
-                                      "Shape"}));
+        QCOMPARE(stored, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable",
+                                      "Transparent", "Shape"}));
         QCOMPARE(shape.Properties().Find("Shape")->ValueNames.at(shape.Shape()), QString("stEllipse"));
 
         QStringList lineNames;
         for (const TPropertyInfo &p : line.Properties().Properties())
             lineNames << p.Name;
-        QCOMPARE(lineNames.mid(9), QStringList({"LineStyle", "Pen.Color", "Pen.Mode", "Pen.Style", "Pen.Width"}));
+        QCOMPARE(lineNames.mid(9),
+                 QStringList({"LineStyle", "Pen.Color", "Pen.Mode", "Pen.Style", "Pen.Width"}));
     }
 
     void storedBrushStyleWinsOverTransparent()

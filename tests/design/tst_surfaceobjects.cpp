@@ -224,11 +224,31 @@ private slots:
         QStringList captions;
         for (const TGMenuItem &i : menu)
             captions << i.Caption;
-        QCOMPARE(captions, QStringList({"Bring To Front", "Send To Back", "-", "Cut", "Copy", "Paste", "-",
-                                        "Delete", "-", "Align Left", "Align Right", "Align Tops", "Align Bottoms",
-                                        "-", "Center Vertically", "Center Horizontally", "-", "Lock All",
-                                        "Unlock All", "-", "Mark All Selectable", "Mark All Unselectable",
-                                        "Select All", "-", "Font"}));
+        QCOMPARE(captions, QStringList({"Bring To Front",
+                                        "Send To Back",
+                                        "-",
+                                        "Cut",
+                                        "Copy",
+                                        "Paste",
+                                        "-",
+                                        "Delete",
+                                        "-",
+                                        "Align Left",
+                                        "Align Right",
+                                        "Align Tops",
+                                        "Align Bottoms",
+                                        "-",
+                                        "Center Vertically",
+                                        "Center Horizontally",
+                                        "-",
+                                        "Lock All",
+                                        "Unlock All",
+                                        "-",
+                                        "Mark All Selectable",
+                                        "Mark All Unselectable",
+                                        "Select All",
+                                        "-",
+                                        "Font"}));
         QVERIFY(!menuEntry(menu, "Lock All")->Enabled);
         QVERIFY(!menuEntry(menu, "Unlock All")->Enabled);
         QVERIFY(!menuEntry(menu, "Bring To Front")->Enabled);

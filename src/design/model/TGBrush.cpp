@@ -13,14 +13,22 @@ QBrush TGBrush::ToQBrush() const
 {
     const QColor c = TGColor::ToQColor(Color);
     switch (Style) {
-    case bsClear: return QBrush(Qt::NoBrush);
-    case bsHorizontal: return QBrush(c, Qt::HorPattern);
-    case bsVertical: return QBrush(c, Qt::VerPattern);
-    case bsFDiagonal: return QBrush(c, Qt::FDiagPattern);
-    case bsBDiagonal: return QBrush(c, Qt::BDiagPattern);
-    case bsCross: return QBrush(c, Qt::CrossPattern);
-    case bsDiagCross: return QBrush(c, Qt::DiagCrossPattern);
-    case bsSolid: break;
+    case bsClear:
+        return QBrush(Qt::NoBrush);
+    case bsHorizontal:
+        return QBrush(c, Qt::HorPattern);
+    case bsVertical:
+        return QBrush(c, Qt::VerPattern);
+    case bsFDiagonal:
+        return QBrush(c, Qt::FDiagPattern);
+    case bsBDiagonal:
+        return QBrush(c, Qt::BDiagPattern);
+    case bsCross:
+        return QBrush(c, Qt::CrossPattern);
+    case bsDiagCross:
+        return QBrush(c, Qt::DiagCrossPattern);
+    case bsSolid:
+        break;
     }
     return QBrush(c);
 }

@@ -14,23 +14,39 @@ struct NamedColor
 };
 
 constexpr std::array<NamedColor, 17> kNamed{{
-    {"clBlack", clBlack},   {"clMaroon", clMaroon}, {"clGreen", clGreen},   {"clOlive", clOlive},
-    {"clNavy", clNavy},     {"clPurple", clPurple}, {"clTeal", clTeal},     {"clGray", clGray},
-    {"clSilver", clSilver}, {"clRed", clRed},       {"clLime", clLime},     {"clYellow", clYellow},
-    {"clBlue", clBlue},     {"clFuchsia", clFuchsia}, {"clAqua", clAqua},   {"clWhite", clWhite},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
     {"clNone", clNone},
 }};
 
 // System colours in order of n, with the classic desktop scheme's value.
 constexpr std::array<NamedColor, 25> kSystem{{
-    {"clScrollBar", 0xC8D0D4},       {"clBackground", 0xA56E3A},     {"clActiveCaption", 0x6A240A},
-    {"clInactiveCaption", 0x808080}, {"clMenu", 0xC8D0D4},           {"clWindow", 0xFFFFFF},
-    {"clWindowFrame", 0x000000},     {"clMenuText", 0x000000},       {"clWindowText", 0x000000},
-    {"clCaptionText", 0xFFFFFF},     {"clActiveBorder", 0xC8D0D4},   {"clInactiveBorder", 0xC8D0D4},
-    {"clAppWorkSpace", 0x808080},    {"clHighlight", 0x6A240A},      {"clHighlightText", 0xFFFFFF},
-    {"clBtnFace", 0xC8D0D4},         {"clBtnShadow", 0x808080},      {"clGrayText", 0x808080},
-    {"clBtnText", 0x000000},         {"clInactiveCaptionText", 0xC8D0D4}, {"clBtnHighlight", 0xFFFFFF},
-    {"cl3DDkShadow", 0x404040},      {"cl3DLight", 0xC8D0D4},        {"clInfoText", 0x000000},
+    {"clScrollBar", 0xC8D0D4},     {"clBackground", 0xA56E3A},
+    {"clActiveCaption", 0x6A240A}, {"clInactiveCaption", 0x808080},
+    {"clMenu", 0xC8D0D4},          {"clWindow", 0xFFFFFF},
+    {"clWindowFrame", 0x000000},   {"clMenuText", 0x000000},
+    {"clWindowText", 0x000000},    {"clCaptionText", 0xFFFFFF},
+    {"clActiveBorder", 0xC8D0D4},  {"clInactiveBorder", 0xC8D0D4},
+    {"clAppWorkSpace", 0x808080},  {"clHighlight", 0x6A240A},
+    {"clHighlightText", 0xFFFFFF}, {"clBtnFace", 0xC8D0D4},
+    {"clBtnShadow", 0x808080},     {"clGrayText", 0x808080},
+    {"clBtnText", 0x000000},       {"clInactiveCaptionText", 0xC8D0D4},
+    {"clBtnHighlight", 0xFFFFFF},  {"cl3DDkShadow", 0x404040},
+    {"cl3DLight", 0xC8D0D4},       {"clInfoText", 0x000000},
     {"clInfoBk", 0xE1FFFF},
 }};
 

@@ -30,27 +30,35 @@ TGGraphicControl::~TGGraphicControl() = default;
 const TPropertyTable &TGGraphicControl::ClassProperties()
 {
     static const TPropertyTable table(
-        nullptr,
-        {
-            MakeProperty<T>("Tag", K::Integer, 0, [](const T &o) { return o.Tag; },
-                            [](T &o, const QVariant &v) { o.Tag = v.toInt(); }),
-            MakeProperty<T>("Left", K::Integer, {}, [](const T &o) { return o.Left(); },
-                            [](T &o, const QVariant &v) { o.SetLeft(v.toInt()); }),
-            MakeProperty<T>("Top", K::Integer, {}, [](const T &o) { return o.Top(); },
-                            [](T &o, const QVariant &v) { o.SetTop(v.toInt()); }),
-            MakeProperty<T>("Width", K::Integer, {}, [](const T &o) { return o.Width(); },
-                            [](T &o, const QVariant &v) { o.SetWidth(v.toInt()); }),
-            MakeProperty<T>("Height", K::Integer, {}, [](const T &o) { return o.Height(); },
-                            [](T &o, const QVariant &v) { o.SetHeight(v.toInt()); }),
-            MakeProperty<T>("Cursor", K::Cursor, 0, [](const T &o) { return o.Cursor; },
-                            [](T &o, const QVariant &v) { o.Cursor = v.toInt(); }),
-            MakeProperty<T>("Hint", K::String, QString(), [](const T &o) { return o.Hint; },
-                            [](T &o, const QVariant &v) { o.Hint = v.toString(); }),
-            MakeProperty<T>("Locked", K::Boolean, {}, [](const T &o) { return o.Locked(); },
-                            [](T &o, const QVariant &v) { o.SetLocked(v.toBool()); }),
-            MakeProperty<T>("Unselectable", K::Boolean, {}, [](const T &o) { return o.Unselectable(); },
-                            [](T &o, const QVariant &v) { o.SetUnselectable(v.toBool()); }),
-        });
+        nullptr, {
+                     MakeProperty<T>(
+                         "Tag", K::Integer, 0, [](const T &o) { return o.Tag; },
+                         [](T &o, const QVariant &v) { o.Tag = v.toInt(); }),
+                     MakeProperty<T>(
+                         "Left", K::Integer, {}, [](const T &o) { return o.Left(); },
+                         [](T &o, const QVariant &v) { o.SetLeft(v.toInt()); }),
+                     MakeProperty<T>(
+                         "Top", K::Integer, {}, [](const T &o) { return o.Top(); },
+                         [](T &o, const QVariant &v) { o.SetTop(v.toInt()); }),
+                     MakeProperty<T>(
+                         "Width", K::Integer, {}, [](const T &o) { return o.Width(); },
+                         [](T &o, const QVariant &v) { o.SetWidth(v.toInt()); }),
+                     MakeProperty<T>(
+                         "Height", K::Integer, {}, [](const T &o) { return o.Height(); },
+                         [](T &o, const QVariant &v) { o.SetHeight(v.toInt()); }),
+                     MakeProperty<T>(
+                         "Cursor", K::Cursor, 0, [](const T &o) { return o.Cursor; },
+                         [](T &o, const QVariant &v) { o.Cursor = v.toInt(); }),
+                     MakeProperty<T>(
+                         "Hint", K::String, QString(), [](const T &o) { return o.Hint; },
+                         [](T &o, const QVariant &v) { o.Hint = v.toString(); }),
+                     MakeProperty<T>(
+                         "Locked", K::Boolean, {}, [](const T &o) { return o.Locked(); },
+                         [](T &o, const QVariant &v) { o.SetLocked(v.toBool()); }),
+                     MakeProperty<T>(
+                         "Unselectable", K::Boolean, {}, [](const T &o) { return o.Unselectable(); },
+                         [](T &o, const QVariant &v) { o.SetUnselectable(v.toBool()); }),
+                 });
     return table;
 }
 
@@ -142,8 +150,8 @@ std::vector<QRect> TGGraphicControl::SelectionHandleRects(const QRect &b, bool s
     const int rl = b.left() - 2, rt = b.top() - 2;
     const int rr = b.left() + b.width() + 2, rb = b.top() + b.height() + 2;
     auto sq = [](int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1, y2 - y1); };
-    std::vector<QRect> rects{sq(rl, rt, rl + 5, rt + 5), sq(rr - 5, rt, rr, rt + 5), sq(rr - 5, rb - 5, rr, rb),
-                             sq(rl, rb - 5, rl + 5, rb)};
+    std::vector<QRect> rects{sq(rl, rt, rl + 5, rt + 5), sq(rr - 5, rt, rr, rt + 5),
+                             sq(rr - 5, rb - 5, rr, rb), sq(rl, rb - 5, rl + 5, rb)};
     if (single) {
         const int hx = rl + Trunc((rr - rl) * 0.5);
         const int hy = rt + Trunc((rb - rt) * 0.5);

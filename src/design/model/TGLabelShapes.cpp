@@ -16,18 +16,21 @@ using K = TPropertyKind;
 std::vector<TPropertyInfo> ownProperties()
 {
     std::vector<TPropertyInfo> own;
-    own.push_back(MakeProperty<T>("Transparent", K::Boolean, {}, [](const T &o) { return o.Transparent(); },
-                                  [](T &o, const QVariant &v) { o.SetTransparent(v.toBool()); }));
+    own.push_back(MakeProperty<T>(
+        "Transparent", K::Boolean, {}, [](const T &o) { return o.Transparent(); },
+        [](T &o, const QVariant &v) { o.SetTransparent(v.toBool()); }));
     // "Transparent" precedes the brush, so a stored brush style wins over it.
     for (auto &p : BrushProperties<T>(
              "Brush", [](const T &o) -> const TGBrush & { return o.Brush(); },
              [](T &o, const TGBrush &b) { o.SetBrush(b); }))
         own.push_back(std::move(p));
     for (auto &p : PenProperties<T>(
-             "Pen", [](const T &o) -> const TGPen & { return o.Pen(); }, [](T &o, const TGPen &p) { o.SetPen(p); }))
+             "Pen", [](const T &o) -> const TGPen & { return o.Pen(); },
+             [](T &o, const TGPen &p) { o.SetPen(p); }))
         own.push_back(std::move(p));
-    own.push_back(MakeProperty<T>("RoundPerc", K::Integer, 25, [](const T &o) { return o.RoundPerc(); },
-                                  [](T &o, const QVariant &v) { o.SetRoundPerc(v.toInt()); }));
+    own.push_back(MakeProperty<T>(
+        "RoundPerc", K::Integer, 25, [](const T &o) { return o.RoundPerc(); },
+        [](T &o, const QVariant &v) { o.SetRoundPerc(v.toInt()); }));
     own.push_back(MakeProperty<T>(
         "Shape", K::Enumeration, int(stRectangle), [](const T &o) { return int(o.Shape()); },
         [](T &o, const QVariant &v) { o.SetShape(TShapeType(qBound(0, v.toInt(), int(stCircle)))); },
@@ -65,8 +68,8 @@ const TPropertyTable &TGLabelShapes::ClassProperties()
 
 const QStringList &TGLabelShapes::ShapeNames()
 {
-    static const QStringList names{"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse",
-                                   "stCircle"};
+    static const QStringList names{"stRectangle",   "stSquare",  "stRoundRect",
+                                   "stRoundSquare", "stEllipse", "stCircle"};
     return names;
 }
 

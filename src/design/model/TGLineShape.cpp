@@ -18,10 +18,13 @@ std::vector<TPropertyInfo> ownProperties()
     std::vector<TPropertyInfo> own;
     own.push_back(MakeProperty<T>(
         "LineStyle", K::Enumeration, int(stHorizontal), [](const T &o) { return int(o.LineStyle()); },
-        [](T &o, const QVariant &v) { o.SetLineStyle(TLineStyle(qBound(0, v.toInt(), int(stAngleSlopingDown)))); },
+        [](T &o, const QVariant &v) {
+            o.SetLineStyle(TLineStyle(qBound(0, v.toInt(), int(stAngleSlopingDown))));
+        },
         TGLineShape::LineStyleNames()));
     for (auto &p : PenProperties<T>(
-             "Pen", [](const T &o) -> const TGPen & { return o.Pen(); }, [](T &o, const TGPen &p) { o.SetPen(p); }))
+             "Pen", [](const T &o) -> const TGPen & { return o.Pen(); },
+             [](T &o, const TGPen &p) { o.SetPen(p); }))
         own.push_back(std::move(p));
     return own;
 }
@@ -67,10 +70,14 @@ QLine TGLineShape::ScreenLine() const
     const int w = ScreenPenWidth();
     const int h = w / 2;
     switch (m_lineStyle) {
-    case stHorizontal: return QLine(h, h, Width() + h - w + 1, h);
-    case stVertical: return QLine(h, h, h, Height() + h - w + 1);
-    case stAngleSlopingUp: return QLine(Width(), 0, 0, Height());
-    case stAngleSlopingDown: break;
+    case stHorizontal:
+        return QLine(h, h, Width() + h - w + 1, h);
+    case stVertical:
+        return QLine(h, h, h, Height() + h - w + 1);
+    case stAngleSlopingUp:
+        return QLine(Width(), 0, 0, Height());
+    case stAngleSlopingDown:
+        break;
     }
     return QLine(0, 0, Width(), Height());
 }

@@ -25,7 +25,8 @@ QRectF TGShapePainting::OutlineRect(const QRect &r, int width)
     // r is (left, top, right, bottom) exclusive: the outline runs through the
     // pixels left .. right − 1 and top .. bottom − 1.
     const double o = Offset(std::max(width, 1));
-    return QRectF(QPointF(r.left() + o, r.top() + o), QPointF(r.left() + r.width() - 1 + o, r.top() + r.height() - 1 + o));
+    return QRectF(QPointF(r.left() + o, r.top() + o),
+                  QPointF(r.left() + r.width() - 1 + o, r.top() + r.height() - 1 + o));
 }
 
 } // namespace cw::model

@@ -21,7 +21,18 @@ namespace cw::model {
 
 class TGGraphicControl;
 
-enum class TPropertyKind { Integer, Boolean, Enumeration, Set, Colour, Cursor, String, Float, Binary, StringList };
+enum class TPropertyKind {
+    Integer,
+    Boolean,
+    Enumeration,
+    Set,
+    Colour,
+    Cursor,
+    String,
+    Float,
+    Binary,
+    StringList
+};
 
 struct TPropertyInfo
 {
@@ -43,7 +54,7 @@ struct TPropertyInfo
 };
 
 // Builds a descriptor whose getter and setter take the concrete kind T.
-template<class T, class G, class S>
+template <class T, class G, class S>
 TPropertyInfo MakeProperty(const QString &name, TPropertyKind kind, QVariant def, G get, S set,
                            QStringList valueNames = {})
 {
