@@ -442,6 +442,23 @@ void TestEngine::patternBrushesAndPenModes()
     QCOMPARE(QColor(image.pixel(9, 8)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(60, 60)), QColor(Qt::white));  // painted twice
     QCOMPARE(QColor(image.pixel(80, 80)), QColor(Qt::yellow)); // white xor blue once
+
+    // Horizontal hatches on a 192-dpi device: a 2-pixel line every 16 pixels,
+    // as 1 in 8 on the screen.
+    QImage hatched = WhiteImage(64, 64);
+    TCanvasReport fine(hatched, 192, 192);
+    fine.OnPrint = [](TBaseReport &r) {
+        r.SetBrush(Qt::black, Qt::HorPattern);
+        r.FillRect(QRect(0, 0, 64, 64));
+    };
+    fine.Execute();
+    QList<int> rows;
+    for (int y = 0; y < 64; ++y)
+        if (Dark(hatched, 30, y))
+            rows << y;
+    QCOMPARE(rows.size(), 8);
+    QCOMPARE(rows.at(2) - rows.at(0), 16);
+    QCOMPARE(rows.at(1) - rows.at(0), 1);
 }
 
 // A label records itself as a picture in card pixels with a point-size font;

@@ -164,6 +164,7 @@ public:
     // A brush with a bitmap paints the bitmap as a repeating pattern (in
     // device pixels); colour images are used as they are, monochrome ones are
     // drawn in the brush colour on white.  A null bitmap clears the pattern.
+    // Hatch styles keep their screen spacing (8 pixels at 96 per inch).
     virtual void SetBrush(const QColor &colour, Qt::BrushStyle style, const QImage &bitmap = QImage()) = 0;
     virtual QColor BrushColor() const = 0;
     virtual Qt::BrushStyle BrushStyle() const = 0;

@@ -177,7 +177,33 @@ QBrush TCanvasReport::DeviceBrush() const
     if (m_brushStyle == Qt::TexturePattern || m_brushStyle == Qt::LinearGradientPattern ||
         m_brushStyle == Qt::RadialGradientPattern || m_brushStyle == Qt::ConicalGradientPattern)
         return QBrush(m_brushColor, Qt::SolidPattern);
+    if (m_brushStyle >= Qt::HorPattern && m_brushStyle <= Qt::DiagCrossPattern)
+        return QBrush(HatchTile());
     return QBrush(m_brushColor, m_brushStyle);
+}
+
+// Hatches keep the spacing they have on the screen (8 screen pixels), not 8
+// printer dots, so paper shows the lines the design shows: the 8 x 8 hatch
+// cell is drawn once and enlarged to the device's scale as a texture.
+QImage TCanvasReport::HatchTile() const
+{
+    const QSize size(std::max(1, cw::Round(8.0 * XDPI() / cw::ScreenPixelsPerInch)),
+                     std::max(1, cw::Round(8.0 * YDPI() / cw::ScreenPixelsPerInch)));
+    const QString key = QStringLiteral("%1/%2/%3x%4")
+                            .arg(int(m_brushStyle))
+                            .arg(m_brushColor.rgba())
+                            .arg(size.width())
+                            .arg(size.height());
+    if (key != m_hatchKey) {
+        QImage cell(8, 8, QImage::Format_ARGB32_Premultiplied);
+        cell.fill(Qt::transparent);
+        QPainter painter(&cell);
+        painter.fillRect(cell.rect(), QBrush(m_brushColor, m_brushStyle));
+        painter.end();
+        m_hatchTile = cell.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_hatchKey = key;
+    }
+    return m_hatchTile;
 }
 
 void TCanvasReport::ApplyPen(bool forLine)

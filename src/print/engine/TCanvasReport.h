@@ -120,6 +120,7 @@ private:
     void ApplyBrush();
     QPen DevicePen() const;
     QBrush DeviceBrush() const;
+    QImage HatchTile() const;
     QRectF ShapeRect(double x1, double y1, double x2, double y2) const;
     void DrawShape(const QPainterPath &outline);
     void DrawText(const QString &text);
@@ -138,6 +139,8 @@ private:
     Qt::BrushStyle m_brushStyle = Qt::NoBrush;
     QImage m_brushBitmap;
     qint64 m_brushSourceKey = 0; // cacheKey of the bitmap m_brushBitmap was made from
+    mutable QImage m_hatchTile;  // the hatch as a device-scale texture, kept while it fits
+    mutable QString m_hatchKey;
 
     QString m_fontName = QStringLiteral("Arial");
     double m_fontPoints = 10;
