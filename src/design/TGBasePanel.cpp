@@ -279,8 +279,10 @@ void TGBasePanel::mousePressEvent(QMouseEvent *event)
 void TGBasePanel::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
-    // A press that selected an object goes on into a drag of the frame.
-    if (m_frame->Captured() && !m_rubberBanding) {
+    // A press that selected an object goes on into a drag of the frame.  Only
+    // with the selection tool: with a drawing tool the frame hands its mouse
+    // input back to the surface, so routing it there would never end.
+    if (m_pointing && m_frame->Captured() && !m_rubberBanding) {
         m_frame->HandleMouseMove(event->buttons(), event->modifiers(), p - m_frame->pos());
         return;
     }
