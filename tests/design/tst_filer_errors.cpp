@@ -210,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFilerErrors)
+QTEST_MAIN(TestFilerErrors)
 #include "tst_filer_errors.moc"
