@@ -46,6 +46,21 @@ bool WriteFile(const QString &path, const QByteArray &text)
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
+// Jobs the queue has seen, finished or not; -1 when lpstat fails.
+int JobsAtQueue(const char *which = "all")
+{
+    QProcess status;
+    status.start(QStringLiteral("lpstat"), {"-W", QString::fromLatin1(which), "-o", QueueName});
+    if (!status.waitForFinished(30000))
+        return -1;
+    return static_cast<int>(status.readAllStandardOutput().count('\n'));
+}
+
+int JobsPending()
+{
+    return JobsAtQueue("not-completed");
+}
+
 } // namespace
 
 class TestReportCups : public QObject
@@ -56,11 +71,13 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void sheetThroughCupsQueue();
+    void cancelledSheetNeverReachesTheQueue();
 
 private:
     QTemporaryDir m_root;
     QProcess m_scheduler;
     QString m_why; // why the end-to-end test cannot run here
+    QDateTime m_started = QDateTime::currentDateTime().addSecs(-1);
 };
 
 void TestReportCups::initTestCase()
@@ -123,6 +140,14 @@ void TestReportCups::initTestCase()
 void TestReportCups::cleanupTestCase()
 {
     if (m_scheduler.state() != QProcess::NotRunning) {
+        // Let the queue finish, then take away the sheets it wrote.
+        for (int wait = 0; wait < 50 && JobsPending() > 0; ++wait)
+            QTest::qWait(100);
+        QTest::qWait(300);
+        const QDir output(QDir::homePath() + QStringLiteral("/PDF"));
+        for (const QFileInfo &file : output.entryInfoList({"Cardwright*.pdf"}, QDir::Files))
+            if (file.lastModified() >= m_started)
+                QFile::remove(file.filePath());
         m_scheduler.terminate();
         if (!m_scheduler.waitForFinished(10000))
             m_scheduler.kill();
@@ -193,6 +218,34 @@ void TestReportCups::sheetThroughCupsQueue()
     const QRect block = InkBounds(page, QRect(250, 1100, 450, 350));
     QVERIFY(std::abs(block.left() - 300) <= 1 && std::abs(block.right() - 599) <= 1);
     QVERIFY(std::abs(block.top() - 1200) <= 1 && std::abs(block.bottom() - 1349) <= 1);
+}
+
+void TestReportCups::cancelledSheetNeverReachesTheQueue()
+{
+    if (!m_why.isEmpty())
+        QSKIP(qPrintable(m_why));
+    if (QStandardPaths::findExecutable(QStringLiteral("lp")).isEmpty())
+        QSKIP("lp is missing: Qt's own CUPS output cannot take a document back");
+    TReportPrinter report;
+    report.SetPrinterIndex(static_cast<int>(TReportPrinter::Printers().indexOf(QueueName)));
+    QCOMPARE(report.PrinterName(), QueueName);
+    const int before = JobsAtQueue();
+    QVERIFY(before >= 0);
+    report.OnPrint = [](TBaseReport &r) {
+        r.Rectangle(1.0, 1.0, 2.0, 2.0);
+        r.NewPage();
+        r.Rectangle(1.0, 1.0, 2.0, 2.0);
+        r.Abort(); // "Cancel Business Card Printing?" answered Yes
+        r.NewPage();
+    };
+    report.Execute();
+    QVERIFY(report.Aborted());
+    QTest::qWait(300);
+    QCOMPARE(JobsAtQueue(), before);
+    // The report prints normally afterwards.
+    report.OnPrint = [](TBaseReport &r) { r.Rectangle(1.0, 1.0, 2.0, 2.0); };
+    report.Execute();
+    QTRY_COMPARE_WITH_TIMEOUT(JobsAtQueue(), before + 1, 10000);
 }
 
 QTEST_MAIN(TestReportCups)

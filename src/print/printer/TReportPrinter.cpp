@@ -147,6 +147,13 @@ void TReportPrinter::LoadSharedSettings()
     TBaseReport::SetCopies(shared.copies);
 }
 
+QPageSize TReportPrinter::SheetPageSize() const
+{
+    if (Shared().paperWidth > 0 && Shared().paperHeight > 0)
+        return QPageSize(QSizeF(PageWidth(), PageHeight()), QPageSize::Inch);
+    return QPageSize(PaperSize() == engine::PaperA4 ? QPageSize::A4 : QPageSize::Letter);
+}
+
 void TReportPrinter::ApplySettingsToPrinter()
 {
     QPrinter &printer = *m_printer;
@@ -165,11 +172,7 @@ void TReportPrinter::ApplySettingsToPrinter()
     // Full page with an explicit size: positions come out exact, and a
     // printer whose default is another paper by locale cannot shift them.
     printer.setFullPage(true);
-    const QPageSize size =
-        (Shared().paperWidth > 0 && Shared().paperHeight > 0)
-            ? QPageSize(QSizeF(PageWidth(), PageHeight()), QPageSize::Inch)
-            : QPageSize(PaperSize() == engine::PaperA4 ? QPageSize::A4 : QPageSize::Letter);
-    printer.setPageSize(size);
+    printer.setPageSize(SheetPageSize());
     printer.setPageOrientation(Orientation() == TOrientation::poLandscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);
     printer.setDocName(Title());
@@ -216,91 +219,6 @@ void TReportPrinter::AdoptPrinterSettings()
     else
         SetPageRange(1, 9999);
     RefreshDeviceMetrics();
-}
-
-// ---- Device side -----------------------------------------------------------------
-
-void TReportPrinter::BeginJob()
-{
-    RefreshDeviceMetrics();
-    m_onPrinter = false;
-    m_printedAny = false;
-    DropPartFile();
-    if (!m_outputFileName.isEmpty()) {
-        QTemporaryFile part(m_outputFileName + QStringLiteral(".XXXXXX.part"));
-        part.setAutoRemove(false);
-        if (!part.open())
-            throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
-                                      .arg(QDir::toNativeSeparators(m_outputFileName)));
-        m_partFile = part.fileName();
-        part.close();
-        m_printer->setOutputFileName(m_partFile);
-    }
-}
-
-void TReportPrinter::DropPartFile()
-{
-    if (!m_partFile.isEmpty())
-        QFile::remove(m_partFile);
-    m_partFile.clear();
-}
-
-// Pages before the range go to a discarded sink; the printer document starts
-// with the first page in range and ends after the last one.
-void TReportPrinter::BeginDevicePage()
-{
-    const int page = CurrentPage();
-    if (page >= m_firstPage && page <= m_lastPage) {
-        if (m_onPrinter) {
-            if (!m_printer->newPage())
-                throw cw::Exception(QStringLiteral("The printer could not start a new page."));
-            Canvas().setClipping(false);
-            return;
-        }
-        BeginPainting(*m_printer, QPoint(UnprintableLeftPixels(), UnprintableTopPixels()));
-        if (!Canvas().isActive())
-            throw cw::Exception(
-                QStringLiteral("The printer %1 could not start the print job.").arg(PrinterName()));
-        Canvas().setRenderHint(QPainter::LosslessImageRendering, true);
-        m_onPrinter = true;
-        m_printedAny = true;
-        return;
-    }
-    if (m_onPrinter) {
-        EndPainting(); // the last wanted page is done: the document goes out
-        m_onPrinter = false;
-    }
-    DiscardPainting();
-}
-
-void TReportPrinter::EndDevicePage() {}
-
-void TReportPrinter::EndJob()
-{
-    const bool printed = m_printedAny;
-    EndPainting();
-    m_onPrinter = false;
-    if (m_partFile.isEmpty())
-        return;
-    // Every page is written: the file replaces the one that was there.
-    QFile part(m_partFile);
-    QSaveFile target(m_outputFileName);
-    const bool written = !printed || (part.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
-                                      target.write(part.readAll()) == part.size() && target.commit());
-    part.close();
-    DropPartFile();
-    if (!written)
-        throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
-                                  .arg(QDir::toNativeSeparators(m_outputFileName)));
-}
-
-void TReportPrinter::AbandonJob()
-{
-    if (m_onPrinter)
-        m_printer->abort();
-    EndPainting();
-    m_onPrinter = false;
-    DropPartFile();
 }
 
 } // namespace cw::printer

@@ -10,13 +10,17 @@
 // one report applies to a job another report runs.  A PDF output file is the
 // report's own.
 //
-// Abort() asks the spooler to drop the document where the system allows and
-// draws nothing more.  A PDF file is written beside its target and moves into
-// place only when the job ends normally: an aborted or failed job leaves the
-// file that was there untouched.
+// Output is written to a file first and delivered only when the job ends
+// normally, so Abort() (or a failure) really drops the document: a PDF file
+// is written beside its target and then moved into place, leaving the file
+// that was there untouched otherwise; a sheet for a CUPS queue is written as
+// PDF at the printer's resolution and handed to the spooler with "lp" (when
+// "lp" is missing, Qt's own CUPS output is used, which cannot take back the
+// pages already drawn).
 
 #include "print/engine/TCanvasReport.h"
 
+#include <QPageSize>
 #include <QStringList>
 #include <memory>
 
@@ -78,7 +82,9 @@ protected:
 private:
     void LoadSharedSettings();
     void ApplySettingsToPrinter();
+    QPageSize SheetPageSize() const;
     void DropPartFile();
+    void SpoolPartFile();
 
     std::unique_ptr<QPrinter> m_printer;
     QString m_outputFileName;
@@ -88,6 +94,8 @@ private:
     bool m_onPrinter = false;
     bool m_printedAny = false; // a page of this job reached the printer
     QString m_partFile;        // the PDF being written, until the job ends
+    QString m_queue;           // CUPS queue the part file goes to (empty: a PDF target)
+    int m_spoolCopies = 1;
 };
 
 } // namespace cw::printer

@@ -1,0 +1,163 @@
+// The device side of a printer job: pages in range, the part file and its
+// delivery (a PDF target or the CUPS spooler).
+#include "app/model/Exception.h"
+#include "print/printer/TReportPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace cw::printer {
+
+void TReportPrinter::BeginJob()
+{
+    RefreshDeviceMetrics(); // metrics of the real device, before any switch
+    m_onPrinter = false;
+    m_printedAny = false;
+    DropPartFile();
+    m_queue.clear();
+
+    const bool toFile = !m_outputFileName.isEmpty();
+    const QString spooler = toFile ? QString() : QStandardPaths::findExecutable(QStringLiteral("lp"));
+    if (!toFile && spooler.isEmpty())
+        return; // Qt's own CUPS output
+    const QString base = toFile ? m_outputFileName : QDir::tempPath() + QStringLiteral("/cardwright-sheet");
+    QTemporaryFile part(base + QStringLiteral(".XXXXXX.part"));
+    part.setAutoRemove(false);
+    if (!part.open()) {
+        if (toFile)
+            throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
+                                      .arg(QDir::toNativeSeparators(m_outputFileName)));
+        return; // no room for a spool file: Qt's own CUPS output
+    }
+    m_partFile = part.fileName();
+    part.close();
+    if (toFile) {
+        m_printer->setOutputFileName(m_partFile);
+        return;
+    }
+    // The sheet for the queue: PDF at the printer's resolution, full page.
+    m_queue = m_printer->printerName();
+    m_spoolCopies = MaxCopies() > 1 ? Copies() : 1;
+    const int dpi = m_printer->resolution();
+    QPrinter &printer = *m_printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_partFile);
+    printer.setResolution(dpi);
+    printer.setFullPage(true);
+    printer.setPageSize(SheetPageSize());
+    printer.setPageOrientation(Orientation() == engine::TOrientation::poLandscape ? QPageLayout::Landscape
+                                                                                  : QPageLayout::Portrait);
+    printer.setDocName(Title());
+    printer.setCopyCount(1);
+}
+
+void TReportPrinter::DropPartFile()
+{
+    if (!m_partFile.isEmpty())
+        QFile::remove(m_partFile);
+    m_partFile.clear();
+}
+
+// Pages before the range go to a discarded sink; the printer document starts
+// with the first page in range and ends after the last one.
+void TReportPrinter::BeginDevicePage()
+{
+    const int page = CurrentPage();
+    if (page >= m_firstPage && page <= m_lastPage) {
+        if (m_onPrinter) {
+            if (!m_printer->newPage())
+                throw cw::Exception(QStringLiteral("The printer could not start a new page."));
+            Canvas().setClipping(false);
+            return;
+        }
+        BeginPainting(*m_printer, QPoint(UnprintableLeftPixels(), UnprintableTopPixels()));
+        if (!Canvas().isActive())
+            throw cw::Exception(
+                QStringLiteral("The printer %1 could not start the print job.").arg(PrinterName()));
+        Canvas().setRenderHint(QPainter::LosslessImageRendering, true);
+        m_onPrinter = true;
+        m_printedAny = true;
+        return;
+    }
+    if (m_onPrinter) {
+        EndPainting(); // the last wanted page is done
+        m_onPrinter = false;
+    }
+    DiscardPainting();
+}
+
+void TReportPrinter::EndDevicePage() {}
+
+void TReportPrinter::SpoolPartFile()
+{
+    const QString media = SheetPageSize().id() == QPageSize::A4 ? QStringLiteral("A4")
+                          : SheetPageSize().id() == QPageSize::Letter
+                              ? QStringLiteral("Letter")
+                              : QStringLiteral("Custom.%1x%2in").arg(PageWidth()).arg(PageHeight());
+    QProcess spooler;
+    spooler.start(QStandardPaths::findExecutable(QStringLiteral("lp")),
+                  {QStringLiteral("-d"), m_queue, QStringLiteral("-t"), Title(), QStringLiteral("-n"),
+                   QString::number(m_spoolCopies), QStringLiteral("-o"), QStringLiteral("media=") + media,
+                   QStringLiteral("--"), m_partFile});
+    const bool sent = spooler.waitForFinished(60000) && spooler.exitStatus() == QProcess::NormalExit &&
+                      spooler.exitCode() == 0;
+    if (!sent)
+        throw cw::Exception(
+            QStringLiteral("The print job could not be sent to the printer %1.").arg(m_queue));
+}
+
+void TReportPrinter::EndJob()
+{
+    const bool printed = m_printedAny;
+    EndPainting();
+    m_onPrinter = false;
+    if (m_partFile.isEmpty())
+        return;
+    if (!m_queue.isEmpty()) {
+        // Every page is written: now the spooler gets the sheet.
+        struct Restore
+        {
+            TReportPrinter &report;
+            ~Restore()
+            {
+                report.DropPartFile();
+                report.m_queue.clear();
+                report.ApplySettingsToPrinter();
+            }
+        } restore{*this};
+        if (printed)
+            SpoolPartFile();
+        return;
+    }
+    // Every page is written: the file replaces the one that was there.
+    QFile part(m_partFile);
+    QSaveFile target(m_outputFileName);
+    const bool written = !printed || (part.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
+                                      target.write(part.readAll()) == part.size() && target.commit());
+    part.close();
+    DropPartFile();
+    if (!written)
+        throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
+                                  .arg(QDir::toNativeSeparators(m_outputFileName)));
+}
+
+void TReportPrinter::AbandonJob()
+{
+    // Only Qt's own CUPS output has already reached the spooler.
+    if (m_onPrinter && m_partFile.isEmpty())
+        m_printer->abort();
+    EndPainting();
+    m_onPrinter = false;
+    DropPartFile();
+    if (!m_queue.isEmpty()) {
+        m_queue.clear();
+        ApplySettingsToPrinter();
+    }
+}
+
+} // namespace cw::printer
