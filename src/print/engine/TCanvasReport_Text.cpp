@@ -37,7 +37,6 @@ QFont TCanvasReport::DeviceFont() const
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
-    font.setKerning(false);
     return font;
 }
 
