@@ -1,7 +1,9 @@
+#include "app/model/Exception.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGHandle.h"
 #include "design/TPopupMenuBuilder.h"
 #include "design/model/TBCShapes.h"
+#include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGLineShape.h"
 #include "print/engine/TCanvasReport.h"
 #include "support/ScriptedInteraction.h"
@@ -463,6 +465,36 @@ private slots:
         interaction.colors.enqueue(QColor(0x12, 0x34, 0x56));
         TGMenuItem::Find(a->PopupMenu(), "Line Color")->Action();
         QCOMPARE(a->Pen().Color, TColor(0x563412));
+    }
+
+    void cardFilesHoldFullSizeCoordinates()
+    {
+        TBCShapes *a = addShape(QRect(10, 20, 100, 50));
+        panel->SetZoom(1.3f);
+        const QRect zoomed = a->BoundsRect();
+        const QString path = folder->file("card.cwr");
+        panel->SaveToFile(path);
+        QCOMPARE(panel->Zoom(), 1.3f);
+        QCOMPARE(a->BoundsRect(), zoomed);
+        const auto read = TGLabelObjectFiler().ReadObjects(path);
+        QCOMPARE(read.size(), std::size_t(1));
+        QCOMPARE(read[0]->BoundsRect(), QRect(10, 20, 100, 50));
+
+        // Opening at 150 % shows the stored objects at the surface's zoom.
+        panel->ClearObjects();
+        panel->SetZoom(1.5f);
+        panel->LoadFromFile(path);
+        QCOMPARE(panel->ObjectCount(), 1);
+        QCOMPARE(panel->ObjectAt(0)->BoundsRect(), QRect(15, 30, 150, 75));
+        QCOMPARE(panel->ObjectAt(0)->Host(), static_cast<TObjectHost *>(panel.get()));
+        // A missing file reads nothing; a damaged one throws.
+        panel->LoadFromFile(folder->file("none.cwr"));
+        QCOMPARE(panel->ObjectCount(), 1);
+        QFile bad(folder->file("bad.cwr"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("\x01TPF1");
+        bad.close();
+        QVERIFY_THROWS_EXCEPTION(cw::Exception, panel->LoadFromFile(bad.fileName()));
     }
 
     void fontCommandThroughInteraction()
