@@ -14,10 +14,14 @@ QImage TCardRenderer::Render(const std::vector<TGGraphicControl *> &objects, con
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    if (!background.isNull())
+    if (!background.isNull()) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(QPoint(0, 0), image.size()), background);
+        painter.restore();
+    }
     for (TGGraphicControl *object : objects)
-        if (object)
+        if (object && object->Visible)
             object->PaintTo(painter, object->Left(), object->Top());
     painter.end();
     return image;

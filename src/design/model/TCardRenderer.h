@@ -6,8 +6,8 @@
 //
 // The picture is the surface's size at the objects' current zoom: white,
 // then the background picture stretched over the whole area when there is
-// one, then every object drawn with PaintTo at its own Left/Top in the order
-// given (z-order, bottom first).
+// one, then every visible object drawn with PaintTo at its own Left/Top in
+// the order given (z-order, bottom first).
 
 #include <QImage>
 #include <QSize>
