@@ -1,5 +1,6 @@
 #include "text/model/TextObjectKinds.h"
 
+#include "design/model/TObjectRegistry.h"
 #include "text/model/TGBusinessCardLabel.h"
 #include "text/model/TGMultiLineLabel.h"
 #include "text/model/TGSymbolLabel.h"
@@ -17,6 +18,12 @@ TTextObjectKind kind()
 std::vector<TTextObjectKind> TextObjectKinds()
 {
     return {kind<TGPLabel>(), kind<TGBusinessCardLabel>(), kind<TGSymbolLabel>(), kind<TGMultiLineLabel>()};
+}
+
+void RegisterTextObjectKinds(TObjectRegistry &registry)
+{
+    for (TTextObjectKind &kind : TextObjectKinds())
+        registry.Register(kind.ClassName, std::move(kind.Create));
 }
 
 } // namespace cw::model

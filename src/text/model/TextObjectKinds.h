@@ -15,8 +15,12 @@ struct TTextObjectKind
     std::function<std::unique_ptr<TGGraphicControl>()> Create;
 };
 
+class TObjectRegistry;
+
 // TGPLabel, TGBusinessCardLabel, TGSymbolLabel and TGMultiLineLabel; each
 // factory returns a new object with its creation defaults.
 std::vector<TTextObjectKind> TextObjectKinds();
+// Registers those kinds with the object filer's registry.
+void RegisterTextObjectKinds(TObjectRegistry &registry);
 
 } // namespace cw::model
