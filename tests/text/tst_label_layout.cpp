@@ -129,6 +129,14 @@ private slots:
         QCOMPARE(both.ShadowOrigin(), QPoint(5, 5));
         QCOMPARE(both.HighlightOrigin(), QPoint(0, 0));
         QVERIFY(both.Height() >= m.th + 5);
+
+        // A damaged depth keeps its value but cannot overflow the layout.
+        TGPLabel damaged;
+        damaged.SetDepthShadow(INT_MAX);
+        damaged.CalcLayout();
+        QCOMPARE(damaged.DepthShadow(), INT_MAX);
+        QCOMPARE(damaged.ShadowOffset(), QPoint(10000, 10000));
+        QVERIFY(damaged.Height() > 10000);
     }
 
     void alignmentPlacesTheUnrotatedText()

@@ -106,6 +106,11 @@ private slots:
         label.CalcLayout();
         label.BoundsChanged();
         QVERIFY(label.Height() >= fitted.height() + 4);
+        // An empty caption (possible in a file) still keeps a one-pixel box.
+        label.SetCaption(QString());
+        label.CalcLayout();
+        label.SetBounds(label.Left(), label.Top(), 0, 0);
+        QVERIFY(label.Width() >= 1 && label.Height() >= 1);
         // The surface's font command leaves symbols alone.
         label.ApplyFont(QFont("Liberation Sans", 30));
         QCOMPARE(label.Font().Name, QString("WingDings"));

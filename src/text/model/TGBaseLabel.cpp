@@ -4,6 +4,8 @@
 #include "text/model/TTextEditors.h"
 #include "text/model/TTextFonts.h"
 
+#include <algorithm>
+
 namespace cw::model {
 
 namespace {
@@ -72,8 +74,16 @@ const TPropertyTable &TGBaseLabel::ClassProperties()
     return table;
 }
 
-QPoint TGBaseLabel::ShadowOffsetFor(TShadowDirection direction, int d)
+namespace {
+// Depths come from card files as they are; the layout works with at most a
+// card's worth of offset so that no damaged value can overflow the box
+// arithmetic.  The stored depth is kept unchanged.
+constexpr int MaxLayoutDepth = 10000;
+}
+
+QPoint TGBaseLabel::ShadowOffsetFor(TShadowDirection direction, int depth)
 {
+    const int d = std::clamp(depth, -MaxLayoutDepth, MaxLayoutDepth);
     switch (direction) {
     case sdRight: return {d, 0};
     case sdLeft: return {-d, 0};
@@ -85,8 +95,9 @@ QPoint TGBaseLabel::ShadowOffsetFor(TShadowDirection direction, int d)
     return {0, 0};
 }
 
-QPoint TGBaseLabel::HighlightOffsetFor(THighlightDirection direction, int d)
+QPoint TGBaseLabel::HighlightOffsetFor(THighlightDirection direction, int depth)
 {
+    const int d = std::clamp(depth, -MaxLayoutDepth, MaxLayoutDepth);
     switch (direction) {
     case hdright: return {d, 0};
     case hdLeft: return {-d, 0};

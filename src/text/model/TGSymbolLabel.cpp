@@ -41,7 +41,9 @@ QSize TGSymbolLabel::FittedSize() const
     int h = Trunc(1.1 * fm.height());
     w += std::max({TextOrigin().x(), ShadowOrigin().x(), HighlightOrigin().x()});
     h += std::max({TextOrigin().y(), ShadowOrigin().y(), HighlightOrigin().y()});
-    return {w, h};
+    // Never below the one pixel every label keeps (an empty caption, read
+    // from a file, measures 0): the two rules would undo each other forever.
+    return {std::max(1, w), std::max(1, h)};
 }
 
 void TGSymbolLabel::BoundsChanged()
