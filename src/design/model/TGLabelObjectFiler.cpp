@@ -92,13 +92,17 @@ void TGLabelObjectFiler::WriteOneObject(const TGGraphicControl &object, const QS
 
 QString TGLabelObjectFiler::ComponentName(const QString &storedName)
 {
-    for (int n = 0; n <= MaxComponentNumber; ++n) {
+    // The names this filer gave out are taken, and the owner's names do not
+    // change while it reads, so the smallest free number only grows: the
+    // search goes on from the last number given.
+    for (int n = m_nextNumber; n <= MaxComponentNumber; ++n) {
         const QString name = QStringLiteral("Component%1").arg(n);
-        if (m_given.contains(name, Qt::CaseInsensitive) || (m_nameInUse && m_nameInUse(name)))
+        if (m_nameInUse && m_nameInUse(name))
             continue;
-        m_given.append(name);
+        m_nextNumber = n + 1;
         return name;
     }
+    m_nextNumber = MaxComponentNumber + 1;
     return storedName;
 }
 

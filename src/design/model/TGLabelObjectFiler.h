@@ -128,7 +128,7 @@ private:
 
     NameInUse m_nameInUse;
     const TObjectRegistry &m_registry;
-    QStringList m_given;
+    int m_nextNumber = 0;
 };
 
 } // namespace cw::model
