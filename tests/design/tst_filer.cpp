@@ -4,6 +4,7 @@
 #include "design/model/TBCShapes.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGLineShape.h"
+#include "design/model/TNamedColors.h"
 #include "design/model/TObjectRegistry.h"
 #include "design/model/TPropertyGroups.h"
 #include "design/model/TStreamWriter.h"
@@ -325,6 +326,32 @@ private slots:
         QCOMPARE(objects.at(0)->Tag, 0x10005);
         QCOMPARE(objects.at(0)->Cursor, -21);
         QCOMPARE(objects.at(0)->Hint, QStringLiteral("tip"));
+        QCOMPARE(TGLabelObjectFiler::ObjectListBytes({objects.at(0).get()}).indexOf("Hint"), -1);
+
+        // A record with the optional prefix (inherited, child position 3).
+        QByteArray prefixed = baseRecord("TGLineShape", "Y");
+        prefixed.insert(4, h("F30203"));
+        const auto more = TGLabelObjectFiler().ReadObjectList(h("01") + prefixed + h("000000"));
+        QCOMPARE(more.at(0)->BoundsRect(), QRect(10, 20, 100, 50));
+    }
+
+    void everyColourIdentifierBothWays()
+    {
+        const QStringList idents = TNamedColors::Idents();
+        QCOMPARE(idents.size(), 17 + 25);
+        QCOMPARE(idents.at(17), QStringLiteral("clScrollBar"));
+        QCOMPARE(idents.last(), QStringLiteral("clInfoBk"));
+        for (const QString &ident : idents) {
+            const std::optional<TColor> color = TNamedColors::FromIdent(ident);
+            QVERIFY2(color, qPrintable(ident));
+            QCOMPARE(TNamedColors::ToIdent(*color), std::optional<QString>(ident));
+            TAllKinds o;
+            o.Color = *color;
+            if (*color != clWhite) // the declared default has no entry
+                QVERIFY(recordOf(o).contains(s("Color") + h("07") + char(ident.size()) + ident.toLatin1()));
+        }
+        QCOMPARE(TNamedColors::FromIdent("clSystemColor"), std::nullopt);
+        QCOMPARE(*TNamedColors::FromIdent("clHighlight"), clSystemBase + 13);
     }
 
     void namesAreTheSmallestFreeComponentNumber()
