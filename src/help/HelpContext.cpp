@@ -1,35 +1,31 @@
 #include "help/HelpContext.h"
 
-#include "app/model/ProgramFolder.h"
+#include "help/THelpWindow.h"
+#include "help/model/THelpBook.h"
 #include "widgets/Interaction.h"
-
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QUrl>
 
 namespace cw::ui {
 
 namespace {
-
-// The help book is HTML shipped with the program: help/index.html, with one
-// anchor per help context number.
-void openHelpAt(const QString &fragment)
+bool bookInstalled()
 {
-    const QString index = model::ProgramFolder::shippedContent() + QStringLiteral("help/index.html");
-    if (!QFileInfo::exists(index)) {
-        Interaction::current().information(QStringLiteral("The help book is not installed."));
-        return;
-    }
-    QUrl url = QUrl::fromLocalFile(index);
-    if (!fragment.isEmpty())
-        url.setFragment(fragment);
-    QDesktopServices::openUrl(url);
+    if (model::THelpBook(model::THelpBook::DefaultFolder()).IsInstalled())
+        return true;
+    Interaction::current().information(QStringLiteral("The help book is not installed."));
+    return false;
 }
-
 } // namespace
 
-void showHelpContext(int context) { openHelpAt(QString::number(context)); }
+void showHelpContext(int context)
+{
+    if (bookInstalled())
+        THelpWindow::instance()->ShowContext(context);
+}
 
-void showHelpContents() { openHelpAt(QString()); }
+void showHelpContents()
+{
+    if (bookInstalled())
+        THelpWindow::instance()->ShowContents();
+}
 
 } // namespace cw::ui
