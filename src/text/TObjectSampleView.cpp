@@ -13,8 +13,8 @@ TObjectSampleView::TObjectSampleView(model::TGGraphicControl &object, QWidget *p
 
 void TObjectSampleView::paintEvent(QPaintEvent *)
 {
+    // No background of its own: a transparent object shows its panel.
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     m_object.PaintTo(painter, m_object.Left(), m_object.Top());
 }
 
