@@ -23,14 +23,13 @@ QStringList TGBusinessCardLabel::PersonalInfo() const
     return values;
 }
 
-std::vector<TGMenuItem> TGBusinessCardLabel::PersonalInfoEntries() const
+std::vector<TGMenuItem> TGBusinessCardLabel::PersonalInfoEntries()
 {
     std::vector<TGMenuItem> entries;
     const QStringList values = PersonalInfo();
     for (int i = 0; i < 10; ++i) {
         const QString caption = FieldNames()[i] + QLatin1Char('\t') + values[i];
-        auto *self = const_cast<TGBusinessCardLabel *>(this);
-        entries.push_back(TGMenuItem::Command(caption, [self, caption] { self->ChoosePersonalInfoEntry(caption); }));
+        entries.push_back(TGMenuItem::Command(caption, [this, caption] { ChoosePersonalInfoEntry(caption); }));
     }
     return entries;
 }

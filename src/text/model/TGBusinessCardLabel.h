@@ -39,7 +39,7 @@ protected:
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
 
 private:
-    std::vector<TGMenuItem> PersonalInfoEntries() const;
+    std::vector<TGMenuItem> PersonalInfoEntries();
     bool m_menuHasPersonalInfo = false;
 };
 
