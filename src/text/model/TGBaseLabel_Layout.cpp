@@ -12,8 +12,8 @@
 namespace cw::model {
 
 namespace {
-// The fit compares against 1.2 lines in extended precision, as the box
-// arithmetic of the design does (1.2 is not exact in binary).
+// The fit compares against 1.2 lines in extended precision (1.2 is not
+// exact in binary), so boxes of stored cards come out as they always have.
 constexpr long double LineFit = 1.2L;
 
 int Fit(int lines)
