@@ -99,7 +99,7 @@ QWidget *TAssistantZookForm::buildMainPage()
     }
     column->addStretch(1);
     m_seeAlso[MainPage] = stripButton(QStringLiteral("See also: Frequently Asked Questions"), page);
-    m_seeAlso[MainPage]->setFixedWidth(ClientWidth - 12);
+    m_seeAlso[MainPage]->setFixedSize(ClientWidth - 12, 34);
     column->addWidget(m_seeAlso[MainPage]);
     auto *row = new QHBoxLayout;
     m_previous = stripButton(QStringLiteral("Previous"), page);
@@ -137,7 +137,7 @@ QWidget *TAssistantZookForm::buildLabelPage()
     column->addWidget(m_answerLabel);
     column->addStretch(1);
     m_seeAlso[LabelPage] = stripButton(QStringLiteral("See also: Frequently Asked Questions"), page);
-    m_seeAlso[LabelPage]->setFixedWidth(ClientWidth - 20);
+    m_seeAlso[LabelPage]->setFixedSize(ClientWidth - 20, 34);
     column->addWidget(m_seeAlso[LabelPage]);
     return page;
 }
@@ -163,7 +163,7 @@ QWidget *TAssistantZookForm::buildMemoPage()
     m_answerMemo->setPalette(pal);
     column->addWidget(m_answerMemo, 1);
     m_seeAlso[MemoPage] = stripButton(QStringLiteral("See also: Frequently Asked Questions"), page);
-    m_seeAlso[MemoPage]->setFixedWidth(ClientWidth - 20);
+    m_seeAlso[MemoPage]->setFixedSize(ClientWidth - 20, 34);
     column->addWidget(m_seeAlso[MemoPage]);
     for (TAmbitButton *b : m_seeAlso) {
         if (b) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,6 +77,10 @@ TConfigurationInfo::TConfigurationInfo(QWidget *parent) : QDialog(parent)
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setTabChangesFocus(false); // the report uses tabs; Tab types one
+    // Labels are padded to 13 characters and a tab: in a fixed-pitch font with
+    // tab stops every 14 characters the values line up in one column.
+    m_memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_memo->setTabStopDistance(14 * QFontMetricsF(m_memo->font()).horizontalAdvance(QLatin1Char(' ')));
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setMinimumSize(397, 221);
     column->addWidget(m_memo, 1);

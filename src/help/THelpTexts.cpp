@@ -54,7 +54,6 @@ const THelpTextTable MainScreen{
          "The design area. The white card is your business card: draw on it with the tools above; "
          "click outside it to clear the selection. Click an object with the RIGHT MOUSE BUTTON for "
          "its properties, or the empty card for the card's own menu."},
-        {"BusinessCardPanel", "->ScrollBox1"},
         {"BottomPanel", "The command buttons and the zoom of the design area."},
         {"ZoomSpinner",
          "Press plus (+) or minus (-) to increase or decrease the zoom percentage, between 100% "

@@ -137,9 +137,11 @@ private slots:
         QCOMPARE(TQexHelp::ControlName(button), QStringLiteral("DrawLabelButton"));
         QVERIFY(help->Resolve(button)->Entry.Text.startsWith(QStringLiteral("Text tool.")));
         QCOMPARE(help->Resolve(button)->Entry.HelpContext, 2016u);
-        // The design area explains itself through the scroll box around it.
+        // The design area explains itself through the scroll box around it, and
+        // keeps its own right-click menu (no entry of its own).
         QCOMPARE(TQexHelp::ControlName(help->Resolve(main.BusinessCardPanel())->Control),
                  QStringLiteral("ScrollBox1"));
+        QVERIFY(!help->Lookup(TQexHelp::ControlName(main.BusinessCardPanel())));
     }
 
     void tablesUseKnownWindowsAndResolvableRedirections()
