@@ -45,10 +45,11 @@ QByteArray readAll(const QString &path)
 
 QString TCliCommands::Usage()
 {
-    return QStringLiteral("usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
-                          "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
-                          "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F] [--border]\n"
-                          "       cardwright-cli picture-info FILE\n");
+    return QStringLiteral(
+        "usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
+        "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
+        "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F] [--border]\n"
+        "       cardwright-cli picture-info FILE\n");
 }
 
 int TCliCommands::fail(const QString &message)
@@ -138,7 +139,8 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
         object->SetZoom(zoom);
         drawn.push_back(object.get());
     }
-    const QSize size = model::TCardRenderer::ZoomedSize(model::TCardRenderer::CardSize(preferences.Layout), zoom);
+    const QSize size =
+        model::TCardRenderer::ZoomedSize(model::TCardRenderer::CardSize(preferences.Layout), zoom);
     QImage image = model::TCardRenderer::Render(drawn, size);
     if (border)
         model::TCardRenderer::DrawBorder(image);
@@ -150,7 +152,8 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
     if (format == "jpg")
         writer.setQuality(80);
     if (!writer.write(image) || !file.commit())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), writer.errorString()));
+        return fail(
+            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), writer.errorString()));
     return 0;
 }
 

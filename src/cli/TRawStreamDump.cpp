@@ -35,7 +35,8 @@ void TRawStreamDump::value(int depth, const QString &label)
     case TagInt16:
     case TagInt32: {
         const char *name = tag == TagInt8 ? "Int8" : tag == TagInt16 ? "Int16" : "Int32";
-        return line(depth, head + QLatin1String(name) + QLatin1Char(' ') + QString::number(m_reader.readInteger()));
+        return line(depth,
+                    head + QLatin1String(name) + QLatin1Char(' ') + QString::number(m_reader.readInteger()));
     }
     case TagExtended:
         return line(depth, head + QStringLiteral("Extended ") +
@@ -54,7 +55,8 @@ void TRawStreamDump::value(int depth, const QString &label)
         return line(depth, head + QStringLiteral("Ident ") + m_reader.readIdent());
     case TagFalse:
     case TagTrue:
-        return line(depth, head + (m_reader.readBoolean() ? QStringLiteral("True") : QStringLiteral("False")));
+        return line(depth,
+                    head + (m_reader.readBoolean() ? QStringLiteral("True") : QStringLiteral("False")));
     case TagBinary: {
         const QByteArray bytes = m_reader.readBinary();
         QString text = head + QStringLiteral("Binary <%1 bytes>").arg(bytes.size());

@@ -120,11 +120,11 @@ private slots:
     {
         // One record without the list around it, with a set, a string list,
         // a float, a binary block and a wide string.
-        const QByteArray record = "TPF0" + s("TGPLabel") + s("Special1") + s("Left") + h("020A") + s("Font.Style") +
-                                  h("0B") + s("fsBold") + s("fsItalic") + h("00") + s("Items.Strings") + h("01") +
-                                  h("06") + s("one") + h("0C03000000") + "two" + h("00") + s("Angle") + h("05") +
-                                  h("00000000000000 80 FF3F") + s("Picture.Data") + h("0A03000000010203") +
-                                  s("Caption") + h("120100000041 01") + h("0000");
+        const QByteArray record =
+            "TPF0" + s("TGPLabel") + s("Special1") + s("Left") + h("020A") + s("Font.Style") + h("0B") +
+            s("fsBold") + s("fsItalic") + h("00") + s("Items.Strings") + h("01") + h("06") + s("one") +
+            h("0C03000000") + "two" + h("00") + s("Angle") + h("05") + h("00000000000000 80 FF3F") +
+            s("Picture.Data") + h("0A03000000010203") + s("Caption") + h("120100000041 01") + h("0000");
         writeBytes(path("raw.bin"), record + record);
         const Result r = run({"dump", "--raw", path("raw.bin")});
         QCOMPARE(r.code, 0);
@@ -224,7 +224,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("damaged") << QStringList{"dump", "bad.cwr"} << "Invalid stream format";
         QTest::newRow("damaged raw") << QStringList{"dump", "--raw", "bad.cwr"} << "Invalid stream format";
-        QTest::newRow("unknown kind") << QStringList{"roundtrip", "alien.cwr", "out.cwr"} << "Class TAlien not found";
+        QTest::newRow("unknown kind")
+            << QStringList{"roundtrip", "alien.cwr", "out.cwr"} << "Class TAlien not found";
         QTest::newRow("missing") << QStringList{"dump", "missing.cwr"} << "Cannot open file %1missing.cwr";
         QTest::newRow("picture type") << QStringList{"render", "alien.cwr", "x.gif"}
                                       << "Unknown picture type %1x.gif: use .png, .bmp or .jpg";

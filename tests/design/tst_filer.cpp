@@ -51,33 +51,42 @@ public:
         using K = TPropertyKind;
         static const TPropertyTable table = [] {
             std::vector<TPropertyInfo> own{
-                MakeProperty<T>("Caption", K::String, QString(), [](const T &o) { return o.Caption; },
-                                [](T &o, const QVariant &v) { o.Caption = v.toString(); }),
-                MakeProperty<T>("Ratio", K::Float, 0.0, [](const T &o) { return o.Ratio; },
-                                [](T &o, const QVariant &v) { o.Ratio = v.toDouble(); }),
-                MakeProperty<T>("Alignment", K::Enumeration, 0, [](const T &o) { return o.Alignment; },
-                                [](T &o, const QVariant &v) { o.Alignment = v.toInt(); },
-                                {"taLeftJustify", "taRightJustify", "taCenter"}),
-                MakeProperty<T>("Color", K::Colour, uint(clWhite), [](const T &o) { return uint(o.Color); },
-                                [](T &o, const QVariant &v) { o.Color = v.toUInt(); }),
-                MakeProperty<T>("Count", K::Integer, {}, [](const T &o) { return o.Count; },
-                                [](T &o, const QVariant &v) { o.Count = v.toInt(); }),
+                MakeProperty<T>(
+                    "Caption", K::String, QString(), [](const T &o) { return o.Caption; },
+                    [](T &o, const QVariant &v) { o.Caption = v.toString(); }),
+                MakeProperty<T>(
+                    "Ratio", K::Float, 0.0, [](const T &o) { return o.Ratio; },
+                    [](T &o, const QVariant &v) { o.Ratio = v.toDouble(); }),
+                MakeProperty<T>(
+                    "Alignment", K::Enumeration, 0, [](const T &o) { return o.Alignment; },
+                    [](T &o, const QVariant &v) { o.Alignment = v.toInt(); },
+                    {"taLeftJustify", "taRightJustify", "taCenter"}),
+                MakeProperty<T>(
+                    "Color", K::Colour, uint(clWhite), [](const T &o) { return uint(o.Color); },
+                    [](T &o, const QVariant &v) { o.Color = v.toUInt(); }),
+                MakeProperty<T>(
+                    "Count", K::Integer, {}, [](const T &o) { return o.Count; },
+                    [](T &o, const QVariant &v) { o.Count = v.toInt(); }),
             };
             for (auto &p : FontProperties<T>(
                      "Font", [](const T &o) -> const TGFont & { return o.Font(); },
                      [](T &o, const TGFont &f) { o.SetFont(f); }))
                 own.push_back(std::move(p));
-            own.push_back(MakeProperty<T>("Items", K::StringList, {}, [](const T &o) { return o.Items; },
-                                          [](T &o, const QVariant &v) { o.Items = v.toStringList(); }));
-            own.push_back(MakeProperty<T>("Picture.Data", K::Binary, {}, [](const T &o) { return o.Picture; },
-                                          [](T &o, const QVariant &v) { o.Picture = v.toByteArray(); }));
-            own.push_back(MakeProperty<T>("Glyph", K::Binary, {}, [](const T &o) { return o.Glyph; },
-                                          [](T &o, const QVariant &v) { o.Glyph = v.toByteArray(); }));
-            own.push_back(MakeProperty<T>("Options", K::Set, 0, [](const T &o) { return o.Options; },
-                                          [](T &o, const QVariant &v) { o.Options = v.toInt(); },
-                                          {"opFirst", "opSecond", "opThird"}));
-            own.push_back(MakeProperty<T>("Pointer", K::Cursor, 0, [](const T &o) { return o.Pointer; },
-                                          [](T &o, const QVariant &v) { o.Pointer = v.toInt(); }));
+            own.push_back(MakeProperty<T>(
+                "Items", K::StringList, {}, [](const T &o) { return o.Items; },
+                [](T &o, const QVariant &v) { o.Items = v.toStringList(); }));
+            own.push_back(MakeProperty<T>(
+                "Picture.Data", K::Binary, {}, [](const T &o) { return o.Picture; },
+                [](T &o, const QVariant &v) { o.Picture = v.toByteArray(); }));
+            own.push_back(MakeProperty<T>(
+                "Glyph", K::Binary, {}, [](const T &o) { return o.Glyph; },
+                [](T &o, const QVariant &v) { o.Glyph = v.toByteArray(); }));
+            own.push_back(MakeProperty<T>(
+                "Options", K::Set, 0, [](const T &o) { return o.Options; },
+                [](T &o, const QVariant &v) { o.Options = v.toInt(); }, {"opFirst", "opSecond", "opThird"}));
+            own.push_back(MakeProperty<T>(
+                "Pointer", K::Cursor, 0, [](const T &o) { return o.Pointer; },
+                [](T &o, const QVariant &v) { o.Pointer = v.toInt(); }));
             return TPropertyTable(&TGGraphicControl::ClassProperties(), std::move(own));
         }();
         return table;
@@ -97,8 +106,8 @@ TObjectRegistry &testRegistry()
 // The record header and base entries of an object at (10, 20), 100 x 50.
 QByteArray baseRecord(const char *className, const char *name)
 {
-    return "TPF0" + s(className) + s(name) + s("Left") + h("020A") + s("Top") + h("0214") + s("Width") + h("0264") +
-           s("Height") + h("0232") + s("Locked") + h("08") + s("Unselectable") + h("08");
+    return "TPF0" + s(className) + s(name) + s("Left") + h("020A") + s("Top") + h("0214") + s("Width") +
+           h("0264") + s("Height") + h("0232") + s("Locked") + h("08") + s("Unselectable") + h("08");
 }
 
 std::unique_ptr<TBCShapes> ellipse()
@@ -143,8 +152,8 @@ private slots:
 
     void ellipseRecordByteForByte()
     {
-        const QByteArray expected = baseRecord("TBCShapes", "Special1") + s("Transparent") + h("08") + s("Shape") +
-                                    h("07") + s("stEllipse") + h("0000");
+        const QByteArray expected = baseRecord("TBCShapes", "Special1") + s("Transparent") + h("08") +
+                                    s("Shape") + h("07") + s("stEllipse") + h("0000");
         QCOMPARE(recordOf(*ellipse()), expected);
         QCOMPARE(TGLabelObjectFiler::ObjectListBytes({ellipse().get()}), h("01") + expected + h("00"));
     }
@@ -185,10 +194,10 @@ private slots:
 
     void readerTakesBothColourForms()
     {
-        const QByteArray list = h("01") + baseRecord("TGLineShape", "L") + s("Pen.Color") + h("07") + s("CLRED") +
-                                h("0000") + baseRecord("TGLineShape", "M") + s("Pen.Color") + h("02FF") + h("0000") +
-                                baseRecord("TGLineShape", "N") + s("Pen.Color") + h("07") + s("clInfoBk") + h("0000") +
-                                h("00");
+        const QByteArray list = h("01") + baseRecord("TGLineShape", "L") + s("Pen.Color") + h("07") +
+                                s("CLRED") + h("0000") + baseRecord("TGLineShape", "M") + s("Pen.Color") +
+                                h("02FF") + h("0000") + baseRecord("TGLineShape", "N") + s("Pen.Color") +
+                                h("07") + s("clInfoBk") + h("0000") + h("00");
         const auto objects = TGLabelObjectFiler().ReadObjectList(list);
         QCOMPARE(objects.size(), std::size_t(3));
         QCOMPARE(static_cast<TGLineShape &>(*objects[0]).Pen().Color, clRed);
@@ -204,7 +213,8 @@ private slots:
         o.Caption = QString(256, QChar('a'));
         QVERIFY(recordOf(o).contains(s("Caption") + h("0C00010000") + QByteArray(256, 'a')));
         o.Caption = QStringLiteral("Łódź");
-        QVERIFY(recordOf(o).contains(s("Caption") + h("1204000000") + QByteArray("\x41\x01\xf3\x00\x64\x00\x7a\x01", 8)));
+        QVERIFY(recordOf(o).contains(s("Caption") + h("1204000000") +
+                                     QByteArray("\x41\x01\xf3\x00\x64\x00\x7a\x01", 8)));
     }
 
     void storedRuleLeavesDefaultsOut()
@@ -218,8 +228,8 @@ private slots:
             names.append(e.Name);
         // No default: Left … Unselectable, Count, and the font's colour,
         // height and style (always written, the style even when empty).
-        QCOMPARE(names, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "Count", "Font.Color",
-                                     "Font.Height", "Font.Name", "Font.Style"}));
+        QCOMPARE(names, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "Count",
+                                     "Font.Color", "Font.Height", "Font.Name", "Font.Style"}));
         const QByteArray bytes = recordOf(o);
         QVERIFY(bytes.contains(s("Font.Style") + h("0B00")));
         QVERIFY(!bytes.contains("Hint"));
@@ -319,9 +329,9 @@ private slots:
     void readerAcceptsWhatTheWriterLeavesOut()
     {
         // Tag, Cursor (by name or number), Hint and handler references are read.
-        const QByteArray list = h("01") + baseRecord("TGLineShape", "X") + s("Tag") + h("0405000100") + s("Cursor") +
-                                h("07") + s("crHandPoint") + s("Hint") + h("06") + s("tip") + s("OnClick") + h("07") +
-                                s("LineClick") + h("000000");
+        const QByteArray list = h("01") + baseRecord("TGLineShape", "X") + s("Tag") + h("0405000100") +
+                                s("Cursor") + h("07") + s("crHandPoint") + s("Hint") + h("06") + s("tip") +
+                                s("OnClick") + h("07") + s("LineClick") + h("000000");
         const auto objects = TGLabelObjectFiler().ReadObjectList(list);
         QCOMPARE(objects.at(0)->Tag, 0x10005);
         QCOMPARE(objects.at(0)->Cursor, -21);
@@ -358,8 +368,8 @@ private slots:
     {
         const QStringList taken{"Component0", "component2"};
         TGLabelObjectFiler filer([&](const QString &n) { return taken.contains(n, Qt::CaseInsensitive); });
-        const auto objects = filer.ReadObjectList(TGLabelObjectFiler::ObjectListBytes({ellipse().get(), ellipse().get(),
-                                                                                        ellipse().get()}));
+        const auto objects = filer.ReadObjectList(
+            TGLabelObjectFiler::ObjectListBytes({ellipse().get(), ellipse().get(), ellipse().get()}));
         QCOMPARE(objects.at(0)->Name, QStringLiteral("Component1"));
         QCOMPARE(objects.at(1)->Name, QStringLiteral("Component3"));
         QCOMPARE(objects.at(2)->Name, QStringLiteral("Component4"));
@@ -423,11 +433,12 @@ private slots:
         // A value the format cannot hold fails before the file is touched.
         auto bad = ellipse();
         bad->Name = QString(300, QChar('n'));
-        QVERIFY_THROWS_EXCEPTION(EWriteError, TGLabelObjectFiler::WriteObjects({ellipse().get(), bad.get()}, path));
+        QVERIFY_THROWS_EXCEPTION(EWriteError,
+                                 TGLabelObjectFiler::WriteObjects({ellipse().get(), bad.get()}, path));
         QCOMPARE(fileBytes(path), good);
 
-        QVERIFY_THROWS_EXCEPTION(cw::EInOutError,
-                                 TGLabelObjectFiler::WriteObjects({}, dir.filePath("no/such/folder/card.cwr")));
+        QVERIFY_THROWS_EXCEPTION(
+            cw::EInOutError, TGLabelObjectFiler::WriteObjects({}, dir.filePath("no/such/folder/card.cwr")));
 
         // An empty selection writes nothing at all; a missing file reads nothing.
         TGLabelObjectFiler::WriteSelection({}, dir.filePath("Clipbrd.tmp"));

@@ -27,9 +27,9 @@ QByteArray s(const char *text)
 
 QByteArray lineRecord(const QByteArray &extra = {})
 {
-    return "TPF0" + s("TGLineShape") + s("Special1") + s("Left") + h("020A") + s("Top") + h("0214") + s("Width") +
-           h("0264") + s("Height") + h("0232") + s("Locked") + h("08") + s("Unselectable") + h("08") +
-           extra + h("0000");
+    return "TPF0" + s("TGLineShape") + s("Special1") + s("Left") + h("020A") + s("Top") + h("0214") +
+           s("Width") + h("0264") + s("Height") + h("0232") + s("Locked") + h("08") + s("Unselectable") +
+           h("08") + extra + h("0000");
 }
 
 // The message of the failure reading `data`, or "" when it reads.
@@ -83,32 +83,37 @@ private slots:
         QTest::addColumn<QString>("message");
         const QByteArray good = lineRecord();
         QTest::newRow("no signature") << h("01") + "TPF1" + good.mid(4) + h("00") << "Invalid stream format";
-        QTest::newRow("unknown tag") << h("01") + lineRecord(s("Tag") + h("10")) + h("00") << "Invalid stream format";
-        QTest::newRow("child record") << h("01") + good.chopped(1) + good + h("0000") << "Invalid stream format";
-        QTest::newRow("unknown class") << h("01") + "TPF0" + s("TGWidget") + good.mid(4 + 12) + h("00")
-                                       << "Class TGWidget not found";
-        QTest::newRow("unknown property") << h("01") + lineRecord(s("Colour") + h("0201")) + h("00")
-                                          << "Property does not exist";
-        QTest::newRow("font on a line") << h("01") + lineRecord(s("Font.Name") + h("06") + s("Arial")) + h("00")
-                                        << "Property does not exist";
-        QTest::newRow("string for integer") << h("01") + lineRecord(s("Pen.Width") + h("06") + s("1")) + h("00")
-                                            << "Invalid property value";
-        QTest::newRow("integer for enumeration") << h("01") + lineRecord(s("LineStyle") + h("0201")) + h("00")
-                                                 << "Invalid property value";
+        QTest::newRow("unknown tag") << h("01") + lineRecord(s("Tag") + h("10")) + h("00")
+                                     << "Invalid stream format";
+        QTest::newRow("child record")
+            << h("01") + good.chopped(1) + good + h("0000") << "Invalid stream format";
+        QTest::newRow("unknown class")
+            << h("01") + "TPF0" + s("TGWidget") + good.mid(4 + 12) + h("00") << "Class TGWidget not found";
+        QTest::newRow("unknown property")
+            << h("01") + lineRecord(s("Colour") + h("0201")) + h("00") << "Property does not exist";
+        QTest::newRow("font on a line")
+            << h("01") + lineRecord(s("Font.Name") + h("06") + s("Arial")) + h("00")
+            << "Property does not exist";
+        QTest::newRow("string for integer")
+            << h("01") + lineRecord(s("Pen.Width") + h("06") + s("1")) + h("00") << "Invalid property value";
+        QTest::newRow("integer for enumeration")
+            << h("01") + lineRecord(s("LineStyle") + h("0201")) + h("00") << "Invalid property value";
         QTest::newRow("unknown enumeration name")
-            << h("01") + lineRecord(s("LineStyle") + h("07") + s("stCurved")) + h("00") << "Invalid property value";
-        QTest::newRow("unknown colour name") << h("01") + lineRecord(s("Pen.Color") + h("07") + s("clPink")) + h("00")
-                                             << "Invalid property value";
-        QTest::newRow("boolean as integer") << h("01") + lineRecord(s("Locked") + h("0201")) + h("00")
-                                            << "Invalid property value";
-        QTest::newRow("set for enumeration") << h("01") + lineRecord(s("Pen.Style") + h("0B") + s("psSolid") + h("00")) +
-                                                   h("00")
-                                            << "Invalid property value";
+            << h("01") + lineRecord(s("LineStyle") + h("07") + s("stCurved")) + h("00")
+            << "Invalid property value";
+        QTest::newRow("unknown colour name")
+            << h("01") + lineRecord(s("Pen.Color") + h("07") + s("clPink")) + h("00")
+            << "Invalid property value";
+        QTest::newRow("boolean as integer")
+            << h("01") + lineRecord(s("Locked") + h("0201")) + h("00") << "Invalid property value";
+        QTest::newRow("set for enumeration")
+            << h("01") + lineRecord(s("Pen.Style") + h("0B") + s("psSolid") + h("00")) + h("00")
+            << "Invalid property value";
         QTest::newRow("list is not a list") << h("05") + good + h("00") << "Invalid property value";
         QTest::newRow("truncated") << h("01") + good.left(30) << "Stream read error";
         QTest::newRow("empty file") << QByteArray() << "Stream read error";
-        QTest::newRow("binary beyond the end") << h("01") + lineRecord(s("Tag") + h("0AFFFFFF7F00")) + h("00")
-                                               << "Stream read error";
+        QTest::newRow("binary beyond the end")
+            << h("01") + lineRecord(s("Tag") + h("0AFFFFFF7F00")) + h("00") << "Stream read error";
     }
     void everyReaderMessage()
     {
@@ -119,8 +124,8 @@ private slots:
 
     void objectsBeforeAFailureGoToTheCaller()
     {
-        const QByteArray data = h("01") + lineRecord() + lineRecord() + "TPF0" + s("TGLineShape") + s("X") + s("Left") +
-                                h("06") + s("oops") + h("000000");
+        const QByteArray data = h("01") + lineRecord() + lineRecord() + "TPF0" + s("TGLineShape") + s("X") +
+                                s("Left") + h("06") + s("oops") + h("000000");
         TGLabelObjectFiler::ObjectList objects;
         QVERIFY_THROWS_EXCEPTION(EReadError, TGLabelObjectFiler().ReadObjectList(data, objects));
         QCOMPARE(objects.size(), std::size_t(2));
@@ -187,7 +192,8 @@ private slots:
                 if (!read)
                     continue;
                 // What reads must write and read again to the same bytes.
-                const QByteArray again = TGLabelObjectFiler::ObjectListBytes(TGLabelObjectFiler::Refs(objects));
+                const QByteArray again =
+                    TGLabelObjectFiler::ObjectListBytes(TGLabelObjectFiler::Refs(objects));
                 QCOMPARE(TGLabelObjectFiler::ObjectListBytes(
                              TGLabelObjectFiler::Refs(TGLabelObjectFiler().ReadObjectList(again))),
                          again);

@@ -33,7 +33,8 @@ private slots:
         QImage background(2, 2, QImage::Format_RGB32);
         background.fill(QColor(0, 0, 128));
 
-        QImage image = TCardRenderer::Render({bottom.get(), top.get(), hidden.get()}, QSize(100, 50), background);
+        QImage image =
+            TCardRenderer::Render({bottom.get(), top.get(), hidden.get()}, QSize(100, 50), background);
         QCOMPARE(image.size(), QSize(100, 50));
         QCOMPARE(image.pixelColor(12, 12), QColor(Qt::red));
         QCOMPARE(image.pixelColor(25, 25), QColor(Qt::green)); // the overlap belongs to the top object

@@ -106,7 +106,8 @@ QString TGLabelObjectFiler::ComponentName(const QString &storedName)
     return storedName;
 }
 
-std::unique_ptr<TGGraphicControl> TGLabelObjectFiler::readRecord(TStreamReader &reader, Offset offset, float zoom)
+std::unique_ptr<TGGraphicControl> TGLabelObjectFiler::readRecord(TStreamReader &reader, Offset offset,
+                                                                 float zoom)
 {
     const TStreamRecordHeader header = reader.readRecordHeader();
     std::unique_ptr<TGGraphicControl> object = m_registry.Create(header.className);

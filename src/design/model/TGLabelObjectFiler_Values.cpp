@@ -28,28 +28,28 @@ struct CursorName
 // The platform's cursor identifiers.  -22 has two names; crSizeAll is the
 // one written, both are read.
 constexpr std::array<CursorName, 24> kCursors{{
-    {0, "crDefault"},     {-1, "crNone"},      {-2, "crArrow"},      {-3, "crCross"},
-    {-4, "crIBeam"},      {-22, "crSizeAll"},  {-6, "crSizeNESW"},   {-7, "crSizeNS"},
-    {-8, "crSizeNWSE"},   {-9, "crSizeWE"},    {-10, "crUpArrow"},   {-11, "crHourGlass"},
-    {-12, "crDrag"},      {-13, "crNoDrop"},   {-14, "crHSplit"},    {-15, "crVSplit"},
-    {-16, "crMultiDrag"}, {-17, "crSQLWait"},  {-18, "crNo"},        {-19, "crAppStart"},
-    {-20, "crHelp"},      {-21, "crHandPoint"}, {-22, "crSize"},     {-5, "crSize"},
+    {0, "crDefault"},   {-1, "crNone"},       {-2, "crArrow"},    {-3, "crCross"},    {-4, "crIBeam"},
+    {-22, "crSizeAll"}, {-6, "crSizeNESW"},   {-7, "crSizeNS"},   {-8, "crSizeNWSE"}, {-9, "crSizeWE"},
+    {-10, "crUpArrow"}, {-11, "crHourGlass"}, {-12, "crDrag"},    {-13, "crNoDrop"},  {-14, "crHSplit"},
+    {-15, "crVSplit"},  {-16, "crMultiDrag"}, {-17, "crSQLWait"}, {-18, "crNo"},      {-19, "crAppStart"},
+    {-20, "crHelp"},    {-21, "crHandPoint"}, {-22, "crSize"},    {-5, "crSize"},
 }};
 
 // Handler references a stream may carry.  No kind publishes handlers, so
 // such an entry is read and dropped, as a handler that cannot be found is.
 bool isHandlerEntry(const QString &name)
 {
-    static const QStringList handlers{"OnClick",     "OnDblClick",  "OnDragDrop",  "OnDragOver", "OnEndDrag",
-                                      "OnMouseDown", "OnMouseMove", "OnMouseUp",   "OnStartDrag", "OnEdit",
-                                      "OnChange",    "OnResize",    "OnPaint",     "OnProgress"};
+    static const QStringList handlers{"OnClick",     "OnDblClick",  "OnDragDrop", "OnDragOver",  "OnEndDrag",
+                                      "OnMouseDown", "OnMouseMove", "OnMouseUp",  "OnStartDrag", "OnEdit",
+                                      "OnChange",    "OnResize",    "OnPaint",    "OnProgress"};
     return handlers.contains(name, Qt::CaseInsensitive);
 }
 
 // Properties the program never sets; their entries are never written.
 bool neverWritten(const TPropertyInfo &p)
 {
-    return p.Name == QLatin1String("Tag") || p.Name == QLatin1String("Cursor") || p.Name == QLatin1String("Hint");
+    return p.Name == QLatin1String("Tag") || p.Name == QLatin1String("Cursor") ||
+           p.Name == QLatin1String("Hint");
 }
 
 QString entryName(const TPropertyInfo &p)

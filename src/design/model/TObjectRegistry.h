@@ -37,8 +37,7 @@ public:
     static TObjectRegistry &Global();
 
     void Register(const QString &className, Factory factory);
-    template<class T>
-    void Register()
+    template <class T> void Register()
     {
         Register(T().ClassName(), [] { return std::unique_ptr<TGGraphicControl>(std::make_unique<T>()); });
     }
