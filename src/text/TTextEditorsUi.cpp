@@ -46,4 +46,11 @@ void InstallTextEditors()
         model::TTextEditors::Install(&editors);
 }
 
+namespace {
+// A program that links the text tools links these dialogs with them; they are
+// installed before main() runs, so the menu commands of text objects read
+// from a card file reach them before any text object was drawn.
+[[maybe_unused]] const bool g_textEditorsInstalled = (InstallTextEditors(), true);
+} // namespace
+
 } // namespace cw::ui

@@ -19,7 +19,8 @@ public:
 };
 
 // Installs the real dialogs for the text objects' commands, unless some
-// editors are installed already.  Call once at start-up.
+// editors are installed already.  It runs by itself at start-up in every
+// program that links this file; calling it again is harmless.
 void InstallTextEditors();
 
 } // namespace cw::ui
