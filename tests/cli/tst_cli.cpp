@@ -3,6 +3,7 @@
 #include "design/model/TBCShapes.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGLineShape.h"
+#include "design/model/TObjectRegistry.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -114,6 +115,24 @@ private slots:
                                        "  Locked = False\n  Unselectable = False\n  LineStyle = stVertical\n"
                                        "  Pen.Color = 254\n  Pen.Width = 3\n"));
         QCOMPARE(r.err, QString());
+    }
+
+    void dumpShowsSetsAndStringLists()
+    {
+        std::unique_ptr<TGGraphicControl> label = TObjectRegistry::Global().Create("TGMultiLineLabel");
+        QVERIFY(label);
+        label->Loaded();
+        TGLabelObjectFiler::SetEntry(*label, "Font.Style", TStreamValue::set({"fsBold", "fsItalic"}));
+        TGLabelObjectFiler::SetEntry(
+            *label, "Items.Strings",
+            TStreamValue::list(
+                {TStreamValue::string("one"), TStreamValue::string(""), TStreamValue::string("three")}));
+        TGLabelObjectFiler::WriteOneObject(*label, path("lines.cwr"));
+        const Result r = run({"dump", path("lines.cwr")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.startsWith("objects: 1\nTGMultiLineLabel "));
+        QVERIFY(r.out.contains("\n  Font.Style = [fsBold,fsItalic]\n"));
+        QVERIFY(r.out.contains("\n  Items.Strings = [3 items]\n    one\n    \n    three\n"));
     }
 
     void rawDumpShowsTagsOfAnyStream()
@@ -258,5 +277,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+QTEST_MAIN(TestCli)
 #include "tst_cli.moc"
