@@ -40,10 +40,31 @@ public:
 protected:
     explicit TQexHelpWatch(QObject *parent) : QObject(parent) {}
 
+    // A what's-this request that ends without a click on a control (Escape,
+    // a click outside the program) still ends: the window's help says so.
+    void whatsThisMode(QEvent::Type type)
+    {
+        if (type == QEvent::EnterWhatsThisMode) {
+            if (!m_modeOwner)
+                m_modeOwner = TQexHelp::Of(QApplication::activeWindow());
+        } else if (type == QEvent::LeaveWhatsThisMode) {
+            if (TQexHelp *owner = m_modeOwner)
+                emit owner->OnHelpDone();
+            m_modeOwner = nullptr;
+        }
+    }
+
+    QPointer<TQexHelp> m_modeOwner;
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (!watched->isWidgetType())
             return false;
+        // Entering and leaving what's-this mode is told to every top-level window.
+        if (event->type() == QEvent::EnterWhatsThisMode || event->type() == QEvent::LeaveWhatsThisMode) {
+            whatsThisMode(event->type());
+            return false;
+        }
         auto *widget = static_cast<QWidget *>(watched);
         switch (event->type()) {
         case QEvent::Show:
@@ -61,6 +82,7 @@ protected:
         case QEvent::WhatsThis:
             if (TQexHelp *help = TQexHelp::Of(widget)) {
                 event->accept();
+                m_modeOwner = nullptr; // this click answers the request
                 QWhatsThis::leaveWhatsThisMode();
                 help->ShowFor(widget);
                 return true;
@@ -73,26 +95,11 @@ protected:
         }
     }
 
-    // The control a right-click on `widget` belongs to: Qt's inner parts
-    // (a spin box's edit, a list's viewport) stand for their control.
-    static QWidget *controlOf(QWidget *widget)
-    {
-        QWidget *w = widget;
-        while (w && !w->isWindow() && w->objectName().startsWith(QLatin1String("qt_")))
-            w = w->parentWidget();
-        return w;
-    }
-
     static bool contextMenu(QWidget *widget, QContextMenuEvent *event)
     {
-        TQexHelp *help = TQexHelp::Of(widget);
-        QWidget *control = controlOf(widget);
-        if (!help || !control || control->isWindow())
-            return false;
-        // Only controls with an entry of their own carry the menu; the design
-        // surface and other areas keep their own menus.
-        const QString name = TQexHelp::ControlName(control);
-        if (!help->Lookup(name) && control->whatsThis().isEmpty())
+        QWidget *control = TQexHelp::MenuControl(widget);
+        TQexHelp *help = TQexHelp::Of(control);
+        if (!control || !help)
             return false;
 
         std::unique_ptr<QMenu> menu;
@@ -178,6 +185,20 @@ TQexHelp *TQexHelp::Of(const QWidget *control)
     if (window->windowType() == Qt::Popup && window->parentWidget())
         window = window->parentWidget()->window();
     return window->findChild<TQexHelp *>(QString::fromLatin1(ComponentName), Qt::FindDirectChildrenOnly);
+}
+
+QWidget *TQexHelp::MenuControl(QWidget *widget)
+{
+    // Qt's inner parts (a spin box's edit, a list's viewport) stand for their control.
+    QWidget *control = widget;
+    while (control && !control->isWindow() && control->objectName().startsWith(QLatin1String("qt_")))
+        control = control->parentWidget();
+    TQexHelp *help = Of(control);
+    if (!control || !help || control->isWindow())
+        return nullptr;
+    if (!help->Lookup(ControlName(control)) && control->whatsThis().isEmpty())
+        return nullptr;
+    return control;
 }
 
 QString TQexHelp::ControlName(const QWidget *control)

@@ -48,6 +48,11 @@ public:
     static TQexHelp *Install(QWidget *window);
     // The help component of the window a control lies in, or null.
     static TQexHelp *Of(const QWidget *control);
+    // The control whose "What's this?" menu a right-click on `widget` opens:
+    // the widget (or the control it is an inner part of) when it has an entry
+    // of its own in its window's help; null otherwise, so the design surface
+    // and other areas with menus of their own keep them.
+    static QWidget *MenuControl(QWidget *widget);
     // The name a control is known by in the tables: its object name, or for a
     // tool-bar button without one the name of its action.
     static QString ControlName(const QWidget *control);

@@ -142,6 +142,26 @@ private slots:
         QCOMPARE(TQexHelp::ControlName(help->Resolve(main.BusinessCardPanel())->Control),
                  QStringLiteral("ScrollBox1"));
         QVERIFY(!help->Lookup(TQexHelp::ControlName(main.BusinessCardPanel())));
+
+        // Right-clicks: buttons and tools get "What's this?", the card keeps its menu.
+        QVERIFY(!TQexHelp::MenuControl(main.BusinessCardPanel()));
+        auto *print = main.findChild<QPushButton *>(QStringLiteral("PrintButton"));
+        QCOMPARE(TQexHelp::MenuControl(print), print);
+        QCOMPARE(TQexHelp::MenuControl(button), button);
+        QVERIFY(!TQexHelp::MenuControl(&main));
+    }
+
+    void spinBoxPartsStandForTheirControl()
+    {
+        test::TestFolder folder;
+        TEditCardLayout layout;
+        TQexHelp::Install(&layout);
+        auto *across = layout.findChild<QAbstractSpinBox *>(QStringLiteral("enbracross"));
+        QVERIFY(across);
+        QLineEdit *inner = across->findChild<QLineEdit *>();
+        QVERIFY(inner);
+        QCOMPARE(TQexHelp::MenuControl(inner), across);
+        QCOMPARE(TQexHelp::Of(&layout)->Resolve(inner)->Control, across);
     }
 
     void tablesUseKnownWindowsAndResolvableRedirections()
@@ -204,10 +224,13 @@ private slots:
         QVERIFY(!popup->isVisible());
         QCOMPARE(done.count(), 1);
 
-        // Escape leaves the mode without a popup.
+        // Escape leaves the mode without a popup; the request still ends.
+        layout.activateWindow();
+        QApplication::setActiveWindow(&layout);
         help->EnterWhatsThisMode();
         QTest::keyClick(&layout, Qt::Key_Escape);
         QVERIFY(!QWhatsThis::inWhatsThisMode());
+        QCOMPARE(done.count(), 2);
     }
 
     void popupSizeAndLinkLine()
