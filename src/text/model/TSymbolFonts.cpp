@@ -4,6 +4,7 @@
 #include "text/model/TSymbolFontTables.h"
 
 #include <QFontDatabase>
+#include <QHash>
 
 namespace cw::model {
 
@@ -14,11 +15,19 @@ bool TSymbolFonts::IsSymbolFontName(const QString &name)
 
 bool TSymbolFonts::IsInstalled(const QString &family)
 {
-    const QStringList families = QFontDatabase::families();
-    for (const QString &f : families)
-        if (f.compare(family, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    // Asked on every paint of a symbol: the font list is read once per name.
+    static QHash<QString, bool> known;
+    const QString key = family.toLower();
+    if (const auto it = known.constFind(key); it != known.constEnd())
+        return it.value();
+    bool installed = false;
+    for (const QString &f : QFontDatabase::families())
+        if (f.compare(family, Qt::CaseInsensitive) == 0) {
+            installed = true;
+            break;
+        }
+    known.insert(key, installed);
+    return installed;
 }
 
 int TSymbolFonts::CodeOf(QChar c)
