@@ -338,7 +338,7 @@ private slots:
         // A 1 x 1 GIF whose one pixel is palette entry 0 (red).
         const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
                              ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-                             38);
+                             35);
         const QImage g = loadAs(gif, QStringLiteral("GIF"));
         QCOMPARE(g.size(), QSize(1, 1));
         QCOMPARE(g.pixel(0, 0) | 0xFF000000u, qRgb(255, 0, 0));

@@ -5,6 +5,7 @@
 #include "design/model/TMetafile.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QtEndian>
@@ -400,6 +401,26 @@ private slots:
         QVERIFY(near(img.pixel(75, 75), Qt::black));
     }
 
+    void disjointClipsLeaveNothingVisible()
+    {
+        // Clip rectangles that do not meet give an empty clip: nothing is
+        // drawn until the saved state comes back.
+        Wmf w;
+        w.window(0, 0, 100, 100);
+        w.brush(0, 0, 0);
+        w.select(0);
+        w.rec(0x001E, {});
+        w.rec(0x0416, {10, 10, 0, 0});
+        w.rec(0x0416, {60, 60, 50, 50});
+        w.rec(0x0416, {100, 100, 0, 0});
+        w.rec(0x0415, {20, 20, 0, 0});
+        w.rectangle(0, 0, 100, 100);
+        QCOMPARE(countInk(play(w.file()), QRect(0, 0, 100, 100)), 0);
+        w.rec(0x0127, {-1});
+        w.rectangle(0, 0, 100, 100);
+        QVERIFY(near(play(w.file()).pixel(50, 50), Qt::black));
+    }
+
     void objectTableReusesLowestFreeSlot()
     {
         Wmf w;
@@ -431,6 +452,35 @@ private slots:
         const QImage mirrored = play(m.file());
         QVERIFY(near(mirrored.pixel(25, 25), Qt::green));
         QVERIFY(near(mirrored.pixel(75, 25), Qt::red));
+    }
+
+    void maskPairsWorkWithAndWithoutRasterOperations()
+    {
+        // The classic transparent bitmap: an AND mask (black where the shape
+        // is), then the picture ORed in (black where the shape is not).
+        Wmf w;
+        w.window(0, 0, 100, 100);
+        const QByteArray mask = dib24({{qRgb(0, 0, 0), qRgb(255, 255, 255)}});
+        const QByteArray colour = dib24({{qRgb(255, 0, 0), qRgb(0, 0, 0)}});
+        w.rec(0x0F43, {0x00C6, 0x0088, 0, 1, 2, 0, 0, 100, 100, 0, 0}, mask);
+        w.rec(0x0F43, {0x0086, 0x00EE, 0, 1, 2, 0, 0, 100, 100, 0, 0}, colour);
+        const QByteArray file = w.file();
+        const QImage direct = play(file);
+        QVERIFY(near(direct.pixel(25, 50), Qt::red));
+        QVERIFY(near(direct.pixel(75, 50), Qt::white));
+        // Recorded as a page (no raster operations) and replayed on paper-like output.
+        auto mf = TMetafile::Parse(file);
+        QPicture page;
+        QPainter rec(&page);
+        mf->Play(rec, QRectF(0, 0, 100, 100));
+        rec.end();
+        QImage replayed(100, 100, QImage::Format_RGB32);
+        replayed.fill(Qt::green);
+        QPainter p(&replayed);
+        page.play(&p);
+        p.end();
+        QVERIFY(near(replayed.pixel(25, 50), Qt::red));
+        QVERIFY(near(replayed.pixel(75, 50), Qt::green));
     }
 
     void emfShapesPathsAndTransforms()

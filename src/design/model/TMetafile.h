@@ -84,8 +84,9 @@ public:
     static qint32 I32(const QByteArray &b, qsizetype at) { return static_cast<qint32>(U32(b, at)); }
     static float F32(const QByteArray &b, qsizetype at);
 
-    // Bitmaps decoded from records, kept across plays (key: record offset and
-    // slot); make() runs once per key.
+    // Bitmaps decoded from records, kept across plays; the key is the
+    // record's offset times 4 plus a variant number 0..3.  make() runs once
+    // per key.
     QImage CachedImage(qsizetype key, const std::function<QImage()> &make) const;
 
 private:

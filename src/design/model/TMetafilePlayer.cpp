@@ -48,7 +48,9 @@ TMetafilePlayer::TMetafilePlayer(const TMetafile &metafile, QPainter &painter, c
     m_base = toTarget * m_painterStart;
     if (painter.hasClipping())
         m_startClip = m_painterStart.map(painter.clipPath());
-    m_rasterOps = painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    // Raster operations only where pixels are combined at once (images,
+    // widgets); recorded pages and PDF output cannot replay them.
+    m_rasterOps = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
 
     if (!metafile.IsEnhanced()) {
         // A Windows metafile's window is mapped onto its natural size; its
@@ -66,7 +68,6 @@ TMetafilePlayer::TMetafilePlayer(const TMetafile &metafile, QPainter &painter, c
 void TMetafilePlayer::Play()
 {
     m_p.save();
-    m_p.setRenderHint(QPainter::Antialiasing, m_p.renderHints().testFlag(QPainter::Antialiasing));
     for (const TMetafileRecord &r : m_mf.Records()) {
         m_record = &r;
         if (m_mf.IsEnhanced())
@@ -499,14 +500,25 @@ void TMetafilePlayer::DrawBitmap(const QImage &image, const QRectF &dest, QRectF
         return;
     default: break;
     }
-    if (mode != QPainter::CompositionMode_SourceOver) {
-        if (!m_rasterOps) {
-            // Without raster operations, AND-masks would paint black boxes:
-            // draw only the colour part of a mask pair.
-            if (rop == 0x008800C6)
-                return;
-            mode = QPainter::CompositionMode_SourceOver;
-        }
+    QImage shown = image;
+    if (mode != QPainter::CompositionMode_SourceOver && !m_rasterOps) {
+        // Without raster operations the usual mask pairs are drawn as what
+        // they leave on paper: an AND mask paints its non-white pixels, an OR
+        // (or XOR) image its non-black pixels.
+        const bool andMask = rop == 0x008800C6;
+        const qsizetype key = (m_record ? m_record->Offset : 0) * 4 + (andMask ? 1 : 2);
+        shown = m_mf.CachedImage(key, [&image, andMask] {
+            QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+            const QRgb drop = andMask ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            for (int y = 0; y < keyed.height(); ++y) {
+                QRgb *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+                for (int x = 0; x < keyed.width(); ++x)
+                    if ((line[x] | 0xFF000000u) == drop)
+                        line[x] = 0;
+            }
+            return keyed;
+        });
+        mode = QPainter::CompositionMode_SourceOver;
     }
     // A negative extent mirrors that axis.
     SetFullTransform();
@@ -518,7 +530,7 @@ void TMetafilePlayer::DrawBitmap(const QImage &image, const QRectF &dest, QRectF
     mirror.translate(-d.center().x(), -d.center().y());
     m_p.setTransform(mirror * t);
     m_p.setCompositionMode(mode);
-    m_p.drawImage(d.normalized(), image, source);
+    m_p.drawImage(d.normalized(), shown, source);
     m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -544,12 +556,39 @@ void TMetafilePlayer::CombineClip(const QPainterPath &reference, int mode)
     QPainterPath everything;
     everything.addRect(QRectF(-1e7, -1e7, 2e7, 2e7));
     const QPainterPath current = m_dc.Clip ? *m_dc.Clip : everything;
+    // Qt's path clipper has a shortcut for operands that are plain rectangles
+    // which fails when the result is empty; the operands are therefore given
+    // as general polygons, and empty or disjoint operands are handled here.
+    auto general = [](const QPainterPath &p) {
+        if (p.elementCount() != 5)
+            return p;
+        QPainterPath g;
+        const QPointF first = p.elementAt(0), second = p.elementAt(1);
+        g.moveTo(first);
+        g.lineTo((first + second) / 2);
+        for (int i = 1; i < 5; ++i)
+            g.lineTo(p.elementAt(i));
+        g.setFillRule(p.fillRule());
+        return g;
+    };
+    auto disjoint = [](const QPainterPath &a, const QPainterPath &b) {
+        return a.isEmpty() || b.isEmpty() || !a.controlPointRect().intersects(b.controlPointRect());
+    };
+    auto intersect = [&](const QPainterPath &a, const QPainterPath &b) {
+        return disjoint(a, b) ? QPainterPath() : general(a).intersected(general(b));
+    };
+    auto unite = [&](const QPainterPath &a, const QPainterPath &b) {
+        return a.isEmpty() ? b : b.isEmpty() ? a : general(a).united(general(b));
+    };
+    auto subtract = [&](const QPainterPath &a, const QPainterPath &b) {
+        return disjoint(a, b) ? a : general(a).subtracted(general(b));
+    };
     QPainterPath result;
     switch (mode) {
-    case 1: result = current.intersected(reference); break;
-    case 2: result = m_dc.Clip ? current.united(reference) : everything; break;
-    case 3: result = current.subtracted(reference).united(reference.subtracted(current)); break;
-    case 4: result = current.subtracted(reference); break;
+    case 1: result = intersect(current, reference); break;
+    case 2: result = m_dc.Clip ? unite(current, reference) : everything; break;
+    case 3: result = unite(subtract(current, reference), subtract(reference, current)); break;
+    case 4: result = subtract(current, reference); break;
     case 5: result = reference; break;
     default: return;
     }

@@ -187,7 +187,7 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
     case 45: case 46: case 47: case 55: {
         const int kind = type == 46 ? 1 : type == 47 ? 2 : 0;
         QPainterPath path = ArcPath(r.rect(8), r.point(24), r.point(32), kind);
-        if (type == 55) {
+        if (type == 55 && !path.isEmpty()) {
             QPainterPath joined;
             joined.moveTo(m_dc.CurrentPos);
             joined.lineTo(path.elementAt(0));
@@ -209,7 +209,8 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
     case 66: {
         QPainterPathStroker stroker;
         stroker.setWidth(std::max(1.0, m_dc.Pen.Width * LogicalScale()));
-        m_path = stroker.createStroke(m_path);
+        if (!m_path.isEmpty())
+            m_path = stroker.createStroke(m_path);
         break;
     }
     case 67:
@@ -401,7 +402,7 @@ void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
     default: return;
     }
     const QByteArray info = r.bytes(offBmi, cbBmi);
-    const QImage image = m_mf.CachedImage(record.Offset, [&] { return DecodeDib(info, r.bytes(offBits, cbBits)); });
+    const QImage image = m_mf.CachedImage(record.Offset * 4, [&] { return DecodeDib(info, r.bytes(offBits, cbBits)); });
     if (image.isNull()) {
         if (cbBmi == 0)
             PatBlt(dest, rop);

@@ -282,7 +282,7 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
             dibWord = 9;
         }
         const QByteArray dib = p.bytes(2 * dibWord, p.end - p.start - 2 * dibWord);
-        const QImage image = m_mf.CachedImage(r.Offset, [&dib] {
+        const QImage image = m_mf.CachedImage(r.Offset * 4, [&dib] {
             const qsizetype infoSize = DibInfoSize(dib);
             return infoSize > 0 ? DecodeDib(dib.left(infoSize), dib.mid(infoSize)) : QImage();
         });
