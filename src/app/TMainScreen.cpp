@@ -104,6 +104,7 @@ TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
     column->setSpacing(0);
     column->addWidget(m_scrollBox, 1);
     column->addWidget(createBottomStrip());
+    connectPrintCommands();
     setCentralWidget(central);
     // The design's 622-pixel client width, widened when the tool bar needs
     // more room under the desktop's fonts.
@@ -175,8 +176,7 @@ void TMainScreen::createActions()
 
     // Commands whose windows are not part of the program yet are shown but
     // stay disabled; they never pretend to work.
-    for (QAction *later : {mnuPrint, mnuPreview, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage,
-                           mnuSetorChangeBackgroundArt, ConfigurationInformation1})
+    for (QAction *later : {mnuSetorChangeBackgroundArt, ConfigurationInformation1})
         later->setProperty("cwUnbuilt", true);
 
     connect(New1, &QAction::triggered, this, &TMainScreen::New1Click);

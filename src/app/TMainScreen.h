@@ -13,9 +13,11 @@
 #include "app/model/TCardLayout.h"
 #include "app/model/TPreferences.h"
 #include "design/TGBusinessCardPanel32.h"
+#include "print/printer/TReportPrinter.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -102,6 +104,19 @@ public:
     void CancelbuttonClick();
     void About1Click();
 
+    // Printing: the print engine object (made at the first activation when
+    // the printer check succeeds), the print commands and the hand-over to
+    // card selection, the status dialog and the preview.
+    std::unique_ptr<printer::TReportPrinter> ReportPrinter;
+    void CreateReportPrinter();
+    bool DoPageSetup();
+    void DoPrint();
+    void mnuPrintClick();
+    void mnuPreviewClick();
+    void mnuPrinterSetupClick();
+    void mnuPrinterFineTuningClick();
+    void mnuPrintOutlineTestPageClick();
+
     // Overridable for tests: whether the system has printers, and its default.
     static bool (*hasPrinters)();
     static QString (*defaultPrinterName)();
@@ -114,6 +129,7 @@ protected:
 
 private:
     void FormCreate();
+    void connectPrintCommands(); // Printing
     void createRecentFiles();
     void registerTextTools();
     void saveRecentFiles();

@@ -73,7 +73,9 @@ void TMainScreen::FormActivate()
     connect(m_panel, &TGBasePanel::LabelChangedEvent, this, &TMainScreen::LabelChanged, Qt::UniqueConnection);
     SetChangesMade(false);
     Busy = false;
-    m_printerReady = PrinterCheck();
+    if (PrinterCheck())
+        CreateReportPrinter();
+    m_printerReady = ReportPrinter != nullptr;
     Setbuttons();
 }
 

@@ -1,0 +1,250 @@
+#include "print/TLabelPrinter.h"
+
+#include "app/model/Exception.h"
+#include "design/TGBasePanel.h"
+#include "print/engine/TReportFiler.h"
+#include "print/printer/TReportPrinter.h"
+#include "widgets/DialogPlacement.h"
+#include "widgets/Interaction.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <exception>
+
+namespace cw::ui {
+
+using engine::TBaseReport;
+
+namespace {
+
+void RunPendingEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TLabelPrinter::TLabelPrinter(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("TLabelPrinter"));
+    setWindowTitle(QStringLiteral("Print Status Screen"));
+    QFont dialogFont(QStringLiteral("Arial"));
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(3, 7, 0, 8);
+    m_statusPanel = new QWidget(this);
+    m_statusPanel->setObjectName(QStringLiteral("RStatusPanel"));
+    m_statusPanel->setFixedSize(361, 172);
+    auto *panelColumn = new QVBoxLayout(m_statusPanel);
+    panelColumn->setContentsMargins(0, 0, 0, 0);
+    panelColumn->setSpacing(0);
+    RStatusLabel = new QLabel(m_statusPanel);
+    RStatusLabel->setObjectName(QStringLiteral("RStatusLabel"));
+    RStatusLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    RStatusLabel->setWordWrap(false);
+    Extralabel = new QLabel(m_statusPanel);
+    Extralabel->setObjectName(QStringLiteral("Extralabel"));
+    Extralabel->setAlignment(Qt::AlignCenter);
+    Extralabel->setFixedHeight(35);
+    panelColumn->addWidget(RStatusLabel, 1);
+    panelColumn->addWidget(Extralabel);
+    column->addWidget(m_statusPanel);
+
+    CancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"),
+                                   this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setMinimumSize(90, 34);
+    CancelButton->setDefault(true);
+    column->addWidget(CancelButton, 0, Qt::AlignHCenter);
+    connect(CancelButton, &QPushButton::clicked, this, &TLabelPrinter::CancelButtonClick);
+
+    setFixedSize(std::max(364, sizeHint().width()), std::max(227, sizeHint().height()));
+    placeDialog(this, Interaction::mainWindow());
+}
+
+TLabelPrinter::~TLabelPrinter() = default;
+
+printer::TReportPrinter &TLabelPrinter::LabelReportPrinter()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<printer::TReportPrinter>();
+        configureReport(*m_printer);
+    }
+    return *m_printer;
+}
+
+engine::TReportFiler &TLabelPrinter::LabelReportFiler()
+{
+    if (!m_filer) {
+        m_filer = std::make_unique<engine::TReportFiler>();
+        m_filer->SetStreamMode(engine::TStreamMode::smUser);
+        configureReport(*m_filer);
+    }
+    return *m_filer;
+}
+
+void TLabelPrinter::configureReport(TBaseReport &report)
+{
+    report.SetTitle(QStringLiteral("Cardwright"));
+    report.SetUnitsFactor(1.0);
+    report.MarginLeft = 0.5;
+    report.MarginRight = 0.5;
+    report.MarginTop = 0.5;
+    report.MarginBottom = 0.5;
+    report.SetOrientation(engine::TOrientation::poDefault);
+}
+
+TBaseReport &TLabelPrinter::JobReport()
+{
+    if (m_jobReport)
+        return *m_jobReport;
+    if (Job.Settings.PrintToPrinter)
+        return LabelReportPrinter();
+    return LabelReportFiler();
+}
+
+void TLabelPrinter::Prepare(QIODevice *previewStream)
+{
+    const bool printing = Job.Settings.PrintToPrinter;
+    setWindowTitle(printing ? QStringLiteral("Print Status") : QStringLiteral("Preview Status"));
+    CancelButton->setText(printing ? QStringLiteral("Cancel") : QStringLiteral("Stop"));
+    if (!printing && !m_jobReport)
+        LabelReportFiler().SetStream(previewStream);
+    TBaseReport &report = JobReport();
+    report.SetOrientation(engine::TOrientation::poPortrait);
+    report.ClearEvents();
+    report.OnBeforePrint = [this](TBaseReport &r) { BeforePrintLabels(r); };
+    report.OnPrint = [this](TBaseReport &r) { PrintLabels(r); };
+}
+
+void TLabelPrinter::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_activated)
+        QTimer::singleShot(0, this, &TLabelPrinter::FormActivate);
+}
+
+void TLabelPrinter::FormActivate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    const bool printing = Job.Settings.PrintToPrinter;
+    setWindowTitle(printing ? QStringLiteral("Print Status ") : QStringLiteral("Preview Status"));
+    TBaseReport &report = JobReport();
+    report.SetStatusLabel([this](const QString &text) { RStatusLabel->setText(text); });
+    Job.LoadBackGround();
+    Job.OnCard = [this](int position) { Extralabel->setText(QStringLiteral("Card %1").arg(position)); };
+    Job.ProcessEvents = RunPendingEvents;
+    Job.PrintObjects = [this](TBaseReport &r, double x, double y) {
+        if (Surface)
+            Surface->PrintObjects(r, x, y);
+    };
+    Job.SetPrinting = [this](bool on) {
+        if (Surface)
+            Surface->setPrinting(on);
+    };
+
+    m_running = true;
+    try {
+        report.Execute();
+    } catch (const cw::Exception &e) {
+        m_failure = e.message();
+    } catch (const std::exception &e) {
+        m_failure = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        m_failure = QStringLiteral("The print job failed.");
+    }
+    m_running = false;
+    finishJob();
+    if (!m_failure.isEmpty())
+        Interaction::current().error(m_failure, QStringLiteral("Cardwright"));
+}
+
+void TLabelPrinter::finishJob()
+{
+    RunPendingEvents();
+    Extralabel->clear();
+    CancelButton->setText(QStringLiteral("OK"));
+    CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_finished = true;
+    TBaseReport &report = JobReport();
+    const bool complex = Surface && Surface->HasSuperObjects();
+    // A job that failed did not reach its end: it closes as cancelled, not
+    // as "completed and sent to printer".
+    const bool ended = report.Aborted() || !m_failure.isEmpty();
+    report.SetStatusFormat(model::TLabelPrintJob::ClosingText(ended, Job.Settings.PrintToPrinter, complex));
+    report.UpdateStatus();
+}
+
+void TLabelPrinter::BeforePrintLabels(TBaseReport &report)
+{
+    Job.BeforePrintLabels(report);
+}
+
+void TLabelPrinter::PrintLabels(TBaseReport &report)
+{
+    Job.PrintLabels(report);
+}
+
+void TLabelPrinter::CancelButtonClick()
+{
+    if (m_finished) {
+        accept();
+        return;
+    }
+    if (!m_running)
+        return; // nothing to cancel before the job starts
+    TBaseReport &report = JobReport();
+    if (Job.Settings.PrintToPrinter) {
+        if (Interaction::current().question(QStringLiteral("Cancel Business Card Printing?"),
+                                            QStringLiteral("Cardwright")))
+            report.Abort(); // the spooler drops the document; composition runs on drawing nothing
+        return;
+    }
+    Job.Stopped = true;
+    report.Abort();
+    report.SetStatusFormat(QStringLiteral("\rCancelling...!"));
+    report.UpdateStatus();
+    RunPendingEvents();
+}
+
+void TLabelPrinter::reject()
+{
+    // Escape is the Cancel-kind button: it cancels, stops or closes like it.
+    CancelButtonClick();
+}
+
+void TLabelPrinter::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        CancelButtonClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TLabelPrinter::Aborted() const
+{
+    if (m_jobReport)
+        return m_jobReport->Aborted();
+    const TBaseReport *report = Job.Settings.PrintToPrinter ? static_cast<const TBaseReport *>(m_printer.get())
+                                                            : static_cast<const TBaseReport *>(m_filer.get());
+    return report && report->Aborted();
+}
+
+QString TLabelPrinter::StatusText() const { return RStatusLabel->text(); }
+QString TLabelPrinter::ExtraText() const { return Extralabel->text(); }
+QString TLabelPrinter::ButtonText() const { return CancelButton->text(); }
+
+} // namespace cw::ui

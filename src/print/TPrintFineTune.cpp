@@ -1,0 +1,203 @@
+#include "print/TPrintFineTune.h"
+
+#include "help/HelpContext.h"
+#include "widgets/DialogPlacement.h"
+#include "widgets/Interaction.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace cw::ui {
+
+namespace {
+
+struct PanelSpec
+{
+    const char *heading;
+    const char *valueLabel;
+    const char *spinner;
+    const char *explanation;
+};
+
+const PanelSpec kPanels[] = {
+    {"Top Margin nudge", "lTopMarginNudge", "TopMarginSpinner",
+     "Increase or decrease to adjust where vertical printing starts. "},
+    {"Left Margin nudge", "LLeftMarginNudge", "LeftMarginSpinner",
+     "Increase or decrease to adjust where horizontal printing starts. "},
+    {"Vertical Spacing", "LVerticalSpacing", "VerticalSpacingSpinner",
+     "Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if printing "
+     "\"creeps\" between the top and bottom cards.)"},
+    {"Horizontal Spacing", "LHorizontalSpacing", "HorizontalSpacingSpinner",
+     "Increase or decrease to adjust horizontal spacing between cards "},
+};
+
+} // namespace
+
+TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Interaction::mainWindow())
+{
+    setObjectName(QStringLiteral("TPrintFineTune"));
+    setWindowTitle(QStringLiteral("Printer Fine-Tuning"));
+    QFont dialogFont(QStringLiteral("Arial"));
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
+    m_values = model::PrinterNudges();
+
+    auto *top = new QVBoxLayout(this);
+    auto *grid = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        const PanelSpec &spec = kPanels[i];
+        auto *panel = new QFrame(this);
+        panel->setFrameShape(QFrame::Box);
+        panel->setLineWidth(2);
+        panel->setMinimumSize(222, 135);
+        auto *column = new QVBoxLayout(panel);
+        auto *heading = new QLabel(QString::fromLatin1(spec.heading), panel);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setAutoFillBackground(true);
+        heading->setBackgroundRole(QPalette::Highlight);
+        heading->setForegroundRole(QPalette::HighlightedText);
+        column->addWidget(heading);
+
+        auto *row = new QHBoxLayout;
+        auto *spinner = new QWidget(panel);
+        spinner->setObjectName(QString::fromLatin1(spec.spinner));
+        auto *arrows = new QVBoxLayout(spinner);
+        arrows->setContentsMargins(0, 0, 0, 0);
+        arrows->setSpacing(0);
+        auto *up = new QToolButton(spinner);
+        up->setArrowType(Qt::UpArrow);
+        up->setObjectName(QString::fromLatin1(spec.spinner) + QStringLiteral("Up"));
+        auto *down = new QToolButton(spinner);
+        down->setArrowType(Qt::DownArrow);
+        down->setObjectName(QString::fromLatin1(spec.spinner) + QStringLiteral("Down"));
+        for (QToolButton *b : {up, down}) {
+            b->setFixedSize(23, 19);
+            arrows->addWidget(b);
+        }
+        const auto which = static_cast<TNudge>(i);
+        connect(up, &QToolButton::clicked, this, [this, which] { SpinnerUpClick(which); });
+        connect(down, &QToolButton::clicked, this, [this, which] { SpinnerDownClick(which); });
+        row->addWidget(spinner);
+        auto *value = new QLabel(panel);
+        value->setObjectName(QString::fromLatin1(spec.valueLabel));
+        QFont bold = value->font();
+        bold.setBold(true);
+        bold.setPointSize(12);
+        value->setFont(bold);
+        row->addWidget(value, 1);
+        column->addLayout(row);
+        m_labels[std::size_t(i)] = value;
+
+        auto *explanation = new QLabel(QString::fromLatin1(spec.explanation), panel);
+        explanation->setWordWrap(true);
+        explanation->setMinimumHeight(61);
+        explanation->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        column->addWidget(explanation);
+        grid->addWidget(panel, i / 2, i % 2);
+    }
+    top->addLayout(grid);
+
+    auto *buttons = new QHBoxLayout;
+    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Cancelbutton"));
+    auto *defaults = new QPushButton(QStringLiteral("Default"), this);
+    defaults->setObjectName(QStringLiteral("DefaultButton"));
+    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("Helpbutton"));
+    auto *whatsThis = new QToolButton(this);
+    whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
+    whatsThis->setText(QStringLiteral("?"));
+    whatsThis->setToolTip(QStringLiteral("What's this?"));
+    for (QPushButton *b : {cancel, defaults, help})
+        b->setAutoDefault(false);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(defaults);
+    buttons->addStretch();
+    buttons->addWidget(help);
+    buttons->addWidget(whatsThis);
+    top->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &TPrintFineTune::OKButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &TPrintFineTune::CancelbuttonClick);
+    connect(defaults, &QPushButton::clicked, this, &TPrintFineTune::DefaultButtonClick);
+    connect(help, &QPushButton::clicked, this, [] { showHelpContext(HelpContext); });
+    connect(whatsThis, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+
+    ShowValues();
+    resize(std::max(480, sizeHint().width()), std::max(347, sizeHint().height()));
+    placeDialog(this, Interaction::mainWindow());
+}
+
+QString TPrintFineTune::NudgeText(int nudge)
+{
+    if (nudge < 0)
+        return QStringLiteral("Decrease by %1/32\"").arg(-nudge);
+    if (nudge == 0)
+        return QStringLiteral("None");
+    return QStringLiteral("Increase by %1/32\"").arg(nudge);
+}
+
+int &TPrintFineTune::ValueRef(TNudge which)
+{
+    switch (which) {
+    case TopMargin:
+        return m_values.TopMarginNudge;
+    case LeftMargin:
+        return m_values.LeftMarginNudge;
+    case VerticalSpacing:
+        return m_values.VerticalSpacing;
+    case HorizontalSpacing:
+        break;
+    }
+    return m_values.HorizontalSpacing;
+}
+
+int TPrintFineTune::Value(TNudge which) const { return const_cast<TPrintFineTune *>(this)->ValueRef(which); }
+
+QString TPrintFineTune::ValueText(TNudge which) const { return m_labels[std::size_t(which)]->text(); }
+
+void TPrintFineTune::SpinnerDownClick(TNudge which)
+{
+    int &value = ValueRef(which);
+    if (value < MaxNudge)
+        ++value;
+    ShowValues();
+}
+
+void TPrintFineTune::SpinnerUpClick(TNudge which)
+{
+    int &value = ValueRef(which);
+    if (value > -MaxNudge)
+        --value;
+    ShowValues();
+}
+
+void TPrintFineTune::DefaultButtonClick()
+{
+    m_values = model::TPrinterNudges();
+    ShowValues();
+}
+
+void TPrintFineTune::OKButtonClick()
+{
+    model::PrinterNudges() = m_values;
+    accept();
+}
+
+void TPrintFineTune::ShowValues()
+{
+    for (int i = 0; i < 4; ++i)
+        m_labels[std::size_t(i)]->setText(NudgeText(Value(static_cast<TNudge>(i))));
+}
+
+} // namespace cw::ui

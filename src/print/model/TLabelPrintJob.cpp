@@ -1,0 +1,134 @@
+#include "print/model/TLabelPrintJob.h"
+
+#include "print/engine/TBaseReport.h"
+
+namespace cw::model {
+
+using engine::TBaseReport;
+
+namespace {
+
+// Clears the design surface's printing flag also when composition fails.
+class PrintingFlag
+{
+public:
+    explicit PrintingFlag(const std::function<void(bool)> &set) : m_set(set)
+    {
+        if (m_set)
+            m_set(true);
+    }
+    ~PrintingFlag()
+    {
+        if (m_set)
+            m_set(false);
+    }
+    PrintingFlag(const PrintingFlag &) = delete;
+    PrintingFlag &operator=(const PrintingFlag &) = delete;
+
+private:
+    const std::function<void(bool)> &m_set;
+};
+
+} // namespace
+
+void TLabelPrintJob::BeforePrintLabels(TBaseReport &report)
+{
+    if (Settings.PrintToPrinter && Settings.SheetCount > 1 && report.MaxCopies() > 1) {
+        // The driver makes the copies: one composed sheet is enough.
+        report.SetCopies(Settings.SheetCount);
+        Settings.SheetCount = 1;
+    }
+    report.SetStatusFormat(Settings.PrintToPrinter ? QStringLiteral("Printing Page %p\r%0\r%1")
+                                                   : QStringLiteral("Preparing Preview Page %p\r%0\r%1"));
+    report.StatusText() << QString() << QString();
+}
+
+void TLabelPrintJob::PrintLabels(TBaseReport &report)
+{
+    PrintingFlag printing(SetPrinting);
+    report.MarginLeft = 0;
+    report.MarginTop = 0;
+    const int across = std::max(1, Settings.Across);
+    const int down = std::max(1, Settings.Down);
+    const int sheets = std::max(1, Settings.SheetCount);
+
+    int c = -1;
+    int r = 0;
+    while (!Stopped) {
+        c = c + 1;
+        if (c + 1 > across) {
+            c = 0;
+            r = r + 1;
+        }
+        // A preview holds position 1 only, also on a layout one card wide.
+        if (!Settings.PrintToPrinter && (c > 0 || r > 0))
+            break;
+        if (r + 1 > down) {
+            if (report.CurrentPage() >= sheets)
+                break;
+            report.NewPage();
+            c = 0;
+            r = 0;
+        }
+        const int index = r * across + c;
+        if (index >= SelectionCount || !Settings.Selection[std::size_t(index)])
+            continue;
+        ComposeCard(report, c, r);
+        if (ProcessEvents)
+            ProcessEvents();
+    }
+}
+
+void TLabelPrintJob::ComposeCard(TBaseReport &report, int column, int row)
+{
+    const double x = CardX(column);
+    const double y = CardY(row);
+    const double right = x + Settings.CardWidth;
+    const double bottom = y + Settings.CardHeight;
+    if (OnCard)
+        OnCard(row * std::max(1, Settings.Across) + column + 1);
+    if (ProcessEvents)
+        ProcessEvents();
+    if (Settings.PrintTestPage) {
+        // The pen and brush every job starts with: black, one device pixel,
+        // no fill.
+        report.SetPen(Qt::black, Qt::SolidLine, 1, engine::TPenMode::pmCopy);
+        report.SetBrush(Qt::white, Qt::NoBrush);
+        report.Rectangle(x, y, right, bottom);
+        return;
+    }
+    PrintBackGround(report, x, y);
+    if (!Settings.PrintToPrinter) {
+        // The card's outline on the preview page, a hundredth of an inch wide.
+        report.SetBrush(Qt::white, Qt::NoBrush);
+        report.SetPen(QColor(0xC0, 0xC0, 0xC0), Qt::SolidLine, -1, engine::TPenMode::pmCopy);
+        report.Rectangle(x, y, right, bottom);
+    }
+    if (PrintObjects)
+        PrintObjects(report, x, y);
+}
+
+void TLabelPrintJob::PrintBackGround(TBaseReport &report, double x, double y) const
+{
+    Background.Print(report, x, y, Settings.CardWidth, Settings.CardHeight);
+}
+
+QString TLabelPrintJob::ClosingText(bool aborted, bool printing, bool complexDesign)
+{
+    if (aborted)
+        return printing ? QStringLiteral("\rBusiness Card Print Canceled!")
+                        : QStringLiteral("\rBusiness Card Preview Canceled!");
+    if (printing)
+        return complexDesign ? QStringLiteral("Print job completed and sent to printer!\r\rNote: this design "
+                                              "contains complex shapes or text.\rPlease be patient while the "
+                                              "printer produces its\routput...")
+                             : QStringLiteral("Print job completed and sent to printer!");
+    return complexDesign
+               ? QStringLiteral("Business Card preview ready to view!\r\rNote: To save time, only a single card "
+                                "is previewed\r\r** This design contains complex shapes or text.\rPlease be "
+                                "patient while the previewer prepares\rthe viewing page")
+               : QStringLiteral("\rBusiness Card preview ready!\r\rNote: To save time, only a single card is "
+                                "previewed");
+}
+
+} // namespace cw::model
