@@ -599,6 +599,34 @@ private slots:
         QVERIFY(near(img.pixel(95, 95), Qt::white));
     }
 
+    void emfAlphaBlendAndSmallText()
+    {
+        Emf e;
+        // ALPHABLEND of a red 1 x 1 bitmap at half constant opacity over (0, 0, 50, 50).
+        const QByteArray dib = dib24({{qRgb(255, 0, 0)}});
+        QByteArray blend;
+        for (qint32 v : {0, 0, 0, 0, 0, 0, 50, 50, 0x007F0000, 0, 0})
+            put32(blend, quint32(v));
+        for (float f : {1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f})
+            putF(blend, f);
+        for (qint32 v : {0, 0, 108, 40, 148, int(dib.size() - 40), 1, 1})
+            put32(blend, quint32(v));
+        blend.append(dib);
+        e.rec(114, blend);
+        // SMALLTEXTOUT of one-byte characters without a clip rectangle.
+        QByteArray small;
+        for (qint32 v : {60, 60, 3, 0x300, 1})
+            put32(small, quint32(v));
+        putF(small, 1), putF(small, 1);
+        small.append("XXX\0", 4);
+        e.rec(108, small);
+        const QImage img = play(e.file());
+        const QRgb half = img.pixel(25, 25);
+        QVERIFY2(qRed(half) > 240 && qGreen(half) > 100 && qGreen(half) < 160, qPrintable(QString::number(half, 16)));
+        QVERIFY(countInk(img, QRect(60, 60, 40, 25)) > 20);
+        QCOMPARE(countInk(img, QRect(0, 55, 55, 45)), 0);
+    }
+
     void emfSizeFromFrame()
     {
         Emf e;

@@ -41,6 +41,9 @@ public:
     // A packed or split device-independent bitmap as an image; null when the
     // header is damaged or the bitmap is unreasonably large.
     static QImage DecodeDib(const QByteArray &info, const QByteArray &bits);
+    // A 32-bit DIB whose fourth byte is premultiplied alpha (alpha blending);
+    // other DIBs decode as DecodeDib does.
+    static QImage DecodeAlphaDib(const QByteArray &info, const QByteArray &bits);
     // Splits a packed DIB (header, colour table, bits) at the end of the colour table.
     static qsizetype DibInfoSize(const QByteArray &packed);
     // An 8 x 8 hatch tile: lines in fore, the rest back (transparent when back is invalid).

@@ -73,4 +73,32 @@ QImage TMetafilePlayer::DecodeDib(const QByteArray &info, const QByteArray &bits
     return QImage::fromData(file, "BMP");
 }
 
+QImage TMetafilePlayer::DecodeAlphaDib(const QByteArray &info, const QByteArray &bits)
+{
+    const quint32 header = TMetafile::U32(info, 0);
+    if (header < 40 || header > 124 || info.size() < qsizetype(header) || TMetafile::U16(info, 14) != 32 ||
+        TMetafile::U32(info, 16) != 0)
+        return DecodeDib(info, bits);
+    const qint64 width = TMetafile::I32(info, 4);
+    const qint64 signedHeight = TMetafile::I32(info, 8);
+    const qint64 height = std::abs(signedHeight);
+    if (width <= 0 || height <= 0 || width * height > MaxBitmapPixels || bits.size() < width * height * 4)
+        return QImage();
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    for (qint64 row = 0; row < height; ++row) {
+        // Bottom-up unless the height is negative.
+        const qint64 y = signedHeight > 0 ? height - 1 - row : row;
+        const uchar *src = reinterpret_cast<const uchar *>(bits.constData()) + row * width * 4;
+        QRgb *dst = reinterpret_cast<QRgb *>(image.scanLine(int(y)));
+        for (qint64 x = 0; x < width; ++x, src += 4) {
+            const int a = src[3];
+            // Colour above its alpha is not premultiplied data: clamp it.
+            dst[x] = qRgba(std::min<int>(src[2], a), std::min<int>(src[1], a), std::min<int>(src[0], a), a);
+        }
+    }
+    return image;
+}
+
 } // namespace cw::model

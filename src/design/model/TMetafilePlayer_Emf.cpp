@@ -248,7 +248,7 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         }
         break;
     }
-    case 76: case 77: case 80: case 81: PlayEmfBitmap(record, record.Offset); break;
+    case 76: case 77: case 80: case 81: case 114: PlayEmfBitmap(record, record.Offset); break;
     case 82: {
         TMfObject o;
         o.Type = TMfObject::Font;
@@ -272,7 +272,7 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         CreateObject(o, r.u(8));
         break;
     }
-    case 83: case 84: PlayEmfText(record, record.Offset); break;
+    case 83: case 84: case 108: PlayEmfText(record, record.Offset); break;
     case 93: case 94: {
         TMfObject o;
         o.Type = TMfObject::Brush;
@@ -376,16 +376,17 @@ void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
     qint64 offBmi = 0, cbBmi = 0, offBits = 0, cbBits = 0;
     bool bottomUpSource = true;
     switch (record.Type) {
-    case 76: case 77:
+    case 76: case 77: case 114:
         dest = QRectF(r.i(24), r.i(28), r.i(32), r.i(36));
-        rop = r.u(40);
+        rop = record.Type == 114 ? 0x00CC0020 : r.u(40);
         source = QRectF(r.i(44), r.i(48), r.i(32), r.i(36));
-        if (record.Type == 77)
+        if (record.Type != 76)
             source.setSize(QSizeF(r.i(100), r.i(104)));
         offBmi = r.u(84), cbBmi = r.u(88), offBits = r.u(92), cbBits = r.u(96);
         bottomUpSource = false; // a device context's rows count from the top
         if (cbBmi == 0) {
-            PatBlt(dest, rop);
+            if (record.Type != 114)
+                PatBlt(dest, rop);
             return;
         }
         break;
@@ -402,7 +403,14 @@ void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
     default: return;
     }
     const QByteArray info = r.bytes(offBmi, cbBmi);
-    const QImage image = m_mf.CachedImage(record.Offset * 4, [&] { return DecodeDib(info, r.bytes(offBits, cbBits)); });
+    // Alpha blending: a constant opacity and, with AC_SRC_ALPHA, the
+    // bitmap's own premultiplied alpha.
+    const bool blend = record.Type == 114;
+    const bool ownAlpha = blend && (r.byte(43) & 1);
+    const QImage image = m_mf.CachedImage(record.Offset * 4, [&] {
+        const QByteArray bits = r.bytes(offBits, cbBits);
+        return ownAlpha ? DecodeAlphaDib(info, bits) : DecodeDib(info, bits);
+    });
     if (image.isNull()) {
         if (cbBmi == 0)
             PatBlt(dest, rop);
@@ -410,19 +418,40 @@ void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
     }
     if (bottomUpSource && (TMetafile::U32(info, 0) == 12 || TMetafile::I32(info, 8) > 0))
         source.moveTop(image.height() - source.top() - source.height());
+    const qreal opacity = m_p.opacity();
+    if (blend)
+        m_p.setOpacity(opacity * r.byte(42) / 255.0);
     DrawBitmap(image, dest, source, rop);
+    m_p.setOpacity(opacity);
 }
 
 void TMetafilePlayer::PlayEmfText(const TMetafileRecord &record, qsizetype at)
 {
     const Rec r{m_mf.Bytes(), at, at + record.Size};
-    const bool wide = record.Type == 84;
-    const QPointF ref = r.point(36);
-    const qint64 count = r.u(44);
-    const qint64 offString = r.u(48);
-    const quint32 options = r.u(52);
-    const QRectF rect = r.rect(56);
-    const qint64 offDx = r.u(72);
+    bool wide = record.Type == 84;
+    QPointF ref;
+    qint64 count = 0, offString = 0, offDx = 0;
+    quint32 options = 0;
+    QRectF rect;
+    if (record.Type == 108) {
+        // EMR_SMALLTEXTOUT: no advances; the clip rectangle only when present.
+        ref = r.point(8);
+        count = r.u(16);
+        options = r.u(20);
+        wide = !(options & 0x200); // ETO_SMALL_CHARS: one byte a character
+        offString = 36;
+        if (!(options & 0x100)) {  // ETO_NO_RECT
+            rect = r.rect(36);
+            offString += 16;
+        }
+    } else {
+        ref = r.point(36);
+        count = r.u(44);
+        offString = r.u(48);
+        options = r.u(52);
+        rect = r.rect(56);
+        offDx = r.u(72);
+    }
     if (count < 0 || count > 65536 || (options & 0x10)) // glyph indices carry no characters
         return;
     const QByteArray raw = r.bytes(offString, count * (wide ? 2 : 1));
@@ -441,7 +470,7 @@ void TMetafilePlayer::PlayEmfText(const TMetafileRecord &record, qsizetype at)
     if (offDx > 0 && r.inside(offDx, count * step))
         for (qint64 k = 0; k < count; ++k)
             dx.append(r.i(offDx + k * step));
-    DrawText(ref, text, dx, options, rect);
+    DrawText(ref, text, dx, options & ~0x100u, rect);
 }
 
 } // namespace cw::model
