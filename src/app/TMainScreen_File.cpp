@@ -6,6 +6,7 @@
 #include "app/TMRUFileList.h"
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
+#include "app/model/TAtomicFile.h"
 #include "app/model/TCardFiles.h"
 #include "app/model/TIniFile.h"
 #include "widgets/Interaction.h"
@@ -17,7 +18,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace cw::ui {
 
@@ -126,6 +127,15 @@ void TMainScreen::OpenBCFile(const QString &path)
     Busy = false;
     Setbuttons();
     m_panel->update();
+}
+
+void TMainScreen::OpenFromDesktop(const QString &path)
+{
+    CheckSaveNeeded();
+    if (QFileInfo::exists(path))
+        OpenBCFile(path);
+    else
+        Interaction::current().information(path + QStringLiteral(" no longer exists"));
 }
 
 void TMainScreen::RecentFileClick(const QString &path)
@@ -265,12 +275,20 @@ bool TMainScreen::SaveCardToBitmap(const QString &path, bool jpeg)
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(QRectF(0.5, 0.5, card.width() - 1, card.height() - 1));
         }
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            QImageWriter writer(&file, jpeg ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp"));
-            if (jpeg)
-                writer.setQuality(80);
-            ok = writer.write(card.convertToFormat(QImage::Format_RGB32)) && file.commit();
+        // The picture is encoded in memory first; the file is replaced only
+        // when all of it reached the disk.
+        QBuffer encoded;
+        encoded.open(QIODevice::WriteOnly);
+        QImageWriter writer(&encoded, jpeg ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp"));
+        if (jpeg)
+            writer.setQuality(80);
+        if (writer.write(card.convertToFormat(QImage::Format_RGB32))) {
+            try {
+                model::WriteFileAtomically(path, encoded.data());
+                ok = true;
+            } catch (const cw::EInOutError &) {
+                ok = false; // reported by the caller as "Unable to save the card as …"
+            }
         }
     }
     // Exporting is no save of the design: the changes-made state stays.

@@ -1,11 +1,11 @@
 #include "app/model/TCardFiles.h"
 
 #include "app/model/Exception.h"
+#include "app/model/TAtomicFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace cw::model {
@@ -40,12 +40,10 @@ void TCardFiles::WriteSidecar(const QString &cardPath, const QString &background
             throw EInOutError(QStringLiteral("Unable to delete %1").arg(sidecar));
         return;
     }
-    QSaveFile file(sidecar);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EInOutError(QStringLiteral("Unable to write %1: %2").arg(sidecar, file.errorString()));
-    file.write(backgroundFile.toUtf8() + QByteArrayLiteral("\r\n"));
-    if (!file.commit())
-        throw EInOutError(QStringLiteral("Unable to write %1: %2").arg(sidecar, file.errorString()));
+    WriteFileAtomically(sidecar, backgroundFile.toUtf8() + QByteArrayLiteral("\r\n"),
+                        [&sidecar](TAtomicWriteStage, const QString &reason) {
+                            return QStringLiteral("Unable to write %1: %2").arg(sidecar, reason);
+                        });
 }
 
 QString TCardFiles::AutomaticFileName(const QString &folder)

@@ -2,10 +2,10 @@
 
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
+#include "app/model/TAtomicFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <limits>
 
@@ -200,15 +200,8 @@ void TIniFile::writeNow()
     if (m_bom)
         bytes.prepend("\xEF\xBB\xBF");
     m_dirty = false;
-    // Unbuffered, and the count checked before commit: a buffered QSaveFile
-    // commits a file cut short when the disk fills up part way through.
-    QSaveFile file(m_fileName);
-    bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
-    if (!written)
-        file.cancelWriting();
-    if (!written || !file.commit())
-        throw EInOutError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(m_fileName)));
+    // A disk that fills up part way fails the write and leaves the old file.
+    WriteFileAtomically(m_fileName, bytes);
 }
 
 void TIniFile::changed()

@@ -1,6 +1,7 @@
 #include "design/model/TGLabelObjectFiler.h"
 
 #include "app/model/Exception.h"
+#include "app/model/TAtomicFile.h"
 #include "design/model/EFilerError.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TObjectRegistry.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace cw::model {
 
@@ -63,11 +63,11 @@ void TGLabelObjectFiler::WriteObjects(const ObjectRefs &objects, QIODevice &devi
 
 void TGLabelObjectFiler::writeFile(const QByteArray &bytes, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw cw::EInOutError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw cw::EInOutError(QStringLiteral("Stream write error"));
+    WriteFileAtomically(path, bytes, [&path](TAtomicWriteStage stage, const QString &) {
+        return stage == TAtomicWriteStage::Create
+                   ? QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path))
+                   : QStringLiteral("Stream write error");
+    });
 }
 
 void TGLabelObjectFiler::WriteObjects(const ObjectRefs &objects, const QString &path)
