@@ -1,8 +1,10 @@
 #include "design/model/TObjectRegistry.h"
 
 #include "design/model/TBCShapes.h"
+#include "design/model/TGImage.h"
 #include "design/model/TGLabelShapes.h"
 #include "design/model/TGLineShape.h"
+#include "objects/model/TSuperShape.h"
 #include "text/model/TextObjectKinds.h"
 
 namespace cw::model {
@@ -12,6 +14,8 @@ TObjectRegistry::TObjectRegistry()
     Register<TGLineShape>();
     Register<TGLabelShapes>();
     Register<TBCShapes>();
+    Register<TGImage>();
+    Register<TSuperShape>();
     for (const TTextObjectKind &kind : TextObjectKinds())
         Register(kind.ClassName, kind.Create);
 }
