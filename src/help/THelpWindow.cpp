@@ -4,8 +4,10 @@
 #include "widgets/ToolIcons.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -191,8 +193,33 @@ void THelpWindow::sourceChanged(const QUrl &url)
     }
 }
 
+void THelpWindow::moveUnder(QWidget *owner)
+{
+    if (owner == this || parentWidget() == owner)
+        return;
+    const QRect place = geometry();
+    const bool shown = isVisible();
+    setParent(owner, windowFlags());
+    setGeometry(place);
+    if (shown)
+        show();
+}
+
+void THelpWindow::returnToMainWindow()
+{
+    moveUnder(Interaction::mainWindow());
+}
+
 void THelpWindow::bringToFront()
 {
+    // A dialog's Help button opens the book while the dialog is modal: the
+    // window then belongs to that dialog, so it is not blocked by it, and
+    // returns to the main window when the dialog closes.
+    if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        modal && !isAncestorOf(modal)) {
+        moveUnder(modal);
+        connect(modal, &QDialog::finished, this, &THelpWindow::returnToMainWindow, Qt::UniqueConnection);
+    }
     if (isMinimized())
         showNormal();
     else

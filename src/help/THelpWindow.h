@@ -52,6 +52,10 @@ private:
     void open(const QUrl &url);
     void sourceChanged(const QUrl &url);
     void bringToFront();
+    // Makes the window a window of `owner` (null: top level), keeping its
+    // place and whether it is shown.
+    void moveUnder(QWidget *owner);
+    void returnToMainWindow();
 
     std::unique_ptr<model::THelpBook> m_book;
     QTextBrowser *m_browser = nullptr;

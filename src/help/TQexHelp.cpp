@@ -196,7 +196,12 @@ QWidget *TQexHelp::MenuControl(QWidget *widget)
     TQexHelp *help = Of(control);
     if (!control || !help || control->isWindow())
         return nullptr;
-    if (!help->Lookup(ControlName(control)) && control->whatsThis().isEmpty())
+    // The question-mark button and the Quick Tips button carry no menu: the
+    // one is what's-this help itself, the other opens the assistant.
+    const QString name = ControlName(control);
+    if (name == QLatin1String("MouseHelpButton") || name == QLatin1String("AssistButton"))
+        return nullptr;
+    if (!help->Lookup(name) && control->whatsThis().isEmpty())
         return nullptr;
     return control;
 }

@@ -5,7 +5,9 @@
 #include "help/THelpTexts.h"
 #include "help/THelpWindow.h"
 #include "help/model/THelpBook.h"
+#include "widgets/Interaction.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -152,6 +154,31 @@ private slots:
         QVERIFY(!window.ShowContext(4242));
         QCOMPARE(window.Browser()->source().fileName(), QStringLiteral("index.html"));
         QVERIFY(window.Browser()->toPlainText().contains(QStringLiteral("Printer Fine Tuning")));
+    }
+
+    void helpFromAModalDialogIsNotBlockedByIt()
+    {
+        QWidget main;
+        ui::Interaction::setMainWindow(&main);
+        QPointer<ui::THelpWindow> window = new ui::THelpWindow(folder(), &main);
+        // A modal dialog is up (shown modal, without running its own loop).
+        QDialog dialog(&main);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QCOMPARE(QApplication::activeModalWidget(), &dialog);
+
+        window->ShowContext(3101); // the dialog's Help button
+        // A window of the modal dialog takes input while the dialog is up.
+        QCOMPARE(window->parentWidget(), &dialog);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->Browser()->source().fileName(), QStringLiteral("layout.html"));
+
+        dialog.done(QDialog::Rejected);
+        QVERIFY(window);
+        QCOMPARE(window->parentWidget(), &main);
+        QVERIFY(window->isVisible());
+        ui::Interaction::setMainWindow(nullptr);
+        delete window;
     }
 
     void windowSearchListsAndOpensPages()

@@ -149,6 +149,10 @@ private slots:
         QCOMPARE(TQexHelp::MenuControl(print), print);
         QCOMPARE(TQexHelp::MenuControl(button), button);
         QVERIFY(!TQexHelp::MenuControl(&main));
+        QVERIFY(!TQexHelp::MenuControl(main.findChild<QToolButton *>(QStringLiteral("MouseHelpButton"))));
+        QWidget *quickTips = bar->widgetForAction(main.findChild<QAction *>(QStringLiteral("AssistButton")));
+        QVERIFY(!TQexHelp::MenuControl(quickTips));
+        QVERIFY(help->Resolve(quickTips)); // it still explains itself in what's-this mode
     }
 
     void spinBoxPartsStandForTheirControl()
