@@ -36,8 +36,8 @@ class TStreamValue
 public:
     enum class Kind { Nil, Integer, Boolean, Float, String, Ident, Binary, Set, List, Collection };
 
-    TStreamValue() = default; // nil
-    static TStreamValue nil() { return {}; }
+    TStreamValue(); // nil
+    static TStreamValue nil();
     static TStreamValue integer(qint64 value);
     static TStreamValue boolean(bool value);
     static TStreamValue floating(double value);
@@ -79,7 +79,7 @@ private:
     using Storage = std::variant<std::monostate, qint64, bool, double, QString, Ident, QByteArray, Set,
                                  std::vector<TStreamValue>, std::vector<TStreamCollectionItem>>;
 
-    explicit TStreamValue(Storage value) : m_value(std::move(value)) {}
+    explicit TStreamValue(Storage value);
 
     Storage m_value;
 };
@@ -92,5 +92,11 @@ struct TStreamCollectionItem
 
     friend bool operator==(const TStreamCollectionItem &, const TStreamCollectionItem &) = default;
 };
+
+// Defined once the collection item is complete: with clang, constructing the
+// variant instantiates its destructor, which needs the complete item type.
+inline TStreamValue::TStreamValue() = default;
+inline TStreamValue TStreamValue::nil() { return {}; }
+inline TStreamValue::TStreamValue(Storage value) : m_value(std::move(value)) {}
 
 } // namespace cw::model
