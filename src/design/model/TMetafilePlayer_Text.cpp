@@ -56,6 +56,14 @@ void TMetafilePlayer::DrawText(const QPointF &at, const QString &text, const QVe
     font.setUnderline(lf.Underline);
     font.setStrikeOut(lf.StrikeOut);
     const double s = pixels / pixelSize;
+    if (lf.Width != 0) {
+        // A width other than 0 asks for that average character width: the
+        // font is stretched or condensed to it.
+        const double average = QFontMetricsF(font).averageCharWidth();
+        const double wanted = std::abs(lf.Width) * scaleX / s;
+        if (average > 0 && wanted > 0)
+            font.setStretch(qBound(1, int(std::lround(wanted / average * 100)), 4000));
+    }
 
     QString shown = text;
     if (lf.CharSet == 2 && QFontDatabase::families().contains(lf.FaceName, Qt::CaseInsensitive)) {
