@@ -52,6 +52,14 @@ const THelpTextTable PrintFineTune{
         {"HorizontalSpacingSpinner", "Widens (lower arrow) or narrows (upper arrow) the distance between the "
                                      "cards of a row."},
         {"LHorizontalSpacing", "->HorizontalSpacingSpinner"},
+        {"TopMarginSpinnerUp", "Moves the whole printing up the sheet by 1/32 inch (at most 8/32 inch)."},
+        {"TopMarginSpinnerDown", "Moves the whole printing down the sheet by 1/32 inch (at most 8/32 inch)."},
+        {"LeftMarginSpinnerUp", "Moves the whole printing to the left by 1/32 inch (at most 8/32 inch)."},
+        {"LeftMarginSpinnerDown", "Moves the whole printing to the right by 1/32 inch (at most 8/32 inch)."},
+        {"VerticalSpacingSpinnerUp", "Brings the rows of cards 1/32 inch closer together."},
+        {"VerticalSpacingSpinnerDown", "Moves the rows of cards 1/32 inch further apart."},
+        {"HorizontalSpacingSpinnerUp", "Brings the cards of a row 1/32 inch closer together."},
+        {"HorizontalSpacingSpinnerDown", "Moves the cards of a row 1/32 inch further apart."},
         {"DefaultButton", "Sets all four adjustments back to none."},
     } + THelpTexts::DialogButtons("Click to keep these adjustments for all printing from now on.")};
 

@@ -8,8 +8,17 @@
 #include "help/THelpTexts.h"
 #include "help/TQexHelp.h"
 #include "help/TQexHelpPopup.h"
+#include "print/TLabelPrinter.h"
+#include "print/TPreviewForm.h"
+#include "print/TPrintFineTune.h"
+#include "print/TWarnBottomMargin.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
+#include "text/TGFont3DEffects.h"
+#include "text/TGetBCLabelText.h"
+#include "text/TGetLabelText.h"
+#include "text/TGetSymbol.h"
+#include "text/TMultiLineTextEditor.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -121,6 +130,29 @@ private slots:
         checkEveryControlExplainsItself(&layout);
         TPersonalInformation personal;
         checkEveryControlExplainsItself(&personal);
+    }
+
+    void textAndPrintDialogsExplainEveryControl()
+    {
+        test::TestFolder folder;
+        TGetLabelText text;
+        checkEveryControlExplainsItself(&text);
+        TGetBCLabelText field;
+        checkEveryControlExplainsItself(&field);
+        TGFont3DEffects effects;
+        checkEveryControlExplainsItself(&effects);
+        TGetSymbol symbol;
+        checkEveryControlExplainsItself(&symbol);
+        TMultiLineTextEditor lines;
+        checkEveryControlExplainsItself(&lines);
+        TPrintFineTune fineTune;
+        checkEveryControlExplainsItself(&fineTune);
+        TWarnBottomMargin warning;
+        checkEveryControlExplainsItself(&warning);
+        TPreviewForm preview;
+        checkEveryControlExplainsItself(&preview);
+        TLabelPrinter status;
+        checkEveryControlExplainsItself(&status);
     }
 
     void mainWindowExplainsItsToolsAndButtons()
