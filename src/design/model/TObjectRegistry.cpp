@@ -4,7 +4,6 @@
 #include "design/model/TGImage.h"
 #include "design/model/TGLabelShapes.h"
 #include "design/model/TGLineShape.h"
-#include "objects/model/TSuperShape.h"
 #include "text/model/TextObjectKinds.h"
 
 namespace cw::model {
@@ -15,7 +14,6 @@ TObjectRegistry::TObjectRegistry()
     Register<TGLabelShapes>();
     Register<TBCShapes>();
     Register<TGImage>();
-    Register<TSuperShape>();
     for (const TTextObjectKind &kind : TextObjectKinds())
         Register(kind.ClassName, kind.Create);
 }
