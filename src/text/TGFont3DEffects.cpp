@@ -51,7 +51,8 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GFont3DEffects"));
     setWindowTitle(QStringLiteral("Text 3D Effects"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
     setFont(f);
@@ -61,8 +62,8 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
 
     auto *shadow = new QGroupBox(QStringLiteral("Shadow"), this);
     auto *shadowGrid = new QGridLayout(shadow);
-    m_shadowDirection = list(shadow, "ShadowDirection",
-                             {"None", "Right", "Left", "Lower Right", "Lower Left", "Down"});
+    m_shadowDirection =
+        list(shadow, "ShadowDirection", {"None", "Right", "Left", "Lower Right", "Lower Left", "Down"});
     m_shadowColor = new TColorDrop(shadow);
     m_shadowColor->setObjectName(QStringLiteral("ShadowColorCombo"));
     m_shadowDepth = list(shadow, "ShadowDepth", depths());
@@ -72,8 +73,8 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
 
     auto *highlight = new QGroupBox(QStringLiteral("Highlight"), this);
     auto *highlightGrid = new QGridLayout(highlight);
-    m_highlightDirection = list(highlight, "HighlightDirection",
-                                {"None", "Right", "Left", "Upper Right", "Upper Left", "Up"});
+    m_highlightDirection =
+        list(highlight, "HighlightDirection", {"None", "Right", "Left", "Upper Right", "Upper Left", "Up"});
     m_highlightColor = new TColorDrop(highlight);
     m_highlightColor->setObjectName(QStringLiteral("HighLightColorCombo"));
     m_highlightDepth = list(highlight, "HighLightDepth", depths());
@@ -105,8 +106,8 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
 
     const QString listHelp = QStringLiteral("Choose a value; the sample shows the effect at once.");
     for (QWidget *w : std::initializer_list<QWidget *>{m_shadowDirection, m_shadowColor, m_shadowDepth,
-                                                       m_highlightDirection, m_highlightColor, m_highlightDepth,
-                                                       m_fontColor})
+                                                       m_highlightDirection, m_highlightColor,
+                                                       m_highlightDepth, m_fontColor})
         AddWhatsThisMenu(*w, listHelp);
 
     connect(m_shadowDirection, &QComboBox::activated, this, &TGFont3DEffects::ShadowDirectionChange);

@@ -15,7 +15,8 @@ TGetBCLabelText::TGetBCLabelText(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GetBCLabelText"));
     setWindowTitle(QStringLiteral("Text"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
     setFont(f);

@@ -14,7 +14,8 @@ TGetLabelText::TGetLabelText(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GetLabelText"));
     setWindowTitle(QStringLiteral("Text"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
     setFont(f);

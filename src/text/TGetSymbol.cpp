@@ -20,7 +20,8 @@ TGetSymbol::TGetSymbol(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GetSymbol"));
     setWindowTitle(QStringLiteral("Symbol Selector"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
     setFont(f);
@@ -94,7 +95,8 @@ int TGetSymbol::ColumnCount(int points)
 
 QString TGetSymbol::FontButtonCaption(const TGFont &listFont)
 {
-    QString caption = listFont.Name + QStringLiteral(", ") + QString::number(listFont.PointSize()) + QStringLiteral("pt ");
+    QString caption =
+        listFont.Name + QStringLiteral(", ") + QString::number(listFont.PointSize()) + QStringLiteral("pt ");
     if (listFont.Style & fsItalic)
         caption += QStringLiteral("Italic ");
     else if (listFont.Style & fsBold)

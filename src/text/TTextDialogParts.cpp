@@ -54,7 +54,8 @@ void AddWhatsThisMenu(QWidget &control, const QString &text)
     control.setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *action = new QAction(QStringLiteral("What's this?"), &control);
     QObject::connect(action, &QAction::triggered, &control, [&control, text] {
-        QWhatsThis::showText(control.mapToGlobal(QPoint(control.width() / 2, control.height())), text, &control);
+        QWhatsThis::showText(control.mapToGlobal(QPoint(control.width() / 2, control.height())), text,
+                             &control);
     });
     control.addAction(action);
 }

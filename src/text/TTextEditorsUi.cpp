@@ -24,12 +24,14 @@ std::optional<QString> TTextEditorsUi::LabelText(const QString &caption)
     return TGetLabelText::Execute(caption);
 }
 
-std::optional<QString> TTextEditorsUi::BusinessCardText(const QString &caption, const QStringList &personalInfo)
+std::optional<QString> TTextEditorsUi::BusinessCardText(const QString &caption,
+                                                        const QStringList &personalInfo)
 {
     return TGetBCLabelText::Execute(caption, personalInfo);
 }
 
-std::optional<model::TTextEditors::TSymbolChoice> TTextEditorsUi::ChooseSymbol(const model::TGFont &font, int code)
+std::optional<model::TTextEditors::TSymbolChoice> TTextEditorsUi::ChooseSymbol(const model::TGFont &font,
+                                                                               int code)
 {
     return TGetSymbol::Execute(font, code);
 }

@@ -13,10 +13,10 @@ namespace cw::ui {
 using model::TColor;
 
 const TColorDrop::TNamedColor TColorDrop::Colors[ColorCount] = {
-    {"Black", 0x000000},  {"Maroon", 0x000080}, {"Green", 0x008000},      {"Olive", 0x008080},
-    {"Navy", 0x800000},   {"Purple", 0x800080}, {"Teal", 0x808000},       {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},    {"Lime", 0x00FF00},       {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},      {"Light Gray", 0xC0C0C0},
+    {"Black", 0x000000},     {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},      {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0},    {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},      {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"Light Gray", 0xC0C0C0},
     {"Dark Gray", 0x808080}, {"White", 0xFFFFFF},
 };
 
@@ -39,7 +39,8 @@ public:
         painter->fillRect(r, selected ? pal.highlight() : pal.base());
         const QColor text = selected ? pal.highlightedText().color() : pal.text().color();
         const int rowHeight = r.height();
-        const QRect swatch(QPoint(r.left() + 4, r.top() + 2), QPoint(r.left() + rowHeight - 1, r.bottom() - 2));
+        const QRect swatch(QPoint(r.left() + 4, r.top() + 2),
+                           QPoint(r.left() + rowHeight - 1, r.bottom() - 2));
         const int row = index.row();
         if (row >= 0 && row < TColorDrop::ColorCount)
             painter->fillRect(swatch, model::TGColor::ToQColor(TColorDrop::Colors[row].Value));

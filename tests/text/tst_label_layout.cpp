@@ -265,9 +265,9 @@ private slots:
     {
         TGFont font; // Arial 10 points
         QCOMPARE(TTextFonts::ZoomedFont(font, 1.0f).pixelSize(), 13);
-        QCOMPARE(TTextFonts::ZoomedFont(font, 1.5f).pixelSize(), 20);  // 15 points
-        QCOMPARE(TTextFonts::ZoomedFont(font, 0.75f).pixelSize(), 9);  // 7 points
-        QCOMPARE(TTextFonts::ZoomedFont(font, 2.0f).pixelSize(), 27);  // 20 points
+        QCOMPARE(TTextFonts::ZoomedFont(font, 1.5f).pixelSize(), 20); // 15 points
+        QCOMPARE(TTextFonts::ZoomedFont(font, 0.75f).pixelSize(), 9); // 7 points
+        QCOMPARE(TTextFonts::ZoomedFont(font, 2.0f).pixelSize(), 27); // 20 points
         TGPLabel label;
         label.SetZoom(1.5f);
         QCOMPARE(label.CanvasFont().pixelSize(), 20);
@@ -435,7 +435,8 @@ private slots:
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
         QCOMPARE(image.pixelColor(label.Width() - 1, label.Height() - 1), QColor(Qt::black));
         // The shadow shows 4 pixels right and below the black text.
-        const QRect black = test::ColourBounds(image.copy(1, 1, label.Width() - 2, label.Height() - 2), Qt::black);
+        const QRect black =
+            test::ColourBounds(image.copy(1, 1, label.Width() - 2, label.Height() - 2), Qt::black);
         const QRect red = test::ColourBounds(image, Qt::red);
         QVERIFY(!black.isEmpty());
         QVERIFY(!red.isEmpty());

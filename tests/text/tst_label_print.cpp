@@ -38,7 +38,8 @@ QRect InchRect(const TGGraphicControl &o, double cellLeft, double cellTop, doubl
 {
     const double ppi = 96.0;
     const QPointF tl((cellLeft + o.Left() / ppi) * dpi, (cellTop + o.Top() / ppi) * dpi);
-    const QPointF br((cellLeft + (o.Left() + o.Width()) / ppi) * dpi, (cellTop + (o.Top() + o.Height()) / ppi) * dpi);
+    const QPointF br((cellLeft + (o.Left() + o.Width()) / ppi) * dpi,
+                     (cellTop + (o.Top() + o.Height()) / ppi) * dpi);
     return QRectF(tl, br).toAlignedRect();
 }
 
@@ -70,8 +71,11 @@ private slots:
         QVERIFY(!page.isNull());
         const QRect area = InchRect(label, 1.0, 0.5, dpi);
         const QRect ink = test::InkBounds(page);
-        QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(ink),
-                 qPrintable(QString("ink %1,%2 %3x%4 outside").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+        QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(ink), qPrintable(QString("ink %1,%2 %3x%4 outside")
+                                                                           .arg(ink.x())
+                                                                           .arg(ink.y())
+                                                                           .arg(ink.width())
+                                                                           .arg(ink.height())));
         // The font scales with the position: the ink is the screen's ink
         // times dpi / 96 (glyph hinting allows a little slack).
         const double scale = dpi / 96.0;

@@ -61,7 +61,8 @@ private slots:
         QVERIFY(!TSymbolFonts::IsInstalled("Wingdings"));
         QFont font("Wingdings");
         font.setPixelSize(32);
-        const auto shown = TSymbolFonts::Resolve(font, "WingDings", QString("(") + TSymbolFonts::CharOfCode(0x81));
+        const auto shown =
+            TSymbolFonts::Resolve(font, "WingDings", QString("(") + TSymbolFonts::CharOfCode(0x81));
         QCOMPARE(shown.Font.family(), QString("Symbola"));
         QCOMPARE(shown.Font.pixelSize(), 32);
         QCOMPARE(shown.Text, QString::fromUcs4(U"\U0001F57F\u2460"));
@@ -85,7 +86,8 @@ private slots:
         label.Loaded();
         const QStringList all = captions(label.PopupMenu());
         QCOMPARE(all.mid(all.indexOf("Center Horizontally") + 1),
-                 (QStringList{"-", "3D Effects", "Transparent", "Background Color", "Border", "-", "Symbol Selector"}));
+                 (QStringList{"-", "3D Effects", "Transparent", "Background Color", "Border", "-",
+                              "Symbol Selector"}));
         // Loaded fitted the box to the symbol.
         QCOMPARE(QSize(label.Width(), label.Height()), label.FittedSize());
         QVERIFY(label.Width() < 142);
@@ -190,8 +192,8 @@ private slots:
             auto &dialog = static_cast<ui::TGetSymbol &>(d);
             // Opened on the label's character, in its font name; the list keeps its size.
             if (dialog.SelectedEntry() != 0x48 - 32 || dialog.ListFont().Name != "Webdings" ||
-                dialog.ListFont().Height != -27 || dialog.SymbolList()->count() != 224 || dialog.Columns() != 10 ||
-                dialog.Fontbutton()->text() != "Webdings, 20pt ")
+                dialog.ListFont().Height != -27 || dialog.SymbolList()->count() != 224 ||
+                dialog.Columns() != 10 || dialog.Fontbutton()->text() != "Webdings, 20pt ")
                 return int(QDialog::Rejected);
             dialog.SelectEntry(0xC8 - 32);
             return int(QDialog::Accepted);

@@ -25,7 +25,8 @@ private slots:
             names << kind.ClassName;
             QCOMPARE(kind.Create()->ClassName(), kind.ClassName);
         }
-        QCOMPARE(names, (QStringList{"TGPLabel", "TGBusinessCardLabel", "TGSymbolLabel", "TGMultiLineLabel"}));
+        QCOMPARE(names,
+                 (QStringList{"TGPLabel", "TGBusinessCardLabel", "TGSymbolLabel", "TGMultiLineLabel"}));
         TObjectRegistry registry;
         RegisterTextObjectKinds(registry);
         for (const QString &name : names)
@@ -39,8 +40,8 @@ private slots:
         for (const auto &e : TGLabelObjectFiler::StoredEntries(label))
             names << e.Name;
         const QStringList own = names.mid(names.indexOf("Unselectable") + 1);
-        QCOMPARE(own, (QStringList{"Caption", "Font.Color", "Font.Height", "Font.Name", "Font.Style", "Transparent",
-                                   "BackColor", "BorderStyle"}));
+        QCOMPARE(own, (QStringList{"Caption", "Font.Color", "Font.Height", "Font.Name", "Font.Style",
+                                   "Transparent", "BackColor", "BorderStyle"}));
         label.SetDepthShadow(2);
         label.SetAlignment(taCenter);
         label.SetAngle(180);

@@ -15,11 +15,13 @@ using namespace cw::model;
 using ui::TGBusinessCardPanel32;
 
 namespace {
-template<class Kind>
+template <class Kind>
 void registerTool(ui::TLPanelState state, void (*finish)(TGGraphicControl &, TObjectHost &, QWidget *))
 {
     TGBusinessCardPanel32::TToolKind k;
-    k.Create = [](TGBusinessCardPanel32 &) { return std::unique_ptr<TGGraphicControl>(std::make_unique<Kind>()); };
+    k.Create = [](TGBusinessCardPanel32 &) {
+        return std::unique_ptr<TGGraphicControl>(std::make_unique<Kind>());
+    };
     k.FollowUp = [finish](TGBusinessCardPanel32 &surface, TGGraphicControl &object) {
         finish(object, surface, &surface);
     };

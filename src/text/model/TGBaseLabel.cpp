@@ -19,38 +19,53 @@ std::vector<TPropertyInfo> ownProperties()
         "Alignment", K::Enumeration, int(taLeftJustify), [](const T &o) { return int(o.Alignment()); },
         [](T &o, const QVariant &v) { o.SetAlignment(TAlignment(qBound(0, v.toInt(), int(taCenter)))); },
         TTextTypeNames::Alignment()));
-    own.push_back(MakeProperty<T>("DepthHighlight", K::Integer, 0, [](const T &o) { return o.DepthHighlight(); },
-                                  [](T &o, const QVariant &v) { o.SetDepthHighlight(v.toInt()); }));
-    own.push_back(MakeProperty<T>("DepthShadow", K::Integer, 0, [](const T &o) { return o.DepthShadow(); },
-                                  [](T &o, const QVariant &v) { o.SetDepthShadow(v.toInt()); }));
     own.push_back(MakeProperty<T>(
-        "DirectionHighlight", K::Enumeration, int(hdUpLeft), [](const T &o) { return int(o.DirectionHighlight()); },
-        [](T &o, const QVariant &v) { o.SetDirectionHighlight(THighlightDirection(qBound(0, v.toInt(), int(hdUp)))); },
+        "DepthHighlight", K::Integer, 0, [](const T &o) { return o.DepthHighlight(); },
+        [](T &o, const QVariant &v) { o.SetDepthHighlight(v.toInt()); }));
+    own.push_back(MakeProperty<T>(
+        "DepthShadow", K::Integer, 0, [](const T &o) { return o.DepthShadow(); },
+        [](T &o, const QVariant &v) { o.SetDepthShadow(v.toInt()); }));
+    own.push_back(MakeProperty<T>(
+        "DirectionHighlight", K::Enumeration, int(hdUpLeft),
+        [](const T &o) { return int(o.DirectionHighlight()); },
+        [](T &o, const QVariant &v) {
+            o.SetDirectionHighlight(THighlightDirection(qBound(0, v.toInt(), int(hdUp))));
+        },
         TTextTypeNames::HighlightDirection()));
     own.push_back(MakeProperty<T>(
-        "DirectionShadow", K::Enumeration, int(sdDownRight), [](const T &o) { return int(o.DirectionShadow()); },
-        [](T &o, const QVariant &v) { o.SetDirectionShadow(TShadowDirection(qBound(0, v.toInt(), int(sdDown)))); },
+        "DirectionShadow", K::Enumeration, int(sdDownRight),
+        [](const T &o) { return int(o.DirectionShadow()); },
+        [](T &o, const QVariant &v) {
+            o.SetDirectionShadow(TShadowDirection(qBound(0, v.toInt(), int(sdDown))));
+        },
         TTextTypeNames::ShadowDirection()));
-    own.push_back(MakeProperty<T>("colorHighlight", K::Colour, uint(clAqua),
-                                  [](const T &o) { return uint(o.ColorHighlight()); },
-                                  [](T &o, const QVariant &v) { o.SetColorHighlight(v.toUInt()); }));
-    own.push_back(MakeProperty<T>("colorShadow", K::Colour, uint(clGray), [](const T &o) { return uint(o.ColorShadow()); },
-                                  [](T &o, const QVariant &v) { o.SetColorShadow(v.toUInt()); }));
-    own.push_back(MakeProperty<T>("Angle", K::Integer, 0, [](const T &o) { return o.Angle(); },
-                                  [](T &o, const QVariant &v) { o.SetAngle(v.toInt()); }));
-    own.push_back(MakeProperty<T>("Caption", K::String, QString(), [](const T &o) { return o.Caption(); },
-                                  [](T &o, const QVariant &v) { o.SetCaption(v.toString()); }));
+    own.push_back(MakeProperty<T>(
+        "colorHighlight", K::Colour, uint(clAqua), [](const T &o) { return uint(o.ColorHighlight()); },
+        [](T &o, const QVariant &v) { o.SetColorHighlight(v.toUInt()); }));
+    own.push_back(MakeProperty<T>(
+        "colorShadow", K::Colour, uint(clGray), [](const T &o) { return uint(o.ColorShadow()); },
+        [](T &o, const QVariant &v) { o.SetColorShadow(v.toUInt()); }));
+    own.push_back(MakeProperty<T>(
+        "Angle", K::Integer, 0, [](const T &o) { return o.Angle(); },
+        [](T &o, const QVariant &v) { o.SetAngle(v.toInt()); }));
+    own.push_back(MakeProperty<T>(
+        "Caption", K::String, QString(), [](const T &o) { return o.Caption(); },
+        [](T &o, const QVariant &v) { o.SetCaption(v.toString()); }));
     for (auto &p : FontProperties<T>(
              "Font", [](const T &o) -> const TGFont & { return o.Font(); },
              [](T &o, const TGFont &f) { o.SetLabelFont(f); }))
         own.push_back(std::move(p));
-    own.push_back(MakeProperty<T>("Transparent", K::Boolean, {}, [](const T &o) { return o.Transparent(); },
-                                  [](T &o, const QVariant &v) { o.SetTransparent(v.toBool()); }));
-    own.push_back(MakeProperty<T>("BackColor", K::Colour, {}, [](const T &o) { return uint(o.BackColor()); },
-                                  [](T &o, const QVariant &v) { o.SetBackColor(v.toUInt()); }));
+    own.push_back(MakeProperty<T>(
+        "Transparent", K::Boolean, {}, [](const T &o) { return o.Transparent(); },
+        [](T &o, const QVariant &v) { o.SetTransparent(v.toBool()); }));
+    own.push_back(MakeProperty<T>(
+        "BackColor", K::Colour, {}, [](const T &o) { return uint(o.BackColor()); },
+        [](T &o, const QVariant &v) { o.SetBackColor(v.toUInt()); }));
     own.push_back(MakeProperty<T>(
         "BorderStyle", K::Enumeration, {}, [](const T &o) { return int(o.BorderStyle()); },
-        [](T &o, const QVariant &v) { o.SetBorderStyle(TLabelBorderStyle(qBound(0, v.toInt(), int(bsSingle)))); },
+        [](T &o, const QVariant &v) {
+            o.SetBorderStyle(TLabelBorderStyle(qBound(0, v.toInt(), int(bsSingle))));
+        },
         TTextTypeNames::BorderStyle()));
     return own;
 }
@@ -79,18 +94,24 @@ namespace {
 // card's worth of offset so that no damaged value can overflow the box
 // arithmetic.  The stored depth is kept unchanged.
 constexpr int MaxLayoutDepth = 10000;
-}
+} // namespace
 
 QPoint TGBaseLabel::ShadowOffsetFor(TShadowDirection direction, int depth)
 {
     const int d = std::clamp(depth, -MaxLayoutDepth, MaxLayoutDepth);
     switch (direction) {
-    case sdRight: return {d, 0};
-    case sdLeft: return {-d, 0};
-    case sdDownRight: return {d, d};
-    case sdDownLeft: return {-d, d};
-    case sdDown: return {0, d};
-    case sdNone: break;
+    case sdRight:
+        return {d, 0};
+    case sdLeft:
+        return {-d, 0};
+    case sdDownRight:
+        return {d, d};
+    case sdDownLeft:
+        return {-d, d};
+    case sdDown:
+        return {0, d};
+    case sdNone:
+        break;
     }
     return {0, 0};
 }
@@ -99,12 +120,18 @@ QPoint TGBaseLabel::HighlightOffsetFor(THighlightDirection direction, int depth)
 {
     const int d = std::clamp(depth, -MaxLayoutDepth, MaxLayoutDepth);
     switch (direction) {
-    case hdright: return {d, 0};
-    case hdLeft: return {-d, 0};
-    case hdUpRight: return {d, -d};
-    case hdUpLeft: return {-d, -d};
-    case hdUp: return {0, -d};
-    case hdNone: break;
+    case hdright:
+        return {d, 0};
+    case hdLeft:
+        return {-d, 0};
+    case hdUpRight:
+        return {d, -d};
+    case hdUpLeft:
+        return {-d, -d};
+    case hdUp:
+        return {0, -d};
+    case hdNone:
+        break;
     }
     return {0, 0};
 }
@@ -313,7 +340,8 @@ void TGBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
     transparent.Checked = m_transparent;
     menu.push_back(transparent);
     menu.push_back(TGMenuItem::Command("Background Color", [this] { ChooseBackColor(); }));
-    TGMenuItem border = checkable("Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
+    TGMenuItem border =
+        checkable("Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
     border.Checked = m_borderStyle == bsSingle;
     menu.push_back(border);
 }

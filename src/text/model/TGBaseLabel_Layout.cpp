@@ -96,10 +96,14 @@ void TGBaseLabel::CalcLayout()
     // 9: the copies' rectangles, offsets turned with the text.
     auto turned = [this](QPoint d) {
         switch (m_angle) {
-        case 90: return QPoint(d.y(), -d.x());
-        case 180: return QPoint(-d.x(), -d.y());
-        case 270: return QPoint(-d.y(), d.x());
-        default: return d;
+        case 90:
+            return QPoint(d.y(), -d.x());
+        case 180:
+            return QPoint(-d.x(), -d.y());
+        case 270:
+            return QPoint(-d.y(), d.x());
+        default:
+            return d;
         }
     };
     const QPoint ts = turned(S), tl = turned(L);
@@ -109,10 +113,14 @@ void TGBaseLabel::CalcLayout()
     // 10: each reference point is the corner where the turned text cell starts.
     auto origin = [this](const TLabelRect &rect) {
         switch (m_angle) {
-        case 90: return QPoint(rect.Left, rect.Bottom);
-        case 180: return QPoint(rect.Right, rect.Bottom);
-        case 270: return QPoint(rect.Right, rect.Top);
-        default: return QPoint(rect.Left, rect.Top);
+        case 90:
+            return QPoint(rect.Left, rect.Bottom);
+        case 180:
+            return QPoint(rect.Right, rect.Bottom);
+        case 270:
+            return QPoint(rect.Right, rect.Top);
+        default:
+            return QPoint(rect.Left, rect.Top);
         }
     };
     m_textOrigin = origin(m_textRect);
@@ -216,8 +224,9 @@ void TGBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, double
     // its frame must have the same size.
     CalcLayout();
     const QPicture picture = MakePicture();
-    const QRect rect = report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
-                                         leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+    const QRect rect =
+        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
 }
 

@@ -10,8 +10,8 @@ const QString PersonalInfoCaption = QStringLiteral("Personal Information");
 
 const QStringList &TGBusinessCardLabel::FieldNames()
 {
-    static const QStringList names{"Name",      "Company",   "Title",   "Address 1", "Address 2",
-                                   "Address 3", "Phone 1",   "Phone 2", "EMail",     "Fax"};
+    static const QStringList names{"Name",      "Company", "Title",   "Address 1", "Address 2",
+                                   "Address 3", "Phone 1", "Phone 2", "EMail",     "Fax"};
     return names;
 }
 
@@ -29,7 +29,8 @@ std::vector<TGMenuItem> TGBusinessCardLabel::PersonalInfoEntries()
     const QStringList values = PersonalInfo();
     for (int i = 0; i < 10; ++i) {
         const QString caption = FieldNames()[i] + QLatin1Char('\t') + values[i];
-        entries.push_back(TGMenuItem::Command(caption, [this, caption] { ChoosePersonalInfoEntry(caption); }));
+        entries.push_back(
+            TGMenuItem::Command(caption, [this, caption] { ChoosePersonalInfoEntry(caption); }));
     }
     return entries;
 }

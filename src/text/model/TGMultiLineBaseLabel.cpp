@@ -22,10 +22,12 @@ constexpr int EditControlInset = 8;
 std::vector<TPropertyInfo> ownProperties()
 {
     std::vector<TPropertyInfo> own;
-    own.push_back(MakeProperty<T>("Items", K::StringList, {}, [](const T &o) { return o.Items(); },
-                                  [](T &o, const QVariant &v) { o.SetItems(v.toStringList()); }));
-    own.push_back(MakeProperty<T>("AutoSize", K::Boolean, {}, [](const T &o) { return o.AutoSize(); },
-                                  [](T &o, const QVariant &v) { o.SetAutoSize(v.toBool()); }));
+    own.push_back(MakeProperty<T>(
+        "Items", K::StringList, {}, [](const T &o) { return o.Items(); },
+        [](T &o, const QVariant &v) { o.SetItems(v.toStringList()); }));
+    own.push_back(MakeProperty<T>(
+        "AutoSize", K::Boolean, {}, [](const T &o) { return o.AutoSize(); },
+        [](T &o, const QVariant &v) { o.SetAutoSize(v.toBool()); }));
     own.push_back(MakeProperty<T>(
         "Alignment", K::Enumeration, int(taLeftJustify), [](const T &o) { return int(o.Alignment()); },
         [](T &o, const QVariant &v) { o.SetAlignment(TAlignment(qBound(0, v.toInt(), int(taCenter)))); },
@@ -34,8 +36,9 @@ std::vector<TPropertyInfo> ownProperties()
              "Font", [](const T &o) -> const TGFont & { return o.Font(); },
              [](T &o, const TGFont &f) { o.SetLabelFont(f); }))
         own.push_back(std::move(p));
-    own.push_back(MakeProperty<T>("WordWrap", K::Boolean, false, [](const T &o) { return o.WordWrap(); },
-                                  [](T &o, const QVariant &v) { o.SetWordWrap(v.toBool()); }));
+    own.push_back(MakeProperty<T>(
+        "WordWrap", K::Boolean, false, [](const T &o) { return o.WordWrap(); },
+        [](T &o, const QVariant &v) { o.SetWordWrap(v.toBool()); }));
     return own;
 }
 
@@ -101,8 +104,8 @@ int TGMultiLineBaseLabel::WrapWidth() const
     return std::max(1, Width() - EditControlInset);
 }
 
-QStringList TGMultiLineBaseLabel::WrapText(const QStringList &lines, const QFont &font, const QString &fontName,
-                                           int width)
+QStringList TGMultiLineBaseLabel::WrapText(const QStringList &lines, const QFont &font,
+                                           const QString &fontName, int width)
 {
     auto advance = [&](const QString &text) {
         const TSymbolFonts::TDisplay display = TSymbolFonts::Resolve(font, fontName, text);
@@ -232,8 +235,9 @@ void TGMultiLineBaseLabel::PrintTo(engine::TBaseReport &report, double leftInche
         return;
     const double ppi = ScreenPixelsPerInch;
     const QPicture picture = MakePicture();
-    const QRect rect = report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
-                                         leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+    const QRect rect =
+        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
 }
 

@@ -48,7 +48,8 @@ public:
     // measured as drawn): after the last blank that fits, blanks at a break
     // staying on the line; a word wider than the line is cut where it
     // overflows.  An empty line stays one empty line.
-    static QStringList WrapText(const QStringList &lines, const QFont &font, const QString &fontName, int width);
+    static QStringList WrapText(const QStringList &lines, const QFont &font, const QString &fontName,
+                                int width);
 
     // The lines as drawn: WrappedLines or Items, with "<blank>" placeholders
     // for an empty label.

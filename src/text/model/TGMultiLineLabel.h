@@ -10,7 +10,10 @@ class TGMultiLineLabel : public TGMultiLineBaseLabel
 {
 public:
     QString ClassName() const override { return QStringLiteral("TGMultiLineLabel"); }
-    std::unique_ptr<TGGraphicControl> NewInstance() const override { return std::make_unique<TGMultiLineLabel>(); }
+    std::unique_ptr<TGGraphicControl> NewInstance() const override
+    {
+        return std::make_unique<TGMultiLineLabel>();
+    }
 
     // "Text" command: the editor with Items in the label's font; on Ok the
     // lines are taken, rewrapped and the change reported.

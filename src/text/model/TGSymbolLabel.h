@@ -15,7 +15,10 @@ public:
     TGSymbolLabel();
 
     QString ClassName() const override { return QStringLiteral("TGSymbolLabel"); }
-    std::unique_ptr<TGGraphicControl> NewInstance() const override { return std::make_unique<TGSymbolLabel>(); }
+    std::unique_ptr<TGGraphicControl> NewInstance() const override
+    {
+        return std::make_unique<TGSymbolLabel>();
+    }
 
     // The byte code of the caption's character, -1 when the caption is empty.
     int SymbolCode() const;

@@ -31,7 +31,8 @@ public:
     virtual std::optional<QString> LabelText(const QString &caption) = 0;
     // "Text" dialog of a business-card field label: the caption and the ten
     // personal-information values (Name … Fax, empty ones included).
-    virtual std::optional<QString> BusinessCardText(const QString &caption, const QStringList &personalInfo) = 0;
+    virtual std::optional<QString> BusinessCardText(const QString &caption,
+                                                    const QStringList &personalInfo) = 0;
 
     struct TSymbolChoice
     {

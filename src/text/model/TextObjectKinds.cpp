@@ -8,8 +8,7 @@
 namespace cw::model {
 
 namespace {
-template<class Kind>
-TTextObjectKind kind()
+template <class Kind> TTextObjectKind kind()
 {
     return {Kind().ClassName(), [] { return std::unique_ptr<TGGraphicControl>(std::make_unique<Kind>()); }};
 }

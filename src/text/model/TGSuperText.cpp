@@ -1,0 +1,504 @@
+#include "text/model/TGSuperText.h"
+
+#include "design/model/TPropertyGroups.h"
+#include "print/engine/Units.h"
+#include "text/model/TTextEditors.h"
+
+#include <QFontMetrics>
+
+namespace cw::model {
+
+namespace {
+using T = TGSuperText;
+using K = TPropertyKind;
+
+TPropertyInfo colourProperty(const char *name, QVariant def, TColor (T::*get)() const, void (T::*set)(TColor))
+{
+    return MakeProperty<T>(
+        name, K::Colour, std::move(def), [get](const T &o) { return uint((o.*get)()); },
+        [set](T &o, const QVariant &v) { (o.*set)(TColor(v.toUInt())); });
+}
+
+template <class E>
+TPropertyInfo enumProperty(const char *name, QVariant def, E (T::*get)() const, void (T::*set)(E),
+                           const QStringList &names)
+{
+    const int last = int(names.size()) - 1;
+    return MakeProperty<T>(
+        name, K::Enumeration, std::move(def), [get](const T &o) { return int((o.*get)()); },
+        [set, last](T &o, const QVariant &v) { (o.*set)(E(qBound(0, v.toInt(), last))); }, names);
+}
+
+std::vector<TPropertyInfo> ownProperties()
+{
+    std::vector<TPropertyInfo> own{
+        MakeProperty<T>(
+            "ShadowDepth", K::Integer, 0, [](const T &o) { return o.ShadowDepth(); },
+            [](T &o, const QVariant &v) { o.SetShadowDepth(v.toInt()); }),
+        enumProperty("ShadowOrientation", int(sdDownRight), &T::ShadowOrientation, &T::SetShadowOrientation,
+                     T::ShadowOrientationNames()),
+        colourProperty("Shadowcolor", uint(0x808080), &T::Shadowcolor, &T::SetShadowcolor),
+        enumProperty("BorderStyle", {}, &T::BorderStyle, &T::SetBorderStyle, TTextTypeNames::BorderStyle()),
+        MakeProperty<T>(
+            "ControlTransparent", K::Boolean, {}, [](const T &o) { return o.ControlTransparent(); },
+            [](T &o, const QVariant &v) { o.SetControlTransparent(v.toBool()); }),
+        colourProperty("BGColor", {}, &T::BGColor, &T::SetBGColor),
+        MakeProperty<T>(
+            "Caption", K::String, {}, [](const T &o) { return o.Caption(); },
+            [](T &o, const QVariant &v) { o.SetCaption(v.toString()); }),
+    };
+    for (auto &p : FontProperties<T>(
+             "Font", [](const T &o) -> const TGFont & { return o.Font(); },
+             [](T &o, const TGFont &f) { o.SetTextFont(f); }))
+        own.push_back(std::move(p));
+    own.push_back(enumProperty("FillDirection", {}, &T::FillDirection, &T::SetFillDirection,
+                               TSuperShapeFill::FillDirectionNames()));
+    own.push_back(colourProperty("GradientToColor", {}, &T::GradientToColor, &T::SetGradientToColor));
+    own.push_back(colourProperty("GradientFromColor", {}, &T::GradientFromColor, &T::SetGradientFromColor));
+    own.push_back(MakeProperty<T>(
+        "Image.Data", K::Binary, {}, [](const T &o) { return o.Image().BitmapData(); },
+        [](T &o, const QVariant &v) {
+            TGPicture p;
+            p.SetBitmapData(v.toByteArray());
+            o.SetImage(p);
+        }));
+    own.push_back(colourProperty("OutlineColor", {}, &T::OutlineColor, &T::SetOutlineColor));
+    own.push_back(enumProperty("OutlineStyle", {}, &T::OutlineStyle, &T::SetOutlineStyle, TGPen::StyleNames()));
+    own.push_back(MakeProperty<T>(
+        "OutlineWidth", K::Integer, {}, [](const T &o) { return o.OutlineWidth(); },
+        [](T &o, const QVariant &v) { o.SetOutlineWidth(v.toInt()); }));
+    own.push_back(enumProperty("SurfaceType", {}, &T::SurfaceType, &T::SetSurfaceType, T::SurfaceTypeNames()));
+    own.push_back(MakeProperty<T>(
+        "LastBitmapFileNameandPath", K::String, {}, [](const T &o) { return o.LastBitmapFileNameandPath; },
+        [](T &o, const QVariant &v) { o.LastBitmapFileNameandPath = v.toString(); }));
+    return own;
+}
+} // namespace
+
+TGSuperText::TGSuperText()
+{
+    TGFont f;
+    f.Name = QStringLiteral("Arial");
+    f.SetPointSize(48);
+    f.Style = fsBold;
+    f.Color = clBlack;
+    SetFont(f);
+    InitBounds(QRect(0, 0, 142, 33));
+    BuildGradientBitmap();
+}
+
+const TPropertyTable &TGSuperText::ClassProperties()
+{
+    static const TPropertyTable table(&TGGraphicControl::ClassProperties(), ownProperties());
+    return table;
+}
+
+const QStringList &TGSuperText::SurfaceTypeNames()
+{
+    static const QStringList names{"stNormal", "stBrushTransparent", "stBrushImage", "stGradientFill"};
+    return names;
+}
+
+const QStringList &TGSuperText::ShadowOrientationNames()
+{
+    static const QStringList names{"sdNone", "sdRight", "sdLeft", "sdDownRight", "sdDownLeft", "sdDown"};
+    return names;
+}
+
+std::function<bool(TGSuperText &)> &TGSuperText::PropertiesEditor()
+{
+    static std::function<bool(TGSuperText &)> editor;
+    return editor;
+}
+
+// ---- setters ---------------------------------------------------------------
+
+void TGSuperText::SetShadowDepth(int d)
+{
+    if (d == m_shadowDepth)
+        return;
+    m_shadowDepth = d;
+    m_layoutDirty = true;
+    Repaint();
+}
+
+void TGSuperText::SetShadowOrientation(TShadowOrientation o)
+{
+    if (o == m_shadowOrientation)
+        return;
+    m_shadowOrientation = o;
+    m_layoutDirty = true;
+    Repaint();
+}
+
+void TGSuperText::SetShadowcolor(TColor c)
+{
+    if (c == m_shadowColor)
+        return;
+    m_shadowColor = c;
+    Repaint();
+}
+
+void TGSuperText::SetBorderStyle(TLabelBorderStyle b)
+{
+    if (b == m_borderStyle)
+        return;
+    m_borderStyle = b;
+    Repaint();
+    if (!Loading())
+        NotifyChanged();
+}
+
+void TGSuperText::SetControlTransparent(bool on)
+{
+    if (on == m_controlTransparent)
+        return;
+    m_controlTransparent = on;
+    Repaint();
+}
+
+void TGSuperText::SetBGColor(TColor c)
+{
+    if (c == m_bgColor)
+        return;
+    m_bgColor = c;
+    Repaint();
+    if (!Loading())
+        NotifyChanged();
+}
+
+void TGSuperText::SetCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    m_layoutDirty = true;
+    Repaint();
+    if (!Loading())
+        NotifyChanged();
+}
+
+void TGSuperText::SetTextFont(const TGFont &font)
+{
+    if (font == Font())
+        return;
+    SetFont(font);
+    m_layoutDirty = true;
+}
+
+void TGSuperText::SetFillDirection(TFillDirection d)
+{
+    if (d == m_fillDirection)
+        return;
+    m_fillDirection = d;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TGSuperText::SetGradientToColor(TColor c)
+{
+    if (c == m_gradientToColor)
+        return;
+    m_gradientToColor = c;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TGSuperText::SetGradientFromColor(TColor c)
+{
+    if (c == m_gradientFromColor)
+        return;
+    m_gradientFromColor = c;
+    if (!Loading())
+        NotifyChanged();
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TGSuperText::SetImage(const TGPicture &picture)
+{
+    TGPicture copy = picture;
+    copy.ConvertIconToBitmap();
+    if (copy == m_image)
+        return;
+    m_image = copy;
+    Repaint();
+}
+
+void TGSuperText::SetOutlineColor(TColor c)
+{
+    if (c == m_outlineColor)
+        return;
+    m_outlineColor = c;
+    Repaint();
+}
+
+void TGSuperText::SetOutlineStyle(TPenStyle s)
+{
+    if (s == m_outlineStyle)
+        return;
+    m_outlineStyle = s;
+    Repaint();
+}
+
+void TGSuperText::SetOutlineWidth(int w)
+{
+    if (w == m_outlineWidth)
+        return;
+    m_outlineWidth = w;
+    Repaint();
+}
+
+void TGSuperText::SetSurfaceType(TSurfaceType t)
+{
+    if (t == m_surfaceType)
+        return;
+    m_surfaceType = t;
+    Repaint();
+    if (t != stBrushImage)
+        m_image.Clear();
+    if (t == stGradientFill)
+        BuildGradientBitmap();
+    // Outline-only text always gets an outline.
+    if (t == stBrushTransparent && m_outlineStyle == psClear)
+        m_outlineStyle = psSolid;
+}
+
+// ---- layout ------------------------------------------------------------------
+
+QPoint TGSuperText::ShadowOffset() const
+{
+    const int d = m_shadowDepth;
+    switch (m_shadowOrientation) {
+    case sdNone: return {0, 0};
+    case sdRight: return {d, 0};
+    case sdLeft: return {-d, 0};
+    case sdDownRight: return {d, d};
+    case sdDownLeft: return {-d, d};
+    case sdDown: return {0, d};
+    }
+    return {0, 0};
+}
+
+QFont TGSuperText::ScreenFont() const
+{
+    TGFont f = Font();
+    if (Zoom() != 1.0f)
+        f.SetPointSize(Trunc(f.PointSize() * double(Zoom())));
+    return f.ToQFont(1.0);
+}
+
+void TGSuperText::Layout()
+{
+    if (!m_layoutDirty || m_inLayout)
+        return;
+    m_inLayout = true;
+    struct Release
+    {
+        TGSuperText &t;
+        ~Release()
+        {
+            t.m_inLayout = false;
+            t.m_layoutDirty = false;
+        }
+    } release{*this};
+
+    QPoint s = ShadowOffset();
+    if (Zoom() != 1.0f)
+        s = QPoint(Trunc(s.x() * double(Zoom())), Trunc(s.y() * double(Zoom())));
+    const QFontMetrics fm(ScreenFont());
+    const int th = fm.height();
+    const int tw = fm.horizontalAdvance(m_caption + QLatin1Char(' '));
+    m_textMargin = QPoint(s.x() < 0 ? -s.x() : 0, s.y() < 0 ? -s.y() : 0);
+    if (Width() <= 5)
+        SetWidth(tw);
+    const int lh = th + std::abs(s.y());
+    if (1.2 * lh < Height() && m_controlTransparent && m_borderStyle == bsNone)
+        SetHeight(Trunc(1.2 * lh));
+    if (lh > Height())
+        SetHeight(lh);
+    m_textRect = QRect(QPoint(m_textMargin.x() + 5, m_textMargin.y()), QPoint(Width() - 1, m_textMargin.y() + th - 1));
+    m_shadowRect = m_textRect.translated(s);
+    m_textOrigin = m_textRect.topLeft();
+    m_shadowOrigin = QPoint(m_textRect.left() + s.x(), m_shadowRect.top());
+}
+
+QString TGSuperText::FittedText() const
+{
+    const int xs = std::max(m_textRect.left(), m_shadowRect.left());
+    const QFontMetrics fm(ScreenFont());
+    QString s = m_caption;
+    while (!s.isEmpty() && fm.horizontalAdvance(s) > Width() - xs)
+        s.chop(1);
+    return s;
+}
+
+void TGSuperText::FitToText()
+{
+    const QFontMetrics stored(Font().ToQFont(1.0));
+    const int a = stored.horizontalAdvance(m_caption);
+    const int b = stored.height();
+    m_layoutDirty = true;
+    Layout();
+    const int c = std::max(m_textRect.left(), m_shadowRect.left());
+    const int d = std::max(m_textRect.top(), m_shadowRect.top());
+    SetBounds(Left(), Top(), Trunc(c + 1.2 * a), Trunc(1.2 * (b + d)));
+    if (Height() < b)
+        SetHeight(Trunc(1.5 * b));
+    if (Width() < a)
+        SetWidth(Trunc(1.5 * a));
+}
+
+QColor TGSuperText::GradientStartColor() const
+{
+    const bool fromFirst = m_fillDirection == gdDown || m_fillDirection == gdRight;
+    return TGColor::ToQColor(fromFirst ? m_gradientFromColor : m_gradientToColor).toRgb();
+}
+
+QColor TGSuperText::GradientEndColor() const
+{
+    const bool fromFirst = m_fillDirection == gdDown || m_fillDirection == gdRight;
+    return TGColor::ToQColor(fromFirst ? m_gradientToColor : m_gradientFromColor).toRgb();
+}
+
+void TGSuperText::BuildGradientBitmap()
+{
+    m_gradientBitmap = TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(), GradientEndColor(),
+                                                       TSuperShapeFill::IsHorizontal(m_fillDirection));
+    Repaint();
+}
+
+void TGSuperText::BoundsChanged()
+{
+    TGGraphicControl::BoundsChanged();
+    m_layoutDirty = true;
+    if (Width() <= 0)
+        SetWidth(1);
+    if (Height() <= 0)
+        SetHeight(1);
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+}
+
+void TGSuperText::ApplyFont(const QFont &font)
+{
+    TGFont f = Font();
+    f.Assign(font);
+    SetFont(f);
+    m_layoutDirty = true;
+}
+
+void TGSuperText::EditFont()
+{
+    TTextEditors *editors = TTextEditors::Current();
+    if (!editors)
+        return;
+    if (auto chosen = editors->ChooseFont(Font().ToQFont(1.0))) {
+        ApplyFont(*chosen);
+        Repaint();
+    }
+}
+
+void TGSuperText::CopyFrom(const TGSuperText &s)
+{
+    SetCaption(s.Caption());
+    SetTextFont(s.Font());
+    SetControlTransparent(s.ControlTransparent());
+    SetBGColor(s.BGColor());
+    SetBorderStyle(s.BorderStyle());
+    SetCaption(s.Caption());
+    SetGradientFromColor(s.GradientFromColor());
+    SetFillDirection(s.FillDirection());
+    SetGradientToColor(s.GradientToColor());
+    SetImage(s.Image());
+    SetOutlineColor(s.OutlineColor());
+    SetOutlineStyle(s.OutlineStyle());
+    SetOutlineWidth(s.OutlineWidth());
+    SetShadowcolor(s.Shadowcolor());
+    SetShadowDepth(s.ShadowDepth());
+    SetShadowOrientation(s.ShadowOrientation());
+    SetSurfaceType(s.SurfaceType());
+    SetWidth(s.Width());
+    SetHeight(s.Height());
+}
+
+void TGSuperText::TakeFromPreview(const TGSuperText &p, const QString &lastBitmapPath)
+{
+    SetGradientFromColor(p.GradientFromColor());
+    SetFillDirection(p.FillDirection());
+    SetGradientToColor(p.GradientToColor());
+    SetImage(p.Image());
+    SetOutlineColor(p.OutlineColor());
+    SetOutlineStyle(p.OutlineStyle());
+    SetOutlineWidth(p.OutlineWidth());
+    SetShadowcolor(p.Shadowcolor());
+    SetShadowDepth(p.ShadowDepth());
+    SetShadowOrientation(p.ShadowOrientation());
+    SetSurfaceType(p.SurfaceType());
+    LastBitmapFileNameandPath = lastBitmapPath;
+    SetTextFont(p.Font());
+    SetCaption(p.Caption());
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    m_layoutDirty = true;
+    Layout();
+    Repaint();
+    NotifyChanged();
+}
+
+// ---- popup menu --------------------------------------------------------------
+
+void TGSuperText::BuildPopupMenu(std::vector<TGMenuItem> &menu)
+{
+    TGGraphicControl::BuildPopupMenu(menu);
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(TGMenuItem::Command("Font", [this] { EditFont(); }));
+    TGMenuItem transparent = TGMenuItem::Command("Transparent", [this] {
+        SetControlTransparent(!m_controlTransparent);
+        NotifyChanged();
+    });
+    transparent.Checkable = true;
+    menu.push_back(transparent);
+    menu.push_back(TGMenuItem::Command("Background Color", [this] {
+        if (!Host())
+            return;
+        if (auto c = Host()->ChooseColor(m_bgColor)) {
+            SetBGColor(*c);
+            NotifyChanged();
+            SetControlTransparent(false);
+            Repaint();
+        }
+    }));
+    TGMenuItem border = TGMenuItem::Command("Border", [this] {
+        SetBorderStyle(m_borderStyle == bsNone ? bsSingle : bsNone);
+    });
+    border.Checkable = true;
+    border.Checked = true;
+    menu.push_back(border);
+    menu.push_back(TGMenuItem::Command("Properties", [this] {
+        if (PropertiesEditor())
+            PropertiesEditor()(*this);
+    }));
+    if (m_surfaceType == stGradientFill) {
+        try {
+            BuildGradientBitmap();
+        } catch (...) {
+            // A gradient that cannot be built leaves the letters unfilled.
+        }
+    }
+}
+
+void TGSuperText::UpdatePopupChecks()
+{
+    TGGraphicControl::UpdatePopupChecks();
+    auto &menu = MenuItems();
+    if (TGMenuItem *b = TGMenuItem::Find(menu, "Border"))
+        b->Checked = m_borderStyle == bsSingle;
+    if (TGMenuItem *t = TGMenuItem::Find(menu, "Transparent"))
+        t->Checked = m_controlTransparent;
+}
+
+} // namespace cw::model
