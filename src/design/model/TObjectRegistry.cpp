@@ -4,6 +4,8 @@
 #include "design/model/TGImage.h"
 #include "design/model/TGLabelShapes.h"
 #include "design/model/TGLineShape.h"
+#include "objects/model/TSuperShape.h"
+#include "text/model/TGSuperText.h"
 #include "text/model/TextObjectKinds.h"
 
 namespace cw::model {
@@ -14,6 +16,8 @@ TObjectRegistry::TObjectRegistry()
     Register<TGLabelShapes>();
     Register<TBCShapes>();
     Register<TGImage>();
+    Register<TSuperShape>();
+    Register<TGSuperText>();
     for (const TTextObjectKind &kind : TextObjectKinds())
         Register(kind.ClassName, kind.Create);
 }

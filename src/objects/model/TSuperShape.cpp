@@ -1,0 +1,484 @@
+#include "objects/model/TSuperShape.h"
+
+#include "print/engine/Units.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace cw::model {
+
+namespace {
+using T = TSuperShape;
+using K = TPropertyKind;
+
+TPropertyInfo colourProperty(const char *name, TColor (T::*get)() const, void (T::*set)(TColor))
+{
+    return MakeProperty<T>(
+        name, K::Colour, {}, [get](const T &o) { return uint((o.*get)()); },
+        [set](T &o, const QVariant &v) { (o.*set)(TColor(v.toUInt())); });
+}
+
+TPropertyInfo intProperty(const char *name, int (T::*get)() const, void (T::*set)(int))
+{
+    return MakeProperty<T>(
+        name, K::Integer, {}, [get](const T &o) { return (o.*get)(); },
+        [set](T &o, const QVariant &v) { (o.*set)(v.toInt()); });
+}
+
+// Ordinals beyond the names are ignored, as an out-of-range setter value is.
+template <class E>
+TPropertyInfo enumProperty(const char *name, E (T::*get)() const, void (T::*set)(E), const QStringList &names)
+{
+    const int last = int(names.size()) - 1;
+    return MakeProperty<T>(
+        name, K::Enumeration, {}, [get](const T &o) { return int((o.*get)()); },
+        [set, last](T &o, const QVariant &v) {
+            const int n = v.toInt();
+            if (n >= 0 && n <= last)
+                (o.*set)(E(n));
+        },
+        names);
+}
+
+std::vector<TPropertyInfo> ownProperties()
+{
+    return {
+        colourProperty("BackColor", &T::BackColor, &T::SetBackColor),
+        enumProperty("FillDirection", &T::FillDirection, &T::SetFillDirection,
+                     TSuperShapeFill::FillDirectionNames()),
+        colourProperty("ForeColor", &T::ForeColor, &T::SetForeColor),
+        colourProperty("GradientToColor", &T::GradientToColor, &T::SetGradientToColor),
+        MakeProperty<T>(
+            "Image.Data", K::Binary, {}, [](const T &o) { return o.Image().BitmapData(); },
+            [](T &o, const QVariant &v) {
+                TGPicture p;
+                p.SetBitmapData(v.toByteArray());
+                o.SetImage(p);
+            }),
+        intProperty("InVectorPercent", &T::InVectorPercent, &T::SetInVectorPercent),
+        colourProperty("OutlineColor", &T::OutlineColor, &T::SetOutlineColor),
+        enumProperty("OutlineStyle", &T::OutlineStyle, &T::SetOutlineStyle, TGPen::StyleNames()),
+        intProperty("OutlineWidth", &T::OutlineWidth, &T::SetOutlineWidth),
+        enumProperty("Pattern", &T::Pattern, &T::SetPattern, TGBrush::StyleNames()),
+        intProperty("RoundPerc", &T::RoundPerc, &T::SetRoundPerc),
+        colourProperty("ShadowColor", &T::ShadowColor, &T::SetShadowColor),
+        intProperty("ShadowDepth", &T::ShadowDepth, &T::SetShadowDepth),
+        enumProperty("ShadowOrient", &T::ShadowOrient, &T::SetShadowOrient, T::ShadowOrientNames()),
+        enumProperty("Shape", &T::Shape, &T::SetShape, T::ShapeNames()),
+        intProperty("StartingAngle", &T::StartingAngle, &T::SetStartingAngle),
+        enumProperty("SurfaceType", &T::SurfaceType, &T::SetSurfaceType, T::SurfaceTypeNames()),
+        intProperty("Vectors", &T::Vectors, &T::SetVectors),
+        MakeProperty<T>(
+            "LastBitmapFileNameandPath", K::String, {}, [](const T &o) { return o.LastBitmapFileNameandPath; },
+            [](T &o, const QVariant &v) { o.LastBitmapFileNameandPath = v.toString(); }),
+    };
+}
+} // namespace
+
+TSuperShape::TSuperShape()
+{
+    InitBounds(QRect(0, 0, 25, 25));
+    BuildGradientBitmap();
+}
+
+const TPropertyTable &TSuperShape::ClassProperties()
+{
+    static const TPropertyTable table(&TGGraphicControl::ClassProperties(), ownProperties());
+    return table;
+}
+
+const QStringList &TSuperShape::ShapeNames()
+{
+    static const QStringList names{"gstRectangle",     "gstRoundRect",    "gstEllipse",   "gstDiamond",
+                                   "gstStar",          "gstTriangleLeft", "gstTriangleRight",
+                                   "gstTriangleUp",    "gstTriangleDown", "gstPolyGon"};
+    return names;
+}
+
+const QStringList &TSuperShape::SurfaceTypeNames()
+{
+    static const QStringList names{"stBrushTransparent", "stBrushPattern", "stBrushImage", "stGradientFill"};
+    return names;
+}
+
+const QStringList &TSuperShape::ShadowOrientNames()
+{
+    static const QStringList names{"soNone", "soLowerRight", "soUpperRight", "soUpperLeft", "soLowerLeft"};
+    return names;
+}
+
+std::function<bool(TSuperShape &)> &TSuperShape::PropertiesEditor()
+{
+    static std::function<bool(TSuperShape &)> editor;
+    return editor;
+}
+
+// ---- setters ---------------------------------------------------------------
+
+void TSuperShape::SetBackColor(TColor c)
+{
+    if (c == m_backColor)
+        return;
+    m_backColor = c;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    if (m_surfaceType == stBrushPattern)
+        BuildSolidBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetFillDirection(TFillDirection d)
+{
+    if (d == m_fillDirection)
+        return;
+    m_fillDirection = d;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetForeColor(TColor c)
+{
+    if (c == m_foreColor)
+        return;
+    m_foreColor = c;
+    if (m_surfaceType == stBrushPattern)
+        BuildSolidBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetGradientToColor(TColor c)
+{
+    if (c == m_gradientToColor)
+        return;
+    m_gradientToColor = c;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetImage(const TGPicture &picture)
+{
+    TGPicture copy = picture;
+    copy.ConvertIconToBitmap();
+    if (copy == m_image)
+        return;
+    m_image = copy;
+    Repaint();
+}
+
+void TSuperShape::SetInVectorPercent(int v)
+{
+    if (v == m_inVectorPercent || v < 0 || v > 100)
+        return;
+    m_inVectorPercent = v;
+    Repaint();
+}
+
+void TSuperShape::SetOutlineColor(TColor c)
+{
+    if (c == m_outlineColor)
+        return;
+    m_outlineColor = c;
+    Repaint();
+}
+
+void TSuperShape::SetOutlineStyle(TPenStyle s)
+{
+    if (s == m_outlineStyle || s < psSolid || s > psInsideFrame)
+        return;
+    m_outlineStyle = s;
+    Repaint();
+}
+
+void TSuperShape::SetOutlineWidth(int w)
+{
+    // A negative width has no meaning for the outline and would move the
+    // shape rectangle outside the object.
+    if (w == m_outlineWidth || w < 0)
+        return;
+    m_outlineWidth = w;
+    Repaint();
+}
+
+void TSuperShape::SetPattern(TBrushStyle p)
+{
+    if (p == m_pattern)
+        return;
+    m_pattern = p;
+    BuildSolidBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetRoundPerc(int v)
+{
+    if (v == m_roundPerc)
+        return;
+    m_roundPerc = v;
+    Repaint();
+}
+
+void TSuperShape::SetShadowColor(TColor c)
+{
+    if (c == m_shadowColor)
+        return;
+    m_shadowColor = c;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetShadowDepth(int d)
+{
+    if (d == m_shadowDepth || d < 0 || d > Width() / 2 || d > Height() / 2)
+        return;
+    m_shadowDepth = d;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetShadowOrient(TShadowOrient o)
+{
+    if (o == m_shadowOrient || o < soNone || o > soLowerLeft)
+        return;
+    m_shadowOrient = o;
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+    Repaint();
+}
+
+void TSuperShape::SetShape(TGPShapeType s)
+{
+    if (s == m_shape || s < gstRectangle || s > gstPolyGon)
+        return;
+    m_shape = s;
+    if (s == gstStar) {
+        if (m_inVectorPercent == 0)
+            m_inVectorPercent = 50;
+        if (m_vectors < 10)
+            m_vectors = 10;
+        m_startingAngle = 90;
+    }
+    Repaint();
+}
+
+void TSuperShape::SetStartingAngle(int degrees)
+{
+    if (degrees == m_startingAngle || degrees < 0 || degrees > 359)
+        return;
+    m_startingAngle = degrees;
+    Repaint();
+}
+
+void TSuperShape::SetSurfaceType(TSurfaceType t)
+{
+    if (t == m_surfaceType || t < stBrushTransparent || t > stGradientFill)
+        return;
+    m_surfaceType = t;
+    Repaint();
+    if (t != stBrushImage)
+        m_image.Clear();
+    if (t == stGradientFill)
+        BuildGradientBitmap();
+    else if (t == stBrushPattern)
+        BuildSolidBitmap();
+    else if (t == stBrushTransparent) {
+        // A transparent shape must never disappear: no shadow, and an
+        // outline even when "Clear" was chosen.
+        m_shadowOrient = soNone;
+        m_pattern = bsClear;
+        if (m_outlineStyle == psClear)
+            m_outlineStyle = psSolid;
+    }
+}
+
+void TSuperShape::SetVectors(int n)
+{
+    if (n == m_vectors || n < 3 || n > 60)
+        return;
+    m_vectors = n;
+    Repaint();
+}
+
+void TSuperShape::CopyAppearanceFrom(const TSuperShape &s)
+{
+    SetBackColor(s.BackColor());
+    SetFillDirection(s.FillDirection());
+    SetForeColor(s.ForeColor());
+    SetGradientToColor(s.GradientToColor());
+    SetImage(s.Image());
+    SetInVectorPercent(s.InVectorPercent());
+    SetOutlineColor(s.OutlineColor());
+    SetOutlineStyle(s.OutlineStyle());
+    SetOutlineWidth(s.OutlineWidth());
+    SetPattern(s.Pattern());
+    SetRoundPerc(s.RoundPerc());
+    SetShadowColor(s.ShadowColor());
+    SetShadowDepth(s.ShadowDepth());
+    SetShadowOrient(s.ShadowOrient());
+    SetShape(s.Shape());
+    SetStartingAngle(s.StartingAngle());
+    SetSurfaceType(s.SurfaceType());
+    SetVectors(s.Vectors());
+    SetBounds(Left(), Top(), s.Width(), s.Height());
+    // The depth may have been refused while this shape was still smaller.
+    SetShadowDepth(s.ShadowDepth());
+}
+
+void TSuperShape::TakeAppearanceFrom(const TSuperShape &s)
+{
+    SetBackColor(s.BackColor());
+    SetFillDirection(s.FillDirection());
+    SetForeColor(s.ForeColor());
+    SetGradientToColor(s.GradientToColor());
+    SetImage(s.Image());
+    SetInVectorPercent(s.InVectorPercent());
+    SetOutlineColor(s.OutlineColor());
+    SetOutlineStyle(s.OutlineStyle());
+    SetOutlineWidth(s.OutlineWidth());
+    SetPattern(s.Pattern());
+    SetRoundPerc(s.RoundPerc());
+    SetShadowColor(s.ShadowColor());
+    SetShadowDepth(s.ShadowDepth());
+    SetShadowOrient(s.ShadowOrient());
+    SetShape(s.Shape());
+    SetStartingAngle(s.StartingAngle());
+    SetSurfaceType(s.SurfaceType());
+    SetVectors(s.Vectors());
+    NotifyChanged();
+}
+
+// ---- geometry --------------------------------------------------------------
+
+int TSuperShape::shadowOffset() const
+{
+    return Zoom() != 1.0f ? Trunc(double(Zoom()) * m_shadowDepth) : m_shadowDepth;
+}
+
+QRect TSuperShape::ShapeRect() const
+{
+    const int h = m_outlineWidth / 2;
+    const int W = Width() - m_outlineWidth + 1;
+    const int H = Height() - m_outlineWidth + 1;
+    const int d = shadowOffset();
+    if (m_shape == gstDiamond) {
+        switch (m_shadowOrient) {
+        case soNone: return ltrb(h, h, W, H);
+        case soLowerRight:
+        case soUpperRight: return ltrb(h, h, W - d, H);
+        case soUpperLeft:
+        case soLowerLeft: return ltrb(h + d, h, W, H);
+        }
+    }
+    switch (m_shadowOrient) {
+    case soNone: break;
+    case soLowerRight: return ltrb(h, h, W - d, H - d);
+    case soUpperRight: return ltrb(h, h + d, W - d, H);
+    case soUpperLeft: return ltrb(h + d, h + d, W, H);
+    case soLowerLeft: return ltrb(h + d, h, W, H - d);
+    }
+    return ltrb(h, h, W, H);
+}
+
+QRect TSuperShape::ShadowRect() const
+{
+    const int h = m_outlineWidth / 2;
+    const int W = Width() - m_outlineWidth + 1;
+    const int H = Height() - m_outlineWidth + 1;
+    const int d = shadowOffset();
+    if (m_shape == gstDiamond) {
+        switch (m_shadowOrient) {
+        case soNone: return QRect();
+        case soLowerRight:
+        case soUpperRight: return ltrb(h + d, h, W, H);
+        case soUpperLeft:
+        case soLowerLeft: return ltrb(h, h, W - d, H);
+        }
+    }
+    switch (m_shadowOrient) {
+    case soNone: break;
+    case soLowerRight: return ltrb(h + d, h + d, W, H);
+    case soUpperRight: return ltrb(h + d, h, W, H - d);
+    case soUpperLeft: return ltrb(h, h, W - d, H - d);
+    case soLowerLeft: return ltrb(h, h + d, W - d, H);
+    }
+    return QRect();
+}
+
+bool TSuperShape::IsPolygonKind() const
+{
+    return m_shape != gstRectangle && m_shape != gstRoundRect && m_shape != gstEllipse;
+}
+
+int TSuperShape::RoundCorner() const
+{
+    return Trunc(double(std::max(Width(), Height())) * m_roundPerc / 100.0);
+}
+
+QPolygon TSuperShape::OutlinePoints(const QRect &r) const
+{
+    const int L = r.left();
+    const int T = r.top();
+    const int w = r.width();
+    const int v = r.height();
+    switch (m_shape) {
+    case gstRectangle:
+    case gstRoundRect:
+    case gstEllipse: return {};
+    case gstDiamond:
+        return QPolygon({QPoint(L + w / 2, T), QPoint(L + w - 1, T + v / 2), QPoint(L + w / 2, T + v - 1),
+                         QPoint(L, T + v / 2)});
+    case gstTriangleLeft:
+        return QPolygon({QPoint(L + w - 1, T), QPoint(L + w - 1, T + v - 1), QPoint(L, T + v / 2)});
+    case gstTriangleRight:
+        return QPolygon({QPoint(L, T), QPoint(L + w - 1, T + v / 2), QPoint(L, T + v - 1)});
+    case gstTriangleUp:
+        return QPolygon({QPoint(L + w / 2, T), QPoint(L, T + v - 1), QPoint(L + w - 1, T + v - 1)});
+    case gstTriangleDown:
+        return QPolygon({QPoint(L, T), QPoint(L + w / 2, T + v - 1), QPoint(L + w - 1, T)});
+    case gstStar:
+    case gstPolyGon: break;
+    }
+    const int cx = L + w / 2;
+    const int cy = T + v / 2;
+    const int outer = std::min(w / 2, v / 2) - 4;
+    const double inner = m_shape == gstPolyGon ? outer : outer * (100.0 - m_inVectorPercent) / 100.0;
+    QPolygon points;
+    points.reserve(m_vectors);
+    for (int k = 0; k < m_vectors; ++k) {
+        const double degrees = 360.0 / m_vectors * k - m_startingAngle;
+        const double a = degrees * std::numbers::pi / 180.0;
+        const double radius = (k % 2 == 0) ? outer : inner;
+        points.append(QPoint(cx + Round(std::cos(a) * radius), cy + Round(std::sin(a) * radius)));
+    }
+    return points;
+}
+
+QPolygon TSuperShape::ShadowPoints() const
+{
+    const QRect s = ShadowRect();
+    if (s.isNull())
+        return {};
+    // The shadow keeps the shape's own width and height at the shadow's corner.
+    const QRect shape = ShapeRect();
+    return OutlinePoints(QRect(s.topLeft(), shape.size()));
+}
+
+void TSuperShape::BoundsChanged()
+{
+    if (m_surfaceType == stGradientFill)
+        BuildGradientBitmap();
+}
+
+void TSuperShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)
+{
+    TGGraphicControl::BuildPopupMenu(menu);
+    menu.push_back(TGMenuItem::Separator());
+    menu.push_back(TGMenuItem::Command("Properties", [this] {
+        if (PropertiesEditor())
+            PropertiesEditor()(*this);
+    }));
+}
+
+} // namespace cw::model

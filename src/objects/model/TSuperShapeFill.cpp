@@ -1,0 +1,145 @@
+#include "objects/model/TSuperShapeFill.h"
+
+#include "print/engine/TBaseReport.h"
+#include "print/engine/Units.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QStringList>
+
+namespace cw::model {
+
+namespace {
+std::function<int()> &colorCountQuery()
+{
+    static std::function<int()> query;
+    return query;
+}
+} // namespace
+
+const QStringList &TSuperShapeFill::FillDirectionNames()
+{
+    static const QStringList names{"gdUp", "gdDown", "gdLeft", "gdRight"};
+    return names;
+}
+
+QColor TSuperShapeFill::BandColor(const QColor &start, const QColor &end, int i)
+{
+    return QColor(start.red() + MulDiv(i, end.red() - start.red(), 255),
+                  start.green() + MulDiv(i, end.green() - start.green(), 255),
+                  start.blue() + MulDiv(i, end.blue() - start.blue(), 255));
+}
+
+QRect TSuperShapeFill::BandRect(int i, int w, int h, bool horizontal)
+{
+    if (horizontal) {
+        const int x1 = MulDiv(i, w, 256);
+        const int x2 = MulDiv(i + 1, w, 256);
+        return QRect(x1, 0, x2 - x1, h);
+    }
+    const int y1 = MulDiv(i, h, 256);
+    const int y2 = MulDiv(i + 1, h, 256);
+    return QRect(0, y1, w, y2 - y1);
+}
+
+QImage TSuperShapeFill::GradientBitmap(int w, int h, const QColor &start, const QColor &end, bool horizontal)
+{
+    if (w <= 0 || h <= 0)
+        return QImage();
+    QImage image(w, h, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(start);
+    QPainter p(&image);
+    for (int i = 0; i < 256; ++i) {
+        const QRect band = BandRect(i, w, h, horizontal);
+        if (!band.isEmpty())
+            p.fillRect(band, BandColor(start, end, i));
+    }
+    return image;
+}
+
+void TSuperShapeFill::TileOnScreen(QPainter &painter, const QImage &picture, QSize tileSize, int w, int h)
+{
+    if (picture.isNull() || tileSize.width() < 1 || tileSize.height() < 1)
+        return;
+    const bool exact = tileSize == picture.size();
+    for (int y = 0; y < h; y += tileSize.height())
+        for (int x = 0; x < w; x += tileSize.width()) {
+            if (exact)
+                painter.drawImage(QPoint(x, y), picture);
+            else
+                painter.drawImage(QRect(QPoint(x, y), tileSize), picture);
+        }
+}
+
+int TSuperShapeFill::ScreenColorCount()
+{
+    if (colorCountQuery())
+        return colorCountQuery()();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->depth() <= 0)
+        return 256;
+    const int depth = screen->depth();
+    return depth >= 24 ? (1 << 24) : (1 << depth);
+}
+
+void TSuperShapeFill::SetScreenColorCountQuery(std::function<int()> query)
+{
+    colorCountQuery() = std::move(query);
+}
+
+void TSuperShapeFill::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box, double sx,
+                                 double sy, bool composed)
+{
+    if (picture.isNull())
+        return;
+    const int tw = Round(picture.width() * sx);
+    const int th = Round(picture.height() * sy);
+    if (tw < 1 || th < 1)
+        return;
+    const int L = box.left();
+    const int T = box.top();
+    const int R = box.left() + box.width();
+    const int B = box.top() + box.height();
+    const double dx = report.XDPI();
+    const double dy = report.YDPI();
+    if (composed) {
+        QImage sheet(R - L + 1, B - T + 1, QImage::Format_RGB32);
+        if (sheet.isNull())
+            return;
+        sheet.fill(Qt::white);
+        {
+            QPainter p(&sheet);
+            for (int y = 0; y < B - T + th; y += th)
+                for (int x = 0; x < R - L + tw; x += tw)
+                    p.drawImage(QRect(x, y, tw, th), picture);
+        }
+        report.PrintBitmapRect(L / dx, T / dy, R / dx, B / dy, sheet);
+        return;
+    }
+    for (int y = 0; y < B - T + th; y += th)
+        for (int x = 0; x < R - L + tw; x += tw) {
+            const double x1 = (L + x) / dx;
+            const double y1 = (T + y) / dy;
+            report.PrintBitmapRect(x1, y1, x1 + tw / dx + 0.01, y1 + th / dy + 0.01, picture);
+        }
+}
+
+void TSuperShapeFill::PrintGradient(engine::TBaseReport &report, const QPoint &origin, int w, int h,
+                                    const QColor &start, const QColor &end, bool horizontal)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    report.SetPen(Qt::black, Qt::SolidLine, -1, engine::TPenMode::pmCopy);
+    for (int i = 0; i < 256; ++i) {
+        const QRect band = BandRect(i, w, h, horizontal);
+        if (band.isEmpty())
+            continue;
+        report.SetBrush(BandColor(start, end, i), Qt::SolidPattern);
+        report.FillRect(band.translated(origin));
+    }
+}
+
+} // namespace cw::model
