@@ -33,14 +33,17 @@ void put32(QByteArray &b, quint32 v)
 // The test picture: 5 x 3, every pixel different.
 const QVector<QRgb> &colours()
 {
-    static const QVector<QRgb> c = {qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),  qRgb(255, 255, 0),
-                                    qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(10, 20, 30), qRgb(200, 100, 50),
-                                    qRgb(255, 255, 255), qRgb(0, 0, 0),   qRgb(128, 128, 128), qRgb(1, 2, 3),
-                                    qRgb(90, 80, 70),  qRgb(33, 66, 99),  qRgb(250, 240, 230)};
+    static const QVector<QRgb> c = {
+        qRgb(255, 0, 0),     qRgb(0, 255, 0),  qRgb(0, 0, 255),    qRgb(255, 255, 0),   qRgb(0, 255, 255),
+        qRgb(255, 0, 255),   qRgb(10, 20, 30), qRgb(200, 100, 50), qRgb(255, 255, 255), qRgb(0, 0, 0),
+        qRgb(128, 128, 128), qRgb(1, 2, 3),    qRgb(90, 80, 70),   qRgb(33, 66, 99),    qRgb(250, 240, 230)};
     return c;
 }
 constexpr int W = 5, H = 3;
-int indexAt(int x, int y) { return y * W + x; }
+int indexAt(int x, int y)
+{
+    return y * W + x;
+}
 
 void verifyPicture(const QImage &image)
 {
@@ -358,7 +361,8 @@ private slots:
         QVERIFY(p.IsIcon());
         p.LoadFromBytes(bmpRle(false), QStringLiteral(""));
         QVERIFY(p.IsBitmap());
-        QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, p.LoadFromBytes(QByteArray("plain text"), QStringLiteral("txt")));
+        QVERIFY_THROWS_EXCEPTION(EInvalidGraphic,
+                                 p.LoadFromBytes(QByteArray("plain text"), QStringLiteral("txt")));
     }
 
     void cutShortAndDamagedFilesNeverCrash_data()

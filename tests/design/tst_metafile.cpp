@@ -33,7 +33,10 @@ void putF(QByteArray &b, float f)
     put32(b, bits);
 }
 
-quint32 rgb(int r, int g, int b) { return quint32(r | (g << 8) | (b << 16)); }
+quint32 rgb(int r, int g, int b)
+{
+    return quint32(r | (g << 8) | (b << 16));
+}
 
 // A device-independent bitmap: 24 bits, bottom-up, rows given top first.
 QByteArray dib24(const QVector<QVector<QRgb>> &rowsTopFirst)
@@ -109,8 +112,14 @@ struct Wmf
     }
     // Common records.
     void window(int x, int y, int w, int h) { rec(0x020B, {y, x}), rec(0x020C, {h, w}); }
-    void pen(int style, int width, quint32 colour) { rec(0x02FA, {style, width, 0, int(colour & 0xFFFF), int(colour >> 16)}); }
-    void brush(int style, quint32 colour, int hatch) { rec(0x02FC, {style, int(colour & 0xFFFF), int(colour >> 16), hatch}); }
+    void pen(int style, int width, quint32 colour)
+    {
+        rec(0x02FA, {style, width, 0, int(colour & 0xFFFF), int(colour >> 16)});
+    }
+    void brush(int style, quint32 colour, int hatch)
+    {
+        rec(0x02FC, {style, int(colour & 0xFFFF), int(colour >> 16), hatch});
+    }
     void select(int i) { rec(0x012D, {i}); }
     void rectangle(int l, int t, int r, int b) { rec(0x041B, {b, r, t, l}); }
 };
@@ -388,11 +397,11 @@ private slots:
         w.window(0, 0, 100, 100);
         w.brush(0, 0, 0);
         w.select(0);
-        w.rec(0x001E, {});                // SaveDC
-        w.rec(0x0416, {100, 50, 0, 0});   // IntersectClipRect(0, 0, 50, 100)
+        w.rec(0x001E, {});              // SaveDC
+        w.rec(0x0416, {100, 50, 0, 0}); // IntersectClipRect(0, 0, 50, 100)
         w.rectangle(0, 0, 100, 50);
-        w.rec(0x0127, {-1});              // RestoreDC
-        w.rec(0x0415, {100, 50, 50, 0});  // ExcludeClipRect(0, 50, 50, 100)
+        w.rec(0x0127, {-1});             // RestoreDC
+        w.rec(0x0415, {100, 50, 50, 0}); // ExcludeClipRect(0, 50, 50, 100)
         w.rectangle(0, 50, 100, 100);
         const QImage img = play(w.file());
         QVERIFY(near(img.pixel(25, 25), Qt::black));
@@ -425,10 +434,10 @@ private slots:
     {
         Wmf w;
         w.window(0, 0, 100, 100);
-        w.pen(0, 1, 0);                   // slot 0
-        w.brush(0, rgb(255, 0, 0), 0);    // slot 1
-        w.rec(0x01F0, {0});               // delete slot 0
-        w.brush(0, rgb(0, 0, 255), 0);    // takes slot 0
+        w.pen(0, 1, 0);                // slot 0
+        w.brush(0, rgb(255, 0, 0), 0); // slot 1
+        w.rec(0x01F0, {0});            // delete slot 0
+        w.brush(0, rgb(0, 0, 255), 0); // takes slot 0
         w.select(0);
         w.rectangle(0, 0, 100, 100);
         QVERIFY(near(play(w.file()).pixel(50, 50), Qt::blue));
@@ -436,7 +445,8 @@ private slots:
 
     void stretchedBitmapKeepsRowOrder()
     {
-        const QByteArray dib = dib24({{qRgb(255, 0, 0), qRgb(0, 255, 0)}, {qRgb(0, 0, 255), qRgb(255, 255, 255)}});
+        const QByteArray dib =
+            dib24({{qRgb(255, 0, 0), qRgb(0, 255, 0)}, {qRgb(0, 0, 255), qRgb(255, 255, 255)}});
         Wmf w;
         w.window(0, 0, 100, 100);
         // StretchDIB: rop, usage, srcH, srcW, ySrc, xSrc, destH, destW, yDest, xDest, DIB
@@ -523,7 +533,7 @@ private slots:
         e.ints(59, {});
         e.rect(0, 0, 50, 100);
         e.ints(60, {});
-        e.ints(67, {5}); // RGN_COPY
+        e.ints(67, {5});                // RGN_COPY
         e.ints(37, {int(0x80000004u)}); // BLACK_BRUSH
         e.rect(-10, -10, 110, 110);
         // Back to no clip; a dashed geometric pen 4 wide across the right half.
@@ -586,7 +596,8 @@ private slots:
         // STRETCHDIBITS: a 1 x 2 bitmap (red over blue) into (60, 60, 30, 30).
         const QByteArray dib = dib24({{qRgb(255, 0, 0)}, {qRgb(0, 0, 255)}});
         QByteArray blt;
-        for (qint32 v : {0, 0, 0, 0, 60, 60, 0, 0, 1, 2, 80, 40, 120, int(dib.size() - 40), 0, 0x00CC0020, 30, 30})
+        for (qint32 v :
+             {0, 0, 0, 0, 60, 60, 0, 0, 1, 2, 80, 40, 120, int(dib.size() - 40), 0, 0x00CC0020, 30, 30})
             put32(blt, quint32(v));
         blt.append(dib);
         e.rec(81, blt);
@@ -622,7 +633,8 @@ private slots:
         e.rec(108, small);
         const QImage img = play(e.file());
         const QRgb half = img.pixel(25, 25);
-        QVERIFY2(qRed(half) > 240 && qGreen(half) > 100 && qGreen(half) < 160, qPrintable(QString::number(half, 16)));
+        QVERIFY2(qRed(half) > 240 && qGreen(half) > 100 && qGreen(half) < 160,
+                 qPrintable(QString::number(half, 16)));
         QVERIFY(countInk(img, QRect(60, 60, 40, 25)) > 20);
         QCOMPARE(countInk(img, QRect(0, 55, 55, 45)), 0);
     }
@@ -650,7 +662,8 @@ private slots:
         w.select(1);
         w.rec(0x0538, {2, 3, 3, 0, 0, 50, 0, 50, 50, 60, 60, 90, 60, 90, 90});
         w.rec(0x0A32, {10, 10, 3, 6, 0, 0, 50, 50}, QByteArray("abc\0\5\0\5\0\5\0", 10));
-        w.rec(0x0F43, {0x0020, 0x00CC, 0, 2, 1, 0, 0, 100, 100, 0, 0}, dib24({{qRgb(1, 2, 3)}, {qRgb(4, 5, 6)}}));
+        w.rec(0x0F43, {0x0020, 0x00CC, 0, 2, 1, 0, 0, 100, 100, 0, 0},
+              dib24({{qRgb(1, 2, 3)}, {qRgb(4, 5, 6)}}));
         QTest::newRow("wmf") << w.file();
         Emf e;
         e.ints(39, {1, 2, int(rgb(0, 0, 255)), 3});
@@ -687,16 +700,17 @@ private slots:
     {
         Wmf w;
         w.window(0, 0, 100, 100);
-        w.select(60000);                  // no such object
+        w.select(60000); // no such object
         w.rec(0x01F0, {65535});
-        w.rec(0x0127, {-30000});          // RestoreDC beyond the stack
+        w.rec(0x0127, {-30000}); // RestoreDC beyond the stack
         w.rec(0x0127, {32000});
-        w.rec(0x0324, {30000, 1, 1});     // more points than the record holds
+        w.rec(0x0324, {30000, 1, 1}); // more points than the record holds
         w.rec(0x0538, {30000, 5});
-        w.rec(0x0521, {30000}, "x");      // text count past the end
-        w.rec(0x0F43, {0x20, 0xCC, 0, 1, 1, 0, 0, 10, 10, 0, 0}, QByteArray("\x28\0\0\0\xff\xff\xff\x7f\xff\xff\xff\x7f\1\0\x18\0", 16));
+        w.rec(0x0521, {30000}, "x"); // text count past the end
+        w.rec(0x0F43, {0x20, 0xCC, 0, 1, 1, 0, 0, 10, 10, 0, 0},
+              QByteArray("\x28\0\0\0\xff\xff\xff\x7f\xff\xff\xff\x7f\1\0\x18\0", 16));
         for (int i = 0; i < 2000; ++i)
-            w.rec(0x001E, {});            // SaveDC far beyond the limit
+            w.rec(0x001E, {}); // SaveDC far beyond the limit
         // The player carries on after all that.
         w.brush(0, 0, 0);
         w.select(0);

@@ -205,8 +205,9 @@ private slots:
         QVERIFY(p.IsEmpty());
 
         // Every cut-short blob either throws EInvalidGraphic or gives a picture.
-        for (const QByteArray &whole : {blob("TBitmap", encoded(twoColours(), "bmp")), blob("TMetafile", placeableWmf()),
-                                        blob("TMetafile", minimalEmf()), blob("TIcon", icoBytes(), false)}) {
+        for (const QByteArray &whole :
+             {blob("TBitmap", encoded(twoColours(), "bmp")), blob("TMetafile", placeableWmf()),
+              blob("TMetafile", minimalEmf()), blob("TIcon", icoBytes(), false)}) {
             for (int n = 1; n < whole.size(); ++n) {
                 TGPicture cut;
                 try {
@@ -294,8 +295,10 @@ private slots:
         QVERIFY(p.IsIcon());
         p.LoadFromFile(write(QStringLiteral("x.gif.bmp"), encoded(twoColours(), "bmp")));
         QVERIFY(p.IsBitmap());
-        QVERIFY_THROWS_EXCEPTION(cw::EInOutError, p.LoadFromFile(dir.filePath(QStringLiteral("missing.bmp"))));
-        QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, p.LoadFromFile(write(QStringLiteral("bad.wmf"), "nothing")));
+        QVERIFY_THROWS_EXCEPTION(cw::EInOutError,
+                                 p.LoadFromFile(dir.filePath(QStringLiteral("missing.bmp"))));
+        QVERIFY_THROWS_EXCEPTION(EInvalidGraphic,
+                                 p.LoadFromFile(write(QStringLiteral("bad.wmf"), "nothing")));
     }
 
     void drawStretchesAndPlays()

@@ -17,9 +17,9 @@ namespace cw::model {
 struct TGPicture::Data
 {
     TGraphicKind Kind = TGraphicKind::Empty;
-    QImage Image;                               // bitmap or icon pixels
-    std::shared_ptr<const TMetafile> Metafile;  // metafile pictures
-    QByteArray Bytes;                           // BMP file, metafile, ICO file
+    QImage Image;                              // bitmap or icon pixels
+    std::shared_ptr<const TMetafile> Metafile; // metafile pictures
+    QByteArray Bytes;                          // BMP file, metafile, ICO file
 };
 
 namespace {
@@ -65,7 +65,7 @@ QByteArray withFileHeader(const QByteArray &bytes)
     if (bytes.startsWith("BM"))
         return bytes;
     const quint32 header = bytes.size() >= 4 ? qFromLittleEndian<quint32>(bytes.constData()) : 0;
-    if (header != 12 && (header < 40 || header > 124) )
+    if (header != 12 && (header < 40 || header > 124))
         return bytes;
     quint32 colours = 0, masks = 0;
     if (header == 12) {
@@ -149,15 +149,22 @@ TGPicture &TGPicture::operator=(TGPicture &&other) noexcept
     return *this;
 }
 
-TGraphicKind TGPicture::Kind() const { return d->Kind; }
+TGraphicKind TGPicture::Kind() const
+{
+    return d->Kind;
+}
 
 QString TGPicture::ClassName() const
 {
     switch (d->Kind) {
-    case TGraphicKind::Bitmap: return QStringLiteral("TBitmap");
-    case TGraphicKind::Metafile: return QStringLiteral("TMetafile");
-    case TGraphicKind::Icon: return QStringLiteral("TIcon");
-    case TGraphicKind::Empty: break;
+    case TGraphicKind::Bitmap:
+        return QStringLiteral("TBitmap");
+    case TGraphicKind::Metafile:
+        return QStringLiteral("TMetafile");
+    case TGraphicKind::Icon:
+        return QStringLiteral("TIcon");
+    case TGraphicKind::Empty:
+        break;
     }
     return QString();
 }
@@ -181,11 +188,20 @@ const QImage &TGPicture::Image() const
     return d->Kind == TGraphicKind::Metafile ? nullImage() : d->Image;
 }
 
-const TMetafile *TGPicture::Metafile() const { return d->Metafile.get(); }
+const TMetafile *TGPicture::Metafile() const
+{
+    return d->Metafile.get();
+}
 
-QByteArray TGPicture::GraphicBytes() const { return d->Bytes; }
+QByteArray TGPicture::GraphicBytes() const
+{
+    return d->Bytes;
+}
 
-void TGPicture::Clear() { d = std::make_shared<Data>(); }
+void TGPicture::Clear()
+{
+    d = std::make_shared<Data>();
+}
 
 void TGPicture::SetBitmap(const QImage &image)
 {
@@ -383,10 +399,15 @@ void TGPicture::SetBitmapData(const QByteArray &data)
 void TGPicture::Draw(QPainter &painter, const QRectF &target) const
 {
     switch (d->Kind) {
-    case TGraphicKind::Empty: return;
-    case TGraphicKind::Metafile: d->Metafile->Play(painter, target); return;
+    case TGraphicKind::Empty:
+        return;
+    case TGraphicKind::Metafile:
+        d->Metafile->Play(painter, target);
+        return;
     case TGraphicKind::Bitmap:
-    case TGraphicKind::Icon: painter.drawImage(target, d->Image); return;
+    case TGraphicKind::Icon:
+        painter.drawImage(target, d->Image);
+        return;
     }
 }
 

@@ -10,10 +10,10 @@
 // converted to 96 ppi.
 
 #include <QByteArray>
+#include <QImage>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
-#include <QImage>
 #include <functional>
 #include <memory>
 #include <mutex>

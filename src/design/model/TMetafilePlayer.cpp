@@ -87,11 +87,26 @@ QTransform TMetafilePlayer::PageTransform() const
     const double pxPerMmX = m_mf.IsEnhanced() ? device.width() / mm.width() : 96.0 / 25.4;
     const double pxPerMmY = m_mf.IsEnhanced() ? device.height() / mm.height() : 96.0 / 25.4;
     switch (m_dc.MapMode) {
-    case MM_LOMETRIC: sx = pxPerMmX / 10; sy = -pxPerMmY / 10; break;
-    case MM_HIMETRIC: sx = pxPerMmX / 100; sy = -pxPerMmY / 100; break;
-    case MM_LOENGLISH: sx = pxPerMmX * 0.254; sy = -pxPerMmY * 0.254; break;
-    case MM_HIENGLISH: sx = pxPerMmX * 0.0254; sy = -pxPerMmY * 0.0254; break;
-    case MM_TWIPS: sx = pxPerMmX * 25.4 / 1440; sy = -pxPerMmY * 25.4 / 1440; break;
+    case MM_LOMETRIC:
+        sx = pxPerMmX / 10;
+        sy = -pxPerMmY / 10;
+        break;
+    case MM_HIMETRIC:
+        sx = pxPerMmX / 100;
+        sy = -pxPerMmY / 100;
+        break;
+    case MM_LOENGLISH:
+        sx = pxPerMmX * 0.254;
+        sy = -pxPerMmY * 0.254;
+        break;
+    case MM_HIENGLISH:
+        sx = pxPerMmX * 0.0254;
+        sy = -pxPerMmY * 0.0254;
+        break;
+    case MM_TWIPS:
+        sx = pxPerMmX * 25.4 / 1440;
+        sy = -pxPerMmY * 25.4 / 1440;
+        break;
     case MM_ISOTROPIC:
     case MM_ANISOTROPIC:
         if (m_dc.WindowExt.width() != 0 && m_dc.WindowExt.height() != 0) {
@@ -105,7 +120,8 @@ QTransform TMetafilePlayer::PageTransform() const
             }
         }
         break;
-    default: break; // MM_TEXT: one logical unit is one device pixel
+    default:
+        break; // MM_TEXT: one logical unit is one device pixel
     }
     QTransform t;
     t.translate(m_dc.ViewportOrg.x(), m_dc.ViewportOrg.y());
@@ -153,10 +169,17 @@ void TMetafilePlayer::SelectObject(qint64 index)
         return;
     const TMfObject &o = *m_objects[size_t(index)];
     switch (o.Type) {
-    case TMfObject::Pen: m_dc.Pen = o.PenValue; break;
-    case TMfObject::Brush: m_dc.Brush = o.BrushValue; break;
-    case TMfObject::Font: m_dc.Font = o.FontValue; break;
-    case TMfObject::Other: break;
+    case TMfObject::Pen:
+        m_dc.Pen = o.PenValue;
+        break;
+    case TMfObject::Brush:
+        m_dc.Brush = o.BrushValue;
+        break;
+    case TMfObject::Font:
+        m_dc.Font = o.FontValue;
+        break;
+    case TMfObject::Other:
+        break;
     }
 }
 
@@ -170,19 +193,44 @@ void TMetafilePlayer::DeleteObject(qint64 index)
 void TMetafilePlayer::SelectStockObject(quint32 stock)
 {
     switch (stock) {
-    case 0: m_dc.Brush = stockBrush(TMfBrush::Solid, Qt::white); break;
-    case 1: m_dc.Brush = stockBrush(TMfBrush::Solid, QColor(0xC0, 0xC0, 0xC0)); break;
-    case 2: m_dc.Brush = stockBrush(TMfBrush::Solid, QColor(0x80, 0x80, 0x80)); break;
-    case 3: m_dc.Brush = stockBrush(TMfBrush::Solid, QColor(0x40, 0x40, 0x40)); break;
-    case 4: m_dc.Brush = stockBrush(TMfBrush::Solid, Qt::black); break;
-    case 5: m_dc.Brush = stockBrush(TMfBrush::Null, Qt::white); break;
-    case 6: m_dc.Pen = stockPen(0, Qt::white); break;
-    case 7: m_dc.Pen = stockPen(0, Qt::black); break;
-    case 8: m_dc.Pen = stockPen(5, Qt::black); break;
-    case 10: case 11: case 12: case 13: case 14: case 16: case 17:
+    case 0:
+        m_dc.Brush = stockBrush(TMfBrush::Solid, Qt::white);
+        break;
+    case 1:
+        m_dc.Brush = stockBrush(TMfBrush::Solid, QColor(0xC0, 0xC0, 0xC0));
+        break;
+    case 2:
+        m_dc.Brush = stockBrush(TMfBrush::Solid, QColor(0x80, 0x80, 0x80));
+        break;
+    case 3:
+        m_dc.Brush = stockBrush(TMfBrush::Solid, QColor(0x40, 0x40, 0x40));
+        break;
+    case 4:
+        m_dc.Brush = stockBrush(TMfBrush::Solid, Qt::black);
+        break;
+    case 5:
+        m_dc.Brush = stockBrush(TMfBrush::Null, Qt::white);
+        break;
+    case 6:
+        m_dc.Pen = stockPen(0, Qt::white);
+        break;
+    case 7:
+        m_dc.Pen = stockPen(0, Qt::black);
+        break;
+    case 8:
+        m_dc.Pen = stockPen(5, Qt::black);
+        break;
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 16:
+    case 17:
         m_dc.Font = TMfFont{};
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -228,18 +276,29 @@ QPen TMetafilePlayer::MakePen() const
     }
     QVector<qreal> dashes;
     switch (pen.Style & 0x0F) {
-    case 1: dashes = thin ? QVector<qreal>{18, 6} : QVector<qreal>{3, 1}; break;
-    case 2: dashes = thin ? QVector<qreal>{3, 3} : QVector<qreal>{1, 1}; break;
-    case 3: dashes = thin ? QVector<qreal>{9, 6, 3, 6} : QVector<qreal>{3, 1, 1, 1}; break;
-    case 4: dashes = thin ? QVector<qreal>{9, 3, 3, 3, 3, 3} : QVector<qreal>{3, 1, 1, 1, 1, 1}; break;
+    case 1:
+        dashes = thin ? QVector<qreal>{18, 6} : QVector<qreal>{3, 1};
+        break;
+    case 2:
+        dashes = thin ? QVector<qreal>{3, 3} : QVector<qreal>{1, 1};
+        break;
+    case 3:
+        dashes = thin ? QVector<qreal>{9, 6, 3, 6} : QVector<qreal>{3, 1, 1, 1};
+        break;
+    case 4:
+        dashes = thin ? QVector<qreal>{9, 3, 3, 3, 3, 3} : QVector<qreal>{3, 1, 1, 1, 1, 1};
+        break;
     case 7:
         for (double e : pen.UserDashes)
             dashes.append(std::max(0.01, geometric ? e * scale / refWidth : e / refWidth));
         if (dashes.size() % 2)
             dashes.append(dashes.last());
         break;
-    case 8: dashes = {1, 1}; break;
-    default: break;
+    case 8:
+        dashes = {1, 1};
+        break;
+    default:
+        break;
     }
     // Wide cosmetic pens draw their dashed styles solid.
     if (!dashes.isEmpty() && (thin || geometric || (pen.Style & 0x0F) == 7))
@@ -249,14 +308,26 @@ QPen TMetafilePlayer::MakePen() const
         q.setJoinStyle(Qt::MiterJoin);
     } else {
         switch (pen.Style & 0x0F00) {
-        case 0x100: q.setCapStyle(Qt::SquareCap); break;
-        case 0x200: q.setCapStyle(Qt::FlatCap); break;
-        default: q.setCapStyle(Qt::RoundCap); break;
+        case 0x100:
+            q.setCapStyle(Qt::SquareCap);
+            break;
+        case 0x200:
+            q.setCapStyle(Qt::FlatCap);
+            break;
+        default:
+            q.setCapStyle(Qt::RoundCap);
+            break;
         }
         switch (pen.Style & 0xF000) {
-        case 0x1000: q.setJoinStyle(Qt::BevelJoin); break;
-        case 0x2000: q.setJoinStyle(Qt::MiterJoin); break;
-        default: q.setJoinStyle(Qt::RoundJoin); break;
+        case 0x1000:
+            q.setJoinStyle(Qt::BevelJoin);
+            break;
+        case 0x2000:
+            q.setJoinStyle(Qt::MiterJoin);
+            break;
+        default:
+            q.setJoinStyle(Qt::RoundJoin);
+            break;
         }
     }
     return q;
@@ -270,12 +341,24 @@ QImage TMetafilePlayer::HatchTile(int hatch, const QColor &fore, const QColor &b
         for (int x = 0; x < 8; ++x) {
             bool ink = false;
             switch (hatch) {
-            case 0: ink = y == 7; break;                 // horizontal
-            case 1: ink = x == 7; break;                 // vertical
-            case 2: ink = x == y; break;                 // forward diagonal, top-left to bottom-right
-            case 3: ink = x + y == 7; break;             // backward diagonal
-            case 4: ink = x == 7 || y == 7; break;       // cross
-            default: ink = x == y || x + y == 7; break;  // diagonal cross
+            case 0:
+                ink = y == 7;
+                break; // horizontal
+            case 1:
+                ink = x == 7;
+                break; // vertical
+            case 2:
+                ink = x == y;
+                break; // forward diagonal, top-left to bottom-right
+            case 3:
+                ink = x + y == 7;
+                break; // backward diagonal
+            case 4:
+                ink = x == 7 || y == 7;
+                break; // cross
+            default:
+                ink = x == y || x + y == 7;
+                break; // diagonal cross
             }
             if (ink)
                 tile.setPixel(x, y, fore.rgba());
@@ -289,8 +372,10 @@ QBrush TMetafilePlayer::MakeBrush() const
     const TMfBrush &b = m_dc.Brush;
     QImage tile;
     switch (b.Style) {
-    case TMfBrush::Null: return QBrush(Qt::NoBrush);
-    case TMfBrush::Solid: return QBrush(argbOf(b.Color, Qt::white));
+    case TMfBrush::Null:
+        return QBrush(Qt::NoBrush);
+    case TMfBrush::Solid:
+        return QBrush(argbOf(b.Color, Qt::white));
     case TMfBrush::Hatched:
         tile = HatchTile(b.Hatch, argbOf(b.Color, Qt::black), m_dc.BkMode == 2 ? m_dc.BkColor : QColor());
         break;
@@ -303,7 +388,8 @@ QBrush TMetafilePlayer::MakeBrush() const
             tile = tile.convertToFormat(QImage::Format_ARGB32);
             for (int y = 0; y < tile.height(); ++y)
                 for (int x = 0; x < tile.width(); ++x)
-                    tile.setPixel(x, y, qGray(tile.pixel(x, y)) < 128 ? m_dc.TextColor.rgba() : m_dc.BkColor.rgba());
+                    tile.setPixel(
+                        x, y, qGray(tile.pixel(x, y)) < 128 ? m_dc.TextColor.rgba() : m_dc.BkColor.rgba());
         }
         break;
     }
@@ -320,14 +406,28 @@ bool TMetafilePlayer::ApplyRop()
 {
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (m_dc.Rop2) {
-    case 11: return false; // R2_NOP
-    case 7: mode = QPainter::RasterOp_SourceXorDestination; break;
-    case 9: mode = QPainter::RasterOp_SourceAndDestination; break;
-    case 15: mode = QPainter::RasterOp_SourceOrDestination; break;
-    case 6: mode = QPainter::RasterOp_NotDestination; break;
-    case 4: mode = QPainter::RasterOp_NotSource; break;
-    case 10: mode = QPainter::RasterOp_NotSourceXorDestination; break;
-    default: break;
+    case 11:
+        return false; // R2_NOP
+    case 7:
+        mode = QPainter::RasterOp_SourceXorDestination;
+        break;
+    case 9:
+        mode = QPainter::RasterOp_SourceAndDestination;
+        break;
+    case 15:
+        mode = QPainter::RasterOp_SourceOrDestination;
+        break;
+    case 6:
+        mode = QPainter::RasterOp_NotDestination;
+        break;
+    case 4:
+        mode = QPainter::RasterOp_NotSource;
+        break;
+    case 10:
+        mode = QPainter::RasterOp_NotSourceXorDestination;
+        break;
+    default:
+        break;
     }
     if (mode != QPainter::CompositionMode_SourceOver && !m_rasterOps)
         mode = QPainter::CompositionMode_SourceOver;

@@ -33,10 +33,9 @@ qsizetype TMetafilePlayer::DibInfoSize(const QByteArray &packed)
             colours = qint64(1) << bits;
         if (colours > 65536)
             return -1;
-        const qint64 masks =
-            header == 40 && (compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS)
-                ? (compression == BI_BITFIELDS ? 12 : 16)
-                : 0;
+        const qint64 masks = header == 40 && (compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS)
+                                 ? (compression == BI_BITFIELDS ? 12 : 16)
+                                 : 0;
         size = header + masks + colours * 4;
     }
     if (size < 0 || size > packed.size())

@@ -97,7 +97,8 @@ void TMetafilePlayer::PolylineTo(const QPolygonF &points, bool bezier)
     DrawPath(path, false, true);
 }
 
-QPainterPath TMetafilePlayer::ArcPath(const QRectF &box, const QPointF &start, const QPointF &end, int kind) const
+QPainterPath TMetafilePlayer::ArcPath(const QRectF &box, const QPointF &start, const QPointF &end,
+                                      int kind) const
 {
     // kind 0 arc, 1 chord, 2 pie.  Angles are taken on the ellipse (parametric),
     // counter-clockwise on screen from the start radial to the end radial.
@@ -134,9 +135,13 @@ void TMetafilePlayer::PatBlt(const QRectF &dest, quint32 rop)
     SetFullTransform();
     m_p.setPen(Qt::NoPen);
     switch (rop) {
-    case 0x00000042: m_p.fillRect(dest, Qt::black); break; // BLACKNESS
-    case 0x00FF0062: m_p.fillRect(dest, Qt::white); break; // WHITENESS
-    case 0x00550009:                                       // DSTINVERT
+    case 0x00000042:
+        m_p.fillRect(dest, Qt::black);
+        break; // BLACKNESS
+    case 0x00FF0062:
+        m_p.fillRect(dest, Qt::white);
+        break;       // WHITENESS
+    case 0x00550009: // DSTINVERT
         if (m_rasterOps) {
             m_p.setCompositionMode(QPainter::RasterOp_NotDestination);
             m_p.fillRect(dest, Qt::black);
@@ -149,8 +154,11 @@ void TMetafilePlayer::PatBlt(const QRectF &dest, quint32 rop)
         m_p.fillRect(dest, MakeBrush());
         m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         break;
-    case 0x00AA0029: break; // leaves the destination
-    default: m_p.fillRect(dest, MakeBrush()); break; // PATCOPY and the rest
+    case 0x00AA0029:
+        break; // leaves the destination
+    default:
+        m_p.fillRect(dest, MakeBrush());
+        break; // PATCOPY and the rest
     }
 }
 
@@ -162,16 +170,31 @@ void TMetafilePlayer::DrawBitmap(const QImage &image, const QRectF &dest, QRectF
         source = QRectF(image.rect());
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (rop) {
-    case 0x00CC0020: break;                                                     // SRCCOPY
-    case 0x008800C6: mode = QPainter::RasterOp_SourceAndDestination; break;     // SRCAND
-    case 0x00EE0086: mode = QPainter::RasterOp_SourceOrDestination; break;      // SRCPAINT
-    case 0x00660046: mode = QPainter::RasterOp_SourceXorDestination; break;     // SRCINVERT
-    case 0x00330008: mode = QPainter::RasterOp_NotSource; break;                // NOTSRCCOPY
-    case 0x00AA0029: return;                                                    // destination kept
-    case 0x00000042: case 0x00FF0062: case 0x00F00021: case 0x00550009: case 0x005A0049:
+    case 0x00CC0020:
+        break; // SRCCOPY
+    case 0x008800C6:
+        mode = QPainter::RasterOp_SourceAndDestination;
+        break; // SRCAND
+    case 0x00EE0086:
+        mode = QPainter::RasterOp_SourceOrDestination;
+        break; // SRCPAINT
+    case 0x00660046:
+        mode = QPainter::RasterOp_SourceXorDestination;
+        break; // SRCINVERT
+    case 0x00330008:
+        mode = QPainter::RasterOp_NotSource;
+        break; // NOTSRCCOPY
+    case 0x00AA0029:
+        return; // destination kept
+    case 0x00000042:
+    case 0x00FF0062:
+    case 0x00F00021:
+    case 0x00550009:
+    case 0x005A0049:
         PatBlt(dest, rop);
         return;
-    default: break;
+    default:
+        break;
     }
     QImage shown = image;
     if (mode != QPainter::CompositionMode_SourceOver && !m_rasterOps) {
@@ -258,12 +281,23 @@ void TMetafilePlayer::CombineClip(const QPainterPath &reference, int mode)
     };
     QPainterPath result;
     switch (mode) {
-    case 1: result = intersect(current, reference); break;
-    case 2: result = m_dc.Clip ? unite(current, reference) : everything; break;
-    case 3: result = unite(subtract(current, reference), subtract(reference, current)); break;
-    case 4: result = subtract(current, reference); break;
-    case 5: result = reference; break;
-    default: return;
+    case 1:
+        result = intersect(current, reference);
+        break;
+    case 2:
+        result = m_dc.Clip ? unite(current, reference) : everything;
+        break;
+    case 3:
+        result = unite(subtract(current, reference), subtract(reference, current));
+        break;
+    case 4:
+        result = subtract(current, reference);
+        break;
+    case 5:
+        result = reference;
+        break;
+    default:
+        return;
     }
     m_dc.Clip = result;
     ApplyClip();

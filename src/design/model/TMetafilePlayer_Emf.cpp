@@ -23,7 +23,10 @@ struct Rec
     float f(qint64 off) const { return inside(off, 4) ? TMetafile::F32(b, at + off) : 0.0f; }
     qint16 s(qint64 off) const { return inside(off, 2) ? TMetafile::I16(b, at + off) : 0; }
     quint8 byte(qint64 off) const { return inside(off, 1) ? quint8(b[at + off]) : 0; }
-    QByteArray bytes(qint64 off, qint64 n) const { return inside(off, n) ? b.mid(at + off, n) : QByteArray(); }
+    QByteArray bytes(qint64 off, qint64 n) const
+    {
+        return inside(off, n) ? b.mid(at + off, n) : QByteArray();
+    }
     QPointF point(qint64 off) const { return QPointF(i(off), i(off + 4)); }
     QRectF rect(qint64 off) const { return QRectF(point(off), point(off + 8)); }
 };
@@ -77,27 +80,61 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
     const Rec r{m_mf.Bytes(), record.Offset, record.Offset + record.Size};
     const quint32 type = record.Type;
     switch (type) {
-    case 2: case 3: case 4: case 5: case 6: case 7: case 8:
-    case 85: case 86: case 87: case 88: case 89: case 90: case 91:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 85:
+    case 86:
+    case 87:
+    case 88:
+    case 89:
+    case 90:
+    case 91:
         PlayEmfPoly(type, record.Offset, record.Offset + record.Size);
         break;
-    case 9: m_dc.WindowExt = QSizeF(r.i(8), r.i(12)); break;
-    case 10: m_dc.WindowOrg = r.point(8); break;
-    case 11: m_dc.ViewportExt = QSizeF(r.i(8), r.i(12)); break;
-    case 12: m_dc.ViewportOrg = r.point(8); break;
+    case 9:
+        m_dc.WindowExt = QSizeF(r.i(8), r.i(12));
+        break;
+    case 10:
+        m_dc.WindowOrg = r.point(8);
+        break;
+    case 11:
+        m_dc.ViewportExt = QSizeF(r.i(8), r.i(12));
+        break;
+    case 12:
+        m_dc.ViewportOrg = r.point(8);
+        break;
     case 15: {
         const QPointF at = LogicalTransform().map(r.point(8));
         m_p.setTransform(m_base);
         m_p.fillRect(QRectF(at, QSizeF(1, 1)), MfColor(r.u(16)));
         break;
     }
-    case 17: m_dc.MapMode = int(r.u(8)); break;
-    case 18: m_dc.BkMode = int(r.u(8)); break;
-    case 19: m_dc.PolyFillMode = int(r.u(8)); break;
-    case 20: m_dc.Rop2 = int(r.u(8)); break;
-    case 22: m_dc.TextAlign = r.u(8); break;
-    case 24: m_dc.TextColor = MfColor(r.u(8)); break;
-    case 25: m_dc.BkColor = MfColor(r.u(8)); break;
+    case 17:
+        m_dc.MapMode = int(r.u(8));
+        break;
+    case 18:
+        m_dc.BkMode = int(r.u(8));
+        break;
+    case 19:
+        m_dc.PolyFillMode = int(r.u(8));
+        break;
+    case 20:
+        m_dc.Rop2 = int(r.u(8));
+        break;
+    case 22:
+        m_dc.TextAlign = r.u(8);
+        break;
+    case 24:
+        m_dc.TextColor = MfColor(r.u(8));
+        break;
+    case 25:
+        m_dc.BkColor = MfColor(r.u(8));
+        break;
     case 26:
         if (m_dc.Clip) {
             const QTransform t = LogicalTransform();
@@ -105,27 +142,49 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
             ApplyClip();
         }
         break;
-    case 27: MoveTo(r.point(8)); break;
-    case 29: ExcludeClip(r.rect(8)); break;
-    case 30: IntersectClip(r.rect(8)); break;
-    case 31: case 32: {
+    case 27:
+        MoveTo(r.point(8));
+        break;
+    case 29:
+        ExcludeClip(r.rect(8));
+        break;
+    case 30:
+        IntersectClip(r.rect(8));
+        break;
+    case 31:
+    case 32: {
         if (r.i(12) == 0 || r.i(20) == 0)
             break;
         QSizeF &ext = type == 31 ? m_dc.ViewportExt : m_dc.WindowExt;
         ext = QSizeF(ext.width() * r.i(8) / r.i(12), ext.height() * r.i(16) / r.i(20));
         break;
     }
-    case 33: SaveDC(); break;
-    case 34: RestoreDC(r.i(8)); break;
-    case 35: m_dc.World = readXform(r, 8); break;
+    case 33:
+        SaveDC();
+        break;
+    case 34:
+        RestoreDC(r.i(8));
+        break;
+    case 35:
+        m_dc.World = readXform(r, 8);
+        break;
     case 36: {
         const QTransform x = readXform(r, 8);
         switch (r.u(32)) {
-        case 1: m_dc.World = QTransform(); break;
-        case 2: m_dc.World = x * m_dc.World; break;
-        case 3: m_dc.World = m_dc.World * x; break;
-        case 4: m_dc.World = x; break;
-        default: break;
+        case 1:
+            m_dc.World = QTransform();
+            break;
+        case 2:
+            m_dc.World = x * m_dc.World;
+            break;
+        case 3:
+            m_dc.World = m_dc.World * x;
+            break;
+        case 4:
+            m_dc.World = x;
+            break;
+        default:
+            break;
         }
         break;
     }
@@ -153,7 +212,9 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         CreateObject(o, r.u(8));
         break;
     }
-    case 40: DeleteObject(r.u(8)); break;
+    case 40:
+        DeleteObject(r.u(8));
+        break;
     case 41: {
         const QPointF c = r.point(8);
         const double radius = r.u(16);
@@ -169,7 +230,8 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         DrawPath(path, false, true);
         break;
     }
-    case 42: case 43: {
+    case 42:
+    case 43: {
         QPainterPath path;
         if (type == 42)
             path.addEllipse(r.rect(8).normalized());
@@ -184,7 +246,10 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         DrawPath(path, true, true);
         break;
     }
-    case 45: case 46: case 47: case 55: {
+    case 45:
+    case 46:
+    case 47:
+    case 55: {
         const int kind = type == 46 ? 1 : type == 47 ? 2 : 0;
         QPainterPath path = ArcPath(r.rect(8), r.point(24), r.point(32), kind);
         if (type == 55 && !path.isEmpty()) {
@@ -198,14 +263,31 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         DrawPath(path, kind != 0, true);
         break;
     }
-    case 54: LineTo(r.point(8)); break;
-    case 57: m_dc.ClockwiseArcs = r.u(8) == 2; break;
-    case 59: m_inPath = true; m_path = QPainterPath(); break;
-    case 60: m_inPath = false; break;
-    case 61: m_path.closeSubpath(); break;
-    case 62: FillOrStrokePath(true, false); break;
-    case 63: FillOrStrokePath(true, true); break;
-    case 64: FillOrStrokePath(false, true); break;
+    case 54:
+        LineTo(r.point(8));
+        break;
+    case 57:
+        m_dc.ClockwiseArcs = r.u(8) == 2;
+        break;
+    case 59:
+        m_inPath = true;
+        m_path = QPainterPath();
+        break;
+    case 60:
+        m_inPath = false;
+        break;
+    case 61:
+        m_path.closeSubpath();
+        break;
+    case 62:
+        FillOrStrokePath(true, false);
+        break;
+    case 63:
+        FillOrStrokePath(true, true);
+        break;
+    case 64:
+        FillOrStrokePath(false, true);
+        break;
     case 66: {
         QPainterPathStroker stroker;
         stroker.setWidth(std::max(1.0, m_dc.Pen.Width * LogicalScale()));
@@ -218,8 +300,12 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         CombineClip(m_path, int(r.u(8)));
         m_path = QPainterPath();
         break;
-    case 68: m_inPath = false; m_path = QPainterPath(); break;
-    case 71: case 74: {
+    case 68:
+        m_inPath = false;
+        m_path = QPainterPath();
+        break;
+    case 71:
+    case 74: {
         // FILLRGN names its brush; PAINTRGN uses the selected one.
         const QPainterPath region = type == 71 ? readRegion(r, 32, r.u(24)) : readRegion(r, 28, r.u(24));
         if (region.isEmpty() || m_inPath)
@@ -248,7 +334,13 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         }
         break;
     }
-    case 76: case 77: case 80: case 81: case 114: PlayEmfBitmap(record, record.Offset); break;
+    case 76:
+    case 77:
+    case 80:
+    case 81:
+    case 114:
+        PlayEmfBitmap(record, record.Offset);
+        break;
     case 82: {
         TMfObject o;
         o.Type = TMfObject::Font;
@@ -272,12 +364,17 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         CreateObject(o, r.u(8));
         break;
     }
-    case 83: case 84: case 108: PlayEmfText(record, record.Offset); break;
-    case 93: case 94: {
+    case 83:
+    case 84:
+    case 108:
+        PlayEmfText(record, record.Offset);
+        break;
+    case 93:
+    case 94: {
         TMfObject o;
         o.Type = TMfObject::Brush;
-        const QImage image =
-            DecodeDib(r.bytes(r.u(16), r.u(20)), r.bytes(r.u(24), r.u(28))).convertToFormat(QImage::Format_ARGB32);
+        const QImage image = DecodeDib(r.bytes(r.u(16), r.u(20)), r.bytes(r.u(24), r.u(28)))
+                                 .convertToFormat(QImage::Format_ARGB32);
         o.BrushValue.Style = image.isNull() ? TMfBrush::Solid : TMfBrush::Pattern;
         o.BrushValue.Color = Qt::black;
         o.BrushValue.PatternImage = image;
@@ -300,8 +397,11 @@ void TMetafilePlayer::PlayEmf(const TMetafileRecord &record)
         CreateObject(o, r.u(8));
         break;
     }
-    case 49: CreateObject(TMfObject{}, r.u(8)); break;
-    default: break; // header, comments (EMF+ included), palettes, colour management
+    case 49:
+        CreateObject(TMfObject{}, r.u(8));
+        break;
+    default:
+        break; // header, comments (EMF+ included), palettes, colour management
     }
 }
 
@@ -362,9 +462,14 @@ void TMetafilePlayer::PlayEmfPoly(quint32 type, qsizetype at, qsizetype end)
             DrawPolyline(poly);
         }
         break;
-    case 5: PolylineTo(poly, true); break;
-    case 6: PolylineTo(poly, false); break;
-    default: break;
+    case 5:
+        PolylineTo(poly, true);
+        break;
+    case 6:
+        PolylineTo(poly, false);
+        break;
+    default:
+        break;
     }
 }
 
@@ -376,7 +481,9 @@ void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
     qint64 offBmi = 0, cbBmi = 0, offBits = 0, cbBits = 0;
     bool bottomUpSource = true;
     switch (record.Type) {
-    case 76: case 77: case 114:
+    case 76:
+    case 77:
+    case 114:
         dest = QRectF(r.i(24), r.i(28), r.i(32), r.i(36));
         rop = record.Type == 114 ? 0x00CC0020 : r.u(40);
         source = QRectF(r.i(44), r.i(48), r.i(32), r.i(36));
@@ -390,7 +497,8 @@ void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
             return;
         }
         break;
-    case 80: case 81:
+    case 80:
+    case 81:
         source = QRectF(r.i(32), r.i(36), r.i(40), r.i(44));
         offBmi = r.u(48), cbBmi = r.u(52), offBits = r.u(56), cbBits = r.u(60);
         if (record.Type == 81) {
@@ -400,7 +508,8 @@ void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
             dest = QRectF(r.i(24), r.i(28), r.i(40), r.i(44));
         }
         break;
-    default: return;
+    default:
+        return;
     }
     const QByteArray info = r.bytes(offBmi, cbBmi);
     // Alpha blending: a constant opacity and, with AC_SRC_ALPHA, the
@@ -440,7 +549,7 @@ void TMetafilePlayer::PlayEmfText(const TMetafileRecord &record, qsizetype at)
         options = r.u(20);
         wide = !(options & 0x200); // ETO_SMALL_CHARS: one byte a character
         offString = 36;
-        if (!(options & 0x100)) {  // ETO_NO_RECT
+        if (!(options & 0x100)) { // ETO_NO_RECT
             rect = r.rect(36);
             offString += 16;
         }

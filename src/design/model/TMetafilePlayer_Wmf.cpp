@@ -29,7 +29,8 @@ struct Params
 QRectF box(const Params &p, int firstWord)
 {
     // bottom, right, top, left
-    return QRectF(QPointF(p.w(firstWord + 3), p.w(firstWord + 2)), QPointF(p.w(firstWord + 1), p.w(firstWord)));
+    return QRectF(QPointF(p.w(firstWord + 3), p.w(firstWord + 2)),
+                  QPointF(p.w(firstWord + 1), p.w(firstWord)));
 }
 
 QPolygonF points(const Params &p, qsizetype off, int count)
@@ -39,7 +40,8 @@ QPolygonF points(const Params &p, qsizetype off, int count)
         return poly;
     poly.reserve(count);
     for (int i = 0; i < count; ++i)
-        poly.append(QPointF(TMetafile::I16(p.b, p.start + off + 4 * i), TMetafile::I16(p.b, p.start + off + 4 * i + 2)));
+        poly.append(QPointF(TMetafile::I16(p.b, p.start + off + 4 * i),
+                            TMetafile::I16(p.b, p.start + off + 4 * i + 2)));
     return poly;
 }
 
@@ -57,31 +59,60 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
 {
     const Params p{m_mf.Bytes(), r.Offset + 6, r.Offset + r.Size};
     switch (r.Type) {
-    case 0x0201: m_dc.BkColor = MfColor(p.u32(0)); break;
-    case 0x0102: m_dc.BkMode = p.u(0); break;
+    case 0x0201:
+        m_dc.BkColor = MfColor(p.u32(0));
+        break;
+    case 0x0102:
+        m_dc.BkMode = p.u(0);
+        break;
     case 0x0103:
         // The metafile's window always maps onto the picture; only the
         // isotropic mode (one scale for both axes) changes the mapping.
         m_dc.MapMode = p.u(0) == 7 ? 7 : 8;
         break;
-    case 0x0104: m_dc.Rop2 = p.u(0); break;
-    case 0x0106: m_dc.PolyFillMode = p.u(0); break;
-    case 0x0209: m_dc.TextColor = MfColor(p.u32(0)); break;
-    case 0x012E: m_dc.TextAlign = p.u(0); break;
-    case 0x020B: m_dc.WindowOrg = QPointF(p.w(1), p.w(0)); break;
-    case 0x020C: m_dc.WindowExt = QSizeF(p.w(1), p.w(0)); break;
-    case 0x020F: m_dc.WindowOrg += QPointF(p.w(1), p.w(0)); break;
+    case 0x0104:
+        m_dc.Rop2 = p.u(0);
+        break;
+    case 0x0106:
+        m_dc.PolyFillMode = p.u(0);
+        break;
+    case 0x0209:
+        m_dc.TextColor = MfColor(p.u32(0));
+        break;
+    case 0x012E:
+        m_dc.TextAlign = p.u(0);
+        break;
+    case 0x020B:
+        m_dc.WindowOrg = QPointF(p.w(1), p.w(0));
+        break;
+    case 0x020C:
+        m_dc.WindowExt = QSizeF(p.w(1), p.w(0));
+        break;
+    case 0x020F:
+        m_dc.WindowOrg += QPointF(p.w(1), p.w(0));
+        break;
     case 0x0410:
         if (p.w(0) != 0 && p.w(2) != 0)
-            m_dc.WindowExt = QSizeF(m_dc.WindowExt.width() * p.w(3) / p.w(2),
-                                    m_dc.WindowExt.height() * p.w(1) / p.w(0));
+            m_dc.WindowExt =
+                QSizeF(m_dc.WindowExt.width() * p.w(3) / p.w(2), m_dc.WindowExt.height() * p.w(1) / p.w(0));
         break;
-    case 0x020D: case 0x020E: case 0x0211: case 0x0412:
+    case 0x020D:
+    case 0x020E:
+    case 0x0211:
+    case 0x0412:
         break; // the viewport is the target rectangle the picture is played into
-    case 0x0213: LineTo(QPointF(p.w(1), p.w(0))); break;
-    case 0x0214: MoveTo(QPointF(p.w(1), p.w(0))); break;
-    case 0x0415: ExcludeClip(box(p, 0)); break;
-    case 0x0416: IntersectClip(box(p, 0)); break;
+    case 0x0213:
+        LineTo(QPointF(p.w(1), p.w(0)));
+        break;
+    case 0x0214:
+        MoveTo(QPointF(p.w(1), p.w(0)));
+        break;
+    case 0x0415:
+        ExcludeClip(box(p, 0));
+        break;
+    case 0x0416:
+        IntersectClip(box(p, 0));
+        break;
     case 0x0220:
         if (m_dc.Clip) {
             const QTransform t = LogicalTransform();
@@ -90,10 +121,11 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
             ApplyClip();
         }
         break;
-    case 0x0817: case 0x081A: case 0x0830: {
+    case 0x0817:
+    case 0x081A:
+    case 0x0830: {
         const int kind = r.Type == 0x0817 ? 0 : r.Type == 0x0830 ? 1 : 2;
-        const QPainterPath path =
-            ArcPath(box(p, 4), QPointF(p.w(3), p.w(2)), QPointF(p.w(1), p.w(0)), kind);
+        const QPainterPath path = ArcPath(box(p, 4), QPointF(p.w(3), p.w(2)), QPointF(p.w(1), p.w(0)), kind);
         DrawPath(path, kind != 0, true);
         break;
     }
@@ -118,8 +150,12 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
     case 0x061D:
         PatBlt(QRectF(p.w(5), p.w(4), p.w(3), p.w(2)), p.u32(0));
         break;
-    case 0x001E: SaveDC(); break;
-    case 0x0127: RestoreDC(p.w(0)); break;
+    case 0x001E:
+        SaveDC();
+        break;
+    case 0x0127:
+        RestoreDC(p.w(0));
+        break;
     case 0x041F: {
         const QPointF at = LogicalTransform().map(QPointF(p.w(3), p.w(2)));
         m_p.setTransform(m_base);
@@ -155,7 +191,8 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
         DrawText(QPointF(p.w(1), p.w(0)), Win1252::decode(text), dx, options, rect);
         break;
     }
-    case 0x0324: case 0x0325: {
+    case 0x0324:
+    case 0x0325: {
         const QPolygonF poly = points(p, 2, p.u(0));
         if (r.Type == 0x0325) {
             DrawPolyline(poly);
@@ -185,8 +222,12 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
         DrawPath(path, true, true);
         break;
     }
-    case 0x012D: SelectObject(p.u(0)); break;
-    case 0x01F0: DeleteObject(p.u(0)); break;
+    case 0x012D:
+        SelectObject(p.u(0));
+        break;
+    case 0x01F0:
+        DeleteObject(p.u(0));
+        break;
     case 0x02FA: {
         TMfObject o;
         o.Type = TMfObject::Pen;
@@ -239,7 +280,9 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
         CreateObject(o, -1);
         break;
     }
-    case 0x00F7: case 0x06FF: case 0x01F9: {
+    case 0x00F7:
+    case 0x06FF:
+    case 0x01F9: {
         // Palettes, regions and old-style pattern brushes keep their slot.
         TMfObject o;
         if (r.Type == 0x01F9) {
@@ -249,7 +292,10 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
         CreateObject(o, -1);
         break;
     }
-    case 0x0940: case 0x0B41: case 0x0F43: case 0x0D33: {
+    case 0x0940:
+    case 0x0B41:
+    case 0x0F43:
+    case 0x0D33: {
         // Blits with a device-independent bitmap (or, without one, a pattern fill).
         const qsizetype words = p.words();
         quint32 rop = p.u32(0);
@@ -295,7 +341,8 @@ void TMetafilePlayer::PlayWmf(const TMetafileRecord &r)
         DrawBitmap(image, dest, source, rop);
         break;
     }
-    default: break; // EOF, palettes, escapes, regions and other records draw nothing
+    default:
+        break; // EOF, palettes, escapes, regions and other records draw nothing
     }
 }
 

@@ -23,8 +23,8 @@ inline QColor MfColor(quint32 ref)
 
 struct TMfPen
 {
-    quint32 Style = 0;   // PS_ style word: style, end cap, join, geometric flag
-    double Width = 0;    // logical units; 0 = one device pixel
+    quint32 Style = 0; // PS_ style word: style, end cap, join, geometric flag
+    double Width = 0;  // logical units; 0 = one device pixel
     QColor Color = Qt::black;
     QVector<double> UserDashes; // PS_USERSTYLE entries, in logical units
     bool IsNull() const { return (Style & 0x0F) == 5; }
