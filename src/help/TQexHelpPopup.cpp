@@ -25,7 +25,12 @@ QImage shadowPattern()
 TQexHelpPopup::TQexHelpPopup(QWidget *parent) : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("TQexHelpPopup"));
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Where the window system keeps no picture behind a window (X11 without a
+    // compositor), the popup copies the screen under it and darkens that for
+    // its shadow; elsewhere the shadow is drawn on a see-through window.
+    m_copyScreen = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (!m_copyScreen)
+        setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -95,7 +100,12 @@ void TQexHelpPopup::ShowFor(const QRect &control)
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setGeometry(Placement(control, m_box, area));
+    const QRect place = Placement(control, m_box, area);
+    m_under = QPixmap();
+    if (m_copyScreen && screen)
+        m_under =
+            screen->grabWindow(0, place.x() - area.x(), place.y() - area.y(), place.width(), place.height());
+    setGeometry(place);
     show();
     raise();
     activateWindow();
@@ -105,6 +115,8 @@ void TQexHelpPopup::ShowFor(const QRect &control)
 void TQexHelpPopup::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    if (!m_under.isNull())
+        p.drawPixmap(0, 0, m_under);
     const QRect box(QPoint(0, 0), m_box);
     p.fillRect(box.translated(ShadowSize, ShadowSize), QBrush(shadowPattern()));
     p.fillRect(box, m_color);

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QWidget>
 
 namespace cw::ui {
@@ -68,6 +69,8 @@ private:
     QString m_moreText;
     QSize m_box;
     QRect m_textRect; // measured text, inside the box
+    bool m_copyScreen = false;
+    QPixmap m_under; // the screen under the popup, when it is copied
 };
 
 } // namespace cw::ui
