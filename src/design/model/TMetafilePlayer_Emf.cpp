@@ -4,7 +4,8 @@
 
 #include "design/model/TMetafilePlayer.h"
 
-#include "design/model/Win1252.h"
+#include "design/model/TMetafileEmfRecord.h"
+
 
 #include <QPainterPathStroker>
 
@@ -12,24 +13,7 @@ namespace cw::model {
 
 namespace {
 
-struct Rec
-{
-    const QByteArray &b;
-    qsizetype at;  // record start
-    qsizetype end; // one past the record
-    bool inside(qint64 off, qint64 n) const { return off >= 0 && n >= 0 && at + off + n <= end; }
-    qint32 i(qint64 off) const { return inside(off, 4) ? TMetafile::I32(b, at + off) : 0; }
-    quint32 u(qint64 off) const { return quint32(i(off)); }
-    float f(qint64 off) const { return inside(off, 4) ? TMetafile::F32(b, at + off) : 0.0f; }
-    qint16 s(qint64 off) const { return inside(off, 2) ? TMetafile::I16(b, at + off) : 0; }
-    quint8 byte(qint64 off) const { return inside(off, 1) ? quint8(b[at + off]) : 0; }
-    QByteArray bytes(qint64 off, qint64 n) const
-    {
-        return inside(off, n) ? b.mid(at + off, n) : QByteArray();
-    }
-    QPointF point(qint64 off) const { return QPointF(i(off), i(off + 4)); }
-    QRectF rect(qint64 off) const { return QRectF(point(off), point(off + 8)); }
-};
+using Rec = TMfEmfRecord;
 
 QPolygonF readPoints(const Rec &r, qint64 off, qint64 count, bool small)
 {
@@ -471,115 +455,6 @@ void TMetafilePlayer::PlayEmfPoly(quint32 type, qsizetype at, qsizetype end)
     default:
         break;
     }
-}
-
-void TMetafilePlayer::PlayEmfBitmap(const TMetafileRecord &record, qsizetype at)
-{
-    const Rec r{m_mf.Bytes(), at, at + record.Size};
-    QRectF dest, source;
-    quint32 rop = 0x00CC0020;
-    qint64 offBmi = 0, cbBmi = 0, offBits = 0, cbBits = 0;
-    bool bottomUpSource = true;
-    switch (record.Type) {
-    case 76:
-    case 77:
-    case 114:
-        dest = QRectF(r.i(24), r.i(28), r.i(32), r.i(36));
-        rop = record.Type == 114 ? 0x00CC0020 : r.u(40);
-        source = QRectF(r.i(44), r.i(48), r.i(32), r.i(36));
-        if (record.Type != 76)
-            source.setSize(QSizeF(r.i(100), r.i(104)));
-        offBmi = r.u(84), cbBmi = r.u(88), offBits = r.u(92), cbBits = r.u(96);
-        bottomUpSource = false; // a device context's rows count from the top
-        if (cbBmi == 0) {
-            if (record.Type != 114)
-                PatBlt(dest, rop);
-            return;
-        }
-        break;
-    case 80:
-    case 81:
-        source = QRectF(r.i(32), r.i(36), r.i(40), r.i(44));
-        offBmi = r.u(48), cbBmi = r.u(52), offBits = r.u(56), cbBits = r.u(60);
-        if (record.Type == 81) {
-            rop = r.u(68);
-            dest = QRectF(r.i(24), r.i(28), r.i(72), r.i(76));
-        } else {
-            dest = QRectF(r.i(24), r.i(28), r.i(40), r.i(44));
-        }
-        break;
-    default:
-        return;
-    }
-    const QByteArray info = r.bytes(offBmi, cbBmi);
-    // Alpha blending: a constant opacity and, with AC_SRC_ALPHA, the
-    // bitmap's own premultiplied alpha.
-    const bool blend = record.Type == 114;
-    const bool ownAlpha = blend && (r.byte(43) & 1);
-    const QImage image = m_mf.CachedImage(record.Offset * 4, [&] {
-        const QByteArray bits = r.bytes(offBits, cbBits);
-        return ownAlpha ? DecodeAlphaDib(info, bits) : DecodeDib(info, bits);
-    });
-    if (image.isNull()) {
-        if (cbBmi == 0)
-            PatBlt(dest, rop);
-        return;
-    }
-    if (bottomUpSource && (TMetafile::U32(info, 0) == 12 || TMetafile::I32(info, 8) > 0))
-        source.moveTop(image.height() - source.top() - source.height());
-    const qreal opacity = m_p.opacity();
-    if (blend)
-        m_p.setOpacity(opacity * r.byte(42) / 255.0);
-    DrawBitmap(image, dest, source, rop);
-    m_p.setOpacity(opacity);
-}
-
-void TMetafilePlayer::PlayEmfText(const TMetafileRecord &record, qsizetype at)
-{
-    const Rec r{m_mf.Bytes(), at, at + record.Size};
-    bool wide = record.Type == 84;
-    QPointF ref;
-    qint64 count = 0, offString = 0, offDx = 0;
-    quint32 options = 0;
-    QRectF rect;
-    if (record.Type == 108) {
-        // EMR_SMALLTEXTOUT: no advances; the clip rectangle only when present.
-        ref = r.point(8);
-        count = r.u(16);
-        options = r.u(20);
-        wide = !(options & 0x200); // ETO_SMALL_CHARS: one byte a character
-        offString = 36;
-        if (!(options & 0x100)) { // ETO_NO_RECT
-            rect = r.rect(36);
-            offString += 16;
-        }
-    } else {
-        ref = r.point(36);
-        count = r.u(44);
-        offString = r.u(48);
-        options = r.u(52);
-        rect = r.rect(56);
-        offDx = r.u(72);
-    }
-    if (count < 0 || count > 65536 || (options & 0x10)) // glyph indices carry no characters
-        return;
-    const QByteArray raw = r.bytes(offString, count * (wide ? 2 : 1));
-    if (raw.size() != count * (wide ? 2 : 1))
-        return;
-    QString text;
-    if (wide) {
-        text.resize(count);
-        for (qint64 k = 0; k < count; ++k)
-            text[k] = QChar(char16_t(TMetafile::U16(raw, k * 2)));
-    } else {
-        text = Win1252::decode(raw);
-    }
-    QVector<double> dx;
-    const qint64 step = (options & 0x2000) ? 8 : 4; // ETO_PDY: x and y advances
-    if (offDx > 0 && r.inside(offDx, count * step))
-        for (qint64 k = 0; k < count; ++k)
-            dx.append(r.i(offDx + k * step));
-    DrawText(ref, text, dx, options & ~0x100u, rect);
 }
 
 } // namespace cw::model

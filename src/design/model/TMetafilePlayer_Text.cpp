@@ -4,6 +4,9 @@
 
 #include "design/model/TMetafilePlayer.h"
 
+#include "design/model/TMetafileEmfRecord.h"
+#include "design/model/Win1252.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <cmath>
@@ -144,6 +147,54 @@ void TMetafilePlayer::DrawText(const QPointF &at, const QString &text, const QVe
     if (options & ETO_CLIPPED)
         m_p.restore();
     m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void TMetafilePlayer::PlayEmfText(const TMetafileRecord &record, qsizetype at)
+{
+    const TMfEmfRecord r{m_mf.Bytes(), at, at + record.Size};
+    bool wide = record.Type == 84;
+    QPointF ref;
+    qint64 count = 0, offString = 0, offDx = 0;
+    quint32 options = 0;
+    QRectF rect;
+    if (record.Type == 108) {
+        // EMR_SMALLTEXTOUT: no advances; the clip rectangle only when present.
+        ref = r.point(8);
+        count = r.u(16);
+        options = r.u(20);
+        wide = !(options & 0x200); // ETO_SMALL_CHARS: one byte a character
+        offString = 36;
+        if (!(options & 0x100)) { // ETO_NO_RECT
+            rect = r.rect(36);
+            offString += 16;
+        }
+    } else {
+        ref = r.point(36);
+        count = r.u(44);
+        offString = r.u(48);
+        options = r.u(52);
+        rect = r.rect(56);
+        offDx = r.u(72);
+    }
+    if (count < 0 || count > 65536 || (options & 0x10)) // glyph indices carry no characters
+        return;
+    const QByteArray raw = r.bytes(offString, count * (wide ? 2 : 1));
+    if (raw.size() != count * (wide ? 2 : 1))
+        return;
+    QString text;
+    if (wide) {
+        text.resize(count);
+        for (qint64 k = 0; k < count; ++k)
+            text[k] = QChar(char16_t(TMetafile::U16(raw, k * 2)));
+    } else {
+        text = Win1252::decode(raw);
+    }
+    QVector<double> dx;
+    const qint64 step = (options & 0x2000) ? 8 : 4; // ETO_PDY: x and y advances
+    if (offDx > 0 && r.inside(offDx, count * step))
+        for (qint64 k = 0; k < count; ++k)
+            dx.append(r.i(offDx + k * step));
+    DrawText(ref, text, dx, options & ~0x100u, rect);
 }
 
 } // namespace cw::model
