@@ -6,7 +6,6 @@
 
 #include "design/model/TMetafileEmfRecord.h"
 
-
 #include <QPainterPathStroker>
 
 namespace cw::model {
