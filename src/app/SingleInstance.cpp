@@ -4,6 +4,8 @@
 #include <QLocalSocket>
 #include <QWidget>
 
+#include <memory>
+
 #include <unistd.h>
 
 namespace cw::ui {
@@ -39,13 +41,36 @@ bool SingleInstance::listen()
         return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *peer = m_server->nextPendingConnection()) {
-            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                emit activationRequested(peer->readAll());
+            // The message is complete when the other start hangs up.
+            auto buffer = std::make_shared<QByteArray>();
+            connect(peer, &QLocalSocket::readyRead, this, [peer, buffer] {
+                buffer->append(peer->readAll());
+                if (buffer->size() > 64 * 1024)
+                    peer->abort();
+            });
+            connect(peer, &QLocalSocket::disconnected, this, [this, peer, buffer] {
+                buffer->append(peer->readAll());
+                peer->deleteLater();
+                if (!buffer->isEmpty() && buffer->size() <= 64 * 1024)
+                    emit activationRequested(*buffer);
             });
         }
     });
     return true;
+}
+
+QByteArray SingleInstance::openMessage(const QString &path)
+{
+    if (path.isEmpty())
+        return QByteArrayLiteral("raise");
+    return QByteArrayLiteral("open\n") + path.toUtf8();
+}
+
+QString SingleInstance::fileOfMessage(const QByteArray &message)
+{
+    if (!message.startsWith("open\n"))
+        return QString();
+    return QString::fromUtf8(message.mid(5));
 }
 
 void raiseWindow(QWidget *window)

@@ -29,6 +29,12 @@ public:
 
     static QString defaultKey();
 
+    // The message a start sends: "raise", or "open" + newline + the path of
+    // a card file to open.
+    static QByteArray openMessage(const QString &path);
+    // The card file named by a message, or empty.
+    static QString fileOfMessage(const QByteArray &message);
+
 signals:
     // Another start asked this instance to come to the front.
     void activationRequested(const QByteArray &message);

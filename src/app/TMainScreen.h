@@ -80,6 +80,12 @@ public:
     void SaveWindowPlacement();
     void RestoreWindowPlacement();
 
+    // A card file named on the command line: opened at the first activation
+    // instead of the most recent file.
+    QString StartupFile;
+    // A card file handed over by the desktop while the designer runs.
+    void OpenFromDesktop(const QString &path);
+
     // File menu commands and the card file around them.
     TMRUFileList *RecentFiles = nullptr;
     void New1Click();

@@ -66,7 +66,9 @@ void TMainScreen::FormActivate()
     SetCardSizeFromInches();
     m_panel->show();
     QApplication::processEvents();
-    if (!RecentFiles->Items().isEmpty() && QFileInfo::exists(RecentFiles->Items().constFirst()))
+    if (!StartupFile.isEmpty())
+        OpenFromDesktop(StartupFile);
+    else if (!RecentFiles->Items().isEmpty() && QFileInfo::exists(RecentFiles->Items().constFirst()))
         OpenBCFile(RecentFiles->Items().constFirst());
     SetChangesMade(false);
     QApplication::processEvents();

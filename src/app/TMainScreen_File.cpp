@@ -129,6 +129,15 @@ void TMainScreen::OpenBCFile(const QString &path)
     m_panel->update();
 }
 
+void TMainScreen::OpenFromDesktop(const QString &path)
+{
+    CheckSaveNeeded();
+    if (QFileInfo::exists(path))
+        OpenBCFile(path);
+    else
+        Interaction::current().information(path + QStringLiteral(" no longer exists"));
+}
+
 void TMainScreen::RecentFileClick(const QString &path)
 {
     CheckSaveNeeded();

@@ -1,9 +1,13 @@
 // The designer: one instance per user, the main window, the event loop.
+// The only argument it takes is a card file to open (as a file manager
+// passes it); with a designer already running, that one opens the file.
 
 #include "app/SingleInstance.h"
 #include "app/TMainScreen.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -11,16 +15,31 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Cardwright"));
     QApplication::setOrganizationName(QStringLiteral("Cardwright"));
     QApplication::setApplicationDisplayName(QStringLiteral("Cardwright"));
+    QApplication::setDesktopFileName(QStringLiteral("cardwright"));
+
+    // Qt has taken its own options; what is left is at most one card file.
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() > 1 || (args.size() == 1 && args.first().startsWith(QLatin1Char('-')))) {
+        std::fprintf(stderr, "usage: cardwright [FILE.cwr]\n");
+        return 2;
+    }
+    const QString cardFile = args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
 
     cw::ui::SingleInstance instance;
-    if (instance.notifyRunningInstance())
+    if (instance.notifyRunningInstance(cw::ui::SingleInstance::openMessage(cardFile)))
         return 0;
     instance.listen();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cw::ui::TMainScreen window;
+    window.StartupFile = cardFile;
     QObject::connect(&instance, &cw::ui::SingleInstance::activationRequested, &window,
-                     [&window](const QByteArray &) { cw::ui::raiseWindow(&window); });
+                     [&window](const QByteArray &message) {
+                         cw::ui::raiseWindow(&window);
+                         const QString path = cw::ui::SingleInstance::fileOfMessage(message);
+                         if (!path.isEmpty())
+                             window.OpenFromDesktop(path);
+                     });
     window.RestoreWindowPlacement();
     window.show();
     QApplication::restoreOverrideCursor();

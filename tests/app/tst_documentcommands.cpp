@@ -236,6 +236,27 @@ private slots:
         QVERIFY(script->log.last().startsWith("error[Save]: Unable to save the card as"));
     }
 
+    void cardFileNamedAtStartOpensInsteadOfTheRecentOne()
+    {
+        const QString recent = folder->file("Saved/recent.cwr");
+        const QString named = folder->file("Saved/named.cwr");
+        {
+            auto w = window();
+            QVERIFY(w->SaveBCFile(named));
+            addEllipse(*w, QRect(1, 2, 30, 30));
+            QVERIFY(w->SaveBCFile(recent));
+            w->OpenBCFile(recent);
+        }
+        TMainScreen w;
+        w.StartupFile = named;
+        w.FormActivate();
+        QCOMPARE(w.FileName, named);
+        QCOMPARE(w.BusinessCardPanel()->ObjectCount(), 0);
+        w.OpenFromDesktop(recent);
+        QCOMPARE(w.FileName, recent);
+        QCOMPARE(w.BusinessCardPanel()->ObjectCount(), 1);
+    }
+
     void cancelReopensTheSavedDesign()
     {
         auto w = window();

@@ -42,6 +42,21 @@ private slots:
         QVERIFY(again.listen());
     }
 
+    void secondStartHandsOverACardFile()
+    {
+        const QString key = QStringLiteral("cardwright-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        SingleInstance first(key);
+        QVERIFY(first.listen());
+        QSignalSpy raised(&first, &SingleInstance::activationRequested);
+        const QString path = QStringLiteral("/home/ada/Saved/Übersicht Ω.cwr");
+        SingleInstance second(key);
+        QVERIFY(second.notifyRunningInstance(SingleInstance::openMessage(path)));
+        QVERIFY(raised.wait(2000));
+        QCOMPARE(SingleInstance::fileOfMessage(raised.at(0).at(0).toByteArray()), path);
+        QCOMPARE(SingleInstance::fileOfMessage(SingleInstance::openMessage(QString())), QString());
+        QCOMPARE(SingleInstance::openMessage(QString()), QByteArray("raise"));
+    }
+
     void keyIsPerUser()
     {
         QVERIFY(SingleInstance::defaultKey().startsWith(QStringLiteral("cardwright-")));
