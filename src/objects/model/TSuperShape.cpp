@@ -79,6 +79,10 @@ TSuperShape::TSuperShape()
 {
     InitBounds(QRect(0, 0, 25, 25));
     BuildGradientBitmap();
+    OnEdit = [this](TObjectHost &) {
+        if (PropertiesEditor())
+            PropertiesEditor()(*this);
+    };
 }
 
 const TPropertyTable &TSuperShape::ClassProperties()

@@ -85,6 +85,10 @@ TGSuperText::TGSuperText()
     SetFont(f);
     InitBounds(QRect(0, 0, 142, 33));
     BuildGradientBitmap();
+    OnEdit = [this](TObjectHost &) {
+        if (PropertiesEditor())
+            PropertiesEditor()(*this);
+    };
 }
 
 const TPropertyTable &TGSuperText::ClassProperties()

@@ -4,6 +4,7 @@
 
 #include "print/engine/TBaseReport.h"
 #include "print/engine/Units.h"
+#include "text/model/TSymbolFonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,9 +14,12 @@ namespace cw::model {
 
 QPainterPath TGSuperText::textPath(const QString &text, QPoint origin, const QFont &font) const
 {
-    // The origin is the top-left of the text cell; the path wants the baseline.
+    // The origin is the top-left of the text cell; the path wants the
+    // baseline.  Symbol fonts that are not installed draw their Unicode
+    // equivalents.
+    const TSymbolFonts::TDisplay shown = TSymbolFonts::Resolve(font, Font().Name, text);
     QPainterPath path;
-    path.addText(QPointF(origin.x(), origin.y() + QFontMetrics(font).ascent()), font, text);
+    path.addText(QPointF(origin.x(), origin.y() + QFontMetrics(shown.Font).ascent()), shown.Font, shown.Text);
     return path;
 }
 
