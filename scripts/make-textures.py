@@ -136,10 +136,13 @@ def wood():
 
 
 def brushed_metal():
-    streak = [WrapNoise(96, 9), WrapNoise(48, 10)]
+    # Fine streaks vary only down the tile; a coarse wrapping noise adds the
+    # slow sheen across it, so both edges meet.
+    streak = WrapNoise(96, 9)
+    sheen = WrapNoise(4, 10)
 
     def shade(u, v, x, y):
-        t = 0.6 * streak[0].at(u * 0.02, v) + 0.4 * streak[1].at(u * 0.05, v)
+        t = 0.75 * streak.at(0.0, v) + 0.25 * sheen.at(u, v)
         return mix((150, 154, 160), (222, 226, 232), t)
 
     return render(shade)

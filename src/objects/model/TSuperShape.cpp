@@ -471,7 +471,8 @@ QPolygon TSuperShape::ShadowPoints() const
 
 void TSuperShape::BoundsChanged()
 {
-    if (m_surfaceType == stGradientFill)
+    // The surface also reports after every paint: rebuild only for a new size.
+    if (m_surfaceType == stGradientFill && m_gradientBitmap.size() != QSize(Width(), Height()))
         BuildGradientBitmap();
 }
 

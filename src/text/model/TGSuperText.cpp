@@ -378,6 +378,11 @@ void TGSuperText::BuildGradientBitmap()
 void TGSuperText::BoundsChanged()
 {
     TGGraphicControl::BoundsChanged();
+    // The surface also reports after every paint; only a new size needs a
+    // new layout and gradient.
+    if (m_laidOutSize == QSize(Width(), Height()) && Width() > 0 && Height() > 0)
+        return;
+    m_laidOutSize = QSize(Width(), Height());
     m_layoutDirty = true;
     if (Width() <= 0)
         SetWidth(1);

@@ -149,6 +149,7 @@ private:
     QPoint m_textOrigin;
     QPoint m_shadowOrigin;
     QImage m_gradientBitmap;
+    QSize m_laidOutSize;
 };
 
 } // namespace cw::model
