@@ -95,6 +95,21 @@ QRect InkBounds(const QImage &image, QRgb colour)
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+
+// Saves a picture of a window into $CW_PRINT_SHOTS when that is set.
+void SaveShot(QWidget &window, const QString &name)
+{
+    const QString folder = QString::fromLocal8Bit(qgetenv("CW_PRINT_SHOTS"));
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    window.adjustSize();
+    window.show();
+    QApplication::processEvents();
+    window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    window.hide();
+}
+
 } // namespace
 
 class TestLabelPrinter : public QObject
@@ -112,6 +127,7 @@ private slots:
     void closingTextsOfFinishedJobs();
     void cancelAndStop();
     void failureStillEndsTheDialog();
+    void screenshots();
 };
 
 void TestLabelPrinter::testPageOutlinesFallOnTheNudgedCells()
@@ -396,6 +412,27 @@ void TestLabelPrinter::failureStillEndsTheDialog()
     QCOMPARE(dialog.StatusText(), QStringLiteral("\nBusiness Card Print Canceled!"));
     QVERIFY(!surface.Printing());
     QCOMPARE(interaction.log.last(), QStringLiteral("error[Cardwright]: The printer went away."));
+}
+
+void TestLabelPrinter::screenshots()
+{
+    cw::test::ScriptedInteraction interaction;
+    cw::ui::TLabelPrinter dialog;
+    dialog.Job.Settings = Sheet2x5();
+    dialog.Job.Settings.PrintToPrinter = true;
+    RecordingFiler filer;
+    bool shot = false;
+    filer.onRectangle = [&] {
+        if (!shot) {
+            shot = true;
+            SaveShot(dialog, QStringLiteral("print-status-running"));
+        }
+    };
+    dialog.Job.Settings.PrintTestPage = true;
+    dialog.SetJobReport(&filer);
+    dialog.Prepare(nullptr);
+    dialog.FormActivate();
+    SaveShot(dialog, QStringLiteral("print-status"));
 }
 
 QTEST_MAIN(TestLabelPrinter)

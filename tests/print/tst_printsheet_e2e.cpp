@@ -1,0 +1,262 @@
+// End to end: an outline test page composed by the print status dialog goes
+// through the printer report to a PDF file and, where a private CUPS
+// scheduler with a cups-pdf queue can run, through a real print queue.  The
+// sheet is rasterised at 300 dpi and every card outline must fall where the
+// layout and nudges put it, measured from the paper's corner.
+#include "print/TLabelPrinter.h"
+#include "print/printer/TReportPrinter.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <unistd.h>
+
+using namespace cw;
+
+namespace {
+
+const QString QueueName = QStringLiteral("CardwrightSheetTest");
+const QString Cupsd = QStringLiteral("/usr/sbin/cupsd");
+const QString CupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
+const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
+
+// 2 x 4 cards with gaps between them (the nudges widen the pitches), the
+// third position not selected.
+model::TLabelPrintSettings SheetSettings()
+{
+    model::TLabelPrintSettings s;
+    s.PrintToPrinter = true;
+    s.PrintTestPage = true;
+    s.CardHeight = 2.0;
+    s.CardWidth = 3.5;
+    s.Across = 2;
+    s.Down = 4;
+    s.TopMargin = 0.5 + 2 / 32.0;
+    s.LeftMargin = 0.5 - 1 / 32.0;
+    s.HorizontalPitch = 3.5 + 8 / 32.0;
+    s.VerticalPitch = 2.0 + 8 / 32.0;
+    s.Selection[2] = false;
+    return s;
+}
+
+QRect InkBounds(const QImage &image, QRect within)
+{
+    within = within.intersected(image.rect());
+    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+bool WriteFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+QImage Rasterise(const QString &pdf, const QString &pngBase)
+{
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"), {"-r", "300", "-png", "-singlefile", pdf, pngBase});
+    if (!raster.waitForFinished(60000) || raster.exitCode() != 0)
+        return {};
+    return QImage(pngBase + QStringLiteral(".png"));
+}
+
+// Every selected card's outline is where the layout puts it; the deselected
+// one has no ink at all.
+void CheckOutlines(const QImage &page, const model::TLabelPrintSettings &s, int tolerance)
+{
+    QCOMPARE(page.size(), QSize(2550, 3300));
+    for (int k = 0; k < s.Across * s.Down; ++k) {
+        const int c = k % s.Across;
+        const int r = k / s.Across;
+        const double x = s.LeftMargin + c * s.HorizontalPitch;
+        const double y = s.TopMargin + r * s.VerticalPitch;
+        const QRect expected(QPoint(int(std::nearbyint(x * 300)), int(std::nearbyint(y * 300))),
+                             QPoint(int(std::nearbyint((x + s.CardWidth) * 300)) - 1,
+                                    int(std::nearbyint((y + s.CardHeight) * 300)) - 1));
+        const QRect found = InkBounds(page, expected.adjusted(-30, -30, 30, 30));
+        if (!s.Selection[std::size_t(k)]) {
+            QVERIFY2(found.isNull(), qPrintable(QStringLiteral("position %1 printed").arg(k + 1)));
+            continue;
+        }
+        const auto near = [tolerance](int a, int b) { return std::abs(a - b) <= tolerance; };
+        QVERIFY2(near(found.left(), expected.left()) && near(found.right(), expected.right()) &&
+                     near(found.top(), expected.top()) && near(found.bottom(), expected.bottom()),
+                 qPrintable(QStringLiteral("position %1: found %2,%3-%4,%5, expected %6,%7-%8,%9")
+                                .arg(k + 1)
+                                .arg(found.left())
+                                .arg(found.top())
+                                .arg(found.right())
+                                .arg(found.bottom())
+                                .arg(expected.left())
+                                .arg(expected.top())
+                                .arg(expected.right())
+                                .arg(expected.bottom())));
+        // An outline, not a filled card.
+        QVERIFY(qGray(page.pixel(expected.center())) > 200);
+    }
+}
+
+// Runs the status dialog's job on its printer report, as DoPrint does.
+void PrintSheet(ui::TLabelPrinter &dialog, const model::TLabelPrintSettings &settings)
+{
+    dialog.Job.Settings = settings;
+    dialog.LabelReportPrinter().SetPaperSize(engine::PaperLetter);
+    dialog.LabelReportPrinter().SetResolution(300);
+    dialog.LabelReportPrinter().SetCopies(1);
+    dialog.Prepare(nullptr);
+    dialog.FormActivate();
+}
+
+} // namespace
+
+class TestPrintSheetE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void outlineSheetToPdf();
+    void outlineSheetThroughCupsQueue();
+
+private:
+    QString startScheduler();
+    QTemporaryDir m_root;
+    QProcess m_scheduler;
+    QString m_why; // why the print queue cannot run here
+};
+
+void TestPrintSheetE2E::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm is missing");
+    // Before any printer is looked up: Qt's CUPS support keeps the server it
+    // first talked to.
+    m_why = startScheduler();
+}
+
+void TestPrintSheetE2E::cleanupTestCase()
+{
+    if (m_scheduler.state() != QProcess::NotRunning) {
+        m_scheduler.terminate();
+        if (!m_scheduler.waitForFinished(10000))
+            m_scheduler.kill();
+    }
+}
+
+void TestPrintSheetE2E::outlineSheetToPdf()
+{
+    test::ScriptedInteraction interaction;
+    const QString pdf = m_root.filePath(QStringLiteral("outline.pdf"));
+    const model::TLabelPrintSettings settings = SheetSettings();
+    ui::TLabelPrinter dialog;
+    dialog.LabelReportPrinter().SetOutputFileName(pdf);
+    PrintSheet(dialog, settings);
+    QVERIFY2(dialog.Failure().isEmpty(), qPrintable(dialog.Failure()));
+    QCOMPARE(dialog.StatusText(), QStringLiteral("Print job completed and sent to printer!"));
+    const QImage page = Rasterise(pdf, m_root.filePath(QStringLiteral("outline")));
+    QVERIFY(!page.isNull());
+    CheckOutlines(page, settings, 0);
+    const QByteArray shots = qgetenv("CW_PRINT_SHOTS");
+    if (!shots.isEmpty()) {
+        QDir().mkpath(QString::fromLocal8Bit(shots));
+        page.save(QString::fromLocal8Bit(shots) + QStringLiteral("/printed-outline-sheet.png"));
+    }
+}
+
+QString TestPrintSheetE2E::startScheduler()
+{
+    if (geteuid() != 0)
+        return QStringLiteral("the cups-pdf backend needs a scheduler running as root");
+    if (!QFile::exists(Cupsd) || !QFile::exists(CupsPdfBackend) || !QFile::exists(CupsPdfPpd))
+        return QStringLiteral("cupsd or printer-driver-cups-pdf is not installed");
+    if (QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty())
+        return QStringLiteral("lpadmin is missing");
+
+    const QString d = m_root.path() + QStringLiteral("/cups");
+    for (const char *sub : {"spool", "cache", "state", "log", "tmp", "ppd"}) {
+        if (!QDir(d).mkpath(QString::fromLatin1(sub)))
+            return QStringLiteral("cannot make the scheduler's folders");
+        QFile::setPermissions(d + '/' + sub, QFileDevice::Permissions(0x7777));
+    }
+    QFile::setPermissions(m_root.path(), QFileDevice::Permissions(0x7755));
+    QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
+    const QByteArray dir = d.toUtf8();
+    WriteFile(d + "/cupsd.conf", "Listen " + dir +
+                                     "/cups.sock\nLogLevel warn\nBrowsing No\nWebInterface No\n"
+                                     "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
+                                     "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                                     "  </Limit>\n</Policy>\n");
+    WriteFile(d + "/cups-files.conf",
+              "ServerRoot " + dir + "\nRequestRoot " + dir + "/spool\nTempDir " + dir + "/tmp\nStateDir " + dir +
+                  "/state\nCacheDir " + dir + "/cache\nErrorLog " + dir + "/log/error_log\nAccessLog " + dir +
+                  "/log/access_log\nPageLog " + dir +
+                  "/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nSystemGroup root\n");
+    m_scheduler.start(Cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+    if (!m_scheduler.waitForStarted())
+        return QStringLiteral("cupsd did not start");
+    for (int wait = 0; wait < 100 && !QFile::exists(d + "/cups.sock"); ++wait)
+        QTest::qWait(50);
+    if (!QFile::exists(d + "/cups.sock"))
+        return QStringLiteral("the private scheduler did not start");
+    qputenv("CUPS_SERVER", dir + "/cups.sock");
+    qputenv("CUPS_SERVERROOT", dir);
+    QProcess admin;
+    admin.start(QStringLiteral("lpadmin"), {"-p", QueueName, "-E", "-v", "cups-pdf:/", "-P", CupsPdfPpd});
+    if (!admin.waitForFinished(30000) || admin.exitCode() != 0)
+        return QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(admin.readAllStandardError());
+    return {};
+}
+
+void TestPrintSheetE2E::outlineSheetThroughCupsQueue()
+{
+    if (!m_why.isEmpty())
+        QSKIP(qPrintable(m_why));
+    test::ScriptedInteraction interaction;
+    const model::TLabelPrintSettings settings = SheetSettings();
+    ui::TLabelPrinter dialog;
+    const int index = int(printer::TReportPrinter::Printers().indexOf(QueueName));
+    QVERIFY(index >= 0);
+    dialog.LabelReportPrinter().SetPrinterIndex(index);
+    QCOMPARE(dialog.LabelReportPrinter().PrinterName(), QueueName);
+
+    const QDir output(QDir::homePath() + QStringLiteral("/PDF"));
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    PrintSheet(dialog, settings);
+    QVERIFY2(dialog.Failure().isEmpty(), qPrintable(dialog.Failure()));
+
+    QString produced;
+    for (int wait = 0; wait < 600 && produced.isEmpty(); ++wait) {
+        for (const QFileInfo &file : output.entryInfoList({"*.pdf"}, QDir::Files, QDir::Time))
+            if (file.lastModified() >= started && file.size() > 0) {
+                produced = file.filePath();
+                break;
+            }
+        if (produced.isEmpty())
+            QTest::qWait(100);
+    }
+    if (produced.isEmpty())
+        QSKIP("cups-pdf wrote no file into ~/PDF (its output folder is configured elsewhere)");
+    QTest::qWait(500);
+    const QImage page = Rasterise(produced, m_root.filePath(QStringLiteral("cups")));
+    QFile::remove(produced);
+    QVERIFY(!page.isNull());
+    CheckOutlines(page, settings, 0);
+}
+
+QTEST_MAIN(TestPrintSheetE2E)
+#include "tst_printsheet_e2e.moc"
