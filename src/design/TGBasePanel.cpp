@@ -90,23 +90,25 @@ void TGBasePanel::setSnapToGrid(bool on)
 
 void TGBasePanel::LoadColorPicture(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull())
-        throw EInOutError(QStringLiteral("Unable to load the picture %1: %2").arg(path, reader.errorString()));
-    setColorPicture(image);
+    setColorPicture(model::TGPicture::FromFile(path));
 }
 
 void TGBasePanel::setColorPicture(const QImage &image)
 {
-    m_colorPicture = image;
+    model::TGPicture picture;
+    picture.SetBitmap(image);
+    setColorPicture(picture);
+}
+
+void TGBasePanel::setColorPicture(const model::TGPicture &picture)
+{
+    m_colorPicture = picture;
     update();
 }
 
 void TGBasePanel::ClearColorPicture()
 {
-    m_colorPicture = QImage();
+    m_colorPicture.Clear();
     update();
 }
 
@@ -166,11 +168,13 @@ void TGBasePanel::PaintBackground(QPainter &painter) const
 {
     const QRect all(0, 0, width(), height());
     painter.fillRect(all, Qt::white);
-    if (!m_colorPicture.isNull()) {
+    if (!m_colorPicture.IsEmpty()) {
+        // Stretched over the whole card: a bitmap's pixels are scaled, a
+        // metafile is played into the card rectangle as vectors.
         painter.save();
         painter.setClipPath(OutlineRegion());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(all, m_colorPicture);
+        m_colorPicture.Draw(painter, QRectF(all));
         painter.restore();
     }
     if (m_drawOutline) {

@@ -8,6 +8,7 @@
 // Sizes are card pixels at the current zoom (96 pixels per inch at 100 %).
 
 #include "design/model/TGGraphicControl.h"
+#include "design/model/TGPicture.h"
 #include "design/model/TObjectHost.h"
 
 #include <QFont>
@@ -168,12 +169,18 @@ public:
     std::array<QString, 10> PersonalInfo;
     void setPersonalInfo(const std::array<QString, 10> &info) { PersonalInfo = info; }
 
-    // The background picture, stretched over the card and clipped to its outline.
-    const QImage &ColorPicture() const { return m_colorPicture; }
-    // Loads the background from a picture file; throws cw::Exception when the
-    // file cannot be read as a picture.
+    // The background picture, stretched over the card and clipped to its
+    // outline: a bitmap, a metafile (kept as vectors, drawn at any zoom) or an
+    // icon.  BackgroundPicture() is the picture itself; ColorPicture() its
+    // pixels when it is a bitmap or icon (null for a metafile or none).
+    const model::TGPicture &BackgroundPicture() const { return m_colorPicture; }
+    const QImage &ColorPicture() const { return m_colorPicture.Image(); }
+    // Loads the background from a picture file (bitmap, metafile or icon by
+    // the extension); throws cw::Exception when the file cannot be read as a
+    // picture, leaving the background as it was.
     void LoadColorPicture(const QString &path);
     void setColorPicture(const QImage &image);
+    void setColorPicture(const model::TGPicture &picture);
     void ClearColorPicture();
 
     // Current scale, 1.0 at creation.  SetZoom resizes the surface by the ratio
@@ -260,7 +267,7 @@ private:
     bool m_zooming = false;
     float m_zoom = 1.0f;
     QFont m_font;
-    QImage m_colorPicture;
+    model::TGPicture m_colorPicture;
 
     bool m_rubberBanding = false;
     QRect m_rubberBand;

@@ -136,9 +136,16 @@ QImage TGBasePanel::RenderToBitmap() const
     QImage image(size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    if (!m_colorPicture.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(QPoint(0, 0), size()), m_colorPicture);
+    if (!m_colorPicture.IsEmpty()) {
+        // The background covers the whole picture (the export is rectangular);
+        // a picture that fails to draw leaves the card white.
+        painter.save();
+        try {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            m_colorPicture.Draw(painter, QRectF(0, 0, width(), height()));
+        } catch (...) {
+        }
+        painter.restore();
     }
     for (const auto &o : m_objects)
         if (o->Visible)

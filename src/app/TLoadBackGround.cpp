@@ -1,0 +1,202 @@
+#include "app/TLoadBackGround.h"
+
+#include "app/model/Exception.h"
+
+#include "design/TGBasePanel.h"
+#include "design/TSmartImage.h"
+#include "design/model/TBackgroundArt.h"
+#include "help/HelpContext.h"
+#include "widgets/Interaction.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace cw::ui {
+
+TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("LoadBackGround"));
+    setWindowTitle(QStringLiteral("Load  Business Card Background Art "));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    Beep = [] { QApplication::beep(); };
+
+    FileListBox1 = new QListWidget(this);
+    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
+    FileListBox1->setMinimumSize(187, 192);
+    FileListBox1->setWhatsThis(QStringLiteral("The background pictures you can choose from. Click a name to see "
+                                              "the picture beside the list."));
+
+    // The preview shows the picture at its own size; a larger one is cut off
+    // at the panel's edges.
+    PreviewPanel = new QScrollArea(this);
+    PreviewPanel->setObjectName(QStringLiteral("PreviewPanel"));
+    PreviewPanel->setFixedSize(336 + 2 * PreviewPanel->frameWidth(), 192 + 2 * PreviewPanel->frameWidth());
+    PreviewPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PreviewPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PreviewPanel->setWidgetResizable(false);
+    Image1 = new TSmartImage;
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->SetAutoSize(true);
+    PreviewPanel->setWidget(Image1);
+    PreviewPanel->setWhatsThis(QStringLiteral("A preview of the selected background picture."));
+
+    OKButton = new QPushButton(QStringLiteral("Ok"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    OKButton->setWhatsThis(QStringLiteral("Uses the selected picture as the background of your card."));
+    Cancelbutton = new QPushButton(QStringLiteral("Cancel"), this);
+    Cancelbutton->setObjectName(QStringLiteral("Cancelbutton"));
+    Cancelbutton->setWhatsThis(QStringLiteral("Closes the window and keeps the background as it was."));
+    NoneButton = new QPushButton(QStringLiteral("None"), this);
+    NoneButton->setObjectName(QStringLiteral("NoneButton"));
+    NoneButton->setWhatsThis(QStringLiteral("Removes the background picture from your card."));
+    Helpbutton = new QPushButton(QStringLiteral("Help"), this);
+    Helpbutton->setObjectName(QStringLiteral("Helpbutton"));
+    MouseHelpButton = new QPushButton(QStringLiteral("?"), this);
+    MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
+    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(FileListBox1, 1);
+    top->addWidget(PreviewPanel);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    for (QPushButton *b : {OKButton, Cancelbutton, NoneButton, Helpbutton})
+        bottom->addWidget(b);
+    bottom->addWidget(MouseHelpButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+    resize(562, 301);
+
+    connect(FileListBox1, &QListWidget::currentRowChanged, this, [this] { FileListBox1Change(); });
+    connect(OKButton, &QPushButton::clicked, this, &TLoadBackGround::OKButtonClick);
+    connect(Cancelbutton, &QPushButton::clicked, this, &TLoadBackGround::CancelbuttonClick);
+    connect(NoneButton, &QPushButton::clicked, this, &TLoadBackGround::NoneButtonClick);
+    connect(Helpbutton, &QPushButton::clicked, this, &TLoadBackGround::HelpbuttonClick);
+    connect(MouseHelpButton, &QPushButton::clicked, this, &TLoadBackGround::WhatsthisClick);
+}
+
+void TLoadBackGround::SetFolder(const QString &folder)
+{
+    m_folder = folder;
+    const QSignalBlocker quiet(FileListBox1);
+    FileListBox1->clear();
+    FileListBox1->addItems(model::TBackgroundArt::List(folder));
+    FileListBox1->setCurrentRow(-1);
+    FileListBox1->clearSelection();
+    Image1->SetPicture(model::TGPicture());
+}
+
+QStringList TLoadBackGround::FileNames() const
+{
+    QStringList names;
+    for (int i = 0; i < FileListBox1->count(); ++i)
+        names << FileListBox1->item(i)->text();
+    return names;
+}
+
+bool TLoadBackGround::SelectFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (QDir(info.absolutePath()) != QDir(m_folder))
+        SetFolder(info.absolutePath());
+    const auto found = FileListBox1->findItems(info.fileName(), Qt::MatchFixedString);
+    if (found.isEmpty())
+        return false;
+    FileListBox1->setCurrentItem(found.first());
+    return true;
+}
+
+QString TLoadBackGround::SelectedFile() const
+{
+    const QListWidgetItem *item = FileListBox1->currentItem();
+    if (!item || !item->isSelected())
+        return QString();
+    return QDir(m_folder).absoluteFilePath(item->text());
+}
+
+void TLoadBackGround::FileListBox1Change()
+{
+    const QString path = SelectedFile();
+    if (path.isEmpty())
+        return;
+    if (!Image1->LoadFromFile(path)) {
+        Interaction::current().error(QStringLiteral("Error loading file!"), QStringLiteral("Error"));
+        Image1->SetPicture(model::TGPicture());
+    }
+}
+
+void TLoadBackGround::OKButtonClick()
+{
+    if (SelectedFile().isEmpty()) {
+        if (Beep)
+            Beep();
+        return;
+    }
+    done(QDialog::Accepted);
+}
+
+void TLoadBackGround::CancelbuttonClick()
+{
+    done(QDialog::Rejected);
+}
+
+void TLoadBackGround::NoneButtonClick()
+{
+    done(NoneResult);
+}
+
+void TLoadBackGround::HelpbuttonClick()
+{
+    showHelpContext(HelpContext);
+}
+
+void TLoadBackGround::WhatsthisClick()
+{
+    QWhatsThis::enterWhatsThisMode();
+}
+
+bool TLoadBackGround::Execute(QWidget *mainWindow, TGBasePanel &surface, QString &backgroundFile)
+{
+    const QString folder = model::TBackgroundArt::Folder();
+    model::TBackgroundArt::InstallShipped(folder);
+    TLoadBackGround dialog(mainWindow);
+    dialog.SetFolder(folder);
+    const QString first = model::TBackgroundArt::Preselection(backgroundFile, folder);
+    if (!first.isEmpty()) {
+        // Selecting previews the picture, as a click in the list would.
+        dialog.SelectFile(first);
+    }
+    const int result = Interaction::current().exec(dialog);
+    if (result == QDialog::Accepted) {
+        const QString chosen = dialog.SelectedFile();
+        if (chosen.isEmpty())
+            return false;
+        backgroundFile = chosen;
+        try {
+            surface.LoadColorPicture(chosen);
+        } catch (const cw::Exception &e) {
+            surface.ClearColorPicture();
+            Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
+        }
+        surface.update();
+        return true;
+    }
+    if (result == NoneResult) {
+        backgroundFile.clear();
+        surface.ClearColorPicture();
+        surface.update();
+        return true;
+    }
+    return false;
+}
+
+} // namespace cw::ui

@@ -1,0 +1,101 @@
+#pragma once
+// "Load Image File ": the clip art browser.  The user walks the folders,
+// picks a picture file (bitmaps, metafiles, icons, JPEG, PCX, Targa …) and
+// sees it in the preview; the "Stretch" and "AutoSize" options (at most one
+// checked) say whether the image object stretches the picture to its frame
+// or takes the picture's size.
+//
+// LoadImageFromDisk() is the image object's "Load Image From Disk" command
+// and the image tool's follow-up: browser, then the object takes the picture.
+
+#include "design/model/TGPicture.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QScrollArea;
+
+namespace cw::model {
+class TGImage;
+}
+
+namespace cw::ui {
+
+class TSmartImage;
+
+class TGImageBrowser : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int HelpContext = 40003;
+
+    explicit TGImageBrowser(QWidget *parent = nullptr);
+
+    // The file list's patterns: "*.BMP", "*.DIB", "*.JPG", "*.JIF", "*.PCX",
+    // "*.RLE", "*.TGA", "*.WMF", "*.ICO" (letter case ignored).
+    static QStringList NameFilters();
+
+    // Shows a folder: its subfolders in the folder list, its picture files in
+    // the file list, nothing selected and an empty preview.
+    void SetFolder(const QString &folder);
+    QString Folder() const { return m_folder; }
+    QStringList FolderNames() const;
+    QStringList FileNames() const;
+    // Selects a file of the current folder by name (or a full path, whose
+    // folder is shown first) and previews it; false when it is not listed.
+    bool SelectFile(const QString &nameOrPath);
+    // Full path of the selected file, or empty.
+    QString SelectedFile() const;
+
+    // The previewed picture (empty when nothing could be loaded).
+    const model::TGPicture &Picture() const;
+    bool Stretch() const;
+    bool AutoSize() const;
+    void SetOptions(bool stretch, bool autoSize);
+
+    // The browser flow for an image object: opens at the program's current
+    // folder with the object's Stretch and AutoSize; on Ok with a file
+    // selected the object takes the previewed picture and the options.  A
+    // failure there shows "Error loading file!" and leaves the object without
+    // picture.  The current folder is the same afterwards.  True when the
+    // object took a picture.
+    static bool LoadImageFromDisk(model::TGImage &image, QWidget *mainWindow = nullptr);
+
+    // Handlers, public so that tests drive them without a modal loop.
+    void DriveComboBox1Change();
+    void DirectoryListBox1Open(QListWidgetItem *item);
+    void FileListBox1Change();
+    void StretchCheckClick();
+    void AutoSizeCheckClick();
+    void HelpbuttonClick();
+    void WhatsthisClick();
+
+    QComboBox *DriveComboBox1 = nullptr;
+    QLabel *FolderLabel = nullptr;
+    QListWidget *DirectoryListBox1 = nullptr;
+    QListWidget *FileListBox1 = nullptr;
+    QScrollArea *ScrollBox1 = nullptr;
+    TSmartImage *Image1 = nullptr;
+    QGroupBox *OptionsGroup = nullptr;
+    QCheckBox *StretchCheck = nullptr;
+    QCheckBox *AutoSizeCheck = nullptr;
+    QPushButton *OKButton = nullptr;
+    QPushButton *Cancelbutton = nullptr;
+    QPushButton *Helpbutton = nullptr;
+    QPushButton *MouseHelpButton = nullptr;
+
+private:
+    void ApplyOptions();
+
+    QString m_folder;
+};
+
+} // namespace cw::ui

@@ -1,0 +1,53 @@
+#pragma once
+// Background art files: the program folder's "BG" folder, the pictures it
+// offers (Windows bitmaps and metafiles), the shipped pictures copied into it
+// on first use, the choice of the picture to pre-select, and printing a
+// background file over a card's inch rectangle.
+
+#include "design/model/TGPicture.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cw::engine {
+class TBaseReport;
+}
+
+namespace cw::model {
+
+class TBackgroundArt
+{
+public:
+    // "*.BMP", "*.WMF": the file list's patterns (letter case is ignored).
+    static QStringList NameFilters();
+    // True for a name ending in .bmp or .wmf, in any letter case.
+    static bool IsBackgroundFile(const QString &name);
+
+    // The program folder's "BG/" folder (with a trailing '/').
+    static QString Folder();
+    // The shipped background pictures (shipped content + "BG/").
+    static QString ShippedFolder();
+    // Copies every shipped background that `folder` lacks (by name, letter
+    // case ignored) into it, creating the folder when needed.  Files already
+    // there are never replaced.  Returns the number of files copied; a file
+    // that cannot be copied is skipped.
+    static int InstallShipped(const QString &folder = Folder());
+
+    // The background files of a folder, sorted by name without regard to case.
+    static QStringList List(const QString &folder);
+
+    // The file the background dialog selects first: `backgroundFile` when it
+    // names an existing file; else the file of the same name (letter case
+    // ignored) in `bgFolder`; else empty.
+    static QString Preselection(const QString &backgroundFile, const QString &bgFolder);
+
+    // Prints the background file stretched over the inch rectangle
+    // (x1, y1)-(x2, y2): a bitmap through the engine's bitmap stretch, a
+    // metafile as vectors into the device rectangle.  Only names containing
+    // ".BMP" or ".WMF" print; false (and nothing drawn) for any other file,
+    // one that is missing or does not decode.
+    static bool Print(engine::TBaseReport &report, const QString &path, double x1, double y1, double x2,
+                      double y2);
+};
+
+} // namespace cw::model

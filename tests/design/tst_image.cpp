@@ -1,0 +1,434 @@
+// The clip art image object: AutoSize/Stretch coupling, zoomed AutoSize,
+// mirrored bitmaps, the empty picture, painting and printing geometry, the
+// popup menu, card-file entries and every shipped clip art picture.
+#include "FakeObjectHost.h"
+#include "design/model/TGImage.h"
+#include "design/model/TGLabelObjectFiler.h"
+#include "design/model/TObjectRegistry.h"
+#include "print/engine/TCanvasReport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTest>
+
+using namespace cw;
+using namespace cw::model;
+
+namespace {
+
+// Records the picture and rectangle calls an object makes on the engine.
+class RecordingReport : public engine::TCanvasReport
+{
+public:
+    explicit RecordingReport(QImage &image) : TCanvasReport(image, 96, 96) {}
+    QStringList calls;
+    QImage lastImage;
+
+    void PrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &image) override
+    {
+        lastImage = image;
+        calls << QString("Bitmap(%1, %2, %3, %4; %5 x %6)")
+                     .arg(x1, 0, 'f', 4)
+                     .arg(y1, 0, 'f', 4)
+                     .arg(x2, 0, 'f', 4)
+                     .arg(y2, 0, 'f', 4)
+                     .arg(image.width())
+                     .arg(image.height());
+        TCanvasReport::PrintBitmapRect(x1, y1, x2, y2, image);
+    }
+    void StretchDraw(const QRect &rect, const QSizeF &source, const std::function<void(QPainter &)> &paint) override
+    {
+        calls << QString("Vector(%1, %2, %3 x %4; %5 x %6)")
+                     .arg(rect.x())
+                     .arg(rect.y())
+                     .arg(rect.width())
+                     .arg(rect.height())
+                     .arg(source.width())
+                     .arg(source.height());
+        TCanvasReport::StretchDraw(rect, source, paint);
+    }
+    void Rectangle(double x1, double y1, double x2, double y2) override
+    {
+        calls << QString("Rectangle(%1, %2, %3, %4) pen %5 brush %6")
+                     .arg(x1, 0, 'f', 4)
+                     .arg(y1, 0, 'f', 4)
+                     .arg(x2, 0, 'f', 4)
+                     .arg(y2, 0, 'f', 4)
+                     .arg(PenWidth())
+                     .arg(int(BrushStyle()));
+        TCanvasReport::Rectangle(x1, y1, x2, y2);
+    }
+};
+
+// A bitmap whose four quadrants are red, green (top row) and blue, yellow.
+TGPicture quadrants(int w = 4, int h = 2)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixelColor(x, y, y < h / 2 ? (x < w / 2 ? Qt::red : Qt::green) : (x < w / 2 ? Qt::blue : Qt::yellow));
+    TGPicture p;
+    p.SetBitmap(image);
+    return p;
+}
+
+TGPicture solid(int w, int h, QColor colour = Qt::red)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    TGPicture p;
+    p.SetBitmap(image);
+    return p;
+}
+
+QString contentDir()
+{
+    return qEnvironmentVariable("CW_SOURCE_DIR") + "/content/";
+}
+
+TGPicture shipped(const QString &name)
+{
+    return TGPicture::FromFile(contentDir() + name);
+}
+
+QImage paint(TGGraphicControl &o)
+{
+    QImage image(o.Width(), o.Height(), QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    o.PaintTo(painter, 0, 0);
+    return image;
+}
+
+} // namespace
+
+class TestImage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void autoSizeAndStretchAreOpposite()
+    {
+        test::FakeObjectHost host;
+        TGImage image;
+        QCOMPARE(image.BoundsRect(), QRect(0, 0, 105, 105));
+        QVERIFY(image.Stretch());
+        QVERIFY(!image.AutoSize());
+        image.SetHost(&host);
+        image.Loaded();
+        image.SetBounds(10, 10, 40, 30);
+        image.SetPicture(solid(100, 50));
+        QCOMPARE(image.BoundsRect(), QRect(10, 10, 40, 30)); // stretched: the size stays
+
+        const int before = host.changes;
+        image.SetAutoSize(true);
+        QVERIFY(!image.Stretch());
+        QCOMPARE(image.BoundsRect(), QRect(10, 10, 100, 50));
+        QVERIFY(image.Opaque()); // a bitmap of exactly the object's size
+        QVERIFY(host.changes > before);
+
+        // "Stretch to Fit" switches AutoSize off and the object keeps its size.
+        TGMenuItem *stretch = TGMenuItem::Find(image.PopupMenu(), "Stretch to Fit");
+        QVERIFY(stretch && !stretch->Checked);
+        stretch->Action();
+        QVERIFY(image.Stretch());
+        QVERIFY(!image.AutoSize());
+        image.SetBounds(10, 10, 30, 30);
+        QCOMPARE(image.BoundsRect(), QRect(10, 10, 30, 30));
+        QVERIFY(!image.Opaque() || image.Picture().Size() == QSize(30, 30));
+
+        // Stretch off turns AutoSize on; the size follows at the next bounds check.
+        image.SetStretch(false);
+        QVERIFY(image.AutoSize());
+        image.BoundsChanged();
+        QCOMPARE(image.BoundsRect().size(), QSize(100, 50));
+    }
+
+    void autoSizeFollowsTheZoom()
+    {
+        test::FakeObjectHost host;
+        TGImage image;
+        image.SetHost(&host);
+        image.Loaded();
+        image.SetZoom(1.2f);
+        image.SetBounds(5, 6, 20, 20);
+        image.SetPicture(solid(100, 50));
+        image.SetAutoSize(true);
+        QCOMPARE(image.BoundsRect(), QRect(5, 6, 120, 60));
+        image.SetZoom(1.0f);
+        QCOMPARE(image.BoundsRect().size(), QSize(100, 50));
+        image.SetZoom(1.5f);
+        QCOMPARE(image.BoundsRect().size(), QSize(150, 75));
+        // A metafile's own size counts the same way.
+        image.SetPicture(shipped("clipart/Star.wmf"));
+        QCOMPARE(image.BoundsRect().size(), QSize(144, 144));
+    }
+
+    void mirroringBitmaps()
+    {
+        TGImage image;
+        image.SetPicture(quadrants());
+        image.SetBounds(0, 0, 4, 2);
+        QImage plain = paint(image);
+        QCOMPARE(plain.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(plain.pixelColor(3, 1), QColor(Qt::yellow));
+
+        image.SetReverse(true);
+        QImage reversed = paint(image);
+        QCOMPARE(reversed.pixelColor(0, 0), QColor(Qt::green));
+        QCOMPARE(reversed.pixelColor(3, 0), QColor(Qt::red));
+        QCOMPARE(reversed.pixelColor(0, 1), QColor(Qt::yellow));
+
+        image.SetReverse(false);
+        image.SetFlip(true);
+        QImage flipped = paint(image);
+        QCOMPARE(flipped.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(flipped.pixelColor(3, 1), QColor(Qt::green));
+
+        // Both: turned by 180 degrees.
+        image.SetReverse(true);
+        QImage turned = paint(image);
+        QCOMPARE(turned.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(turned.pixelColor(3, 0), QColor(Qt::blue));
+        QCOMPARE(turned.pixelColor(0, 1), QColor(Qt::green));
+        QCOMPARE(turned.pixelColor(3, 1), QColor(Qt::red));
+
+        // Mirroring is for bitmaps: a metafile is drawn as it is, and the
+        // menu entries are disabled for it.
+        image.Loaded();
+        QVERIFY(TGMenuItem::Find(image.PopupMenu(), "Flip")->Enabled);
+        QVERIFY(TGMenuItem::Find(image.PopupMenu(), "Reverse")->Checked);
+        image.SetPicture(shipped("clipart/Star.wmf"));
+        QVERIFY(!TGMenuItem::Find(image.PopupMenu(), "Flip")->Enabled);
+        QVERIFY(!TGMenuItem::Find(image.PopupMenu(), "Reverse")->Enabled);
+        QVERIFY(image.MirroredBitmap(QSize(4, 2)).isNull());
+    }
+
+    void emptyPictureIsAFramedWhiteBoxAndPrintsNothing()
+    {
+        TGImage image;
+        image.SetBounds(0, 0, 20, 10);
+        QImage shown = paint(image);
+        QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(19, 9), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(10, 5), QColor(Qt::white));
+
+        image.SetBorderStyle(bsSingle);
+        QImage sheet(300, 300, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        RecordingReport report(sheet);
+        report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1, 1); };
+        report.Execute();
+        QVERIFY(report.calls.isEmpty()); // not even the border
+    }
+
+    void borderAndMetafilePainting()
+    {
+        TGImage image;
+        image.SetPicture(shipped("clipart/Star.wmf"));
+        image.SetBounds(0, 0, 60, 60);
+        QImage shown = paint(image);
+        // The star's yellow centre, and the card showing through outside it.
+        const QColor centre = shown.pixelColor(30, 32);
+        QVERIFY2(centre.red() > 200 && centre.green() > 150 && centre.blue() < 100, qPrintable(centre.name()));
+        QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::gray));
+        image.SetBorderStyle(bsSingle);
+        shown = paint(image);
+        QCOMPARE(shown.pixelColor(0, 30), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(59, 59), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::gray));
+    }
+
+    void printGeometry()
+    {
+        // A bitmap: stretched into the inch rectangle, unchanged pixels unless mirrored.
+        TGImage image;
+        image.SetPicture(quadrants());
+        image.SetBounds(48, 96, 96, 48);
+        image.SetBorderStyle(bsSingle);
+        QImage sheet(500, 500, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        {
+            RecordingReport report(sheet);
+            report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1.0, 0.5); };
+            report.Execute();
+            QCOMPARE(report.calls, QStringList({"Bitmap(1.5000, 1.5000, 2.5000, 2.0000; 4 x 2)",
+                                                "Rectangle(1.5000, 1.5000, 2.5000, 2.0000) pen 1 brush 0"}));
+            QCOMPARE(sheet.pixelColor(150, 150), QColor(Qt::red));
+            QCOMPARE(sheet.pixelColor(230, 180), QColor(Qt::yellow));
+        }
+        image.SetFlip(true);
+        image.SetReverse(true);
+        {
+            RecordingReport report(sheet);
+            report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1.0, 0.5); };
+            report.Execute();
+            QCOMPARE(report.calls.first(), QString("Bitmap(1.5000, 1.5000, 2.5000, 2.0000; 96 x 48)"));
+            QCOMPARE(sheet.pixelColor(150, 150), QColor(Qt::yellow));
+        }
+
+        // A metafile: played as vectors into the device rectangle.
+        image.SetPicture(shipped("clipart/Star.wmf"));
+        image.SetBorderStyle(bsNone);
+        sheet.fill(Qt::white);
+        RecordingReport report(sheet);
+        report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1.0, 0.5); };
+        report.Execute();
+        QCOMPARE(report.calls, QStringList({"Vector(144, 144, 96 x 48; 96 x 96)"}));
+        const QColor centre = sheet.pixelColor(192, 170);
+        QVERIFY2(centre.red() > 200 && centre.blue() < 100, qPrintable(centre.name()));
+        QCOMPARE(sheet.pixelColor(143, 150), QColor(Qt::white));
+        QCOMPARE(sheet.pixelColor(241, 170), QColor(Qt::white));
+    }
+
+    void iconsBecomeBitmaps()
+    {
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        QPainter(&icon).fillRect(4, 4, 8, 8, Qt::blue);
+        QByteArray ico;
+        QBuffer buffer(&ico);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(QImageWriter(&buffer, "ico").write(icon));
+        TGPicture picture;
+        picture.SetIconBytes(ico);
+        QVERIFY(picture.IsIcon());
+
+        TGImage image;
+        image.SetPicture(picture);
+        QVERIFY(image.Picture().IsBitmap());
+        QCOMPARE(image.Picture().Size(), QSize(16, 16));
+        QVERIFY(image.PictureData().startsWith(QByteArray("\x07TBitmap")));
+        QCOMPARE(image.Picture().Image().pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(image.Picture().Image().pixelColor(8, 8), QColor(Qt::blue));
+    }
+
+    void fileFields()
+    {
+        TGImage image;
+        image.SetBounds(10, 20, 100, 50);
+        QStringList stored;
+        for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(image))
+            stored << e.Name;
+        QCOMPARE(stored, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "BorderStyle",
+                                      "Reverse", "Flip"}));
+        QVERIFY(TObjectRegistry::Global().Contains("TGImage"));
+
+        // The record of an empty image, byte by byte after the base fields.
+        const QByteArray bytes = TGLabelObjectFiler::ObjectListBytes({&image});
+        const QByteArray tail = QByteArray("\x0B" "BorderStyle" "\x07\x06" "bsNone"
+                                           "\x07" "Reverse" "\x08"
+                                           "\x04" "Flip" "\x08"
+                                           "\x00\x00\x00", 35);
+        QVERIFY2(bytes.endsWith(tail), bytes.toHex().constData());
+
+        // With a picture, AutoSize, border and mirroring, the card file reads
+        // back to the same bytes and the same picture.
+        image.SetPicture(quadrants());
+        image.SetAutoSize(true);
+        image.SetBorderStyle(bsSingle);
+        image.SetFlip(true);
+        stored.clear();
+        for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(image))
+            stored << e.Name;
+        QCOMPARE(stored.mid(6), QStringList({"AutoSize", "BorderStyle", "Picture.Data", "Stretch", "Reverse", "Flip"}));
+        for (const TGGraphicControl *o : std::initializer_list<const TGGraphicControl *>{&image}) {
+            const QByteArray first = TGLabelObjectFiler::ObjectListBytes({o});
+            TGLabelObjectFiler filer;
+            auto read = filer.ReadObjectList(first);
+            QCOMPARE(read.size(), size_t(1));
+            auto *copy = dynamic_cast<TGImage *>(read.front().get());
+            QVERIFY(copy);
+            QCOMPARE(copy->BoundsRect(), QRect(10, 20, 4, 2));
+            QVERIFY(copy->AutoSize() && !copy->Stretch() && copy->Flip() && !copy->Reverse());
+            QCOMPARE(copy->BorderStyle(), bsSingle);
+            QCOMPARE(copy->Picture(), image.Picture());
+            QCOMPARE(TGLabelObjectFiler::ObjectListBytes({copy}), first);
+        }
+
+        // A metafile picture and a clone keep their bytes too.
+        TGImage wmf;
+        wmf.SetPicture(shipped("clipart/Globe.wmf"));
+        wmf.SetBounds(1, 2, 30, 40);
+        const QByteArray first = TGLabelObjectFiler::ObjectListBytes({&wmf});
+        QVERIFY(first.contains(QByteArray("\x09TMetafile")));
+        TGLabelObjectFiler filer;
+        auto clone = filer.CloneObject(wmf);
+        QCOMPARE(TGLabelObjectFiler::ObjectListBytes({clone.get()}).mid(20), first.mid(20));
+        QCOMPARE(static_cast<TGImage &>(*clone).Picture().ClassName(), QString("TMetafile"));
+    }
+
+    void damagedPictureDataFailsTheRecord()
+    {
+        TGImage image;
+        image.SetPicture(quadrants());
+        QByteArray bytes = TGLabelObjectFiler::ObjectListBytes({&image});
+        const qsizetype at = bytes.indexOf("BM");
+        QVERIFY(at > 0);
+        bytes[at] = 'X';
+        TGLabelObjectFiler filer;
+        QVERIFY_THROWS_EXCEPTION(cw::Exception, filer.ReadObjectList(bytes));
+    }
+
+    void popupMenu()
+    {
+        test::FakeObjectHost host;
+        TGImage image;
+        image.SetHost(&host);
+        image.Loaded();
+        auto &menu = image.PopupMenu();
+        QStringList captions;
+        for (const TGMenuItem &m : menu)
+            captions << m.Caption;
+        QCOMPARE(captions.mid(captions.indexOf("Center Horizontally") + 1),
+                 QStringList({"-", "Load Image From Disk", "-", "Border", "Stretch to Fit", "AutoSize", "Flip",
+                              "Reverse"}));
+        // No picture: nothing to mirror.
+        QVERIFY(!TGMenuItem::Find(menu, "Flip")->Enabled);
+        QVERIFY(TGMenuItem::Find(image.PopupMenu(), "Stretch to Fit")->Checked);
+
+        const int before = host.changes;
+        TGMenuItem::Find(menu, "Border")->Action();
+        QCOMPARE(image.BorderStyle(), bsSingle);
+        QVERIFY(TGMenuItem::Find(image.PopupMenu(), "Border")->Checked);
+        QVERIFY(host.changes > before);
+        TGMenuItem::Find(image.PopupMenu(), "AutoSize")->Action();
+        QVERIFY(image.AutoSize());
+        QVERIFY(TGMenuItem::Find(image.PopupMenu(), "AutoSize")->Checked);
+        QVERIFY(!TGMenuItem::Find(image.PopupMenu(), "Stretch to Fit")->Checked);
+
+        // The browser is the widgets' business: the entry calls the installed handler.
+        TGImage *seen = nullptr;
+        TGImage::LoadImageFromDiskHandler() = [&seen](TGImage &o) { seen = &o; };
+        TGMenuItem::Find(image.PopupMenu(), "Load Image From Disk")->Action();
+        TGImage::LoadImageFromDiskHandler() = nullptr;
+        QCOMPARE(seen, &image);
+    }
+
+    void everyShippedClipArtPictureLoads()
+    {
+        const QDir dir(contentDir() + "clipart");
+        const QStringList files = dir.entryList({"*.bmp", "*.wmf"}, QDir::Files);
+        QVERIFY(files.size() >= 12);
+        for (const QString &name : files) {
+            TGPicture picture = TGPicture::FromFile(dir.filePath(name));
+            QVERIFY2(!picture.IsEmpty(), qPrintable(name));
+            QCOMPARE(picture.Size(), QSize(96, 96));
+            // Every picture puts some ink on white.
+            QImage drawn(96, 96, QImage::Format_RGB32);
+            drawn.fill(Qt::white);
+            QPainter p(&drawn);
+            picture.Draw(p, QRectF(0, 0, 96, 96));
+            p.end();
+            int inked = 0;
+            for (int y = 0; y < 96; y += 4)
+                for (int x = 0; x < 96; x += 4)
+                    inked += drawn.pixelColor(x, y) != QColor(Qt::white);
+            QVERIFY2(inked > 20, qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(TestImage)
+#include "tst_image.moc"
