@@ -4,9 +4,13 @@
 //
 //     QT_QPA_PLATFORM=offscreen ./build/bench/cardwright-bench
 //
+// Rows beyond the surface's (card files, start-up, memory) live in their own
+// files beside this one.
+//
 // Each row prints the median time of the measured work, the median of its
 // baseline, their ratio, the budget and PASS or FAIL against the budget.
 
+#include "BenchSupport.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGHandle.h"
 #include "design/model/TBCShapes.h"
@@ -113,6 +117,9 @@ void drawRaw(QPainter &painter, const std::vector<Primitive> &design, double zoo
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Memory first, before the other rows have grown the heap; the baseline
+    // is this process with Qt started and no window.
+    bench::RunMemoryRow();
     const std::vector<Primitive> design = makeDesign();
 
     ui::TGBusinessCardPanel32 panel;
@@ -163,5 +170,8 @@ int main(int argc, char *argv[])
         drawRaw(painter, moved, 1.5);
     });
     row("drag 50 selected objects: one mouse move", drag, dragRaw, 4.0);
+
+    bench::RunFileRows();
+    bench::RunStartupRows(argv[0]);
     return 0;
 }

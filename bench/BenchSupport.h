@@ -1,0 +1,49 @@
+#pragma once
+// Helpers of the benchmark rows kept outside main.cpp: timing by median and
+// one printed row per figure (value, baseline, ratio, budget, PASS/FAIL).
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace cw::bench {
+
+inline double MedianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times.empty() ? 0.0 : times[times.size() / 2];
+}
+
+// `unit` is printed after the value, baseline and budget ("ms", "MB").  A
+// negative value means the figure could not be measured (printed as n/a).
+inline void PrintRow(const char *name, double value, double baseline, double budget, const char *unit)
+{
+    if (value < 0) {
+        std::printf("%-46s %9s %-2s  baseline %8.3f %-2s  ratio %6s  budget %6.1f %-2s  n/a\n", name, "n/a", unit,
+                    baseline, unit, "-", budget, unit);
+        return;
+    }
+    std::printf("%-46s %9.3f %-2s  baseline %8.3f %-2s  ratio %6.2f  budget %6.1f %-2s  %s\n", name, value, unit,
+                baseline, unit, baseline > 0 ? value / baseline : 0.0, budget, unit,
+                value < budget ? "PASS" : "FAIL");
+}
+
+// The card-file rows: open and save of 500 objects with 5 MB of pictures,
+// beside reading and writing the same bytes.
+void RunFileRows();
+// Start-up to the first painted main window, in this process and, when the
+// designer supports quitting after its first paint, as a program of its own.
+void RunStartupRows(const char *argv0);
+// Resident memory with a typical card open in the main window.
+void RunMemoryRow();
+
+} // namespace cw::bench
