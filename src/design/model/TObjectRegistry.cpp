@@ -6,6 +6,8 @@
 #include "design/model/TGLineShape.h"
 #include "objects/model/TSuperShape.h"
 #include "text/model/TGSuperText.h"
+#include "objects/model/TGPCircleText.h"
+#include "objects/model/TGPRichBaseLabel.h"
 #include "text/model/TextObjectKinds.h"
 
 namespace cw::model {
@@ -20,6 +22,8 @@ TObjectRegistry::TObjectRegistry()
     Register<TGSuperText>();
     for (const TTextObjectKind &kind : TextObjectKinds())
         Register(kind.ClassName, kind.Create);
+    Register<TGPCircleText>();
+    Register<TGPRichBaseLabel>();
 }
 
 TObjectRegistry &TObjectRegistry::Global()

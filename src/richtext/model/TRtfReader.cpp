@@ -1,0 +1,468 @@
+#include "richtext/model/TRtfReader.h"
+
+#include "design/model/Win1252.h"
+
+#include <QColor>
+#include <QHash>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+#include <vector>
+
+namespace cw::richtext {
+
+namespace {
+
+enum class Dest { Text, FontTable, ColorTable, Skip };
+
+struct GroupState
+{
+    Dest dest = Dest::Text;
+    int font = -1;
+    int halfPoints = 24;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    int color = 0;
+    int uc = 1;
+    Qt::Alignment align = Qt::AlignLeft;
+};
+
+struct FontEntry
+{
+    QString name;
+    int charset = 0;
+};
+
+// Code page of an RTF character set number; 0 when the document's default applies.
+int charsetCodePage(int charset)
+{
+    switch (charset) {
+    case 128: return 932;
+    case 129: return 949;
+    case 134: return 936;
+    case 136: return 950;
+    case 161: return 1253;
+    case 162: return 1254;
+    case 163: return 1258;
+    case 177: return 1255;
+    case 178: return 1256;
+    case 186: return 1257;
+    case 204: return 1251;
+    case 222: return 874;
+    case 238: return 1250;
+    default: return 0;
+    }
+}
+
+QString decodeBytes(const QByteArray &bytes, int codePage)
+{
+    if (codePage == 0 || codePage == 1252)
+        return model::Win1252::decode(bytes);
+    const QByteArray name = codePage == 932   ? QByteArray("Shift_JIS")
+                            : codePage == 936 ? QByteArray("GBK")
+                            : codePage == 949 ? QByteArray("EUC-KR")
+                            : codePage == 950 ? QByteArray("Big5")
+                            : codePage == 874 ? QByteArray("TIS-620")
+                                              : "windows-" + QByteArray::number(codePage);
+    QStringDecoder decoder(name.constData());
+    if (!decoder.isValid())
+        return model::Win1252::decode(bytes);
+    QString text = decoder.decode(bytes);
+    return decoder.hasError() ? model::Win1252::decode(bytes) : text;
+}
+
+class Parser
+{
+public:
+    Parser(const QByteArray &rtf, QTextDocument &doc) : m_in(rtf), m_doc(doc), m_cursor(&doc) {}
+
+    void run()
+    {
+        m_groups.push_back(GroupState{});
+        const qsizetype n = m_in.size();
+        while (m_pos < n) {
+            const char c = m_in[m_pos];
+            if (c == '{') {
+                ++m_pos;
+                flushBytes();
+                openGroup();
+            } else if (c == '}') {
+                ++m_pos;
+                flushBytes();
+                closeGroup();
+            } else if (c == '\\') {
+                ++m_pos;
+                controlWord();
+            } else if (c == '\r' || c == '\n') {
+                ++m_pos;
+            } else {
+                ++m_pos;
+                if (consumeSkip())
+                    continue;
+                addByte(uchar(c));
+            }
+        }
+        flushBytes();
+        flushText();
+        if (m_endsWithPar && m_paragraphs > 0) {
+            // The paragraph a final \par opened holds nothing: drop it.
+            QTextCursor end(&m_doc);
+            end.movePosition(QTextCursor::End);
+            end.deletePreviousChar();
+        }
+    }
+
+private:
+    GroupState &state() { return m_groups.back(); }
+
+    void openGroup()
+    {
+        if (int(m_groups.size()) >= TRtfReader::MaxDepth) {
+            ++m_overflow; // deeper groups share the deepest state
+            m_skip = 0;
+            return;
+        }
+        m_groups.push_back(m_groups.back());
+        m_groupStart = true;
+        m_skip = 0; // fallbacks of \uN never reach past a group's edge
+    }
+
+    void closeGroup()
+    {
+        m_groupStart = false;
+        m_skip = 0;
+        if (m_overflow > 0) {
+            --m_overflow;
+            return;
+        }
+        if (m_groups.size() <= 1)
+            return; // unbalanced closing brace: ignored
+        if (state().dest == Dest::FontTable && !m_fontName.isEmpty())
+            endFontName();
+        flushText();
+        m_groups.pop_back();
+    }
+
+    // Skips the fallback characters that follow a \uN.
+    bool consumeSkip()
+    {
+        if (m_skip <= 0)
+            return false;
+        --m_skip;
+        return true;
+    }
+
+    void controlWord()
+    {
+        const qsizetype n = m_in.size();
+        if (m_pos >= n)
+            return;
+        const char c = m_in[m_pos];
+        const bool groupStart = m_groupStart;
+        m_groupStart = false;
+        if (!std::isalpha(uchar(c))) {
+            ++m_pos;
+            controlSymbol(c, groupStart);
+            return;
+        }
+        const qsizetype start = m_pos;
+        while (m_pos < n && m_pos - start < 32 && std::isalpha(uchar(m_in[m_pos])))
+            ++m_pos;
+        const QByteArray word = m_in.mid(start, m_pos - start);
+        flushBytes();
+        bool hasParam = false;
+        long long param = 0;
+        bool negative = false;
+        if (m_pos < n && m_in[m_pos] == '-') {
+            negative = true;
+            ++m_pos;
+        }
+        int digits = 0;
+        while (m_pos < n && std::isdigit(uchar(m_in[m_pos]))) {
+            if (digits < 10)
+                param = param * 10 + (m_in[m_pos] - '0');
+            ++digits;
+            ++m_pos;
+        }
+        hasParam = digits > 0;
+        if (negative)
+            param = -param;
+        if (m_pos < n && m_in[m_pos] == ' ')
+            ++m_pos;
+        param = std::clamp<long long>(param, -2147483647LL, 2147483647LL);
+        if (word == "bin") {
+            // Binary data: skipped whatever the destination.
+            m_pos = std::min<qsizetype>(n, m_pos + qsizetype(std::max<long long>(0, param)));
+            return;
+        }
+        if (word != "u" && consumeSkip())
+            return;
+        if (groupStart && isSkippedDestination(word)) {
+            state().dest = Dest::Skip;
+            return;
+        }
+        apply(word, hasParam, int(param));
+    }
+
+    static bool isSkippedDestination(const QByteArray &w)
+    {
+        static const QList<QByteArray> skipped{
+            "stylesheet", "info",     "pict",        "object",     "header",     "footer",   "headerl",
+            "headerr",    "headerf",  "footerl",     "footerr",    "footerf",    "footnote", "fldinst",
+            "listtable",  "listoverridetable",       "revtbl",     "rsidtbl",    "xmlnstbl", "themedata",
+            "colorschememapping",     "latentstyles", "datastore", "generator",  "filetbl",  "private",
+            "nonshppict", "shp",      "pgdsctbl",    "author",     "operator",   "title",    "comment"};
+        return skipped.contains(w);
+    }
+
+    void controlSymbol(char c, bool groupStart)
+    {
+        if (c == '\'') {
+            int value = 0;
+            int got = 0;
+            while (got < 2 && m_pos < m_in.size() && std::isxdigit(uchar(m_in[m_pos]))) {
+                value = value * 16 + QByteArray(1, m_in[m_pos]).toInt(nullptr, 16);
+                ++m_pos;
+                ++got;
+            }
+            if (consumeSkip() || got == 0)
+                return;
+            addByte(uchar(value));
+            return;
+        }
+        if (c == '*') {
+            if (groupStart)
+                state().dest = Dest::Skip;
+            return;
+        }
+        if (consumeSkip())
+            return;
+        switch (c) {
+        case '\\': case '{': case '}': addByte(uchar(c)); break;
+        case '~': addChar(QChar(0x00A0)); break;
+        case '_': addChar(QChar(0x2011)); break;
+        case '-': break; // optional hyphen
+        case '\r': case '\n': paragraph(); break;
+        case '\t': addChar(QChar(u'\t')); break;
+        default: break;
+        }
+    }
+
+    void apply(const QByteArray &w, bool hasParam, int p)
+    {
+        GroupState &s = state();
+        const bool on = !hasParam || p != 0;
+        if (w == "fonttbl") { s.dest = Dest::FontTable; return; }
+        if (w == "colortbl") { s.dest = Dest::ColorTable; m_colorStarted = false; return; }
+        if (s.dest == Dest::Skip)
+            return;
+        if (s.dest == Dest::FontTable) {
+            if (w == "f") { m_fontIndex = p; m_fontName.clear(); }
+            else if (w == "fcharset") m_fonts[m_fontIndex].charset = p;
+            return;
+        }
+        if (s.dest == Dest::ColorTable) {
+            m_colorStarted = true;
+            if (w == "red") m_red = p;
+            else if (w == "green") m_green = p;
+            else if (w == "blue") m_blue = p;
+            return;
+        }
+        if (w == "ansicpg") m_codePage = p;
+        else if (w == "deff") m_defaultFont = p;
+        else if (w == "uc") s.uc = std::clamp(p, 0, 10);
+        else if (w == "u") { flushBytes(); addChar(QChar(char16_t(p < 0 ? p + 65536 : p))); m_skip = s.uc; }
+        else if (w == "par") paragraph();
+        else if (w == "line") addChar(QChar(QChar::LineSeparator));
+        else if (w == "tab" || w == "cell") addChar(QChar(u'\t'));
+        else if (w == "row") paragraph();
+        else if (w == "emdash") addChar(QChar(0x2014));
+        else if (w == "endash") addChar(QChar(0x2013));
+        else if (w == "bullet") addChar(QChar(0x2022));
+        else if (w == "lquote") addChar(QChar(0x2018));
+        else if (w == "rquote") addChar(QChar(0x2019));
+        else if (w == "ldblquote") addChar(QChar(0x201C));
+        else if (w == "rdblquote") addChar(QChar(0x201D));
+        else if (w == "b") setChar([&] { s.bold = on; });
+        else if (w == "i") setChar([&] { s.italic = on; });
+        else if (w == "ul") setChar([&] { s.underline = on; });
+        else if (w == "ulnone") setChar([&] { s.underline = false; });
+        else if (w == "strike") setChar([&] { s.strike = on; });
+        else if (w == "f") setChar([&] { s.font = p; });
+        else if (w == "fs") setChar([&] { s.halfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24; });
+        else if (w == "cf") setChar([&] { s.color = p; });
+        else if (w == "plain") setChar([&] {
+            s.font = -1; s.halfPoints = 24; s.bold = s.italic = s.underline = s.strike = false; s.color = 0;
+        });
+        else if (w == "pard") s.align = Qt::AlignLeft;
+        else if (w == "ql") s.align = Qt::AlignLeft;
+        else if (w == "qr") s.align = Qt::AlignRight;
+        else if (w == "qc") s.align = Qt::AlignHCenter;
+        else if (w == "qj") s.align = Qt::AlignJustify;
+    }
+
+    template <class F> void setChar(F change)
+    {
+        flushBytes();
+        flushText();
+        change();
+    }
+
+    // ---- text
+    void addByte(uchar b)
+    {
+        const Dest d = state().dest;
+        if (d == Dest::Skip)
+            return;
+        if (d == Dest::ColorTable) {
+            if (b == ';') {
+                m_colors.push_back(m_colorStarted ? QColor(m_red & 255, m_green & 255, m_blue & 255) : QColor());
+                m_red = m_green = m_blue = 0;
+                m_colorStarted = false;
+            }
+            return;
+        }
+        m_bytes.append(char(b));
+    }
+
+    int codePage()
+    {
+        const auto f = m_fonts.constFind(state().font < 0 ? m_defaultFont : state().font);
+        if (f != m_fonts.constEnd() && charsetCodePage(f->charset) != 0)
+            return charsetCodePage(f->charset);
+        return m_codePage;
+    }
+
+    void flushBytes()
+    {
+        if (m_bytes.isEmpty())
+            return;
+        const QByteArray bytes = std::exchange(m_bytes, {});
+        if (state().dest == Dest::FontTable) {
+            m_fontName += model::Win1252::decode(bytes);
+            if (m_fontName.contains(u';'))
+                endFontName();
+            return;
+        }
+        addText(decodeBytes(bytes, codePage()));
+    }
+
+    void endFontName()
+    {
+        QString name = m_fontName.section(u';', 0, 0).trimmed();
+        m_fonts[m_fontIndex].name = name;
+        m_fontName.clear();
+    }
+
+    void addChar(QChar c)
+    {
+        flushBytes();
+        addText(QString(c));
+    }
+
+    void addText(const QString &text)
+    {
+        if (state().dest != Dest::Text || text.isEmpty())
+            return;
+        if (m_pending.isEmpty())
+            m_pendingFormat = currentFormat();
+        m_pending += text;
+        m_endsWithPar = false;
+        applyAlignment();
+    }
+
+    QTextCharFormat currentFormat() const
+    {
+        const GroupState &s = m_groups.back();
+        QTextCharFormat f;
+        const auto font = m_fonts.constFind(s.font < 0 ? m_defaultFont : s.font);
+        if (font != m_fonts.constEnd() && !font->name.isEmpty())
+            f.setFontFamilies({font->name});
+        f.setFontPointSize(s.halfPoints / 2.0);
+        f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(s.italic);
+        f.setFontUnderline(s.underline);
+        f.setFontStrikeOut(s.strike);
+        if (s.color > 0 && s.color < int(m_colors.size()) && m_colors[s.color].isValid())
+            f.setForeground(m_colors[s.color]);
+        return f;
+    }
+
+    void flushText()
+    {
+        if (m_pending.isEmpty())
+            return;
+        m_cursor.insertText(std::exchange(m_pending, {}), m_pendingFormat);
+    }
+
+    void applyAlignment()
+    {
+        if (m_cursor.blockFormat().alignment() == state().align)
+            return;
+        QTextBlockFormat b = m_cursor.blockFormat();
+        b.setAlignment(state().align);
+        m_cursor.setBlockFormat(b);
+    }
+
+    void paragraph()
+    {
+        if (state().dest != Dest::Text)
+            return;
+        flushBytes();
+        flushText();
+        applyAlignment();
+        if (m_cursor.block().length() <= 1)
+            m_cursor.setBlockCharFormat(currentFormat()); // an empty paragraph keeps its mark's size
+        m_cursor.insertBlock(QTextBlockFormat(), currentFormat());
+        ++m_paragraphs;
+        m_endsWithPar = true;
+    }
+
+    const QByteArray &m_in;
+    QTextDocument &m_doc;
+    QTextCursor m_cursor;
+    qsizetype m_pos = 0;
+    std::vector<GroupState> m_groups;
+    int m_overflow = 0;
+    bool m_groupStart = false;
+    int m_skip = 0;
+    int m_codePage = 1252;
+    int m_defaultFont = 0;
+    QHash<int, FontEntry> m_fonts;
+    int m_fontIndex = 0;
+    QString m_fontName;
+    std::vector<QColor> m_colors;
+    bool m_colorStarted = false;
+    int m_red = 0, m_green = 0, m_blue = 0;
+    QByteArray m_bytes;
+    QString m_pending;
+    QTextCharFormat m_pendingFormat;
+    int m_paragraphs = 0;
+    bool m_endsWithPar = false;
+};
+
+} // namespace
+
+bool TRtfReader::IsRtf(const QByteArray &bytes)
+{
+    return bytes.trimmed().startsWith("{\\rtf");
+}
+
+void TRtfReader::Read(const QByteArray &rtf, QTextDocument &document)
+{
+    document.clear();
+    if (!IsRtf(rtf)) {
+        document.setPlainText(model::Win1252::decode(rtf));
+        return;
+    }
+    Parser(rtf, document).run();
+}
+
+} // namespace cw::richtext

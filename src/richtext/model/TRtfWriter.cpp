@@ -1,0 +1,153 @@
+#include "richtext/model/TRtfWriter.h"
+
+#include "design/model/Win1252.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <cmath>
+#include <vector>
+
+namespace cw::richtext {
+
+namespace {
+
+QString familyOf(const QTextCharFormat &f, const QTextDocument &doc)
+{
+    const QStringList families = f.fontFamilies().toStringList();
+    if (!families.isEmpty() && !families.first().isEmpty())
+        return families.first();
+    return doc.defaultFont().family();
+}
+
+double pointSizeOf(const QTextCharFormat &f, const QTextDocument &doc)
+{
+    if (f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() > 0)
+        return f.fontPointSize();
+    const QFont font = doc.defaultFont();
+    return font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
+}
+
+// A font name in the table ends with ';', so braces, backslashes and ';'
+// cannot be part of it.
+QByteArray fontNameBytes(const QString &name)
+{
+    QByteArray out;
+    for (const QChar c : name) {
+        if (c == u';' || c == u'{' || c == u'}' || c == u'\\')
+            continue;
+        const int b = model::Win1252::fromUnicode(c.unicode());
+        out += b >= 0x20 && b < 0x80 ? QByteArray(1, char(b)) : QByteArray("?");
+    }
+    return out;
+}
+
+void appendText(QByteArray &out, const QString &text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\' || u == u'{' || u == u'}') {
+            out += '\\';
+            out += char(u);
+        } else if (u == u'\t') {
+            out += "\\tab ";
+        } else if (u == QChar::LineSeparator) {
+            out += "\\line ";
+        } else if (u >= 0x20 && u < 0x80) {
+            out += char(u);
+        } else {
+            const int b = model::Win1252::fromUnicode(u);
+            // C1 controls (U+0080..U+009F) have no printable byte: written as \u.
+            if (b >= 0x80 && !(u >= 0x80 && u <= 0x9F)) {
+                out += "\\'" + QByteArray::number(b, 16).rightJustified(2, '0');
+            } else {
+                out += "\\u" + QByteArray::number(qint16(u)) + '?';
+            }
+        }
+    }
+}
+
+} // namespace
+
+QByteArray TRtfWriter::Write(const QTextDocument &doc)
+{
+    QStringList fonts;
+    std::vector<QColor> colors;
+    const auto fontIndex = [&](const QString &family) {
+        qsizetype i = fonts.indexOf(family);
+        if (i < 0) {
+            fonts.append(family);
+            i = fonts.size() - 1;
+        }
+        return int(i);
+    };
+    const auto colorIndex = [&](const QTextCharFormat &f) {
+        if (!f.hasProperty(QTextFormat::ForegroundBrush) || f.foreground().style() == Qt::NoBrush)
+            return 0;
+        const QColor c = f.foreground().color();
+        for (size_t i = 0; i < colors.size(); ++i)
+            if (colors[i].rgb() == c.rgb())
+                return int(i) + 1;
+        colors.push_back(c);
+        return int(colors.size());
+    };
+
+    QByteArray body;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        body += "\\pard";
+        switch (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) {
+        case Qt::AlignRight: body += "\\qr"; break;
+        case Qt::AlignHCenter: body += "\\qc"; break;
+        case Qt::AlignJustify: body += "\\qj"; break;
+        default: body += "\\ql"; break;
+        }
+        bool empty = true;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            const QTextCharFormat f = fragment.charFormat();
+            body += "\\plain\\f" + QByteArray::number(fontIndex(familyOf(f, doc)));
+            body += "\\fs" + QByteArray::number(std::max(1, int(std::lround(pointSizeOf(f, doc) * 2))));
+            if (f.fontWeight() >= QFont::DemiBold)
+                body += "\\b";
+            if (f.fontItalic())
+                body += "\\i";
+            if (f.fontUnderline())
+                body += "\\ul";
+            if (f.fontStrikeOut())
+                body += "\\strike";
+            if (const int c = colorIndex(f))
+                body += "\\cf" + QByteArray::number(c);
+            body += ' ';
+            appendText(body, fragment.text());
+            empty = false;
+        }
+        if (empty) {
+            // An empty paragraph keeps the size of its paragraph mark.
+            const QTextCharFormat f = block.charFormat();
+            body += "\\plain\\f" + QByteArray::number(fontIndex(familyOf(f, doc)));
+            body += "\\fs" + QByteArray::number(std::max(1, int(std::lround(pointSizeOf(f, doc) * 2))));
+        }
+        body += "\\par\r\n";
+    }
+
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+    if (fonts.isEmpty())
+        fonts.append(doc.defaultFont().family());
+    for (int i = 0; i < fonts.size(); ++i)
+        out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + fontNameBytes(fonts[i]) + ";}";
+    out += "}\r\n{\\colortbl ;";
+    for (const QColor &c : colors)
+        out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue" +
+               QByteArray::number(c.blue()) + ';';
+    out += "}\r\n\\viewkind4\\uc1\r\n";
+    out += body;
+    out += "}\r\n";
+    return out;
+}
+
+} // namespace cw::richtext
