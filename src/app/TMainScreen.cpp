@@ -1,6 +1,10 @@
 #include "app/TMainScreen.h"
 
 #include "help/HelpContext.h"
+#include "help/TAssistantZook.h"
+#include "help/TAssistantZookForm.h"
+#include "help/TConfigurationInfo.h"
+#include "help/TQexHelp.h"
 #include "widgets/Interaction.h"
 #include "widgets/ToolIcons.h"
 
@@ -112,6 +116,7 @@ TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
     resize(std::max(622, toolBarWidth + 8), 404 + menuBar()->sizeHint().height() + 38);
 
     registerTextTools();
+    TQexHelp::Install(this);
     Interaction::setMainWindow(this);
     qApp->installEventFilter(this);
     FormCreate();
@@ -176,8 +181,10 @@ void TMainScreen::createActions()
 
     // Commands whose windows are not part of the program yet are shown but
     // stay disabled; they never pretend to work.
-    for (QAction *later : {mnuSetorChangeBackgroundArt, ConfigurationInformation1})
+    for (QAction *later : {mnuSetorChangeBackgroundArt}) {
         later->setProperty("cwUnbuilt", true);
+        later->setEnabled(false);
+    }
 
     connect(New1, &QAction::triggered, this, &TMainScreen::New1Click);
     connect(Open1, &QAction::triggered, this, &TMainScreen::Open1Click);
@@ -194,6 +201,10 @@ void TMainScreen::createActions()
     connect(TechnicalSupport1, &QAction::triggered, this, [] { showHelpContext(1041); });
     connect(FrequentlyAskedQuestions1, &QAction::triggered, this, [] { showHelpContext(911); });
     connect(About1, &QAction::triggered, this, &TMainScreen::About1Click);
+    connect(ConfigurationInformation1, &QAction::triggered, this, [this] {
+        Preferences.DefaultFont = model::TDefaultFont::FromFont(m_panel->Font());
+        TConfigurationInfo::Execute(this, Preferences);
+    });
     connect(VisitOurInternetWebsite1, &QAction::triggered, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsite))); });
 }
@@ -254,7 +265,7 @@ void TMainScreen::createToolBar()
     m_assist = bar->addAction(toolIcon(ToolGlyph::QuickTips), QStringLiteral("Quick Tips"));
     m_assist->setObjectName(QStringLiteral("AssistButton"));
     m_assist->setToolTip(QStringLiteral("Show the Designer Assistant"));
-    m_assist->setEnabled(false);
+    connect(m_assist, &QAction::triggered, this, [this] { TAssistantZook::Show(this); });
     if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_assist)))
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 

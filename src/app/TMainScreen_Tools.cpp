@@ -4,6 +4,7 @@
 
 #include "app/TMainScreen.h"
 
+#include "text/TTextEditorsUi.h"
 #include "text/TextObjectCreation.h"
 #include "text/model/TGBusinessCardLabel.h"
 #include "text/model/TGMultiLineLabel.h"
@@ -13,6 +14,8 @@ namespace cw::ui {
 
 void TMainScreen::registerTextTools()
 {
+    // Text objects read from a card file open their dialogs through these.
+    InstallTextEditors();
     using Kind = TGBusinessCardPanel32::TToolKind;
     auto kind = [](auto make, void (*finish)(model::TGGraphicControl &, model::TObjectHost &, QWidget *)) {
         Kind k;
