@@ -1,0 +1,167 @@
+#include "objects/TRichTextLabelEditor.h"
+
+#include "design/model/TGColor.h"
+#include "help/HelpContext.h"
+#include "objects/model/TGPRichBaseLabel.h"
+#include "print/engine/Units.h"
+#include "richtext/TRichTextToolBar.h"
+#include "richtext/model/TRichTextControl.h"
+#include "richtext/model/TRtfReader.h"
+#include "richtext/model/TRtfWriter.h"
+#include "widgets/DialogPlacement.h"
+#include "widgets/Interaction.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace cw::ui {
+
+using namespace cw::model;
+
+TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Rich Text Editor"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    setFont(font);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *host = new QWidget;
+    m_panel = new QFrame(host);
+    m_panel->setObjectName(QStringLiteral("WPPanel"));
+    m_panel->setFrameShape(QFrame::Box);
+    m_panel->setAutoFillBackground(true);
+    m_panel->move(5, 5);
+    QPalette p = m_panel->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    m_panel->setPalette(p);
+    m_editor = new QTextEdit(m_panel);
+    m_editor->setObjectName(QStringLiteral("WPRichText1"));
+    m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_editor->setTabChangesFocus(false);
+    m_editor->viewport()->setAutoFillBackground(false);
+    m_editor->setStyleSheet(QStringLiteral("QTextEdit { background: transparent; }"));
+    m_editor->document()->setDocumentMargin(0);
+    // Text without a size of its own has the master's default, not the dialog's.
+    m_editor->document()->setDefaultFont(richtext::TRichTextControl().Document().defaultFont());
+    auto *panelLayout = new QVBoxLayout(m_panel);
+    panelLayout->setContentsMargins(1, 1, 1, 1);
+    panelLayout->addWidget(m_editor);
+    scroll->setWidget(host);
+    scroll->setWidgetResizable(true);
+
+    m_toolBar = new richtext::TRichTextToolBar(m_editor, this);
+    auto *zoomPlus = new QToolButton(this);
+    zoomPlus->setObjectName(QStringLiteral("ZoomPlusButton"));
+    zoomPlus->setText(QStringLiteral("+"));
+    zoomPlus->setToolTip(QStringLiteral("Zoom In"));
+    auto *zoomMinus = new QToolButton(this);
+    zoomMinus->setObjectName(QStringLiteral("ZoomMinusButton"));
+    zoomMinus->setText(QStringLiteral("-"));
+    zoomMinus->setToolTip(QStringLiteral("Zoom Out"));
+    m_toolBar->addSeparator();
+    m_toolBar->addWidget(zoomPlus);
+    m_toolBar->addWidget(zoomMinus);
+    connect(zoomPlus, &QToolButton::clicked, this, &TRichTextLabelEditor::ZoomIn);
+    connect(zoomMinus, &QToolButton::clicked, this, &TRichTextLabelEditor::ZoomOut);
+
+    auto *buttons = new QDialogButtonBox(this);
+    auto *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("Cancelbutton"));
+    auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    help->setObjectName(QStringLiteral("Helpbutton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { showHelpContext(40013); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(scroll, 1);
+    auto *bottom = new QWidget(this);
+    bottom->setFixedHeight(49);
+    auto *bottomLayout = new QHBoxLayout(bottom);
+    bottomLayout->addStretch(1);
+    bottomLayout->addWidget(buttons);
+    layout->addWidget(bottom);
+    resize(601, 343);
+}
+
+void TRichTextLabelEditor::LoadFrom(const TGPRichBaseLabel &label)
+{
+    if (label.RTFText().isEmpty())
+        m_editor->document()->clear();
+    else
+        richtext::TRtfReader::Read(label.RTFText(), *m_editor->document());
+    if (!label.Transparent()) {
+        QPalette p = m_panel->palette();
+        p.setColor(QPalette::Window, TGColor::ToQColor(label.BGColor()));
+        m_panel->setPalette(p);
+    }
+    // The text wraps at the label's width at 100 %, as on the card.
+    const double pageWidth = label.PageWidthTwips() * 96.0 / richtext::TRichTextControl::TwipsPerInch;
+    m_editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    m_editor->setLineWrapColumnOrWidth(std::max(1, int(pageWidth)));
+    m_panel->resize(label.Width() + 1, label.Height() + 1);
+    m_zoom = Round(label.Zoom() * 100.0);
+    m_w0 = m_panel->width();
+    m_h0 = m_panel->height();
+    m_z0 = std::max(1, m_zoom);
+}
+
+QByteArray TRichTextLabelEditor::Rtf() const
+{
+    if (m_editor->document()->isEmpty())
+        return {};
+    return richtext::TRtfWriter::Write(*m_editor->document());
+}
+
+void TRichTextLabelEditor::ZoomIn()
+{
+    if (m_zoom < 100) {
+        m_zoom += 10;
+        applyZoom();
+    }
+}
+
+void TRichTextLabelEditor::ZoomOut()
+{
+    if (m_zoom > 50) {
+        m_zoom -= 10;
+        applyZoom();
+    }
+}
+
+void TRichTextLabelEditor::applyZoom()
+{
+    m_panel->resize(Round(double(m_zoom) * m_w0 / m_z0), Round(double(m_zoom) * m_h0 / m_z0));
+}
+
+std::optional<QByteArray> TRichTextLabelEditor::Execute(TGPRichBaseLabel &label)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    TRichTextLabelEditor dialog(Interaction::mainWindow());
+    placeDialog(&dialog, Interaction::mainWindow());
+    dialog.LoadFrom(label);
+    QGuiApplication::restoreOverrideCursor();
+    if (Interaction::current().exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Rtf();
+}
+
+} // namespace cw::ui

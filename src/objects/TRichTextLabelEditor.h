@@ -1,0 +1,60 @@
+#pragma once
+// "Rich Text Editor": edits a copy of a rich text label's document on a page
+// panel of the label's size, wrapping at the label's width at 100 %, with the
+// formatting tool bar and the zoom buttons.  Handlers are public so tests
+// drive the dialog without a modal loop.
+
+#include <QByteArray>
+#include <QDialog>
+
+class QFrame;
+class QTextEdit;
+class QToolButton;
+
+namespace cw::model {
+class TGPRichBaseLabel;
+}
+
+namespace cw::richtext {
+class TRichTextToolBar;
+}
+
+namespace cw::ui {
+
+class TRichTextLabelEditor : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TRichTextLabelEditor(QWidget *parent = nullptr);
+
+    // Takes the label's document, colour, size and zoom (steps 2 to 5 of
+    // editing) and remembers the page size and zoom (W0, H0, Z0).
+    void LoadFrom(const model::TGPRichBaseLabel &label);
+    // The edited document as RTF; empty bytes for an empty document.
+    QByteArray Rtf() const;
+
+    QTextEdit *Editor() const { return m_editor; }
+    QFrame *PagePanel() const { return m_panel; }
+    richtext::TRichTextToolBar *ToolBar() const { return m_toolBar; }
+    int ZoomPercent() const { return m_zoom; }
+
+    void ZoomIn();
+    void ZoomOut();
+
+    // Runs the editor for the label; the edited document on Ok.
+    static std::optional<QByteArray> Execute(model::TGPRichBaseLabel &label);
+
+private:
+    void applyZoom();
+
+    QTextEdit *m_editor = nullptr;
+    QFrame *m_panel = nullptr;
+    richtext::TRichTextToolBar *m_toolBar = nullptr;
+    int m_zoom = 100;
+    int m_w0 = 0;
+    int m_h0 = 0;
+    int m_z0 = 100;
+};
+
+} // namespace cw::ui

@@ -1,0 +1,144 @@
+#include "richtext/TRichTextToolBar.h"
+
+#include "widgets/Interaction.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace cw::richtext {
+
+TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBar(parent), m_editor(editor)
+{
+    setObjectName(QStringLiteral("WPToolBar1"));
+    setFixedHeight(28);
+    m_fontNames = new QFontComboBox(this);
+    m_fontNames->setToolTip(QStringLiteral("Font"));
+    addWidget(m_fontNames);
+    m_sizes = new QComboBox(this);
+    m_sizes->setEditable(true);
+    m_sizes->setToolTip(QStringLiteral("Font Size"));
+    for (int s : SizeList())
+        m_sizes->addItem(QString::number(s));
+    addWidget(m_sizes);
+    addAction(QStringLiteral("Color"), this, [this] {
+        const QColor initial = m_editor->currentCharFormat().foreground().color();
+        if (auto c = ui::Interaction::current().chooseColor(initial))
+            SetColor(*c);
+    })->setToolTip(QStringLiteral("Font Color"));
+    addSeparator();
+    addAction(QStringLiteral("N"), this, &TRichTextToolBar::Normal)->setToolTip(QStringLiteral("Normal"));
+    addAction(QStringLiteral("B"), this, &TRichTextToolBar::ToggleBold)->setToolTip(QStringLiteral("Bold"));
+    addAction(QStringLiteral("I"), this, &TRichTextToolBar::ToggleItalic)->setToolTip(QStringLiteral("Italic"));
+    addAction(QStringLiteral("U"), this, &TRichTextToolBar::ToggleUnderline)->setToolTip(QStringLiteral("Underline"));
+    addSeparator();
+    addAction(QStringLiteral("Left"), this, [this] { Align(Qt::AlignLeft); });
+    addAction(QStringLiteral("Right"), this, [this] { Align(Qt::AlignRight); });
+    addAction(QStringLiteral("Block"), this, [this] { Align(Qt::AlignJustify); });
+    addAction(QStringLiteral("Center"), this, [this] { Align(Qt::AlignHCenter); });
+    addSeparator();
+    addAction(QStringLiteral("Copy"), m_editor, &QTextEdit::copy);
+    addAction(QStringLiteral("Cut"), m_editor, &QTextEdit::cut);
+    addAction(QStringLiteral("Paste"), m_editor, &QTextEdit::paste);
+
+    connect(m_fontNames, &QFontComboBox::currentFontChanged, this,
+            [this](const QFont &f) { SetFontName(f.family()); });
+    connect(m_sizes, &QComboBox::textActivated, this, [this](const QString &t) {
+        bool ok = false;
+        const double points = t.toDouble(&ok);
+        if (ok)
+            SetFontSize(points);
+    });
+    connect(m_editor, &QTextEdit::currentCharFormatChanged, this, [this] { showFormat(); });
+}
+
+QList<int> TRichTextToolBar::SizeList()
+{
+    return {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+}
+
+void TRichTextToolBar::merge(const QTextCharFormat &format)
+{
+    QTextCursor cursor = m_editor->textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    cursor.mergeCharFormat(format);
+    m_editor->mergeCurrentCharFormat(format);
+    m_editor->setFocus();
+}
+
+void TRichTextToolBar::SetFontName(const QString &family)
+{
+    QTextCharFormat f;
+    f.setFontFamilies({family});
+    merge(f);
+}
+
+void TRichTextToolBar::SetFontSize(double points)
+{
+    if (points < 6)
+        points = 6; // the smallest size offered
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    merge(f);
+}
+
+void TRichTextToolBar::SetColor(const QColor &color)
+{
+    QTextCharFormat f;
+    f.setForeground(color);
+    merge(f);
+}
+
+void TRichTextToolBar::Normal()
+{
+    QTextCharFormat f;
+    f.setFontWeight(QFont::Normal);
+    f.setFontItalic(false);
+    f.setFontUnderline(false);
+    f.setFontStrikeOut(false);
+    merge(f);
+}
+
+void TRichTextToolBar::ToggleBold()
+{
+    QTextCharFormat f;
+    f.setFontWeight(m_editor->fontWeight() >= QFont::DemiBold ? QFont::Normal : QFont::Bold);
+    merge(f);
+}
+
+void TRichTextToolBar::ToggleItalic()
+{
+    QTextCharFormat f;
+    f.setFontItalic(!m_editor->fontItalic());
+    merge(f);
+}
+
+void TRichTextToolBar::ToggleUnderline()
+{
+    QTextCharFormat f;
+    f.setFontUnderline(!m_editor->fontUnderline());
+    merge(f);
+}
+
+void TRichTextToolBar::Align(Qt::Alignment alignment)
+{
+    m_editor->setAlignment(alignment);
+    m_editor->setFocus();
+}
+
+void TRichTextToolBar::showFormat()
+{
+    const QTextCharFormat f = m_editor->currentCharFormat();
+    const QSignalBlocker a(m_fontNames);
+    const QSignalBlocker b(m_sizes);
+    const QStringList families = f.fontFamilies().toStringList();
+    if (!families.isEmpty())
+        m_fontNames->setCurrentFont(QFont(families.first()));
+    if (f.fontPointSize() > 0)
+        m_sizes->setCurrentText(QString::number(f.fontPointSize()));
+}
+
+} // namespace cw::richtext
