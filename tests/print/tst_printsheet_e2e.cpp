@@ -3,9 +3,14 @@
 // scheduler with a cups-pdf queue can run, through a real print queue.  The
 // sheet is rasterised at 300 dpi and every card outline must fall where the
 // layout and nudges put it, measured from the paper's corner.
+#include "app/TMainScreen.h"
+#include "app/model/TIniFile.h"
 #include "print/TLabelPrinter.h"
+#include "print/TSelectSpecificLabels.h"
+#include "print/TWarnBottomMargin.h"
 #include "print/printer/TReportPrinter.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TestFolder.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -21,6 +26,8 @@ using namespace cw;
 namespace {
 
 const QString QueueName = QStringLiteral("CardwrightSheetTest");
+// A queue whose printer cannot print the last 0.66 inch of the sheet.
+const QString BottomQueueName = QStringLiteral("CardwrightBottomTest");
 const QString Cupsd = QStringLiteral("/usr/sbin/cupsd");
 const QString CupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
@@ -132,6 +139,7 @@ private slots:
     void cleanupTestCase();
     void outlineSheetToPdf();
     void outlineSheetThroughCupsQueue();
+    void bottomMarginWarningBeforePrinting();
 
 private:
     QString startScheduler();
@@ -219,6 +227,19 @@ QString TestPrintSheetE2E::startScheduler()
     admin.start(QStringLiteral("lpadmin"), {"-p", QueueName, "-E", "-v", "cups-pdf:/", "-P", CupsPdfPpd});
     if (!admin.waitForFinished(30000) || admin.exitCode() != 0)
         return QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(admin.readAllStandardError());
+    QFile ppdSource(CupsPdfPpd);
+    if (!ppdSource.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read the cups-pdf PPD");
+    QByteArray ppd = ppdSource.readAll();
+    const QByteArray full = "*ImageableArea Letter/US Letter: \"0 0 612 792\"";
+    if (!ppd.contains(full))
+        return QStringLiteral("the cups-pdf PPD has no full-sheet Letter area");
+    ppd.replace(full, "*ImageableArea Letter/US Letter: \"18 47.52 594 756\"");
+    WriteFile(d + "/bottom.ppd", ppd);
+    QProcess second;
+    second.start(QStringLiteral("lpadmin"), {"-p", BottomQueueName, "-E", "-v", "cups-pdf:/", "-P", d + "/bottom.ppd"});
+    if (!second.waitForFinished(30000) || second.exitCode() != 0)
+        return QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(second.readAllStandardError());
     return {};
 }
 
@@ -256,6 +277,56 @@ void TestPrintSheetE2E::outlineSheetThroughCupsQueue()
     QFile::remove(produced);
     QVERIFY(!page.isNull());
     CheckOutlines(page, settings, 0);
+}
+
+// The print command on a printer with a 0.66 inch bottom margin: the
+// warning shows with its margin texts; "Don't show this warning again" with
+// "Cancel Printing" prints nothing, saves the switch, and the next print
+// goes straight to the status dialog.
+void TestPrintSheetE2E::bottomMarginWarningBeforePrinting()
+{
+    if (!m_why.isEmpty())
+        QSKIP(qPrintable(m_why));
+    test::TestFolder folder;
+    test::ScriptedInteraction interaction;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ui::TMainScreen::hasPrinters = [] { return true; };
+    ui::TMainScreen::defaultPrinterName = [] { return BottomQueueName; };
+    ui::TMainScreen w;
+    w.FormActivate();
+    QVERIFY(w.ReportPrinter);
+    const int index = int(printer::TReportPrinter::Printers().indexOf(BottomQueueName));
+    QVERIFY(index >= 0);
+    w.ReportPrinter->SetPrinterIndex(index);
+
+    interaction.dialogs.enqueue([](QDialog &d) {
+        dynamic_cast<ui::TSelectSpecificLabels &>(d).OKbuttonClick();
+        return d.result();
+    });
+    QString botMarg, difference;
+    interaction.dialogs.enqueue([&](QDialog &d) {
+        auto &warning = dynamic_cast<ui::TWarnBottomMargin &>(d);
+        botMarg = warning.BotMargText();
+        difference = warning.DifferenceText();
+        warning.SetDontShowAgain(true);
+        return int(QDialog::Rejected);
+    });
+    w.mnuPrintClick();
+    QCOMPARE(interaction.dialogsRun, 2);
+    QVERIFY2(botMarg.endsWith(QStringLiteral(": 0.660 inches")), qPrintable(botMarg));
+    QVERIFY2(difference.endsWith(QStringLiteral(": 0.160 inches")), qPrintable(difference));
+    QVERIFY(!w.Preferences.ShowBottomMarginWarning);
+    model::TIniFile ini(model::TIniFile::SettingsFileName());
+    QCOMPARE(ini.ReadBool(QStringLiteral("Printer"), QStringLiteral("ShowBottomMarginWarning"), true), false);
+
+    interaction.dialogs.enqueue([](QDialog &d) {
+        dynamic_cast<ui::TSelectSpecificLabels &>(d).OKbuttonClick();
+        return d.result();
+    });
+    interaction.dialogs.enqueue([](QDialog &) { return int(QDialog::Rejected); });
+    w.mnuPrintClick();
+    QCOMPARE(interaction.dialogsRun, 4);
+    QCOMPARE(interaction.log.last(), QStringLiteral("dialog[Print Status]"));
 }
 
 QTEST_MAIN(TestPrintSheetE2E)
