@@ -33,7 +33,11 @@ public:
         p.setColor(QPalette::Window, Qt::white);
         setPalette(p);
     }
-    void Refit() { resize(std::max(1, m_object.Width() + 1), std::max(1, m_object.Height() + 1)); update(); }
+    void Refit()
+    {
+        resize(std::max(1, m_object.Width() + 1), std::max(1, m_object.Height() + 1));
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override

@@ -114,14 +114,14 @@ void TRichTextLabelEditor::LoadFrom(const TGPRichBaseLabel &label)
         m_panel->setPalette(p);
     }
     // The text wraps at the label's width at 100 %, as on the card.
-    const double pageWidth = label.PageWidthTwips() * 96.0 / richtext::TRichTextControl::TwipsPerInch;
+    m_pageWidth = label.PageWidthTwips() * 96.0 / richtext::TRichTextControl::TwipsPerInch;
     m_editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    m_editor->setLineWrapColumnOrWidth(std::max(1, int(pageWidth)));
     m_panel->resize(label.Width() + 1, label.Height() + 1);
-    m_zoom = Round(label.Zoom() * 100.0);
+    m_zoom = std::max(1, Round(label.Zoom() * 100.0));
     m_w0 = m_panel->width();
     m_h0 = m_panel->height();
-    m_z0 = std::max(1, m_zoom);
+    m_z0 = m_zoom;
+    layoutAtZoom();
 }
 
 QByteArray TRichTextLabelEditor::Rtf() const
@@ -150,6 +150,20 @@ void TRichTextLabelEditor::ZoomOut()
 void TRichTextLabelEditor::applyZoom()
 {
     m_panel->resize(Round(double(m_zoom) * m_w0 / m_z0), Round(double(m_zoom) * m_h0 / m_z0));
+    layoutAtZoom();
+}
+
+void TRichTextLabelEditor::layoutAtZoom()
+{
+    // Point sizes become pixels through the device's resolution, so a device
+    // of 96 × zoom % dpi shows the text at the zoom; the wrap width scales
+    // with it and the words on each line stay those of the card.
+    const int dotsPerMeter = std::max(1, Round(3780.0 * m_zoom / 100.0));
+    m_zoomDevice = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+    m_zoomDevice.setDotsPerMeterX(dotsPerMeter);
+    m_zoomDevice.setDotsPerMeterY(dotsPerMeter);
+    m_editor->document()->documentLayout()->setPaintDevice(&m_zoomDevice);
+    m_editor->setLineWrapColumnOrWidth(std::max(1, int(m_pageWidth * m_zoom / 100.0)));
 }
 
 std::optional<QByteArray> TRichTextLabelEditor::Execute(TGPRichBaseLabel &label)

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDialog>
+#include <QImage>
 
 class QFrame;
 class QTextEdit;
@@ -47,10 +48,15 @@ public:
 
 private:
     void applyZoom();
+    void layoutAtZoom();
 
     QTextEdit *m_editor = nullptr;
     QFrame *m_panel = nullptr;
     richtext::TRichTextToolBar *m_toolBar = nullptr;
+    // The device the editor lays its text out on: 96 dpi scaled by the zoom,
+    // so the text grows and shrinks with the page panel.
+    QImage m_zoomDevice;
+    double m_pageWidth = 0; // pixels at 100 %
     int m_zoom = 100;
     int m_w0 = 0;
     int m_h0 = 0;

@@ -31,8 +31,10 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
     addSeparator();
     addAction(QStringLiteral("N"), this, &TRichTextToolBar::Normal)->setToolTip(QStringLiteral("Normal"));
     addAction(QStringLiteral("B"), this, &TRichTextToolBar::ToggleBold)->setToolTip(QStringLiteral("Bold"));
-    addAction(QStringLiteral("I"), this, &TRichTextToolBar::ToggleItalic)->setToolTip(QStringLiteral("Italic"));
-    addAction(QStringLiteral("U"), this, &TRichTextToolBar::ToggleUnderline)->setToolTip(QStringLiteral("Underline"));
+    addAction(QStringLiteral("I"), this, &TRichTextToolBar::ToggleItalic)
+        ->setToolTip(QStringLiteral("Italic"));
+    addAction(QStringLiteral("U"), this, &TRichTextToolBar::ToggleUnderline)
+        ->setToolTip(QStringLiteral("Underline"));
     addSeparator();
     addAction(QStringLiteral("Left"), this, [this] { Align(Qt::AlignLeft); });
     addAction(QStringLiteral("Right"), this, [this] { Align(Qt::AlignRight); });

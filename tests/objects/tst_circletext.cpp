@@ -202,7 +202,10 @@ private slots:
         }
         QVERIFY(inside > 0 && inside < 8);
         // Code points, not UTF-16 units: an emoji is one letter.
-        QCOMPARE(int(TCircleTextLayout::Letters(in, QString::fromUtf8("a\xF0\x9F\x98\x80" "b")).size()), 3);
+        QCOMPARE(int(TCircleTextLayout::Letters(in, QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                                      "b"))
+                         .size()),
+                 3);
     }
 
     void defaultsAndZoomedFont()
@@ -303,10 +306,10 @@ private slots:
         QStringList names;
         for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(c))
             names << e.Name;
-        QCOMPARE(names, (QStringList{"Left", "Top", "Width", "Height", "Locked", "Unselectable", "StartingVector",
-                                     "Degrees", "Font.Color", "Font.Height", "Font.Name", "Font.Style", "Mirror",
-                                     "DrawLettersAngled", "BorderStyle", "ControlTransparent", "BGColor",
-                                     "Caption"}));
+        QCOMPARE(names, (QStringList{"Left", "Top", "Width", "Height", "Locked", "Unselectable",
+                                     "StartingVector", "Degrees", "Font.Color", "Font.Height", "Font.Name",
+                                     "Font.Style", "Mirror", "DrawLettersAngled", "BorderStyle",
+                                     "ControlTransparent", "BGColor", "Caption"}));
         c.Name = "Component0"; // the name a read object gets
         const QByteArray bytes = TGLabelObjectFiler::ObjectListBytes({&c});
         TGLabelObjectFiler filer;

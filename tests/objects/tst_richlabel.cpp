@@ -55,11 +55,10 @@ QImage render(TGGraphicControl &object)
     return image;
 }
 
-// The text of each laid-out line of the master's document.
-QStringList masterLines()
+// The text of each laid-out line of a document.
+QStringList documentLines(QTextDocument &doc)
 {
     QStringList lines;
-    QTextDocument &doc = TRichTextControl::Master()->Document();
     doc.size();
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         QTextLayout *layout = b.layout();
@@ -67,6 +66,11 @@ QStringList masterLines()
             lines << b.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength()).trimmed();
     }
     return lines;
+}
+
+QStringList masterLines()
+{
+    return documentLines(TRichTextControl::Master()->Document());
 }
 
 class Editors : public TSpecialEditors
@@ -265,8 +269,13 @@ private slots:
         label.SetBounds(0, 0, 150, 60);
         ui::TRichTextLabelEditor editor;
         editor.LoadFrom(label);
-        QCOMPARE(editor.Editor()->toPlainText(), QString("alpha beta gamma delta epsilon zeta eta theta iota kappa"));
+        QCOMPARE(editor.Editor()->toPlainText(),
+                 QString("alpha beta gamma delta epsilon zeta eta theta iota kappa"));
         QCOMPARE(editor.PagePanel()->size(), QSize(151, 61));
+        // The editor breaks the lines where the card does.
+        render(label);
+        const QStringList cardLines = masterLines();
+        QCOMPARE(documentLines(*editor.Editor()->document()), cardLines);
         // Zoom In at 100 % does nothing; Zoom Out stops at 50 %.
         editor.ZoomIn();
         QCOMPARE(editor.ZoomPercent(), 100);
@@ -274,6 +283,7 @@ private slots:
             editor.ZoomOut();
         QCOMPARE(editor.ZoomPercent(), 50);
         QCOMPARE(editor.PagePanel()->size(), QSize(76, 30)); // Round(50 × 151 / 100) halves to even
+        QCOMPARE(documentLines(*editor.Editor()->document()), cardLines);
         // The edited text comes back as RTF; an emptied editor as nothing.
         QTextDocument back;
         TRichTextControl control;

@@ -34,7 +34,8 @@ const QByteArray LibreOffice =
     "{\\f3\\fswiss\\fprq2\\fcharset204 Liberation Sans{\\*\\falt Arial};}}\r\n"
     "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green128\\blue0;}\r\n"
     "{\\stylesheet{\\s0\\snext0\\hich\\af3\\dbch\\af4\\afs24\\loch\\f3\\fs24 Normal;}}\r\n"
-    "{\\*\\generator LibreOffice/7.4.7.2$Linux_X86_64 LibreOffice_project/40$Build-2}{\\info{\\creatim\\yr2023}}"
+    "{\\*\\generator LibreOffice/7.4.7.2$Linux_X86_64 "
+    "LibreOffice_project/40$Build-2}{\\info{\\creatim\\yr2023}}"
     "\\deftab709\r\n"
     "{\\*\\pgdsctbl\r\n{\\pgdsc0\\pgdscuse451\\pgwsxn11906\\pghsxn16838 Default Page Style;}}\r\n"
     "\\pard\\plain \\s0\\qr{\\cf2\\strike\\fs28\\loch\\f3 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}\r\n"
@@ -100,7 +101,8 @@ private slots:
         QCOMPARE(doc->blockCount(), 2);
         // \'hh in a font with character set 204 is Windows-1251.
         QCOMPARE(doc->findBlockByNumber(0).text(), QString::fromUtf8("Привет"));
-        QCOMPARE(doc->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(doc->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
         const QTextCharFormat privet = formatAt(*doc, 0, QString::fromUtf8("Привет"));
         QVERIFY(privet.fontStrikeOut());
         QCOMPARE(privet.fontPointSize(), 14.0);
@@ -108,13 +110,15 @@ private slots:
         QCOMPARE(privet.fontFamilies().toStringList().value(0), QString("Liberation Sans"));
         // A surrogate pair, each half with its own \'3f fallback skipped.
         QCOMPARE(doc->findBlockByNumber(1).text(), QString::fromUtf8("Second \xF0\x9F\x98\x80"));
-        QCOMPARE(doc->findBlockByNumber(1).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+        QCOMPARE(doc->findBlockByNumber(1).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignJustify);
     }
 
     void fallbacksAndDestinations()
     {
         // \uc2 skips two fallback characters, \uc0 none.
-        QCOMPARE(read("{\\rtf1{\\uc2\\u915 GG}x\\uc0\\u916 y}")->toPlainText(), QString::fromUtf8("Γx" "Δy"));
+        QCOMPARE(read("{\\rtf1{\\uc2\\u915 GG}x\\uc0\\u916 y}")->toPlainText(), QString::fromUtf8("Γx"
+                                                                                                  "Δy"));
         // A fallback never reaches past the end of its group.
         QCOMPARE(read("{\\rtf1{\\uc3\\u915 G}xyz}")->toPlainText(), QString::fromUtf8("Γxyz"));
         // Unknown {\* …} destinations, pictures and binary data are skipped;
@@ -163,7 +167,8 @@ private slots:
         for (char16_t u = 1; u < 0x3000; ++u)
             if (u != u'\r' && u != u'\n' && u != 0x2029 && u != 0xFFFC && !(u >= 0xD800 && u <= 0xDFFF))
                 text += QChar(u);
-        text += QString::fromUtf8("日本語 한국어 עברית العربية \xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x90\x8D\x88");
+        text +=
+            QString::fromUtf8("日本語 한국어 עברית العربية \xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x90\x8D\x88");
         QTextDocument doc;
         doc.setPlainText(text);
         const QByteArray rtf = TRtfWriter::Write(doc);
@@ -171,7 +176,7 @@ private slots:
         for (const char c : rtf)
             QVERIFY(uchar(c) < 0x80);
         QVERIFY(rtf.contains("\\u-10179?\\u-8704?")); // U+1F600 as a surrogate pair
-        QVERIFY(rtf.contains("\\'e9"));                // é in Windows-1252
+        QVERIFY(rtf.contains("\\'e9"));               // é in Windows-1252
         QCOMPARE(read(rtf)->toRawText(), doc.toRawText());
     }
 
@@ -196,10 +201,12 @@ private slots:
         const QTextCharFormat g = formatAt(*back, 0, "styled");
         QCOMPARE(g.fontFamilies().toStringList().value(0), QString("Courier New"));
         QCOMPARE(g.fontPointSize(), 9.5);
-        QVERIFY(g.fontWeight() >= QFont::DemiBold && g.fontItalic() && g.fontUnderline() && g.fontStrikeOut());
+        QVERIFY(g.fontWeight() >= QFont::DemiBold && g.fontItalic() && g.fontUnderline() &&
+                g.fontStrikeOut());
         QCOMPARE(g.foreground().color(), QColor(1, 2, 3));
         QCOMPARE(back->findBlockByNumber(1).text(), QString("{braces}\\"));
-        QCOMPARE(back->findBlockByNumber(1).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(back->findBlockByNumber(1).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
     }
 
     void damagedInputNeverCrashes()

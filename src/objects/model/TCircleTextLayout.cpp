@@ -1,6 +1,5 @@
 #include "objects/model/TCircleTextLayout.h"
 
-
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -44,23 +43,55 @@ TCircleGeometry TCircleTextLayout::Geometry(const TInput &in, int letters)
     g.RoomY = g.CenterY;
     // Quarter and half arcs move the centre towards an edge so the arc fills
     // the box; the room is then the distance to the far edge.
-    const auto left = [&] { g.CenterX = a; g.RoomX = W - g.CenterX; };
-    const auto right = [&] { g.CenterX = W - a; g.RoomX = g.CenterX; };
-    const auto bottom = [&] { g.CenterY = H - h; g.RoomY = g.CenterY; };
-    const auto top = [&] { g.CenterY = h; g.RoomY = H - g.CenterY; };
+    const auto left = [&] {
+        g.CenterX = a;
+        g.RoomX = W - g.CenterX;
+    };
+    const auto right = [&] {
+        g.CenterX = W - a;
+        g.RoomX = g.CenterX;
+    };
+    const auto bottom = [&] {
+        g.CenterY = H - h;
+        g.RoomY = g.CenterY;
+    };
+    const auto top = [&] {
+        g.CenterY = h;
+        g.RoomY = H - g.CenterY;
+    };
     if (in.Degrees == dg90) {
         switch (in.StartingVector) {
-        case dg90: left(); bottom(); break;
-        case dg180: right(); bottom(); break;
-        case dg270: right(); top(); break;
-        case dg360: left(); top(); break;
+        case dg90:
+            left();
+            bottom();
+            break;
+        case dg180:
+            right();
+            bottom();
+            break;
+        case dg270:
+            right();
+            top();
+            break;
+        case dg360:
+            left();
+            top();
+            break;
         }
     } else if (in.Degrees == dg180) {
         switch (in.StartingVector) {
-        case dg90: left(); break;
-        case dg180: bottom(); break;
-        case dg270: right(); break;
-        case dg360: top(); break;
+        case dg90:
+            left();
+            break;
+        case dg180:
+            bottom();
+            break;
+        case dg270:
+            right();
+            break;
+        case dg360:
+            top();
+            break;
         }
     }
     g.Radius = std::min(g.RoomX, g.RoomY) - 4;
@@ -99,7 +130,8 @@ std::vector<TCircleLetter> TCircleTextLayout::Letters(const TInput &in, const QS
         if (mirror)
             e = (e + 1800 > 3600) ? e - 1800 : e + 1800;
         letter.Angle = e;
-        const double theta = (last ? double(g.Span - g.Start) : i * double(g.Step) - g.Start) * std::numbers::pi / 180.0;
+        const double theta =
+            (last ? double(g.Span - g.Start) : i * double(g.Step) - g.Start) * std::numbers::pi / 180.0;
         letter.X = int(std::nearbyint(std::cos(theta) * g.Radius)) + g.CenterX;
         letter.Y = int(std::nearbyint(std::sin(theta) * g.Radius)) + g.CenterY;
         letter.Inside = letter.X >= 0 && letter.X < in.Width && letter.Y >= 0 && letter.Y < in.Height;

@@ -25,10 +25,10 @@ struct TCircleGeometry
 
 struct TCircleLetter
 {
-    QString Text;   // one code point of the caption
-    int X = 0;      // reference point: the middle of the letter's bottom edge
+    QString Text; // one code point of the caption
+    int X = 0;    // reference point: the middle of the letter's bottom edge
     int Y = 0;
-    int Angle = 0;  // rotation in tenths of a degree, counter-clockwise, 0..3599
+    int Angle = 0;       // rotation in tenths of a degree, counter-clockwise, 0..3599
     bool Inside = false; // the point lies in the object; letters outside are not drawn
 };
 

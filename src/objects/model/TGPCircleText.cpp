@@ -283,8 +283,9 @@ void TGPCircleText::PrintTo(engine::TBaseReport &report, double leftInches, doub
         return;
     const double ppi = ScreenPixelsPerInch;
     const QPicture picture = MakePicture();
-    const QRect rect = report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
-                                         leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+    const QRect rect =
+        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
 }
 

@@ -142,8 +142,9 @@ void TGPRichBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, d
         return;
     const double ppi = ScreenPixelsPerInch;
     const QPicture picture = MakePicture();
-    const QRect rect = report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
-                                         leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+    const QRect rect =
+        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
 }
 

@@ -44,20 +44,34 @@ struct FontEntry
 int charsetCodePage(int charset)
 {
     switch (charset) {
-    case 128: return 932;
-    case 129: return 949;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    default: return 0;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    default:
+        return 0;
     }
 }
 
@@ -213,12 +227,39 @@ private:
 
     static bool isSkippedDestination(const QByteArray &w)
     {
-        static const QList<QByteArray> skipped{
-            "stylesheet", "info",     "pict",        "object",     "header",     "footer",   "headerl",
-            "headerr",    "headerf",  "footerl",     "footerr",    "footerf",    "footnote", "fldinst",
-            "listtable",  "listoverridetable",       "revtbl",     "rsidtbl",    "xmlnstbl", "themedata",
-            "colorschememapping",     "latentstyles", "datastore", "generator",  "filetbl",  "private",
-            "nonshppict", "shp",      "pgdsctbl",    "author",     "operator",   "title",    "comment"};
+        static const QList<QByteArray> skipped{"stylesheet",
+                                               "info",
+                                               "pict",
+                                               "object",
+                                               "header",
+                                               "footer",
+                                               "headerl",
+                                               "headerr",
+                                               "headerf",
+                                               "footerl",
+                                               "footerr",
+                                               "footerf",
+                                               "footnote",
+                                               "fldinst",
+                                               "listtable",
+                                               "listoverridetable",
+                                               "revtbl",
+                                               "rsidtbl",
+                                               "xmlnstbl",
+                                               "themedata",
+                                               "colorschememapping",
+                                               "latentstyles",
+                                               "datastore",
+                                               "generator",
+                                               "filetbl",
+                                               "private",
+                                               "nonshppict",
+                                               "shp",
+                                               "pgdsctbl",
+                                               "author",
+                                               "operator",
+                                               "title",
+                                               "comment"};
         return skipped.contains(w);
     }
 
@@ -245,13 +286,28 @@ private:
         if (consumeSkip())
             return;
         switch (c) {
-        case '\\': case '{': case '}': addByte(uchar(c)); break;
-        case '~': addChar(QChar(0x00A0)); break;
-        case '_': addChar(QChar(0x2011)); break;
-        case '-': break; // optional hyphen
-        case '\r': case '\n': paragraph(); break;
-        case '\t': addChar(QChar(u'\t')); break;
-        default: break;
+        case '\\':
+        case '{':
+        case '}':
+            addByte(uchar(c));
+            break;
+        case '~':
+            addChar(QChar(0x00A0));
+            break;
+        case '_':
+            addChar(QChar(0x2011));
+            break;
+        case '-':
+            break; // optional hyphen
+        case '\r':
+        case '\n':
+            paragraph();
+            break;
+        case '\t':
+            addChar(QChar(u'\t'));
+            break;
+        default:
+            break;
         }
     }
 
@@ -259,53 +315,100 @@ private:
     {
         GroupState &s = state();
         const bool on = !hasParam || p != 0;
-        if (w == "fonttbl") { s.dest = Dest::FontTable; return; }
-        if (w == "colortbl") { s.dest = Dest::ColorTable; m_colorStarted = false; return; }
+        if (w == "fonttbl") {
+            s.dest = Dest::FontTable;
+            return;
+        }
+        if (w == "colortbl") {
+            s.dest = Dest::ColorTable;
+            m_colorStarted = false;
+            return;
+        }
         if (s.dest == Dest::Skip)
             return;
         if (s.dest == Dest::FontTable) {
-            if (w == "f") { m_fontIndex = p; m_fontName.clear(); }
-            else if (w == "fcharset") m_fonts[m_fontIndex].charset = p;
+            if (w == "f") {
+                m_fontIndex = p;
+                m_fontName.clear();
+            } else if (w == "fcharset")
+                m_fonts[m_fontIndex].charset = p;
             return;
         }
         if (s.dest == Dest::ColorTable) {
             m_colorStarted = true;
-            if (w == "red") m_red = p;
-            else if (w == "green") m_green = p;
-            else if (w == "blue") m_blue = p;
+            if (w == "red")
+                m_red = p;
+            else if (w == "green")
+                m_green = p;
+            else if (w == "blue")
+                m_blue = p;
             return;
         }
-        if (w == "ansicpg") m_codePage = p;
-        else if (w == "deff") m_defaultFont = p;
-        else if (w == "uc") s.uc = std::clamp(p, 0, 10);
-        else if (w == "u") { flushBytes(); addChar(QChar(char16_t(p < 0 ? p + 65536 : p))); m_skip = s.uc; }
-        else if (w == "par") paragraph();
-        else if (w == "line") addChar(QChar(QChar::LineSeparator));
-        else if (w == "tab" || w == "cell") addChar(QChar(u'\t'));
-        else if (w == "row") paragraph();
-        else if (w == "emdash") addChar(QChar(0x2014));
-        else if (w == "endash") addChar(QChar(0x2013));
-        else if (w == "bullet") addChar(QChar(0x2022));
-        else if (w == "lquote") addChar(QChar(0x2018));
-        else if (w == "rquote") addChar(QChar(0x2019));
-        else if (w == "ldblquote") addChar(QChar(0x201C));
-        else if (w == "rdblquote") addChar(QChar(0x201D));
-        else if (w == "b") setChar([&] { s.bold = on; });
-        else if (w == "i") setChar([&] { s.italic = on; });
-        else if (w == "ul") setChar([&] { s.underline = on; });
-        else if (w == "ulnone") setChar([&] { s.underline = false; });
-        else if (w == "strike") setChar([&] { s.strike = on; });
-        else if (w == "f") setChar([&] { s.font = p; });
-        else if (w == "fs") setChar([&] { s.halfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24; });
-        else if (w == "cf") setChar([&] { s.color = p; });
-        else if (w == "plain") setChar([&] {
-            s.font = -1; s.halfPoints = 24; s.bold = s.italic = s.underline = s.strike = false; s.color = 0;
-        });
-        else if (w == "pard") s.align = Qt::AlignLeft;
-        else if (w == "ql") s.align = Qt::AlignLeft;
-        else if (w == "qr") s.align = Qt::AlignRight;
-        else if (w == "qc") s.align = Qt::AlignHCenter;
-        else if (w == "qj") s.align = Qt::AlignJustify;
+        if (w == "ansicpg")
+            m_codePage = p;
+        else if (w == "deff")
+            m_defaultFont = p;
+        else if (w == "uc")
+            s.uc = std::clamp(p, 0, 10);
+        else if (w == "u") {
+            flushBytes();
+            addChar(QChar(char16_t(p < 0 ? p + 65536 : p)));
+            m_skip = s.uc;
+        } else if (w == "par")
+            paragraph();
+        else if (w == "line")
+            addChar(QChar(QChar::LineSeparator));
+        else if (w == "tab" || w == "cell")
+            addChar(QChar(u'\t'));
+        else if (w == "row")
+            paragraph();
+        else if (w == "emdash")
+            addChar(QChar(0x2014));
+        else if (w == "endash")
+            addChar(QChar(0x2013));
+        else if (w == "bullet")
+            addChar(QChar(0x2022));
+        else if (w == "lquote")
+            addChar(QChar(0x2018));
+        else if (w == "rquote")
+            addChar(QChar(0x2019));
+        else if (w == "ldblquote")
+            addChar(QChar(0x201C));
+        else if (w == "rdblquote")
+            addChar(QChar(0x201D));
+        else if (w == "b")
+            setChar([&] { s.bold = on; });
+        else if (w == "i")
+            setChar([&] { s.italic = on; });
+        else if (w == "ul")
+            setChar([&] { s.underline = on; });
+        else if (w == "ulnone")
+            setChar([&] { s.underline = false; });
+        else if (w == "strike")
+            setChar([&] { s.strike = on; });
+        else if (w == "f")
+            setChar([&] { s.font = p; });
+        else if (w == "fs")
+            setChar([&] { s.halfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24; });
+        else if (w == "cf")
+            setChar([&] { s.color = p; });
+        else if (w == "plain")
+            setChar([&] {
+                s.font = -1;
+                s.halfPoints = 24;
+                s.bold = s.italic = s.underline = s.strike = false;
+                s.color = 0;
+            });
+        else if (w == "pard")
+            s.align = Qt::AlignLeft;
+        else if (w == "ql")
+            s.align = Qt::AlignLeft;
+        else if (w == "qr")
+            s.align = Qt::AlignRight;
+        else if (w == "qc")
+            s.align = Qt::AlignHCenter;
+        else if (w == "qj")
+            s.align = Qt::AlignJustify;
     }
 
     template <class F> void setChar(F change)
@@ -323,7 +426,8 @@ private:
             return;
         if (d == Dest::ColorTable) {
             if (b == ';') {
-                m_colors.push_back(m_colorStarted ? QColor(m_red & 255, m_green & 255, m_blue & 255) : QColor());
+                m_colors.push_back(m_colorStarted ? QColor(m_red & 255, m_green & 255, m_blue & 255)
+                                                  : QColor());
                 m_red = m_green = m_blue = 0;
                 m_colorStarted = false;
             }

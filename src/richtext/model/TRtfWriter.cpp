@@ -99,10 +99,18 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         body += "\\pard";
         switch (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) {
-        case Qt::AlignRight: body += "\\qr"; break;
-        case Qt::AlignHCenter: body += "\\qc"; break;
-        case Qt::AlignJustify: body += "\\qj"; break;
-        default: body += "\\ql"; break;
+        case Qt::AlignRight:
+            body += "\\qr";
+            break;
+        case Qt::AlignHCenter:
+            body += "\\qc";
+            break;
+        case Qt::AlignJustify:
+            body += "\\qj";
+            break;
+        default:
+            body += "\\ql";
+            break;
         }
         bool empty = true;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
