@@ -60,8 +60,8 @@ TLabelPrinter::TLabelPrinter(QWidget *parent)
     panelColumn->addWidget(Extralabel);
     column->addWidget(m_statusPanel);
 
-    CancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"),
-                                   this);
+    CancelButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setMinimumSize(90, 34);
     CancelButton->setDefault(true);
@@ -238,13 +238,23 @@ bool TLabelPrinter::Aborted() const
 {
     if (m_jobReport)
         return m_jobReport->Aborted();
-    const TBaseReport *report = Job.Settings.PrintToPrinter ? static_cast<const TBaseReport *>(m_printer.get())
-                                                            : static_cast<const TBaseReport *>(m_filer.get());
+    const TBaseReport *report = Job.Settings.PrintToPrinter
+                                    ? static_cast<const TBaseReport *>(m_printer.get())
+                                    : static_cast<const TBaseReport *>(m_filer.get());
     return report && report->Aborted();
 }
 
-QString TLabelPrinter::StatusText() const { return RStatusLabel->text(); }
-QString TLabelPrinter::ExtraText() const { return Extralabel->text(); }
-QString TLabelPrinter::ButtonText() const { return CancelButton->text(); }
+QString TLabelPrinter::StatusText() const
+{
+    return RStatusLabel->text();
+}
+QString TLabelPrinter::ExtraText() const
+{
+    return Extralabel->text();
+}
+QString TLabelPrinter::ButtonText() const
+{
+    return CancelButton->text();
+}
 
 } // namespace cw::ui

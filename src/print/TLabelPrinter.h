@@ -21,7 +21,7 @@ class QIODevice;
 namespace cw::engine {
 class TBaseReport;
 class TReportFiler;
-}
+} // namespace cw::engine
 namespace cw::printer {
 class TReportPrinter;
 }

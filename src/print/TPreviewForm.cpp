@@ -53,7 +53,8 @@ int ScreenDpi(const QWidget *w)
     return screen ? qRound(screen->logicalDotsPerInch() * screen->devicePixelRatio()) : 96;
 }
 
-QToolButton *GlyphButton(QWidget *parent, const char *name, QStyle::StandardPixmap fallback, const QString &text)
+QToolButton *GlyphButton(QWidget *parent, const char *name, QStyle::StandardPixmap fallback,
+                         const QString &text)
 {
     auto *b = new QToolButton(parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -68,8 +69,9 @@ QToolButton *GlyphButton(QWidget *parent, const char *name, QStyle::StandardPixm
 } // namespace
 
 TPreviewForm::TPreviewForm(QWidget *parent)
-    : QDialog(parent ? parent : Interaction::mainWindow(),
-              Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent ? parent : Interaction::mainWindow(), Qt::Window | Qt::WindowSystemMenuHint |
+                                                               Qt::WindowMaximizeButtonHint |
+                                                               Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TPreviewForm"));
     setWindowTitle(QStringLiteral("Preview Business Cards"));
@@ -100,7 +102,8 @@ TPreviewForm::TPreviewForm(QWidget *parent)
     row->addSpacing(12);
     QToolButton *zoomIn = GlyphButton(panel, "sbZoomIn", QStyle::SP_ArrowUp, QStringLiteral("+"));
     QToolButton *zoomOut = GlyphButton(panel, "sbZoomOut", QStyle::SP_ArrowDown, QStringLiteral("\u2212"));
-    QToolButton *pageWidth = GlyphButton(panel, "sbZoomPageWidth", QStyle::SP_ArrowRight, QStringLiteral("\u2194"));
+    QToolButton *pageWidth =
+        GlyphButton(panel, "sbZoomPageWidth", QStyle::SP_ArrowRight, QStringLiteral("\u2194"));
     QToolButton *wholePage = GlyphButton(panel, "sbZoomPage", QStyle::SP_FileIcon, QStringLiteral("\u25AF"));
     zoomIn->setToolTip(QStringLiteral("Zoom in"));
     zoomOut->setToolTip(QStringLiteral("Zoom out"));
@@ -145,7 +148,10 @@ TPreviewForm::TPreviewForm(QWidget *parent)
 
 TPreviewForm::~TPreviewForm() = default;
 
-void TPreviewForm::SetStream(QIODevice *stream) { FilePreview1->SetStream(stream); }
+void TPreviewForm::SetStream(QIODevice *stream)
+{
+    FilePreview1->SetStream(stream);
+}
 
 void TPreviewForm::showEvent(QShowEvent *event)
 {
@@ -209,10 +215,22 @@ void TPreviewForm::ScrollBox1MouseDown(Qt::MouseButton button)
         FilePreview1->ZoomOut();
 }
 
-void TPreviewForm::SBZoomInClick() { FilePreview1->ZoomIn(); }
-void TPreviewForm::SBZoomOutClick() { FilePreview1->ZoomOut(); }
-void TPreviewForm::SBZoomPageWidthClick() { FilePreview1->SetZoomFactor(FilePreview1->ZoomPageWidthFactor()); }
-void TPreviewForm::SBZoomPageClick() { FilePreview1->SetZoomFactor(FilePreview1->ZoomPageFactor()); }
+void TPreviewForm::SBZoomInClick()
+{
+    FilePreview1->ZoomIn();
+}
+void TPreviewForm::SBZoomOutClick()
+{
+    FilePreview1->ZoomOut();
+}
+void TPreviewForm::SBZoomPageWidthClick()
+{
+    FilePreview1->SetZoomFactor(FilePreview1->ZoomPageWidthFactor());
+}
+void TPreviewForm::SBZoomPageClick()
+{
+    FilePreview1->SetZoomFactor(FilePreview1->ZoomPageFactor());
+}
 
 void TPreviewForm::FilePreview1PageChange()
 {
@@ -266,8 +284,8 @@ void TPreviewForm::SavePlacement()
 {
     try {
         model::TIniFile ini(model::TIniFile::SettingsFileName());
-        model::TWindowPlacement::FromRect(normalGeometry(), isMaximized()).Write(ini, PlacementClass,
-                                                                                 ScreenDpi(this));
+        model::TWindowPlacement::FromRect(normalGeometry(), isMaximized())
+            .Write(ini, PlacementClass, ScreenDpi(this));
     } catch (const cw::Exception &e) {
         Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
     }

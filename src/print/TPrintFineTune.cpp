@@ -17,7 +17,7 @@ namespace cw::ui {
 
 namespace {
 
-struct PanelSpec
+struct PanelText
 {
     const char *heading;
     const char *valueLabel;
@@ -25,13 +25,14 @@ struct PanelSpec
     const char *explanation;
 };
 
-const PanelSpec kPanels[] = {
+const PanelText kPanels[] = {
     {"Top Margin nudge", "lTopMarginNudge", "TopMarginSpinner",
      "Increase or decrease to adjust where vertical printing starts. "},
     {"Left Margin nudge", "LLeftMarginNudge", "LeftMarginSpinner",
      "Increase or decrease to adjust where horizontal printing starts. "},
     {"Vertical Spacing", "LVerticalSpacing", "VerticalSpacingSpinner",
-     "Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if printing "
+     "Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if "
+     "printing "
      "\"creeps\" between the top and bottom cards.)"},
     {"Horizontal Spacing", "LHorizontalSpacing", "HorizontalSpacingSpinner",
      "Increase or decrease to adjust horizontal spacing between cards "},
@@ -51,13 +52,13 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
     auto *top = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        const PanelSpec &spec = kPanels[i];
+        const PanelText &panelText = kPanels[i];
         auto *panel = new QFrame(this);
         panel->setFrameShape(QFrame::Box);
         panel->setLineWidth(2);
         panel->setMinimumSize(222, 135);
         auto *column = new QVBoxLayout(panel);
-        auto *heading = new QLabel(QString::fromLatin1(spec.heading), panel);
+        auto *heading = new QLabel(QString::fromLatin1(panelText.heading), panel);
         heading->setAlignment(Qt::AlignCenter);
         heading->setAutoFillBackground(true);
         heading->setBackgroundRole(QPalette::Highlight);
@@ -66,16 +67,16 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
 
         auto *row = new QHBoxLayout;
         auto *spinner = new QWidget(panel);
-        spinner->setObjectName(QString::fromLatin1(spec.spinner));
+        spinner->setObjectName(QString::fromLatin1(panelText.spinner));
         auto *arrows = new QVBoxLayout(spinner);
         arrows->setContentsMargins(0, 0, 0, 0);
         arrows->setSpacing(0);
         auto *up = new QToolButton(spinner);
         up->setArrowType(Qt::UpArrow);
-        up->setObjectName(QString::fromLatin1(spec.spinner) + QStringLiteral("Up"));
+        up->setObjectName(QString::fromLatin1(panelText.spinner) + QStringLiteral("Up"));
         auto *down = new QToolButton(spinner);
         down->setArrowType(Qt::DownArrow);
-        down->setObjectName(QString::fromLatin1(spec.spinner) + QStringLiteral("Down"));
+        down->setObjectName(QString::fromLatin1(panelText.spinner) + QStringLiteral("Down"));
         for (QToolButton *b : {up, down}) {
             b->setFixedSize(23, 19);
             arrows->addWidget(b);
@@ -85,7 +86,7 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
         connect(down, &QToolButton::clicked, this, [this, which] { SpinnerDownClick(which); });
         row->addWidget(spinner);
         auto *value = new QLabel(panel);
-        value->setObjectName(QString::fromLatin1(spec.valueLabel));
+        value->setObjectName(QString::fromLatin1(panelText.valueLabel));
         QFont bold = value->font();
         bold.setBold(true);
         bold.setPointSize(12);
@@ -94,7 +95,7 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
         column->addLayout(row);
         m_labels[std::size_t(i)] = value;
 
-        auto *explanation = new QLabel(QString::fromLatin1(spec.explanation), panel);
+        auto *explanation = new QLabel(QString::fromLatin1(panelText.explanation), panel);
         explanation->setWordWrap(true);
         explanation->setMinimumHeight(61);
         explanation->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -162,9 +163,15 @@ int &TPrintFineTune::ValueRef(TNudge which)
     return m_values.HorizontalSpacing;
 }
 
-int TPrintFineTune::Value(TNudge which) const { return const_cast<TPrintFineTune *>(this)->ValueRef(which); }
+int TPrintFineTune::Value(TNudge which) const
+{
+    return const_cast<TPrintFineTune *>(this)->ValueRef(which);
+}
 
-QString TPrintFineTune::ValueText(TNudge which) const { return m_labels[std::size_t(which)]->text(); }
+QString TPrintFineTune::ValueText(TNudge which) const
+{
+    return m_labels[std::size_t(which)]->text();
+}
 
 void TPrintFineTune::SpinnerDownClick(TNudge which)
 {

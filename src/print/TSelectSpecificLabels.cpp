@@ -46,7 +46,10 @@ protected:
             painter.drawRect(sheet.Rectangle(k).adjusted(0, 0, -1, -1));
         }
     }
-    void mousePressEvent(QMouseEvent *event) override { m_dialog.PaintBox1MouseDown(event->position().toPoint()); }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        m_dialog.PaintBox1MouseDown(event->position().toPoint());
+    }
 
 private:
     TSelectSpecificLabels &m_dialog;
@@ -168,8 +171,8 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
 }
 
 void TSelectSpecificLabels::SetSheet(int paperSize, const std::array<bool, 10> &selected, double cardHeight,
-                                     double cardWidth, int across, int down, double topMargin, double leftMargin,
-                                     double horizontalPitch, double verticalPitch)
+                                     double cardWidth, int across, int down, double topMargin,
+                                     double leftMargin, double horizontalPitch, double verticalPitch)
 {
     Sheet.SheetSize = paperSize == 1 ? QSizeF(8.5, 11.0) : QSizeF(8.268, 11.69);
     Sheet.Selected = selected;
@@ -185,8 +188,14 @@ void TSelectSpecificLabels::SetSheet(int paperSize, const std::array<bool, 10> &
     PaintBox1->update();
 }
 
-int TSelectSpecificLabels::Pages() const { return pages->value(); }
-void TSelectSpecificLabels::SetPages(int value) { pages->setValue(value); }
+int TSelectSpecificLabels::Pages() const
+{
+    return pages->value();
+}
+void TSelectSpecificLabels::SetPages(int value)
+{
+    pages->setValue(value);
+}
 
 QString TSelectSpecificLabels::PrinterText() const
 {

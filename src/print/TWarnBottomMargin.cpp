@@ -35,15 +35,19 @@ TWarnBottomMargin::TWarnBottomMargin(QWidget *parent)
         top->addWidget(l);
         return l;
     };
-    BotMarg = label("BotMarg", QStringLiteral("Business Cards need to print to within 0.5 inches of the bottom, but "
-                                              "the current printer has a bottom margin setting of :"));
-    Difference = label("Difference", QStringLiteral("This could result in the bottom of the last two business "
-                                                    "cards being cut off by approximately:"));
-    label(nullptr, QStringLiteral("If your printer driver supports it, you could change the bottom margin to 0.5 "
-                                  "inches. Otherwise, you should design your cards so that the bottom portion of "
-                                  "the cards is not used."));
-    QLabel *note = label(nullptr, QStringLiteral("(Note: some printers, including some of the HP Deskjet series, "
-                                                 "cannot print beyond a 0.66 inch bottom margin)"));
+    BotMarg = label("BotMarg",
+                    QStringLiteral("Business Cards need to print to within 0.5 inches of the bottom, but "
+                                   "the current printer has a bottom margin setting of :"));
+    Difference =
+        label("Difference", QStringLiteral("This could result in the bottom of the last two business "
+                                           "cards being cut off by approximately:"));
+    label(nullptr,
+          QStringLiteral("If your printer driver supports it, you could change the bottom margin to 0.5 "
+                         "inches. Otherwise, you should design your cards so that the bottom portion of "
+                         "the cards is not used."));
+    QLabel *note =
+        label(nullptr, QStringLiteral("(Note: some printers, including some of the HP Deskjet series, "
+                                      "cannot print beyond a 0.66 inch bottom margin)"));
     QFont italic = labelFont;
     italic.setItalic(true);
     note->setFont(italic);
@@ -86,7 +90,8 @@ TWarnBottomMargin::TWarnBottomMargin(QWidget *parent)
     placeDialog(this, Interaction::mainWindow());
 }
 
-bool TWarnBottomMargin::Needed(double bottomMarginInches, const std::array<bool, 10> &selected, bool showWarning)
+bool TWarnBottomMargin::Needed(double bottomMarginInches, const std::array<bool, 10> &selected,
+                               bool showWarning)
 {
     return bottomMarginInches > 0.5 && selected[8] && selected[9] && showWarning;
 }
@@ -102,9 +107,21 @@ void TWarnBottomMargin::SetMargin(double bottomMarginInches)
     Difference->setText(Difference->text() + InchesText(bottomMarginInches - 0.5));
 }
 
-bool TWarnBottomMargin::DontShowAgain() const { return DontShowCheck->isChecked(); }
-void TWarnBottomMargin::SetDontShowAgain(bool on) { DontShowCheck->setChecked(on); }
-QString TWarnBottomMargin::BotMargText() const { return BotMarg->text(); }
-QString TWarnBottomMargin::DifferenceText() const { return Difference->text(); }
+bool TWarnBottomMargin::DontShowAgain() const
+{
+    return DontShowCheck->isChecked();
+}
+void TWarnBottomMargin::SetDontShowAgain(bool on)
+{
+    DontShowCheck->setChecked(on);
+}
+QString TWarnBottomMargin::BotMargText() const
+{
+    return BotMarg->text();
+}
+QString TWarnBottomMargin::DifferenceText() const
+{
+    return Difference->text();
+}
 
 } // namespace cw::ui

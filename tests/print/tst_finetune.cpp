@@ -21,8 +21,14 @@ using cw::ui::TPrintFineTune;
 
 namespace {
 
-bool Yes() { return true; }
-QString PrinterName() { return QStringLiteral("Office"); }
+bool Yes()
+{
+    return true;
+}
+QString PrinterName()
+{
+    return QStringLiteral("Office");
+}
 
 // Notes the rectangles of an outline test page.
 class OutlineRecorder : public engine::TReportFiler
@@ -35,7 +41,6 @@ public:
         TReportFiler::Rectangle(x1, y1, x2, y2);
     }
 };
-
 
 // Saves a picture of a window into $CW_PRINT_SHOTS when that is set.
 void SaveShot(QWidget &window, const QString &name)
@@ -185,7 +190,7 @@ void TestFineTune::outlineTestPageUsesNudgedMarginsAndPitches()
     QCOMPARE(handed.HorizontalPitch, 3.5 + 3 / 32.0);
     QCOMPARE(title, QStringLiteral("Print Status"));
     QCOMPARE(w.ReportPrinter->Copies(), 1); // the sheet count went to the job
-    QCOMPARE(recorder.rects.size(), 16); // two sheets of eight
+    QCOMPARE(recorder.rects.size(), 16);    // two sheets of eight
     QCOMPARE(recorder.rects.first().topLeft(), QPointF(0.75 - 1 / 32.0, 0.5 + 2 / 32.0 + 2.125));
     QCOMPARE(recorder.rects.at(2).top() - recorder.rects.at(0).top(), 2.125);
     QCOMPARE(recorder.rects.first().size(), QSizeF(3.5, 2.0));
@@ -271,7 +276,9 @@ void TestFineTune::previewShowsTheRecordedPageUnlessStopped()
     m_script->dialogs.enqueue([&stopped](QDialog &d) {
         auto &status = dynamic_cast<ui::TLabelPrinter &>(d);
         // Stop pressed as page 1 begins.
-        status.LabelReportFiler().OnNewPage = [&status](engine::TBaseReport &) { status.CancelButtonClick(); };
+        status.LabelReportFiler().OnNewPage = [&status](engine::TBaseReport &) {
+            status.CancelButtonClick();
+        };
         status.FormActivate();
         stopped = status.StatusText();
         return int(QDialog::Accepted);

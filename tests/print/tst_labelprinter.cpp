@@ -1,11 +1,11 @@
 // Composing card sheets: cell positions, selection, preview, sheets and
 // copies, the outline test page, the background picture, the status dialog's
 // texts, Cancel and Stop, and failures during a job.
+#include "design/TGBusinessCardPanel32.h"
 #include "print/TLabelPrinter.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
 #include "print/model/TLabelPrintJob.h"
-#include "design/TGBusinessCardPanel32.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QBuffer>
@@ -94,7 +94,6 @@ QRect InkBounds(const QImage &image, QRgb colour)
             }
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
-
 
 // Saves a picture of a window into $CW_PRINT_SHOTS when that is set.
 void SaveShot(QWidget &window, const QString &name)
@@ -299,7 +298,8 @@ void TestLabelPrinter::backgroundOnlyFromBitmapsAndMetafiles()
     bad.close();
 
     TSheetBackground background;
-    for (const QString &path : {QString(), dir.filePath(QStringLiteral("gone.bmp")), jpg, ico, fakeBmp, badWmf}) {
+    for (const QString &path :
+         {QString(), dir.filePath(QStringLiteral("gone.bmp")), jpg, ico, fakeBmp, badWmf}) {
         background.Load(path);
         QVERIFY2(background.Kind() == TSheetBackground::TKind::None, qPrintable(path));
     }
@@ -320,8 +320,10 @@ void TestLabelPrinter::closingTextsOfFinishedJobs()
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Preview Status"));
         QCOMPARE(dialog.ButtonText(), QStringLiteral("Stop"));
         dialog.FormActivate();
-        QCOMPARE(dialog.StatusText(),
-                 QStringLiteral("\nBusiness Card preview ready!\n\nNote: To save time, only a single card is previewed"));
+        QCOMPARE(
+            dialog.StatusText(),
+            QStringLiteral(
+                "\nBusiness Card preview ready!\n\nNote: To save time, only a single card is previewed"));
         QCOMPARE(dialog.ButtonText(), QStringLiteral("OK"));
         QVERIFY(dialog.ExtraText().isEmpty());
         QVERIFY(dialog.Finished() && !dialog.Aborted());
@@ -339,10 +341,11 @@ void TestLabelPrinter::closingTextsOfFinishedJobs()
         QCOMPARE(dialog.StatusText(), QStringLiteral("Print job completed and sent to printer!"));
         QVERIFY(interaction.questions.isEmpty());
     }
-    QVERIFY(TLabelPrintJob::ClosingText(false, true, true).startsWith(
-        QStringLiteral("Print job completed and sent to printer!\r\rNote: this design contains complex")));
-    QVERIFY(TLabelPrintJob::ClosingText(false, false, true).startsWith(
-        QStringLiteral("Business Card preview ready to view!\r\rNote: To save time")));
+    QVERIFY(TLabelPrintJob::ClosingText(false, true, true)
+                .startsWith(QStringLiteral(
+                    "Print job completed and sent to printer!\r\rNote: this design contains complex")));
+    QVERIFY(TLabelPrintJob::ClosingText(false, false, true)
+                .startsWith(QStringLiteral("Business Card preview ready to view!\r\rNote: To save time")));
 }
 
 void TestLabelPrinter::cancelAndStop()

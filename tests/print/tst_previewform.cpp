@@ -32,7 +32,6 @@ QByteArray RecordPreview()
     return data;
 }
 
-
 } // namespace
 
 class TestPreviewForm : public QObject

@@ -210,9 +210,9 @@ QString TestPrintSheetE2E::startScheduler()
                                      "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n"
                                      "  </Limit>\n</Policy>\n");
     WriteFile(d + "/cups-files.conf",
-              "ServerRoot " + dir + "\nRequestRoot " + dir + "/spool\nTempDir " + dir + "/tmp\nStateDir " + dir +
-                  "/state\nCacheDir " + dir + "/cache\nErrorLog " + dir + "/log/error_log\nAccessLog " + dir +
-                  "/log/access_log\nPageLog " + dir +
+              "ServerRoot " + dir + "\nRequestRoot " + dir + "/spool\nTempDir " + dir + "/tmp\nStateDir " +
+                  dir + "/state\nCacheDir " + dir + "/cache\nErrorLog " + dir + "/log/error_log\nAccessLog " +
+                  dir + "/log/access_log\nPageLog " + dir +
                   "/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nSystemGroup root\n");
     m_scheduler.start(Cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
     if (!m_scheduler.waitForStarted())
@@ -237,7 +237,8 @@ QString TestPrintSheetE2E::startScheduler()
     ppd.replace(full, "*ImageableArea Letter/US Letter: \"18 47.52 594 756\"");
     WriteFile(d + "/bottom.ppd", ppd);
     QProcess second;
-    second.start(QStringLiteral("lpadmin"), {"-p", BottomQueueName, "-E", "-v", "cups-pdf:/", "-P", d + "/bottom.ppd"});
+    second.start(QStringLiteral("lpadmin"),
+                 {"-p", BottomQueueName, "-E", "-v", "cups-pdf:/", "-P", d + "/bottom.ppd"});
     if (!second.waitForFinished(30000) || second.exitCode() != 0)
         return QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(second.readAllStandardError());
     return {};

@@ -23,7 +23,6 @@ std::array<bool, 10> AllTrue()
     return flags;
 }
 
-
 // Saves a picture of a window into $CW_PRINT_SHOTS when that is set.
 void SaveShot(QWidget &window, const QString &name)
 {
@@ -153,7 +152,8 @@ void TestSelectLabels::okNeedsOneCardAndAlwaysHandsOverCopies()
     dialog.SetPages(4);
     dialog.SelectnoneClick();
     dialog.OKbuttonClick();
-    QCOMPARE(interaction.informations, QStringList{QStringLiteral("You must select at least one card to print")});
+    QCOMPARE(interaction.informations,
+             QStringList{QStringLiteral("You must select at least one card to print")});
     QCOMPARE(dialog.result(), int(QDialog::Rejected)); // stays open
     QCOMPARE(printer.Copies(), 4);
     QCOMPARE(printer.Orientation(), cw::engine::TOrientation::poPortrait);

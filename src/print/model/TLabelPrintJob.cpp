@@ -124,9 +124,10 @@ QString TLabelPrintJob::ClosingText(bool aborted, bool printing, bool complexDes
                                               "printer produces its\routput...")
                              : QStringLiteral("Print job completed and sent to printer!");
     return complexDesign
-               ? QStringLiteral("Business Card preview ready to view!\r\rNote: To save time, only a single card "
-                                "is previewed\r\r** This design contains complex shapes or text.\rPlease be "
-                                "patient while the previewer prepares\rthe viewing page")
+               ? QStringLiteral(
+                     "Business Card preview ready to view!\r\rNote: To save time, only a single card "
+                     "is previewed\r\r** This design contains complex shapes or text.\rPlease be "
+                     "patient while the previewer prepares\rthe viewing page")
                : QStringLiteral("\rBusiness Card preview ready!\r\rNote: To save time, only a single card is "
                                 "previewed");
 }
