@@ -4,11 +4,13 @@
 #include "app/TMainScreen.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
+#include "design/model/TBCShapes.h"
 #include "print/TLabelPrinter.h"
 #include "print/TPreviewForm.h"
 #include "print/TPrintFineTune.h"
 #include "print/TSelectSpecificLabels.h"
 #include "print/engine/TReportFiler.h"
+#include "print/engine/TReportReader.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -72,6 +74,7 @@ private slots:
     void printCommandHandsSelectionAndCopies();
     void previewShowsTheRecordedPageUnlessStopped();
     void zoomComesBackAfterPrinting();
+    void previewPrintsTheDesignInTheFirstCell();
     void screenshots();
 
 private:
@@ -305,6 +308,45 @@ void TestFineTune::zoomComesBackAfterPrinting()
     QCOMPARE(during, 1.0f);
     QCOMPARE(w.BusinessCardPanel()->Zoom(), zoom);
     QVERIFY(!w.ChangesMade());
+}
+
+void TestFineTune::previewPrintsTheDesignInTheFirstCell()
+{
+    ui::TMainScreen w;
+    w.FormActivate();
+    model::PrinterNudges() = {8, 0, 0, 0}; // a quarter inch lower
+    auto shape = std::make_unique<model::TBCShapes>();
+    shape->SetBounds(96, 48, 96, 48); // 1 x 0.5 inch, 1 inch from the card's left, 0.5 from its top
+    model::TGBrush black;
+    black.Color = model::clBlack;
+    shape->SetBrush(black);
+    w.BusinessCardPanel()->AddObject(std::move(shape));
+    w.ZoomIn(); // printing is at 100 % whatever the zoom
+    QImage page;
+    m_script->dialogs.enqueue([&page](QDialog &d) {
+        auto &status = dynamic_cast<ui::TLabelPrinter &>(d);
+        status.FormActivate();
+        engine::TReportReader reader;
+        if (reader.Load(*status.LabelReportFiler().Stream()))
+            page = reader.RenderPage(1, 100);
+        return int(QDialog::Accepted);
+    });
+    w.mnuPreviewClick();
+    QVERIFY(!page.isNull());
+    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 60) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    // Card cell at (0.75, 0.75) inches: the shape covers 1.75..2.75 x 1.25..1.75.
+    QVERIFY2(std::abs(left - 175) <= 1 && std::abs(right - 274) <= 1 && std::abs(top - 125) <= 1 &&
+                 std::abs(bottom - 174) <= 1,
+             qPrintable(QStringLiteral("%1,%2 - %3,%4").arg(left).arg(top).arg(right).arg(bottom)));
+    QCOMPARE(w.BusinessCardPanel()->Zoom(), 1.1f);
 }
 
 void TestFineTune::screenshots()
