@@ -30,8 +30,9 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setMinimumSize(187, 192);
-    FileListBox1->setWhatsThis(QStringLiteral("The background pictures you can choose from. Click a name to see "
-                                              "the picture beside the list."));
+    FileListBox1->setWhatsThis(
+        QStringLiteral("The background pictures you can choose from. Click a name to see "
+                       "the picture beside the list."));
 
     // The preview shows the picture at its own size; a larger one is cut off
     // at the panel's edges.

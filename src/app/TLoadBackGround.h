@@ -9,8 +9,8 @@
 // applies the outcome to BackgroundFile and the design surface.
 
 #include <QDialog>
-#include <functional>
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QListWidget;

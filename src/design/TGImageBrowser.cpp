@@ -43,7 +43,8 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
         DriveComboBox1->addItem(drive.absoluteFilePath());
     if (DriveComboBox1->findText(QDir::homePath()) < 0)
         DriveComboBox1->addItem(QDir::homePath());
-    DriveComboBox1->setWhatsThis(QStringLiteral("Where to look for pictures: the root folder or your home folder."));
+    DriveComboBox1->setWhatsThis(
+        QStringLiteral("Where to look for pictures: the root folder or your home folder."));
     FolderLabel = new QLabel(this);
     FolderLabel->setObjectName(QStringLiteral("FolderLabel"));
     FolderLabel->setWordWrap(true);
@@ -132,7 +133,8 @@ void TGImageBrowser::SetFolder(const QString &folder)
     DirectoryListBox1->clear();
     if (!dir.isRoot())
         DirectoryListBox1->addItem(ParentFolder);
-    DirectoryListBox1->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    DirectoryListBox1->addItems(
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     const QSignalBlocker quiet(FileListBox1);
     FileListBox1->clear();
     // QDir matches the patterns without regard to letter case.

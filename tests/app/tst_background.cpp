@@ -1,13 +1,13 @@
 // Background art: the BG folder and its shipped pictures, the dialog's list,
 // pre-selection, Ok/Cancel/None, the surface painting the picture clipped to
 // the card outline, and printing a background file.
-#include "support/ScriptedInteraction.h"
-#include "support/TestFolder.h"
 #include "app/TLoadBackGround.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TSmartImage.h"
 #include "design/model/TBackgroundArt.h"
 #include "print/engine/TCanvasReport.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestFolder.h"
 
 #include <QDir>
 #include <QFile>

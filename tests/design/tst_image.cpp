@@ -38,7 +38,8 @@ public:
                      .arg(image.height());
         TCanvasReport::PrintBitmapRect(x1, y1, x2, y2, image);
     }
-    void StretchDraw(const QRect &rect, const QSizeF &source, const std::function<void(QPainter &)> &paint) override
+    void StretchDraw(const QRect &rect, const QSizeF &source,
+                     const std::function<void(QPainter &)> &paint) override
     {
         calls << QString("Vector(%1, %2, %3 x %4; %5 x %6)")
                      .arg(rect.x())
@@ -68,7 +69,8 @@ TGPicture quadrants(int w = 4, int h = 2)
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            image.setPixelColor(x, y, y < h / 2 ? (x < w / 2 ? Qt::red : Qt::green) : (x < w / 2 ? Qt::blue : Qt::yellow));
+            image.setPixelColor(
+                x, y, y < h / 2 ? (x < w / 2 ? Qt::red : Qt::green) : (x < w / 2 ? Qt::blue : Qt::yellow));
     TGPicture p;
     p.SetBitmap(image);
     return p;
@@ -230,7 +232,8 @@ private slots:
         QImage shown = paint(image);
         // The star's yellow centre, and the card showing through outside it.
         const QColor centre = shown.pixelColor(30, 32);
-        QVERIFY2(centre.red() > 200 && centre.green() > 150 && centre.blue() < 100, qPrintable(centre.name()));
+        QVERIFY2(centre.red() > 200 && centre.green() > 150 && centre.blue() < 100,
+                 qPrintable(centre.name()));
         QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::gray));
         image.SetBorderStyle(bsSingle);
         shown = paint(image);
@@ -310,16 +313,24 @@ private slots:
         QStringList stored;
         for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(image))
             stored << e.Name;
-        QCOMPARE(stored, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable", "BorderStyle",
-                                      "Reverse", "Flip"}));
+        QCOMPARE(stored, QStringList({"Left", "Top", "Width", "Height", "Locked", "Unselectable",
+                                      "BorderStyle", "Reverse", "Flip"}));
         QVERIFY(TObjectRegistry::Global().Contains("TGImage"));
 
         // The record of an empty image, byte by byte after the base fields.
         const QByteArray bytes = TGLabelObjectFiler::ObjectListBytes({&image});
-        const QByteArray tail = QByteArray("\x0B" "BorderStyle" "\x07\x06" "bsNone"
-                                           "\x07" "Reverse" "\x08"
-                                           "\x04" "Flip" "\x08"
-                                           "\x00\x00\x00", 38);
+        const QByteArray tail = QByteArray("\x0B"
+                                           "BorderStyle"
+                                           "\x07\x06"
+                                           "bsNone"
+                                           "\x07"
+                                           "Reverse"
+                                           "\x08"
+                                           "\x04"
+                                           "Flip"
+                                           "\x08"
+                                           "\x00\x00\x00",
+                                           38);
         QVERIFY2(bytes.endsWith(tail), bytes.toHex().constData());
 
         // With a picture, AutoSize, border and mirroring, the card file reads
@@ -332,7 +343,8 @@ private slots:
         stored.clear();
         for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(image))
             stored << e.Name;
-        QCOMPARE(stored.mid(6), QStringList({"AutoSize", "BorderStyle", "Picture.Data", "Stretch", "Reverse", "Flip"}));
+        QCOMPARE(stored.mid(6),
+                 QStringList({"AutoSize", "BorderStyle", "Picture.Data", "Stretch", "Reverse", "Flip"}));
         for (const TGGraphicControl *o : std::initializer_list<const TGGraphicControl *>{&image}) {
             const QByteArray first = TGLabelObjectFiler::ObjectListBytes({o});
             TGLabelObjectFiler filer;
@@ -383,8 +395,8 @@ private slots:
         for (const TGMenuItem &m : menu)
             captions << m.Caption;
         QCOMPARE(captions.mid(captions.indexOf("Center Horizontally") + 1),
-                 QStringList({"-", "Load Image From Disk", "-", "Border", "Stretch to Fit", "AutoSize", "Flip",
-                              "Reverse"}));
+                 QStringList({"-", "Load Image From Disk", "-", "Border", "Stretch to Fit", "AutoSize",
+                              "Flip", "Reverse"}));
         // No picture: nothing to mirror.
         QVERIFY(!TGMenuItem::Find(menu, "Flip")->Enabled);
         QVERIFY(TGMenuItem::Find(image.PopupMenu(), "Stretch to Fit")->Checked);

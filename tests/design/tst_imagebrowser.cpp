@@ -74,8 +74,8 @@ private slots:
         QCOMPARE(browser.windowTitle(), QString("Load Image File "));
         QCOMPARE(browser.Folder(), QDir::currentPath()); // starts at the current folder
         browser.SetFolder(dir.path());
-        QCOMPARE(browser.FileNames(), QStringList({"a.BMP", "b.jpg", "bad.bmp", "bad.jpg", "bad.wmf", "c.Ico",
-                                                   "Star.wmf"}));
+        QCOMPARE(browser.FileNames(),
+                 QStringList({"a.BMP", "b.jpg", "bad.bmp", "bad.jpg", "bad.wmf", "c.Ico", "Star.wmf"}));
         QCOMPARE(browser.FolderNames(), QStringList({"..", "Photos"}));
         browser.DirectoryListBox1Open(browser.DirectoryListBox1->item(1));
         QCOMPARE(browser.Folder(), dir.filePath("Photos"));
@@ -112,7 +112,8 @@ private slots:
         QVERIFY(browser.SelectFile("bad.bmp"));
         QVERIFY(browser.Picture().IsEmpty());
         QVERIFY(browser.SelectFile("bad.wmf"));
-        QCOMPARE(ui.log, QStringList({"error[Error]: Error loading file!", "error[Error]: Error loading file!"}));
+        QCOMPARE(ui.log,
+                 QStringList({"error[Error]: Error loading file!", "error[Error]: Error loading file!"}));
     }
 
     void optionsExcludeEachOther()

@@ -34,7 +34,8 @@ QStringList TBackgroundArt::List(const QString &folder)
 {
     QStringList names;
     const QDir dir(folder);
-    for (const QFileInfo &info : dir.entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase))
+    for (const QFileInfo &info :
+         dir.entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase))
         if (IsBackgroundFile(info.fileName()))
             names << info.fileName();
     return names;
@@ -79,8 +80,8 @@ QString TBackgroundArt::Preselection(const QString &backgroundFile, const QStrin
     // A design made on another installation names that installation's "BG"
     // folder; the picture of the same name here is the one meant.
     // Windows paths (from a sidecar written there) separate with '\'.
-    const qsizetype cut = std::max(backgroundFile.lastIndexOf(QLatin1Char('/')),
-                                   backgroundFile.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype cut =
+        std::max(backgroundFile.lastIndexOf(QLatin1Char('/')), backgroundFile.lastIndexOf(QLatin1Char('\\')));
     const QString name = backgroundFile.mid(cut + 1);
     if (name.isEmpty())
         return QString();

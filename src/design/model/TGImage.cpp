@@ -264,7 +264,8 @@ void TGImage::BuildPopupMenu(std::vector<TGMenuItem> &menu)
     menu.push_back(TGMenuItem::Separator());
     menu.push_back(TGMenuItem::Command("Load Image From Disk", [this] { LoadImageFromDisk(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(checkable("Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); }));
+    menu.push_back(
+        checkable("Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); }));
     menu.push_back(checkable("Stretch to Fit", [this] {
         SetStretch(!m_stretch);
         Repaint();
