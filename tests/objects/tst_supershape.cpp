@@ -1,0 +1,521 @@
+// The SuperShape object: outline geometry of every kind, setter rules and
+// range checks, the gradient bands, screen painting through the outline clip,
+// printing through the engine (inch shapes, printer-pixel polygons, tiles and
+// paper gradient) and the card-file record.
+#include "design/model/TGLabelObjectFiler.h"
+#include "objects/TSuperShapeProperties.h"
+#include "objects/TTextureBrowser.h"
+#include "objects/model/TSuperShape.h"
+#include "print/engine/TReportFiler.h"
+#include "print/engine/TReportReader.h"
+#include "print/engine/Units.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestFolder.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QSpinBox>
+#include <QPainter>
+#include <QTest>
+
+using namespace cw;
+using namespace cw::model;
+using namespace cw::engine;
+using S = TSuperShape;
+
+namespace {
+
+// Records the bitmap rectangles and filled device rectangles the shape sends.
+class RecordingFiler : public TReportFiler
+{
+public:
+    struct Bitmap
+    {
+        QRectF inches;
+        qint64 key;
+        QSize size;
+    };
+    std::vector<Bitmap> bitmaps;
+    std::vector<std::pair<QRect, QColor>> fills;
+    std::vector<QPolygon> polygons;
+    void PrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &image) override
+    {
+        bitmaps.push_back({QRectF(QPointF(x1, y1), QPointF(x2, y2)), image.cacheKey(), image.size()});
+        TReportFiler::PrintBitmapRect(x1, y1, x2, y2, image);
+    }
+    void FillRect(const QRect &r) override
+    {
+        fills.emplace_back(r, BrushColor());
+        TReportFiler::FillRect(r);
+    }
+    void Polygon(const QPolygon &p) override
+    {
+        polygons.push_back(p);
+        TReportFiler::Polygon(p);
+    }
+};
+
+QImage printPage(RecordingFiler &filer, TGGraphicControl &o, double x, double y, double dpi)
+{
+    QByteArray data;
+    QBuffer stream(&data);
+    filer.SetStream(&stream);
+    filer.OnPrint = [&](TBaseReport &r) { o.PrintTo(r, x, y); };
+    filer.Execute();
+    TReportReader reader;
+    if (!reader.Load(data))
+        return {};
+    return reader.RenderPage(1, dpi);
+}
+
+QImage render(TGGraphicControl &o)
+{
+    QImage img(o.Width(), o.Height(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    o.Paint(p);
+    return img;
+}
+
+class PreviewHost final : public TObjectHost
+{
+public:
+    bool previewing = true;
+    void Changed() override {}
+    void ObjectMoved(TGGraphicControl &) override {}
+    void InvalidateRect(const QRect &) override {}
+    QSize SurfaceSize() const override { return {336, 192}; }
+    bool IsPrinting() const override { return false; }
+    bool IsZooming() const override { return false; }
+    bool IsPreviewing() const override { return previewing; }
+    QFont SurfaceFont() const override { return QFont(); }
+    QString PersonalInfoText(int) const override { return {}; }
+    bool IsSelected(const TGGraphicControl &) const override { return false; }
+    void RemoveFromSelection(TGGraphicControl &) override {}
+    void ObjectCommand(TGGraphicControl &, TObjectCommand) override {}
+    std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
+    void Repaint() override {}
+};
+
+// Colours equal within the rounding of one of the 256 bands.
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 && qAbs(a.blue() - b.blue()) <= 2;
+}
+
+QImage checker(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, ((x + y) % 2) ? qRgb(0, 128, 0) : qRgb(0, 0, 128));
+    return img;
+}
+
+} // namespace
+
+class TestSuperShape : public QObject
+{
+    Q_OBJECT
+private slots:
+    void newShapeIsAGradientStarPointingUp()
+    {
+        S s;
+        QCOMPARE(s.Width(), 25);
+        QCOMPARE(s.Shape(), S::gstStar);
+        QCOMPARE(s.SurfaceType(), S::stGradientFill);
+        QCOMPARE(s.BackColor(), clRed);
+        QCOMPARE(s.GradientToColor(), clBlue);
+        s.SetBounds(0, 0, 100, 100);
+        const QPolygon p = s.OutlinePoints(s.ShapeRect());
+        QCOMPARE(p.size(), 10);
+        // Centre (50, 50), outer radius 46, inner 23; point 0 straight up.
+        QCOMPARE(p[0], QPoint(50, 4));
+        QCOMPARE(p[1], QPoint(50 + Round(std::cos(-54 * M_PI / 180) * 23), 50 + Round(std::sin(-54 * M_PI / 180) * 23)));
+        QCOMPARE(p[5], QPoint(50, 50 + 23));
+        QVERIFY(p[1].x() > 50); // clockwise: the second point lies to the right
+        // gdUp: blue at the top, red at the bottom.
+        const QImage g = s.GradientBitmapImage();
+        QCOMPARE(g.size(), QSize(100, 100));
+        // 100 rows for 256 bands: bands 0 and 255 are empty, the edges show their neighbours.
+        QVERIFY(near(QColor(g.pixel(50, 0)), QColor(Qt::blue)));
+        QVERIFY(near(QColor(g.pixel(50, 99)), QColor(Qt::red)));
+    }
+
+    void polygonPointsOfEachKind_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<QPolygon>("points");
+        // Rectangle (2, 3, 12, 23): w = 10, v = 20.
+        QTest::newRow("diamond") << int(S::gstDiamond)
+                                 << QPolygon({QPoint(7, 3), QPoint(11, 13), QPoint(7, 22), QPoint(2, 13)});
+        QTest::newRow("left") << int(S::gstTriangleLeft) << QPolygon({QPoint(11, 3), QPoint(11, 22), QPoint(2, 13)});
+        QTest::newRow("right") << int(S::gstTriangleRight) << QPolygon({QPoint(2, 3), QPoint(11, 13), QPoint(2, 22)});
+        QTest::newRow("up") << int(S::gstTriangleUp) << QPolygon({QPoint(7, 3), QPoint(2, 22), QPoint(11, 22)});
+        QTest::newRow("down") << int(S::gstTriangleDown) << QPolygon({QPoint(2, 3), QPoint(7, 22), QPoint(11, 3)});
+        QTest::newRow("rectangle has none") << int(S::gstRectangle) << QPolygon();
+    }
+
+    void polygonPointsOfEachKind()
+    {
+        QFETCH(int, shape);
+        QFETCH(QPolygon, points);
+        S s;
+        s.SetShape(S::TGPShapeType(shape));
+        QCOMPARE(s.OutlinePoints(QRect(QPoint(2, 3), QPoint(11, 22))), points);
+    }
+
+    void polygonKeepsEveryPointOnTheCircle()
+    {
+        S s;
+        s.SetBounds(0, 0, 108, 108);
+        s.SetShape(S::gstPolyGon);
+        s.SetVectors(6);
+        s.SetStartingAngle(0);
+        const QPolygon p = s.OutlinePoints(s.ShapeRect());
+        QCOMPARE(p.size(), 6);
+        for (const QPoint &q : p)
+            QVERIFY(qAbs(std::hypot(q.x() - 54, q.y() - 54) - 50) < 1.0);
+        QCOMPARE(p[0], QPoint(104, 54)); // angle 0: to the right
+    }
+
+    void shadowRectangles()
+    {
+        S s;
+        s.SetBounds(0, 0, 41, 31);
+        s.SetOutlineWidth(3); // h = 1, W = 39, H = 29
+        s.SetShadowDepth(4);
+        s.SetShape(S::gstRectangle);
+        s.SetShadowOrient(S::soUpperRight);
+        QCOMPARE(s.ShapeRect(), QRect(QPoint(1, 5), QPoint(34, 28)));
+        QCOMPARE(s.ShadowRect(), QRect(QPoint(5, 1), QPoint(38, 24)));
+        s.SetShadowOrient(S::soLowerLeft);
+        QCOMPARE(s.ShapeRect(), QRect(QPoint(5, 1), QPoint(38, 24)));
+        QCOMPARE(s.ShadowRect(), QRect(QPoint(1, 5), QPoint(34, 28)));
+        // A diamond's shadow only moves sideways.
+        s.SetShape(S::gstDiamond);
+        QCOMPARE(s.ShapeRect(), QRect(QPoint(5, 1), QPoint(38, 28)));
+        QCOMPARE(s.ShadowRect(), QRect(QPoint(1, 1), QPoint(34, 28)));
+        s.SetShadowOrient(S::soNone);
+        QVERIFY(s.ShadowRect().isNull());
+        // At zoom 1.5 the offset is Trunc(1.5 × 4) = 6.
+        s.SetShape(S::gstRectangle);
+        s.SetShadowOrient(S::soLowerRight);
+        s.SetZoom(1.5f);
+        QCOMPARE(s.ShadowRect().left() - s.ShapeRect().left(), 6);
+    }
+
+    void rangeChecksKeepTheValue()
+    {
+        S s;
+        s.SetBounds(0, 0, 20, 20);
+        s.SetShadowDepth(10);
+        QCOMPARE(s.ShadowDepth(), 10);
+        s.SetShadowDepth(11);
+        QCOMPARE(s.ShadowDepth(), 10);
+        s.SetVectors(2);
+        s.SetVectors(61);
+        QCOMPARE(s.Vectors(), 10);
+        s.SetVectors(60);
+        QCOMPARE(s.Vectors(), 60);
+        s.SetStartingAngle(360);
+        s.SetStartingAngle(-1);
+        QCOMPARE(s.StartingAngle(), 90);
+        s.SetInVectorPercent(101);
+        QCOMPARE(s.InVectorPercent(), 50);
+        s.SetShadowOrient(S::TShadowOrient(5));
+        QCOMPARE(s.ShadowOrient(), S::soNone);
+    }
+
+    void switchingToStar()
+    {
+        S s;
+        s.SetInVectorPercent(0);
+        s.SetShape(S::gstStar); // already a star: keeps 0
+        QCOMPARE(s.InVectorPercent(), 0);
+        s.SetShape(S::gstEllipse);
+        s.SetVectors(4);
+        s.SetStartingAngle(10);
+        s.SetShape(S::gstStar);
+        QCOMPARE(s.InVectorPercent(), 50);
+        QCOMPARE(s.Vectors(), 10);
+        QCOMPARE(s.StartingAngle(), 90);
+    }
+
+    void transparentNeverDisappears()
+    {
+        S s;
+        s.SetBounds(0, 0, 40, 40);
+        s.SetShadowOrient(S::soLowerRight);
+        s.SetOutlineStyle(psClear);
+        s.SetPattern(bsCross);
+        TGPicture pic;
+        pic.SetBitmap(checker(4, 4));
+        s.SetSurfaceType(S::stBrushImage);
+        s.SetImage(pic);
+        QVERIFY(!s.Image().IsEmpty());
+        s.SetSurfaceType(S::stBrushTransparent);
+        QCOMPARE(s.OutlineStyle(), psSolid);
+        QCOMPARE(s.ShadowOrient(), S::soNone);
+        QCOMPARE(s.Pattern(), bsClear);
+        QVERIFY(s.Image().IsEmpty());
+    }
+
+    void gradientBandsRoundAndSpanTheObject()
+    {
+        const QColor a(10, 200, 0), b(110, 0, 255);
+        QCOMPARE(TSuperShapeFill::BandColor(a, b, 0), a);
+        QCOMPARE(TSuperShapeFill::BandColor(a, b, 255), b);
+        // 128 × 100 / 255 = 50.2 -> 50; 128 × −200 / 255 = −100.4 -> −100; 128 × 255 / 255 = 128.
+        QCOMPARE(TSuperShapeFill::BandColor(a, b, 128), QColor(60, 100, 128));
+        // 2 × 100 / 255 = 0.78 -> 1 (nearest, not cut).
+        QCOMPARE(TSuperShapeFill::BandColor(a, b, 2).red(), 11);
+        QCOMPARE(TSuperShapeFill::BandRect(0, 100, 7, true), QRect(0, 0, 0, 7));
+        QCOMPARE(TSuperShapeFill::BandRect(254, 100, 7, true), QRect(99, 0, 1, 7));
+        QVERIFY(TSuperShapeFill::BandRect(255, 100, 7, true).isEmpty()); // 99.6 -> 100 .. 100
+        QCOMPARE(TSuperShapeFill::BandRect(10, 9, 512, false), QRect(0, 20, 9, 2));
+
+        S s;
+        s.SetBounds(0, 0, 64, 30);
+        s.SetFillDirection(gdRight);
+        QImage g = s.GradientBitmapImage();
+        QVERIFY(near(QColor(g.pixel(0, 15)), QColor(Qt::red))); // BackColor at the left
+        QVERIFY(near(QColor(g.pixel(63, 15)), QColor(Qt::blue))); // To colour at the right
+        s.SetFillDirection(gdLeft);
+        QVERIFY(near(QColor(s.GradientBitmapImage().pixel(0, 15)), QColor(Qt::blue)));
+        // A resize rebuilds the gradient at the new size.
+        s.SetBounds(0, 0, 90, 50);
+        QCOMPARE(s.GradientBitmapImage().size(), QSize(90, 50));
+    }
+
+    void paintingStaysInsideTheOutline()
+    {
+        S s;
+        s.SetBounds(0, 0, 60, 60);
+        s.SetShape(S::gstTriangleUp);
+        s.SetSurfaceType(S::stBrushPattern);
+        s.SetBackColor(clLime);
+        s.SetOutlineStyle(psClear);
+        const QImage img = render(s);
+        QCOMPARE(QColor(img.pixel(30, 50)), QColor(Qt::green));
+        QCOMPARE(QColor(img.pixel(3, 3)), QColor(Qt::white));  // outside the triangle
+        QCOMPARE(QColor(img.pixel(56, 3)), QColor(Qt::white));
+        // With a shadow: the shadow colour shows below-right of the shape.
+        s.SetShape(S::gstRectangle);
+        s.SetShadowOrient(S::soLowerRight);
+        s.SetShadowColor(clBlack);
+        const QImage shadowed = render(s);
+        QCOMPARE(QColor(shadowed.pixel(57, 57)), QColor(Qt::black));
+        QCOMPARE(QColor(shadowed.pixel(2, 57)), QColor(Qt::white));
+        QCOMPARE(QColor(shadowed.pixel(20, 20)), QColor(Qt::green));
+    }
+
+    void textureTilesScaleWithZoomOnScreen()
+    {
+        S s;
+        s.SetBounds(0, 0, 40, 40);
+        s.SetShape(S::gstRectangle);
+        s.SetOutlineStyle(psClear);
+        s.SetSurfaceType(S::stBrushImage);
+        QImage tile(4, 4, QImage::Format_RGB32);
+        tile.fill(Qt::white);
+        tile.setPixel(0, 0, qRgb(255, 0, 0));
+        TGPicture pic;
+        pic.SetBitmap(tile);
+        s.SetImage(pic);
+        QImage img = render(s);
+        QCOMPARE(QColor(img.pixel(4, 4)), QColor(Qt::red));
+        QCOMPARE(QColor(img.pixel(5, 5)), QColor(Qt::white));
+        s.SetZoom(2.0f); // 8 x 8 tiles, red corner 2 x 2
+        img = render(s);
+        QCOMPARE(QColor(img.pixel(8, 8)), QColor(Qt::red));
+        QCOMPARE(QColor(img.pixel(9, 9)), QColor(Qt::red));
+        QCOMPARE(QColor(img.pixel(4, 4)), QColor(Qt::white));
+    }
+
+    void printsSolidRectangleInItsInchRectangle()
+    {
+        S s;
+        s.SetBounds(48, 24, 96, 48);
+        s.SetShape(S::gstRectangle);
+        s.SetSurfaceType(S::stBrushPattern);
+        s.SetBackColor(clLime);
+        s.SetOutlineStyle(psClear);
+        RecordingFiler filer;
+        const QImage page = printPage(filer, s, 1.0, 1.0, 96);
+        QVERIFY(!page.isNull());
+        // Cell at (96, 96) screen pixels: the shape covers x 144..239, y 120..167.
+        QCOMPARE(QColor(page.pixel(190, 140)), QColor(Qt::green));
+        QCOMPARE(QColor(page.pixel(140, 140)), QColor(Qt::white));
+        QCOMPARE(QColor(page.pixel(190, 172)), QColor(Qt::white));
+        // The solid bitmap (object-sized) goes out as tiles of 6.25 times its size.
+        QVERIFY(!filer.bitmaps.empty());
+        QCOMPARE(filer.bitmaps.front().size, QSize(96, 48));
+        const QRectF first = filer.bitmaps.front().inches;
+        QCOMPARE(first.left(), (600 + 300) / 600.0);
+        QVERIFY(qAbs(first.width() - (600 / 600.0 + 0.01)) < 1e-9);
+    }
+
+    void printsTextureTilesThatOverlap()
+    {
+        S s;
+        s.SetBounds(0, 0, 64, 32);
+        s.SetShape(S::gstEllipse);
+        s.SetSurfaceType(S::stBrushImage);
+        TGPicture pic;
+        pic.SetBitmap(checker(16, 16));
+        s.SetImage(pic);
+        RecordingFiler filer;
+        printPage(filer, s, 0.5, 0.5, 50);
+        // Tiles of Round(16 × 6.25) = 100 printer pixels over a box of 400 x 200:
+        // x while < 400 + 100 and y while < 200 + 100 -> 5 x 3 tiles.
+        QCOMPARE(int(filer.bitmaps.size()), 15);
+        const auto &b = filer.bitmaps;
+        for (const auto &t : b) {
+            QVERIFY(qAbs(t.inches.width() - (100 / 600.0 + 0.01)) < 1e-9);
+            QCOMPARE(t.key, b.front().key); // one picture, stored once
+        }
+        QVERIFY(qAbs(b[1].inches.left() - b[0].inches.left() - 100 / 600.0) < 1e-9);
+
+        // Previewing on a 256-colour screen: one composed bitmap instead.
+        PreviewHost host;
+        s.SetHost(&host);
+        TSuperShapeFill::SetScreenColorCountQuery([] { return 256; });
+        RecordingFiler preview;
+        printPage(preview, s, 0.5, 0.5, 50);
+        TSuperShapeFill::SetScreenColorCountQuery({});
+        s.SetHost(nullptr);
+        QCOMPARE(int(preview.bitmaps.size()), 1);
+        QCOMPARE(preview.bitmaps.front().size, QSize(401, 201));
+    }
+
+    void printsGradientBandsAndStarPolygon()
+    {
+        S s;
+        s.SetBounds(96, 0, 96, 96);
+        RecordingFiler filer;
+        const QImage page = printPage(filer, s, 0.0, 0.0, 96);
+        // Star outline: 10 printer-pixel points, x' = Trunc((Left + x) × 6.25).
+        QCOMPARE(int(filer.polygons.size()), 1);
+        const QPolygon star = filer.polygons.front();
+        QCOMPARE(star.size(), 10);
+        QCOMPARE(star[0], QPoint(Trunc((96 + 48) * 6.25), Trunc(4 * 6.25)));
+        // 256 bands (some empty) over the box plus a quarter inch: 600 + 150 + 1 high.
+        QVERIFY(filer.fills.size() > 200);
+        QCOMPARE(filer.fills.front().second, QColor(Qt::blue));
+        QCOMPARE(filer.fills.back().second, QColor(Qt::red));
+        QCOMPARE(filer.fills.back().first.bottom(), 751 - 1);
+        // Ink stays inside the star: the object's corners are white, its centre filled.
+        QCOMPARE(QColor(page.pixel(100, 3)), QColor(Qt::white));
+        const QColor centre(page.pixel(144, 48));
+        QVERIFY(centre != QColor(Qt::white));
+    }
+
+    void fileRecordRoundTripsByteExact()
+    {
+        S s;
+        s.SetBounds(10, 20, 80, 60);
+        s.SetShape(S::gstRoundRect);
+        s.SetShadowOrient(S::soUpperLeft);
+        s.SetSurfaceType(S::stBrushImage);
+        TGPicture pic;
+        pic.SetBitmap(checker(8, 8));
+        s.SetImage(pic);
+        s.LastBitmapFileNameandPath = "/tmp/tex/linen.bmp";
+        s.Name = "Component0"; // the name a read object gets
+        const QByteArray bytes = TGLabelObjectFiler::ObjectListBytes({&s});
+        TGLabelObjectFiler filer;
+        auto read = filer.ReadObjectList(bytes);
+        QCOMPARE(int(read.size()), 1);
+        auto *back = dynamic_cast<S *>(read.front().get());
+        QVERIFY(back);
+        QCOMPARE(back->Shape(), S::gstRoundRect);
+        QCOMPARE(back->ShadowOrient(), S::soUpperLeft);
+        QCOMPARE(back->Image().Size(), QSize(8, 8));
+        QCOMPARE(back->LastBitmapFileNameandPath, s.LastBitmapFileNameandPath);
+        QCOMPARE(TGLabelObjectFiler::ObjectListBytes({back}), bytes);
+
+        // Every field is written but an empty Image and path, in this order.
+        S plain;
+        QStringList names;
+        for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(plain))
+            names << e.Name;
+        const QStringList own{"BackColor",   "FillDirection", "ForeColor",     "GradientToColor", "InVectorPercent",
+                              "OutlineColor", "OutlineStyle", "OutlineWidth", "Pattern",         "RoundPerc",
+                              "ShadowColor", "ShadowDepth",   "ShadowOrient",  "Shape",           "StartingAngle",
+                              "SurfaceType", "Vectors"};
+        QCOMPARE(names.mid(names.indexOf("BackColor")), own);
+        names.clear();
+        for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(s))
+            names << e.Name;
+        QCOMPARE(names.indexOf("Image.Data"), names.indexOf("GradientToColor") + 1);
+        QCOMPARE(names.last(), QString("LastBitmapFileNameandPath"));
+    }
+    void dialogChangesTheShapeOnlyOnOk()
+    {
+        test::ScriptedInteraction ui;
+        S shape;
+        shape.SetBounds(0, 0, 60, 40);
+        ui.dialogs.enqueue([](QDialog &d) {
+            auto &dlg = static_cast<ui::TSuperShapeProperties &>(d);
+            // The sample took the shape's size; panels follow the choices.
+            if (dlg.Sample().Width() != 60 || !dlg.StarPanel->isVisibleTo(&dlg) || dlg.RoundPanel->isVisibleTo(&dlg))
+                return int(QDialog::Rejected);
+            dlg.ShapeCombo->setCurrentIndex(S::gstDiamond);
+            emit dlg.ShapeCombo->activated(S::gstDiamond);
+            dlg.SurfaceTypeCombo->setCurrentIndex(S::stBrushPattern);
+            emit dlg.SurfaceTypeCombo->activated(S::stBrushPattern);
+            dlg.OutLineWidthSpinner->setValue(3);
+            return dlg.ColorPanel->isVisibleTo(&dlg) && !dlg.GradientPanel->isVisibleTo(&dlg) ? int(QDialog::Accepted)
+                                                                                             : int(QDialog::Rejected);
+        });
+        QVERIFY(ui::TSuperShapeProperties::Execute(shape));
+        QCOMPARE(shape.Shape(), S::gstDiamond);
+        QCOMPARE(shape.SurfaceType(), S::stBrushPattern);
+        QCOMPARE(shape.OutlineWidth(), 3);
+        QCOMPARE(shape.Width(), 60);
+
+        ui.dialogs.enqueue([](QDialog &d) {
+            static_cast<ui::TSuperShapeProperties &>(d).Sample().SetShape(S::gstEllipse);
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(!ui::TSuperShapeProperties::Execute(shape));
+        QCOMPARE(shape.Shape(), S::gstDiamond);
+    }
+
+    void textureFilesThatCannotBeRead()
+    {
+        test::ScriptedInteraction ui;
+        test::TestFolder folder;
+        const QString bad = folder.path() + "broken.BMP";
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a bitmap");
+        f.close();
+        QVERIFY(ui::TTextureBrowser::LoadTexture(bad).IsEmpty());
+        QCOMPARE(ui.log.size(), 1);
+        QVERIFY(ui.log.front().contains("Error loading file!"));
+        const QString badJpg = folder.path() + "broken.jpg";
+        QVERIFY(QFile::copy(bad, badJpg));
+        QVERIFY(ui::TTextureBrowser::LoadTexture(badJpg).IsEmpty());
+        QCOMPARE(ui.log.size(), 1); // other kinds fail silently
+        const QString shipped = QString::fromLocal8Bit(qgetenv("CW_SOURCE_DIR")) + "/content/bmbrush/Wood.bmp";
+        QCOMPARE(ui::TTextureBrowser::LoadTexture(shipped).Size(), QSize(96, 96));
+        // First use copies the shipped textures into the program folder, and
+        // the browser opens there when no remembered file exists.
+        ui::TTextureBrowser::CopyShippedTextures();
+        QVERIFY(QFile::exists(folder.file("bmbrush/Wood.bmp")));
+        S example;
+        ui::TTextureBrowser browser(example, [&example](const TGPicture &p) { example.SetImage(p); });
+        browser.Start(folder.path() + "gone.bmp");
+        QCOMPARE(QDir(browser.Folder()), QDir(folder.path() + "bmbrush"));
+        QVERIFY(browser.Files().contains("Marble.bmp"));
+        browser.ChooseFile(folder.file("bmbrush/Marble.bmp"));
+        QCOMPARE(example.Image().Size(), QSize(96, 96));
+    }
+};
+
+QTEST_MAIN(TestSuperShape)
+#include "tst_supershape.moc"

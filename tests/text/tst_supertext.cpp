@@ -1,0 +1,330 @@
+// The SuperText object: layout and shadow offsets, painting through the
+// letters' clip (ink only inside the glyphs), the text cut to the box, the
+// gradient, FitToText, printing at printer resolution, the card-file record,
+// and the properties dialog (empty text refused, font-size arrows, texture).
+#include "design/model/TGLabelObjectFiler.h"
+#include "print/engine/TReportFiler.h"
+#include "print/engine/Units.h"
+#include "support/ScriptedInteraction.h"
+#include "text/TGSuperTextProperties.h"
+#include "text/model/TGSuperText.h"
+
+#include <QBuffer>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QTest>
+
+using namespace cw;
+using namespace cw::model;
+using namespace cw::engine;
+using ST = TGSuperText;
+
+namespace {
+
+class RecordingFiler : public TReportFiler
+{
+public:
+    std::vector<QRectF> bitmaps;
+    int fills = 0;
+    void PrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &image) override
+    {
+        bitmaps.push_back(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
+        TReportFiler::PrintBitmapRect(x1, y1, x2, y2, image);
+    }
+    void FillRect(const QRect &r) override
+    {
+        ++fills;
+        TReportFiler::FillRect(r);
+    }
+};
+
+void print(RecordingFiler &filer, TGGraphicControl &o)
+{
+    QByteArray data;
+    QBuffer stream(&data);
+    filer.SetStream(&stream);
+    filer.OnPrint = [&](TBaseReport &r) { o.PrintTo(r, 0.5, 0.5); };
+    filer.Execute();
+}
+
+QImage render(ST &t)
+{
+    t.Layout(); // the layout may resize the box
+    QImage img(t.Width(), t.Height(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    t.Paint(p);
+    return img;
+}
+
+// Where the glyphs of the fitted text lie: the text path filled, grown by
+// one pixel for edge rounding.
+QImage glyphMask(ST &t)
+{
+    QImage mask(t.Width(), t.Height(), QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    QPainter p(&mask);
+    const QFont font = t.ScreenFont();
+    QPainterPath path;
+    path.addText(QPointF(t.TextOrigin().x(), t.TextOrigin().y() + QFontMetrics(font).ascent()), font, t.FittedText());
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::black);
+    p.drawPath(path);
+    return mask;
+}
+
+TGPicture tile32()
+{
+    QImage img(32, 32, QImage::Format_RGB32);
+    img.fill(Qt::darkGreen);
+    TGPicture p;
+    p.SetBitmap(img);
+    return p;
+}
+
+} // namespace
+
+class TestSuperText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void newObjectAndShadowLayout()
+    {
+        ST t;
+        QCOMPARE(t.Caption(), QString("Text"));
+        QCOMPARE(t.Font().PointSize(), 48);
+        QCOMPARE(t.SurfaceType(), ST::stGradientFill);
+        QCOMPARE(t.ShadowOffset(), QPoint(0, 0)); // depth 0
+        t.Layout();
+        const int plain = t.Height();
+        QCOMPARE(t.TextRect().left(), 5);
+        // Depth 4 down-left: text 4 pixels right (margin), shadow 4 left of and below it.
+        t.SetShadowDepth(4);
+        t.SetShadowOrientation(sdDownLeft);
+        QCOMPARE(t.ShadowOffset(), QPoint(-4, 4));
+        t.Layout();
+        QCOMPARE(t.TextOrigin(), QPoint(9, 0));
+        QCOMPARE(t.ShadowOrigin(), QPoint(5, 4));
+        QCOMPARE(t.Height(), plain + 4);
+    }
+
+    void lettersClipTheFill_data()
+    {
+        QTest::addColumn<int>("surface");
+        QTest::newRow("colour") << int(ST::stNormal);
+        QTest::newRow("gradient") << int(ST::stGradientFill);
+        QTest::newRow("texture") << int(ST::stBrushImage);
+    }
+
+    void lettersClipTheFill()
+    {
+        QFETCH(int, surface);
+        ST t;
+        t.SetBounds(0, 0, 300, 80);
+        t.SetCaption("HOW");
+        t.SetSurfaceType(ST::TSurfaceType(surface));
+        t.SetImage(tile32());
+        t.SetOutlineStyle(psClear);
+        TGFont f = t.Font();
+        f.Color = clRed;
+        t.SetTextFont(f);
+        const QImage img = render(t);
+        const QImage mask = glyphMask(t);
+        int ink = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ++ink;
+                    QVERIFY2(mask.pixel(x, y) == qRgb(0, 0, 0), qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
+                }
+        QVERIFY(ink > 300);
+    }
+
+    void textIsCutNeverWrapped()
+    {
+        ST t;
+        t.SetBounds(0, 0, 120, 80);
+        t.SetCaption("WWWWWWWWWW");
+        t.Layout();
+        const QString s = t.FittedText();
+        QVERIFY(!s.isEmpty() && s.size() < 10);
+        QVERIFY(QFontMetrics(t.ScreenFont()).horizontalAdvance(s) <= 120 - 5);
+        // Narrower than the first letter plus the indent: the box and its diagonals.
+        t.SetBounds(0, 0, 20, 80);
+        t.SetControlTransparent(false); // keeps the height
+        const QImage img = render(t);
+        QCOMPARE(t.FittedText(), QString());
+        QCOMPARE(QColor(img.pixel(10, 40)), QColor(Qt::black)); // diagonals cross mid-box
+        QCOMPARE(QColor(img.pixel(0, 20)), QColor(Qt::black));  // frame
+        RecordingFiler filer;
+        print(filer, t);
+        QCOMPARE(int(filer.bitmaps.size()), 0);
+        QCOMPARE(filer.fills, 0);
+    }
+
+    void transparentSurfaceKeepsAnOutline()
+    {
+        ST t;
+        t.SetOutlineStyle(psClear);
+        t.SetSurfaceType(ST::stBrushTransparent);
+        QCOMPARE(t.OutlineStyle(), psSolid);
+        t.SetOutlineStyle(psClear); // allowed afterwards
+        QCOMPARE(t.OutlineStyle(), psClear);
+        t.SetImage(tile32());
+        t.SetSurfaceType(ST::stNormal);
+        QVERIFY(t.Image().IsEmpty());
+    }
+
+    void gradientRunsFromTheFromColour()
+    {
+        ST t;
+        t.SetBounds(0, 0, 50, 40);
+        t.SetGradientFromColor(clBlue);
+        t.SetGradientToColor(clYellow);
+        t.SetFillDirection(gdUp);
+        QImage g = t.GradientBitmapImage();
+        // 40 rows for 256 bands: row 0 shows band 1 or 2, a shade off yellow.
+        QVERIFY(qAbs(QColor(g.pixel(10, 0)).red() - 255) <= 8 && QColor(g.pixel(10, 0)).blue() <= 8);
+        QVERIFY(QColor(g.pixel(10, 39)).blue() >= 247 && QColor(g.pixel(10, 39)).red() <= 8);
+        t.SetFillDirection(gdDown);
+        g = t.GradientBitmapImage();
+        QVERIFY(QColor(g.pixel(10, 0)).blue() >= 247 && QColor(g.pixel(10, 0)).red() <= 8);
+        t.SetBounds(0, 0, 70, 30);
+        QCOMPARE(t.GradientBitmapImage().size(), QSize(70, 30));
+    }
+
+    void fitToTextSizesTheBox()
+    {
+        ST t;
+        t.SetBounds(10, 10, 400, 300);
+        t.SetCaption("Fit");
+        t.SetShadowDepth(3);
+        t.SetShadowOrientation(sdLeft);
+        t.FitToText();
+        const QFontMetrics fm(t.Font().ToQFont(1.0));
+        const int a = fm.horizontalAdvance("Fit");
+        const int b = fm.height();
+        QCOMPARE(t.Left(), 10);
+        QCOMPARE(t.Width(), Trunc(8 + 1.2 * a)); // c = TextRect.left = 3 + 5
+        QCOMPARE(t.Height(), Trunc(1.2 * b));    // d = 0
+    }
+
+    void printsTextureTilesAtPrinterResolution()
+    {
+        ST t;
+        t.SetBounds(0, 0, 200, 80);
+        t.SetCaption("Tex");
+        t.SetSurfaceType(ST::stBrushImage);
+        t.SetImage(tile32());
+        RecordingFiler filer;
+        print(filer, t);
+        QVERIFY(!filer.bitmaps.empty());
+        // 32 pixels × 600 / 96 = 200 printer pixels, plus the 0.01-inch overlap.
+        for (const QRectF &r : filer.bitmaps)
+            QVERIFY(qAbs(r.width() - (200 / 600.0 + 0.01)) < 1e-9);
+        // The box grown by 0.03 inch at the left: the first tile starts there.
+        QVERIFY(qAbs(filer.bitmaps.front().left() - (0.5 - 0.03)) < 1.0 / 600);
+        t.SetSurfaceType(ST::stGradientFill);
+        RecordingFiler gradient;
+        print(gradient, t);
+        QVERIFY(gradient.fills > 200);
+    }
+
+    void fileRecordRoundTripsByteExact()
+    {
+        ST t;
+        t.SetBounds(5, 6, 150, 40);
+        t.SetCaption("Café");
+        t.SetShadowDepth(2);
+        t.SetSurfaceType(ST::stBrushImage);
+        t.SetImage(tile32());
+        t.LastBitmapFileNameandPath = "/home/u/bmbrush/Wood.bmp";
+        t.Name = "Component0"; // the name a read object gets
+        const QByteArray bytes = TGLabelObjectFiler::ObjectListBytes({&t});
+        TGLabelObjectFiler filer;
+        auto read = filer.ReadObjectList(bytes);
+        auto *back = dynamic_cast<ST *>(read.front().get());
+        QVERIFY(back);
+        QCOMPARE(back->Caption(), QString("Café"));
+        QCOMPARE(back->Image().Size(), QSize(32, 32));
+        QCOMPARE(back->SurfaceType(), ST::stBrushImage);
+        QCOMPARE(TGLabelObjectFiler::ObjectListBytes({back}), bytes);
+
+        ST plain;
+        QStringList names;
+        for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(plain))
+            names << e.Name;
+        // Shadow depth, orientation and colour at their defaults are left out.
+        const QStringList own{"BorderStyle", "ControlTransparent", "BGColor", "Caption", "Font.Color", "Font.Height",
+                              "Font.Name", "Font.Style", "FillDirection", "GradientToColor", "GradientFromColor",
+                              "OutlineColor", "OutlineStyle", "OutlineWidth", "SurfaceType"};
+        QCOMPARE(names.mid(names.indexOf("BorderStyle")), own);
+    }
+
+    void dialogRefusesEmptyTextAndTakesThePreview()
+    {
+        test::ScriptedInteraction ui;
+        ST object;
+        object.SetBounds(0, 0, 142, 60);
+        ui.dialogs.enqueue([](QDialog &d) {
+            auto &dlg = static_cast<ui::TGSuperTextProperties &>(d);
+            dlg.CaptionText->setText(QString());
+            dlg.accept();
+            if (dlg.result() == QDialog::Accepted)
+                return int(QDialog::Accepted);
+            // Refused: now enter text and choose "Texture" (the built-in one).
+            dlg.CaptionText->setText("Hello");
+            dlg.Preview().SetCaption("Hello");
+            dlg.SurfaceTypeCombo->setCurrentRow(ST::stBrushImage);
+            dlg.accept();
+            return dlg.result();
+        });
+        QVERIFY(ui::TGSuperTextProperties::Execute(object));
+        QCOMPARE(ui.informations, QStringList{"Please enter some text"});
+        QCOMPARE(object.Caption(), QString("Hello"));
+        QCOMPARE(object.SurfaceType(), ST::stBrushImage);
+        QCOMPARE(object.Image(), ui::TGSuperTextProperties::BuiltInTexture());
+        QCOMPARE(object.Width(), 142); // the box is not taken from the preview
+
+        // Cancel changes nothing.
+        ui.dialogs.enqueue([](QDialog &d) {
+            static_cast<ui::TGSuperTextProperties &>(d).Preview().SetCaption("Other");
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(!ui::TGSuperTextProperties::Execute(object));
+        QCOMPARE(object.Caption(), QString("Hello"));
+    }
+
+    void fontSizeArrowsStayWithinTenToHundredFifty()
+    {
+        test::ScriptedInteraction ui;
+        ui::TGSuperTextProperties dlg;
+        auto setPoints = [&](int p) {
+            TGFont f = dlg.Preview().Font();
+            f.SetPointSize(p);
+            dlg.Preview().SetTextFont(f);
+        };
+        setPoints(12);
+        dlg.FontSizeDown();
+        QCOMPARE(dlg.Preview().Font().PointSize(), 7);
+        dlg.FontSizeDown();
+        QCOMPARE(dlg.Preview().Font().PointSize(), 7);
+        setPoints(148);
+        dlg.FontSizeUp();
+        QCOMPARE(dlg.Preview().Font().PointSize(), 153);
+        dlg.FontSizeUp();
+        QCOMPARE(dlg.Preview().Font().PointSize(), 153);
+        // Typing marks a fit; the timer's tick fits once.
+        dlg.CaptionText->setText("x");
+        QTest::keyClick(dlg.CaptionText, Qt::Key_A);
+        QVERIFY(dlg.FitPending());
+        dlg.FitTick();
+        QVERIFY(!dlg.FitPending());
+        QCOMPARE(dlg.Preview().Caption(), QString("xa"));
+    }
+};
+
+QTEST_MAIN(TestSuperText)
+#include "tst_supertext.moc"
