@@ -1,0 +1,93 @@
+// The layout of the text in its box and the fit of the box to the text.
+#include "text/model/TGSuperText.h"
+
+#include "print/engine/Units.h"
+
+#include <QFontMetrics>
+
+namespace cw::model {
+
+QPoint TGSuperText::ShadowOffset() const
+{
+    const int d = m_shadowDepth;
+    switch (m_shadowOrientation) {
+    case sdNone: return {0, 0};
+    case sdRight: return {d, 0};
+    case sdLeft: return {-d, 0};
+    case sdDownRight: return {d, d};
+    case sdDownLeft: return {-d, d};
+    case sdDown: return {0, d};
+    }
+    return {0, 0};
+}
+
+QFont TGSuperText::ScreenFont() const
+{
+    TGFont f = Font();
+    if (Zoom() != 1.0f)
+        f.SetPointSize(Trunc(f.PointSize() * double(Zoom())));
+    return f.ToQFont(1.0);
+}
+
+void TGSuperText::Layout()
+{
+    if (!m_layoutDirty || m_inLayout)
+        return;
+    m_inLayout = true;
+    struct Release
+    {
+        TGSuperText &t;
+        ~Release()
+        {
+            t.m_inLayout = false;
+            t.m_layoutDirty = false;
+        }
+    } release{*this};
+
+    QPoint s = ShadowOffset();
+    if (Zoom() != 1.0f)
+        s = QPoint(Trunc(s.x() * double(Zoom())), Trunc(s.y() * double(Zoom())));
+    const QFontMetrics fm(ScreenFont());
+    const int th = fm.height();
+    const int tw = fm.horizontalAdvance(m_caption + QLatin1Char(' '));
+    m_textMargin = QPoint(s.x() < 0 ? -s.x() : 0, s.y() < 0 ? -s.y() : 0);
+    if (Width() <= 5)
+        SetWidth(tw);
+    const int lh = th + std::abs(s.y());
+    if (1.2 * lh < Height() && m_controlTransparent && m_borderStyle == bsNone)
+        SetHeight(Trunc(1.2 * lh));
+    if (lh > Height())
+        SetHeight(lh);
+    m_textRect = QRect(QPoint(m_textMargin.x() + 5, m_textMargin.y()), QPoint(Width() - 1, m_textMargin.y() + th - 1));
+    m_shadowRect = m_textRect.translated(s);
+    m_textOrigin = m_textRect.topLeft();
+    m_shadowOrigin = QPoint(m_textRect.left() + s.x(), m_shadowRect.top());
+}
+
+QString TGSuperText::FittedText() const
+{
+    const int xs = std::max(m_textRect.left(), m_shadowRect.left());
+    const QFontMetrics fm(ScreenFont());
+    QString s = m_caption;
+    while (!s.isEmpty() && fm.horizontalAdvance(s) > Width() - xs)
+        s.chop(1);
+    return s;
+}
+
+void TGSuperText::FitToText()
+{
+    const QFontMetrics stored(Font().ToQFont(1.0));
+    const int a = stored.horizontalAdvance(m_caption);
+    const int b = stored.height();
+    m_layoutDirty = true;
+    Layout();
+    const int c = std::max(m_textRect.left(), m_shadowRect.left());
+    const int d = std::max(m_textRect.top(), m_shadowRect.top());
+    SetBounds(Left(), Top(), Trunc(c + 1.2 * a), Trunc(1.2 * (b + d)));
+    if (Height() < b)
+        SetHeight(Trunc(1.5 * b));
+    if (Width() < a)
+        SetWidth(Trunc(1.5 * a));
+}
+
+} // namespace cw::model
