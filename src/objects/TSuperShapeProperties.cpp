@@ -124,8 +124,9 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
                                    {"None", "Lower Right", "Upper Right", "Upper Left", "Lower Left"});
     ShadowDepthSpinner = spinner(this, "ShadowDepthSpinner", 0, 10);
     OutlineColorCombo = colours(this, "OutlineColorCombo");
-    OutlineStyleCombo = combo(this, "OutlineStyleCombo",
-                              {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
+    OutlineStyleCombo =
+        combo(this, "OutlineStyleCombo",
+              {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
     OutLineWidthSpinner = spinner(this, "OutLineWidthSpinner", 0, 10);
     auto *more = new QFormLayout;
     more->addRow(QStringLiteral("Shadow Color"), ShadowColorCombo);
@@ -156,36 +157,69 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
 
     // Every control sets the sample, then the controls show what it became.
     auto idx = [](QComboBox *c, auto f) { connect(c, &QComboBox::activated, c, f); };
-    idx(ShapeCombo, [this](int i) { m_sample.SetShape(TSuperShape::TGPShapeType(i)); changed(); });
-    connect(PointsOnStar, &QSpinBox::valueChanged, this, [this](int v) { m_sample.SetVectors(v * 2); changed(); });
-    connect(PercentinVector, &QSpinBox::valueChanged, this,
-            [this](int v) { m_sample.SetInVectorPercent(v); changed(); });
-    connect(RoundPercent, &QSpinBox::valueChanged, this, [this](int v) { m_sample.SetRoundPerc(v); changed(); });
+    idx(ShapeCombo, [this](int i) {
+        m_sample.SetShape(TSuperShape::TGPShapeType(i));
+        changed();
+    });
+    connect(PointsOnStar, &QSpinBox::valueChanged, this, [this](int v) {
+        m_sample.SetVectors(v * 2);
+        changed();
+    });
+    connect(PercentinVector, &QSpinBox::valueChanged, this, [this](int v) {
+        m_sample.SetInVectorPercent(v);
+        changed();
+    });
+    connect(RoundPercent, &QSpinBox::valueChanged, this, [this](int v) {
+        m_sample.SetRoundPerc(v);
+        changed();
+    });
     idx(SurfaceTypeCombo, [this](int i) {
         m_sample.SetSurfaceType(TSuperShape::TSurfaceType(i));
         if (i == TSuperShape::stBrushImage)
             m_sample.SetImage(m_lastTexture);
         changed();
     });
-    connect(BackGroundColorCombo, &TColorDrop::Change, this,
-            [this] { m_sample.SetBackColor(BackGroundColorCombo->SelectedColor()); changed(); });
-    connect(BackGroundColorCombo2, &TColorDrop::Change, this,
-            [this] { m_sample.SetBackColor(BackGroundColorCombo2->SelectedColor()); changed(); });
-    idx(FillDirectionCombo, [this](int i) { m_sample.SetFillDirection(model::TFillDirection(i)); changed(); });
-    connect(GradientToColorCombo, &TColorDrop::Change, this,
-            [this] { m_sample.SetGradientToColor(GradientToColorCombo->SelectedColor()); changed(); });
+    connect(BackGroundColorCombo, &TColorDrop::Change, this, [this] {
+        m_sample.SetBackColor(BackGroundColorCombo->SelectedColor());
+        changed();
+    });
+    connect(BackGroundColorCombo2, &TColorDrop::Change, this, [this] {
+        m_sample.SetBackColor(BackGroundColorCombo2->SelectedColor());
+        changed();
+    });
+    idx(FillDirectionCombo, [this](int i) {
+        m_sample.SetFillDirection(model::TFillDirection(i));
+        changed();
+    });
+    connect(GradientToColorCombo, &TColorDrop::Change, this, [this] {
+        m_sample.SetGradientToColor(GradientToColorCombo->SelectedColor());
+        changed();
+    });
     connect(load, &QPushButton::clicked, this, &TSuperShapeProperties::LoadTexture);
-    connect(ShadowColorCombo, &TColorDrop::Change, this,
-            [this] { m_sample.SetShadowColor(ShadowColorCombo->SelectedColor()); changed(); });
-    idx(ShadowOrientationCombo,
-        [this](int i) { m_sample.SetShadowOrient(TSuperShape::TShadowOrient(i)); changed(); });
-    connect(ShadowDepthSpinner, &QSpinBox::valueChanged, this,
-            [this](int v) { m_sample.SetShadowDepth(v); changed(); });
-    connect(OutlineColorCombo, &TColorDrop::Change, this,
-            [this] { m_sample.SetOutlineColor(OutlineColorCombo->SelectedColor()); changed(); });
-    idx(OutlineStyleCombo, [this](int i) { m_sample.SetOutlineStyle(model::TPenStyle(i)); changed(); });
-    connect(OutLineWidthSpinner, &QSpinBox::valueChanged, this,
-            [this](int v) { m_sample.SetOutlineWidth(v); changed(); });
+    connect(ShadowColorCombo, &TColorDrop::Change, this, [this] {
+        m_sample.SetShadowColor(ShadowColorCombo->SelectedColor());
+        changed();
+    });
+    idx(ShadowOrientationCombo, [this](int i) {
+        m_sample.SetShadowOrient(TSuperShape::TShadowOrient(i));
+        changed();
+    });
+    connect(ShadowDepthSpinner, &QSpinBox::valueChanged, this, [this](int v) {
+        m_sample.SetShadowDepth(v);
+        changed();
+    });
+    connect(OutlineColorCombo, &TColorDrop::Change, this, [this] {
+        m_sample.SetOutlineColor(OutlineColorCombo->SelectedColor());
+        changed();
+    });
+    idx(OutlineStyleCombo, [this](int i) {
+        m_sample.SetOutlineStyle(model::TPenStyle(i));
+        changed();
+    });
+    connect(OutLineWidthSpinner, &QSpinBox::valueChanged, this, [this](int v) {
+        m_sample.SetOutlineWidth(v);
+        changed();
+    });
 
     LoadControls();
     placeDialog(this, Interaction::mainWindow());
@@ -199,10 +233,11 @@ void TSuperShapeProperties::changed()
 
 void TSuperShapeProperties::LoadControls()
 {
-    const QList<QWidget *> all{ShapeCombo,       PointsOnStar,          PercentinVector,        RoundPercent,
-                               SurfaceTypeCombo, BackGroundColorCombo,  FillDirectionCombo,     BackGroundColorCombo2,
-                               GradientToColorCombo, ShadowColorCombo,  ShadowOrientationCombo, ShadowDepthSpinner,
-                               OutlineColorCombo, OutlineStyleCombo,    OutLineWidthSpinner};
+    const QList<QWidget *> all{ShapeCombo,         PointsOnStar,           PercentinVector,
+                               RoundPercent,       SurfaceTypeCombo,       BackGroundColorCombo,
+                               FillDirectionCombo, BackGroundColorCombo2,  GradientToColorCombo,
+                               ShadowColorCombo,   ShadowOrientationCombo, ShadowDepthSpinner,
+                               OutlineColorCombo,  OutlineStyleCombo,      OutLineWidthSpinner};
     std::vector<std::unique_ptr<QSignalBlocker>> blocks;
     for (QWidget *w : all)
         blocks.push_back(std::make_unique<QSignalBlocker>(w));
@@ -243,7 +278,8 @@ void TSuperShapeProperties::LoadTexture()
     example.SetBounds(10, 10, m_sample.Width(), m_sample.Height());
     example.CopyAppearanceFrom(m_sample);
     example.SetSurfaceType(TSuperShape::stBrushImage);
-    TTextureBrowser browser(example, [&example](const model::TGPicture &p) { example.SetImage(p); }, this);
+    TTextureBrowser browser(
+        example, [&example](const model::TGPicture &p) { example.SetImage(p); }, this);
     browser.setObjectName(QStringLiteral("TGBrushImageBrowser"));
     browser.Start(m_lastPath);
     if (Interaction::current().exec(browser) == QDialog::Accepted && !browser.SelectedPath().isEmpty())

@@ -10,8 +10,12 @@ namespace cw::ui {
 
 void RegisterSuperTools()
 {
-    model::TSuperShape::PropertiesEditor() = [](model::TSuperShape &s) { return TSuperShapeProperties::Execute(s); };
-    model::TGSuperText::PropertiesEditor() = [](model::TGSuperText &t) { return TGSuperTextProperties::Execute(t); };
+    model::TSuperShape::PropertiesEditor() = [](model::TSuperShape &s) {
+        return TSuperShapeProperties::Execute(s);
+    };
+    model::TGSuperText::PropertiesEditor() = [](model::TGSuperText &t) {
+        return TGSuperTextProperties::Execute(t);
+    };
 
     TGBusinessCardPanel32::TToolKind shape;
     shape.Create = [](TGBusinessCardPanel32 &) { return std::make_unique<model::TSuperShape>(); };

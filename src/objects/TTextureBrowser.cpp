@@ -26,7 +26,8 @@ const QStringList &TTextureBrowser::FileMask()
 }
 
 TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter setImage, QWidget *parent)
-    : QDialog(parent), m_example(example), m_setImage(std::move(setImage)), m_previousCurrent(QDir::currentPath())
+    : QDialog(parent), m_example(example), m_setImage(std::move(setImage)),
+      m_previousCurrent(QDir::currentPath())
 {
     setObjectName(QStringLiteral("TGBrushImageBrowser"));
     setWindowTitle(QStringLiteral("Load Texture Image"));
@@ -104,7 +105,8 @@ void TTextureBrowser::Start(const QString &rememberedPath, const QStringList &fa
     CopyShippedTextures();
     if (!rememberedPath.isEmpty() && QFileInfo(rememberedPath).isFile()) {
         OpenFolder(QFileInfo(rememberedPath).absolutePath());
-        const QList<QListWidgetItem *> hits = m_files->findItems(QFileInfo(rememberedPath).fileName(), Qt::MatchExactly);
+        const QList<QListWidgetItem *> hits =
+            m_files->findItems(QFileInfo(rememberedPath).fileName(), Qt::MatchExactly);
         if (!hits.isEmpty())
             m_files->setCurrentItem(hits.front());
         return;

@@ -126,7 +126,8 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
     OutlineColorButton = colourButton(panel3, "OutlineColorButton");
     OutlineStyleCombo = new QComboBox(panel3);
     OutlineStyleCombo->setObjectName(QStringLiteral("OutlineStyleCombo"));
-    OutlineStyleCombo->addItems({"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
+    OutlineStyleCombo->addItems(
+        {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
     OutLineWidthSpinner = new QSpinBox(panel3);
     OutLineWidthSpinner->setObjectName(QStringLiteral("OutLineWidthSpinner"));
     OutLineWidthSpinner->setRange(0, 10);
@@ -197,20 +198,28 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
         setPanels();
         changed();
     });
-    connect(FillDirectionCombo, &QComboBox::activated, this,
-            [this](int i) { m_preview.SetFillDirection(model::TFillDirection(i)); changed(); });
-    connect(GradientFromcolorButton, &TColorButton::Change, this,
-            [this] { m_preview.SetGradientFromColor(GradientFromcolorButton->Color()); changed(); });
-    connect(GradientToColorButton, &TColorButton::Change, this,
-            [this] { m_preview.SetGradientToColor(GradientToColorButton->Color()); changed(); });
+    connect(FillDirectionCombo, &QComboBox::activated, this, [this](int i) {
+        m_preview.SetFillDirection(model::TFillDirection(i));
+        changed();
+    });
+    connect(GradientFromcolorButton, &TColorButton::Change, this, [this] {
+        m_preview.SetGradientFromColor(GradientFromcolorButton->Color());
+        changed();
+    });
+    connect(GradientToColorButton, &TColorButton::Change, this, [this] {
+        m_preview.SetGradientToColor(GradientToColorButton->Color());
+        changed();
+    });
     connect(FontColorButton, &TColorButton::Change, this, [this] {
         model::TGFont font = m_preview.Font();
         font.Color = FontColorButton->Color();
         m_preview.SetTextFont(font);
         changed();
     });
-    connect(ShadowColorButton, &TColorButton::Change, this,
-            [this] { m_preview.SetShadowcolor(ShadowColorButton->Color()); changed(); });
+    connect(ShadowColorButton, &TColorButton::Change, this, [this] {
+        m_preview.SetShadowcolor(ShadowColorButton->Color());
+        changed();
+    });
     connect(ShadowOrientationCombo, &QComboBox::activated, this, [this](int i) {
         m_preview.SetShadowOrientation(TGSuperText::TShadowOrientation(i));
         m_preview.FitToText();
@@ -221,12 +230,18 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
         m_preview.FitToText();
         changed();
     });
-    connect(OutlineColorButton, &TColorButton::Change, this,
-            [this] { m_preview.SetOutlineColor(OutlineColorButton->Color()); changed(); });
-    connect(OutlineStyleCombo, &QComboBox::activated, this,
-            [this](int i) { m_preview.SetOutlineStyle(model::TPenStyle(i)); changed(); });
-    connect(OutLineWidthSpinner, &QSpinBox::valueChanged, this,
-            [this](int v) { m_preview.SetOutlineWidth(v); changed(); });
+    connect(OutlineColorButton, &TColorButton::Change, this, [this] {
+        m_preview.SetOutlineColor(OutlineColorButton->Color());
+        changed();
+    });
+    connect(OutlineStyleCombo, &QComboBox::activated, this, [this](int i) {
+        m_preview.SetOutlineStyle(model::TPenStyle(i));
+        changed();
+    });
+    connect(OutLineWidthSpinner, &QSpinBox::valueChanged, this, [this](int v) {
+        m_preview.SetOutlineWidth(v);
+        changed();
+    });
     connect(load, &QPushButton::clicked, this, &TGSuperTextProperties::LoadTexture);
     connect(fontButton, &QPushButton::clicked, this, &TGSuperTextProperties::SelectFont);
     connect(up, &QToolButton::clicked, this, &TGSuperTextProperties::FontSizeUp);
@@ -268,8 +283,9 @@ void TGSuperTextProperties::LoadFrom(const TGSuperText &object)
 
 void TGSuperTextProperties::LoadControls()
 {
-    const QList<QObject *> all{SurfaceTypeCombo, FillDirectionCombo, ShadowOrientationCombo, ShadowDepthSpinner,
-                               OutlineStyleCombo, OutLineWidthSpinner, CaptionText};
+    const QList<QObject *> all{SurfaceTypeCombo,   FillDirectionCombo, ShadowOrientationCombo,
+                               ShadowDepthSpinner, OutlineStyleCombo,  OutLineWidthSpinner,
+                               CaptionText};
     std::vector<std::unique_ptr<QSignalBlocker>> blocks;
     for (QObject *o : all)
         blocks.push_back(std::make_unique<QSignalBlocker>(o));
@@ -374,7 +390,8 @@ void TGSuperTextProperties::LoadTexture()
     example.SetTextFont(f);
     example.SetSurfaceType(TGSuperText::stBrushImage);
     example.FitToText();
-    TTextureBrowser browser(example, [&example](const model::TGPicture &p) { example.SetImage(p); }, this);
+    TTextureBrowser browser(
+        example, [&example](const model::TGPicture &p) { example.SetImage(p); }, this);
     browser.setObjectName(QStringLiteral("TSuperTextBrushImageBrowser"));
     browser.Start(m_lastPath, {QStringLiteral("bmbrush/"), QStringLiteral("Textures/")});
     if (Interaction::current().exec(browser) == QDialog::Accepted && !browser.SelectedPath().isEmpty())

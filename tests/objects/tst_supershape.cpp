@@ -16,8 +16,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QSpinBox>
 #include <QPainter>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace cw;
@@ -133,7 +133,8 @@ private slots:
         QCOMPARE(p.size(), 10);
         // Centre (50, 50), outer radius 46, inner 23; point 0 straight up.
         QCOMPARE(p[0], QPoint(50, 4));
-        QCOMPARE(p[1], QPoint(50 + Round(std::cos(-54 * M_PI / 180) * 23), 50 + Round(std::sin(-54 * M_PI / 180) * 23)));
+        QCOMPARE(p[1], QPoint(50 + Round(std::cos(-54 * M_PI / 180) * 23),
+                              50 + Round(std::sin(-54 * M_PI / 180) * 23)));
         QCOMPARE(p[5], QPoint(50, 50 + 23));
         QVERIFY(p[1].x() > 50); // clockwise: the second point lies to the right
         // gdUp: blue at the top, red at the bottom.
@@ -151,10 +152,14 @@ private slots:
         // Rectangle (2, 3, 12, 23): w = 10, v = 20.
         QTest::newRow("diamond") << int(S::gstDiamond)
                                  << QPolygon({QPoint(7, 3), QPoint(11, 13), QPoint(7, 22), QPoint(2, 13)});
-        QTest::newRow("left") << int(S::gstTriangleLeft) << QPolygon({QPoint(11, 3), QPoint(11, 22), QPoint(2, 13)});
-        QTest::newRow("right") << int(S::gstTriangleRight) << QPolygon({QPoint(2, 3), QPoint(11, 13), QPoint(2, 22)});
-        QTest::newRow("up") << int(S::gstTriangleUp) << QPolygon({QPoint(7, 3), QPoint(2, 22), QPoint(11, 22)});
-        QTest::newRow("down") << int(S::gstTriangleDown) << QPolygon({QPoint(2, 3), QPoint(7, 22), QPoint(11, 3)});
+        QTest::newRow("left") << int(S::gstTriangleLeft)
+                              << QPolygon({QPoint(11, 3), QPoint(11, 22), QPoint(2, 13)});
+        QTest::newRow("right") << int(S::gstTriangleRight)
+                               << QPolygon({QPoint(2, 3), QPoint(11, 13), QPoint(2, 22)});
+        QTest::newRow("up") << int(S::gstTriangleUp)
+                            << QPolygon({QPoint(7, 3), QPoint(2, 22), QPoint(11, 22)});
+        QTest::newRow("down") << int(S::gstTriangleDown)
+                              << QPolygon({QPoint(2, 3), QPoint(7, 22), QPoint(11, 3)});
         QTest::newRow("rectangle has none") << int(S::gstRectangle) << QPolygon();
     }
 
@@ -281,7 +286,7 @@ private slots:
         s.SetBounds(0, 0, 64, 30);
         s.SetFillDirection(gdRight);
         QImage g = s.GradientBitmapImage();
-        QVERIFY(near(QColor(g.pixel(0, 15)), QColor(Qt::red))); // BackColor at the left
+        QVERIFY(near(QColor(g.pixel(0, 15)), QColor(Qt::red)));   // BackColor at the left
         QVERIFY(near(QColor(g.pixel(63, 15)), QColor(Qt::blue))); // To colour at the right
         s.SetFillDirection(gdLeft);
         QVERIFY(near(QColor(s.GradientBitmapImage().pixel(0, 15)), QColor(Qt::blue)));
@@ -300,7 +305,7 @@ private slots:
         s.SetOutlineStyle(psClear);
         const QImage img = render(s);
         QCOMPARE(QColor(img.pixel(30, 50)), QColor(Qt::green));
-        QCOMPARE(QColor(img.pixel(3, 3)), QColor(Qt::white));  // outside the triangle
+        QCOMPARE(QColor(img.pixel(3, 3)), QColor(Qt::white)); // outside the triangle
         QCOMPARE(QColor(img.pixel(56, 3)), QColor(Qt::white));
         // With a shadow: the shadow colour shows below-right of the shape.
         s.SetShape(S::gstRectangle);
@@ -442,10 +447,11 @@ private slots:
         QStringList names;
         for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(plain))
             names << e.Name;
-        const QStringList own{"BackColor",   "FillDirection", "ForeColor",     "GradientToColor", "InVectorPercent",
-                              "OutlineColor", "OutlineStyle", "OutlineWidth", "Pattern",         "RoundPerc",
-                              "ShadowColor", "ShadowDepth",   "ShadowOrient",  "Shape",           "StartingAngle",
-                              "SurfaceType", "Vectors"};
+        const QStringList own{"BackColor",       "FillDirection", "ForeColor",     "GradientToColor",
+                              "InVectorPercent", "OutlineColor",  "OutlineStyle",  "OutlineWidth",
+                              "Pattern",         "RoundPerc",     "ShadowColor",   "ShadowDepth",
+                              "ShadowOrient",    "Shape",         "StartingAngle", "SurfaceType",
+                              "Vectors"};
         QCOMPARE(names.mid(names.indexOf("BackColor")), own);
         names.clear();
         for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(s))
@@ -461,15 +467,17 @@ private slots:
         ui.dialogs.enqueue([](QDialog &d) {
             auto &dlg = static_cast<ui::TSuperShapeProperties &>(d);
             // The sample took the shape's size; panels follow the choices.
-            if (dlg.Sample().Width() != 60 || !dlg.StarPanel->isVisibleTo(&dlg) || dlg.RoundPanel->isVisibleTo(&dlg))
+            if (dlg.Sample().Width() != 60 || !dlg.StarPanel->isVisibleTo(&dlg) ||
+                dlg.RoundPanel->isVisibleTo(&dlg))
                 return int(QDialog::Rejected);
             dlg.ShapeCombo->setCurrentIndex(S::gstDiamond);
             emit dlg.ShapeCombo->activated(S::gstDiamond);
             dlg.SurfaceTypeCombo->setCurrentIndex(S::stBrushPattern);
             emit dlg.SurfaceTypeCombo->activated(S::stBrushPattern);
             dlg.OutLineWidthSpinner->setValue(3);
-            return dlg.ColorPanel->isVisibleTo(&dlg) && !dlg.GradientPanel->isVisibleTo(&dlg) ? int(QDialog::Accepted)
-                                                                                             : int(QDialog::Rejected);
+            return dlg.ColorPanel->isVisibleTo(&dlg) && !dlg.GradientPanel->isVisibleTo(&dlg)
+                       ? int(QDialog::Accepted)
+                       : int(QDialog::Rejected);
         });
         QVERIFY(ui::TSuperShapeProperties::Execute(shape));
         QCOMPARE(shape.Shape(), S::gstDiamond);
@@ -501,7 +509,8 @@ private slots:
         QVERIFY(QFile::copy(bad, badJpg));
         QVERIFY(ui::TTextureBrowser::LoadTexture(badJpg).IsEmpty());
         QCOMPARE(ui.log.size(), 1); // other kinds fail silently
-        const QString shipped = QString::fromLocal8Bit(qgetenv("CW_SOURCE_DIR")) + "/content/bmbrush/Wood.bmp";
+        const QString shipped =
+            QString::fromLocal8Bit(qgetenv("CW_SOURCE_DIR")) + "/content/bmbrush/Wood.bmp";
         QCOMPARE(ui::TTextureBrowser::LoadTexture(shipped).Size(), QSize(96, 96));
         // First use copies the shipped textures into the program folder, and
         // the browser opens there when no remembered file exists.

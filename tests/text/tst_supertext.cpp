@@ -68,7 +68,8 @@ QImage glyphMask(ST &t)
     QPainter p(&mask);
     const QFont font = t.ScreenFont();
     QPainterPath path;
-    path.addText(QPointF(t.TextOrigin().x(), t.TextOrigin().y() + QFontMetrics(font).ascent()), font, t.FittedText());
+    path.addText(QPointF(t.TextOrigin().x(), t.TextOrigin().y() + QFontMetrics(font).ascent()), font,
+                 t.FittedText());
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(Qt::black);
     p.drawPath(path);
@@ -137,7 +138,8 @@ private slots:
             for (int x = 0; x < img.width(); ++x)
                 if (img.pixel(x, y) != qRgb(255, 255, 255)) {
                     ++ink;
-                    QVERIFY2(mask.pixel(x, y) == qRgb(0, 0, 0), qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
+                    QVERIFY2(mask.pixel(x, y) == qRgb(0, 0, 0),
+                             qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
                 }
         QVERIFY(ink > 300);
     }
@@ -257,9 +259,10 @@ private slots:
         for (const TFilerEntry &e : TGLabelObjectFiler::StoredEntries(plain))
             names << e.Name;
         // Shadow depth, orientation and colour at their defaults are left out.
-        const QStringList own{"BorderStyle", "ControlTransparent", "BGColor", "Caption", "Font.Color", "Font.Height",
-                              "Font.Name", "Font.Style", "FillDirection", "GradientToColor", "GradientFromColor",
-                              "OutlineColor", "OutlineStyle", "OutlineWidth", "SurfaceType"};
+        const QStringList own{"BorderStyle",   "ControlTransparent", "BGColor",           "Caption",
+                              "Font.Color",    "Font.Height",        "Font.Name",         "Font.Style",
+                              "FillDirection", "GradientToColor",    "GradientFromColor", "OutlineColor",
+                              "OutlineStyle",  "OutlineWidth",       "SurfaceType"};
         QCOMPARE(names.mid(names.indexOf("BorderStyle")), own);
     }
 

@@ -2,7 +2,6 @@
 
 #include "print/engine/Units.h"
 
-
 namespace cw::model {
 
 namespace {
@@ -67,7 +66,8 @@ std::vector<TPropertyInfo> ownProperties()
         enumProperty("SurfaceType", &T::SurfaceType, &T::SetSurfaceType, T::SurfaceTypeNames()),
         intProperty("Vectors", &T::Vectors, &T::SetVectors),
         MakeProperty<T>(
-            "LastBitmapFileNameandPath", K::String, {}, [](const T &o) { return o.LastBitmapFileNameandPath; },
+            "LastBitmapFileNameandPath", K::String, {},
+            [](const T &o) { return o.LastBitmapFileNameandPath; },
             [](T &o, const QVariant &v) { o.LastBitmapFileNameandPath = v.toString(); }),
     };
 }
@@ -91,9 +91,9 @@ const TPropertyTable &TSuperShape::ClassProperties()
 
 const QStringList &TSuperShape::ShapeNames()
 {
-    static const QStringList names{"gstRectangle",     "gstRoundRect",    "gstEllipse",   "gstDiamond",
-                                   "gstStar",          "gstTriangleLeft", "gstTriangleRight",
-                                   "gstTriangleUp",    "gstTriangleDown", "gstPolyGon"};
+    static const QStringList names{"gstRectangle",    "gstRoundRect",    "gstEllipse",       "gstDiamond",
+                                   "gstStar",         "gstTriangleLeft", "gstTriangleRight", "gstTriangleUp",
+                                   "gstTriangleDown", "gstPolyGon"};
     return names;
 }
 

@@ -8,10 +8,10 @@
 // bottom) with the right and bottom edge excluded.  The surface bitmaps are
 // kept ready at the object's size and rebuilt only when their inputs change.
 
+#include "design/model/TGBrush.h"
 #include "design/model/TGColor.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGPen.h"
-#include "design/model/TGBrush.h"
 #include "design/model/TGPicture.h"
 #include "objects/model/TSuperShapeFill.h"
 

@@ -90,8 +90,8 @@ void TSuperShapeFill::SetScreenColorCountQuery(std::function<int()> query)
     colorCountQuery() = std::move(query);
 }
 
-void TSuperShapeFill::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box, double sx,
-                                 double sy, bool composed)
+void TSuperShapeFill::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box,
+                                 double sx, double sy, bool composed)
 {
     if (picture.isNull())
         return;

@@ -22,19 +22,27 @@ QRect TSuperShape::ShapeRect() const
     const int d = shadowOffset();
     if (m_shape == gstDiamond) {
         switch (m_shadowOrient) {
-        case soNone: return ltrb(h, h, W, H);
+        case soNone:
+            return ltrb(h, h, W, H);
         case soLowerRight:
-        case soUpperRight: return ltrb(h, h, W - d, H);
+        case soUpperRight:
+            return ltrb(h, h, W - d, H);
         case soUpperLeft:
-        case soLowerLeft: return ltrb(h + d, h, W, H);
+        case soLowerLeft:
+            return ltrb(h + d, h, W, H);
         }
     }
     switch (m_shadowOrient) {
-    case soNone: break;
-    case soLowerRight: return ltrb(h, h, W - d, H - d);
-    case soUpperRight: return ltrb(h, h + d, W - d, H);
-    case soUpperLeft: return ltrb(h + d, h + d, W, H);
-    case soLowerLeft: return ltrb(h + d, h, W, H - d);
+    case soNone:
+        break;
+    case soLowerRight:
+        return ltrb(h, h, W - d, H - d);
+    case soUpperRight:
+        return ltrb(h, h + d, W - d, H);
+    case soUpperLeft:
+        return ltrb(h + d, h + d, W, H);
+    case soLowerLeft:
+        return ltrb(h + d, h, W, H - d);
     }
     return ltrb(h, h, W, H);
 }
@@ -47,19 +55,27 @@ QRect TSuperShape::ShadowRect() const
     const int d = shadowOffset();
     if (m_shape == gstDiamond) {
         switch (m_shadowOrient) {
-        case soNone: return QRect();
+        case soNone:
+            return QRect();
         case soLowerRight:
-        case soUpperRight: return ltrb(h + d, h, W, H);
+        case soUpperRight:
+            return ltrb(h + d, h, W, H);
         case soUpperLeft:
-        case soLowerLeft: return ltrb(h, h, W - d, H);
+        case soLowerLeft:
+            return ltrb(h, h, W - d, H);
         }
     }
     switch (m_shadowOrient) {
-    case soNone: break;
-    case soLowerRight: return ltrb(h + d, h + d, W, H);
-    case soUpperRight: return ltrb(h + d, h, W, H - d);
-    case soUpperLeft: return ltrb(h, h, W - d, H - d);
-    case soLowerLeft: return ltrb(h, h + d, W - d, H);
+    case soNone:
+        break;
+    case soLowerRight:
+        return ltrb(h + d, h + d, W, H);
+    case soUpperRight:
+        return ltrb(h + d, h, W, H - d);
+    case soUpperLeft:
+        return ltrb(h, h, W - d, H - d);
+    case soLowerLeft:
+        return ltrb(h, h + d, W - d, H);
     }
     return QRect();
 }
@@ -83,7 +99,8 @@ QPolygon TSuperShape::OutlinePoints(const QRect &r) const
     switch (m_shape) {
     case gstRectangle:
     case gstRoundRect:
-    case gstEllipse: return {};
+    case gstEllipse:
+        return {};
     case gstDiamond:
         return QPolygon({QPoint(L + w / 2, T), QPoint(L + w - 1, T + v / 2), QPoint(L + w / 2, T + v - 1),
                          QPoint(L, T + v / 2)});
@@ -96,7 +113,8 @@ QPolygon TSuperShape::OutlinePoints(const QRect &r) const
     case gstTriangleDown:
         return QPolygon({QPoint(L, T), QPoint(L + w / 2, T + v - 1), QPoint(L + w - 1, T)});
     case gstStar:
-    case gstPolyGon: break;
+    case gstPolyGon:
+        break;
     }
     const int cx = L + w / 2;
     const int cy = T + v / 2;

@@ -11,8 +11,14 @@
 namespace cw::model {
 
 namespace {
-int right(const QRect &r) { return r.left() + r.width(); }
-int bottom(const QRect &r) { return r.top() + r.height(); }
+int right(const QRect &r)
+{
+    return r.left() + r.width();
+}
+int bottom(const QRect &r)
+{
+    return r.top() + r.height();
+}
 } // namespace
 
 void TSuperShape::BuildSolidBitmap()
@@ -39,18 +45,22 @@ QColor TSuperShape::GradientEndColor() const
 
 void TSuperShape::BuildGradientBitmap()
 {
-    m_gradientBitmap = TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(),
-                                                       GradientEndColor(),
-                                                       TSuperShapeFill::IsHorizontal(m_fillDirection));
+    m_gradientBitmap =
+        TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(), GradientEndColor(),
+                                        TSuperShapeFill::IsHorizontal(m_fillDirection));
 }
 
 const QImage *TSuperShape::tilePicture() const
 {
     switch (m_surfaceType) {
-    case stBrushPattern: return &m_solidBitmap;
-    case stBrushImage: return &m_image.Image();
-    case stGradientFill: return &m_gradientBitmap;
-    case stBrushTransparent: break;
+    case stBrushPattern:
+        return &m_solidBitmap;
+    case stBrushImage:
+        return &m_image.Image();
+    case stGradientFill:
+        return &m_gradientBitmap;
+    case stBrushTransparent:
+        break;
     }
     return nullptr;
 }
@@ -59,14 +69,19 @@ void TSuperShape::drawKind(QPainter &painter, const QRect &r, const QPolygon &po
 {
     const QRectF outline = TGShapePainting::OutlineRect(r, penWidth);
     switch (m_shape) {
-    case gstRectangle: painter.drawRect(outline); return;
+    case gstRectangle:
+        painter.drawRect(outline);
+        return;
     case gstRoundRect: {
         const double c = RoundCorner() / 2.0;
         painter.drawRoundedRect(outline, c, c);
         return;
     }
-    case gstEllipse: painter.drawEllipse(outline); return;
-    default: break;
+    case gstEllipse:
+        painter.drawEllipse(outline);
+        return;
+    default:
+        break;
     }
     if (points.size() < 3)
         return;
@@ -92,9 +107,15 @@ void TSuperShape::Paint(QPainter &painter)
     if (const QImage *picture = tilePicture(); picture && !picture->isNull()) {
         QPainterPath clip;
         switch (m_shape) {
-        case gstRectangle: clip.addRect(shape); break;
-        case gstRoundRect: clip.addRoundedRect(shape, RoundCorner() / 2.0, RoundCorner() / 2.0); break;
-        case gstEllipse: clip.addEllipse(shape); break;
+        case gstRectangle:
+            clip.addRect(shape);
+            break;
+        case gstRoundRect:
+            clip.addRoundedRect(shape, RoundCorner() / 2.0, RoundCorner() / 2.0);
+            break;
+        case gstEllipse:
+            clip.addEllipse(shape);
+            break;
         default:
             clip.addPolygon(QPolygonF(OutlinePoints(shape)));
             clip.closeSubpath();
@@ -130,10 +151,17 @@ void TSuperShape::printKindInches(engine::TBaseReport &report, const QRect &r, d
     const double x2 = (right(r) + Left()) / ppi + x0;
     const double y2 = (bottom(r) + Top()) / ppi + y0;
     switch (m_shape) {
-    case gstRectangle: report.Rectangle(x1, y1, x2, y2); break;
-    case gstRoundRect: report.RoundRect(x1, y1, x2, y2, RoundCorner() / ppi, RoundCorner() / ppi); break;
-    case gstEllipse: report.Ellipse(x1, y1, x2, y2); break;
-    default: break;
+    case gstRectangle:
+        report.Rectangle(x1, y1, x2, y2);
+        break;
+    case gstRoundRect:
+        report.RoundRect(x1, y1, x2, y2, RoundCorner() / ppi, RoundCorner() / ppi);
+        break;
+    case gstEllipse:
+        report.Ellipse(x1, y1, x2, y2);
+        break;
+    default:
+        break;
     }
 }
 
@@ -146,11 +174,14 @@ QPainterPath TSuperShape::printClipRegion(engine::TBaseReport &report, const QRe
     const double x2 = (right(r) + Left()) / ppi + x0;
     const double y2 = (bottom(r) + Top()) / ppi + y0;
     switch (m_shape) {
-    case gstRectangle: return report.CreateRectRegion(x1, y1, x2, y2);
+    case gstRectangle:
+        return report.CreateRectRegion(x1, y1, x2, y2);
     case gstRoundRect:
         return report.CreateRoundRectRegion(x1, y1, x2, y2, RoundCorner() / ppi, RoundCorner() / ppi);
-    case gstEllipse: return report.CreateEllipticRegion(x1, y1, x2, y2);
-    default: break;
+    case gstEllipse:
+        return report.CreateEllipticRegion(x1, y1, x2, y2);
+    default:
+        break;
     }
     return report.CreatePolygonRegion(device);
 }
@@ -193,7 +224,8 @@ void TSuperShape::PrintTo(engine::TBaseReport &report, double X, double Y)
     }
 
     const QPolygon shapeDevice = poly ? toDevice(OutlinePoints(shape)) : QPolygon();
-    if (m_surfaceType != stBrushTransparent && (!poly || (shapeDevice.size() >= 3 && shapeDevice.size() <= 60))) {
+    if (m_surfaceType != stBrushTransparent &&
+        (!poly || (shapeDevice.size() >= 3 && shapeDevice.size() <= 60))) {
         report.SetBrush(TGColor::ToQColor(m_foreColor), Qt::SolidPattern);
         report.SelectClipRegion(printClipRegion(report, shape, shapeDevice, X, Y));
         const int L = Trunc(Left() * sx) + gx;
@@ -204,7 +236,8 @@ void TSuperShape::PrintTo(engine::TBaseReport &report, double X, double Y)
             const int w = R - L + 1;
             const int v = Trunc(0.25 * report.YDPI()) + B - T + 1;
             TSuperShapeFill::PrintGradient(report, QPoint(L - ox, T - oy), w, v, GradientStartColor(),
-                                           GradientEndColor(), TSuperShapeFill::IsHorizontal(m_fillDirection));
+                                           GradientEndColor(),
+                                           TSuperShapeFill::IsHorizontal(m_fillDirection));
         } else if (const QImage *picture = tilePicture()) {
             const bool composed = Host() && Host()->IsPreviewing() && colours <= 256;
             TSuperShapeFill::PrintTiles(report, *picture, QRect(L, T, R - L, B - T), sx, sy, composed);

@@ -4,7 +4,6 @@
 #include "print/engine/Units.h"
 #include "text/model/TTextEditors.h"
 
-
 namespace cw::model {
 
 namespace {
@@ -62,11 +61,13 @@ std::vector<TPropertyInfo> ownProperties()
             o.SetImage(p);
         }));
     own.push_back(colourProperty("OutlineColor", {}, &T::OutlineColor, &T::SetOutlineColor));
-    own.push_back(enumProperty("OutlineStyle", {}, &T::OutlineStyle, &T::SetOutlineStyle, TGPen::StyleNames()));
+    own.push_back(
+        enumProperty("OutlineStyle", {}, &T::OutlineStyle, &T::SetOutlineStyle, TGPen::StyleNames()));
     own.push_back(MakeProperty<T>(
         "OutlineWidth", K::Integer, {}, [](const T &o) { return o.OutlineWidth(); },
         [](T &o, const QVariant &v) { o.SetOutlineWidth(v.toInt()); }));
-    own.push_back(enumProperty("SurfaceType", {}, &T::SurfaceType, &T::SetSurfaceType, T::SurfaceTypeNames()));
+    own.push_back(
+        enumProperty("SurfaceType", {}, &T::SurfaceType, &T::SetSurfaceType, T::SurfaceTypeNames()));
     own.push_back(MakeProperty<T>(
         "LastBitmapFileNameandPath", K::String, {}, [](const T &o) { return o.LastBitmapFileNameandPath; },
         [](T &o, const QVariant &v) { o.LastBitmapFileNameandPath = v.toString(); }));
@@ -284,8 +285,9 @@ QColor TGSuperText::GradientEndColor() const
 
 void TGSuperText::BuildGradientBitmap()
 {
-    m_gradientBitmap = TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(), GradientEndColor(),
-                                                       TSuperShapeFill::IsHorizontal(m_fillDirection));
+    m_gradientBitmap =
+        TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(), GradientEndColor(),
+                                        TSuperShapeFill::IsHorizontal(m_fillDirection));
     Repaint();
 }
 
@@ -395,9 +397,8 @@ void TGSuperText::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             Repaint();
         }
     }));
-    TGMenuItem border = TGMenuItem::Command("Border", [this] {
-        SetBorderStyle(m_borderStyle == bsNone ? bsSingle : bsNone);
-    });
+    TGMenuItem border = TGMenuItem::Command(
+        "Border", [this] { SetBorderStyle(m_borderStyle == bsNone ? bsSingle : bsNone); });
     border.Checkable = true;
     border.Checked = true;
     menu.push_back(border);

@@ -122,7 +122,8 @@ protected:
 
 private:
     QPainterPath textPath(const QString &text, QPoint origin, const QFont &font) const;
-    void printText(engine::TBaseReport &report, const QString &text, QPoint origin, double x0, double y0) const;
+    void printText(engine::TBaseReport &report, const QString &text, QPoint origin, double x0,
+                   double y0) const;
 
     int m_shadowDepth = 0;
     TShadowOrientation m_shadowOrientation = sdDownRight;

@@ -11,12 +11,18 @@ QPoint TGSuperText::ShadowOffset() const
 {
     const int d = m_shadowDepth;
     switch (m_shadowOrientation) {
-    case sdNone: return {0, 0};
-    case sdRight: return {d, 0};
-    case sdLeft: return {-d, 0};
-    case sdDownRight: return {d, d};
-    case sdDownLeft: return {-d, d};
-    case sdDown: return {0, d};
+    case sdNone:
+        return {0, 0};
+    case sdRight:
+        return {d, 0};
+    case sdLeft:
+        return {-d, 0};
+    case sdDownRight:
+        return {d, d};
+    case sdDownLeft:
+        return {-d, d};
+    case sdDown:
+        return {0, d};
     }
     return {0, 0};
 }
@@ -58,7 +64,8 @@ void TGSuperText::Layout()
         SetHeight(Trunc(1.2 * lh));
     if (lh > Height())
         SetHeight(lh);
-    m_textRect = QRect(QPoint(m_textMargin.x() + 5, m_textMargin.y()), QPoint(Width() - 1, m_textMargin.y() + th - 1));
+    m_textRect =
+        QRect(QPoint(m_textMargin.x() + 5, m_textMargin.y()), QPoint(Width() - 1, m_textMargin.y() + th - 1));
     m_shadowRect = m_textRect.translated(s);
     m_textOrigin = m_textRect.topLeft();
     m_shadowOrigin = QPoint(m_textRect.left() + s.x(), m_shadowRect.top());

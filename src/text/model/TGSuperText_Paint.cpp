@@ -76,7 +76,9 @@ void TGSuperText::Paint(QPainter &painter)
         painter.save();
         painter.setClipPath(textPath(s, m_textOrigin, font), Qt::IntersectClip);
         switch (m_surfaceType) {
-        case stNormal: painter.fillRect(client, TGColor::ToQColor(Font().Color)); break;
+        case stNormal:
+            painter.fillRect(client, TGColor::ToQColor(Font().Color));
+            break;
         case stBrushImage: {
             QSize tile = m_image.Size();
             if (Zoom() != 1.0f)
@@ -85,9 +87,11 @@ void TGSuperText::Paint(QPainter &painter)
             break;
         }
         case stGradientFill:
-            TSuperShapeFill::TileOnScreen(painter, m_gradientBitmap, m_gradientBitmap.size(), Width(), Height());
+            TSuperShapeFill::TileOnScreen(painter, m_gradientBitmap, m_gradientBitmap.size(), Width(),
+                                          Height());
             break;
-        case stBrushTransparent: break;
+        case stBrushTransparent:
+            break;
         }
         painter.restore();
     }
@@ -136,7 +140,8 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
             report.SetBrush(Qt::white, Qt::NoBrush);
         else
             report.SetBrush(TGColor::ToQColor(m_bgColor), Qt::SolidPattern);
-        report.SetPen(Qt::black, m_borderStyle == bsSingle ? Qt::SolidLine : Qt::NoPen, 1, engine::TPenMode::pmCopy);
+        report.SetPen(Qt::black, m_borderStyle == bsSingle ? Qt::SolidLine : Qt::NoPen, 1,
+                      engine::TPenMode::pmCopy);
         report.Rectangle(bx1, by1, bx2, by2);
     }
 
@@ -167,18 +172,20 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
         case stBrushImage: {
             const bool composed = Host() && Host()->IsPreviewing() && colours < 257;
             // Tiles are placed from the sheet's corner: the box plus the margin.
-            TSuperShapeFill::PrintTiles(report, m_image.Image(), box.translated(marginLeft, marginTop), scaleX,
-                                        scaleY, composed);
+            TSuperShapeFill::PrintTiles(report, m_image.Image(), box.translated(marginLeft, marginTop),
+                                        scaleX, scaleY, composed);
             break;
         }
         case stGradientFill: {
             const int w = Trunc(0.25 * report.XDPI()) + box.width() + 1;
             const int h = Trunc(0.25 * report.YDPI()) + box.height() + 1;
-            TSuperShapeFill::PrintGradient(report, box.topLeft(), w, h, GradientStartColor(), GradientEndColor(),
+            TSuperShapeFill::PrintGradient(report, box.topLeft(), w, h, GradientStartColor(),
+                                           GradientEndColor(),
                                            TSuperShapeFill::IsHorizontal(m_fillDirection));
             break;
         }
-        case stBrushTransparent: break;
+        case stBrushTransparent:
+            break;
         }
         report.ClearClip();
     }
