@@ -37,6 +37,11 @@ inline void PrintRow(const char *name, double value, double baseline, double bud
                 value < budget ? "PASS" : "FAIL");
 }
 
+// Installs an interaction service that answers every message and question
+// at once (No, Cancel), so no modal loop stalls a measurement (the main
+// window reports a missing printer when it is first activated).
+void InstallQuietInteraction();
+
 // The card-file rows: open and save of 500 objects with 5 MB of pictures,
 // beside reading and writing the same bytes.
 void RunFileRows();

@@ -15,6 +15,7 @@
 #include "design/model/TBCShapes.h"
 #include "design/model/TGImage.h"
 #include "design/model/TGPicture.h"
+#include "widgets/Interaction.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,7 +90,26 @@ double residentMb()
     return -1.0;
 }
 
+class QuietInteraction final : public ui::Interaction
+{
+public:
+    void information(const QString &) override {}
+    bool question(const QString &, const QString &) override { return false; }
+    void error(const QString &, const QString &) override {}
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QFont> chooseFont(const QFont &, const QString &) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    int exec(QDialog &) override { return 0; }
+};
+
 } // namespace
+
+void InstallQuietInteraction()
+{
+    static QuietInteraction quiet;
+    ui::Interaction::install(&quiet);
+}
 
 void RunStartupRows(const char *argv0)
 {
