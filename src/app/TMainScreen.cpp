@@ -1,5 +1,6 @@
 #include "app/TMainScreen.h"
 
+#include "app/TLoadBackGround.h"
 #include "help/HelpContext.h"
 #include "help/TAssistantZook.h"
 #include "help/TAssistantZookForm.h"
@@ -21,6 +22,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -76,14 +78,14 @@ const ToolSpec kTools[] = {
     {"DrawEllipseButton", "Ellipse tool", ToolGlyph::Ellipse, psEllipse, true},
     {"DrawRoundrectbutton", "Round Rectangle tool", ToolGlyph::RoundRectangle, psRoundRectangle, true},
     {"DrawLinebutton", "Line Tool", ToolGlyph::Line, psLine, true},
-    {"DrawImageButton", "Clip Art Tool", ToolGlyph::ClipArt, psImage, false},
+    {"DrawImageButton", "Clip Art Tool", ToolGlyph::ClipArt, psImage, true},
     {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", ToolGlyph::SuperShape,
-     psSuperShape, false},
-    {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", ToolGlyph::RichText, psRichLabel, false},
+     psSuperShape, true},
+    {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", ToolGlyph::RichText, psRichLabel, true},
     {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
-     ToolGlyph::SuperText, psSuperText, false},
+     ToolGlyph::SuperText, psSuperText, true},
     {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
-     ToolGlyph::CircleText, psCircleText, false},
+     ToolGlyph::CircleText, psCircleText, true},
 };
 
 } // namespace
@@ -167,6 +169,14 @@ void TMainScreen::createActions()
     mnuPrinterFineTuning = action("mnuPrinterFineTuning", QStringLiteral("Printer Fine &Tuning"));
     mnuPrintOutlineTestPage = action("mnuPrintOutlineTestPage", QStringLiteral("Print O&utline Test Page"));
     Exit1 = action("Exit1", QStringLiteral("E&xit"));
+    mnuUndo = action("mnuUndo", QStringLiteral("&Undo"));
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = action("mnuRedo", QStringLiteral("&Redo"));
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuUndo->setEnabled(false);
+    mnuRedo->setEnabled(false);
+    connect(mnuUndo, &QAction::triggered, this, &TMainScreen::mnuUndoClick);
+    connect(mnuRedo, &QAction::triggered, this, &TMainScreen::mnuRedoClick);
     mnuDefaultFont = action("mnuDefaultFont", QStringLiteral("&Default Font - "));
     PersonalInformation1 = action("PersonalInformation1", QStringLiteral("&Personal Information"));
     mnuSetorChangeBackgroundArt =
@@ -181,10 +191,6 @@ void TMainScreen::createActions()
 
     // Commands whose windows are not part of the program yet are shown but
     // stay disabled; they never pretend to work.
-    for (QAction *later : {mnuSetorChangeBackgroundArt}) {
-        later->setProperty("cwUnbuilt", true);
-        later->setEnabled(false);
-    }
 
     connect(New1, &QAction::triggered, this, &TMainScreen::New1Click);
     connect(Open1, &QAction::triggered, this, &TMainScreen::Open1Click);
@@ -201,6 +207,7 @@ void TMainScreen::createActions()
     connect(TechnicalSupport1, &QAction::triggered, this, [] { showHelpContext(1041); });
     connect(FrequentlyAskedQuestions1, &QAction::triggered, this, [] { showHelpContext(911); });
     connect(About1, &QAction::triggered, this, &TMainScreen::About1Click);
+    connect(mnuSetorChangeBackgroundArt, &QAction::triggered, this, &TMainScreen::SetBackgroundArtClick);
     connect(ConfigurationInformation1, &QAction::triggered, this, [this] {
         Preferences.DefaultFont = model::TDefaultFont::FromFont(m_panel->Font());
         TConfigurationInfo::Execute(this, Preferences);
@@ -223,6 +230,8 @@ void TMainScreen::createMenus()
     m_fileMenu->addAction(Exit1);
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addActions({mnuUndo, mnuRedo});
+    edit->addSeparator();
     edit->addActions({mnuDefaultFont, PersonalInformation1, mnuSetorChangeBackgroundArt});
     edit->addSeparator();
     edit->addAction(ChangeCardLayout1);
@@ -281,7 +290,7 @@ void TMainScreen::createToolBar()
 
     m_setBackground = bar->addAction(toolIcon(ToolGlyph::Background), QStringLiteral("Set or change background art"));
     m_setBackground->setObjectName(QStringLiteral("SetBackgroundArtButton"));
-    m_setBackground->setEnabled(false);
+    connect(m_setBackground, &QAction::triggered, this, &TMainScreen::SetBackgroundArtClick);
 }
 
 QWidget *TMainScreen::createBottomStrip()
@@ -373,10 +382,26 @@ void TMainScreen::DroppedObject(const QRect &)
     m_toolActions[0]->setChecked(true);
 }
 
+void TMainScreen::SetBackgroundArtClick()
+{
+    if (TLoadBackGround::Execute(this, *m_panel, BackgroundFile)) {
+        SetChangesMade(true);
+        RecordDesignState();
+    }
+}
+
 void TMainScreen::LabelChanged()
 {
-    if (!Busy)
-        SetChangesMade(true);
+    if (Busy || m_restoringDesign)
+        return;
+    SetChangesMade(true);
+    // A change is recorded once the command that reported it has finished
+    // (objects report before they apply some changes); a burst of reports
+    // from one command makes one step.
+    if (!m_stateRecordPending) {
+        m_stateRecordPending = true;
+        QTimer::singleShot(0, this, &TMainScreen::RecordDesignState);
+    }
 }
 
 } // namespace cw::ui

@@ -12,6 +12,7 @@
 
 #include "app/model/TCardLayout.h"
 #include "app/model/TPreferences.h"
+#include "app/model/TUndoHistory.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "print/printer/TReportPrinter.h"
 
@@ -103,12 +104,27 @@ public:
     // writes it as a Windows bitmap or a JPEG of quality 80; false on failure.
     bool SaveCardToBitmap(const QString &path, bool jpeg);
 
+    // Undo and redo of design changes.  The history restarts with every
+    // new or opened design; saving marks the state undo may return to with
+    // the changes-made flag cleared.
+    model::TUndoHistory UndoHistory;
+    void mnuUndoClick();
+    void mnuRedoClick();
+    // Records the design as it is now (after a reported change).
+    void RecordDesignState();
+    // The history restarts from the design as it is now, saved.
+    void ResetUndoHistory();
+    // The design as it is now has just been saved.
+    void MarkDesignSaved();
+
     // Handlers of the commands that belong to this window.
     void PersonalInformation1Click();
     void mnuDefaultFontClick();
     void ChangeCardLayout1Click();
     void CancelbuttonClick();
     void About1Click();
+    // Sets, changes or removes the background picture.
+    void SetBackgroundArtClick();
 
     // Printing: the print engine object (made at the first activation when
     // the printer check succeeds), the print commands and the hand-over to
@@ -184,6 +200,13 @@ private:
     QAction *mnuPrinterFineTuning = nullptr;
     QAction *mnuPrintOutlineTestPage = nullptr;
     QAction *Exit1 = nullptr;
+    QAction *mnuUndo = nullptr;
+    QAction *mnuRedo = nullptr;
+    bool m_restoringDesign = false;
+    bool m_stateRecordPending = false;
+    model::TDesignState currentDesignState();
+    void updateUndoActions();
+    void restoreDesignState(const model::TDesignState &state);
     QAction *mnuDefaultFont = nullptr;
     QAction *PersonalInformation1 = nullptr;
     QAction *mnuSetorChangeBackgroundArt = nullptr;

@@ -75,6 +75,7 @@ void TMainScreen::FormActivate()
     connect(m_panel, &TGBasePanel::LabelChangedEvent, this, &TMainScreen::LabelChanged, Qt::UniqueConnection);
     SetChangesMade(false);
     Busy = false;
+    ResetUndoHistory();
     if (PrinterCheck())
         CreateReportPrinter();
     m_printerReady = ReportPrinter != nullptr;

@@ -71,6 +71,7 @@ void TMainScreen::New1Click()
     SetChangesMade(false);
     Busy = false;
     Setbuttons();
+    ResetUndoHistory();
 }
 
 void TMainScreen::Open1Click()
@@ -127,6 +128,7 @@ void TMainScreen::OpenBCFile(const QString &path)
     Busy = false;
     Setbuttons();
     m_panel->update();
+    ResetUndoHistory();
 }
 
 void TMainScreen::OpenFromDesktop(const QString &path)
@@ -152,6 +154,7 @@ bool TMainScreen::SaveBCFile(const QString &path)
     try {
         m_panel->SaveToFile(path);
         model::TCardFiles::WriteSidecar(path, BackgroundFile);
+        MarkDesignSaved();
         return true;
     } catch (const Exception &e) {
         // The file that was there is intact (saves are atomic); the design

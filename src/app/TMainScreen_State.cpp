@@ -70,6 +70,7 @@ void TMainScreen::CancelbuttonClick()
     if (!FileName.isEmpty())
         OpenBCFile(FileName);
     SetChangesMade(false);
+    ResetUndoHistory();
     m_panel->update();
 }
 

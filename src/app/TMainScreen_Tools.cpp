@@ -4,6 +4,9 @@
 
 #include "app/TMainScreen.h"
 
+#include "design/TImageTool.h"
+#include "objects/TObjectTools.h"
+#include "objects/TSuperTools.h"
 #include "text/TTextEditorsUi.h"
 #include "text/TextObjectCreation.h"
 #include "text/model/TGBusinessCardLabel.h"
@@ -16,6 +19,11 @@ void TMainScreen::registerTextTools()
 {
     // Text objects read from a card file open their dialogs through these.
     InstallTextEditors();
+    // Clip art, circle text and rich text register their tools and dialogs
+    // themselves.
+    RegisterImageTool();
+    RegisterSpecialObjectTools();
+    RegisterSuperTools();
     using Kind = TGBusinessCardPanel32::TToolKind;
     auto kind = [](auto make, void (*finish)(model::TGGraphicControl &, model::TObjectHost &, QWidget *)) {
         Kind k;

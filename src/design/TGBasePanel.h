@@ -88,6 +88,11 @@ public:
     // damaged file the objects read before the damage stay and the filer's
     // error propagates (the caller clears the card).
     void SaveToFile(const QString &path);
+    // The design as an object list stream at 100 % coordinates, without
+    // changing the zoom on screen (undo history); and the design put back
+    // from such a stream, replacing every object, without a change report.
+    QByteArray DesignSnapshot();
+    void RestoreDesign(const QByteArray &objectList);
     void LoadFromFile(const QString &path);
 
     // ---- commands of the surface menu and keys

@@ -45,6 +45,15 @@ bool isHandlerEntry(const QString &name)
     return handlers.contains(name, Qt::CaseInsensitive);
 }
 
+// References to other components of the window (a popup menu) name
+// something that is not part of the card; the object builds its own, so such
+// an entry is read and dropped.
+bool isComponentReference(const QString &name, const TStreamValue &value)
+{
+    return name.compare(QLatin1String("PopupMenu"), Qt::CaseInsensitive) == 0 &&
+           (value.kind() == TStreamValue::Kind::Ident || value.isNil());
+}
+
 // Properties the program never sets; their entries are never written.
 bool neverWritten(const TPropertyInfo &p)
 {
@@ -217,6 +226,8 @@ std::vector<TFilerEntry> TGLabelObjectFiler::StoredEntries(const TGGraphicContro
 
 void TGLabelObjectFiler::SetEntry(TGGraphicControl &object, const QString &name, const TStreamValue &value)
 {
+    if (isComponentReference(name, value))
+        return;
     const TPropertyInfo *p = findEntry(object.Properties(), name);
     if (!p) {
         if (isHandlerEntry(name) && (value.kind() == TStreamValue::Kind::Ident || value.isNil()))

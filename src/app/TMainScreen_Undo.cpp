@@ -1,0 +1,95 @@
+// Undo and redo: the design's states after each reported change, kept as
+// object list streams.
+
+#include "app/TMainScreen.h"
+
+#include "app/model/Exception.h"
+#include "widgets/Interaction.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+namespace cw::ui {
+
+model::TDesignState TMainScreen::currentDesignState()
+{
+    return model::TDesignState{m_panel->DesignSnapshot(), BackgroundFile};
+}
+
+void TMainScreen::updateUndoActions()
+{
+    mnuUndo->setEnabled(UndoHistory.CanUndo());
+    mnuRedo->setEnabled(UndoHistory.CanRedo());
+}
+
+void TMainScreen::RecordDesignState()
+{
+    m_stateRecordPending = false;
+    if (m_restoringDesign || UndoHistory.Count() == 0)
+        return;
+    UndoHistory.Record(currentDesignState());
+    updateUndoActions();
+}
+
+void TMainScreen::ResetUndoHistory()
+{
+    m_stateRecordPending = false;
+    UndoHistory.Reset(currentDesignState());
+    updateUndoActions();
+}
+
+void TMainScreen::MarkDesignSaved()
+{
+    if (UndoHistory.Count() == 0) {
+        ResetUndoHistory();
+        return;
+    }
+    // A change still waiting to be recorded belongs to what was saved.
+    RecordDesignState();
+    UndoHistory.MarkSaved();
+    updateUndoActions();
+}
+
+void TMainScreen::restoreDesignState(const model::TDesignState &state)
+{
+    m_restoringDesign = true;
+    const bool wasBusy = Busy;
+    Busy = true;
+    try {
+        m_panel->RestoreDesign(state.Objects);
+    } catch (const Exception &e) {
+        Interaction::current().error(e.message(), QStringLiteral("Undo"));
+    }
+    if (state.Background != BackgroundFile) {
+        BackgroundFile = state.Background;
+        m_panel->ClearColorPicture();
+        if (!BackgroundFile.isEmpty() && QFileInfo::exists(BackgroundFile)) {
+            try {
+                m_panel->LoadColorPicture(BackgroundFile);
+            } catch (const Exception &) {
+                // The background is named but cannot be shown, as on opening.
+            }
+        }
+    }
+    Busy = wasBusy;
+    m_restoringDesign = false;
+    SetChangesMade(!UndoHistory.AtSavedState());
+    updateUndoActions();
+    m_panel->update();
+}
+
+void TMainScreen::mnuUndoClick()
+{
+    if (m_stateRecordPending)
+        RecordDesignState();
+    if (auto state = UndoHistory.Undo())
+        restoreDesignState(*state);
+}
+
+void TMainScreen::mnuRedoClick()
+{
+    if (auto state = UndoHistory.Redo())
+        restoreDesignState(*state);
+}
+
+} // namespace cw::ui
