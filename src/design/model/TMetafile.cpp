@@ -5,6 +5,7 @@
 
 #include <QtEndian>
 #include <cstring>
+#include <limits>
 
 namespace cw::model {
 
@@ -135,17 +136,19 @@ bool TMetafile::ParseEmf()
     // Frame (hundredths of a millimetre, inclusive) to reference pixels.
     const double sx = double(m_devicePixels.width()) / (m_deviceMillimetres.width() * 100.0);
     const double sy = double(m_devicePixels.height()) / (m_deviceMillimetres.height() * 100.0);
-    const int fw = m_emfFrame.right() - m_emfFrame.left();
-    const int fh = m_emfFrame.bottom() - m_emfFrame.top();
-    if (fw > 0 && fh > 0) {
+    // Extents in 64 bits: a damaged header may span more than an int holds.
+    constexpr qint64 IntMax = std::numeric_limits<int>::max();
+    const qint64 fw = qint64(m_emfFrame.right()) - m_emfFrame.left();
+    const qint64 fh = qint64(m_emfFrame.bottom()) - m_emfFrame.top();
+    if (fw > 0 && fh > 0 && fw <= IntMax && fh <= IntMax) {
         m_referenceFrame = QRectF(QPointF(m_emfFrame.left() * sx, m_emfFrame.top() * sy),
                                   QPointF(m_emfFrame.right() * sx, m_emfFrame.bottom() * sy));
-        m_width = MulDiv(fw, ScreenPixelsPerInch, 2540);
-        m_height = MulDiv(fh, ScreenPixelsPerInch, 2540);
+        m_width = MulDiv(int(fw), ScreenPixelsPerInch, 2540);
+        m_height = MulDiv(int(fh), ScreenPixelsPerInch, 2540);
     } else {
-        const int bw = m_emfBounds.right() - m_emfBounds.left() + 1;
-        const int bh = m_emfBounds.bottom() - m_emfBounds.top() + 1;
-        if (bw <= 0 || bh <= 0)
+        const qint64 bw = qint64(m_emfBounds.right()) - m_emfBounds.left() + 1;
+        const qint64 bh = qint64(m_emfBounds.bottom()) - m_emfBounds.top() + 1;
+        if (bw <= 0 || bh <= 0 || bw > IntMax || bh > IntMax)
             return false;
         m_referenceFrame = QRectF(m_emfBounds.left(), m_emfBounds.top(), bw, bh);
         m_width = qMax(1, Round(bw / (sx * 2540.0) * ScreenPixelsPerInch));

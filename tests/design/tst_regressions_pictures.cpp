@@ -1,0 +1,66 @@
+// Pictures the fuzzers found faults with: each case is the smallest input
+// that showed the fault, kept so it stays mended.
+
+#include "design/model/TGPicture.h"
+#include "design/model/TMetafile.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+using namespace cw::model;
+
+class TestRegressionsPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // An RLE8 bitmap with a 3-colour table whose pixels use index 4: drawing
+    // it read past the colour table and crashed.  It must draw, with the
+    // unknown colour as opaque black.
+    void bitmapWithIndicesBeyondItsColourTable()
+    {
+        const QByteArray bmp = QByteArray::fromHex(
+            "424d50000000000000000000000028000000040000000200000001000800010000000e00000000000000000000000300"
+            "0000000000ff0000ff0000ff000000040200000004");
+        TGPicture picture;
+        picture.LoadFromBytes(bmp, QStringLiteral("BMP"));
+        QCOMPARE(picture.Image().colorCount(), 0);
+        QImage target(8, 4, QImage::Format_ARGB32_Premultiplied);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        picture.Draw(painter, QRectF(0, 0, 4, 2));
+        painter.end();
+        QCOMPARE(picture.PictureData().mid(1, 7), QByteArray("TBitmap"));
+    }
+
+    // An enhanced metafile whose frame spans more than an int: the width was
+    // computed with a signed overflow (the sanitizer build stops on it).  It
+    // is refused, or sized sensibly.
+    void emfFrameWiderThanAnInt()
+    {
+        auto put32 = [](QByteArray &b, quint32 v) {
+            for (int i = 0; i < 4; ++i)
+                b.append(char((v >> (8 * i)) & 0xFF));
+        };
+        QByteArray h;
+        put32(h, 1), put32(h, 88);
+        put32(h, 0), put32(h, 0), put32(h, 95), put32(h, 95);                      // bounds
+        put32(h, quint32(-1949922387)), put32(h, 0), put32(h, 1868983913), put32(h, 2540); // frame
+        put32(h, 0x464D4520u), put32(h, 0x10000);
+        put32(h, 88 + 20), put32(h, 2);
+        put32(h, 0x00000001), put32(h, 0), put32(h, 0), put32(h, 0);
+        put32(h, 960), put32(h, 960), put32(h, 254), put32(h, 254);
+        put32(h, 14), put32(h, 20), put32(h, 0), put32(h, 0), put32(h, 20);
+        TGPicture picture;
+        try {
+            picture.LoadFromBytes(h, QStringLiteral("EMF"));
+        } catch (const EInvalidGraphic &) {
+            return;
+        }
+        QVERIFY(picture.Width() > 0 && picture.Height() > 0);
+    }
+};
+
+QTEST_MAIN(TestRegressionsPictures)
+#include "tst_regressions_pictures.moc"
