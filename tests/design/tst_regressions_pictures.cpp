@@ -60,6 +60,28 @@ private slots:
         }
         QVERIFY(picture.Width() > 0 && picture.Height() > 0);
     }
+
+    // An enhanced metafile without a frame, whose bounds are huge for its
+    // tiny reference device: the size in pixels did not fit an int (the
+    // sanitizer build stops on the conversion).  It is refused.
+    void emfSizeBeyondAnIntIsRefused()
+    {
+        auto put32 = [](QByteArray &b, quint32 v) {
+            for (int i = 0; i < 4; ++i)
+                b.append(char((v >> (8 * i)) & 0xFF));
+        };
+        QByteArray h;
+        put32(h, 1), put32(h, 88);
+        put32(h, 0), put32(h, 0), put32(h, 1000000000), put32(h, 1000000000); // bounds
+        put32(h, 0), put32(h, 0), put32(h, 0), put32(h, 0);                   // no frame
+        put32(h, 0x464D4520u), put32(h, 0x10000);
+        put32(h, 88 + 20), put32(h, 2);
+        put32(h, 0x00000001), put32(h, 0), put32(h, 0), put32(h, 0);
+        put32(h, 1), put32(h, 1), put32(h, 100000), put32(h, 100000); // 1 x 1 pixels, 100 m
+        put32(h, 14), put32(h, 20), put32(h, 0), put32(h, 0), put32(h, 20);
+        TGPicture picture;
+        QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, picture.LoadFromBytes(h, QStringLiteral("EMF")));
+    }
 };
 
 QTEST_MAIN(TestRegressionsPictures)

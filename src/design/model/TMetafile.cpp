@@ -4,6 +4,7 @@
 #include "print/engine/Units.h"
 
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -151,8 +152,12 @@ bool TMetafile::ParseEmf()
         if (bw <= 0 || bh <= 0 || bw > IntMax || bh > IntMax)
             return false;
         m_referenceFrame = QRectF(m_emfBounds.left(), m_emfBounds.top(), bw, bh);
-        m_width = qMax(1, Round(bw / (sx * 2540.0) * ScreenPixelsPerInch));
-        m_height = qMax(1, Round(bh / (sy * 2540.0) * ScreenPixelsPerInch));
+        const double w = bw / (sx * 2540.0) * ScreenPixelsPerInch;
+        const double h = bh / (sy * 2540.0) * ScreenPixelsPerInch;
+        if (!(std::fabs(w) < double(IntMax) && std::fabs(h) < double(IntMax)))
+            return false; // a reference device too small for its bounds
+        m_width = qMax(1, Round(w));
+        m_height = qMax(1, Round(h));
     }
     return m_width > 0 && m_height > 0;
 }
