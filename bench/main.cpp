@@ -14,6 +14,7 @@
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGHandle.h"
 #include "design/model/TBCShapes.h"
+#include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGLineShape.h"
 
 #include <QApplication>
@@ -172,6 +173,15 @@ int main(int argc, char *argv[])
         drawRaw(painter, moved, 1.5);
     });
     row("drag 50 selected objects: one mouse move", drag, dragRaw, 4.0);
+
+    // One undo step: the design recorded after a change, at 150 % (copies
+    // brought back to 100 %), beside writing the same objects as they are.
+    const double snapshot = medianMs(30, [&] { (void)panel.DesignSnapshot(); });
+    model::TGLabelObjectFiler::ObjectRefs refs;
+    for (int i = 0; i < panel.ObjectCount(); ++i)
+        refs.push_back(panel.ObjectAt(i));
+    const double snapshotRaw = medianMs(30, [&] { (void)model::TGLabelObjectFiler::ObjectListBytes(refs); });
+    row("undo step: record 300 objects at 150 %", snapshot, snapshotRaw, 8.0);
 
     bench::RunFileRows();
     bench::RunStartupRows(argv[0]);

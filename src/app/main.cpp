@@ -7,7 +7,34 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
+
+namespace {
+
+// For the benchmark: with CW_QUIT_AFTER_FIRST_PAINT set, the designer
+// reports its first painted window on stderr and ends.
+class FirstPaintProbe : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            std::fprintf(stderr, "cardwright: first paint\n");
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_seen = false;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -25,10 +52,13 @@ int main(int argc, char *argv[])
     }
     const QString cardFile = args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
 
+    const bool measuringStart = qEnvironmentVariableIsSet("CW_QUIT_AFTER_FIRST_PAINT");
     cw::ui::SingleInstance instance;
-    if (instance.notifyRunningInstance(cw::ui::SingleInstance::openMessage(cardFile)))
-        return 0;
-    instance.listen();
+    if (!measuringStart) {
+        if (instance.notifyRunningInstance(cw::ui::SingleInstance::openMessage(cardFile)))
+            return 0;
+        instance.listen();
+    }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cw::ui::TMainScreen window;
@@ -40,6 +70,9 @@ int main(int argc, char *argv[])
                          if (!path.isEmpty())
                              window.OpenFromDesktop(path);
                      });
+    FirstPaintProbe probe;
+    if (measuringStart)
+        window.installEventFilter(&probe);
     window.RestoreWindowPlacement();
     window.show();
     QApplication::restoreOverrideCursor();
