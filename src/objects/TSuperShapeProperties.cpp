@@ -1,4 +1,5 @@
 #include "objects/TSuperShapeProperties.h"
+#include "help/HelpContext.h"
 
 #include "objects/TTextureBrowser.h"
 #include "text/TObjectSampleView.h"
@@ -143,7 +144,7 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName("Cancelbutton");
     auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Helpbutton"));
-    help->setWhatsThis(QString::number(HelpContext));
+    connect(help, &QPushButton::clicked, this, [] { showHelpContext(HelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

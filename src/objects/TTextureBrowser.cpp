@@ -1,4 +1,5 @@
 #include "objects/TTextureBrowser.h"
+#include "help/HelpContext.h"
 
 #include "app/model/ProgramFolder.h"
 #include "design/model/TGGraphicControl.h"
@@ -67,7 +68,7 @@ TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter s
     buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    help->setWhatsThis(QString::number(HelpContext));
+    connect(help, &QPushButton::clicked, this, [] { showHelpContext(HelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

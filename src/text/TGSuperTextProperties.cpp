@@ -1,4 +1,5 @@
 #include "text/TGSuperTextProperties.h"
+#include "help/HelpContext.h"
 
 #include "objects/TTextureBrowser.h"
 #include "text/TObjectSampleView.h"
@@ -153,7 +154,7 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName("Cancelbutton");
     auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Helpbutton"));
-    help->setWhatsThis(QString::number(HelpContext));
+    connect(help, &QPushButton::clicked, this, [] { showHelpContext(HelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &TGSuperTextProperties::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
