@@ -10,6 +10,7 @@ PACKAGES=(
   libstb-dev
   fonts-liberation2 fonts-symbola fonts-dejavu-core fontconfig
   xvfb xauth poppler-utils
+  clang-14 libclang-rt-14-dev
   cups cups-bsd printer-driver-cups-pdf
 )
 

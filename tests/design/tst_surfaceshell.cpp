@@ -128,6 +128,30 @@ private slots:
         QCOMPARE(coarse.pixelColor(6, 6), QColor(Qt::white));
     }
 
+    void gridAndOutlineStayOneLogicalPixelOnHiDpi()
+    {
+        TGBusinessCardPanel32 panel;
+        panel.setCardSize(336, 192);
+        panel.setShowGrid(true);
+        const QColor green(0, 0x80, 0);
+        for (qreal ratio : {1.5, 2.0}) {
+            QImage image(QSize(qCeil(336 * ratio), qCeil(192 * ratio)), QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::black);
+            panel.render(&image);
+            // Logical dot (6, 6) covers device pixels [6·r, 7·r); its neighbour
+            // (7, 6) stays white: dots keep their logical spacing of 4.
+            const int inside = qFloor(6 * ratio + ratio / 2);
+            QCOMPARE(image.pixelColor(inside, inside), green);
+            QCOMPARE(image.pixelColor(qFloor(8 * ratio + ratio / 2), inside), QColor(Qt::white));
+            QCOMPARE(image.pixelColor(qFloor(10 * ratio + ratio / 2), inside), green);
+            // The outline is at the card's edge on every ratio.
+            QCOMPARE(image.pixelColor(0, 100), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(qFloor(3 * ratio + ratio / 2), qFloor(65 * ratio + ratio / 2)),
+                     QColor(Qt::white));
+        }
+    }
+
     void ellipseOutlineClipsTheGridAndBackground()
     {
         TGBusinessCardPanel32 panel;
