@@ -17,6 +17,8 @@ cmake --build "$build" -j "${CW_JOBS:-2}" --target fuzz_all
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for exe in "$build"/fuzz/fuzz_*; do
+    # Only the programs: the build folder also holds moc folders named after them.
+    [ -f "$exe" ] && [ -x "$exe" ] || continue
     name=$(basename "$exe")
     [ "$name" = fuzz_make_seeds ] && continue
     targets+=("$name")
@@ -37,8 +39,15 @@ for target in "${targets[@]}"; do
   dict=()
   [ -f "fuzz/$target.dict" ] && dict=("-dict=fuzz/$target.dict")
   echo "== $target: $seconds s"
+  # CW_FUZZ_RUNS: a fixed number of inputs from a fixed seed instead of a
+  # time, so that a run gives the same result on every machine (CI).
+  if [ -n "${CW_FUZZ_RUNS:-}" ]; then
+    budget=(-runs="$CW_FUZZ_RUNS" -seed=1)
+  else
+    budget=(-max_total_time="$seconds")
+  fi
   if ! "$build/fuzz/$target" "$corpus" "${seeds[@]}" "${dict[@]}" \
-      -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
+      "${budget[@]}" -max_len=65536 -rss_limit_mb=2048 -timeout=60 \
       -artifact_prefix="$findings/" -print_final_stats=1 2>"$build/findings/$target.log"; then
     echo "!! $target found a fault; see $findings and $build/findings/$target.log"
     status=1
