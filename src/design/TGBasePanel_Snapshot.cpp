@@ -4,6 +4,7 @@
 
 #include "design/TGHandle.h"
 #include "design/model/TGLabelObjectFiler.h"
+#include "design/model/TStreamReader.h"
 
 namespace cw::ui {
 
@@ -38,6 +39,19 @@ void TGBasePanel::RestoreDesign(const QByteArray &objectList)
         update();
         throw;
     }
+    // Reading names objects afresh; a restored design keeps the names it had,
+    // so undoing and redoing reproduce the design exactly.
+    QStringList names;
+    model::TStreamReader reader(objectList);
+    reader.readListBegin();
+    while (!reader.endOfList()) {
+        names << reader.readRecordHeader().objectName;
+        while (!reader.endOfList())
+            reader.skipProperty();
+        reader.readRecordEnd();
+    }
+    for (size_t i = 0; i < objects.size() && i < size_t(names.size()); ++i)
+        objects[i]->Name = names[qsizetype(i)];
     addReadObjects(objects);
     update();
 }

@@ -145,6 +145,31 @@ private slots:
         QCOMPARE(w.BusinessCardPanel()->ObjectAt(0)->BoundsRect(), zoomed);
     }
 
+    void twentyStepsBackAndForthReproduceEveryCard()
+    {
+        TMainScreen w;
+        w.FormActivate();
+        TGBasePanel *panel = w.BusinessCardPanel();
+        std::vector<QByteArray> cards{panel->DesignSnapshot()};
+        for (int i = 0; i < 20; ++i) {
+            if (i % 3 == 0 || panel->ObjectCount() == 0)
+                addShape(w, QRect(5 + 7 * i, 4 + 3 * i, 30 + i, 20));
+            else
+                panel->ObjectAt(i % panel->ObjectCount())->SetLeft(2 * i);
+            QCoreApplication::processEvents();
+            cards.push_back(panel->DesignSnapshot());
+        }
+        for (int i = 19; i >= 0; --i) {
+            w.mnuUndoClick();
+            QCOMPARE(panel->DesignSnapshot(), cards[size_t(i)]);
+        }
+        QVERIFY(!w.ChangesMade());
+        for (int i = 1; i <= 20; ++i) {
+            w.mnuRedoClick();
+            QCOMPARE(panel->DesignSnapshot(), cards[size_t(i)]);
+        }
+    }
+
     void openingANewDesignStartsANewHistory()
     {
         TMainScreen w;
