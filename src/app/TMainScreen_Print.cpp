@@ -39,10 +39,6 @@ constexpr double NudgeInches = 1.0 / 32.0;
 
 void TMainScreen::connectPrintCommands()
 {
-    for (QObject *o :
-         std::initializer_list<QObject *>{mnuPrint, mnuPreview, mnuPrinterSetup, mnuPrinterFineTuning,
-                                          mnuPrintOutlineTestPage, PrintButton, Previewbutton})
-        o->setProperty("cwUnbuilt", false);
     connect(mnuPrint, &QAction::triggered, this, &TMainScreen::mnuPrintClick);
     connect(mnuPreview, &QAction::triggered, this, &TMainScreen::mnuPreviewClick);
     connect(mnuPrinterSetup, &QAction::triggered, this, &TMainScreen::mnuPrinterSetupClick);

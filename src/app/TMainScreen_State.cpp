@@ -23,27 +23,19 @@ void TMainScreen::SetChangesMade(bool value)
     m_changesMade = value;
     Cancelbutton->setVisible(value);
     Savebutton->setText(FileName.isEmpty() ? QStringLiteral("Save As") : QStringLiteral("Save"));
-    mnuSave->setEnabled(!FileName.isEmpty() && !mnuSave->property("cwUnbuilt").toBool());
+    mnuSave->setEnabled(!FileName.isEmpty());
     Savebutton->setVisible(value);
 }
 
 void TMainScreen::Setbuttons()
 {
-    mnuSave->setEnabled(!FileName.isEmpty() && !mnuSave->property("cwUnbuilt").toBool());
+    mnuSave->setEnabled(!FileName.isEmpty());
     setWindowTitle(FileName.isEmpty() ? QStringLiteral("Cardwright")
                                       : QStringLiteral("Cardwright - ") + QFileInfo(FileName).fileName());
-    const bool ready = m_printerReady;
-    auto enable = [ready](QObject *o) {
-        const bool built = !o->property("cwUnbuilt").toBool();
-        if (auto *a = qobject_cast<QAction *>(o))
-            a->setEnabled(ready && built);
-        else if (auto *w = qobject_cast<QWidget *>(o))
-            w->setEnabled(ready && built);
-    };
-    for (QObject *o : std::initializer_list<QObject *>{PrintButton, Previewbutton, mnuPrint, mnuPreview,
-                                                       mnuPrinterSetup, mnuPrinterFineTuning,
-                                                       mnuPrintOutlineTestPage})
-        enable(o);
+    for (QAction *a : {mnuPrint, mnuPreview, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage})
+        a->setEnabled(m_printerReady);
+    PrintButton->setEnabled(m_printerReady);
+    Previewbutton->setEnabled(m_printerReady);
 }
 
 void TMainScreen::CheckSaveNeeded()
