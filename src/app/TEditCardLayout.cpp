@@ -3,6 +3,7 @@
 #include "help/HelpContext.h"
 #include "widgets/Interaction.h"
 #include "widgets/TNumEdit.h"
+#include "widgets/WhatsThisMenu.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -390,24 +391,12 @@ void TEditCardLayout::MouseHelpButtonClick()
 
 void TEditCardLayout::WhatsthisMenuItemClick(QWidget *control)
 {
-    for (QWidget *w = control; w; w = w->parentWidget()) {
-        if (!w->whatsThis().isEmpty()) {
-            QWhatsThis::showText(w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2)), w->whatsThis(), w);
-            return;
-        }
-        if (w == this)
-            return;
-    }
+    ShowWhatsThisFor(control, this);
 }
 
 void TEditCardLayout::contextMenuEvent(QContextMenuEvent *event)
 {
-    // Edits keep their own clipboard menu; every other control offers help.
-    QWidget *control = childAt(event->pos());
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("What's this?"), this,
-                   [this, control] { WhatsthisMenuItemClick(control ? control : this); });
-    menu.exec(event->globalPos());
+    ExecWhatsThisMenu(this, event);
 }
 
 } // namespace cw::ui

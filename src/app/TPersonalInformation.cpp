@@ -2,6 +2,7 @@
 
 #include "help/HelpContext.h"
 #include "widgets/Interaction.h"
+#include "widgets/WhatsThisMenu.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -131,24 +132,12 @@ void TPersonalInformation::MouseHelpButtonClick()
 
 void TPersonalInformation::WhatsthisMenuItemClick(QWidget *control)
 {
-    for (QWidget *w = control; w; w = w->parentWidget()) {
-        if (!w->whatsThis().isEmpty()) {
-            QWhatsThis::showText(w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2)), w->whatsThis(), w);
-            return;
-        }
-        if (w == this)
-            return;
-    }
+    ShowWhatsThisFor(control, this);
 }
 
 void TPersonalInformation::contextMenuEvent(QContextMenuEvent *event)
 {
-    // Edits keep their own clipboard menu; every other control offers help.
-    QWidget *control = childAt(event->pos());
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("What's this?"), this,
-                   [this, control] { WhatsthisMenuItemClick(control ? control : this); });
-    menu.exec(event->globalPos());
+    ExecWhatsThisMenu(this, event);
 }
 
 } // namespace cw::ui
