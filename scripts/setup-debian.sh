@@ -12,6 +12,8 @@ PACKAGES=(
   xvfb xauth poppler-utils
   clang-14 libclang-rt-14-dev
   cups cups-bsd printer-driver-cups-pdf
+  desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
+  imagemagick xdotool
 )
 
 missing=()
