@@ -1,10 +1,12 @@
 #include "design/TSmartImage.h"
 
+#include "app/model/Exception.h"
+#include "app/model/TAtomicFile.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace cw::ui {
 
@@ -107,16 +109,20 @@ bool TSmartImage::SaveAsJPG(int quality, const QString &path) const
         QPainter p(&image);
         m_picture.Draw(p, QRectF(0, 0, image.width(), image.height()));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "jpeg");
+    // Encoded in memory first: the file is replaced only when every byte of
+    // the picture reached the disk (a full disk leaves the old file whole).
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "jpeg");
     writer.setQuality(qBound(0, quality, 100));
-    if (!writer.write(image)) {
-        file.cancelWriting();
+    if (!writer.write(image))
+        return false;
+    try {
+        model::WriteFileAtomically(path, encoded.data());
+    } catch (const EInOutError &) {
         return false;
     }
-    return file.commit();
+    return true;
 }
 
 QRectF TSmartImage::PictureRect() const

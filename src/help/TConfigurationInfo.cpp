@@ -1,6 +1,8 @@
 #include "help/TConfigurationInfo.h"
 
+#include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
+#include "app/model/TAtomicFile.h"
 #include "app/model/TIniFile.h"
 #include "widgets/Interaction.h"
 
@@ -15,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSysInfo>
 #include <QVBoxLayout>
@@ -185,16 +186,18 @@ void TConfigurationInfo::Button3Click()
         QStringLiteral("Text files (*.TXT)"), QStringLiteral("TXT"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
     QString text = ReportText();
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    try {
+        model::WriteFileAtomically(path, text.toUtf8(),
+                                   [&path](model::TAtomicWriteStage, const QString &reason) {
+                                       return QStringLiteral("Unable to save ") +
+                                              QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+                                   });
+    } catch (const EInOutError &e) {
         // The file that was there (if any) is untouched; say why nothing was saved.
-        Interaction::current().error(QStringLiteral("Unable to save ") + QDir::toNativeSeparators(path) +
-                                         QStringLiteral(": ") + file.errorString(),
-                                     Caption);
+        Interaction::current().error(e.message(), Caption);
         return;
     }
     Interaction::current().information(QStringLiteral("Information was saved as: ") + path);
