@@ -66,7 +66,7 @@ void TCanvasReport::BeginDevicePage()
 {
     // One device for every page: only the page's clip and path end.
     if (m_painter.isActive())
-        m_painter.setClipping(false);
+        m_painter.setClipPath(QPainterPath(), Qt::NoClip);
     m_pathOpen = false;
     m_path = QPainterPath();
 }

@@ -212,11 +212,15 @@ void TCanvasReport::SelectClipRegion(const QPainterPath &region)
     m_painter.setClipPath(region, Qt::ReplaceClip);
 }
 
+// The clip is dropped, not merely switched off: a painter keeps a switched-off
+// clip and turns it back on when a recorded picture played later enables
+// clipping (a text label's picture does), which would hide that picture
+// behind the letters or outline of the last clip.
 void TCanvasReport::ClearClip()
 {
     if (!Drawing())
         return;
-    m_painter.setClipping(false);
+    m_painter.setClipPath(QPainterPath(), Qt::NoClip);
 }
 
 // ---- Pictures ----------------------------------------------------------------------------
