@@ -6,11 +6,13 @@
 #include "objects/TSuperShapeProperties.h"
 #include "objects/TTextureBrowser.h"
 #include "objects/model/TSuperShape.h"
+#include "print/engine/TCanvasReport.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
 #include "print/engine/Units.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
+#include "text/model/TGPLabel.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QPainter>
 #include <QSpinBox>
 #include <QTest>
+#include <optional>
 
 using namespace cw;
 using namespace cw::model;
@@ -523,6 +526,77 @@ private slots:
         QVERIFY(browser.Files().contains("Marble.bmp"));
         browser.ChooseFile(folder.file("bmbrush/Marble.bmp"));
         QCOMPARE(example.Image().Size(), QSize(96, 96));
+    }
+
+    // A shape read from a card file gets its size before its colours; its
+    // gradient must still span that size (a new shape's 25 x 25 gradient
+    // tiled over it shows as stripes).
+    void readShapePaintsItsGradientAtItsSize()
+    {
+        S s;
+        s.SetBounds(0, 0, 96, 96);
+        s.Name = "Component0";
+        TGLabelObjectFiler filer;
+        auto read = filer.ReadObjectList(TGLabelObjectFiler::ObjectListBytes({&s}));
+        QCOMPARE(int(read.size()), 1);
+        auto *back = dynamic_cast<S *>(read.front().get());
+        QVERIFY(back);
+        QCOMPARE(render(*back), render(s));
+        QCOMPARE(back->GradientBitmapImage().size(), QSize(96, 96));
+    }
+
+    // Paper bands fall where the screen's gradient has the same colour: at a
+    // quarter, half and three quarters of the height the printed band and the
+    // gradient bitmap agree.
+    void paperGradientLiesWhereTheScreenHasIt()
+    {
+        S s;
+        s.SetBounds(96, 0, 96, 96);
+        RecordingFiler filer;
+        printPage(filer, s, 0.0, 0.0, 96);
+        const QImage screen = s.GradientBitmapImage();
+        const int x = Trunc((96 + 48) * 6.25);
+        for (int y : {24, 48, 72, 90}) {
+            const int dy = Trunc(y * 6.25) + 3;
+            std::optional<QColor> printed;
+            for (const auto &[rect, colour] : filer.fills)
+                if (rect.contains(x, dy))
+                    printed = colour;
+            QVERIFY2(printed, qPrintable(QString::number(y)));
+            QVERIFY2(near(*printed, QColor(screen.pixel(48, y))),
+                     qPrintable(QStringLiteral("row %1: paper %2, screen %3")
+                                    .arg(y)
+                                    .arg(printed->name(), QColor(screen.pixel(48, y)).name())));
+        }
+    }
+
+    // A clip the shape's fill used is gone for the objects printed after it:
+    // a text label (printed as a recorded picture that turns clipping on)
+    // must not be cut to the star.
+    void labelPrintedAfterTheShapeKeepsItsText()
+    {
+        S s;
+        s.SetBounds(0, 0, 60, 60);
+        TGPLabel label;
+        label.SetBounds(0, 70, 150, 20);
+        label.SetCaption("Elena Marsh");
+        label.SetTransparent(true);
+        QImage page(400, 300, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        int inked = 0;
+        {
+            TCanvasReport report(page, 96, 96);
+            report.SetProcessEvents({});
+            report.OnPrint = [&](TBaseReport &r) {
+                s.PrintTo(r, 0.5, 0.5);
+                label.PrintTo(r, 0.5, 0.5);
+            };
+            report.Execute();
+        }
+        for (int y = 48 + 70; y < 48 + 90; ++y)
+            for (int x = 48 + 60; x < 48 + 150; ++x) // right of the star
+                inked += qGray(page.pixel(x, y)) < 128;
+        QVERIFY2(inked > 40, qPrintable(QString::number(inked)));
     }
 };
 

@@ -3,10 +3,12 @@
 // gradient, FitToText, printing at printer resolution, the card-file record,
 // and the properties dialog (empty text refused, font-size arrows, texture).
 #include "design/model/TGLabelObjectFiler.h"
+#include "print/engine/TCanvasReport.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/Units.h"
 #include "support/ScriptedInteraction.h"
 #include "text/TGSuperTextProperties.h"
+#include "text/model/TGPLabel.h"
 #include "text/model/TGSuperText.h"
 
 #include <QBuffer>
@@ -15,6 +17,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QTest>
+#include <optional>
 
 using namespace cw;
 using namespace cw::model;
@@ -27,6 +30,7 @@ class RecordingFiler : public TReportFiler
 {
 public:
     std::vector<QRectF> bitmaps;
+    std::vector<std::pair<QRect, QColor>> filled;
     int fills = 0;
     void PrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &image) override
     {
@@ -36,6 +40,7 @@ public:
     void FillRect(const QRect &r) override
     {
         ++fills;
+        filled.emplace_back(r, BrushColor());
         TReportFiler::FillRect(r);
     }
 };
@@ -226,8 +231,12 @@ private slots:
         // 32 pixels × 600 / 96 = 200 printer pixels, plus the 0.01-inch overlap.
         for (const QRectF &r : filer.bitmaps)
             QVERIFY(qAbs(r.width() - (200 / 600.0 + 0.01)) < 1e-9);
-        // The box grown by 0.03 inch at the left: the first tile starts there.
-        QVERIFY(qAbs(filer.bitmaps.front().left() - (0.5 - 0.03)) < 1.0 / 600);
+        // The tiles lie on the screen's grid from the object's corner; the
+        // grid starts one whole tile earlier so that it also covers the box
+        // grown by 0.03 inch at the left and top.
+        QVERIFY(qAbs(filer.bitmaps.front().left() - (0.5 - 200 / 600.0)) < 1e-9);
+        QVERIFY(qAbs(filer.bitmaps.front().top() - (0.5 - 200 / 600.0)) < 1e-9);
+        QVERIFY(qAbs(filer.bitmaps[1].left() - 0.5) < 1e-9);
         t.SetSurfaceType(ST::stGradientFill);
         RecordingFiler gradient;
         print(gradient, t);
@@ -326,6 +335,62 @@ private slots:
         dlg.FitTick();
         QVERIFY(!dlg.FitPending());
         QCOMPARE(dlg.Preview().Caption(), QString("xa"));
+    }
+
+    // Paper bands fall where the screen's gradient has the same colour: the
+    // bands span the object's own box, not the box grown for glyph edges.
+    void paperGradientLiesWhereTheScreenHasIt()
+    {
+        ST t;
+        t.SetBounds(0, 0, 200, 80);
+        t.SetCaption("Gradient");
+        t.SetGradientToColor(clRed);
+        t.Layout();
+        RecordingFiler filer;
+        print(filer, t);
+        const QImage screen = t.GradientBitmapImage();
+        QCOMPARE(screen.size(), QSize(t.Width(), t.Height()));
+        for (int x : {20, 100, 150, 190}) {
+            const int dx = Trunc((0.5 + x / 96.0) * 600) + 2;
+            const int dy = Trunc((0.5 + 10 / 96.0) * 600);
+            std::optional<QColor> printed;
+            for (const auto &[rect, colour] : filer.filled)
+                if (rect.contains(dx, dy))
+                    printed = colour;
+            QVERIFY2(printed, qPrintable(QString::number(x)));
+            const QColor shown(screen.pixel(x, 10));
+            QVERIFY2(qAbs(printed->red() - shown.red()) <= 2 && qAbs(printed->blue() - shown.blue()) <= 2,
+                     qPrintable(QStringLiteral("x %1: paper %2, screen %3").arg(x).arg(printed->name(), shown.name())));
+        }
+    }
+
+    // The letters' clip is gone for the objects printed after the SuperText:
+    // a text label (a recorded picture that turns clipping on) keeps its text.
+    void labelPrintedAfterTheSuperTextKeepsItsText()
+    {
+        ST t;
+        t.SetBounds(0, 0, 150, 60);
+        t.SetCaption("Ab");
+        TGPLabel label;
+        label.SetBounds(0, 80, 150, 20);
+        label.SetCaption("Elena Marsh");
+        label.SetTransparent(true);
+        QImage page(400, 300, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            TCanvasReport report(page, 96, 96);
+            report.SetProcessEvents({});
+            report.OnPrint = [&](TBaseReport &r) {
+                t.PrintTo(r, 0.5, 0.5);
+                label.PrintTo(r, 0.5, 0.5);
+            };
+            report.Execute();
+        }
+        int inked = 0;
+        for (int y = 48 + 80; y < 48 + 100; ++y)
+            for (int x = 48; x < 48 + 150; ++x)
+                inked += qGray(page.pixel(x, y)) < 128;
+        QVERIFY2(inked > 40, qPrintable(QString::number(inked)));
     }
 };
 

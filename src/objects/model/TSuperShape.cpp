@@ -354,8 +354,14 @@ void TSuperShape::TakeAppearanceFrom(const TSuperShape &s)
 void TSuperShape::BoundsChanged()
 {
     // The surface also reports after every paint: rebuild only for a new size.
-    if (m_surfaceType == stGradientFill && m_gradientBitmap.size() != QSize(Width(), Height()))
+    if (gradientStale())
         BuildGradientBitmap();
+}
+
+bool TSuperShape::gradientStale() const
+{
+    return m_surfaceType == stGradientFill && m_gradientBitmap.size() != QSize(Width(), Height()) &&
+           Width() > 0 && Height() > 0;
 }
 
 void TSuperShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)

@@ -131,6 +131,8 @@ protected:
 
 private:
     int shadowOffset() const;
+    // The gradient bitmap no longer has the object's size.
+    bool gradientStale() const;
     QRect ltrb(int l, int t, int r, int b) const { return QRect(QPoint(l, t), QPoint(r - 1, b - 1)); }
     void drawKind(QPainter &painter, const QRect &ltrb, const QPolygon &points, int penWidth) const;
     void printKindInches(engine::TBaseReport &report, const QRect &ltrb, double x0, double y0) const;

@@ -127,18 +127,38 @@ void TSuperShapeFill::PrintTiles(engine::TBaseReport &report, const QImage &pict
         }
 }
 
-void TSuperShapeFill::PrintGradient(engine::TBaseReport &report, const QPoint &origin, int w, int h,
+void TSuperShapeFill::PrintGradient(engine::TBaseReport &report, const QRect &box, const QRect &cover,
                                     const QColor &start, const QColor &end, bool horizontal)
 {
-    if (w <= 0 || h <= 0)
+    if (box.isEmpty() || cover.isEmpty())
         return;
     report.SetPen(Qt::black, Qt::SolidLine, -1, engine::TPenMode::pmCopy);
-    for (int i = 0; i < 256; ++i) {
-        const QRect band = BandRect(i, w, h, horizontal);
-        if (band.isEmpty())
-            continue;
-        report.SetBrush(BandColor(start, end, i), Qt::SolidPattern);
-        report.FillRect(band.translated(origin));
+    auto fill = [&](const QRect &r, const QColor &colour) {
+        if (r.isEmpty())
+            return;
+        report.SetBrush(colour, Qt::SolidPattern);
+        report.FillRect(r);
+    };
+    const int coverRight = cover.left() + cover.width();
+    const int coverBottom = cover.top() + cover.height();
+    const int boxRight = box.left() + box.width();
+    const int boxBottom = box.top() + box.height();
+    if (horizontal) {
+        fill(QRect(QPoint(cover.left(), cover.top()), QPoint(box.left() - 1, coverBottom - 1)), start);
+        for (int i = 0; i < 256; ++i) {
+            const QRect band = BandRect(i, box.width(), box.height(), true);
+            fill(QRect(box.left() + band.left(), cover.top(), band.width(), cover.height()),
+                 BandColor(start, end, i));
+        }
+        fill(QRect(QPoint(boxRight, cover.top()), QPoint(coverRight - 1, coverBottom - 1)), end);
+    } else {
+        fill(QRect(QPoint(cover.left(), cover.top()), QPoint(coverRight - 1, box.top() - 1)), start);
+        for (int i = 0; i < 256; ++i) {
+            const QRect band = BandRect(i, box.width(), box.height(), false);
+            fill(QRect(cover.left(), box.top() + band.top(), cover.width(), band.height()),
+                 BandColor(start, end, i));
+        }
+        fill(QRect(QPoint(cover.left(), boxBottom), QPoint(coverRight - 1, coverBottom - 1)), end);
     }
 }
 

@@ -57,9 +57,13 @@ public:
     // that neighbouring tiles overlap and no seam shows.
     static void PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box, double sx,
                            double sy, bool composed);
-    // Fills 256 gradient bands over an area of w x h printer pixels whose
-    // top-left is at `origin` (printable-area pixels) with solid brushes.
-    static void PrintGradient(engine::TBaseReport &report, const QPoint &origin, int w, int h,
+    // Fills `cover` (printable-area printer pixels) with the gradient whose
+    // 256 bands are laid over `box`, the object's own rectangle, exactly as
+    // the screen's gradient bitmap spans the object: a colour falls at the
+    // same place on paper as on screen.  What `cover` holds beyond the box
+    // (room for glyph edges and rounding) takes the start colour before the
+    // box and the end colour after it.  Solid brushes, no outline.
+    static void PrintGradient(engine::TBaseReport &report, const QRect &box, const QRect &cover,
                               const QColor &start, const QColor &end, bool horizontal);
 };
 

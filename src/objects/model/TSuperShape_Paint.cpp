@@ -95,6 +95,10 @@ void TSuperShape::Paint(QPainter &painter)
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (m_surfaceType == stBrushPattern && m_solidBitmap.isNull())
         BuildSolidBitmap();
+    // A shape read from a card file gets its size before its colours: a
+    // gradient built at the size of a new shape would show as stripes.
+    if (gradientStale())
+        BuildGradientBitmap();
     const QRect shape = ShapeRect();
 
     if (m_shadowOrient != soNone) {
@@ -233,10 +237,12 @@ void TSuperShape::PrintTo(engine::TBaseReport &report, double X, double Y)
         const int R = L + Round(Width() * sx);
         const int B = T + Round(Height() * sy);
         if (m_surfaceType == stGradientFill) {
-            const int w = R - L + 1;
-            const int v = Trunc(0.25 * report.YDPI()) + B - T + 1;
-            TSuperShapeFill::PrintGradient(report, QPoint(L - ox, T - oy), w, v, GradientStartColor(),
-                                           GradientEndColor(),
+            // The bands span the object as the gradient bitmap does on
+            // screen; the area filled reaches a pixel further right and a
+            // quarter inch lower, which the outline clip cuts away.
+            const QRect box(L - ox, T - oy, R - L, B - T);
+            const QRect cover(L - ox, T - oy, R - L + 1, Trunc(0.25 * report.YDPI()) + B - T + 1);
+            TSuperShapeFill::PrintGradient(report, box, cover, GradientStartColor(), GradientEndColor(),
                                            TSuperShapeFill::IsHorizontal(m_fillDirection));
         } else if (const QImage *picture = tilePicture()) {
             const bool composed = Host() && Host()->IsPreviewing() && colours <= 256;

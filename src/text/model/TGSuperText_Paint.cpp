@@ -87,6 +87,12 @@ void TGSuperText::Paint(QPainter &painter)
             break;
         }
         case stGradientFill:
+            // Kept at the box size; a box that changed while loading gets its
+            // gradient here, once.
+            if (m_gradientBitmap.size() != QSize(Width(), Height()))
+                m_gradientBitmap =
+                    TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(), GradientEndColor(),
+                                                    TSuperShapeFill::IsHorizontal(m_fillDirection));
             TSuperShapeFill::TileOnScreen(painter, m_gradientBitmap, m_gradientBitmap.size(), Width(),
                                           Height());
             break;
@@ -157,7 +163,11 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
     }
 
     report.SetFontColor(TGColor::ToQColor(f.Color));
+    // The area the fill covers: the box grown by 0.03 inch at the left and
+    // top, for glyph edges that reach out of it.  The texture's tiles and the
+    // gradient's bands are laid from the object's own corner, as on screen.
     const QRect box = report.CreateRect(bx1 - 0.03, by1 - 0.03, bx2, by2);
+    const QRect object = report.CreateRect(bx1, by1, bx2, by2);
 
     if (m_surfaceType != stBrushTransparent) {
         report.BeginPath();
@@ -171,16 +181,26 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
             break;
         case stBrushImage: {
             const bool composed = Host() && Host()->IsPreviewing() && colours < 257;
-            // Tiles are placed from the sheet's corner: the box plus the margin.
-            TSuperShapeFill::PrintTiles(report, m_image.Image(), box.translated(marginLeft, marginTop),
+            // The tile grid starts whole tiles before the object's corner so
+            // that it also covers the grown margin.  Tiles are placed from
+            // the sheet's corner: device pixels plus the unprintable margin.
+            const int tw = Round(m_image.Width() * scaleX);
+            const int th = Round(m_image.Height() * scaleY);
+            QRect tiled = box;
+            if (tw > 0 && th > 0) {
+                const int before = (object.left() - box.left() + tw - 1) / tw * tw;
+                const int above = (object.top() - box.top() + th - 1) / th * th;
+                tiled.setTopLeft(object.topLeft() - QPoint(before, above));
+            }
+            TSuperShapeFill::PrintTiles(report, m_image.Image(), tiled.translated(marginLeft, marginTop),
                                         scaleX, scaleY, composed);
             break;
         }
         case stGradientFill: {
-            const int w = Trunc(0.25 * report.XDPI()) + box.width() + 1;
-            const int h = Trunc(0.25 * report.YDPI()) + box.height() + 1;
-            TSuperShapeFill::PrintGradient(report, box.topLeft(), w, h, GradientStartColor(),
-                                           GradientEndColor(),
+            const QRect cover(box.topLeft(), QSize(Trunc(0.25 * report.XDPI()) + box.width() + 1,
+                                                   Trunc(0.25 * report.YDPI()) + box.height() + 1));
+            TSuperShapeFill::PrintGradient(report, object, cover,
+                                           GradientStartColor(), GradientEndColor(),
                                            TSuperShapeFill::IsHorizontal(m_fillDirection));
             break;
         }
