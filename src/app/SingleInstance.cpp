@@ -1,8 +1,10 @@
 #include "app/SingleInstance.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QWidget>
+#include <QUrl>
 
 #include <memory>
 
@@ -10,7 +12,19 @@
 
 namespace cw::ui {
 
-SingleInstance::SingleInstance(QString key, QObject *parent) : QObject(parent), m_key(std::move(key)) {}
+namespace {
+// A message is a word and a path; anything longer is not from a start.
+constexpr qsizetype MaxMessageSize = 64 * 1024;
+// How often files waiting for a dialog or command to end are tried again.
+constexpr int RetryMilliseconds = 200;
+} // namespace
+
+SingleInstance::SingleInstance(QString key, QObject *parent) : QObject(parent), m_key(std::move(key))
+{
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(RetryMilliseconds);
+    connect(&m_retry, &QTimer::timeout, this, &SingleInstance::handOverPending);
+}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -45,13 +59,13 @@ bool SingleInstance::listen()
             auto buffer = std::make_shared<QByteArray>();
             connect(peer, &QLocalSocket::readyRead, this, [peer, buffer] {
                 buffer->append(peer->readAll());
-                if (buffer->size() > 64 * 1024)
+                if (buffer->size() > MaxMessageSize)
                     peer->abort();
             });
             connect(peer, &QLocalSocket::disconnected, this, [this, peer, buffer] {
                 buffer->append(peer->readAll());
                 peer->deleteLater();
-                if (!buffer->isEmpty() && buffer->size() <= 64 * 1024)
+                if (!buffer->isEmpty() && buffer->size() <= MaxMessageSize)
                     emit activationRequested(*buffer);
             });
         }
@@ -71,6 +85,68 @@ QString SingleInstance::fileOfMessage(const QByteArray &message)
     if (!message.startsWith("open\n"))
         return QString();
     return QString::fromUtf8(message.mid(5));
+}
+
+bool SingleInstance::cardFileArgument(const QStringList &arguments, const QString &currentFolder,
+                                      QString *cardFile)
+{
+    cardFile->clear();
+    if (arguments.isEmpty())
+        return true;
+    if (arguments.size() > 1)
+        return false;
+    QString path = arguments.first();
+    if (path.isEmpty() || path.startsWith(QLatin1Char('-')))
+        return false;
+    if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(path);
+        if (!url.isValid() || !url.isLocalFile())
+            return false;
+        path = url.toLocalFile();
+    } else if (path.contains(QLatin1String("://"))) {
+        return false;
+    }
+    *cardFile = QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path));
+    return true;
+}
+
+void SingleInstance::serve(QWidget *window, std::function<void(const QString &)> open,
+                           std::function<bool()> busy)
+{
+    m_window = window;
+    m_open = std::move(open);
+    m_busy = std::move(busy);
+    connect(this, &SingleInstance::activationRequested, this, [this](const QByteArray &message) {
+        raiseWindow(m_window);
+        const QString path = fileOfMessage(message);
+        if (!path.isEmpty())
+            m_pending.append(path);
+        handOverPending();
+    });
+}
+
+void SingleInstance::handOverPending()
+{
+    // Opening a file runs event loops of its own (the save question, the
+    // busy repaint), where the next message may arrive: that one waits for
+    // the loop below.
+    if (m_handingOver || !m_open)
+        return;
+    m_handingOver = true;
+    struct Done
+    {
+        bool &flag;
+        ~Done() { flag = false; }
+    } done{m_handingOver};
+    while (!m_pending.isEmpty()) {
+        const bool idle =
+            !QApplication::activeModalWidget() && !QApplication::activePopupWidget() && !(m_busy && m_busy());
+        if (!idle) {
+            m_retry.start();
+            break;
+        }
+        m_open(m_pending.takeFirst());
+    }
 }
 
 void raiseWindow(QWidget *window)

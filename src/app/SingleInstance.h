@@ -1,12 +1,19 @@
 #pragma once
 // One designer per user: the first instance listens on a local socket named
 // after the program and the user; a second start connects, asks the first to
-// bring its window to the front, and ends at once.  Connecting first and
-// listening only when nobody answers leaves nothing stale after a crash
-// (abstract-namespace sockets vanish with their process).
+// bring its window to the front (and to open the card file it was given),
+// and ends at once.  Connecting first and listening only when nobody answers
+// leaves nothing stale after a crash (abstract-namespace sockets vanish with
+// their process).
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
 
 class QLocalServer;
 
@@ -35,16 +42,41 @@ public:
     // The card file named by a message, or empty.
     static QString fileOfMessage(const QByteArray &message);
 
+    // The card file among the program's arguments (Qt's own options already
+    // taken out): none, or one path - relative to `currentFolder` unless
+    // absolute - or a local file:// URL as some file managers pass.  The
+    // result is absolute.  False for anything else (an option, several
+    // files, a remote URL): the start is a usage error.
+    static bool cardFileArgument(const QStringList &arguments, const QString &currentFolder,
+                                 QString *cardFile);
+
+    // Serves `window`: every message raises it; an "open" message also hands
+    // its file to `open`.  While a modal dialog or popup menu is up, or
+    // `busy` says the window is in the middle of something, the files wait
+    // (in the order they came) and are handed over once it is idle: opening
+    // would replace the design under a dialog or a running command.
+    void serve(QWidget *window, std::function<void(const QString &)> open, std::function<bool()> busy = {});
+    // Files received and not handed over yet.
+    const QStringList &pendingFiles() const { return m_pending; }
+
 signals:
     // Another start asked this instance to come to the front.
     void activationRequested(const QByteArray &message);
 
 private:
+    void handOverPending();
+
     QString m_key;
     QLocalServer *m_server = nullptr;
+    QPointer<QWidget> m_window;
+    std::function<void(const QString &)> m_open;
+    std::function<bool()> m_busy;
+    QStringList m_pending;
+    QTimer m_retry;
+    bool m_handingOver = false;
 };
 
 // Restores a minimised window and brings it to the front.
-void raiseWindow(class QWidget *window);
+void raiseWindow(QWidget *window);
 
 } // namespace cw::ui

@@ -6,7 +6,7 @@
 #include "app/TMainScreen.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -45,12 +45,12 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("cardwright"));
 
     // Qt has taken its own options; what is left is at most one card file.
-    const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() > 1 || (args.size() == 1 && args.first().startsWith(QLatin1Char('-')))) {
+    QString cardFile;
+    if (!cw::ui::SingleInstance::cardFileArgument(QApplication::arguments().mid(1), QDir::currentPath(),
+                                                  &cardFile)) {
         std::fprintf(stderr, "usage: cardwright [FILE.cwr]\n");
         return 2;
     }
-    const QString cardFile = args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
 
     const bool measuringStart = qEnvironmentVariableIsSet("CW_QUIT_AFTER_FIRST_PAINT");
     cw::ui::SingleInstance instance;
@@ -63,13 +63,9 @@ int main(int argc, char *argv[])
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cw::ui::TMainScreen window;
     window.StartupFile = cardFile;
-    QObject::connect(&instance, &cw::ui::SingleInstance::activationRequested, &window,
-                     [&window](const QByteArray &message) {
-                         cw::ui::raiseWindow(&window);
-                         const QString path = cw::ui::SingleInstance::fileOfMessage(message);
-                         if (!path.isEmpty())
-                             window.OpenFromDesktop(path);
-                     });
+    instance.serve(
+        &window, [&window](const QString &path) { window.OpenFromDesktop(path); },
+        [&window] { return window.Busy; });
     FirstPaintProbe probe;
     if (measuringStart)
         window.installEventFilter(&probe);

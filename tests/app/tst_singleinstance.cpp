@@ -1,12 +1,48 @@
-// One designer per user: a second start reaches the first and ends.
+// One designer per user: a second start reaches the first and ends; the card
+// file a start is given (by a file manager) opens in the designer that runs.
 
 #include "app/SingleInstance.h"
+#include "app/TMainScreen.h"
+#include "design/TGBusinessCardPanel32.h"
+#include "design/model/TBCShapes.h"
+#include "design/model/TGLabelObjectFiler.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestFolder.h"
 
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUuid>
 
+using namespace cw;
 using namespace cw::ui;
+
+namespace {
+
+QString uniqueKey()
+{
+    return QStringLiteral("cardwright-test-") + QUuid::createUuid().toString(QUuid::Id128);
+}
+
+// A card of `count` ellipses, as the designer saves it.
+void writeCard(const QString &path, int count)
+{
+    std::vector<std::unique_ptr<model::TBCShapes>> shapes;
+    model::TGLabelObjectFiler::ObjectRefs refs;
+    for (int i = 0; i < count; ++i) {
+        shapes.push_back(std::make_unique<model::TBCShapes>());
+        shapes.back()->SetShape(model::stEllipse);
+        refs.push_back(shapes.back().get());
+    }
+    model::TGLabelObjectFiler::WriteObjects(refs, path);
+}
+
+bool noPrinters()
+{
+    return false;
+}
+
+} // namespace
 
 class TestSingleInstance : public QObject
 {
@@ -15,7 +51,7 @@ class TestSingleInstance : public QObject
 private slots:
     void secondStartReachesTheFirst()
     {
-        const QString key = QStringLiteral("cardwright-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        const QString key = uniqueKey();
         SingleInstance first(key);
         QVERIFY(!first.notifyRunningInstance()); // nobody there yet
         QVERIFY(first.listen());
@@ -32,7 +68,7 @@ private slots:
 
     void nothingStaleAfterTheFirstEnds()
     {
-        const QString key = QStringLiteral("cardwright-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        const QString key = uniqueKey();
         {
             SingleInstance first(key);
             QVERIFY(first.listen());
@@ -44,7 +80,7 @@ private slots:
 
     void secondStartHandsOverACardFile()
     {
-        const QString key = QStringLiteral("cardwright-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        const QString key = uniqueKey();
         SingleInstance first(key);
         QVERIFY(first.listen());
         QSignalSpy raised(&first, &SingleInstance::activationRequested);
@@ -55,6 +91,119 @@ private slots:
         QCOMPARE(SingleInstance::fileOfMessage(raised.at(0).at(0).toByteArray()), path);
         QCOMPARE(SingleInstance::fileOfMessage(SingleInstance::openMessage(QString())), QString());
         QCOMPARE(SingleInstance::openMessage(QString()), QByteArray("raise"));
+    }
+
+    void cardFileArgumentOfAStart()
+    {
+        QString file = QStringLiteral("left over");
+        QVERIFY(SingleInstance::cardFileArgument({}, QStringLiteral("/home/ada"), &file));
+        QCOMPARE(file, QString());
+        // Relative to the folder the start was made in, as a shell passes it.
+        QVERIFY(SingleInstance::cardFileArgument({QStringLiteral("Saved/../Acme.cwr")},
+                                                 QStringLiteral("/home/ada"), &file));
+        QCOMPARE(file, QStringLiteral("/home/ada/Acme.cwr"));
+        QVERIFY(SingleInstance::cardFileArgument({QStringLiteral("/srv/cards/Über Ω.CWR")},
+                                                 QStringLiteral("/home/ada"), &file));
+        QCOMPARE(file, QStringLiteral("/srv/cards/Über Ω.CWR"));
+        // Some file managers pass local files as URLs.
+        QVERIFY(SingleInstance::cardFileArgument({QStringLiteral("file:///srv/cards/%C3%9Cber%20card.cwr")},
+                                                 QStringLiteral("/home/ada"), &file));
+        QCOMPARE(file, QStringLiteral("/srv/cards/Über card.cwr"));
+        // Anything else is a usage error and names no file.
+        for (const QStringList &wrong :
+             {QStringList{QStringLiteral("--help")},
+              QStringList{QStringLiteral("a.cwr"), QStringLiteral("b.cwr")},
+              QStringList{QStringLiteral("https://example.org/a.cwr")}, QStringList{QString()}}) {
+            QVERIFY2(!SingleInstance::cardFileArgument(wrong, QStringLiteral("/home/ada"), &file),
+                     qPrintable(wrong.join(' ')));
+            QCOMPARE(file, QString());
+        }
+    }
+
+    void handedOverCardOpensInTheRunningDesigner()
+    {
+        test::TestFolder folder;
+        test::ScriptedInteraction script;
+        const auto printersBefore = TMainScreen::hasPrinters;
+        TMainScreen::hasPrinters = &noPrinters;
+        TMainScreen window;
+        window.FormActivate();
+        const QString key = uniqueKey();
+        SingleInstance first(key);
+        QVERIFY(first.listen());
+        first.serve(
+            &window, [&window](const QString &path) { window.OpenFromDesktop(path); },
+            [&window] { return window.Busy; });
+
+        const QString card = folder.file(QStringLiteral("Saved/Acme card.cwr"));
+        writeCard(card, 2);
+        QVERIFY(SingleInstance(key).notifyRunningInstance(SingleInstance::openMessage(card)));
+        QTRY_COMPARE(window.FileName, card);
+        QCOMPARE(window.BusinessCardPanel()->ObjectCount(), 2);
+        QVERIFY(window.isVisible()); // raised
+
+        // A file that is no card, or is gone by now, is reported; the
+        // designer goes on.
+        script.informations.clear();
+        const QString damaged = folder.file(QStringLiteral("damaged.cwr"));
+        QFile bad(damaged);
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("\x01TPF0\x09TBCShapes");
+        bad.close();
+        QVERIFY(SingleInstance(key).notifyRunningInstance(SingleInstance::openMessage(damaged)));
+        QTRY_COMPARE(script.informations.size(), 1);
+        QCOMPARE(script.informations.at(0),
+                 QStringLiteral("Unable to open ") + damaged +
+                     QStringLiteral(". Possibly corrupted, possibly not a CWR file"));
+        const QString gone = folder.file(QStringLiteral("gone.cwr"));
+        QVERIFY(SingleInstance(key).notifyRunningInstance(SingleInstance::openMessage(gone)));
+        QTRY_COMPARE(script.informations.size(), 2);
+        QCOMPARE(script.informations.at(1), gone + QStringLiteral(" no longer exists"));
+        TMainScreen::hasPrinters = printersBefore;
+    }
+
+    void handOverWaitsForDialogsAndCommands()
+    {
+        // A card replacing the design under an open dialog or a running
+        // command would pull objects from under it: the files wait, in order.
+        QWidget window;
+        QStringList opened;
+        bool busy = false;
+        const QString key = uniqueKey();
+        SingleInstance first(key);
+        QVERIFY(first.listen());
+        first.serve(
+            &window, [&opened](const QString &path) { opened << path; }, [&busy] { return busy; });
+
+        QDialog dialog(&window);
+        dialog.setModal(true);
+        dialog.show();
+        QVERIFY(QApplication::activeModalWidget() == &dialog);
+        QVERIFY(SingleInstance(key).notifyRunningInstance(
+            SingleInstance::openMessage(QStringLiteral("/c/one.cwr"))));
+        QTRY_COMPARE(first.pendingFiles().size(), 1);
+        QTest::qWait(300);
+        QVERIFY(opened.isEmpty());
+        dialog.close();
+        QTRY_COMPARE(opened, QStringList{QStringLiteral("/c/one.cwr")});
+
+        busy = true;
+        QVERIFY(SingleInstance(key).notifyRunningInstance(
+            SingleInstance::openMessage(QStringLiteral("/c/two.cwr"))));
+        QVERIFY(SingleInstance(key).notifyRunningInstance(
+            SingleInstance::openMessage(QStringLiteral("/c/three.cwr"))));
+        QTRY_COMPARE(first.pendingFiles().size(), 2);
+        QTest::qWait(300);
+        QCOMPARE(opened.size(), 1);
+        busy = false;
+        QTRY_COMPARE(opened.size(), 3);
+        QCOMPARE(opened.mid(1), (QStringList{QStringLiteral("/c/two.cwr"), QStringLiteral("/c/three.cwr")}));
+        QVERIFY(first.pendingFiles().isEmpty());
+
+        // A plain start only raises the window.
+        QVERIFY(SingleInstance(key).notifyRunningInstance(SingleInstance::openMessage(QString())));
+        QTest::qWait(100);
+        QCOMPARE(opened.size(), 3);
     }
 
     void keyIsPerUser()
