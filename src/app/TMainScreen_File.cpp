@@ -106,7 +106,13 @@ void TMainScreen::OpenBCFile(const QString &path)
         m_panel->show();
         FileName = path;
         RecentFiles->Add(path);
-        saveRecentFiles();
+        try {
+            saveRecentFiles();
+        } catch (const Exception &e) {
+            // The card is read: a settings file that cannot be written (full
+            // disk, read-only folder) is reported as such, and the design stays.
+            Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
+        }
         BackgroundFile = model::TCardFiles::ReadSidecar(path);
         if (!BackgroundFile.isEmpty() && QFileInfo::exists(BackgroundFile)) {
             try {
