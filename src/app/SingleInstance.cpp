@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <memory>
@@ -17,6 +18,8 @@ namespace {
 constexpr qsizetype MaxMessageSize = 64 * 1024;
 // How often files waiting for a dialog or command to end are tried again.
 constexpr int RetryMilliseconds = 200;
+// Room for the display in a socket name (abstract names end at 107 bytes).
+constexpr qsizetype MaxDisplayInKey = 64;
 } // namespace
 
 SingleInstance::SingleInstance(QString key, QObject *parent) : QObject(parent), m_key(std::move(key))
@@ -30,7 +33,22 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultKey()
 {
-    return QStringLiteral("cardwright-%1").arg(static_cast<qulonglong>(::getuid()));
+    return keyFor(static_cast<qulonglong>(::getuid()), qEnvironmentVariable("WAYLAND_DISPLAY"),
+                  qEnvironmentVariable("DISPLAY"));
+}
+
+QString SingleInstance::keyFor(qulonglong user, const QString &waylandDisplay, const QString &x11Display)
+{
+    QString key = QStringLiteral("cardwright-%1").arg(user);
+    QString display = waylandDisplay;
+    if (display.isEmpty())
+        display = QString(x11Display).remove(QRegularExpression(QStringLiteral("\\.[0-9]+$")));
+    if (display.isEmpty())
+        return key;
+    // Socket names stay short and plain whatever the variable holds (a
+    // Wayland display may be a path).
+    display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.:-]")), QStringLiteral("_"));
+    return key + QLatin1Char('-') + display.right(MaxDisplayInKey);
 }
 
 bool SingleInstance::notifyRunningInstance(const QByteArray &message)

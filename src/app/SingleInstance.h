@@ -34,7 +34,16 @@ public:
     // Starts listening; returns false when the socket cannot be created.
     bool listen();
 
+    // The key of this user's desktop session: "cardwright-<user>", followed
+    // by the display the designer shows on when there is one.  A user logged
+    // in on two displays (a second seat, a remote X session) gets a designer
+    // on each: a window on another display is no window the user can bring
+    // to the front.
     static QString defaultKey();
+    // The same from its parts: the user id and the values of WAYLAND_DISPLAY
+    // and DISPLAY (the Wayland one decides when both are set; ":0" and
+    // ":0.0" are one display).
+    static QString keyFor(qulonglong user, const QString &waylandDisplay, const QString &x11Display);
 
     // The message a start sends: "raise", or "open" + newline + the path of
     // a card file to open.

@@ -206,10 +206,26 @@ private slots:
         QCOMPARE(opened.size(), 3);
     }
 
-    void keyIsPerUser()
+    void keyIsPerUserAndDisplay()
     {
         QVERIFY(SingleInstance::defaultKey().startsWith(QStringLiteral("cardwright-")));
-        QVERIFY(SingleInstance::defaultKey().size() > QStringLiteral("cardwright-").size());
+        QCOMPARE(SingleInstance::keyFor(1000, QString(), QString()), QStringLiteral("cardwright-1000"));
+        QCOMPARE(SingleInstance::keyFor(1000, QString(), QStringLiteral(":0")),
+                 QStringLiteral("cardwright-1000-:0"));
+        // One display however it is written; another display, another user,
+        // another designer.
+        QCOMPARE(SingleInstance::keyFor(1000, QString(), QStringLiteral(":0.0")),
+                 SingleInstance::keyFor(1000, QString(), QStringLiteral(":0")));
+        QVERIFY(SingleInstance::keyFor(1000, QString(), QStringLiteral(":1")) !=
+                SingleInstance::keyFor(1000, QString(), QStringLiteral(":0")));
+        QVERIFY(SingleInstance::keyFor(1001, QString(), QStringLiteral(":0")) !=
+                SingleInstance::keyFor(1000, QString(), QStringLiteral(":0")));
+        QCOMPARE(SingleInstance::keyFor(1000, QStringLiteral("wayland-0"), QStringLiteral(":0")),
+                 QStringLiteral("cardwright-1000-wayland-0"));
+        const QString odd = SingleInstance::keyFor(
+            1000, QStringLiteral("/run/user/1000/w a\nyland ") + QString(200, 'x'), QString());
+        QVERIFY(odd.size() <= QStringLiteral("cardwright-1000-").size() + 64);
+        QVERIFY(!odd.contains(' ') && !odd.contains('/') && !odd.contains('\n'));
     }
 };
 
