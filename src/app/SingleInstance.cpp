@@ -176,6 +176,12 @@ void raiseWindow(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+    // A dialog waiting for an answer stays above the window it belongs to
+    // (without a window manager nothing else keeps it there).
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != window) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 } // namespace cw::ui

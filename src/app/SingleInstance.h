@@ -85,7 +85,8 @@ private:
     bool m_handingOver = false;
 };
 
-// Restores a minimised window and brings it to the front.
+// Restores a minimised window and brings it to the front, with the modal
+// dialog the user has still to answer above it.
 void raiseWindow(QWidget *window);
 
 } // namespace cw::ui
