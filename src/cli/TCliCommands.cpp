@@ -5,6 +5,7 @@
 #include "app/model/TPreferences.h"
 #include "cli/TObjectDump.h"
 #include "cli/TRawStreamDump.h"
+#include "cli/TSheetCommand.h"
 #include "design/model/TCardRenderer.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
@@ -49,7 +50,16 @@ QString TCliCommands::Usage()
         "usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
         "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
         "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F] [--border]\n"
-        "       cardwright-cli picture-info FILE\n");
+        "       cardwright-cli picture-info FILE\n"
+        "       cardwright-cli [--folder DIR] sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N]\n"
+        "                      [--cards 1,2,...] [--copies N] [--outline-test] [--background PIC]\n"
+        "\n"
+        "sheet: the sheet of cards as the designer prints it, into a PDF file; the layout and\n"
+        "printer nudges come from CWR.INI (or --settings FILE).  --layout N picks built-in\n"
+        "card layout N, numbered from 1 in the order of the layout dialog's list (1 to 21);\n"
+        "--cards the positions that print (1 = top left, row by row; default all);\n"
+        "--copies the number of sheets (1 to 99); --outline-test only the card outlines;\n"
+        "--background a .bmp or .wmf picture on every card (default: the card's own).\n");
 }
 
 int TCliCommands::fail(const QString &message)
@@ -74,6 +84,8 @@ int TCliCommands::Run(QStringList args)
             return Roundtrip(args.at(1), args.at(2));
         if (command == QLatin1String("picture-info") && args.size() == 2)
             return PictureInfo(args.at(1));
+        if (command == QLatin1String("sheet") && args.size() >= 2)
+            return Sheet(args.mid(1));
         if (command == QLatin1String("render") && args.size() >= 3) {
             float zoom = 1.0f;
             bool border = false;
@@ -154,6 +166,12 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
     if (!writer.write(image) || !file.commit())
         return fail(
             QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), writer.errorString()));
+    return 0;
+}
+
+int TCliCommands::Sheet(const QStringList &args)
+{
+    TSheetCommand::Run(TSheetCommand::Parse(args));
     return 0;
 }
 

@@ -10,6 +10,8 @@
 //                             size of the layout in the settings file
 //   picture-info FILE         "kind: bitmap|metafile|icon", "width: N",
 //                             "height: N" (pixels at 96 per inch)
+//   sheet IN OUT.pdf [...]    the sheet of cards as the designer prints it,
+//                             into a PDF file (TSheetCommand)
 //
 // A leading "--folder DIR" makes DIR the program folder (where CWR.INI is
 // read from) instead of the folder of the program.
@@ -32,6 +34,8 @@ public:
     int Roundtrip(const QString &in, const QString &out);
     int Render(const QString &in, const QString &out, float zoom, bool border);
     int PictureInfo(const QString &path);
+    // `args`: everything after "sheet".
+    int Sheet(const QStringList &args);
 
     static QString Usage();
 

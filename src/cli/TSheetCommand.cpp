@@ -1,0 +1,192 @@
+#include "cli/TSheetCommand.h"
+
+#include "app/model/Exception.h"
+#include "app/model/TCardFiles.h"
+#include "app/model/TCardLayout.h"
+#include "app/model/TIniFile.h"
+#include "app/model/TPreferences.h"
+#include "design/model/TGGraphicControl.h"
+#include "design/model/TGLabelObjectFiler.h"
+#include "print/model/TLabelPrintJob.h"
+#include "print/model/TLabelPrintSetup.h"
+#include "print/printer/TPdfSheetFile.h"
+#include "print/printer/TReportPrinter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace cw::cli {
+
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+void requireFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        throw cw::EInOutError(QStringLiteral("Cannot open file %1").arg(native(path)));
+}
+
+// A whole number from lowest to highest; none for anything else.
+std::optional<int> number(const QString &text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+std::array<bool, 10> parseCards(const QString &list)
+{
+    std::array<bool, 10> cards{};
+    const QStringList items = list.split(QLatin1Char(','));
+    for (const QString &item : items) {
+        const std::optional<int> position = number(item, 1, int(cards.size()));
+        if (!position)
+            throw cw::Exception(QStringLiteral("Invalid card position \"%1\" in --cards %2: give positions "
+                                               "from 1 to 10, separated by commas")
+                                    .arg(item, list));
+        cards[std::size_t(*position - 1)] = true;
+    }
+    return cards;
+}
+
+} // namespace
+
+TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
+{
+    Options options;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (!arg.startsWith(QLatin1String("--"))) {
+            files << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--outline-test")) {
+            options.OutlineTest = true;
+            continue;
+        }
+        const bool takesValue = arg == QLatin1String("--settings") || arg == QLatin1String("--layout") ||
+                                arg == QLatin1String("--cards") || arg == QLatin1String("--copies") ||
+                                arg == QLatin1String("--background");
+        if (!takesValue)
+            throw cw::Exception(QStringLiteral("Unknown option %1").arg(arg));
+        if (i + 1 >= args.size())
+            throw cw::Exception(QStringLiteral("Option %1 needs a value").arg(arg));
+        const QString value = args.at(++i);
+        if (arg == QLatin1String("--settings")) {
+            options.Settings = value;
+        } else if (arg == QLatin1String("--layout")) {
+            const std::optional<int> layout = number(value, 1, model::TCardLayout::PredefinedCount);
+            if (!layout)
+                throw cw::Exception(QStringLiteral("Unknown layout %1: give a number from 1 to %2")
+                                        .arg(value)
+                                        .arg(model::TCardLayout::PredefinedCount));
+            options.Layout = *layout;
+        } else if (arg == QLatin1String("--cards")) {
+            options.Cards = parseCards(value);
+        } else if (arg == QLatin1String("--copies")) {
+            const std::optional<int> copies = number(value, 1, MaxCopies);
+            if (!copies)
+                throw cw::Exception(
+                    QStringLiteral("Invalid number of copies %1: give 1 to %2").arg(value).arg(MaxCopies));
+            options.Copies = *copies;
+        } else {
+            options.Background = value;
+        }
+    }
+    if (files.size() != 2)
+        throw cw::Exception(QStringLiteral("sheet needs a card file and a PDF file name"));
+    options.Card = files.at(0);
+    options.Pdf = files.at(1);
+    if (!options.Pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        throw cw::Exception(QStringLiteral("Unknown output type %1: use a .pdf file name").arg(options.Pdf));
+    return options;
+}
+
+void TSheetCommand::Run(const Options &options)
+{
+    requireFile(options.Card);
+    if (QFileInfo(options.Card).absoluteFilePath() == QFileInfo(options.Pdf).absoluteFilePath())
+        throw cw::Exception(
+            QStringLiteral("The PDF file would replace the card file %1").arg(native(options.Card)));
+
+    model::TPreferences preferences;
+    if (options.Settings.isEmpty()) {
+        preferences.Load();
+    } else {
+        requireFile(options.Settings);
+        preferences.Load(model::TIniFile(options.Settings));
+    }
+    model::TCardLayout &layout = preferences.Layout;
+    if (options.Layout > 0)
+        layout.ApplyPredefined(options.Layout - 1);
+
+    model::TLabelPrintJob job;
+    model::TLabelPrintSettings &s = job.Settings;
+    s = model::TLabelPrintSetup::FromLayout(layout, model::PrinterNudges());
+    s.PrintToPrinter = true;
+    s.PrintTestPage = options.OutlineTest;
+    s.SheetCount = options.Copies;
+    if (options.Cards) {
+        // Only ten positions can be chosen, and only those the sheet has.
+        const int positions = std::min(layout.CardCount(), model::TLabelPrintJob::SelectionCount);
+        for (int k = positions; k < model::TLabelPrintJob::SelectionCount; ++k)
+            if ((*options.Cards)[std::size_t(k)])
+                throw cw::Exception(QStringLiteral("Card position %1 is not on the sheet: the layout has "
+                                                   "positions 1 to %2")
+                                        .arg(k + 1)
+                                        .arg(positions));
+        s.Selection = *options.Cards;
+    }
+    if (options.Background) {
+        const QString &picture = *options.Background;
+        requireFile(picture);
+        s.BackgroundFile = QFileInfo(picture).absoluteFilePath();
+        job.LoadBackGround();
+        if (job.Background.Kind() == model::TSheetBackground::TKind::None)
+            throw cw::Exception(
+                QStringLiteral("Cannot print %1 as a background: give a readable .bmp or .wmf picture")
+                    .arg(native(picture)));
+    } else {
+        // The background the designer shows for this card; a picture that is
+        // gone prints no background there either.
+        s.BackgroundFile = model::TCardFiles::ReadSidecar(options.Card);
+        job.LoadBackGround();
+    }
+
+    const model::TGLabelObjectFiler::ObjectList objects =
+        model::TGLabelObjectFiler().ReadObjects(options.Card);
+    job.PrintObjects = [&objects](engine::TBaseReport &report, double x, double y) {
+        for (const auto &object : objects)
+            object->PrintTo(report, x, y);
+    };
+
+    printer::TPdfSheetFile file(options.Pdf);
+    printer::TReportPrinter report;
+    report.SetTitle(QStringLiteral("Cardwright"));
+    report.SetUnitsFactor(1.0);
+    report.SetProcessEvents({});
+    report.SetOutputFileName(file.WorkingFileName());
+    report.SetPaperSize(layout.Papersize);
+    report.SetOrientation(engine::TOrientation::poPortrait);
+    report.SetCopies(1);
+    report.OnBeforePrint = [&job](engine::TBaseReport &r) { job.BeforePrintLabels(r); };
+    report.OnPrint = [&job](engine::TBaseReport &r) { job.PrintLabels(r); };
+    try {
+        report.Execute();
+    } catch (const cw::EInOutError &e) {
+        // The engine names the file it wrote; the user named another.
+        QString message = e.message();
+        message.replace(native(file.WorkingFileName()), native(options.Pdf));
+        throw cw::EInOutError(message);
+    }
+    file.Commit();
+}
+
+} // namespace cw::cli

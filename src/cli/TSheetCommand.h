@@ -1,0 +1,55 @@
+#pragma once
+// cardwright-cli sheet: a sheet of cards written into a PDF file, composed
+// by the same print job the designer's Print and "Save Sheet As PDF" run
+// (TLabelPrintJob with the layout and printer nudges of the settings file),
+// with each design object printing itself.  Needs no printer and no window.
+//
+//   sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N] [--cards 1,2,...]
+//                        [--copies N] [--outline-test] [--background PIC]
+//
+// --settings reads the layout and nudges from that file instead of the
+// program folder's CWR.INI; --layout N takes built-in card layout N (1 = the
+// first of the layout dialog's list) instead of the settings' layout, the
+// nudges still coming from the settings; --cards the positions that print
+// (1 = top left, row by row; default all); --copies the number of sheets (1
+// to 99); --outline-test the outline of every selected card instead of the
+// design; --background the picture stretched over every card (a .bmp or a
+// .wmf file), instead of the one the card's sidecar file names.
+//
+// Every failure is a cw::Exception with a one-line message; the PDF file
+// that was there stays as it was unless the whole sheet was written.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace cw::cli {
+
+class TSheetCommand
+{
+public:
+    static constexpr int MaxCopies = 99;
+
+    struct Options
+    {
+        QString Card;
+        QString Pdf;
+        QString Settings;                          // empty: the program folder's CWR.INI
+        int Layout = 0;                            // 1-based built-in layout; 0: the settings' layout
+        std::optional<std::array<bool, 10>> Cards; // none: every position
+        int Copies = 1;
+        bool OutlineTest = false;
+        std::optional<QString> Background; // none: the card's sidecar
+    };
+
+    // The arguments after "sheet".  Throws cw::Exception for an unknown or
+    // incomplete option, a value out of range, or missing file names.
+    static Options Parse(const QStringList &args);
+    // Reads the card and settings and writes the PDF.  Throws cw::Exception
+    // for a missing or unreadable file, an unknown layout, a card position
+    // that is not on the sheet, or a PDF that could not be written.
+    static void Run(const Options &options);
+};
+
+} // namespace cw::cli

@@ -1,0 +1,354 @@
+// cardwright-cli sheet run as a user runs it: the sheet of a card written to
+// PDF, rasterised at 300 dpi, every card where the layout, the nudges and the
+// selection put it; the outline test page; backgrounds; one-line errors; a
+// PDF that cannot be written leaves the old one as it was.
+#include "app/model/TCardLayout.h"
+#include "app/model/TIniFile.h"
+#include "app/model/TPreferences.h"
+#include "design/model/TBCShapes.h"
+#include "design/model/TGLabelObjectFiler.h"
+#include "print/SheetPdfCheck.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace cw;
+using namespace cw::model;
+
+namespace {
+
+struct Result
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Letter, 2 x 4 cards of 3.5 x 2 inches with gaps between them.
+TCardLayout letterLayout()
+{
+    TCardLayout layout;
+    layout.Height = 2.0f;
+    layout.Width = 3.5f;
+    layout.Across = 2;
+    layout.Down = 4;
+    layout.TopMargin = 0.75f;
+    layout.LeftMargin = 0.55f;
+    layout.HPitch = 4.0f;
+    layout.VPitch = 2.496f;
+    layout.Papersize = TCardLayout::PaperLetter;
+    return layout;
+}
+
+// The job settings the sheet must show, worked out by hand from the layout
+// and the nudges (1/32 inch).
+TLabelPrintSettings expected(const TCardLayout &layout, const TPrinterNudges &n)
+{
+    TLabelPrintSettings s;
+    s.Across = layout.Across;
+    s.Down = layout.Down;
+    s.CardWidth = layout.Width;
+    s.CardHeight = layout.Height;
+    s.LeftMargin = double(layout.LeftMargin) + n.LeftMarginNudge / 32.0;
+    s.TopMargin = double(layout.TopMargin) + n.TopMarginNudge / 32.0;
+    s.HorizontalPitch = double(layout.HPitch) + n.HorizontalSpacing / 32.0;
+    s.VerticalPitch = double(layout.VPitch) + n.VerticalSpacing / 32.0;
+    return s;
+}
+
+void writeSettings(const QString &path, const TCardLayout &layout, const TPrinterNudges &nudges)
+{
+    PrinterNudges() = nudges;
+    TPreferences preferences;
+    preferences.Layout = layout;
+    TIniFile ini(path);
+    preferences.Save(ini);
+    PrinterNudges() = TPrinterNudges{};
+}
+
+// A card holding one black box of w x h pixels (96 per inch) at its corner,
+// drawn without an outline so its ink ends where its bounds end.
+void writeCard(const QString &path, int w, int h)
+{
+    TGLabelObjectFiler::ObjectList objects;
+    if (w > 0) {
+        auto box = std::make_unique<TBCShapes>();
+        box->SetBounds(0, 0, w, h);
+        box->SetShape(stRectangle);
+        box->SetBrush(TGBrush{clBlack, bsSolid});
+        box->SetPen(TGPen{clBlack, pmCopy, psClear, 1});
+        objects.push_back(std::move(box));
+    }
+    TGLabelObjectFiler::WriteObjects(TGLabelObjectFiler::Refs(objects), path);
+}
+
+} // namespace
+
+class TestSheet : public QObject
+{
+    Q_OBJECT
+
+    QString m_program;
+    QTemporaryDir m_dir;
+
+    Result run(const QStringList &args)
+    {
+        QProcess process;
+        process.start(m_program, QStringList{"--folder", m_dir.path()} + args);
+        Result r;
+        if (!process.waitForFinished(120000))
+            return r;
+        r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        r.out = QString::fromUtf8(process.readAllStandardOutput());
+        r.err = QString::fromUtf8(process.readAllStandardError());
+        return r;
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QList<QImage> pages(const QString &pdf) { return test::RasterisePdf(pdf, path("raster")); }
+
+private slots:
+    void initTestCase()
+    {
+        m_program = QCoreApplication::applicationDirPath() + "/../cardwright-cli";
+        QVERIFY2(QFile::exists(m_program), "build the cardwright-cli target first");
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm is missing");
+    }
+
+    // The program folder's settings: a Letter layout with gaps, every nudge
+    // set; four chosen positions, two sheets.
+    void letterSheetFromTheProgramFolderSettings()
+    {
+        const TCardLayout layout = letterLayout();
+        const TPrinterNudges nudges{3, -2, 2, -4};
+        writeSettings(path("CWR.INI"), layout, nudges);
+        writeCard(path("card.cwr"), 336, 192);
+
+        const Result r =
+            run({"sheet", path("card.cwr"), path("letter.pdf"), "--cards", "1,2,4,7", "--copies", "2"});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QString());
+
+        TLabelPrintSettings s = expected(layout, nudges);
+        s.Selection = {true, true, false, true, false, false, true, false, false, false};
+        const QList<QImage> sheets = pages(path("letter.pdf"));
+        QCOMPARE(sheets.size(), 2);
+        for (const QImage &page : sheets) {
+            QCOMPARE(page.size(), QSize(2550, 3300));
+            const QString fault = test::CheckSheet(page, s, {3.5, 2.0, false});
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
+        QCOMPARE(sheets.at(0), sheets.at(1));
+    }
+
+    // --layout 10 is the tenth built-in layout (A4); the nudges still come
+    // from the settings file named by --settings, whose own layout is ignored.
+    void a4LayoutByNumberWithNudgesFromSettingsFile()
+    {
+        const TPrinterNudges nudges{-2, 1, 4, 8};
+        writeSettings(path("other.ini"), letterLayout(), nudges);
+        writeCard(path("a4.cwr"), 340, 192);
+        TCardLayout layout;
+        QVERIFY(layout.ApplyPredefined(9));
+        QCOMPARE(layout.Papersize, TCardLayout::PaperA4);
+
+        const Result r =
+            run({"sheet", path("a4.cwr"), path("a4.pdf"), "--layout", "10", "--settings", path("other.ini")});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        const QList<QImage> sheets = pages(path("a4.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        // A4 is 595 x 842 points: 2480 x 3508 or 3509 pixels, as rounded.
+        QCOMPARE(sheets.first().width(), 2480);
+        QVERIFY(std::abs(sheets.first().height() - 3508) <= 1);
+        const QString fault =
+            test::CheckSheet(sheets.first(), expected(layout, nudges), {340 / 96.0, 2.0, false});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Only the outline of each selected card; the design is not printed.
+    void outlineTestPage()
+    {
+        const TPrinterNudges nudges{1, 1, 0, 8};
+        writeSettings(path("CWR.INI"), letterLayout(), nudges);
+        writeCard(path("card.cwr"), 100, 50);
+        const Result r =
+            run({"sheet", path("card.cwr"), path("outline.pdf"), "--outline-test", "--cards", "2,3,8"});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        TLabelPrintSettings s = expected(letterLayout(), nudges);
+        s.Selection = {false, true, true, false, false, false, false, true, false, false};
+        const QList<QImage> sheets = pages(path("outline.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        const QString fault = test::CheckSheet(sheets.first(), s, {3.5, 2.0, true});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // The background covers each card exactly: the one --background names,
+    // otherwise the one the card's sidecar names.
+    void backgroundFromOptionOrSidecar()
+    {
+        writeSettings(path("CWR.INI"), letterLayout(), {0, 0, 0, 0});
+        writeCard(path("plain.cwr"), 0, 0);
+        QImage black(35, 20, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QVERIFY(black.save(path("black.bmp")));
+        TLabelPrintSettings s = expected(letterLayout(), {0, 0, 0, 0});
+
+        const Result plain = run({"sheet", path("plain.cwr"), path("plain.pdf")});
+        QCOMPARE(plain.code, 0);
+        QList<QImage> sheets = pages(path("plain.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        QVERIFY(test::InkBounds(sheets.first(), sheets.first().rect()).isNull());
+
+        const Result option =
+            run({"sheet", path("plain.cwr"), path("option.pdf"), "--background", path("black.bmp")});
+        QCOMPARE(option.err, QString());
+        QCOMPARE(option.code, 0);
+        sheets = pages(path("option.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        QString fault = test::CheckSheet(sheets.first(), s, {3.5, 2.0, false});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        QFile sidecar(path("plain.CWE"));
+        QVERIFY(sidecar.open(QIODevice::WriteOnly));
+        sidecar.write(path("black.bmp").toUtf8() + "\r\n");
+        sidecar.close();
+        const Result own = run({"sheet", path("plain.cwr"), path("own.pdf"), "--cards", "5"});
+        QCOMPARE(own.code, 0);
+        sheets = pages(path("own.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        s.Selection = {false, false, false, false, true, false, false, false, false, false};
+        fault = test::CheckSheet(sheets.first(), s, {3.5, 2.0, false});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    void badArgumentsGiveOneLineErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString card = QStringLiteral("card.cwr");
+        const QString pdf = QStringLiteral("out.pdf");
+        QTest::newRow("unknown option") << QStringList{card, pdf, "--colour"} << "Unknown option --colour";
+        QTest::newRow("missing value")
+            << QStringList{card, pdf, "--copies"} << "Option --copies needs a value";
+        QTest::newRow("layout 0") << QStringList{card, pdf, "--layout", "0"}
+                                  << "Unknown layout 0: give a number from 1 to 21";
+        QTest::newRow("layout 22") << QStringList{card, pdf, "--layout", "22"}
+                                   << "Unknown layout 22: give a number from 1 to 21";
+        QTest::newRow("layout word") << QStringList{card, pdf, "--layout", "A4"}
+                                     << "Unknown layout A4: give a number from 1 to 21";
+        QTest::newRow("card 0") << QStringList{card, pdf, "--cards", "1,0"}
+                                << "Invalid card position \"0\" in --cards 1,0: give positions from 1 to 10, "
+                                   "separated by commas";
+        QTest::newRow("card 11")
+            << QStringList{card, pdf, "--cards", "11"}
+            << "Invalid card position \"11\" in --cards 11: give positions from 1 to 10, "
+               "separated by commas";
+        QTest::newRow("empty card")
+            << QStringList{card, pdf, "--cards", "1,,2"}
+            << "Invalid card position \"\" in --cards 1,,2: give positions from 1 to 10, "
+               "separated by commas";
+        QTest::newRow("card off the sheet")
+            << QStringList{card, pdf, "--cards", "2,9"}
+            << "Card position 9 is not on the sheet: the layout has positions 1 to 8";
+        QTest::newRow("no copies") << QStringList{card, pdf, "--copies", "0"}
+                                   << "Invalid number of copies 0: give 1 to 99";
+        QTest::newRow("too many copies")
+            << QStringList{card, pdf, "--copies", "100"} << "Invalid number of copies 100: give 1 to 99";
+        QTest::newRow("one file") << QStringList{card} << "sheet needs a card file and a PDF file name";
+        QTest::newRow("not a pdf") << QStringList{card, "out.png"}
+                                   << "Unknown output type out.png: use a .pdf file name";
+        QTest::newRow("missing card") << QStringList{"gone.cwr", pdf} << "Cannot open file gone.cwr";
+        QTest::newRow("missing settings")
+            << QStringList{card, pdf, "--settings", "gone.ini"} << "Cannot open file gone.ini";
+        QTest::newRow("missing background")
+            << QStringList{card, pdf, "--background", "gone.bmp"} << "Cannot open file gone.bmp";
+        QTest::newRow("background not printable")
+            << QStringList{card, pdf, "--background", "picture.png"}
+            << "Cannot print picture.png as a background: give a readable .bmp or .wmf picture";
+    }
+
+    void badArgumentsGiveOneLineErrors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        writeSettings(path("CWR.INI"), letterLayout(), {0, 0, 0, 0});
+        writeCard(path("card.cwr"), 10, 10);
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(path("picture.png")));
+        QFile::remove(path("out.pdf"));
+
+        QProcess process;
+        process.setWorkingDirectory(m_dir.path());
+        process.start(m_program, QStringList{"--folder", m_dir.path(), "sheet"} + args);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), message + QLatin1Char('\n'));
+        QCOMPARE(process.readAllStandardOutput(), QByteArray());
+        QVERIFY(!QFile::exists(path("out.pdf")));
+    }
+
+    // A sheet that cannot be written whole (the disk fills up part way, the
+    // folder is gone): a one-line error, the PDF that was there keeps its
+    // bytes, nothing is left beside it.  A name at the file system's length
+    // limit is written like any other.
+    void failedWriteKeepsTheOldPdf()
+    {
+        writeSettings(path("CWR.INI"), letterLayout(), {0, 0, 0, 0});
+        writeCard(path("card.cwr"), 336, 192);
+        QDir().mkpath(path("keep"));
+        const QString target = path("keep/sheet.pdf");
+        const QByteArray old("%PDF-1.4 the sheet printed last week");
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        QProcess process;
+        process.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{600, RLIM_INFINITY};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        process.start(m_program, {"--folder", m_dir.path(), "sheet", path("card.cwr"), target});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("The file %1 could not be written.\n").arg(target));
+        QCOMPARE(fileBytes(target), old);
+        QCOMPARE(QDir(path("keep")).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"});
+
+        const Result noFolder = run({"sheet", path("card.cwr"), path("gone/sheet.pdf")});
+        QCOMPARE(noFolder.code, 1);
+        QCOMPARE(noFolder.err,
+                 QStringLiteral("The file %1 could not be written.\n").arg(path("gone/sheet.pdf")));
+
+        const QString longName = path("keep/") + QString(246, QLatin1Char('x')) + QStringLiteral(".pdf");
+        const Result longer = run({"sheet", path("card.cwr"), longName});
+        QCOMPARE(longer.err, QString());
+        QCOMPARE(longer.code, 0);
+        QCOMPARE(pages(longName).size(), 1);
+        QCOMPARE(QDir(path("keep")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+};
+
+QTEST_MAIN(TestSheet)
+#include "tst_sheet.moc"

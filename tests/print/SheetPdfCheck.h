@@ -1,0 +1,120 @@
+#pragma once
+// Checks of a printed sheet in a PDF file: every page rasterised at 300 dpi
+// with pdftoppm, and every card cell of the layout compared with where the
+// margins, pitches and nudges put it.  Shared by the command-line and the
+// designer's "save sheet as PDF" tests.
+
+#include "print/model/TLabelPrintJob.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QImage>
+#include <QList>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <climits>
+#include <cmath>
+
+namespace cw::test {
+
+constexpr int SheetDpi = 300;
+
+// Every page of `pdf` as an image, in page order; empty when pdftoppm fails.
+inline QList<QImage> RasterisePdf(const QString &pdf, const QString &folder)
+{
+    const QString base = QDir(folder).filePath(QStringLiteral("page"));
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"), {"-r", QString::number(SheetDpi), "-png", pdf, base});
+    if (!raster.waitForFinished(120000) || raster.exitStatus() != QProcess::NormalExit ||
+        raster.exitCode() != 0)
+        return {};
+    QStringList names = QDir(folder).entryList({QStringLiteral("page-*.png")}, QDir::Files);
+    QCollator numeric;
+    numeric.setNumericMode(true);
+    std::sort(names.begin(), names.end(), numeric);
+    QList<QImage> pages;
+    for (const QString &name : names)
+        pages << QImage(QDir(folder).filePath(name)).convertToFormat(QImage::Format_RGB32);
+    return pages;
+}
+
+// The smallest rectangle holding every pixel darker than `threshold` (grey
+// level) inside `within`; null when there is none.
+inline QRect InkBounds(const QImage &image, QRect within, int threshold = 128)
+{
+    within = within.intersected(image.rect());
+    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (qGray(line[x]) < threshold) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Device pixels (300 dpi) covered by the inch rectangle (x, y)-(x + w, y + h).
+inline QRect CellPixels(double x, double y, double w, double h)
+{
+    const auto px = [](double inches) { return int(std::lround(inches * SheetDpi)); };
+    return QRect(QPoint(px(x), px(y)), QPoint(px(x + w) - 1, px(y + h) - 1));
+}
+
+// What each selected card leaves on the sheet: a filled box of `width` x
+// `height` inches at the card's corner, or (outline) the card's outline.
+struct CardMark
+{
+    double width = 0;
+    double height = 0;
+    bool outline = false;
+};
+
+// Empty when `page` shows exactly the sheet `s` describes: every selected
+// position of the first ten has its mark within one device pixel of the
+// position's corner (left margin + column x pitch, top likewise), filled or
+// hollow as asked; every other position is blank.
+inline QString CheckSheet(const QImage &page, const model::TLabelPrintSettings &s, const CardMark &mark)
+{
+    const int positions = std::min(s.Across * s.Down, 10);
+    for (int k = 0; k < positions; ++k) {
+        const int c = k % s.Across;
+        const int r = k / s.Across;
+        const double x = s.LeftMargin + c * s.HorizontalPitch;
+        const double y = s.TopMargin + r * s.VerticalPitch;
+        const QRect expected = CellPixels(x, y, mark.width, mark.height);
+        // Thin hairlines come out grey once rasterised: any ink counts.
+        const QRect found = InkBounds(page, expected.adjusted(-12, -12, 12, 12), mark.outline ? 250 : 128);
+        if (!s.Selection[std::size_t(k)]) {
+            if (!found.isNull())
+                return QStringLiteral("position %1 is not selected but printed").arg(k + 1);
+            continue;
+        }
+        const auto near = [](int a, int b) { return std::abs(a - b) <= 1; };
+        if (found.isNull() || !near(found.left(), expected.left()) ||
+            !near(found.right(), expected.right()) || !near(found.top(), expected.top()) ||
+            !near(found.bottom(), expected.bottom()))
+            return QStringLiteral("position %1: ink at %2,%3-%4,%5, expected %6,%7-%8,%9")
+                .arg(k + 1)
+                .arg(found.left())
+                .arg(found.top())
+                .arg(found.right())
+                .arg(found.bottom())
+                .arg(expected.left())
+                .arg(expected.top())
+                .arg(expected.right())
+                .arg(expected.bottom());
+        const bool centreInked = qGray(page.pixel(expected.center())) < 128;
+        if (centreInked == mark.outline)
+            return QStringLiteral("position %1 is %2").arg(k + 1).arg(mark.outline ? "filled" : "hollow");
+    }
+    return {};
+}
+
+} // namespace cw::test
