@@ -168,6 +168,10 @@ void TMainScreen::createActions()
     mnuPrinterSetup = action("mnuPrinterSetup", QStringLiteral("Printer S&etup"));
     mnuPrinterFineTuning = action("mnuPrinterFineTuning", QStringLiteral("Printer Fine &Tuning"));
     mnuPrintOutlineTestPage = action("mnuPrintOutlineTestPage", QStringLiteral("Print O&utline Test Page"));
+    // The sheet as Print composes it, into a PDF file; needs no printer.
+    mnuSaveSheetAsPdf = action("mnuSaveSheetAsPdf", QStringLiteral("Save Sheet As &PDF…"));
+    mnuSaveSheetAsPdf->setStatusTip(QStringLiteral("Save the sheet of cards as a PDF file"));
+    mnuSaveSheetAsPdf->setToolTip(mnuSaveSheetAsPdf->statusTip());
     Exit1 = action("Exit1", QStringLiteral("E&xit"));
     mnuUndo = action("mnuUndo", QStringLiteral("&Undo"));
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -223,7 +227,7 @@ void TMainScreen::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG});
     m_fileMenu->addSeparator();
-    m_fileMenu->addActions({mnuPrint, mnuPreview});
+    m_fileMenu->addActions({mnuPrint, mnuPreview, mnuSaveSheetAsPdf});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage});
     m_fileMenu->addSeparator();

@@ -138,6 +138,10 @@ public:
     void mnuPrinterSetupClick();
     void mnuPrinterFineTuningClick();
     void mnuPrintOutlineTestPageClick();
+    // The sheet Print composes (selection, sheets, layout, nudges,
+    // background), written into a PDF file the user names; works without a
+    // printer.
+    void mnuSaveSheetAsPdfClick();
 
     // Overridable for tests: whether the system has printers, and its default.
     static bool (*hasPrinters)();
@@ -152,6 +156,12 @@ protected:
 private:
     void FormCreate();
     void connectPrintCommands(); // Printing
+    // Card selection and the print job on a given engine object: the main
+    // window's printer, or a PDF file's.  DoPrint(engine) is true when the
+    // job ran to its end (not cancelled, not failed).
+    bool DoPageSetup(printer::TReportPrinter *engine);
+    bool DoPrint(printer::TReportPrinter &engine);
+    QString sheetPdfFileName();
     void createRecentFiles();
     void registerTextTools();
     void saveRecentFiles();
@@ -199,6 +209,7 @@ private:
     QAction *mnuPrinterSetup = nullptr;
     QAction *mnuPrinterFineTuning = nullptr;
     QAction *mnuPrintOutlineTestPage = nullptr;
+    QAction *mnuSaveSheetAsPdf = nullptr;
     QAction *Exit1 = nullptr;
     QAction *mnuUndo = nullptr;
     QAction *mnuRedo = nullptr;

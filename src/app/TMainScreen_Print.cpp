@@ -1,22 +1,28 @@
 // The print commands of the main window: print, preview, printer setup, fine
-// tuning and the outline test page, and the hand-over to the card selection,
-// the bottom-margin warning, the print status dialog and the preview window.
+// tuning, the outline test page and saving the sheet as a PDF file, and the
+// hand-over to the card selection, the bottom-margin warning, the print
+// status dialog and the preview window.
 
 #include "app/TMainScreen.h"
 
 #include "app/model/Exception.h"
+#include "app/model/ProgramFolder.h"
 #include "print/TLabelPrinter.h"
 #include "print/TPreviewForm.h"
 #include "print/TPrintFineTune.h"
 #include "print/TPrinterDialogs.h"
 #include "print/TSelectSpecificLabels.h"
 #include "print/TWarnBottomMargin.h"
+#include "print/model/TLabelPrintSetup.h"
+#include "print/printer/TPdfSheetFile.h"
 #include "print/printer/TReportPrinter.h"
 #include "widgets/Interaction.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace cw::ui {
@@ -33,8 +39,6 @@ template <typename F> void guardedPrint(F &&f)
     }
 }
 
-constexpr double NudgeInches = 1.0 / 32.0;
-
 } // namespace
 
 void TMainScreen::connectPrintCommands()
@@ -44,6 +48,7 @@ void TMainScreen::connectPrintCommands()
     connect(mnuPrinterSetup, &QAction::triggered, this, &TMainScreen::mnuPrinterSetupClick);
     connect(mnuPrinterFineTuning, &QAction::triggered, this, &TMainScreen::mnuPrinterFineTuningClick);
     connect(mnuPrintOutlineTestPage, &QAction::triggered, this, &TMainScreen::mnuPrintOutlineTestPageClick);
+    connect(mnuSaveSheetAsPdf, &QAction::triggered, this, &TMainScreen::mnuSaveSheetAsPdfClick);
     connect(PrintButton, &QPushButton::clicked, this, &TMainScreen::mnuPrintClick);
     connect(Previewbutton, &QPushButton::clicked, this, &TMainScreen::mnuPreviewClick);
 }
@@ -125,10 +130,67 @@ void TMainScreen::mnuPrintOutlineTestPageClick()
     });
 }
 
+void TMainScreen::mnuSaveSheetAsPdfClick()
+{
+    guardedPrint([this] {
+        const QString path = sheetPdfFileName();
+        if (path.isEmpty())
+            return;
+        // An engine object of its own writes the file: the command needs no
+        // printer, and the main window's printer keeps its settings.
+        printer::TReportPrinter pdf;
+        pdf.SetOutputFileName(path);
+        pdf.SetPaperSize(Layout().Papersize);
+        pdf.SetPageRange(1, 9999);
+        PrintToPrinter = true;
+        PrintTestPage = false;
+        m_panel->setPreviewing(false);
+        if (!DoPageSetup(&pdf))
+            return;
+        // The file that was there stays as it was unless the whole sheet was
+        // written; the status dialog shows a failure of the job itself.
+        printer::TPdfSheetFile file(path);
+        pdf.SetOutputFileName(file.WorkingFileName());
+        if (!DoPrint(pdf))
+            return;
+        file.Commit();
+        Interaction::current().information(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
+    });
+}
+
+// The PDF file the user names; ".pdf" is added when the name lacks it.  The
+// proposal is the card's own name and folder, or the Saved folder for a card
+// that has no file yet.
+QString TMainScreen::sheetPdfFileName()
+{
+    QString proposed;
+    if (FileName.isEmpty()) {
+        proposed = model::ProgramFolder::file(QStringLiteral("Saved/BusinessCards.pdf"));
+    } else {
+        const QFileInfo card(FileName);
+        proposed = card.absolutePath() + QLatin1Char('/') + card.completeBaseName() + QStringLiteral(".pdf");
+    }
+    QString path =
+        Interaction::current().saveFileName(QStringLiteral("Save Sheet As PDF"), proposed,
+                                            QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return {};
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    return path;
+}
+
 bool TMainScreen::DoPageSetup()
 {
+    return DoPageSetup(ReportPrinter.get());
+}
+
+bool TMainScreen::DoPageSetup(printer::TReportPrinter *engine)
+{
     const model::TCardLayout &layout = Layout();
-    TSelectSpecificLabels dialog(ReportPrinter.get(), this);
+    TSelectSpecificLabels dialog(engine, this);
+    if (engine && engine != ReportPrinter.get())
+        dialog.HidePrinterSetup(); // a file of its own: no printer to set up
     dialog.SetSheet(layout.Papersize, SelectedCards, layout.Height, layout.Width, layout.Across, layout.Down,
                     layout.TopMargin, layout.LeftMargin, layout.HPitch, layout.VPitch);
     if (Interaction::current().exec(dialog) != QDialog::Accepted)
@@ -139,8 +201,12 @@ bool TMainScreen::DoPageSetup()
 
 void TMainScreen::DoPrint()
 {
-    if (!ReportPrinter)
-        return;
+    if (ReportPrinter)
+        DoPrint(*ReportPrinter);
+}
+
+bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
+{
     // The design prints at 100 %; the zoom comes back also when printing fails.
     const float zoom = m_panel->Zoom();
     auto setZoom = [this](float factor) {
@@ -163,37 +229,31 @@ void TMainScreen::DoPrint()
     QByteArray previewData;
     QBuffer previewStream(&previewData);
     bool showPreview = false;
+    bool completed = false;
     {
-        const model::TCardLayout &layout = Layout();
-        const model::TPrinterNudges &nudges = model::PrinterNudges();
         TLabelPrinter dialog(this);
         dialog.Surface = m_panel;
         model::TLabelPrintSettings &s = dialog.Job.Settings;
-        s.SheetCount = ReportPrinter->Copies();
-        ReportPrinter->SetCopies(1);
+        s = model::TLabelPrintSetup::FromLayout(Layout(), model::PrinterNudges());
+        s.SheetCount = engine.Copies();
+        engine.SetCopies(1);
         s.Selection = SelectedCards;
         s.PrintTestPage = PrintTestPage;
-        s.CardHeight = layout.Height;
-        s.CardWidth = layout.Width;
-        s.Across = layout.Across;
-        s.Down = layout.Down;
-        s.TopMargin = double(layout.TopMargin) + nudges.TopMarginNudge * NudgeInches;
-        s.LeftMargin = double(layout.LeftMargin) + nudges.LeftMarginNudge * NudgeInches;
-        s.HorizontalPitch = double(layout.HPitch) + nudges.HorizontalSpacing * NudgeInches;
-        s.VerticalPitch = double(layout.VPitch) + nudges.VerticalSpacing * NudgeInches;
         s.BackgroundFile = BackgroundFile;
         s.PrintToPrinter = PrintToPrinter;
         if (PrintToPrinter) {
-            // The file output and page range chosen in the system's print
-            // dialog belong to the main window's engine object: hand them on.
+            // The file output and page range belong to the engine object the
+            // command chose (a print dialog's "print to file", a PDF sheet):
+            // hand them on.
             printer::TReportPrinter &job = dialog.LabelReportPrinter();
-            job.SetOutputFileName(ReportPrinter->OutputFileName());
-            job.SetPageRange(ReportPrinter->FirstPage(), ReportPrinter->LastPage());
+            job.SetOutputFileName(engine.OutputFileName());
+            job.SetPageRange(engine.FirstPage(), engine.LastPage());
         }
         dialog.Prepare(PrintToPrinter ? nullptr : &previewStream);
         Interaction::current().exec(dialog);
+        completed = dialog.Finished() && !dialog.Aborted() && dialog.Failure().isEmpty();
         // A failed or aborted preview shows no preview window.
-        showPreview = !PrintToPrinter && dialog.Finished() && !dialog.Aborted() && dialog.Failure().isEmpty();
+        showPreview = !PrintToPrinter && completed;
     }
     if (showPreview) {
         TPreviewForm preview(this);
@@ -201,6 +261,7 @@ void TMainScreen::DoPrint()
         preview.SetStream(&previewStream);
         Interaction::current().exec(preview);
     }
+    return completed;
 }
 
 } // namespace cw::ui

@@ -110,7 +110,7 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
     PrinterLabel->setWordWrap(true);
     PrinterLabel->setMinimumSize(184, 35);
     printerColumn->addWidget(PrinterLabel);
-    auto *setup = new QPushButton(QStringLiteral("Print &Setup"), printerPanel);
+    auto *setup = PrinterSetupButton = new QPushButton(QStringLiteral("Print &Setup"), printerPanel);
     setup->setObjectName(QStringLiteral("PrinterSetupButton"));
     setup->setAutoDefault(false);
     setup->setMinimumSize(112, 35);
@@ -237,8 +237,21 @@ void TSelectSpecificLabels::SelectnoneClick()
         PaintBox1->update(Sheet.Rectangle(k));
 }
 
+void TSelectSpecificLabels::HidePrinterSetup()
+{
+    m_printerSetupHidden = true;
+    PrinterSetupButton->hide();
+}
+
+bool TSelectSpecificLabels::PrinterSetupShown() const
+{
+    return !m_printerSetupHidden;
+}
+
 void TSelectSpecificLabels::PrinterSetupButtonClick()
 {
+    if (m_printerSetupHidden)
+        return;
     if (m_printer)
         TPrinterDialogs::PrinterSetup(*m_printer);
     PrinterLabel->setText(PrinterText());

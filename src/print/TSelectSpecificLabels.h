@@ -52,6 +52,11 @@ public:
     void OKbuttonClick();
     void CancelButtonClick();
     QString PrinterText() const;
+    // For an engine object that writes a file of its own (a PDF sheet):
+    // there is no printer to set up, so "Print Setup" is hidden and does
+    // nothing.
+    void HidePrinterSetup();
+    bool PrinterSetupShown() const;
 
     QWidget *PaintBox() const { return PaintBox1; }
 
@@ -62,6 +67,8 @@ protected:
 private:
     QWidget *PaintBox1 = nullptr;
     QLabel *PrinterLabel = nullptr;
+    QPushButton *PrinterSetupButton = nullptr;
+    bool m_printerSetupHidden = false;
     QSpinBox *pages = nullptr;
     printer::TReportPrinter *m_printer = nullptr;
     bool m_activated = false;
