@@ -37,6 +37,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
     auto *scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     auto *host = new QWidget;
+    m_pageHost = host;
     m_panel = new QFrame(host);
     m_panel->setObjectName(QStringLiteral("WPPanel"));
     m_panel->setFrameShape(QFrame::Box);
@@ -102,6 +103,11 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
     resize(601, 343);
 }
 
+QSize TRichTextLabelEditor::sizeHint() const
+{
+    return QSize(601, 343).expandedTo(minimumSizeHint());
+}
+
 void TRichTextLabelEditor::LoadFrom(const TGPRichBaseLabel &label)
 {
     if (label.RTFText().isEmpty())
@@ -164,6 +170,9 @@ void TRichTextLabelEditor::layoutAtZoom()
     m_zoomDevice.setDotsPerMeterY(dotsPerMeter);
     m_editor->document()->documentLayout()->setPaintDevice(&m_zoomDevice);
     m_editor->setLineWrapColumnOrWidth(std::max(1, int(m_pageWidth * m_zoom / 100.0)));
+    // The scroll box scrolls over the whole page, with its 5-pixel margin.
+    m_pageHost->setMinimumSize(m_panel->geometry().bottomRight().x() + 6,
+                               m_panel->geometry().bottomRight().y() + 6);
 }
 
 std::optional<QByteArray> TRichTextLabelEditor::Execute(TGPRichBaseLabel &label)

@@ -43,6 +43,10 @@ public:
     void ZoomIn();
     void ZoomOut();
 
+    // The dialog's designed client size (601 × 343), so placing it, which
+    // fits a dialog to its size hint, keeps the page and its tool bar in view.
+    QSize sizeHint() const override;
+
     // Runs the editor for the label; the edited document on Ok.
     static std::optional<QByteArray> Execute(model::TGPRichBaseLabel &label);
 
@@ -52,6 +56,7 @@ private:
 
     QTextEdit *m_editor = nullptr;
     QFrame *m_panel = nullptr;
+    QWidget *m_pageHost = nullptr; // scrolled; holds the page panel at (5, 5)
     richtext::TRichTextToolBar *m_toolBar = nullptr;
     // The device the editor lays its text out on: 96 dpi scaled by the zoom,
     // so the text grows and shrinks with the page panel.

@@ -12,9 +12,12 @@
 #include "print/engine/TReportReader.h"
 #include "richtext/model/TRichTextControl.h"
 #include "support/ScriptedInteraction.h"
+#include "widgets/DialogPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -272,6 +275,18 @@ private slots:
         QCOMPARE(editor.Editor()->toPlainText(),
                  QString("alpha beta gamma delta epsilon zeta eta theta iota kappa"));
         QCOMPARE(editor.PagePanel()->size(), QSize(151, 61));
+        // Placing the dialog fits it to its size hint: it keeps its designed
+        // size, so the whole page shows below the tool bar.
+        ui::placeDialog(&editor, nullptr);
+        // (A window is fitted to at most two thirds of the screen's width.)
+        const int widest = std::min(601, QGuiApplication::primaryScreen()->availableGeometry().width() * 2 / 3);
+        QVERIFY2(editor.width() >= widest && editor.height() >= 343,
+                 qPrintable(QString("%1 x %2").arg(editor.width()).arg(editor.height())));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QRect page(editor.PagePanel()->mapTo(&editor, QPoint(0, 0)), editor.PagePanel()->size());
+        QVERIFY2(editor.rect().contains(page), qPrintable(QString("page at %1,%2").arg(page.x()).arg(page.y())));
+        editor.hide();
         // The editor breaks the lines where the card does.
         render(label);
         const QStringList cardLines = masterLines();
