@@ -3,6 +3,7 @@
 // the desktop files puts under a prefix.  File managers decide with GIO or
 // with Qt's MIME database, so both are asked.
 
+#include "app/SingleInstance.h"
 #include "design/model/TBCShapes.h"
 #include "design/model/TGLabelObjectFiler.h"
 
@@ -12,12 +13,16 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 #include <QXmlStreamReader>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 using namespace cw;
 
@@ -302,6 +307,55 @@ private slots:
         const Outcome handlers = run(QStringLiteral("gio"), {QStringLiteral("mime"), CardType}, env);
         QVERIFY2(handlers.out.contains(QStringLiteral("cardwright.desktop")),
                  qPrintable(handlers.out + handlers.err));
+    }
+
+    void startHandsItsFileToTheRunningDesigner()
+    {
+        // The designer as a file manager starts it: relative to the folder
+        // it is started in, handed to the designer already running on the
+        // same display, and ended at once.
+        const QString program =
+            QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../cardwright"));
+        if (!QFileInfo(program).isExecutable())
+            QSKIP("the designer is not built yet (target cardwright)");
+        const QString display = QStringLiteral(":cw-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        ui::SingleInstance running(ui::SingleInstance::keyFor(::getuid(), QString(), display));
+        QVERIFY(running.listen());
+        QSignalSpy asked(&running, &ui::SingleInstance::activationRequested);
+        auto start = [&](const QStringList &arguments) {
+            auto process = std::make_unique<QProcess>();
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            env.insert(QStringLiteral("DISPLAY"), display);
+            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            env.remove(QStringLiteral("CW_QUIT_AFTER_FIRST_PAINT"));
+            process->setProcessEnvironment(env);
+            process->setWorkingDirectory(m_files.path());
+            process->start(program, arguments);
+            return process;
+        };
+
+        auto withFile = start({QStringLiteral("Acme card.cwr")});
+        QVERIFY(asked.wait(20000));
+        QVERIFY(withFile->waitForFinished(20000));
+        QCOMPARE(withFile->exitCode(), 0);
+        QCOMPARE(ui::SingleInstance::fileOfMessage(asked.at(0).at(0).toByteArray()),
+                 m_files.filePath(QStringLiteral("Acme card.cwr")));
+
+        auto plain = start({});
+        QVERIFY(asked.wait(20000));
+        QVERIFY(plain->waitForFinished(20000));
+        QCOMPARE(plain->exitCode(), 0);
+        QCOMPARE(asked.at(1).at(0).toByteArray(), QByteArray("raise"));
+
+        // A wrong command line ends before reaching anyone.
+        auto wrong = start({QStringLiteral("a.cwr"), QStringLiteral("b.cwr")});
+        QVERIFY(wrong->waitForFinished(20000));
+        QCOMPARE(wrong->exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(wrong->readAllStandardError())
+                    .contains(QStringLiteral("usage: cardwright")));
+        QTest::qWait(200);
+        QCOMPARE(asked.size(), 2);
     }
 };
 
