@@ -548,15 +548,32 @@ private slots:
     // Paper bands fall where the screen's gradient has the same colour: at a
     // quarter, half and three quarters of the height the printed band and the
     // gradient bitmap agree.
+    void paperGradientLiesWhereTheScreenHasIt_data()
+    {
+        QTest::addColumn<uint>("from");
+        QTest::addColumn<uint>("to");
+        QTest::addColumn<int>("mostFills");
+        QTest::newRow("red to blue: 256 colours") << uint(clRed) << uint(clBlue) << 260;
+        // A gentle gradient repeats colours: neighbouring bands of one colour
+        // go out as one rectangle.
+        QTest::newRow("two greys: 17 colours") << uint(0x303030) << uint(0x404040) << 17 + 2;
+    }
+
     void paperGradientLiesWhereTheScreenHasIt()
     {
+        QFETCH(uint, from);
+        QFETCH(uint, to);
+        QFETCH(int, mostFills);
         S s;
         s.SetBounds(96, 0, 96, 96);
+        s.SetBackColor(TColor(from));
+        s.SetGradientToColor(TColor(to));
         RecordingFiler filer;
         printPage(filer, s, 0.0, 0.0, 96);
+        QVERIFY2(int(filer.fills.size()) <= mostFills, qPrintable(QString::number(filer.fills.size())));
         const QImage screen = s.GradientBitmapImage();
         const int x = Trunc((96 + 48) * 6.25);
-        for (int y : {24, 48, 72, 90}) {
+        for (int y : {5, 24, 48, 72, 90}) {
             const int dy = Trunc(y * 6.25) + 3;
             std::optional<QColor> printed;
             for (const auto &[rect, colour] : filer.fills)
@@ -597,6 +614,28 @@ private slots:
             for (int x = 48 + 60; x < 48 + 150; ++x) // right of the star
                 inked += qGray(page.pixel(x, y)) < 128;
         QVERIFY2(inked > 40, qPrintable(QString::number(inked)));
+    }
+
+    // The gradient is a ready bitmap: painting, printing and moving reuse it;
+    // only a colour, direction or size change builds a new one.
+    void gradientIsRebuiltOnlyWhenItsInputsChange()
+    {
+        S s;
+        s.SetBounds(0, 0, 80, 60);
+        const qint64 key = s.GradientBitmapImage().cacheKey();
+        render(s);
+        render(s);
+        s.BoundsChanged(); // the surface reports after every paint
+        s.SetBounds(30, 20, 80, 60);
+        RecordingFiler filer;
+        printPage(filer, s, 0.5, 0.5, 50);
+        QCOMPARE(s.GradientBitmapImage().cacheKey(), key);
+        s.SetGradientToColor(clLime);
+        const qint64 recoloured = s.GradientBitmapImage().cacheKey();
+        QVERIFY(recoloured != key);
+        s.SetBounds(30, 20, 90, 60);
+        QVERIFY(s.GradientBitmapImage().cacheKey() != recoloured);
+        QCOMPARE(s.GradientBitmapImage().size(), QSize(90, 60));
     }
 };
 

@@ -392,6 +392,29 @@ private slots:
                 inked += qGray(page.pixel(x, y)) < 128;
         QVERIFY2(inked > 40, qPrintable(QString::number(inked)));
     }
+
+    // The gradient is a ready bitmap: painting, printing and moving reuse it;
+    // only a colour, direction or size change builds a new one.
+    void gradientIsRebuiltOnlyWhenItsInputsChange()
+    {
+        ST t;
+        t.SetBounds(0, 0, 200, 60);
+        render(t); // the layout fits the height once
+        const qint64 key = t.GradientBitmapImage().cacheKey();
+        QCOMPARE(t.GradientBitmapImage().size(), QSize(t.Width(), t.Height()));
+        render(t);
+        t.BoundsChanged();
+        t.SetBounds(40, 30, t.Width(), t.Height());
+        RecordingFiler filer;
+        print(filer, t);
+        render(t);
+        QCOMPARE(t.GradientBitmapImage().cacheKey(), key);
+        t.SetFillDirection(gdDown);
+        const qint64 turned = t.GradientBitmapImage().cacheKey();
+        QVERIFY(turned != key);
+        t.SetBounds(40, 30, t.Width() + 10, t.Height());
+        QVERIFY(t.GradientBitmapImage().cacheKey() != turned);
+    }
 };
 
 QTEST_MAIN(TestSuperText)
