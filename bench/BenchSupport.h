@@ -48,6 +48,9 @@ void RunFileRows();
 // Start-up to the first painted main window, in this process and, when the
 // designer supports quitting after its first paint, as a program of its own.
 void RunStartupRows(const char *argv0);
+// The special objects: a card of 10 SuperText and 10 SuperShape objects
+// repainted at 150 %, and a 10-card sheet of them composed to PDF.
+void RunSuperRows();
 // Resident memory with a typical card open in the main window.
 void RunMemoryRow();
 

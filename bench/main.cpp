@@ -183,6 +183,7 @@ int main(int argc, char *argv[])
     const double snapshotRaw = medianMs(30, [&] { (void)model::TGLabelObjectFiler::ObjectListBytes(refs); });
     row("undo step: record 300 objects at 150 %", snapshot, snapshotRaw, 8.0);
 
+    bench::RunSuperRows();
     bench::RunFileRows();
     bench::RunStartupRows(argv[0]);
     return 0;
