@@ -3,6 +3,7 @@
 #include "design/model/TGColor.h"
 #include "help/HelpContext.h"
 #include "print/engine/Units.h"
+#include "text/model/TTextFonts.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/Interaction.h"
 
@@ -248,8 +249,9 @@ void TCircleTextProperties::ZoomOut()
 
 void TCircleTextProperties::SelectFont()
 {
-    if (auto f = Interaction::current().chooseFont(m_preview->Font().ToQFont(), QString())) {
-        m_preview->ApplyFont(*f);
+    const QFont initial = m_preview->Font().ToQFont();
+    if (auto f = Interaction::current().chooseFont(TTextFonts::ForFontDialog(initial), QString())) {
+        m_preview->ApplyFont(TTextFonts::FromFontDialog(initial, *f));
         previewChanged();
     }
 }

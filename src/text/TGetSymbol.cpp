@@ -2,6 +2,7 @@
 
 #include "text/TTextDialogParts.h"
 #include "text/model/TSymbolFonts.h"
+#include "text/model/TTextFonts.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/Interaction.h"
 
@@ -151,9 +152,10 @@ void TGetSymbol::FormActivate()
 
 void TGetSymbol::FontbuttonClick()
 {
-    QFont initial = m_selectedFont.ToQFont(1.0);
-    if (std::optional<QFont> chosen = Interaction::current().chooseFont(initial, QStringLiteral("Font"))) {
-        m_selectedFont.Assign(*chosen);
+    const QFont initial = m_selectedFont.ToQFont(1.0);
+    if (std::optional<QFont> chosen =
+            Interaction::current().chooseFont(TTextFonts::ForFontDialog(initial), QStringLiteral("Font"))) {
+        m_selectedFont.Assign(TTextFonts::FromFontDialog(initial, *chosen));
         m_listFont.Name = m_selectedFont.Name;
         m_listFont.Style = m_selectedFont.Style;
         m_listFont.Color = m_selectedFont.Color;

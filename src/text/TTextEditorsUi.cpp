@@ -5,13 +5,18 @@
 #include "text/TGetLabelText.h"
 #include "text/TGetSymbol.h"
 #include "text/TMultiLineTextEditor.h"
+#include "text/model/TTextFonts.h"
 #include "widgets/Interaction.h"
 
 namespace cw::ui {
 
 std::optional<QFont> TTextEditorsUi::ChooseFont(const QFont &initial)
 {
-    return Interaction::current().chooseFont(initial, QStringLiteral("Font"));
+    const std::optional<QFont> chosen =
+        Interaction::current().chooseFont(model::TTextFonts::ForFontDialog(initial), QStringLiteral("Font"));
+    if (!chosen)
+        return std::nullopt;
+    return model::TTextFonts::FromFontDialog(initial, *chosen);
 }
 
 bool TTextEditorsUi::Edit3DEffects(model::TGBaseLabel &label)

@@ -3,9 +3,11 @@
 #include "TextTestSupport.h"
 #include "support/ScriptedInteraction.h"
 #include "text/TGetSymbol.h"
+#include "text/TTextEditorsUi.h"
 #include "text/TextObjectCreation.h"
 #include "text/model/TGSymbolLabel.h"
 #include "text/model/TSymbolFonts.h"
+#include "text/model/TTextFonts.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +24,32 @@ QStringList captions(const std::vector<TGMenuItem> &items)
         list << i.Caption;
     return list;
 }
+// A font dialog that behaves as the system's: it lists installed families
+// only, opens any other name on its default family, and is confirmed
+// without a change.
+class UnchangedFontDialog final : public ui::Interaction
+{
+public:
+    UnchangedFontDialog() { install(this); }
+    ~UnchangedFontDialog() override { install(nullptr); }
+    QStringList shown; // the family each dialog opened on
+
+    std::optional<QFont> chooseFont(const QFont &initial, const QString &) override
+    {
+        QFont font = initial;
+        if (!TSymbolFonts::IsInstalled(initial.family()))
+            font.setFamily(QStringLiteral("Sans Serif"));
+        shown << font.family();
+        return font;
+    }
+    void information(const QString &) override {}
+    bool question(const QString &, const QString &) override { return false; }
+    void error(const QString &, const QString &) override {}
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    int exec(QDialog &) override { return 0; }
+};
 } // namespace
 
 class TestSymbol : public QObject
@@ -223,6 +251,33 @@ private slots:
         // A cancelled font dialog changes nothing.
         dialog.FontbuttonClick();
         QCOMPARE(dialog.SelectedFont().PointSize(), 48);
+    }
+
+    void fontDialogConfirmedUnchangedKeepsTheDesignFont()
+    {
+        QCOMPARE(TTextFonts::DrawnFamily("WingDings"), QString("Symbola"));
+        QCOMPARE(TTextFonts::DrawnFamily("Liberation Serif"), QString("Liberation Serif"));
+        QVERIFY(TSymbolFonts::IsInstalled(TTextFonts::DrawnFamily("Arial")));
+
+        UnchangedFontDialog ui;
+        // Symbol Selector: the telephone stays a Wingdings telephone.
+        TGFont wingdings;
+        wingdings.Name = "WingDings";
+        wingdings.SetPointSize(24);
+        ui::TGetSymbol dialog;
+        dialog.Open(wingdings, 0x28);
+        dialog.FontbuttonClick();
+        QCOMPARE(ui.shown, QStringList{"Symbola"});
+        QCOMPARE(dialog.SelectedFont().Name, QString("WingDings"));
+        QCOMPARE(dialog.ListFont().Name, QString("WingDings"));
+
+        // Text labels: Arial stays Arial; another family is taken.
+        ui::TTextEditorsUi editors;
+        QFont arial("Arial");
+        arial.setPixelSize(13);
+        QCOMPARE(editors.ChooseFont(arial)->family(), QString("Arial"));
+        QCOMPARE(ui.shown.last(), TTextFonts::DrawnFamily("Arial"));
+        QCOMPARE(TTextFonts::FromFontDialog(arial, QFont("Liberation Serif")).family(), QString("Liberation Serif"));
     }
 
     void symbolToolFollowUp()

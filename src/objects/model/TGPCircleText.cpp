@@ -294,9 +294,9 @@ void TGPCircleText::ChooseFontCommand()
     TSpecialEditors *editors = TSpecialEditors::Current();
     if (!editors)
         return;
-    QFont initial = Font().ToQFont();
-    if (auto font = editors->ChooseFont(initial))
-        ApplyFont(*font);
+    const QFont initial = Font().ToQFont();
+    if (auto font = editors->ChooseFont(TTextFonts::ForFontDialog(initial)))
+        ApplyFont(TTextFonts::FromFontDialog(initial, *font));
 }
 
 void TGPCircleText::BackgroundColorCommand()

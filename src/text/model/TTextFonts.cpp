@@ -2,6 +2,8 @@
 
 #include "print/engine/Units.h"
 
+#include <QFontInfo>
+
 namespace cw::model {
 
 QFont TTextFonts::ZoomedFont(const TGFont &font, float zoom)
@@ -19,6 +21,31 @@ QFont TTextFonts::ZoomedFont(const TGFont &font, float zoom)
 TSymbolFonts::TDisplay TTextFonts::Display(const TGFont &font, float zoom, const QString &text)
 {
     return TSymbolFonts::Resolve(ZoomedFont(font, zoom), font.Name, text);
+}
+
+QString TTextFonts::DrawnFamily(const QString &name)
+{
+    if (name.isEmpty() || TSymbolFonts::IsInstalled(name))
+        return name;
+    if (TSymbolFonts::IsSymbolFontName(name))
+        return TSymbolFonts::FallbackFamily();
+    return QFontInfo(QFont(name)).family();
+}
+
+QFont TTextFonts::ForFontDialog(const QFont &design)
+{
+    QFont shown = design;
+    shown.setFamily(DrawnFamily(design.family()));
+    return shown;
+}
+
+QFont TTextFonts::FromFontDialog(const QFont &design, const QFont &chosen)
+{
+    QFont result = chosen;
+    const QString drawn = DrawnFamily(design.family());
+    if (!drawn.isEmpty() && chosen.family().compare(drawn, Qt::CaseInsensitive) == 0)
+        result.setFamily(design.family());
+    return result;
 }
 
 } // namespace cw::model

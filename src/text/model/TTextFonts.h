@@ -18,6 +18,19 @@ public:
     static QFont ZoomedFont(const TGFont &font, float zoom);
     // ZoomedFont with `text` resolved for symbol fonts (TSymbolFonts).
     static TSymbolFonts::TDisplay Display(const TGFont &font, float zoom, const QString &text);
+
+    // The family that draws a design font name here: the name itself when a
+    // family of that name is installed; the fallback for a symbol font that
+    // is not; otherwise the family the font system substitutes (Arial draws
+    // as Liberation Sans).
+    static QString DrawnFamily(const QString &name);
+    // A font dialog lists installed families only and falls back to a
+    // default one for any other name, so confirming it unchanged would
+    // silently turn Arial or Wingdings into that default (a telephone into a
+    // bracket).  The dialog is therefore opened on the drawn family, and a
+    // font confirmed with that same family keeps the design's own name.
+    static QFont ForFontDialog(const QFont &design);
+    static QFont FromFontDialog(const QFont &design, const QFont &chosen);
 };
 
 } // namespace cw::model
