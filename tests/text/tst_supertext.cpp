@@ -415,6 +415,38 @@ private slots:
         t.SetBounds(40, 30, t.Width() + 10, t.Height());
         QVERIFY(t.GradientBitmapImage().cacheKey() != turned);
     }
+
+    // The letters stand as high on paper as on screen: the top of a capital
+    // printed at 600 dots per inch lies on the screen's top row.
+    void lettersPrintAtTheScreensHeight()
+    {
+        ST t;
+        t.SetBounds(0, 0, 200, 80);
+        t.SetCaption("HH");
+        t.SetSurfaceType(ST::stNormal);
+        t.SetOutlineStyle(psClear);
+        const QImage screen = render(t);
+        auto topInk = [](const QImage &image) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 128)
+                        return y;
+            return -1;
+        };
+        QImage page(int(t.Width() * 6.25) + 10, int(t.Height() * 6.25) + 10, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            TCanvasReport report(page, 600, 600);
+            report.SetProcessEvents({});
+            report.OnPrint = [&](TBaseReport &r) { t.PrintTo(r, 0, 0); };
+            report.Execute();
+        }
+        const int screenTop = topInk(screen);
+        const int paperTop = topInk(page);
+        QVERIFY(screenTop > 0 && paperTop > 0);
+        QVERIFY2(qAbs(paperTop / 6.25 - screenTop) < 0.8,
+                 qPrintable(QStringLiteral("screen %1, paper %2").arg(screenTop).arg(paperTop / 6.25)));
+    }
 };
 
 QTEST_MAIN(TestSuperText)

@@ -7,6 +7,7 @@
 #include "text/model/TSymbolFonts.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -115,8 +116,12 @@ void TGSuperText::printText(engine::TBaseReport &report, const QString &text, QP
     const double ppi = ScreenPixelsPerInch;
     const double x = x0 + (Left() + origin.x()) / ppi;
     const double y = y0 + (Top() + origin.y()) / ppi;
-    // The engine writes on the baseline; 0.88 em below the cell's top.
-    report.GotoXY(x, y + 0.88 * report.FontHeight());
+    // The engine writes on the baseline.  It lies the font's ascent below
+    // the cell's top, as the screen's text path puts it (a fixed 0.88 em
+    // printed tall typefaces visibly higher than the screen shows them).
+    const QFont font = Font().ToQFont(1.0);
+    const double ascent = QFontMetricsF(TSymbolFonts::Resolve(font, Font().Name, text).Font).ascent();
+    report.GotoXY(x, y + ascent / ppi);
     report.SetLineTop(y);
     report.Print(text);
 }
