@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace cw::richtext {
@@ -45,8 +46,11 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
     addAction(QStringLiteral("Cut"), m_editor, &QTextEdit::cut);
     addAction(QStringLiteral("Paste"), m_editor, &QTextEdit::paste);
 
-    connect(m_fontNames, &QFontComboBox::currentFontChanged, this,
-            [this](const QFont &f) { SetFontName(f.family()); });
+    // Activation, not a change of the shown font: picking the family the list
+    // already shows applies it too (the list may show the family of the
+    // text the cursor was on before a selection was made).
+    connect(m_fontNames, &QComboBox::activated, this,
+            [this](int) { SetFontName(m_fontNames->currentFont().family()); });
     connect(m_sizes, &QComboBox::textActivated, this, [this](const QString &t) {
         bool ok = false;
         const double points = t.toDouble(&ok);
@@ -54,6 +58,7 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
             SetFontSize(points);
     });
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, [this] { showFormat(); });
+    showFormat();
 }
 
 QList<int> TRichTextToolBar::SizeList()
@@ -133,14 +138,16 @@ void TRichTextToolBar::Align(Qt::Alignment alignment)
 
 void TRichTextToolBar::showFormat()
 {
+    // What the format leaves open is the document's default font.
     const QTextCharFormat f = m_editor->currentCharFormat();
+    const QFont fallback = m_editor->document()->defaultFont();
     const QSignalBlocker a(m_fontNames);
     const QSignalBlocker b(m_sizes);
     const QStringList families = f.fontFamilies().toStringList();
-    if (!families.isEmpty())
-        m_fontNames->setCurrentFont(QFont(families.first()));
-    if (f.fontPointSize() > 0)
-        m_sizes->setCurrentText(QString::number(f.fontPointSize()));
+    m_fontNames->setCurrentFont(QFont(families.isEmpty() ? fallback.family() : families.first()));
+    const double points = f.fontPointSize() > 0 ? f.fontPointSize() : fallback.pointSizeF();
+    if (points > 0)
+        m_sizes->setCurrentText(QString::number(points));
 }
 
 } // namespace cw::richtext

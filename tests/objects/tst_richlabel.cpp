@@ -10,12 +10,14 @@
 #include "objects/model/TGPRichBaseLabel.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
+#include "richtext/TRichTextToolBar.h"
 #include "richtext/model/TRichTextControl.h"
 #include "support/ScriptedInteraction.h"
 #include "widgets/DialogPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QFontComboBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLabel>
@@ -317,6 +319,31 @@ private slots:
         control.SetRtf(*rtf);
         QCOMPARE(control.Document().toPlainText(), QString::fromUtf8("Grüße 👍"));
         QVERIFY(!ui::TRichTextLabelEditor::Execute(label));
+    }
+
+    void toolBarShowsAndAppliesTheFormatAtTheCursor()
+    {
+        TGPRichBaseLabel label;
+        label.Loaded();
+        label.SetBounds(0, 0, 190, 80);
+        ui::TRichTextLabelEditor editor;
+        editor.LoadFrom(label);
+        richtext::TRichTextToolBar &bar = *editor.ToolBar();
+        // Text typed into an empty label has the document's size (12 points).
+        QTextEdit &text = *editor.Editor();
+        text.insertPlainText("Mara Lindqvist");
+        QCOMPARE(bar.FontSizes()->currentText(), QString("12"));
+        // The list still shows a family the text does not have; choosing that
+        // family for the selection applies it.
+        text.selectAll();
+        {
+            const QSignalBlocker quiet(bar.FontNames());
+            bar.FontNames()->setCurrentFont(QFont("Liberation Serif"));
+        }
+        emit bar.FontNames()->activated(bar.FontNames()->currentIndex());
+        QTextCursor first(text.document());
+        first.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(first.charFormat().fontFamilies().toStringList().value(0), QString("Liberation Serif"));
     }
 
     void circleTextDialog()
