@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace cw::ui {
@@ -73,6 +74,13 @@ bool SingleInstance::listen()
         return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *peer = m_server->nextPendingConnection()) {
+            // Abstract sockets have no file permissions: any user on the
+            // machine may connect.  Only this user's own starts are heard.
+            if (!peerIsThisUser(peer->socketDescriptor())) {
+                peer->abort();
+                peer->deleteLater();
+                continue;
+            }
             // The message is complete when the other start hangs up.
             auto buffer = std::make_shared<QByteArray>();
             connect(peer, &QLocalSocket::readyRead, this, [peer, buffer] {
@@ -89,6 +97,16 @@ bool SingleInstance::listen()
         }
     });
     return true;
+}
+
+bool SingleInstance::peerIsThisUser(qintptr descriptor)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (descriptor < 0 || ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0 ||
+        size != sizeof credentials)
+        return false;
+    return credentials.uid == ::getuid();
 }
 
 QByteArray SingleInstance::openMessage(const QString &path)

@@ -32,7 +32,11 @@ public:
     // (and to open `message`, when not empty): this instance must end now.
     bool notifyRunningInstance(const QByteArray &message = QByteArray("raise"));
     // Starts listening; returns false when the socket cannot be created.
+    // Connections from other users' processes are dropped unheard.
     bool listen();
+    // True when the process at the other end of a connected local socket
+    // runs as this process's user.
+    static bool peerIsThisUser(qintptr descriptor);
 
     // The key of this user's desktop session: "cardwright-<user>", followed
     // by the display the designer shows on when there is one.  A user logged

@@ -10,9 +10,13 @@
 #include "support/TestFolder.h"
 
 #include <QDialog>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUuid>
+
+#include <unistd.h>
 
 using namespace cw;
 using namespace cw::ui;
@@ -204,6 +208,49 @@ private slots:
         QVERIFY(SingleInstance(key).notifyRunningInstance(SingleInstance::openMessage(QString())));
         QTest::qWait(100);
         QCOMPARE(opened.size(), 3);
+    }
+
+    void onlyThisUsersStartsAreHeard()
+    {
+        // Any user may connect to an abstract socket; a message from
+        // another user's process must not open files in this designer.
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        const QString python = QStringLiteral("/usr/bin/python3");
+        if (::getuid() != 0 || setpriv.isEmpty() || !QFileInfo(python).isExecutable())
+            QSKIP("needs root, setpriv and python3 to send as another user");
+        const QString key = uniqueKey();
+        SingleInstance first(key);
+        QVERIFY(first.listen());
+        QSignalSpy heard(&first, &SingleInstance::activationRequested);
+        const QString send = QStringLiteral("import socket, sys\n"
+                                            "s = socket.socket(socket.AF_UNIX)\n"
+                                            "s.connect('\\0' + sys.argv[1])\n"
+                                            "s.sendall(b'open\\n/tmp/planted.cwr')\n"
+                                            "s.close()\n");
+        auto runAs = [&](const QStringList &prefix) {
+            QProcess process;
+            QStringList arguments = prefix;
+            arguments << python << QStringLiteral("-c") << send << key;
+            const QString program = arguments.takeFirst();
+            process.start(program, arguments);
+            // The server accepts in this event loop: keep it turning.
+            QDeadlineTimer deadline(10000);
+            while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+                QTest::qWait(20);
+            if (process.state() != QProcess::NotRunning)
+                return -2;
+            return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        };
+        QCOMPARE(runAs({setpriv, QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                        QStringLiteral("--clear-groups")}),
+                 0);
+        QTest::qWait(300);
+        QCOMPARE(heard.size(), 0);
+        // The same message from this user is heard.
+        QCOMPARE(runAs({}), 0);
+        QTRY_COMPARE(heard.size(), 1);
+        QCOMPARE(SingleInstance::fileOfMessage(heard.at(0).at(0).toByteArray()),
+                 QStringLiteral("/tmp/planted.cwr"));
     }
 
     void keyIsPerUserAndDisplay()
