@@ -189,7 +189,8 @@ void drawRaw(QPainter &painter, const Design &d, double zoom)
     for (int i = 0; i < Each; ++i) {
         const QRect r = d.texts[size_t(i)];
         QPainterPath path;
-        path.addText(QPointF(r.left() + 5, r.top() + ascent), font, QStringLiteral("Northstar %1").arg(i + 1));
+        path.addText(QPointF(r.left() + 5, r.top() + ascent), font,
+                     QStringLiteral("Northstar %1").arg(i + 1));
         painter.fillPath(path.translated(1, 1), Qt::gray);
         painter.fillPath(path, i % 2 ? wood : QBrush(gradient));
         painter.strokePath(path, QPen(Qt::black, 1));

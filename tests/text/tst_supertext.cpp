@@ -359,8 +359,10 @@ private slots:
                     printed = colour;
             QVERIFY2(printed, qPrintable(QString::number(x)));
             const QColor shown(screen.pixel(x, 10));
-            QVERIFY2(qAbs(printed->red() - shown.red()) <= 2 && qAbs(printed->blue() - shown.blue()) <= 2,
-                     qPrintable(QStringLiteral("x %1: paper %2, screen %3").arg(x).arg(printed->name(), shown.name())));
+            QVERIFY2(
+                qAbs(printed->red() - shown.red()) <= 2 && qAbs(printed->blue() - shown.blue()) <= 2,
+                qPrintable(
+                    QStringLiteral("x %1: paper %2, screen %3").arg(x).arg(printed->name(), shown.name())));
         }
     }
 

@@ -91,9 +91,9 @@ void TGSuperText::Paint(QPainter &painter)
             // Kept at the box size; a box that changed while loading gets its
             // gradient here, once.
             if (m_gradientBitmap.size() != QSize(Width(), Height()))
-                m_gradientBitmap =
-                    TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(), GradientEndColor(),
-                                                    TSuperShapeFill::IsHorizontal(m_fillDirection));
+                m_gradientBitmap = TSuperShapeFill::GradientBitmap(
+                    Width(), Height(), GradientStartColor(), GradientEndColor(),
+                    TSuperShapeFill::IsHorizontal(m_fillDirection));
             TSuperShapeFill::TileOnScreen(painter, m_gradientBitmap, m_gradientBitmap.size(), Width(),
                                           Height());
             break;
@@ -204,8 +204,7 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
         case stGradientFill: {
             const QRect cover(box.topLeft(), QSize(Trunc(0.25 * report.XDPI()) + box.width() + 1,
                                                    Trunc(0.25 * report.YDPI()) + box.height() + 1));
-            TSuperShapeFill::PrintGradient(report, object, cover,
-                                           GradientStartColor(), GradientEndColor(),
+            TSuperShapeFill::PrintGradient(report, object, cover, GradientStartColor(), GradientEndColor(),
                                            TSuperShapeFill::IsHorizontal(m_fillDirection));
             break;
         }
