@@ -59,6 +59,10 @@ bool SingleInstance::notifyRunningInstance(const QByteArray &message)
     socket.connectToServer(m_key);
     if (!socket.waitForConnected(500))
         return false;
+    // A socket of that name held by another user is no designer of ours:
+    // this start goes on alone rather than end unseen.
+    if (!peerIsThisUser(socket.socketDescriptor()))
+        return false;
     socket.write(message.isEmpty() ? QByteArray("raise") : message);
     socket.flush();
     socket.waitForBytesWritten(500);

@@ -28,8 +28,9 @@ public:
     explicit SingleInstance(QString key = defaultKey(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another instance answered and was asked to raise its window
-    // (and to open `message`, when not empty): this instance must end now.
+    // True when another instance of this user answered and was asked to
+    // raise its window (and to open `message`, when not empty): this
+    // instance must end now.
     bool notifyRunningInstance(const QByteArray &message = QByteArray("raise"));
     // Starts listening; returns false when the socket cannot be created.
     // Connections from other users' processes are dropped unheard.

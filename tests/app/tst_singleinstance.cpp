@@ -251,6 +251,24 @@ private slots:
         QTRY_COMPARE(heard.size(), 1);
         QCOMPARE(SingleInstance::fileOfMessage(heard.at(0).at(0).toByteArray()),
                  QStringLiteral("/tmp/planted.cwr"));
+
+        // Another user holding this user's name first does not make a start
+        // end as if a designer were running.
+        const QString squatKey = uniqueKey();
+        QProcess squatter;
+        squatter.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                 QStringLiteral("--clear-groups"), python, QStringLiteral("-c"),
+                                 QStringLiteral("import socket, sys, time\n"
+                                                "s = socket.socket(socket.AF_UNIX)\n"
+                                                "s.bind('\\0' + sys.argv[1])\n"
+                                                "s.listen(5)\n"
+                                                "print('ready', flush=True)\n"
+                                                "time.sleep(10)\n"),
+                                 squatKey});
+        QVERIFY(squatter.waitForReadyRead(10000));
+        QVERIFY(!SingleInstance(squatKey).notifyRunningInstance());
+        squatter.kill();
+        squatter.waitForFinished();
     }
 
     void keyIsPerUserAndDisplay()
