@@ -5,6 +5,7 @@
 #include "print/engine/Units.h"
 #include "text/model/TTextFonts.h"
 #include "widgets/DialogPlacement.h"
+#include "widgets/TColorButton.h"
 #include "widgets/Interaction.h"
 
 #include <QCheckBox>
@@ -88,7 +89,9 @@ TCircleTextProperties::TCircleTextProperties(QWidget *parent)
     m_startLabel = new QLabel(this);
     m_angled = new QCheckBox(QStringLiteral("Angled Characters"), this);
     m_mirror = new QCheckBox(QStringLiteral("Mirrored"), this);
-    m_color = new QPushButton(QStringLiteral("Font Color"), this);
+    m_color = new TColorButton(this);
+    m_color->setText(QStringLiteral("Font Color"));
+    m_color->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto *selectFont = new QPushButton(QStringLiteral("Select Font"), this);
     auto *sizeUp = new QPushButton(QStringLiteral("\u25B2"), this);
     auto *sizeDown = new QPushButton(QStringLiteral("\u25BC"), this);
@@ -165,7 +168,7 @@ TCircleTextProperties::TCircleTextProperties(QWidget *parent)
             previewChanged();
         }
     });
-    connect(m_color, &QPushButton::clicked, this, &TCircleTextProperties::FontColor);
+    connect(m_color, &TColorButton::Change, this, &TCircleTextProperties::FontColor);
     connect(selectFont, &QPushButton::clicked, this, &TCircleTextProperties::SelectFont);
     connect(sizeUp, &QPushButton::clicked, this, &TCircleTextProperties::FontSizeUp);
     connect(sizeDown, &QPushButton::clicked, this, &TCircleTextProperties::FontSizeDown);
@@ -200,6 +203,7 @@ void TCircleTextProperties::showSettings()
     m_startLabel->setText(degreesText(m_start->value()));
     m_angled->setChecked(m_preview->DrawLettersAngled());
     m_mirror->setChecked(m_preview->Mirror());
+    m_color->SetColor(m_preview->Font().Color);
     m_text->setText(m_preview->Caption());
     m_showing = false;
     previewChanged();
@@ -258,13 +262,10 @@ void TCircleTextProperties::SelectFont()
 
 void TCircleTextProperties::FontColor()
 {
-    const QColor initial = TGColor::ToQColor(m_preview->Font().Color);
-    if (auto c = Interaction::current().chooseColor(initial)) {
-        TGFont font = m_preview->Font();
-        font.Color = TColor(c->red()) | TColor(c->green()) << 8 | TColor(c->blue()) << 16;
-        m_preview->SetTextFont(font);
-        previewChanged();
-    }
+    TGFont font = m_preview->Font();
+    font.Color = m_color->Color();
+    m_preview->SetTextFont(font);
+    previewChanged();
 }
 
 void TCircleTextProperties::OkClick()

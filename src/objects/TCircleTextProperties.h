@@ -17,6 +17,7 @@ class QSlider;
 namespace cw::ui {
 
 class TCircleTextPreview;
+class TColorButton;
 
 class TCircleTextProperties : public QDialog
 {
@@ -43,6 +44,8 @@ public:
     QCheckBox *AngledCheck() const { return m_angled; }
     QCheckBox *MirrorCheck() const { return m_mirror; }
     QLabel *ZoomLabel() const { return m_zoomLabel; }
+    // "Font Color": the palette colour button showing the font colour.
+    TColorButton *ColorButton() const { return m_color; }
 
     void FontSizeUp();
     void FontSizeDown();
@@ -67,7 +70,7 @@ private:
     QLabel *m_startLabel = nullptr;
     QCheckBox *m_angled = nullptr;
     QCheckBox *m_mirror = nullptr;
-    QPushButton *m_color = nullptr;
+    TColorButton *m_color = nullptr;
     QLabel *m_zoomLabel = nullptr;
     bool m_showing = false;
 };

@@ -7,6 +7,7 @@
 #include "objects/TCircleTextProperties.h"
 #include "objects/TObjectTools.h"
 #include "objects/TRichTextLabelEditor.h"
+#include "widgets/TColorButton.h"
 #include "objects/model/TGPRichBaseLabel.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
@@ -358,6 +359,12 @@ private slots:
         QCOMPARE(dialog.DegreesLabel()->text(), QString("180 degrees"));
         QCOMPARE(dialog.StartLabel()->text(), QString("180 degrees"));
         QCOMPARE(dialog.TextEdit()->text(), QString("Hello"));
+        // "Font Color" is the palette button: it shows the font colour and
+        // a palette entry recolours the preview's letters.
+        QCOMPARE(dialog.ColorButton()->Color(), clBlack);
+        dialog.ColorButton()->ChooseIndex(1);
+        QCOMPARE(dialog.Preview().Font().Color, TColor(0x0000FF));
+        QVERIFY(interaction.log.isEmpty()); // no system colour dialog on the way
         dialog.DegreesBar()->setValue(4);
         QCOMPARE(dialog.Preview().Degrees(), dg360);
         QCOMPARE(dialog.DegreesLabel()->text(), QString("360 degrees"));
