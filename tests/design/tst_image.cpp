@@ -85,6 +85,55 @@ TGPicture solid(int w, int h, QColor colour = Qt::red)
     return p;
 }
 
+void put16(QByteArray &b, int v)
+{
+    b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+}
+
+void put32(QByteArray &b, quint32 v)
+{
+    put16(b, int(v & 0xFFFF));
+    put16(b, int(v >> 16));
+}
+
+// A placeable Windows metafile, 100 x 100 units at 96 per inch, whose red
+// box reaches 30 units past the bottom of that frame.
+TGPicture overflowingMetafile()
+{
+    QByteArray records;
+    auto rec = [&records](int function, std::initializer_list<int> words) {
+        put32(records, quint32(3 + words.size()));
+        put16(records, function);
+        for (int w : words)
+            put16(records, w);
+    };
+    rec(0x02FC, {0, 0x00FF, 0x0000, 0}); // solid red brush
+    rec(0x012D, {0});
+    rec(0x041B, {130, 90, 60, 10}); // rectangle 10, 60 - 90, 130
+    rec(0x0000, {});
+    QByteArray file;
+    put32(file, 0x9AC6CDD7u);
+    const int header[] = {0, 0, 0, 100, 100, 96};
+    for (int v : header)
+        put16(file, v);
+    put32(file, 0);
+    quint16 sum = 0;
+    for (int i = 0; i < 10; ++i)
+        sum ^= quint16(uchar(file[2 * i]) | uchar(file[2 * i + 1]) << 8);
+    put16(file, sum);
+    const int wmfHeader[] = {1, 9, 0x300};
+    for (int v : wmfHeader)
+        put16(file, v);
+    put32(file, quint32(9 + records.size() / 2));
+    put16(file, 1);
+    put32(file, 12);
+    put16(file, 0);
+    file += records;
+    TGPicture p;
+    p.SetMetafileBytes(file);
+    return p;
+}
+
 QString contentDir()
 {
     return qEnvironmentVariable("CW_SOURCE_DIR") + "/content/";
@@ -282,6 +331,42 @@ private slots:
         QVERIFY2(centre.red() > 200 && centre.blue() < 100, qPrintable(centre.name()));
         QCOMPARE(sheet.pixelColor(143, 150), QColor(Qt::white));
         QCOMPARE(sheet.pixelColor(241, 170), QColor(Qt::white));
+    }
+
+    void metafileStaysInItsRectangleOnPaper()
+    {
+        // On screen the picture is drawn into an image of the object's size,
+        // so ink a metafile puts beyond its frame never shows; paper keeps
+        // to the same rectangle.
+        TGImage image;
+        image.SetPicture(overflowingMetafile());
+        image.SetBounds(48, 24, 96, 48);
+        QImage shown(200, 120, QImage::Format_RGB32);
+        shown.fill(Qt::white);
+        {
+            QPainter p(&shown);
+            image.PaintTo(p, image.Left(), image.Top());
+        }
+        QCOMPARE(shown.pixelColor(96, 70), QColor(Qt::red));   // inside, near the bottom
+        QCOMPARE(shown.pixelColor(96, 76), QColor(Qt::white)); // just below the object
+
+        TGImage below;
+        below.SetPicture(solid(20, 10, Qt::blue));
+        below.SetBounds(86, 80, 20, 10);
+        QImage sheet(500, 300, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        engine::TCanvasReport report(sheet, 96, 96);
+        report.OnPrint = [&](engine::TBaseReport &r) {
+            image.PrintTo(r, 1.0, 0.5);
+            below.PrintTo(r, 1.0, 0.5);
+        };
+        report.Execute();
+        // The object covers device pixels 144..239 across and 72..119 down.
+        QCOMPARE(sheet.pixelColor(192, 118), QColor(Qt::red));
+        QCOMPARE(sheet.pixelColor(192, 121), QColor(Qt::white));
+        QCOMPARE(sheet.pixelColor(192, 126), QColor(Qt::white));
+        // Whatever prints next is not cut by the picture's rectangle.
+        QCOMPARE(sheet.pixelColor(192, 133), QColor(Qt::blue));
     }
 
     void iconsBecomeBitmaps()

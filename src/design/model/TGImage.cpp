@@ -238,7 +238,12 @@ void TGImage::PrintTo(engine::TBaseReport &report, double leftInches, double top
         const QSizeF frame(std::max(1, m_picture.Width()), std::max(1, m_picture.Height()));
         const TGPicture picture = m_picture;
         report.StretchDraw(device, frame, [picture, frame](QPainter &painter) {
-            picture.Draw(painter, QRectF(QPointF(0, 0), frame));
+            // As on screen, where the picture is drawn into an image of the
+            // object's size: strokes a metafile makes beyond its frame stay
+            // off the card.
+            const QRectF all(QPointF(0, 0), frame);
+            painter.setClipRect(all, Qt::IntersectClip);
+            picture.Draw(painter, all);
         });
     } else {
         const QImage bitmap = MirroredBitmap(BoundsRect().size());

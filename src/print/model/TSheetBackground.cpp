@@ -67,7 +67,12 @@ void TSheetBackground::Print(engine::TBaseReport &report, double x, double y, do
             const QRect device = report.CreateRect(x, y, x + width, y + height);
             const QSizeF frame(std::max(1, m_picture.Width()), std::max(1, m_picture.Height()));
             report.StretchDraw(device, frame, [this, frame](QPainter &painter) {
-                m_picture.Draw(painter, QRectF(QPointF(0, 0), frame));
+                // The surface clips the background to the card; a metafile
+                // that draws beyond its frame must not reach the next card
+                // cell on the sheet either.
+                const QRectF all(QPointF(0, 0), frame);
+                painter.setClipRect(all, Qt::IntersectClip);
+                m_picture.Draw(painter, all);
             });
             return;
         }

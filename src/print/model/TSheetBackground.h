@@ -4,7 +4,8 @@
 // played as vectors into the device rectangle of that card.  Only names that
 // contain ".BMP" (an existing file) or ".WMF" (either letter case) load; any
 // other picture, a missing file or one that does not decode gives no
-// background, without a message.
+// background, without a message.  Nothing is drawn outside the card's
+// rectangle, as the surface clips the picture to the card on screen.
 
 #include "design/model/TGPicture.h"
 
