@@ -77,7 +77,9 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
     layout->addLayout(bottom);
     resize(562, 301);
 
-    connect(FileListBox1, &QListWidget::currentRowChanged, this, [this] { FileListBox1Change(); });
+    // A click makes the row current before it selects it: the preview
+    // follows the selection, which is complete only afterwards.
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, &TLoadBackGround::FileListBox1Change);
     connect(OKButton, &QPushButton::clicked, this, &TLoadBackGround::OKButtonClick);
     connect(Cancelbutton, &QPushButton::clicked, this, &TLoadBackGround::CancelbuttonClick);
     connect(NoneButton, &QPushButton::clicked, this, &TLoadBackGround::NoneButtonClick);

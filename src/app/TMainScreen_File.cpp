@@ -9,6 +9,7 @@
 #include "app/model/TAtomicFile.h"
 #include "app/model/TCardFiles.h"
 #include "app/model/TIniFile.h"
+#include "design/model/TBackgroundArt.h"
 #include "widgets/Interaction.h"
 
 #include <QAction>
@@ -114,7 +115,12 @@ void TMainScreen::OpenBCFile(const QString &path)
             Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
         }
         BackgroundFile = model::TCardFiles::ReadSidecar(path);
-        if (!BackgroundFile.isEmpty() && QFileInfo::exists(BackgroundFile)) {
+        // A relative line (a shipped sample's "BG/<picture>") names a file
+        // of the program folder; screen, paper and the next save then use
+        // that file's full path.  A missing picture stays named as it was.
+        const QString picture = model::TBackgroundArt::Resolve(BackgroundFile);
+        if (!picture.isEmpty()) {
+            BackgroundFile = picture;
             try {
                 m_panel->LoadColorPicture(BackgroundFile);
             } catch (const Exception &) {

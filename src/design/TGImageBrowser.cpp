@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -223,6 +224,19 @@ void TGImageBrowser::DirectoryListBox1Open(QListWidgetItem *item)
     QDir dir(m_folder);
     if (item->text() == ParentFolder ? dir.cdUp() : dir.cd(item->text()))
         SetFolder(dir.absolutePath());
+}
+
+void TGImageBrowser::keyPressEvent(QKeyEvent *event)
+{
+    // The list has opened the folder (its activation) and passed the key
+    // on: taken here, it does not close the browser as well.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && DirectoryListBox1->hasFocus()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TGImageBrowser::FileListBox1Change()

@@ -92,6 +92,11 @@ public:
     QPushButton *Helpbutton = nullptr;
     QPushButton *MouseHelpButton = nullptr;
 
+protected:
+    // Return or Enter in the folder list opens the folder there; only
+    // elsewhere does it press the default button "Ok".
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void ApplyOptions();
 

@@ -2,6 +2,8 @@
 // pre-selection, Ok/Cancel/None, the surface painting the picture clipped to
 // the card outline, and printing a background file.
 #include "app/TLoadBackGround.h"
+#include "app/TMainScreen.h"
+#include "app/model/TCardFiles.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TSmartImage.h"
 #include "design/model/TBackgroundArt.h"
@@ -95,6 +97,40 @@ private slots:
         QVERIFY(metafiles >= 2);
     }
 
+    void backgroundCoversExactlyTheCardCellOnPaper()
+    {
+        // At 300 dots per inch on a magenta sheet: the card cell runs from
+        // 0.25 to 3.75 inches across and 0.25 to 2.25 down, device pixels
+        // 75..1124 and 75..674.  Nothing lands outside it (metafiles that draw
+        // beyond their frame included, as the surface clips them to the card),
+        // and a bitmap covers every pixel of its edges.
+        const QRect cell(75, 75, 1050, 600);
+        for (const QString &name : TBackgroundArt::List(shippedBg())) {
+            QImage sheet(1200, 750, QImage::Format_RGB32);
+            sheet.fill(Qt::magenta);
+            engine::TCanvasReport report(sheet, 300, 300);
+            report.OnPrint = [&](engine::TBaseReport &r) {
+                TBackgroundArt::Print(r, shippedBg() + name, 0.25, 0.25, 3.75, 2.25);
+            };
+            report.Execute();
+            const QRgb magenta = QColor(Qt::magenta).rgb();
+            int outside = 0, uncoveredEdge = 0;
+            for (int y = 0; y < sheet.height(); ++y) {
+                const auto *line = reinterpret_cast<const QRgb *>(sheet.constScanLine(y));
+                for (int x = 0; x < sheet.width(); ++x) {
+                    const bool in = cell.contains(x, y);
+                    const bool edge = in && (x == cell.left() || x == cell.right() || y == cell.top() ||
+                                             y == cell.bottom());
+                    outside += !in && line[x] != magenta;
+                    uncoveredEdge += edge && line[x] == magenta;
+                }
+            }
+            QVERIFY2(outside == 0, qPrintable(name + ": " + QString::number(outside)));
+            if (name.endsWith(".bmp", Qt::CaseInsensitive))
+                QVERIFY2(uncoveredEdge == 0, qPrintable(name + ": " + QString::number(uncoveredEdge)));
+        }
+    }
+
     void shippedPicturesAreCopiedOnce()
     {
         test::TestFolder folder;
@@ -140,6 +176,27 @@ private slots:
         QCOMPARE(dialog.Folder(), folder.path().chopped(1));
         QCOMPARE(dialog.SelectedFile(), elsewhere);
         QCOMPARE(dialog.Image1->Picture().Size(), QSize(8, 4));
+    }
+
+    void clickingANamePreviewsIt()
+    {
+        test::TestFolder folder;
+        const QString bg = folder.file("BG/");
+        QDir().mkpath(bg);
+        writeBitmap(bg + "one.bmp", Qt::blue, QSize(40, 20));
+        writeBitmap(bg + "two.bmp", Qt::green, QSize(30, 10));
+        TLoadBackGround dialog;
+        dialog.SetFolder(bg);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QListWidget &list = *dialog.FileListBox1;
+        // A click makes the row current before selecting it: the preview
+        // must still show the picture clicked.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center());
+        QCOMPARE(dialog.SelectedFile(), bg + "two.bmp");
+        QCOMPARE(dialog.Image1->Picture().Size(), QSize(30, 10));
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(dialog.Image1->Picture().Size(), QSize(40, 20));
     }
 
     void previewAndOkRules()
@@ -235,6 +292,44 @@ private slots:
         QCOMPARE(ui.log, QStringList({"dialog[Load  Business Card Background Art ]",
                                       "error[Error]: Error loading file!",
                                       "error[Cardwright]: Bitmap image is not valid"}));
+    }
+
+    void relativeSidecarLinesNameTheProgramFolder()
+    {
+        test::TestFolder folder;
+        const QString bg = TBackgroundArt::Folder();
+        QVERIFY(!QFileInfo::exists(bg));
+        // A shipped picture named "BG/…": installed into BG first.
+        QCOMPARE(TBackgroundArt::Resolve("BG/Sky.bmp"), bg + "Sky.bmp");
+        QVERIFY(QFileInfo(bg + "Sky.bmp").isFile());
+        QCOMPARE(TBackgroundArt::Resolve("bg/SKY.BMP"), bg + "Sky.bmp");
+        writeBitmap(folder.file("Mine.bmp"), Qt::red);
+        QCOMPARE(TBackgroundArt::Resolve("Mine.bmp"), folder.file("Mine.bmp"));
+        QCOMPARE(TBackgroundArt::Resolve("BG/Nowhere.bmp"), QString());
+        QCOMPARE(TBackgroundArt::Resolve("Other/Sky.bmp"), QString());
+        // Absolute paths are taken as they are; a missing one, or one from
+        // Windows, names nothing here (the dialog still finds its namesake).
+        QCOMPARE(TBackgroundArt::Resolve(folder.file("Mine.bmp")), folder.file("Mine.bmp"));
+        QCOMPARE(TBackgroundArt::Resolve("/nowhere/Sky.bmp"), QString());
+        QCOMPARE(TBackgroundArt::Resolve("C:\\Cards\\BG\\Sky.bmp"), QString());
+        QCOMPARE(TBackgroundArt::Resolve(QString()), QString());
+
+        // A card whose sidecar says "BG/Linen.bmp" opens with that picture
+        // from this program folder, on screen and for printing and saving.
+        test::ScriptedInteraction script;
+        TMainScreen::hasPrinters = [] { return true; };
+        TMainScreen::defaultPrinterName = [] { return QStringLiteral("Office"); };
+        TMainScreen window;
+        window.FormActivate();
+        const QString card = folder.file("Saved/sample.cwr");
+        QVERIFY(window.SaveBCFile(card));
+        QFile sidecar(model::TCardFiles::SidecarPath(card));
+        QVERIFY(sidecar.open(QIODevice::WriteOnly));
+        sidecar.write("BG/Linen.bmp\r\n");
+        sidecar.close();
+        window.OpenBCFile(card);
+        QCOMPARE(window.BackgroundFile, bg + "Linen.bmp");
+        QVERIFY(window.BusinessCardPanel()->BackgroundPicture().IsBitmap());
     }
 
     void backgroundClippedToTheOutline()

@@ -86,6 +86,31 @@ private slots:
         QCOMPARE(browser.SelectedFile(), QString());
     }
 
+    void enterOpensAFolderWithoutClosingTheBrowser()
+    {
+        TGImageBrowser browser;
+        browser.SetFolder(dir.path());
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        browser.DirectoryListBox1->setFocus();
+        browser.DirectoryListBox1->setCurrentRow(1); // "Photos"
+        QTest::keyClick(browser.DirectoryListBox1, Qt::Key_Return);
+        QCOMPARE(browser.Folder(), dir.filePath("Photos"));
+        QVERIFY(browser.isVisible());
+        QCOMPARE(browser.result(), 0);
+        browser.DirectoryListBox1->setCurrentRow(0); // ".."
+        QTest::keyClick(browser.DirectoryListBox1, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(browser.Folder(), dir.path());
+        QVERIFY(browser.isVisible());
+
+        // In the file list, Return is the default button "Ok".
+        QVERIFY(browser.SelectFile("a.BMP"));
+        browser.FileListBox1->setFocus();
+        QTest::keyClick(browser.FileListBox1, Qt::Key_Return);
+        QCOMPARE(browser.result(), int(QDialog::Accepted));
+        QVERIFY(!browser.isVisible());
+    }
+
     void previewAndErrorRules()
     {
         test::ScriptedInteraction ui;

@@ -70,6 +70,29 @@ int TBackgroundArt::InstallShipped(const QString &folder)
     return copied;
 }
 
+namespace {
+
+// The file name of a path written here or on Windows (separated by '\\').
+QString fileNameOf(const QString &path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
+
+// The file of that name in `folder`, letter case ignored; empty when none.
+QString sameNameIn(const QString &folder, const QString &name)
+{
+    if (name.isEmpty())
+        return QString();
+    const QDir dir(folder);
+    for (const QFileInfo &info : dir.entryInfoList(QDir::Files))
+        if (info.fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return info.absoluteFilePath();
+    return QString();
+}
+
+} // namespace
+
 QString TBackgroundArt::Preselection(const QString &backgroundFile, const QString &bgFolder)
 {
     if (backgroundFile.isEmpty())
@@ -79,17 +102,38 @@ QString TBackgroundArt::Preselection(const QString &backgroundFile, const QStrin
         return chosen.absoluteFilePath();
     // A design made on another installation names that installation's "BG"
     // folder; the picture of the same name here is the one meant.
-    // Windows paths (from a sidecar written there) separate with '\'.
-    const qsizetype cut =
-        std::max(backgroundFile.lastIndexOf(QLatin1Char('/')), backgroundFile.lastIndexOf(QLatin1Char('\\')));
-    const QString name = backgroundFile.mid(cut + 1);
-    if (name.isEmpty())
+    return sameNameIn(bgFolder, fileNameOf(backgroundFile));
+}
+
+QString TBackgroundArt::Resolve(const QString &backgroundFile)
+{
+    if (backgroundFile.isEmpty())
         return QString();
-    const QDir dir(bgFolder);
-    for (const QFileInfo &info : dir.entryInfoList(QDir::Files))
-        if (info.fileName().compare(name, Qt::CaseInsensitive) == 0)
-            return info.absoluteFilePath();
-    return QString();
+    // A path written on Windows ("C:\\…", "\\\\server\\…") names a file of
+    // that computer: missing here, and not relative to anything.
+    const bool windowsPath = backgroundFile.contains(QLatin1Char('\\')) ||
+                             (backgroundFile.size() > 1 && backgroundFile[1] == QLatin1Char(':'));
+    if (QDir::isAbsolutePath(backgroundFile) || windowsPath)
+        return QFileInfo(backgroundFile).isFile() && !windowsPath ? backgroundFile : QString();
+    const QString inProgramFolder = ProgramFolder::file(backgroundFile);
+    if (QFileInfo(inProgramFolder).isFile())
+        return QFileInfo(inProgramFolder).absoluteFilePath();
+    const qsizetype slash = backgroundFile.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0 ||
+        QDir::cleanPath(backgroundFile.left(slash)).compare(QLatin1String("BG"), Qt::CaseInsensitive) != 0)
+        return QString();
+    // "BG/<name>" before the BG folder has the shipped pictures: they are
+    // copied there, as on the background dialog's first use.
+    const QString name = backgroundFile.mid(slash + 1);
+    const QString folder = Folder();
+    QString found = sameNameIn(folder, name);
+    if (found.isEmpty() && !sameNameIn(ShippedFolder(), name).isEmpty()) {
+        InstallShipped(folder);
+        found = sameNameIn(folder, name);
+        if (found.isEmpty())
+            found = sameNameIn(ShippedFolder(), name); // a BG folder that cannot take it
+    }
+    return found;
 }
 
 bool TBackgroundArt::Print(engine::TBaseReport &report, const QString &path, double x1, double y1, double x2,

@@ -41,6 +41,16 @@ public:
     // ignored) in `bgFolder`; else empty.
     static QString Preselection(const QString &backgroundFile, const QString &bgFolder);
 
+    // The picture file a card's sidecar line names, or empty when there is
+    // none.  An absolute path is that file when it exists (a path written on
+    // Windows never does).  A relative path is taken from the program folder,
+    // never from the current folder: "BG/Sky.bmp" is this installation's
+    // BG picture, so shipped sample cards find their backgrounds wherever
+    // the program is installed.  A "BG/" picture of a shipped name that the
+    // BG folder lacks is installed there first (or, failing that, the
+    // shipped file itself is taken).
+    static QString Resolve(const QString &backgroundFile);
+
     // Prints the background file stretched over the inch rectangle
     // (x1, y1)-(x2, y2): a bitmap through the engine's bitmap stretch, a
     // metafile as vectors into the device rectangle.  Only names containing
