@@ -38,38 +38,6 @@ QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Letter, 2 x 4 cards of 3.5 x 2 inches with gaps between them.
-TCardLayout letterLayout()
-{
-    TCardLayout layout;
-    layout.Height = 2.0f;
-    layout.Width = 3.5f;
-    layout.Across = 2;
-    layout.Down = 4;
-    layout.TopMargin = 0.75f;
-    layout.LeftMargin = 0.55f;
-    layout.HPitch = 4.0f;
-    layout.VPitch = 2.496f;
-    layout.Papersize = TCardLayout::PaperLetter;
-    return layout;
-}
-
-// The job settings the sheet must show, worked out by hand from the layout
-// and the nudges (1/32 inch).
-TLabelPrintSettings expected(const TCardLayout &layout, const TPrinterNudges &n)
-{
-    TLabelPrintSettings s;
-    s.Across = layout.Across;
-    s.Down = layout.Down;
-    s.CardWidth = layout.Width;
-    s.CardHeight = layout.Height;
-    s.LeftMargin = double(layout.LeftMargin) + n.LeftMarginNudge / 32.0;
-    s.TopMargin = double(layout.TopMargin) + n.TopMarginNudge / 32.0;
-    s.HorizontalPitch = double(layout.HPitch) + n.HorizontalSpacing / 32.0;
-    s.VerticalPitch = double(layout.VPitch) + n.VerticalSpacing / 32.0;
-    return s;
-}
-
 void writeSettings(const QString &path, const TCardLayout &layout, const TPrinterNudges &nudges)
 {
     PrinterNudges() = nudges;
@@ -133,7 +101,7 @@ private slots:
     // set; four chosen positions, two sheets.
     void letterSheetFromTheProgramFolderSettings()
     {
-        const TCardLayout layout = letterLayout();
+        const TCardLayout layout = test::LetterLayoutWithGaps();
         const TPrinterNudges nudges{3, -2, 2, -4};
         writeSettings(path("CWR.INI"), layout, nudges);
         writeCard(path("card.cwr"), 336, 192);
@@ -144,7 +112,7 @@ private slots:
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QString());
 
-        TLabelPrintSettings s = expected(layout, nudges);
+        TLabelPrintSettings s = test::ExpectedSheet(layout, nudges);
         s.Selection = {true, true, false, true, false, false, true, false, false, false};
         const QList<QImage> sheets = pages(path("letter.pdf"));
         QCOMPARE(sheets.size(), 2);
@@ -161,7 +129,7 @@ private slots:
     void a4LayoutByNumberWithNudgesFromSettingsFile()
     {
         const TPrinterNudges nudges{-2, 1, 4, 8};
-        writeSettings(path("other.ini"), letterLayout(), nudges);
+        writeSettings(path("other.ini"), test::LetterLayoutWithGaps(), nudges);
         writeCard(path("a4.cwr"), 340, 192);
         TCardLayout layout;
         QVERIFY(layout.ApplyPredefined(9));
@@ -177,7 +145,7 @@ private slots:
         QCOMPARE(sheets.first().width(), 2480);
         QVERIFY(std::abs(sheets.first().height() - 3508) <= 1);
         const QString fault =
-            test::CheckSheet(sheets.first(), expected(layout, nudges), {340 / 96.0, 2.0, false});
+            test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, nudges), {340 / 96.0, 2.0, false});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
@@ -185,13 +153,13 @@ private slots:
     void outlineTestPage()
     {
         const TPrinterNudges nudges{1, 1, 0, 8};
-        writeSettings(path("CWR.INI"), letterLayout(), nudges);
+        writeSettings(path("CWR.INI"), test::LetterLayoutWithGaps(), nudges);
         writeCard(path("card.cwr"), 100, 50);
         const Result r =
             run({"sheet", path("card.cwr"), path("outline.pdf"), "--outline-test", "--cards", "2,3,8"});
         QCOMPARE(r.err, QString());
         QCOMPARE(r.code, 0);
-        TLabelPrintSettings s = expected(letterLayout(), nudges);
+        TLabelPrintSettings s = test::ExpectedSheet(test::LetterLayoutWithGaps(), nudges);
         s.Selection = {false, true, true, false, false, false, false, true, false, false};
         const QList<QImage> sheets = pages(path("outline.pdf"));
         QCOMPARE(sheets.size(), 1);
@@ -203,12 +171,12 @@ private slots:
     // otherwise the one the card's sidecar names.
     void backgroundFromOptionOrSidecar()
     {
-        writeSettings(path("CWR.INI"), letterLayout(), {0, 0, 0, 0});
+        writeSettings(path("CWR.INI"), test::LetterLayoutWithGaps(), {0, 0, 0, 0});
         writeCard(path("plain.cwr"), 0, 0);
         QImage black(35, 20, QImage::Format_RGB32);
         black.fill(Qt::black);
         QVERIFY(black.save(path("black.bmp")));
-        TLabelPrintSettings s = expected(letterLayout(), {0, 0, 0, 0});
+        TLabelPrintSettings s = test::ExpectedSheet(test::LetterLayoutWithGaps(), {0, 0, 0, 0});
 
         const Result plain = run({"sheet", path("plain.cwr"), path("plain.pdf")});
         QCOMPARE(plain.code, 0);
@@ -288,7 +256,7 @@ private slots:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        writeSettings(path("CWR.INI"), letterLayout(), {0, 0, 0, 0});
+        writeSettings(path("CWR.INI"), test::LetterLayoutWithGaps(), {0, 0, 0, 0});
         writeCard(path("card.cwr"), 10, 10);
         QImage picture(4, 4, QImage::Format_RGB32);
         picture.fill(Qt::red);
@@ -311,7 +279,7 @@ private slots:
     // limit is written like any other.
     void failedWriteKeepsTheOldPdf()
     {
-        writeSettings(path("CWR.INI"), letterLayout(), {0, 0, 0, 0});
+        writeSettings(path("CWR.INI"), test::LetterLayoutWithGaps(), {0, 0, 0, 0});
         writeCard(path("card.cwr"), 336, 192);
         QDir().mkpath(path("keep"));
         const QString target = path("keep/sheet.pdf");

@@ -4,6 +4,8 @@
 // margins, pitches and nudges put it.  Shared by the command-line and the
 // designer's "save sheet as PDF" tests.
 
+#include "app/model/TCardLayout.h"
+#include "app/model/TPreferences.h"
 #include "print/model/TLabelPrintJob.h"
 
 #include <QCollator>
@@ -19,6 +21,41 @@
 namespace cw::test {
 
 constexpr int SheetDpi = 300;
+
+// Letter, 2 x 4 cards of 3.5 x 2 inches with gaps between them.
+inline model::TCardLayout LetterLayoutWithGaps()
+{
+    model::TCardLayout layout;
+    layout.Height = 2.0f;
+    layout.Width = 3.5f;
+    layout.Across = 2;
+    layout.Down = 4;
+    layout.TopMargin = 0.75f;
+    layout.LeftMargin = 0.55f;
+    layout.HPitch = 4.0f;
+    layout.VPitch = 2.496f;
+    layout.Papersize = model::TCardLayout::PaperLetter;
+    return layout;
+}
+
+// The sheet a layout, the nudges (1/32 inch) and a selection must give,
+// worked out by hand.
+inline model::TLabelPrintSettings ExpectedSheet(
+    const model::TCardLayout &layout, const model::TPrinterNudges &n,
+    const std::array<bool, 10> &selection = {true, true, true, true, true, true, true, true, true, true})
+{
+    model::TLabelPrintSettings s;
+    s.Across = layout.Across;
+    s.Down = layout.Down;
+    s.CardWidth = layout.Width;
+    s.CardHeight = layout.Height;
+    s.LeftMargin = double(layout.LeftMargin) + n.LeftMarginNudge / 32.0;
+    s.TopMargin = double(layout.TopMargin) + n.TopMarginNudge / 32.0;
+    s.HorizontalPitch = double(layout.HPitch) + n.HorizontalSpacing / 32.0;
+    s.VerticalPitch = double(layout.VPitch) + n.VerticalSpacing / 32.0;
+    s.Selection = selection;
+    return s;
+}
 
 // Every page of `pdf` as an image, in page order; empty when pdftoppm fails.
 inline QList<QImage> RasterisePdf(const QString &pdf, const QString &folder)

@@ -25,36 +25,6 @@ using namespace cw::model;
 
 namespace {
 
-// Letter, 2 x 4 cards of 3.5 x 2 inches with gaps between them.
-TCardLayout letterLayout()
-{
-    TCardLayout layout;
-    layout.Height = 2.0f;
-    layout.Width = 3.5f;
-    layout.Across = 2;
-    layout.Down = 4;
-    layout.TopMargin = 0.75f;
-    layout.LeftMargin = 0.55f;
-    layout.HPitch = 4.0f;
-    layout.VPitch = 2.496f;
-    layout.Papersize = TCardLayout::PaperLetter;
-    return layout;
-}
-
-TLabelPrintSettings expected(const TCardLayout &layout, const TPrinterNudges &n,
-                             const std::array<bool, 10> &selection)
-{
-    TLabelPrintSettings s;
-    s.Across = layout.Across;
-    s.Down = layout.Down;
-    s.LeftMargin = double(layout.LeftMargin) + n.LeftMarginNudge / 32.0;
-    s.TopMargin = double(layout.TopMargin) + n.TopMarginNudge / 32.0;
-    s.HorizontalPitch = double(layout.HPitch) + n.HorizontalSpacing / 32.0;
-    s.VerticalPitch = double(layout.VPitch) + n.VerticalSpacing / 32.0;
-    s.Selection = selection;
-    return s;
-}
-
 // The "Print Cards" dialog as a user answers it: the positions clicked on
 // the miniature after "None", and the number of sheets.
 std::function<int(QDialog &)> chooseCards(QList<int> positions, int sheets, QString *printer = nullptr,
@@ -173,7 +143,7 @@ private slots:
     // writes the very same pages from the saved card and settings.
     void letterSheetWithoutPrinter()
     {
-        auto w = window(letterLayout(), 336, 192);
+        auto w = window(test::LetterLayoutWithGaps(), 336, 192);
         QVERIFY(!w->PrinterReady());
         auto *command = w->findChild<QAction *>(QStringLiteral("mnuSaveSheetAsPdf"));
         QVERIFY(command);
@@ -209,7 +179,8 @@ private slots:
         for (const QImage &page : sheets) {
             QCOMPARE(page.size(), QSize(2550, 3300));
             const QString fault =
-                test::CheckSheet(page, expected(letterLayout(), nudges, selection), {3.5, 2.0, false});
+                test::CheckSheet(page, test::ExpectedSheet(test::LetterLayoutWithGaps(), nudges, selection),
+                                 {3.5, 2.0, false});
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
 
@@ -254,8 +225,8 @@ private slots:
         QVERIFY(std::abs(sheets.first().height() - 3508) <= 1); // 842 points, as rounded
         std::array<bool, 10> all;
         all.fill(true);
-        const QString fault =
-            test::CheckSheet(sheets.first(), expected(layout, nudges, all), {340 / 96.0, 2.0, false});
+        const QString fault = test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, nudges, all),
+                                               {340 / 96.0, 2.0, false});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
@@ -263,7 +234,7 @@ private slots:
     // no "Saved as", the old PDF untouched, nothing left beside it.
     void failedSheetKeepsTheOldPdf()
     {
-        auto w = window(letterLayout(), 336, 192);
+        auto w = window(test::LetterLayoutWithGaps(), 336, 192);
         const QString folder = m_folder->file("keep");
         QDir().mkpath(folder);
         const QString target = folder + QStringLiteral("/sheet.pdf");
@@ -294,7 +265,7 @@ private slots:
     // selection stays as it was.
     void cancelWritesNothing()
     {
-        auto w = window(letterLayout(), 336, 192);
+        auto w = window(test::LetterLayoutWithGaps(), 336, 192);
         w->mnuSaveSheetAsPdfClick();
         QCOMPARE(m_script->dialogsRun, 0);
 
