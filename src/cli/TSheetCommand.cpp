@@ -5,6 +5,7 @@
 #include "app/model/TCardLayout.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
+#include "design/model/TBackgroundArt.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "print/model/TLabelPrintJob.h"
@@ -154,9 +155,12 @@ void TSheetCommand::Run(const Options &options)
                 QStringLiteral("Cannot print %1 as a background: give a readable .bmp or .wmf picture")
                     .arg(native(picture)));
     } else {
-        // The background the designer shows for this card; a picture that is
-        // gone prints no background there either.
-        s.BackgroundFile = model::TCardFiles::ReadSidecar(options.Card);
+        // The background the designer opens with this card (a shipped
+        // sample's "BG/..." line names the program folder's picture); a
+        // picture that is gone prints no background there either.
+        const QString named = model::TCardFiles::ReadSidecar(options.Card);
+        const QString picture = model::TBackgroundArt::Resolve(named);
+        s.BackgroundFile = picture.isEmpty() ? named : picture;
         job.LoadBackGround();
     }
 
