@@ -304,10 +304,35 @@ private slots:
             RecordingReport report(sheet);
             report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1.0, 0.5); };
             report.Execute();
-            QCOMPARE(report.calls, QStringList({"Bitmap(1.5000, 1.5000, 2.5000, 2.0000; 4 x 2)",
-                                                "Rectangle(1.5000, 1.5000, 2.5000, 2.0000) pen 1 brush 0"}));
+            QCOMPARE(report.calls.first(), QString("Bitmap(1.5000, 1.5000, 2.5000, 2.0000; 4 x 2)"));
             QCOMPARE(sheet.pixelColor(150, 150), QColor(Qt::red));
             QCOMPARE(sheet.pixelColor(230, 180), QColor(Qt::yellow));
+            // The border is the outermost ring of the object's pixels, as on screen.
+            QCOMPARE(sheet.pixelColor(144, 150), QColor(Qt::black));
+            QCOMPARE(sheet.pixelColor(239, 150), QColor(Qt::black));
+            QCOMPARE(sheet.pixelColor(200, 144), QColor(Qt::black));
+            QCOMPARE(sheet.pixelColor(200, 191), QColor(Qt::black));
+            QCOMPARE(sheet.pixelColor(145, 150), QColor(Qt::red));
+            QCOMPARE(sheet.pixelColor(143, 150), QColor(Qt::white));
+            QCOMPARE(sheet.pixelColor(200, 192), QColor(Qt::white));
+        }
+        {
+            // At 300 dots per inch the ring is still one screen pixel wide
+            // (3 dots), not a hairline of one dot.
+            QImage fine(1000, 800, QImage::Format_RGB32);
+            fine.fill(Qt::white);
+            engine::TCanvasReport report(fine, 300, 300);
+            report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1.0, 0.5); };
+            report.Execute();
+            // The object covers dots 450..749 across and 450..599 down.
+            for (int x : {450, 451, 452, 747, 748, 749})
+                QVERIFY2(fine.pixelColor(x, 500) == QColor(Qt::black), qPrintable(QString::number(x)));
+            QCOMPARE(fine.pixelColor(453, 500), QColor(Qt::red));
+            QCOMPARE(fine.pixelColor(746, 500), QColor(Qt::green));
+            for (int y : {450, 452, 597, 599})
+                QVERIFY2(fine.pixelColor(600, y) == QColor(Qt::black), qPrintable(QString::number(y)));
+            QCOMPARE(fine.pixelColor(449, 500), QColor(Qt::white));
+            QCOMPARE(fine.pixelColor(600, 600), QColor(Qt::white));
         }
         image.SetFlip(true);
         image.SetReverse(true);

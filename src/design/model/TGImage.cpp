@@ -252,9 +252,17 @@ void TGImage::PrintTo(engine::TBaseReport &report, double leftInches, double top
         report.PrintBitmapRect(x1, y1, x2, y2, bitmap);
     }
     if (m_borderStyle == bsSingle) {
-        report.SetPen(Qt::black, Qt::SolidLine, 1, engine::TPenMode::pmCopy);
+        // On screen the border is the object's outermost ring of pixels; on
+        // paper it is the same ring, one screen pixel (1/96 inch) wide, so
+        // it does not shrink to a hairline of one printer dot.
+        const double t = 1.0 / ppi;
+        report.SetPen(Qt::black, Qt::NoPen, 1, engine::TPenMode::pmCopy);
+        report.SetBrush(Qt::black, Qt::SolidPattern);
+        report.Rectangle(x1, y1, x2, y1 + t);
+        report.Rectangle(x1, y2 - t, x2, y2);
+        report.Rectangle(x1, y1 + t, x1 + t, y2 - t);
+        report.Rectangle(x2 - t, y1 + t, x2, y2 - t);
         report.SetBrush(Qt::white, Qt::NoBrush);
-        report.Rectangle(x1, y1, x2, y2);
     }
 }
 
