@@ -193,9 +193,13 @@ private slots:
         QString fault = test::CheckSheet(sheets.first(), s, {3.5, 2.0, false});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
 
+        // A relative line names a picture of the program folder, not of the
+        // current folder.
+        QDir().mkpath(path("BG"));
+        QVERIFY(black.save(path("BG/night.bmp")));
         QFile sidecar(path("plain.CWE"));
         QVERIFY(sidecar.open(QIODevice::WriteOnly));
-        sidecar.write(path("black.bmp").toUtf8() + "\r\n");
+        sidecar.write("BG/night.bmp\r\n");
         sidecar.close();
         const Result own = run({"sheet", path("plain.cwr"), path("own.pdf"), "--cards", "5"});
         QCOMPARE(own.code, 0);
