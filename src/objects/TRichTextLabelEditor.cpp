@@ -57,9 +57,9 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
     m_editor->document()->setDocumentMargin(0);
     // Text without a size of its own has the master's default, not the dialog's.
     m_editor->document()->setDefaultFont(richtext::TRichTextControl().Document().defaultFont());
-    auto *panelLayout = new QVBoxLayout(m_panel);
-    panelLayout->setContentsMargins(1, 1, 1, 1);
-    panelLayout->addWidget(m_editor);
+    // The editor covers the whole page, frame included (its background is
+    // transparent, so the frame shows): the text starts at the page's edge and
+    // a line as wide as the label is not cut, as on the card.
     scroll->setWidget(host);
     scroll->setWidgetResizable(true);
 
@@ -170,6 +170,7 @@ void TRichTextLabelEditor::layoutAtZoom()
     m_zoomDevice.setDotsPerMeterY(dotsPerMeter);
     m_editor->document()->documentLayout()->setPaintDevice(&m_zoomDevice);
     m_editor->setLineWrapColumnOrWidth(std::max(1, int(m_pageWidth * m_zoom / 100.0)));
+    m_editor->setGeometry(m_panel->rect());
     // The scroll box scrolls over the whole page, with its 5-pixel margin.
     m_pageHost->setMinimumSize(m_panel->geometry().bottomRight().x() + 6,
                                m_panel->geometry().bottomRight().y() + 6);

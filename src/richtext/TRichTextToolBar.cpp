@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace cw::richtext {
 
@@ -17,6 +18,8 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
     setFixedHeight(28);
     m_fontNames = new QFontComboBox(this);
     m_fontNames->setToolTip(QStringLiteral("Font"));
+    // Narrow enough that every button of the bar fits the editor's width.
+    m_fontNames->setMaximumWidth(120);
     addWidget(m_fontNames);
     m_sizes = new QComboBox(this);
     m_sizes->setEditable(true);
@@ -59,6 +62,11 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
     });
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, [this] { showFormat(); });
     showFormat();
+    // Buttons as narrow as their captions, so the whole bar fits the
+    // editor's 601 pixels and nothing hides behind an extension button.
+    for (QAction *action : actions())
+        if (auto *button = qobject_cast<QToolButton *>(widgetForAction(action)))
+            button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 8);
 }
 
 QList<int> TRichTextToolBar::SizeList()

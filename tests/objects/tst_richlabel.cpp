@@ -289,6 +289,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         const QRect page(editor.PagePanel()->mapTo(&editor, QPoint(0, 0)), editor.PagePanel()->size());
         QVERIFY2(editor.rect().contains(page), qPrintable(QString("page at %1,%2").arg(page.x()).arg(page.y())));
+        // The text area is as wide as the label, so no line is cut.
+        QVERIFY2(editor.Editor()->viewport()->width() >= label.Width(),
+                 qPrintable(QString::number(editor.Editor()->viewport()->width())));
+        // Every command of the tool bar fits (none hides behind an extension button).
+        QVERIFY2(editor.ToolBar()->sizeHint().width() <= 601, qPrintable(QString::number(editor.ToolBar()->sizeHint().width())));
         editor.hide();
         // The editor breaks the lines where the card does.
         render(label);
