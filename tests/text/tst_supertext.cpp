@@ -449,6 +449,31 @@ private slots:
         QVERIFY2(qAbs(paperTop / 6.25 - screenTop) < 0.8,
                  qPrintable(QStringLiteral("screen %1, paper %2").arg(screenTop).arg(paperTop / 6.25)));
     }
+
+    // A framed SuperText prints its frame as wide as the screen shows it:
+    // one screen pixel, a hundredth of an inch (6 dots at 600 per inch).
+    void frameIsOneScreenPixelOnPaper()
+    {
+        ST t;
+        t.SetBounds(0, 0, 120, 40);
+        t.SetCaption("F");
+        t.SetBorderStyle(bsSingle);
+        t.Layout();
+        QImage page(int(t.Width() * 6.25) + 40, int(t.Height() * 6.25) + 40, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            TCanvasReport report(page, 600, 600);
+            report.SetProcessEvents({});
+            report.OnPrint = [&](TBaseReport &r) { t.PrintTo(r, 0.05, 0.05); };
+            report.Execute();
+        }
+        // Across the frame's left edge, half way down: the dark run's width.
+        const int y = 30 + int(t.Height() * 6.25 / 2);
+        int dark = 0;
+        for (int x = 0; x < 50; ++x) // the frame lies at x = 30, the text from 61 on
+            dark += qGray(page.pixel(x, y)) < 128;
+        QVERIFY2(dark >= 5 && dark <= 8, qPrintable(QString::number(dark)));
+    }
 };
 
 QTEST_MAIN(TestSuperText)

@@ -151,7 +151,10 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
             report.SetBrush(Qt::white, Qt::NoBrush);
         else
             report.SetBrush(TGColor::ToQColor(m_bgColor), Qt::SolidPattern);
-        report.SetPen(Qt::black, m_borderStyle == bsSingle ? Qt::SolidLine : Qt::NoPen, 1,
+        // The frame is one screen pixel wide on paper too (a hundredth of an
+        // inch), as a text label's frame prints; one printer dot would
+        // all but vanish at printer resolution.
+        report.SetPen(Qt::black, m_borderStyle == bsSingle ? Qt::SolidLine : Qt::NoPen, -1,
                       engine::TPenMode::pmCopy);
         report.Rectangle(bx1, by1, bx2, by2);
     }
