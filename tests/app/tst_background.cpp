@@ -332,6 +332,45 @@ private slots:
         QVERIFY(window.BusinessCardPanel()->BackgroundPicture().IsBitmap());
     }
 
+    void commandMarksTheDesignChangedOnOkAndNoneOnly()
+    {
+        test::TestFolder folder;
+        test::ScriptedInteraction script;
+        TMainScreen::hasPrinters = [] { return true; };
+        TMainScreen::defaultPrinterName = [] { return QStringLiteral("Office"); };
+        TMainScreen window;
+        window.FormActivate();
+        window.SetChangesMade(false);
+        // None on a design without background is still a change.
+        script.dialogs.enqueue([](QDialog &) { return TLoadBackGround::NoneResult; });
+        window.SetBackgroundArtClick();
+        QVERIFY(window.ChangesMade());
+        QCOMPARE(window.BackgroundFile, QString());
+
+        window.SetChangesMade(false);
+        script.dialogs.enqueue([](QDialog &d) {
+            auto &dialog = static_cast<TLoadBackGround &>(d);
+            dialog.SelectFile(dialog.Folder() + "/Marble.bmp");
+            return int(QDialog::Accepted);
+        });
+        window.SetBackgroundArtClick();
+        QVERIFY(window.ChangesMade());
+        QCOMPARE(window.BackgroundFile, TBackgroundArt::Folder() + "Marble.bmp");
+
+        // Cancel leaves the picture and the changes-made state alone, also
+        // after choosing another picture in the list.
+        window.SetChangesMade(false);
+        script.dialogs.enqueue([](QDialog &d) {
+            auto &dialog = static_cast<TLoadBackGround &>(d);
+            dialog.SelectFile(dialog.Folder() + "/Sky.bmp");
+            return int(QDialog::Rejected);
+        });
+        window.SetBackgroundArtClick();
+        QVERIFY(!window.ChangesMade());
+        QCOMPARE(window.BackgroundFile, TBackgroundArt::Folder() + "Marble.bmp");
+        QVERIFY(window.BusinessCardPanel()->BackgroundPicture().IsBitmap());
+    }
+
     void backgroundClippedToTheOutline()
     {
         TGBusinessCardPanel32 panel;
