@@ -15,6 +15,7 @@
 #include "design/model/TBCShapes.h"
 #include "design/model/TGImage.h"
 #include "design/model/TGPicture.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -24,13 +25,13 @@
 #include <QImage>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace cw::ui {
 
 namespace {
+
+using test::FileSizeLimit;
 
 QByteArray bytesOf(const QString &path)
 {
@@ -50,31 +51,6 @@ QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
-
-// While alive, no file of this process may grow beyond `bytes`.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_active = false;
-};
 
 // A folder made read-only for as long as this lives.
 class ReadOnlyFolder
@@ -165,9 +141,12 @@ private slots:
             }
             // The caller's message, told which stage failed.
             try {
-                model::WriteFileAtomically(path, big, [](model::TAtomicWriteStage stage, const QString &reason) {
-                    return QStringLiteral("stage %1 %2").arg(int(stage)).arg(reason.isEmpty() ? "without reason" : "with reason");
-                });
+                model::WriteFileAtomically(path, big,
+                                           [](model::TAtomicWriteStage stage, const QString &reason) {
+                                               return QStringLiteral("stage %1 %2")
+                                                   .arg(int(stage))
+                                                   .arg(reason.isEmpty() ? "without reason" : "with reason");
+                                           });
                 QFAIL("no failure");
             } catch (const EInOutError &e) {
                 QCOMPARE(e.message(), QStringLiteral("stage 1 with reason"));
@@ -177,10 +156,9 @@ private slots:
         QCOMPARE(filesIn(folder->path()), QStringList{"target.dat"});
         // A folder that does not exist fails at creation.
         try {
-            model::WriteFileAtomically(folder->file("no/such/target.dat"), "x",
-                                       [](model::TAtomicWriteStage stage, const QString &) {
-                                           return QString::number(int(stage));
-                                       });
+            model::WriteFileAtomically(
+                folder->file("no/such/target.dat"), "x",
+                [](model::TAtomicWriteStage stage, const QString &) { return QString::number(int(stage)); });
             QFAIL("no failure");
         } catch (const EInOutError &e) {
             QCOMPARE(e.message(), QStringLiteral("0"));
@@ -243,7 +221,8 @@ private slots:
         w->BusinessCardPanel()->ClearObjects();
         script->log.clear();
         QVERIFY(!w->SaveBCFile(path));
-        QCOMPARE(script->log, QStringList{"error[Save]: Cannot create file " + QDir::toNativeSeparators(path)});
+        QCOMPARE(script->log,
+                 QStringList{"error[Save]: Cannot create file " + QDir::toNativeSeparators(path)});
         QCOMPARE(bytesOf(path), before);
     }
 
@@ -259,7 +238,8 @@ private slots:
                 model::TCardFiles::WriteSidecar(card, longName);
                 QFAIL("no failure");
             } catch (const EInOutError &e) {
-                QVERIFY2(e.message().startsWith("Unable to write " + sidecar + ": "), qPrintable(e.message()));
+                QVERIFY2(e.message().startsWith("Unable to write " + sidecar + ": "),
+                         qPrintable(e.message()));
             }
         }
         QCOMPARE(bytesOf(sidecar), QByteArray("/old.bmp\r\n"));
@@ -273,7 +253,8 @@ private slots:
         {
             FileSizeLimit limit(16);
             try {
-                ini.WriteString(QStringLiteral("Personal"), QStringLiteral("Name"), QString(100, QLatin1Char('n')));
+                ini.WriteString(QStringLiteral("Personal"), QStringLiteral("Name"),
+                                QString(100, QLatin1Char('n')));
                 QFAIL("no failure");
             } catch (const EInOutError &e) {
                 QCOMPARE(e.message(), "Unable to write to " + QDir::toNativeSeparators(path));
@@ -314,7 +295,8 @@ private slots:
 
     void backgroundDeletedWhileTheCardIsOpen()
     {
-        const QString background = folder->file("BG/Marble.bmp");
+        // The user's own picture: no shipped background has its name.
+        const QString background = folder->file("BG/MyMarble.bmp");
         QDir().mkpath(folder->file("BG"));
         QVERIFY(noise(40, 30).save(background, "BMP"));
         const QString card = folder->file("Saved/BC0004.CWR");
