@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -319,6 +320,13 @@ private slots:
         QCOMPARE(longer.code, 0);
         QCOMPARE(pages(longName).size(), 1);
         QCOMPARE(QDir(path("keep")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+        // A link to the sheet stays a link; the file it names gets the sheet.
+        QVERIFY(QFile::link(target, path("link.pdf")));
+        const Result linked = run({"sheet", path("card.cwr"), path("link.pdf")});
+        QCOMPARE(linked.code, 0);
+        QVERIFY(QFileInfo(path("link.pdf")).isSymLink());
+        QCOMPARE(pages(target).size(), 1);
     }
 };
 

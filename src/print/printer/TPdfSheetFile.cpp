@@ -11,9 +11,12 @@
 
 namespace cw::printer {
 
-TPdfSheetFile::TPdfSheetFile(QString target) : m_target(std::move(target))
+TPdfSheetFile::TPdfSheetFile(QString target) : m_target(std::move(target)), m_final(m_target)
 {
-    const QFileInfo info(m_target);
+    // A link keeps pointing at the sheet: the file it names is replaced.
+    if (QFileInfo(m_target).isSymLink())
+        m_final = QFileInfo(m_target).symLinkTarget();
+    const QFileInfo info(m_final);
     // A short name, so the engine's own page file beside it fits the file
     // system's name limit whatever the target is called.
     QTemporaryFile working(info.absolutePath() + QStringLiteral("/.cwsheet-XXXXXX.pdf"));
@@ -25,7 +28,7 @@ TPdfSheetFile::TPdfSheetFile(QString target) : m_target(std::move(target))
     // The finished file keeps the permissions of the one it replaces; a new
     // one is readable by everyone, like any other file the program writes.
     QFile::setPermissions(m_working, info.exists()
-                                         ? QFile::permissions(m_target)
+                                         ? QFile::permissions(m_final)
                                          : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                                QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
 }
@@ -63,7 +66,7 @@ void TPdfSheetFile::Commit()
         fail();
     // rename() replaces the target in one step: readers see the old file or
     // the new one, never a part.
-    if (std::rename(QFile::encodeName(m_working).constData(), QFile::encodeName(m_target).constData()) != 0)
+    if (std::rename(QFile::encodeName(m_working).constData(), QFile::encodeName(m_final).constData()) != 0)
         fail();
     m_committed = true;
 }

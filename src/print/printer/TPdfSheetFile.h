@@ -40,7 +40,8 @@ public:
 private:
     [[noreturn]] void fail() const;
 
-    QString m_target;
+    QString m_target; // as the user named it (messages)
+    QString m_final;  // the file replaced: the target, or the file a link names
     QString m_working;
     bool m_committed = false;
 };
