@@ -474,6 +474,34 @@ private slots:
             dark += qGray(page.pixel(x, y)) < 128;
         QVERIFY2(dark >= 5 && dark <= 8, qPrintable(QString::number(dark)));
     }
+
+    // Painting reuses the letters' outlines between repaints; a new text,
+    // font or zoom paints the new letters, exactly as a fresh object does.
+    void repaintFollowsTextFontAndZoom()
+    {
+        auto fresh = [](const QString &caption, int points, float zoom) {
+            auto t = std::make_unique<ST>();
+            t->SetBounds(0, 0, 300, 80);
+            t->SetShadowDepth(3);
+            TGFont f = t->Font();
+            f.SetPointSize(points);
+            t->SetTextFont(f);
+            t->SetCaption(caption);
+            t->SetZoom(zoom);
+            return t;
+        };
+        auto t = fresh("IIII", 30, 1.0f);
+        render(*t);
+        render(*t);
+        t->SetCaption("WAVE");
+        QCOMPARE(render(*t), render(*fresh("WAVE", 30, 1.0f)));
+        TGFont f = t->Font();
+        f.SetPointSize(24);
+        t->SetTextFont(f);
+        QCOMPARE(render(*t), render(*fresh("WAVE", 24, 1.0f)));
+        t->SetZoom(1.5f);
+        QCOMPARE(render(*t), render(*fresh("WAVE", 24, 1.5f)));
+    }
 };
 
 QTEST_MAIN(TestSuperText)

@@ -18,11 +18,12 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainterPath>
 #include <QPoint>
 #include <QRect>
+#include <array>
 #include <functional>
-
-class QPainterPath;
+#include <optional>
 
 namespace cw::model {
 
@@ -151,6 +152,19 @@ private:
     QPoint m_shadowOrigin;
     QImage m_gradientBitmap;
     QSize m_laidOutSize;
+
+    // The letters' outlines last built (the text's and the shadow's): every
+    // paint clips to them, and building them from the font is the dearest
+    // part of a repaint.
+    struct TPathCache
+    {
+        QString Text;
+        QPoint Origin;
+        QFont Font;
+        QPainterPath Path;
+    };
+    mutable std::array<std::optional<TPathCache>, 2> m_pathCache;
+    mutable int m_nextPathCache = 0;
 };
 
 } // namespace cw::model

@@ -18,9 +18,15 @@ QPainterPath TGSuperText::textPath(const QString &text, QPoint origin, const QFo
     // The origin is the top-left of the text cell; the path wants the
     // baseline.  Symbol fonts that are not installed draw their Unicode
     // equivalents.
+    for (const auto &cached : m_pathCache)
+        if (cached && cached->Origin == origin && cached->Text == text && cached->Font == font &&
+            cached->Font.family() == font.family())
+            return cached->Path;
     const TSymbolFonts::TDisplay shown = TSymbolFonts::Resolve(font, Font().Name, text);
     QPainterPath path;
     path.addText(QPointF(origin.x(), origin.y() + QFontMetrics(shown.Font).ascent()), shown.Font, shown.Text);
+    m_pathCache[size_t(m_nextPathCache)] = TPathCache{text, origin, font, path};
+    m_nextPathCache = (m_nextPathCache + 1) % int(m_pathCache.size());
     return path;
 }
 
