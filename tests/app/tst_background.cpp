@@ -332,6 +332,30 @@ private slots:
         QVERIFY(window.BusinessCardPanel()->BackgroundPicture().IsBitmap());
     }
 
+    void everyShippedSampleFindsItsBackground()
+    {
+        // A sample card's sidecar must name a picture this installation has,
+        // whatever folder the program runs from.
+        const QDir samples(qEnvironmentVariable("CW_SOURCE_DIR") + "/content/samples");
+        int withBackground = 0;
+        for (const QFileInfo &card : samples.entryInfoList({"*.cwr", "*.CWR"}, QDir::Files)) {
+            if (model::TCardFiles::ReadSidecar(card.absoluteFilePath()).isEmpty())
+                continue;
+            ++withBackground;
+            test::TestFolder folder;
+            test::ScriptedInteraction script;
+            TMainScreen::hasPrinters = [] { return true; };
+            TMainScreen::defaultPrinterName = [] { return QStringLiteral("Office"); };
+            TMainScreen window;
+            window.FormActivate();
+            window.OpenBCFile(card.absoluteFilePath());
+            QVERIFY2(QFileInfo(window.BackgroundFile).isFile(), qPrintable(card.fileName()));
+            QVERIFY2(window.BackgroundFile.startsWith(folder.path()), qPrintable(window.BackgroundFile));
+            QVERIFY2(!window.BusinessCardPanel()->BackgroundPicture().IsEmpty(), qPrintable(card.fileName()));
+        }
+        QVERIFY(withBackground >= 1);
+    }
+
     void commandMarksTheDesignChangedOnOkAndNoneOnly()
     {
         test::TestFolder folder;
