@@ -14,7 +14,6 @@
 #include "print/TSelectSpecificLabels.h"
 #include "print/TWarnBottomMargin.h"
 #include "print/model/TLabelPrintSetup.h"
-#include "print/printer/TPdfSheetFile.h"
 #include "print/printer/TReportPrinter.h"
 #include "widgets/Interaction.h"
 
@@ -149,11 +148,8 @@ void TMainScreen::mnuSaveSheetAsPdfClick()
             return;
         // The file that was there stays as it was unless the whole sheet was
         // written; the status dialog shows a failure of the job itself.
-        printer::TPdfSheetFile file(path);
-        pdf.SetOutputFileName(file.WorkingFileName());
         if (!DoPrint(pdf))
             return;
-        file.Commit();
         Interaction::current().information(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
     });
 }

@@ -10,7 +10,6 @@
 #include "design/model/TGLabelObjectFiler.h"
 #include "print/model/TLabelPrintJob.h"
 #include "print/model/TLabelPrintSetup.h"
-#include "print/printer/TPdfSheetFile.h"
 #include "print/printer/TReportPrinter.h"
 
 #include <QDir>
@@ -171,26 +170,17 @@ void TSheetCommand::Run(const Options &options)
             object->PrintTo(report, x, y);
     };
 
-    printer::TPdfSheetFile file(options.Pdf);
     printer::TReportPrinter report;
     report.SetTitle(QStringLiteral("Cardwright"));
     report.SetUnitsFactor(1.0);
     report.SetProcessEvents({});
-    report.SetOutputFileName(file.WorkingFileName());
+    report.SetOutputFileName(options.Pdf);
     report.SetPaperSize(layout.Papersize);
     report.SetOrientation(engine::TOrientation::poPortrait);
     report.SetCopies(1);
     report.OnBeforePrint = [&job](engine::TBaseReport &r) { job.BeforePrintLabels(r); };
     report.OnPrint = [&job](engine::TBaseReport &r) { job.PrintLabels(r); };
-    try {
-        report.Execute();
-    } catch (const cw::EInOutError &e) {
-        // The engine names the file it wrote; the user named another.
-        QString message = e.message();
-        message.replace(native(file.WorkingFileName()), native(options.Pdf));
-        throw cw::EInOutError(message);
-    }
-    file.Commit();
+    report.Execute();
 }
 
 } // namespace cw::cli

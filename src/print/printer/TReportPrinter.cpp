@@ -2,6 +2,7 @@
 
 #include "app/model/Exception.h"
 #include "print/engine/Units.h"
+#include "print/printer/TPdfSheetFile.h"
 #include "print/printer/TPpdMargins.h"
 
 #include <QDir>

@@ -13,7 +13,8 @@
 // Output is written to a file first and delivered only when the job ends
 // normally, so Abort() (or a failure) really drops the document: a PDF file
 // is written beside its target and then moved into place, leaving the file
-// that was there untouched otherwise; a sheet for a CUPS queue is written as
+// that was there untouched otherwise (also when the disk fills up while the
+// pages are drawn: TPdfSheetFile); a sheet for a CUPS queue is written as
 // PDF at the printer's resolution and handed to the spooler with "lp" (when
 // "lp" is missing, Qt's own CUPS output is used, which cannot take back the
 // pages already drawn).
@@ -27,6 +28,8 @@
 class QPrinter;
 
 namespace cw::printer {
+
+class TPdfSheetFile;
 
 class TReportPrinter : public engine::TCanvasReport
 {
@@ -93,7 +96,8 @@ private:
     int m_lastPage = 9999;
     bool m_onPrinter = false;
     bool m_printedAny = false; // a page of this job reached the printer
-    QString m_partFile;        // the PDF being written, until the job ends
+    std::unique_ptr<TPdfSheetFile> m_pdfFile; // a PDF target's working file, until the job ends
+    QString m_partFile;        // the sheet for a CUPS queue, until the job ends
     QString m_queue;           // CUPS queue the part file goes to (empty: a PDF target)
     int m_spoolCopies = 1;
 };

@@ -1,13 +1,13 @@
 // The device side of a printer job: pages in range, the part file and its
 // delivery (a PDF target or the CUPS spooler).
 #include "app/model/Exception.h"
+#include "print/printer/TPdfSheetFile.h"
 #include "print/printer/TReportPrinter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -21,25 +21,21 @@ void TReportPrinter::BeginJob()
     DropPartFile();
     m_queue.clear();
 
-    const bool toFile = !m_outputFileName.isEmpty();
-    const QString spooler = toFile ? QString() : QStandardPaths::findExecutable(QStringLiteral("lp"));
-    if (!toFile && spooler.isEmpty())
-        return; // Qt's own CUPS output
-    const QString base = toFile ? m_outputFileName : QDir::tempPath() + QStringLiteral("/cardwright-sheet");
-    QTemporaryFile part(base + QStringLiteral(".XXXXXX.part"));
-    part.setAutoRemove(false);
-    if (!part.open()) {
-        if (toFile)
-            throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
-                                      .arg(QDir::toNativeSeparators(m_outputFileName)));
-        return; // no room for a spool file: Qt's own CUPS output
-    }
-    m_partFile = part.fileName();
-    part.close();
-    if (toFile) {
-        m_printer->setOutputFileName(m_partFile);
+    if (!m_outputFileName.isEmpty()) {
+        // The pages go into a working file beside the target, which replaces
+        // the target only when the job ends complete.
+        m_pdfFile = std::make_unique<TPdfSheetFile>(m_outputFileName);
+        m_printer->setOutputFileName(m_pdfFile->WorkingFileName());
         return;
     }
+    if (QStandardPaths::findExecutable(QStringLiteral("lp")).isEmpty())
+        return; // Qt's own CUPS output
+    QTemporaryFile part(QDir::tempPath() + QStringLiteral("/cardwright-sheet.XXXXXX.part"));
+    part.setAutoRemove(false);
+    if (!part.open() || part.fileName().isEmpty())
+        return; // no room for a spool file: Qt's own CUPS output
+    m_partFile = part.fileName();
+    part.close();
     // The sheet for the queue: PDF at the printer's resolution, full page.
     m_queue = m_printer->printerName();
     m_spoolCopies = MaxCopies() > 1 ? Copies() : 1;
@@ -116,6 +112,14 @@ void TReportPrinter::EndJob()
     const bool printed = m_printedAny;
     EndPainting();
     m_onPrinter = false;
+    if (m_pdfFile) {
+        // Every page is written: the file replaces the one that was there (a
+        // job with no page in its range leaves that file alone).
+        const std::unique_ptr<TPdfSheetFile> file = std::move(m_pdfFile);
+        if (printed)
+            file->Commit();
+        return;
+    }
     if (m_partFile.isEmpty())
         return;
     if (!m_queue.isEmpty()) {
@@ -130,30 +134,26 @@ void TReportPrinter::EndJob()
                 report.ApplySettingsToPrinter();
             }
         } restore{*this};
-        if (printed)
-            SpoolPartFile();
-        return;
+        if (!printed)
+            return;
+        // A disk that filled up while the pages were drawn leaves a sheet
+        // cut short: the printer does not get it.
+        if (!TPdfSheetFile::IsCompletePdf(m_partFile))
+            throw cw::Exception(
+                QStringLiteral("The print job could not be sent to the printer %1.").arg(m_queue));
+        SpoolPartFile();
     }
-    // Every page is written: the file replaces the one that was there.
-    QFile part(m_partFile);
-    QSaveFile target(m_outputFileName);
-    const bool written = !printed || (part.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
-                                      target.write(part.readAll()) == part.size() && target.commit());
-    part.close();
-    DropPartFile();
-    if (!written)
-        throw cw::EInOutError(QStringLiteral("The file %1 could not be written.")
-                                  .arg(QDir::toNativeSeparators(m_outputFileName)));
 }
 
 void TReportPrinter::AbandonJob()
 {
     // Only Qt's own CUPS output has already reached the spooler.
-    if (m_onPrinter && m_partFile.isEmpty())
+    if (m_onPrinter && m_partFile.isEmpty() && !m_pdfFile)
         m_printer->abort();
     EndPainting();
     m_onPrinter = false;
     DropPartFile();
+    m_pdfFile.reset();
     if (!m_queue.isEmpty()) {
         m_queue.clear();
         ApplySettingsToPrinter();
