@@ -303,7 +303,7 @@ void TSuperShape::SetVectors(int n)
     Repaint();
 }
 
-void TSuperShape::CopyAppearanceFrom(const TSuperShape &s)
+void TSuperShape::SetAppearanceValues(const TSuperShape &s)
 {
     SetBackColor(s.BackColor());
     SetFillDirection(s.FillDirection());
@@ -323,6 +323,11 @@ void TSuperShape::CopyAppearanceFrom(const TSuperShape &s)
     SetStartingAngle(s.StartingAngle());
     SetSurfaceType(s.SurfaceType());
     SetVectors(s.Vectors());
+}
+
+void TSuperShape::CopyAppearanceFrom(const TSuperShape &s)
+{
+    SetAppearanceValues(s);
     SetBounds(Left(), Top(), s.Width(), s.Height());
     // The depth may have been refused while this shape was still smaller.
     SetShadowDepth(s.ShadowDepth());
@@ -330,24 +335,7 @@ void TSuperShape::CopyAppearanceFrom(const TSuperShape &s)
 
 void TSuperShape::TakeAppearanceFrom(const TSuperShape &s)
 {
-    SetBackColor(s.BackColor());
-    SetFillDirection(s.FillDirection());
-    SetForeColor(s.ForeColor());
-    SetGradientToColor(s.GradientToColor());
-    SetImage(s.Image());
-    SetInVectorPercent(s.InVectorPercent());
-    SetOutlineColor(s.OutlineColor());
-    SetOutlineStyle(s.OutlineStyle());
-    SetOutlineWidth(s.OutlineWidth());
-    SetPattern(s.Pattern());
-    SetRoundPerc(s.RoundPerc());
-    SetShadowColor(s.ShadowColor());
-    SetShadowDepth(s.ShadowDepth());
-    SetShadowOrient(s.ShadowOrient());
-    SetShape(s.Shape());
-    SetStartingAngle(s.StartingAngle());
-    SetSurfaceType(s.SurfaceType());
-    SetVectors(s.Vectors());
+    SetAppearanceValues(s);
     NotifyChanged();
 }
 

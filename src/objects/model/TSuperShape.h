@@ -130,6 +130,8 @@ protected:
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
 
 private:
+    // Every appearance value of `source`, through the setters (no size).
+    void SetAppearanceValues(const TSuperShape &source);
     int shadowOffset() const;
     // The gradient bitmap no longer has the object's size.
     bool gradientStale() const;
