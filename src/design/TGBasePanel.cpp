@@ -23,6 +23,8 @@ TGBasePanel::TGBasePanel(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(false);
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
+    // Right-clicks open the card and object menus from the mouse handlers.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     m_font.setFamily(QStringLiteral("Arial"));
     m_font.setPointSize(10);
     resize(343, 191);

@@ -27,6 +27,8 @@ TGHandle::TGHandle(QWidget *surface) : QWidget(surface), Clock(monotonicMs)
     setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    // Right-clicks open the card and object menus from the mouse handlers.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     resize(24, 24);
     setEnabled(false);
     hide();

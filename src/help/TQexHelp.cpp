@@ -189,6 +189,10 @@ TQexHelp *TQexHelp::Of(const QWidget *control)
 
 QWidget *TQexHelp::MenuControl(QWidget *widget)
 {
+    // A control that handles right-clicks itself (the design surface and its
+    // selection frame show the object and card menus) gets no second menu.
+    if (widget && widget->contextMenuPolicy() == Qt::PreventContextMenu)
+        return nullptr;
     // Qt's inner parts (a spin box's edit, a list's viewport) stand for their control.
     QWidget *control = widget;
     while (control && !control->isWindow() && control->objectName().startsWith(QLatin1String("qt_")))

@@ -5,6 +5,7 @@
 #include "app/TEditCardLayout.h"
 #include "app/TMainScreen.h"
 #include "app/TPersonalInformation.h"
+#include "design/TGHandle.h"
 #include "help/THelpTexts.h"
 #include "help/TQexHelp.h"
 #include "help/TQexHelpPopup.h"
@@ -22,11 +23,13 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <QtTest>
@@ -185,6 +188,38 @@ private slots:
         QWidget *quickTips = bar->widgetForAction(main.findChild<QAction *>(QStringLiteral("AssistButton")));
         QVERIFY(!TQexHelp::MenuControl(quickTips));
         QVERIFY(help->Resolve(quickTips)); // it still explains itself in what's-this mode
+    }
+
+    void rightClicksOnTheCardOpenNoSecondMenu()
+    {
+        test::TestFolder folder;
+        test::ScriptedInteraction ui;
+        TMainScreen main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        // The menu a right-click would open, closed again at once.
+        auto menuAfterRightClick = [](QWidget *target) {
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                if (QWidget *popup = QApplication::activePopupWidget()) {
+                    shown = popup->objectName();
+                    popup->close();
+                }
+            });
+            const QPoint at(4, 4);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+            QApplication::sendEvent(target, &event);
+            QApplication::processEvents();
+            return shown;
+        };
+        // A button gets "What's this?" ...
+        QCOMPARE(menuAfterRightClick(main.findChild<QPushButton *>(QStringLiteral("PrintButton"))),
+                 QStringLiteral("WhatsThisMenu"));
+        // ... the card and a selected object (its frame) have shown their own
+        // menu from the mouse press already: nothing follows it.
+        TGBusinessCardPanel32 *card = main.BusinessCardPanel();
+        QCOMPARE(menuAfterRightClick(card), QString());
+        QCOMPARE(menuAfterRightClick(&card->Frame()), QString());
     }
 
     void spinBoxPartsStandForTheirControl()
