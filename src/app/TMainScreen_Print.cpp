@@ -28,9 +28,18 @@ namespace cw::ui {
 
 namespace {
 
-// Runs one print command and shows the failure it may raise.
-template <typename F> void guardedPrint(F &&f)
+// Runs one print command and shows the failure it may raise.  The window
+// is busy meanwhile: a card file handed over by another start waits until
+// the command has ended, also between its dialogs.
+template <typename F> void guardedPrint(bool &busy, F &&f)
 {
+    struct BusyWhile
+    {
+        bool &flag;
+        const bool was = flag;
+        ~BusyWhile() { flag = was; }
+    } busyWhile{busy};
+    busy = true;
     try {
         f();
     } catch (const Exception &e) {
@@ -62,7 +71,7 @@ void TMainScreen::mnuPrintClick()
 {
     if (!ReportPrinter)
         return;
-    guardedPrint([this] {
+    guardedPrint(Busy, [this] {
         PrintToPrinter = true;
         ReportPrinter->SetPaperSize(Layout().Papersize);
         ReportPrinter->SetPageRange(1, 9999);
@@ -92,7 +101,7 @@ void TMainScreen::mnuPreviewClick()
 {
     if (!ReportPrinter)
         return;
-    guardedPrint([this] {
+    guardedPrint(Busy, [this] {
         PrintToPrinter = false;
         ReportPrinter->SetPaperSize(Layout().Papersize);
         m_panel->setPreviewing(true);
@@ -105,7 +114,7 @@ void TMainScreen::mnuPrinterSetupClick()
 {
     if (!ReportPrinter)
         return;
-    guardedPrint([this] { TPrinterDialogs::PrinterSetup(*ReportPrinter); });
+    guardedPrint(Busy, [this] { TPrinterDialogs::PrinterSetup(*ReportPrinter); });
 }
 
 void TMainScreen::mnuPrinterFineTuningClick()
@@ -121,7 +130,7 @@ void TMainScreen::mnuPrintOutlineTestPageClick()
 {
     if (!ReportPrinter)
         return;
-    guardedPrint([this] {
+    guardedPrint(Busy, [this] {
         PrintToPrinter = true;
         PrintTestPage = true;
         if (TPrinterDialogs::PrintDialog(*ReportPrinter))
@@ -131,7 +140,7 @@ void TMainScreen::mnuPrintOutlineTestPageClick()
 
 void TMainScreen::mnuSaveSheetAsPdfClick()
 {
-    guardedPrint([this] {
+    guardedPrint(Busy, [this] {
         const QString path = sheetPdfFileName();
         if (path.isEmpty())
             return;

@@ -159,9 +159,18 @@ private slots:
         QString printer;
         bool setupShown = true;
         QString status;
-        m_script->dialogs.enqueue(chooseCards({1, 3, 4, 8}, 2, &printer, &setupShown));
+        // The window is busy while the command runs (a card file handed over
+        // by another start waits), and no longer afterwards.
+        bool busyDuringCommand = false;
+        const auto choose = chooseCards({1, 3, 4, 8}, 2, &printer, &setupShown);
+        m_script->dialogs.enqueue([&busyDuringCommand, &w, choose](QDialog &dialog) {
+            busyDuringCommand = w->Busy;
+            return choose(dialog);
+        });
         m_script->dialogs.enqueue(runJob(&status));
         command->trigger();
+        QVERIFY(busyDuringCommand);
+        QVERIFY(!w->Busy);
 
         QCOMPARE(m_script->log.first(),
                  QStringLiteral("save[Save Sheet As PDF]: ") + m_folder->file("Saved/BusinessCards.pdf"));
