@@ -1,10 +1,13 @@
 #include "widgets/Interaction.h"
 
+#include "app/model/ProgramFolder.h"
 #include "widgets/DialogPlacement.h"
 
 #include <QColorDialog>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -48,9 +51,36 @@ void QtInteraction::error(const QString &text, const QString &caption)
     box.exec();
 }
 
+QList<QUrl> QtInteraction::ProgramPlaces()
+{
+    QList<QUrl> places;
+    for (const QString &folder : {model::ProgramFolder::file(QStringLiteral("Saved")),
+                                  QDir(model::ProgramFolder::shippedContent()).filePath(QStringLiteral("samples"))})
+        if (QFileInfo(folder).isDir())
+            places.append(QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())));
+    return places;
+}
+
+namespace {
+void addProgramPlaces(QFileDialog &dialog)
+{
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QUrl &place : QtInteraction::ProgramPlaces())
+        if (!places.contains(place))
+            places.append(place);
+    dialog.setSidebarUrls(places);
+}
+} // namespace
+
 QString QtInteraction::openFileName(const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(mainWindow(), caption, folder, filter);
+    QFileDialog dialog(mainWindow(), caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    addProgramPlaces(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtInteraction::saveFileName(const QString &caption, const QString &folder, const QString &filter,
@@ -60,6 +90,7 @@ QString QtInteraction::saveFileName(const QString &caption, const QString &folde
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    addProgramPlaces(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

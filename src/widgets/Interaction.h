@@ -7,7 +7,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
+#include <QUrl>
 #include <optional>
 
 class QDialog;
@@ -62,6 +64,11 @@ public:
     std::optional<QFont> chooseFont(const QFont &initial, const QString &caption) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     int exec(QDialog &dialog) override;
+
+    // The program's own folders the file dialogs offer beside the usual
+    // places: the saved designs and the sample cards shipped with the
+    // program (each only when it exists).
+    static QList<QUrl> ProgramPlaces();
 };
 
 } // namespace cw::ui
