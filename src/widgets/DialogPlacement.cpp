@@ -10,7 +10,10 @@ void placeDialog(QWidget *dialog, const QWidget *mainWindow)
 {
     if (!dialog)
         return;
-    dialog->adjustSize();
+    // A dialog laid out by its contents takes its natural size; one given a
+    // designed size (the preview, the editors) keeps it.
+    if (!dialog->testAttribute(Qt::WA_Resized))
+        dialog->adjustSize();
     const QSize size = dialog->frameGeometry().size().expandedTo(dialog->sizeHint());
     QRect over;
     if (mainWindow && mainWindow != dialog && !mainWindow->isMaximized() && mainWindow->isVisible()) {

@@ -2,13 +2,16 @@
 // cards beside the usual places, and a cancelled dialog answers nothing.
 #include "app/model/ProgramFolder.h"
 #include "support/TestFolder.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/Interaction.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace cw::ui {
 
@@ -62,6 +65,29 @@ private slots:
         // The usual places stay, once each.
         QCOMPARE(open.count(samples), 1);
         QVERIFY(open.size() > 2);
+    }
+
+    void placingADialogKeepsItsDesignedSize()
+    {
+        QWidget main;
+        main.setGeometry(100, 100, 800, 600);
+        main.show();
+        // Laid out by its contents: it takes its natural size.
+        QDialog natural;
+        auto *layout = new QVBoxLayout(&natural);
+        layout->addWidget(new QLabel(QStringLiteral("A line of text")));
+        placeDialog(&natural, &main);
+        QCOMPARE(natural.size(), natural.sizeHint());
+        // Given a designed size bigger than its contents need: it keeps it,
+        // centred over the main window.
+        QDialog designed;
+        (new QVBoxLayout(&designed))->addWidget(new QLabel(QStringLiteral("Page")));
+        designed.resize(608, 424);
+        placeDialog(&designed, &main);
+        QCOMPARE(designed.size(), QSize(608, 424));
+        const QRect over = main.frameGeometry();
+        QCOMPARE(designed.pos(), QPoint(over.left() + (over.width() - designed.frameGeometry().width()) / 2,
+                                        over.top() + (over.height() - designed.frameGeometry().height()) / 2));
     }
 };
 
