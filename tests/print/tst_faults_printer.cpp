@@ -44,10 +44,12 @@ QString Run(const QString &program, const QStringList &arguments)
     return QString::fromLocal8Bit(p.readAllStandardOutput()) + QStringLiteral(" ");
 }
 
-// Jobs waiting in any queue.
+// Jobs waiting in any queue; -1 when the scheduler cannot be asked.
 int Jobs()
 {
     const QString out = Run(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+    if (out.isNull())
+        return -1;
     return int(out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("Cardwright")).size());
 }
 
