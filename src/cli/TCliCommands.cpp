@@ -2,6 +2,7 @@
 
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
+#include "app/model/TAtomicFile.h"
 #include "app/model/TPreferences.h"
 #include "cli/TObjectDump.h"
 #include "cli/TRawStreamDump.h"
@@ -11,11 +12,11 @@
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGPicture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -157,15 +158,21 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
     if (border)
         model::TCardRenderer::DrawBorder(image);
 
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(out)));
-    QImageWriter writer(&file, format);
+    // The picture is encoded in memory and then written whole or not at all.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     if (format == "jpg")
         writer.setQuality(80);
-    if (!writer.write(image) || !file.commit())
+    if (!writer.write(image))
         return fail(
             QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), writer.errorString()));
+    model::WriteFileAtomically(out, encoded, [&out](model::TAtomicWriteStage stage, const QString &reason) {
+        return stage == model::TAtomicWriteStage::Create
+                   ? QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(out))
+                   : QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), reason);
+    });
     return 0;
 }
 

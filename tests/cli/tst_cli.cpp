@@ -4,8 +4,10 @@
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGLineShape.h"
 #include "design/model/TObjectRegistry.h"
+#include "support/FileSizeLimit.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -205,6 +207,29 @@ private slots:
         QCOMPARE(run({"render", card, path("tall.jpg")}).code, 0);
         QCOMPARE(QImage(path("tall.jpg")).size(), QSize(192, 336));
         QFile::remove(path("CWR.INI"));
+    }
+
+    // A disk that fills up while the picture is written: the message, the
+    // picture that was there untouched, no temporary file left.
+    void renderOnAFullDiskKeepsTheOldPicture()
+    {
+        const QString card = writeCard("full.cwr", "Special1", "Special2");
+        const QString out = path("full.bmp");
+        writeBytes(out, "the old picture");
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+        Result r;
+        {
+            // The program inherits the limit: a 336 x 192 bitmap is far bigger.
+            cw::test::FileSizeLimit limit(4096);
+            QVERIFY(limit.active());
+            r = run({"render", card, out});
+        }
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.startsWith(QStringLiteral("Cannot write ") + out), qPrintable(r.err));
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("the old picture"));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), before);
     }
 
     void pictureInfoNamesKindAndSize()
