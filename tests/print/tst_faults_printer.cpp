@@ -66,6 +66,7 @@ private slots:
     void cleanup();
     void printerRemovedBetweenPreviewAndPrint();
     void printerRemovedWhileTheSheetIsComposed();
+    void chosenPrinterRemovedWhileAnotherRemains();
 
 private:
     QString startScheduler();
@@ -80,6 +81,7 @@ private:
     test::TestFolder *m_folder = nullptr;
     test::ScriptedInteraction *m_script = nullptr;
     std::function<void()> m_duringJob;
+    std::function<void()> m_afterSelection; // runs when the card selection is confirmed
     QString m_status;
     bool m_previewShown = false;
 };
@@ -113,6 +115,7 @@ void TestFaultsPrinter::init()
     // system's own lookup; here the queue is the default.
     ui::TMainScreen::defaultPrinterName = [] { return Gone; };
     m_duringJob = nullptr;
+    m_afterSelection = nullptr;
     m_status.clear();
     m_previewShown = false;
 }
@@ -183,6 +186,8 @@ void TestFaultsPrinter::answerDialogs()
         m_script->dialogs.enqueue([this](QDialog &d) {
             if (auto *select = dynamic_cast<ui::TSelectSpecificLabels *>(&d)) {
                 select->OKbuttonClick();
+                if (m_afterSelection)
+                    m_afterSelection();
                 return d.result();
             }
             if (dynamic_cast<ui::TWarnBottomMargin *>(&d))
@@ -269,6 +274,35 @@ void TestFaultsPrinter::printerRemovedWhileTheSheetIsComposed()
     // Nothing went to the printer that is left.
     QCOMPARE(Jobs(), 0);
     QCOMPARE(QDir(qEnvironmentVariable("TMPDIR")).entryList(QDir::Files), QStringList());
+
+    QVERIFY(addQueue(Gone));
+    QVERIFY(!Run(QStringLiteral("lpadmin"), {"-d", Gone}).isNull());
+}
+
+// The printer the user chose leaves after the card selection while another
+// one stays: the job stops with a message naming it instead of going to the
+// other printer; the next print offers the printer that is left.
+void TestFaultsPrinter::chosenPrinterRemovedWhileAnotherRemains()
+{
+    ui::TMainScreen w;
+    w.FormActivate();
+    QVERIFY(w.ReportPrinter);
+    const int index = int(printer::TReportPrinter::Printers().indexOf(Gone));
+    QVERIFY(index >= 0);
+    w.ReportPrinter->SetPrinterIndex(index);
+    QVERIFY(!Run(QStringLiteral("lpadmin"), {"-d", Other}).isNull());
+
+    m_afterSelection = [] { Run(QStringLiteral("lpadmin"), {"-x", Gone}); };
+    answerDialogs();
+    w.mnuPrintClick();
+    QVERIFY(!printer::TReportPrinter::Printers().contains(Gone));
+    QCOMPARE(m_status, QStringLiteral("\nBusiness Card Print Canceled!"));
+    QVERIFY2(m_script->log.contains(
+                 QStringLiteral("error[Cardwright]: The printer %1 is no longer available.").arg(Gone)),
+             qPrintable(m_script->log.join('|')));
+    QCOMPARE(Jobs(), 0);
+    QCOMPARE(QDir(qEnvironmentVariable("TMPDIR")).entryList(QDir::Files), QStringList());
+    QCOMPARE(w.ReportPrinter->PrinterName(), Other);
 
     QVERIFY(addQueue(Gone));
     QVERIFY(!Run(QStringLiteral("lpadmin"), {"-d", Gone}).isNull());

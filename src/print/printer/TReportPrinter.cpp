@@ -96,6 +96,18 @@ QString TReportPrinter::PrinterName() const
     return CurrentSystemPrinter();
 }
 
+void TReportPrinter::CheckChosenPrinter()
+{
+    // A printer chosen by name that has left the system since: the job must
+    // not go to the default printer instead.  The choice is forgotten, so the
+    // next print shows (and uses) the printer the system offers then.
+    const QString chosen = Shared().printerName;
+    if (chosen.isEmpty() || QPrinterInfo::availablePrinterNames().contains(chosen))
+        return;
+    Shared().printerName.clear();
+    throw cw::Exception(QStringLiteral("The printer %1 is no longer available.").arg(chosen));
+}
+
 void TReportPrinter::SetOutputFileName(const QString &pdfFileName)
 {
     m_outputFileName = pdfFileName;

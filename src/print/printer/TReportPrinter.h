@@ -83,6 +83,8 @@ protected:
     void AbandonJob() override;
 
 private:
+    // Throws when the printer chosen by name is no longer installed.
+    void CheckChosenPrinter();
     void LoadSharedSettings();
     void ApplySettingsToPrinter();
     QPageSize SheetPageSize() const;

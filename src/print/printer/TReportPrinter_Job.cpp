@@ -28,6 +28,7 @@ void TReportPrinter::BeginJob()
         m_printer->setOutputFileName(m_pdfFile->WorkingFileName());
         return;
     }
+    CheckChosenPrinter();
     if (QStandardPaths::findExecutable(QStringLiteral("lp")).isEmpty())
         return; // Qt's own CUPS output
     QTemporaryFile part(QDir::tempPath() + QStringLiteral("/cardwright-sheet.XXXXXX.part"));
