@@ -1,4 +1,6 @@
 #include "text/TGSuperTextProperties.h"
+
+#include "text/model/TTextFonts.h"
 #include "help/HelpContext.h"
 
 #include "objects/TTextureBrowser.h"
@@ -344,10 +346,14 @@ void TGSuperTextProperties::FitTick()
 
 void TGSuperTextProperties::SelectFont()
 {
-    auto chosen = Interaction::current().chooseFont(m_preview.Font().ToQFont(1.0), QStringLiteral("Font"));
+    // The dialog opens on the family that really draws the letters; the
+    // design's own font name stays when that family comes back unchanged.
+    const QFont initial = m_preview.Font().ToQFont(1.0);
+    auto chosen =
+        Interaction::current().chooseFont(model::TTextFonts::ForFontDialog(initial), QStringLiteral("Font"));
     if (!chosen)
         return;
-    m_preview.ApplyFont(*chosen);
+    m_preview.ApplyFont(model::TTextFonts::FromFontDialog(initial, *chosen));
     m_preview.FitToText();
     showTypeface();
     changed();

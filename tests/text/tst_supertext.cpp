@@ -8,6 +8,7 @@
 #include "print/engine/Units.h"
 #include "support/ScriptedInteraction.h"
 #include "text/TGSuperTextProperties.h"
+#include "text/model/TTextFonts.h"
 #include "text/model/TGPLabel.h"
 #include "text/model/TGSuperText.h"
 
@@ -307,6 +308,29 @@ private slots:
         });
         QVERIFY(!ui::TGSuperTextProperties::Execute(object));
         QCOMPARE(object.Caption(), QString("Hello"));
+    }
+
+    // The font dialog offers only installed families: Arial is drawn with its
+    // metric twin.  Confirming that family unchanged keeps "Arial" in the
+    // design; picking another family takes it.
+    void fontDialogKeepsTheDesignFontWhenConfirmedUnchanged()
+    {
+        test::ScriptedInteraction ui;
+        ui::TGSuperTextProperties dlg;
+        TGFont arial = dlg.Preview().Font();
+        arial.Name = "Arial";
+        arial.SetPointSize(36);
+        dlg.Preview().SetTextFont(arial);
+        QFont drawn(model::TTextFonts::DrawnFamily("Arial"));
+        drawn.setPointSize(36);
+        ui.fonts.enqueue(drawn);
+        dlg.SelectFont();
+        QCOMPARE(dlg.Preview().Font().Name, QString("Arial"));
+        QFont serif("Liberation Serif");
+        serif.setPointSize(40);
+        ui.fonts.enqueue(serif);
+        dlg.SelectFont();
+        QCOMPARE(dlg.Preview().Font().Name, QString("Liberation Serif"));
     }
 
     void fontSizeArrowsStayWithinTenToHundredFifty()
