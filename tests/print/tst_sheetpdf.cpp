@@ -8,6 +8,7 @@
 #include "print/SheetPdfCheck.h"
 #include "print/TLabelPrinter.h"
 #include "print/TSelectSpecificLabels.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -16,9 +17,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace cw;
 using namespace cw::model;
@@ -56,32 +54,6 @@ std::function<int(QDialog &)> runJob(QString *status = nullptr)
         return int(QDialog::Accepted);
     };
 }
-
-// While alive, no file of this process may grow beyond `bytes`: a write past
-// it comes back short, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_active = false;
-};
 
 QStringList partFiles(const QString &folder)
 {
@@ -257,7 +229,7 @@ private slots:
         m_script->dialogs.enqueue(chooseCards({1, 2, 3}, 1));
         m_script->dialogs.enqueue(runJob());
         {
-            FileSizeLimit full(600);
+            test::FileSizeLimit full(600);
             QVERIFY(full.active());
             w->mnuSaveSheetAsPdfClick();
         }
