@@ -8,6 +8,7 @@
 #include "print/TSelectSpecificLabels.h"
 #include "print/TWarnBottomMargin.h"
 #include "print/printer/TReportPrinter.h"
+#include "support/PrivateCups.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -16,22 +17,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 using namespace cw;
 
 namespace {
 
-const QString Cupsd = QStringLiteral("/usr/sbin/cupsd");
 const QString Ppd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
 const QString Gone = QStringLiteral("CardwrightVanishing");
 const QString Other = QStringLiteral("CardwrightOther");
-
-bool WriteFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
 
 // Runs a CUPS command line tool against the private scheduler; its output,
 // or a null string when it failed.
@@ -76,7 +69,7 @@ private:
     void answerDialogs();
 
     QTemporaryDir m_root;
-    QProcess m_scheduler;
+    test::PrivateCups m_cups;
     QString m_why;
     test::TestFolder *m_folder = nullptr;
     test::ScriptedInteraction *m_script = nullptr;
@@ -98,11 +91,7 @@ void TestFaultsPrinter::initTestCase()
 
 void TestFaultsPrinter::cleanupTestCase()
 {
-    if (m_scheduler.state() != QProcess::NotRunning) {
-        m_scheduler.terminate();
-        if (!m_scheduler.waitForFinished(10000))
-            m_scheduler.kill();
-    }
+    m_cups.Stop();
 }
 
 void TestFaultsPrinter::init()
@@ -130,42 +119,13 @@ void TestFaultsPrinter::cleanup()
 
 QString TestFaultsPrinter::startScheduler()
 {
-    if (geteuid() != 0)
-        return QStringLiteral("a private CUPS scheduler needs root");
-    if (!QFile::exists(Cupsd) || !QFile::exists(Ppd))
-        return QStringLiteral("cupsd or the cups-pdf PPD is not installed");
-    for (const char *tool : {"lpadmin", "lpstat", "lp", "cupsaccept", "cancel"})
+    if (!QFile::exists(Ppd))
+        return QStringLiteral("the cups-pdf PPD is not installed");
+    for (const char *tool : {"lp", "cupsaccept", "cancel"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             return QStringLiteral("%1 is missing").arg(QString::fromLatin1(tool));
-    const QString d = m_root.path() + QStringLiteral("/cups");
-    for (const char *sub : {"spool", "cache", "state", "log", "tmp", "ppd"}) {
-        if (!QDir(d).mkpath(QString::fromLatin1(sub)))
-            return QStringLiteral("cannot make the scheduler's folders");
-        QFile::setPermissions(d + '/' + sub, QFileDevice::Permissions(0x7777));
-    }
-    QFile::setPermissions(m_root.path(), QFileDevice::Permissions(0x7755));
-    QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
-    const QByteArray dir = d.toUtf8();
-    WriteFile(d + "/cupsd.conf", "Listen " + dir +
-                                     "/cups.sock\nLogLevel warn\nBrowsing No\nWebInterface No\n"
-                                     "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
-                                     "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                     "  </Limit>\n</Policy>\n");
-    WriteFile(d + "/cups-files.conf",
-              "ServerRoot " + dir + "\nRequestRoot " + dir + "/spool\nTempDir " + dir + "/tmp\nStateDir " +
-                  dir + "/state\nCacheDir " + dir + "/cache\nErrorLog " + dir + "/log/error_log\nAccessLog " +
-                  dir + "/log/access_log\nPageLog " + dir +
-                  "/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nSystemGroup root\n"
-                  "FileDevice Yes\n");
-    m_scheduler.start(Cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
-    if (!m_scheduler.waitForStarted())
-        return QStringLiteral("cupsd did not start");
-    for (int wait = 0; wait < 100 && !QFile::exists(d + "/cups.sock"); ++wait)
-        QTest::qWait(50);
-    if (!QFile::exists(d + "/cups.sock"))
-        return QStringLiteral("the private scheduler did not start");
-    qputenv("CUPS_SERVER", dir + "/cups.sock");
-    qputenv("CUPS_SERVERROOT", dir);
+    if (const QString why = m_cups.Start(m_root.path(), true); !why.isEmpty())
+        return why;
     if (!addQueue(Gone) || !addQueue(Other))
         return QStringLiteral("lpadmin could not add a queue");
     if (Run(QStringLiteral("lpadmin"), {"-d", Gone}).isNull())

@@ -9,6 +9,7 @@
 #include "print/TSelectSpecificLabels.h"
 #include "print/TWarnBottomMargin.h"
 #include "print/printer/TReportPrinter.h"
+#include "support/PrivateCups.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -19,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
-#include <unistd.h>
 
 using namespace cw;
 
@@ -28,7 +28,6 @@ namespace {
 const QString QueueName = QStringLiteral("CardwrightSheetTest");
 // A queue whose printer cannot print the last 0.66 inch of the sheet.
 const QString BottomQueueName = QStringLiteral("CardwrightBottomTest");
-const QString Cupsd = QStringLiteral("/usr/sbin/cupsd");
 const QString CupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
 
@@ -64,12 +63,6 @@ QRect InkBounds(const QImage &image, QRect within)
                 bottom = std::max(bottom, y);
             }
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
-bool WriteFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
 QImage Rasterise(const QString &pdf, const QString &pngBase)
@@ -144,7 +137,7 @@ private slots:
 private:
     QString startScheduler();
     QTemporaryDir m_root;
-    QProcess m_scheduler;
+    test::PrivateCups m_cups;
     QString m_why; // why the print queue cannot run here
 };
 
@@ -159,11 +152,7 @@ void TestPrintSheetE2E::initTestCase()
 
 void TestPrintSheetE2E::cleanupTestCase()
 {
-    if (m_scheduler.state() != QProcess::NotRunning) {
-        m_scheduler.terminate();
-        if (!m_scheduler.waitForFinished(10000))
-            m_scheduler.kill();
-    }
+    m_cups.Stop();
 }
 
 void TestPrintSheetE2E::outlineSheetToPdf()
@@ -188,41 +177,11 @@ void TestPrintSheetE2E::outlineSheetToPdf()
 
 QString TestPrintSheetE2E::startScheduler()
 {
-    if (geteuid() != 0)
-        return QStringLiteral("the cups-pdf backend needs a scheduler running as root");
-    if (!QFile::exists(Cupsd) || !QFile::exists(CupsPdfBackend) || !QFile::exists(CupsPdfPpd))
-        return QStringLiteral("cupsd or printer-driver-cups-pdf is not installed");
-    if (QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty())
-        return QStringLiteral("lpadmin is missing");
-
-    const QString d = m_root.path() + QStringLiteral("/cups");
-    for (const char *sub : {"spool", "cache", "state", "log", "tmp", "ppd"}) {
-        if (!QDir(d).mkpath(QString::fromLatin1(sub)))
-            return QStringLiteral("cannot make the scheduler's folders");
-        QFile::setPermissions(d + '/' + sub, QFileDevice::Permissions(0x7777));
-    }
-    QFile::setPermissions(m_root.path(), QFileDevice::Permissions(0x7755));
-    QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
-    const QByteArray dir = d.toUtf8();
-    WriteFile(d + "/cupsd.conf", "Listen " + dir +
-                                     "/cups.sock\nLogLevel warn\nBrowsing No\nWebInterface No\n"
-                                     "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
-                                     "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                     "  </Limit>\n</Policy>\n");
-    WriteFile(d + "/cups-files.conf",
-              "ServerRoot " + dir + "\nRequestRoot " + dir + "/spool\nTempDir " + dir + "/tmp\nStateDir " +
-                  dir + "/state\nCacheDir " + dir + "/cache\nErrorLog " + dir + "/log/error_log\nAccessLog " +
-                  dir + "/log/access_log\nPageLog " + dir +
-                  "/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nSystemGroup root\n");
-    m_scheduler.start(Cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
-    if (!m_scheduler.waitForStarted())
-        return QStringLiteral("cupsd did not start");
-    for (int wait = 0; wait < 100 && !QFile::exists(d + "/cups.sock"); ++wait)
-        QTest::qWait(50);
-    if (!QFile::exists(d + "/cups.sock"))
-        return QStringLiteral("the private scheduler did not start");
-    qputenv("CUPS_SERVER", dir + "/cups.sock");
-    qputenv("CUPS_SERVERROOT", dir);
+    if (!QFile::exists(CupsPdfBackend) || !QFile::exists(CupsPdfPpd))
+        return QStringLiteral("printer-driver-cups-pdf is not installed");
+    if (const QString why = m_cups.Start(m_root.path()); !why.isEmpty())
+        return why;
+    const QString d = m_cups.Folder();
     QProcess admin;
     admin.start(QStringLiteral("lpadmin"), {"-p", QueueName, "-E", "-v", "cups-pdf:/", "-P", CupsPdfPpd});
     if (!admin.waitForFinished(30000) || admin.exitCode() != 0)
@@ -235,7 +194,7 @@ QString TestPrintSheetE2E::startScheduler()
     if (!ppd.contains(full))
         return QStringLiteral("the cups-pdf PPD has no full-sheet Letter area");
     ppd.replace(full, "*ImageableArea Letter/US Letter: \"18 47.52 594 756\"");
-    WriteFile(d + "/bottom.ppd", ppd);
+    test::PrivateCups::WriteFile(d + "/bottom.ppd", ppd);
     QProcess second;
     second.start(QStringLiteral("lpadmin"),
                  {"-p", BottomQueueName, "-E", "-v", "cups-pdf:/", "-P", d + "/bottom.ppd"});

@@ -6,6 +6,7 @@
 // Skipped when the scheduler, the cups-pdf backend or root rights are missing.
 #include "print/engine/TBaseReport.h"
 #include "print/printer/TReportPrinter.h"
+#include "support/PrivateCups.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -13,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 using namespace cw::engine;
 using namespace cw::printer;
@@ -21,7 +21,6 @@ using namespace cw::printer;
 namespace {
 
 const QString QueueName = QStringLiteral("CardwrightTest");
-const QString Cupsd = QStringLiteral("/usr/sbin/cupsd");
 const QString CupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
 
@@ -38,12 +37,6 @@ QRect InkBounds(const QImage &image, QRect within)
                 bottom = std::max(bottom, y);
             }
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
-bool WriteFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
 // Jobs the queue has seen, finished or not; -1 when lpstat fails.
@@ -75,42 +68,25 @@ private slots:
 
 private:
     QTemporaryDir m_root;
-    QProcess m_scheduler;
+    cw::test::PrivateCups m_cups;
     QString m_why; // why the end-to-end test cannot run here
     QDateTime m_started = QDateTime::currentDateTime().addSecs(-1);
 };
 
 void TestReportCups::initTestCase()
 {
-    if (geteuid() != 0)
-        m_why = QStringLiteral("the cups-pdf backend needs a scheduler running as root");
-    else if (!QFile::exists(Cupsd) || !QFile::exists(CupsPdfBackend) || !QFile::exists(CupsPdfPpd))
-        m_why = QStringLiteral("cupsd or printer-driver-cups-pdf is not installed");
-    else if (QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty() ||
-             QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-        m_why = QStringLiteral("lpadmin or pdftoppm is missing");
+    if (!QFile::exists(CupsPdfBackend) || !QFile::exists(CupsPdfPpd))
+        m_why = QStringLiteral("printer-driver-cups-pdf is not installed");
+    else if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        m_why = QStringLiteral("pdftoppm is missing");
+    else
+        m_why = cw::test::PrivateCups::Unavailable();
     if (!m_why.isEmpty())
         return;
+    const QString started = m_cups.Start(m_root.path());
+    QVERIFY2(started.isEmpty(), qPrintable(started));
+    const QString d = m_cups.Folder();
 
-    const QString d = m_root.path();
-    for (const char *sub : {"spool", "cache", "state", "log", "tmp", "ppd"}) {
-        QVERIFY(QDir(d).mkpath(QString::fromLatin1(sub)));
-        QFile::setPermissions(d + '/' + sub, QFileDevice::Permissions(0x7777));
-    }
-    QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
-    const QByteArray dir = d.toUtf8();
-    QVERIFY(WriteFile(d + "/cupsd.conf", "Listen " + dir +
-                                             "/cups.sock\nLogLevel warn\nBrowsing No\n"
-                                             "WebInterface No\nDefaultAuthType None\n"
-                                             "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                             "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                             "  </Limit>\n</Policy>\n"));
-    QVERIFY(
-        WriteFile(d + "/cups-files.conf",
-                  "ServerRoot " + dir + "\nRequestRoot " + dir + "/spool\nTempDir " + dir +
-                      "/tmp\nStateDir " + dir + "/state\nCacheDir " + dir + "/cache\nErrorLog " + dir +
-                      "/log/error_log\nAccessLog " + dir + "/log/access_log\nPageLog " + dir +
-                      "/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nSystemGroup root\n"));
     // The queue's PPD: cups-pdf's own, with a quarter inch unprintable at the
     // sides and half an inch at top and bottom of Letter paper.
     QFile ppdSource(CupsPdfPpd);
@@ -119,17 +95,8 @@ void TestReportCups::initTestCase()
     const QByteArray full = "*ImageableArea Letter/US Letter: \"0 0 612 792\"";
     QVERIFY(ppd.contains(full));
     ppd.replace(full, "*ImageableArea Letter/US Letter: \"18 36 594 756\"");
-    QVERIFY(WriteFile(d + "/margins.ppd", ppd));
+    QVERIFY(cw::test::PrivateCups::WriteFile(d + "/margins.ppd", ppd));
 
-    m_scheduler.start(Cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
-    QVERIFY(m_scheduler.waitForStarted());
-    for (int wait = 0; wait < 100 && !QFile::exists(d + "/cups.sock"); ++wait)
-        QTest::qWait(50);
-    QVERIFY2(QFile::exists(d + "/cups.sock"), "the private scheduler did not start");
-
-    // Every CUPS client of this process talks to the private scheduler.
-    qputenv("CUPS_SERVER", (dir + "/cups.sock"));
-    qputenv("CUPS_SERVERROOT", dir);
     QProcess admin;
     admin.start(QStringLiteral("lpadmin"),
                 {"-p", QueueName, "-E", "-v", "cups-pdf:/", "-P", d + "/margins.ppd"});
@@ -139,7 +106,7 @@ void TestReportCups::initTestCase()
 
 void TestReportCups::cleanupTestCase()
 {
-    if (m_scheduler.state() != QProcess::NotRunning) {
+    if (m_cups.Running()) {
         // Let the queue finish, then take away the sheets it wrote.
         for (int wait = 0; wait < 50 && JobsPending() > 0; ++wait)
             QTest::qWait(100);
@@ -148,9 +115,7 @@ void TestReportCups::cleanupTestCase()
         for (const QFileInfo &file : output.entryInfoList({"Cardwright*.pdf"}, QDir::Files))
             if (file.lastModified() >= m_started)
                 QFile::remove(file.filePath());
-        m_scheduler.terminate();
-        if (!m_scheduler.waitForFinished(10000))
-            m_scheduler.kill();
+        m_cups.Stop();
     }
 }
 
