@@ -28,12 +28,12 @@ inline double MedianMs(int runs, const std::function<void()> &work)
 inline void PrintRow(const char *name, double value, double baseline, double budget, const char *unit)
 {
     if (value < 0) {
-        std::printf("%-46s %9s %-2s  baseline %8.3f %-2s  ratio %6s  budget %6.1f %-2s  n/a\n", name, "n/a", unit,
-                    baseline, unit, "-", budget, unit);
+        std::printf("%-46s %9s %-2s  baseline %8.3f %-2s  ratio %6s  budget %6.1f %-2s  n/a\n", name, "n/a",
+                    unit, baseline, unit, "-", budget, unit);
         return;
     }
-    std::printf("%-46s %9.3f %-2s  baseline %8.3f %-2s  ratio %6.2f  budget %6.1f %-2s  %s\n", name, value, unit,
-                baseline, unit, baseline > 0 ? value / baseline : 0.0, budget, unit,
+    std::printf("%-46s %9.3f %-2s  baseline %8.3f %-2s  ratio %6.2f  budget %6.1f %-2s  %s\n", name, value,
+                unit, baseline, unit, baseline > 0 ? value / baseline : 0.0, budget, unit,
                 value < budget ? "PASS" : "FAIL");
 }
 

@@ -79,7 +79,9 @@ void populate(ui::TGBusinessCardPanel32 &panel, const std::vector<Primitive> &de
             object = std::move(line);
         } else {
             auto shape = std::make_unique<model::TBCShapes>();
-            shape->SetShape(p.kind == 0 ? model::stRectangle : p.kind == 1 ? model::stEllipse : model::stRoundRect);
+            shape->SetShape(p.kind == 0   ? model::stRectangle
+                            : p.kind == 1 ? model::stEllipse
+                                          : model::stRoundRect);
             object = std::move(shape);
         }
         panel.PlaceNewObject(std::move(object), p.r);

@@ -81,7 +81,8 @@ const ToolSpec kTools[] = {
     {"DrawImageButton", "Clip Art Tool", ToolGlyph::ClipArt, psImage, true},
     {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", ToolGlyph::SuperShape,
      psSuperShape, true},
-    {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", ToolGlyph::RichText, psRichLabel, true},
+    {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", ToolGlyph::RichText, psRichLabel,
+     true},
     {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
      ToolGlyph::SuperText, psSuperText, true},
     {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
@@ -176,7 +177,8 @@ void TMainScreen::createActions()
     mnuUndo = action("mnuUndo", QStringLiteral("&Undo"));
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuRedo = action("mnuRedo", QStringLiteral("&Redo"));
-    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
     connect(mnuUndo, &QAction::triggered, this, &TMainScreen::mnuUndoClick);
@@ -188,10 +190,13 @@ void TMainScreen::createActions()
     ChangeCardLayout1 = action("ChangeCardLayout1", QStringLiteral("Change Business Card Layout"));
     Contents1 = action("Contents1", QStringLiteral("&Contents"));
     About1 = action("About1", QStringLiteral("&About"));
-    ConfigurationInformation1 = action("ConfigurationInformation1", QStringLiteral("Configuration Information"));
+    ConfigurationInformation1 =
+        action("ConfigurationInformation1", QStringLiteral("Configuration Information"));
     TechnicalSupport1 = action("TechnicalSupport1", QStringLiteral("Technical Support"));
-    FrequentlyAskedQuestions1 = action("FrequentlyAskedQuestions1", QStringLiteral("Frequently Asked Questions"));
-    VisitOurInternetWebsite1 = action("VisitOurInternetWebsite1", QStringLiteral("Visit Our Internet Website"));
+    FrequentlyAskedQuestions1 =
+        action("FrequentlyAskedQuestions1", QStringLiteral("Frequently Asked Questions"));
+    VisitOurInternetWebsite1 =
+        action("VisitOurInternetWebsite1", QStringLiteral("Visit Our Internet Website"));
 
     // Commands whose windows are not part of the program yet are shown but
     // stay disabled; they never pretend to work.
@@ -241,7 +246,8 @@ void TMainScreen::createMenus()
     edit->addAction(ChangeCardLayout1);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addActions({Contents1, About1, ConfigurationInformation1, TechnicalSupport1, FrequentlyAskedQuestions1});
+    help->addActions(
+        {Contents1, About1, ConfigurationInformation1, TechnicalSupport1, FrequentlyAskedQuestions1});
     help->addSeparator();
     help->addAction(VisitOurInternetWebsite1);
 }
@@ -292,7 +298,8 @@ void TMainScreen::createToolBar()
     m_snapToGrid->setCheckable(true);
     connect(m_snapToGrid, &QAction::toggled, m_panel, &TGBasePanel::setSnapToGrid);
 
-    m_setBackground = bar->addAction(toolIcon(ToolGlyph::Background), QStringLiteral("Set or change background art"));
+    m_setBackground =
+        bar->addAction(toolIcon(ToolGlyph::Background), QStringLiteral("Set or change background art"));
     m_setBackground->setObjectName(QStringLiteral("SetBackgroundArtButton"));
     connect(m_setBackground, &QAction::triggered, this, &TMainScreen::SetBackgroundArtClick);
 }
@@ -306,7 +313,8 @@ QWidget *TMainScreen::createBottomStrip()
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(6, 4, 6, 4);
 
-    const QString zoomHint = QStringLiteral("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
+    const QString zoomHint =
+        QStringLiteral("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
     auto *spinner = new QWidget(strip);
     spinner->setObjectName(QStringLiteral("ZoomSpinner"));
     spinner->setToolTip(zoomHint);
@@ -378,7 +386,10 @@ QWidget *TMainScreen::createBottomStrip()
     return strip;
 }
 
-void TMainScreen::toolChosen(TLPanelState state) { m_panel->SetPanelState(state); }
+void TMainScreen::toolChosen(TLPanelState state)
+{
+    m_panel->SetPanelState(state);
+}
 
 void TMainScreen::DroppedObject(const QRect &)
 {

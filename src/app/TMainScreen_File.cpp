@@ -14,12 +14,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
-#include <QImageWriter>
-#include <QBuffer>
 
 namespace cw::ui {
 
@@ -78,9 +78,9 @@ void TMainScreen::New1Click()
 void TMainScreen::Open1Click()
 {
     CheckSaveNeeded();
-    const QString path = Interaction::current().openFileName(QStringLiteral("Open Business Card"),
-                                                             model::ProgramFolder::file(QStringLiteral("Saved")),
-                                                             kCardFilter);
+    const QString path =
+        Interaction::current().openFileName(QStringLiteral("Open Business Card"),
+                                            model::ProgramFolder::file(QStringLiteral("Saved")), kCardFilter);
     if (path.isEmpty())
         return;
     if (!isCardFileName(path)) {
@@ -189,8 +189,8 @@ void TMainScreen::mnuSaveAsClick()
 {
     m_panel->RemoveStrayObjects();
     const QString saved = model::ProgramFolder::file(QStringLiteral("Saved"));
-    QString proposed = FileName.isEmpty() ? model::TCardFiles::AutomaticFileName(saved)
-                                          : QFileInfo(FileName).fileName();
+    QString proposed =
+        FileName.isEmpty() ? model::TCardFiles::AutomaticFileName(saved) : QFileInfo(FileName).fileName();
     if (proposed.isEmpty())
         proposed = QStringLiteral("BC1.CWR");
     const QString path = Interaction::current().saveFileName(
@@ -219,9 +219,9 @@ void TMainScreen::SavebuttonClick()
 
 void TMainScreen::Delete1Click()
 {
-    const QString path = Interaction::current().openFileName(QStringLiteral("Delete Business Card"),
-                                                             model::ProgramFolder::file(QStringLiteral("Saved")),
-                                                             kCardFilter);
+    const QString path =
+        Interaction::current().openFileName(QStringLiteral("Delete Business Card"),
+                                            model::ProgramFolder::file(QStringLiteral("Saved")), kCardFilter);
     if (path.isEmpty())
         return;
     if (!isCardFileName(path)) {
@@ -250,7 +250,8 @@ void TMainScreen::exportCard(bool jpeg)
     if (FileName.isEmpty())
         proposed = jpeg ? QStringLiteral("BusinessCard.JPG") : QStringLiteral("BusinessCard.Bmp");
     else
-        proposed = QFileInfo(FileName).completeBaseName() + (jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP"));
+        proposed =
+            QFileInfo(FileName).completeBaseName() + (jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP"));
     const QString path = Interaction::current().saveFileName(
         jpeg ? QStringLiteral("Save Card As JPG") : QStringLiteral("Save Card As Bitmap"), folder + proposed,
         jpeg ? QStringLiteral("JPG File (*.JPG *.jpg)") : QStringLiteral("Bitmap File (*.BMP *.bmp)"),
@@ -270,9 +271,15 @@ void TMainScreen::exportCard(bool jpeg)
     m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
 }
 
-void TMainScreen::mnuSaveAsBitmapClick() { exportCard(false); }
+void TMainScreen::mnuSaveAsBitmapClick()
+{
+    exportCard(false);
+}
 
-void TMainScreen::mnuSaveAsJPGClick() { exportCard(true); }
+void TMainScreen::mnuSaveAsJPGClick()
+{
+    exportCard(true);
+}
 
 bool TMainScreen::SaveCardToBitmap(const QString &path, bool jpeg)
 {

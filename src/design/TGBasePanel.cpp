@@ -147,7 +147,6 @@ void TGBasePanel::Changed()
 
 void TGBasePanel::CreateObjectInRect(const QRect &) {}
 
-
 QPainterPath TGBasePanel::OutlineRegion() const
 {
     QPainterPath path;
@@ -311,7 +310,8 @@ void TGBasePanel::mouseMoveEvent(QMouseEvent *event)
 void TGBasePanel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_frame->Captured() && !m_rubberBanding) {
-        m_frame->HandleMouseUp(event->button(), event->modifiers(), event->position().toPoint() - m_frame->pos());
+        m_frame->HandleMouseUp(event->button(), event->modifiers(),
+                               event->position().toPoint() - m_frame->pos());
         return;
     }
     if (!m_rubberBanding)

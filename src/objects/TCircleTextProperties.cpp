@@ -5,8 +5,8 @@
 #include "print/engine/Units.h"
 #include "text/model/TTextFonts.h"
 #include "widgets/DialogPlacement.h"
-#include "widgets/TColorButton.h"
 #include "widgets/Interaction.h"
+#include "widgets/TColorButton.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "text/TGSuperTextProperties.h"
 
-#include "text/model/TTextFonts.h"
 #include "help/HelpContext.h"
+#include "text/model/TTextFonts.h"
 
 #include "objects/TTextureBrowser.h"
 #include "text/TObjectSampleView.h"

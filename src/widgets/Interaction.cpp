@@ -25,11 +25,20 @@ Interaction &Interaction::current()
     return g_installed ? *g_installed : qtService;
 }
 
-void Interaction::install(Interaction *service) { g_installed = service; }
+void Interaction::install(Interaction *service)
+{
+    g_installed = service;
+}
 
-void Interaction::setMainWindow(QWidget *window) { g_mainWindow = window; }
+void Interaction::setMainWindow(QWidget *window)
+{
+    g_mainWindow = window;
+}
 
-QWidget *Interaction::mainWindow() { return g_mainWindow.data(); }
+QWidget *Interaction::mainWindow()
+{
+    return g_mainWindow.data();
+}
 
 void QtInteraction::information(const QString &text)
 {
@@ -54,8 +63,9 @@ void QtInteraction::error(const QString &text, const QString &caption)
 QList<QUrl> QtInteraction::ProgramPlaces()
 {
     QList<QUrl> places;
-    for (const QString &folder : {model::ProgramFolder::file(QStringLiteral("Saved")),
-                                  QDir(model::ProgramFolder::shippedContent()).filePath(QStringLiteral("samples"))})
+    for (const QString &folder :
+         {model::ProgramFolder::file(QStringLiteral("Saved")),
+          QDir(model::ProgramFolder::shippedContent()).filePath(QStringLiteral("samples"))})
         if (QFileInfo(folder).isDir())
             places.append(QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())));
     return places;

@@ -29,7 +29,8 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         const QFileInfoList cards =
-            QDir(samplesFolder()).entryInfoList({QStringLiteral("*.cwr"), QStringLiteral("*.CWR")}, QDir::Files);
+            QDir(samplesFolder())
+                .entryInfoList({QStringLiteral("*.cwr"), QStringLiteral("*.CWR")}, QDir::Files);
         for (const QFileInfo &card : cards)
             QTest::newRow(qPrintable(card.fileName())) << card.absoluteFilePath();
         if (cards.isEmpty())
@@ -59,8 +60,8 @@ private slots:
             window.BackgroundFile);
         QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
         if (!keep.isEmpty())
-            test::SaveSideBySide(keep + QLatin1Char('/') + base + QStringLiteral(".png"), out.screen, out.exported,
-                                 out.paper);
+            test::SaveSideBySide(keep + QLatin1Char('/') + base + QStringLiteral(".png"), out.screen,
+                                 out.exported, out.paper);
 
         QCOMPARE(out.screen.size(), out.exported.size());
         QCOMPARE(out.paper.size(), out.exported.size());

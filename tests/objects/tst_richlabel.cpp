@@ -7,7 +7,6 @@
 #include "objects/TCircleTextProperties.h"
 #include "objects/TObjectTools.h"
 #include "objects/TRichTextLabelEditor.h"
-#include "widgets/TColorButton.h"
 #include "objects/model/TGPRichBaseLabel.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
@@ -15,15 +14,16 @@
 #include "richtext/model/TRichTextControl.h"
 #include "support/ScriptedInteraction.h"
 #include "widgets/DialogPlacement.h"
+#include "widgets/TColorButton.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFontComboBox>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -282,18 +282,21 @@ private slots:
         // size, so the whole page shows below the tool bar.
         ui::placeDialog(&editor, nullptr);
         // (A window is fitted to at most two thirds of the screen's width.)
-        const int widest = std::min(601, QGuiApplication::primaryScreen()->availableGeometry().width() * 2 / 3);
+        const int widest =
+            std::min(601, QGuiApplication::primaryScreen()->availableGeometry().width() * 2 / 3);
         QVERIFY2(editor.width() >= widest && editor.height() >= 343,
                  qPrintable(QString("%1 x %2").arg(editor.width()).arg(editor.height())));
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         const QRect page(editor.PagePanel()->mapTo(&editor, QPoint(0, 0)), editor.PagePanel()->size());
-        QVERIFY2(editor.rect().contains(page), qPrintable(QString("page at %1,%2").arg(page.x()).arg(page.y())));
+        QVERIFY2(editor.rect().contains(page),
+                 qPrintable(QString("page at %1,%2").arg(page.x()).arg(page.y())));
         // The text area is as wide as the label, so no line is cut.
         QVERIFY2(editor.Editor()->viewport()->width() >= label.Width(),
                  qPrintable(QString::number(editor.Editor()->viewport()->width())));
         // Every command of the tool bar fits (none hides behind an extension button).
-        QVERIFY2(editor.ToolBar()->sizeHint().width() <= 601, qPrintable(QString::number(editor.ToolBar()->sizeHint().width())));
+        QVERIFY2(editor.ToolBar()->sizeHint().width() <= 601,
+                 qPrintable(QString::number(editor.ToolBar()->sizeHint().width())));
         editor.hide();
         // The editor breaks the lines where the card does.
         render(label);

@@ -61,8 +61,7 @@ bool inked(QRgb pixel)
 
 } // namespace
 
-CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath,
-                              const QString &backgroundFile)
+CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath, const QString &backgroundFile)
 {
     CardOutputs result;
     surface.SetZoom(1.0f);
@@ -115,12 +114,13 @@ CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath,
     process.start(pdftoppm, {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"),
                              QStringLiteral("-singlefile"), pdf, prefix});
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        result.error = QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+        result.error =
+            QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
         return result;
     }
     const QImage sheet(prefix + QStringLiteral(".png"));
-    const QRect card(int(std::lround(CardLeft * Dpi)), int(std::lround(CardTop * Dpi)), result.exported.width(),
-                     result.exported.height());
+    const QRect card(int(std::lround(CardLeft * Dpi)), int(std::lround(CardTop * Dpi)),
+                     result.exported.width(), result.exported.height());
     result.paper = sheet.copy(card).convertToFormat(QImage::Format_RGB32);
     return result;
 }

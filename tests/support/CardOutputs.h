@@ -16,10 +16,10 @@ namespace cw::test {
 
 struct CardOutputs
 {
-    QImage screen; // the surface's own paint at 100 %, grid and handles hidden
+    QImage screen;   // the surface's own paint at 100 %, grid and handles hidden
     QImage exported; // the picture export (RenderToBitmap)
-    QImage paper; // the printed card, 96 pixels per inch
-    QString error; // why the paper copy is missing (no pdftoppm, failed job)
+    QImage paper;    // the printed card, 96 pixels per inch
+    QString error;   // why the paper copy is missing (no pdftoppm, failed job)
 };
 
 // Renders the card on `surface` all three ways.  `pdfPath` keeps the PDF

@@ -8,9 +8,9 @@
 #include "print/engine/Units.h"
 #include "support/ScriptedInteraction.h"
 #include "text/TGSuperTextProperties.h"
-#include "text/model/TTextFonts.h"
 #include "text/model/TGPLabel.h"
 #include "text/model/TGSuperText.h"
+#include "text/model/TTextFonts.h"
 
 #include <QBuffer>
 #include <QFontMetrics>

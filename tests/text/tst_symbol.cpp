@@ -46,7 +46,10 @@ public:
     bool question(const QString &, const QString &) override { return false; }
     void error(const QString &, const QString &) override {}
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
     int exec(QDialog &) override { return 0; }
 };
@@ -277,7 +280,8 @@ private slots:
         arial.setPixelSize(13);
         QCOMPARE(editors.ChooseFont(arial)->family(), QString("Arial"));
         QCOMPARE(ui.shown.last(), TTextFonts::DrawnFamily("Arial"));
-        QCOMPARE(TTextFonts::FromFontDialog(arial, QFont("Liberation Serif")).family(), QString("Liberation Serif"));
+        QCOMPARE(TTextFonts::FromFontDialog(arial, QFont("Liberation Serif")).family(),
+                 QString("Liberation Serif"));
     }
 
     void symbolToolFollowUp()

@@ -43,8 +43,8 @@ private slots:
     void programPlacesAreTheSavedDesignsAndTheSamples()
     {
         test::TestFolder folder;
-        const QUrl samples = QUrl::fromLocalFile(
-            QDir::cleanPath(QDir(model::ProgramFolder::shippedContent()).filePath(QStringLiteral("samples"))));
+        const QUrl samples = QUrl::fromLocalFile(QDir::cleanPath(
+            QDir(model::ProgramFolder::shippedContent()).filePath(QStringLiteral("samples"))));
         const QUrl saved = QUrl::fromLocalFile(QDir::cleanPath(folder.file(QStringLiteral("Saved"))));
         QVERIFY(QFileInfo(samples.toLocalFile()).isDir());
         // No Saved folder yet: only the samples.
@@ -86,8 +86,9 @@ private slots:
         placeDialog(&designed, &main);
         QCOMPARE(designed.size(), QSize(608, 424));
         const QRect over = main.frameGeometry();
-        QCOMPARE(designed.pos(), QPoint(over.left() + (over.width() - designed.frameGeometry().width()) / 2,
-                                        over.top() + (over.height() - designed.frameGeometry().height()) / 2));
+        QCOMPARE(designed.pos(),
+                 QPoint(over.left() + (over.width() - designed.frameGeometry().width()) / 2,
+                        over.top() + (over.height() - designed.frameGeometry().height()) / 2));
     }
 };
 

@@ -97,10 +97,10 @@ private:
     int m_firstPage = 1;
     int m_lastPage = 9999;
     bool m_onPrinter = false;
-    bool m_printedAny = false; // a page of this job reached the printer
+    bool m_printedAny = false;                // a page of this job reached the printer
     std::unique_ptr<TPdfSheetFile> m_pdfFile; // a PDF target's working file, until the job ends
-    QString m_partFile;        // the sheet for a CUPS queue, until the job ends
-    QString m_queue;           // CUPS queue the part file goes to (empty: a PDF target)
+    QString m_partFile;                       // the sheet for a CUPS queue, until the job ends
+    QString m_queue;                          // CUPS queue the part file goes to (empty: a PDF target)
     int m_spoolCopies = 1;
 };
 
