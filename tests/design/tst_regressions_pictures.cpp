@@ -34,6 +34,25 @@ private slots:
         QCOMPARE(picture.PictureData().mid(1, 7), QByteArray("TBitmap"));
     }
 
+    // A placeable metafile whose font asks for an average character width
+    // of 25836 units with the default height: the font was stretched 40
+    // times and FreeType could not make the glyphs (Qt then copied from a
+    // null bitmap and crashed).  The text is drawn no wider than Qt can.
+    void wmfTextWithAnExtremeCharacterWidth()
+    {
+        const QByteArray wmf = QByteArray::fromHex(
+            "d7cdc69a0000004d696e674c6934330500000000b1520100090000030000050000000c02a005a00508000000fb020000"
+            "149b0000ff000000040000002d01000007000000fc020100ff0000000300040000002d010100070000001b04a005d002"
+            "00000000070000001804e803e803c800c8000a0000002403030000000000bc0264002c0184030700000021050300b8bc"
+            "00f0010000000000");
+        TGPicture picture;
+        picture.LoadFromBytes(wmf, QStringLiteral("WMF"));
+        QImage target(64, 48, QImage::Format_ARGB32_Premultiplied);
+        target.fill(Qt::transparent);
+        QPainter painter(&target);
+        picture.Draw(painter, QRectF(2, 3, 60, 40));
+    }
+
     // An enhanced metafile whose frame spans more than an int: the width was
     // computed with a signed overflow (the sanitizer build stops on it).  It
     // is refused, or sized sensibly.
@@ -45,7 +64,7 @@ private slots:
         };
         QByteArray h;
         put32(h, 1), put32(h, 88);
-        put32(h, 0), put32(h, 0), put32(h, 95), put32(h, 95);                      // bounds
+        put32(h, 0), put32(h, 0), put32(h, 95), put32(h, 95);                              // bounds
         put32(h, quint32(-1949922387)), put32(h, 0), put32(h, 1868983913), put32(h, 2540); // frame
         put32(h, 0x464D4520u), put32(h, 0x10000);
         put32(h, 88 + 20), put32(h, 2);

@@ -9,6 +9,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <algorithm>
 #include <cmath>
 
 namespace cw::model {
@@ -18,6 +21,8 @@ namespace {
 constexpr quint32 TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24;
 constexpr quint32 ETO_OPAQUE = 2, ETO_CLIPPED = 4;
 constexpr double DefaultFontPixels = 16; // the system font of a fresh device context
+// Letters larger than this on the device (pixels) are filled as outlines.
+constexpr double LargestGlyphPixels = 512;
 
 } // namespace
 
@@ -113,6 +118,21 @@ void TMetafilePlayer::DrawText(const QPointF &at, const QString &text, const QVe
             m_dc.CurrentPos = back.map(ref + QPointF(std::cos(angle), -std::sin(angle)) * advance);
     }
 
+    QTransform t;
+    t.translate(ref.x(), ref.y());
+    t.rotate(-lf.Escapement / 10.0);
+    t.scale(s, s);
+    const QTransform full = t * m_base;
+    if (!full.isAffine() ||
+        !std::isfinite(full.m11() + full.m12() + full.m21() + full.m22() + full.dx() + full.dy()))
+        return;
+    // Letters much wider or taller on the device than a glyph cache holds (a
+    // stretched font in a distorted window) make the font engine fail, and
+    // Qt then reads from a glyph that was never made: such text is filled as
+    // outlines instead.  The Frobenius norm bounds the transform's largest
+    // scale.
+    const double norm = std::hypot(std::hypot(full.m11(), full.m12()), std::hypot(full.m21(), full.m22()));
+    const bool asOutlines = pixelSize * std::max(1.0, font.stretch() / 100.0) * norm > LargestGlyphPixels;
     if (!ApplyRop())
         return;
     if (options & ETO_CLIPPED) {
@@ -120,27 +140,32 @@ void TMetafilePlayer::DrawText(const QPointF &at, const QString &text, const QVe
         SetFullTransform();
         m_p.setClipRect(rect.normalized(), Qt::IntersectClip);
     }
-    QTransform t;
-    t.translate(ref.x(), ref.y());
-    t.rotate(-lf.Escapement / 10.0);
-    t.scale(s, s);
-    m_p.setTransform(t * m_base);
+    m_p.setTransform(full);
     m_p.setFont(font);
     if (m_dc.BkMode == 2)
         m_p.fillRect(QRectF(x, baseline - fm.ascent(), width, fm.ascent() + fm.descent()), m_dc.BkColor);
     m_p.setPen(m_dc.TextColor);
+    auto drawRun = [this, &font, asOutlines](const QPointF &at, const QString &run) {
+        if (!asOutlines) {
+            m_p.drawText(at, run);
+            return;
+        }
+        QPainterPath outline;
+        outline.addText(at, font, run);
+        m_p.fillPath(outline, m_dc.TextColor);
+    };
     if (advances.isEmpty()) {
-        m_p.drawText(QPointF(x, baseline), shown);
+        drawRun(QPointF(x, baseline), shown);
     } else {
         double cx = x;
         for (qsizetype i = 0; i < shown.size(); ++i) {
             if (shown[i].isHighSurrogate() && i + 1 < shown.size()) {
-                m_p.drawText(QPointF(cx, baseline), shown.mid(i, 2));
+                drawRun(QPointF(cx, baseline), shown.mid(i, 2));
                 cx += advances[i] + advances[i + 1];
                 ++i;
                 continue;
             }
-            m_p.drawText(QPointF(cx, baseline), QString(shown[i]));
+            drawRun(QPointF(cx, baseline), QString(shown[i]));
             cx += advances[i];
         }
     }
