@@ -80,8 +80,11 @@ inline QList<QImage> RasterisePdf(const QString &pdf, const QString &folder)
 
 // The smallest rectangle holding every pixel darker than `threshold` (grey
 // level) inside `within`; null when there is none.
-inline QRect InkBounds(const QImage &image, QRect within, int threshold = 128)
+inline QRect InkBounds(const QImage &picture, QRect within, int threshold = 128)
 {
+    const QImage image = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
+                             ? picture
+                             : picture.convertToFormat(QImage::Format_RGB32);
     within = within.intersected(image.rect());
     int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
     for (int y = within.top(); y <= within.bottom(); ++y) {

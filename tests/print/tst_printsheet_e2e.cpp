@@ -5,6 +5,7 @@
 // layout and nudges put it, measured from the paper's corner.
 #include "app/TMainScreen.h"
 #include "app/model/TIniFile.h"
+#include "print/SheetPdfCheck.h"
 #include "print/TLabelPrinter.h"
 #include "print/TSelectSpecificLabels.h"
 #include "print/TWarnBottomMargin.h"
@@ -50,21 +51,6 @@ model::TLabelPrintSettings SheetSettings()
     return s;
 }
 
-QRect InkBounds(const QImage &image, QRect within)
-{
-    within = within.intersected(image.rect());
-    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
-    for (int y = within.top(); y <= within.bottom(); ++y)
-        for (int x = within.left(); x <= within.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
 QImage Rasterise(const QString &pdf, const QString &pngBase)
 {
     QProcess raster;
@@ -87,7 +73,7 @@ void CheckOutlines(const QImage &page, const model::TLabelPrintSettings &s, int 
         const QRect expected(QPoint(int(std::nearbyint(x * 300)), int(std::nearbyint(y * 300))),
                              QPoint(int(std::nearbyint((x + s.CardWidth) * 300)) - 1,
                                     int(std::nearbyint((y + s.CardHeight) * 300)) - 1));
-        const QRect found = InkBounds(page, expected.adjusted(-30, -30, 30, 30));
+        const QRect found = test::InkBounds(page, expected.adjusted(-30, -30, 30, 30));
         if (!s.Selection[std::size_t(k)]) {
             QVERIFY2(found.isNull(), qPrintable(QStringLiteral("position %1 printed").arg(k + 1)));
             continue;

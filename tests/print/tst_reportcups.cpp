@@ -4,6 +4,7 @@
 // rasterised at 300 dpi: card outlines fall where the inch positions say,
 // measured from the paper's corner, and the engine reports the PPD's margins.
 // Skipped when the scheduler, the cups-pdf backend or root rights are missing.
+#include "print/SheetPdfCheck.h"
 #include "print/engine/TBaseReport.h"
 #include "print/printer/TReportPrinter.h"
 #include "support/PrivateCups.h"
@@ -23,21 +24,6 @@ namespace {
 const QString QueueName = QStringLiteral("CardwrightTest");
 const QString CupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
-
-QRect InkBounds(const QImage &image, QRect within)
-{
-    within = within.intersected(image.rect());
-    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
-    for (int y = within.top(); y <= within.bottom(); ++y)
-        for (int x = within.left(); x <= within.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
 
 // Jobs the queue has seen, finished or not; -1 when lpstat fails.
 int JobsAtQueue(const char *which = "all")
@@ -172,7 +158,7 @@ void TestReportCups::sheetThroughCupsQueue()
     QFile::remove(produced);
     const QImage page(m_root.filePath(QStringLiteral("sheet.png")));
     QCOMPARE(page.size(), QSize(2550, 3300));
-    const QRect outline = InkBounds(page, QRect(150, 200, 1250, 800));
+    const QRect outline = cw::test::InkBounds(page, QRect(150, 200, 1250, 800));
     QVERIFY2(std::abs(outline.left() - 225) <= 1 && std::abs(outline.right() - 1274) <= 1 &&
                  std::abs(outline.top() - 300) <= 1 && std::abs(outline.bottom() - 899) <= 1,
              qPrintable(QStringLiteral("outline %1,%2 - %3,%4")
@@ -180,7 +166,7 @@ void TestReportCups::sheetThroughCupsQueue()
                             .arg(outline.top())
                             .arg(outline.right())
                             .arg(outline.bottom())));
-    const QRect block = InkBounds(page, QRect(250, 1100, 450, 350));
+    const QRect block = cw::test::InkBounds(page, QRect(250, 1100, 450, 350));
     QVERIFY(std::abs(block.left() - 300) <= 1 && std::abs(block.right() - 599) <= 1);
     QVERIFY(std::abs(block.top() - 1200) <= 1 && std::abs(block.bottom() - 1349) <= 1);
 }
