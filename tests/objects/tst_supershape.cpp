@@ -708,12 +708,13 @@ private slots:
                     s.SetOutlineWidth(width);
                     s.SetZoom(zoom);
                     const int seam = enclosedWhite(render(s));
-                    QVERIFY2(seam == 0, qPrintable(QStringLiteral("%1 white pixels (pen %2, zoom %3, %4 x %5)")
-                                                       .arg(seam)
-                                                       .arg(width)
-                                                       .arg(zoom)
-                                                       .arg(size.width())
-                                                       .arg(size.height())));
+                    QVERIFY2(seam == 0,
+                             qPrintable(QStringLiteral("%1 white pixels (pen %2, zoom %3, %4 x %5)")
+                                            .arg(seam)
+                                            .arg(width)
+                                            .arg(zoom)
+                                            .arg(size.width())
+                                            .arg(size.height())));
                 }
     }
 };

@@ -47,10 +47,15 @@ QPainterPath TSuperShape::outlinePath(const QRect &r) const
     case gstEllipse:
         path.addEllipse(r);
         break;
-    default:
-        path.addPolygon(QPolygonF(OutlinePoints(r)));
+    default: {
+        // The outline runs through the centres of the points' pixels (the
+        // pen's offset); the fill takes the same polygon, so the two meet
+        // without a seam of background between them.
+        const double o = TGShapePainting::Offset(std::max(OutlineWidth(), 1));
+        path.addPolygon(QPolygonF(OutlinePoints(r)).translated(o, o));
         path.closeSubpath();
         path.setFillRule(Qt::WindingFill);
+    }
     }
     return path;
 }
