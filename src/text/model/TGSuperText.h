@@ -94,7 +94,8 @@ public:
     // The font drawn on screen: Font with its point size scaled by Zoom
     // (truncated) when Zoom is not 1.
     QFont ScreenFont() const;
-    // The caption cut from the end until it fits Width − xs on screen.
+    // The caption cut from the end until it fits the box at 100 % (Width and
+    // the text's start unzoomed): the same at every zoom and on paper.
     QString FittedText() const;
     // Sizes the box to the text (the dialogs' preview after each change).
     void FitToText();

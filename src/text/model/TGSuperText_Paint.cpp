@@ -94,11 +94,13 @@ void TGSuperText::printText(engine::TBaseReport &report, const QString &text, QP
     // The engine writes on the baseline.  It lies the font's ascent below
     // the cell's top, as the screen's text path puts it (a fixed 0.88 em
     // printed tall typefaces visibly higher than the screen shows them).
-    const QFont font = Font().ToQFont(1.0);
-    const double ascent = QFontMetricsF(TSymbolFonts::Resolve(font, Font().Name, text).Font).ascent();
-    report.GotoXY(x, y + ascent / ppi);
+    // A symbol font that is not installed prints the Unicode equivalents of
+    // its symbols in the fallback family, exactly as the screen draws them.
+    const TSymbolFonts::TDisplay shown = TSymbolFonts::Resolve(Font().ToQFont(1.0), Font().Name, text);
+    report.SetFont(shown.Font.family(), Font().PointSize());
+    report.GotoXY(x, y + QFontMetricsF(shown.Font).ascent() / ppi);
     report.SetLineTop(y);
-    report.Print(text);
+    report.Print(shown.Text);
 }
 
 void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
