@@ -2,6 +2,7 @@
 // range checks, the gradient bands, screen painting through the outline clip,
 // printing through the engine (inch shapes, printer-pixel polygons, tiles and
 // paper gradient) and the card-file record.
+#include "design/TGBusinessCardPanel32.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "objects/TSuperShapeProperties.h"
 #include "objects/TTextureBrowser.h"
@@ -10,6 +11,8 @@
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
 #include "print/engine/Units.h"
+#include "support/CardOutputs.h"
+#include "support/InkBlocks.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 #include "text/model/TGPLabel.h"
@@ -716,6 +719,33 @@ private slots:
                                             .arg(size.width())
                                             .arg(size.height())));
                 }
+    }
+
+    // On paper (a printed PDF rasterised at screen resolution) the outlines
+    // of an ellipse and a star sit on their fill as on screen and in the
+    // export: no background is enclosed, and ink falls in the same blocks.
+    void paperOutlineSitsOnItsFill()
+    {
+        ui::TGBusinessCardPanel32 surface;
+        surface.setCardSize(336, 192);
+        int x = 10;
+        for (S::TGPShapeType kind : {S::gstEllipse, S::gstStar, S::gstTriangleDown, S::gstDiamond}) {
+            auto s = std::make_unique<S>();
+            s->SetBounds(x, 20, 70, 61);
+            s->SetShape(kind);
+            s->SetSurfaceType(S::stBrushPattern);
+            s->SetBackColor(clBlue);
+            s->SetOutlineWidth(1);
+            surface.AddObject(std::move(s));
+            x += 80;
+        }
+        const test::CardOutputs out = test::RenderCardOutputs(surface);
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        QCOMPARE(enclosedWhite(out.screen), 0);
+        QCOMPARE(enclosedWhite(out.exported), 0);
+        QCOMPARE(enclosedWhite(out.paper), 0);
+        const auto paper = test::CompareInkBlocks(out.screen, out.paper);
+        QVERIFY2(paper.worst < 0.4, qPrintable(paper.Describe()));
     }
 };
 
