@@ -740,6 +740,8 @@ private slots:
             x += 80;
         }
         const test::CardOutputs out = test::RenderCardOutputs(surface);
+        if (const QString keep = qEnvironmentVariable("CW_OUTPUT_DIR"); !keep.isEmpty())
+            test::SaveSideBySide(keep + "/supershape-outlines.png", out.screen, out.exported, out.paper);
         QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
         QCOMPARE(enclosedWhite(out.screen), 0);
         QCOMPARE(enclosedWhite(out.exported), 0);

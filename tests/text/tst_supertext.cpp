@@ -557,6 +557,8 @@ private slots:
         t->SetShadowOrientation(sdDownRight);
         t->SetShadowcolor(clRed);
         const test::CardOutputs out = cardWith(std::move(t));
+        if (const QString keep = qEnvironmentVariable("CW_OUTPUT_DIR"); !keep.isEmpty())
+            test::SaveSideBySide(keep + "/supertext-symbols.png", out.screen, out.exported, out.paper);
         QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
         const auto exported = test::CompareInkBlocks(out.screen, out.exported);
         QVERIFY2(exported.worst == 0, qPrintable(exported.Describe()));
