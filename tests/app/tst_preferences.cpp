@@ -1,7 +1,11 @@
+#include "app/TMainScreen.h"
 #include "app/model/Exception.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
+#include "design/TGBasePanel.h"
 #include "support/TestFolder.h"
+#include "text/model/TTextFonts.h"
+#include "widgets/Interaction.h"
 
 #include <QFile>
 #include <QTest>
@@ -25,6 +29,39 @@ QByteArray readBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A font dialog that behaves as the system's: it lists installed families
+// only, opens any other name on its own default family, and is confirmed
+// with `pick` (or unchanged when `pick` is empty).
+class SystemFontDialog final : public ui::Interaction
+{
+public:
+    SystemFontDialog() { install(this); }
+    ~SystemFontDialog() override { install(nullptr); }
+    QString pick;
+    QStringList shown;
+
+    std::optional<QFont> chooseFont(const QFont &initial, const QString &) override
+    {
+        QFont font = initial;
+        if (!model::TSymbolFonts::IsInstalled(initial.family()))
+            font.setFamily(QStringLiteral("Sans Serif"));
+        shown << font.family();
+        if (!pick.isEmpty())
+            font.setFamily(pick);
+        return font;
+    }
+    void information(const QString &) override {}
+    bool question(const QString &, const QString &) override { return false; }
+    void error(const QString &, const QString &) override {}
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    int exec(QDialog &) override { return 0; }
+};
 
 } // namespace
 
@@ -164,6 +201,56 @@ private slots:
         QCOMPARE(prefs.DefaultFont.Italic, true);
         QCOMPARE(model::PrinterNudges().TopMarginNudge, 16);
         QCOMPARE(prefs.ShowBottomMarginWarning, true);
+    }
+
+    void handEditedValuesTheProgramCannotUseReadAsDefaults()
+    {
+        test::TestFolder folder;
+        writeBytes(folder.file("CWR.INI"),
+                   "[Layout]\nWidth=0\nHeight=299\nHPitch=100001\nVPitch=-1\nTopMargin=0\n"
+                   "[Default Font]\nName=\n"
+                   "[Printer]\nTopMarginNudge=9\nLeftMarginNudge=-9\nVerticalSpacing=-8\n"
+                   "HorizontalSpacing=8\n");
+        TPreferences prefs;
+        prefs.Load();
+        QCOMPARE(prefs.Layout.Width, 3.5f);
+        QCOMPARE(prefs.Layout.Height, 2.0f); // below the smallest card
+        QCOMPARE(prefs.Layout.HPitch, 3.5f);
+        QCOMPARE(prefs.Layout.VPitch, 2.0f);
+        QCOMPARE(prefs.Layout.TopMargin, 0.0f); // a margin may be 0
+        QCOMPARE(prefs.DefaultFont.Name, QString("Arial"));
+        QCOMPARE(model::PrinterNudges(), (model::TPrinterNudges{0, 0, -8, 8}));
+
+        // The limits themselves are usable: what the layout dialog accepts
+        // comes back from the file unchanged.
+        writeBytes(folder.file("CWR.INI"), "[Layout]\nWidth=500\nHeight=300\nHPitch=100000\n"
+                                           "[Default Font]\nName=   \n");
+        prefs.Load();
+        QCOMPARE(prefs.Layout.Width, TCardLayout::MinWidth);
+        QCOMPARE(prefs.Layout.Height, TCardLayout::MinHeight);
+        QCOMPARE(prefs.Layout.HPitch, TCardLayout::MaxLength);
+        QCOMPARE(prefs.DefaultFont.Name, QString("Arial"));
+    }
+
+    void defaultFontDialogKeepsTheFontName()
+    {
+        test::TestFolder folder;
+        ui::TMainScreen::hasPrinters = [] { return false; };
+        SystemFontDialog dialog;
+        ui::TMainScreen w;
+        QCOMPARE(w.BusinessCardPanel()->Font().family(), QString("Arial"));
+
+        // Confirmed unchanged: Arial stays Arial, on the surface and in the file.
+        w.mnuDefaultFontClick();
+        QCOMPARE(dialog.shown.last(), model::TTextFonts::DrawnFamily("Arial"));
+        QCOMPARE(w.BusinessCardPanel()->Font().family(), QString("Arial"));
+        QVERIFY(readBytes(folder.file("CWR.INI")).contains("[Default Font]\nName=Arial\n"));
+
+        // Another family is taken as chosen.
+        dialog.pick = "Liberation Serif";
+        w.mnuDefaultFontClick();
+        QCOMPARE(w.BusinessCardPanel()->Font().family(), QString("Liberation Serif"));
+        QVERIFY(readBytes(folder.file("CWR.INI")).contains("[Default Font]\nName=Liberation Serif\n"));
     }
 
     void personalTextsAreWrittenAsTheyAre()
