@@ -250,7 +250,8 @@ private slots:
         typeInto(edit(dialog, "eCardwidth"), "2541");
         dialog.OKButtonClick();
         QCOMPARE(ui.informations, QStringList{tooLong});
-        typeInto(edit(dialog, "eCardwidth"), "2540"); // 100 inches: the longest length
+        typeInto(edit(dialog, "eHorizPitch"), "2540"); // 100 inches: the longest length
+        typeInto(edit(dialog, "eCardwidth"), "2540");
         dialog.OKButtonClick();
         QCOMPARE(ui.informations.size(), 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));

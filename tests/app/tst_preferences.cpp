@@ -150,7 +150,8 @@ private slots:
         model::PrinterNudges() = {};
         TPreferences back;
         back.Load();
-        QCOMPARE(model::PrinterNudges(), (model::TPrinterNudges{1, -2, 3, 0x7fffffff}));
+        // Written as it is; a nudge fine tuning cannot set reads as 0.
+        QCOMPARE(model::PrinterNudges(), (model::TPrinterNudges{1, -2, 3, 0}));
         QCOMPARE(back.PersonalInfo, prefs.PersonalInfo);
         QCOMPARE(back.ShowBottomMarginWarning, false);
         QCOMPARE(back.DefaultFont, prefs.DefaultFont);
@@ -186,7 +187,7 @@ private slots:
         writeBytes(folder.file("CWR.INI"), "[Layout]\nAcross=0\nDown=31\nHeight=-5\nWidth=abc\n"
                                            "TopMargin=0x1F4\nLeftMargin=100001\nPredefLayout=42\n"
                                            "[Default Font]\nSize=0\nBold=yes\nItalic=0x1\n"
-                                           "[Printer]\nTopMarginNudge=0x10\nShowBottomMarginWarning=junk\n");
+                                           "[Printer]\nTopMarginNudge=0x8\nShowBottomMarginWarning=junk\n");
         TPreferences prefs;
         prefs.Load();
         QCOMPARE(prefs.Layout.Across, 2);
@@ -199,7 +200,7 @@ private slots:
         QCOMPARE(prefs.DefaultFont.Size, 10);
         QCOMPARE(prefs.DefaultFont.Bold, false);
         QCOMPARE(prefs.DefaultFont.Italic, true);
-        QCOMPARE(model::PrinterNudges().TopMarginNudge, 16);
+        QCOMPARE(model::PrinterNudges().TopMarginNudge, 8); // hexadecimal
         QCOMPARE(prefs.ShowBottomMarginWarning, true);
     }
 

@@ -263,7 +263,7 @@ private slots:
         nudge(w, Qt::Key_Up, 4);
         panel->ObjectAt(1)->SetLeft(5);
         QCoreApplication::processEvents();
-        while (w.findChild<QAction *>("mnuUndo")->isEnabled())
+        for (int steps = 0; !w.UndoHistory.AtSavedState() && steps < 20; ++steps)
             w.mnuUndoClick();
         QVERIFY(!w.ChangesMade());
         const QString again = folder->file("Saved/again.cwr");
