@@ -79,7 +79,25 @@ double runProgram(const QString &program, const QStringList &args, const QByteAr
     return mark.isEmpty() || output.contains(mark) ? ms : -1.0;
 }
 
-double residentMb()
+class QuietInteraction final : public ui::Interaction
+{
+public:
+    void information(const QString &) override {}
+    bool question(const QString &, const QString &) override { return false; }
+    void error(const QString &, const QString &) override {}
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    std::optional<QFont> chooseFont(const QFont &, const QString &) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    int exec(QDialog &) override { return 0; }
+};
+
+} // namespace
+
+double ResidentMb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -89,21 +107,6 @@ double residentMb()
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return -1.0;
 }
-
-class QuietInteraction final : public ui::Interaction
-{
-public:
-    void information(const QString &) override {}
-    bool question(const QString &, const QString &) override { return false; }
-    void error(const QString &, const QString &) override {}
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont &, const QString &) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-    int exec(QDialog &) override { return 0; }
-};
-
-} // namespace
 
 void InstallQuietInteraction()
 {
@@ -143,7 +146,7 @@ void RunStartupRows(const char *argv0)
 
 void RunMemoryRow()
 {
-    const double before = residentMb();
+    const double before = ResidentMb();
     {
         // A typical card: a picture, a dozen shapes, the main window showing it.
         auto window = std::make_unique<ui::TMainScreen>();
@@ -163,7 +166,7 @@ void RunMemoryRow()
         }
         for (int i = 0; i < 20; ++i)
             QApplication::processEvents();
-        const double with = residentMb();
+        const double with = ResidentMb();
         PrintRow("resident memory, typical card open", with, before, 120.0, "MB");
     }
 }

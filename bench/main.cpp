@@ -184,6 +184,7 @@ int main(int argc, char *argv[])
         refs.push_back(panel.ObjectAt(i));
     const double snapshotRaw = medianMs(30, [&] { (void)model::TGLabelObjectFiler::ObjectListBytes(refs); });
     row("undo step: record 300 objects at 150 %", snapshot, snapshotRaw, 8.0);
+    bench::RunUndoRows();
 
     bench::RunSuperRows();
     bench::RunFileRows();

@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <algorithm>
+
 namespace cw::ui {
 
 TEditCardLayout::TEditCardLayout(QWidget *parent) : QDialog(parent)
@@ -39,7 +41,7 @@ TNumEdit *TEditCardLayout::lengthEdit(const char *name)
     edit->setObjectName(QString::fromLatin1(name));
     edit->setDecimals(0, 3); // "#0.###", six digits in all
     edit->setSignificantDigits(6);
-    edit->setMaximum(9999.0);
+    edit->setMaximum(model::TCardLayout::MaxLength);
     return edit;
 }
 
@@ -296,6 +298,7 @@ void TEditCardLayout::MMButtonClick()
         edits[i]->setValue(0.0);
         edits[i]->setDecimals(2, 2);
         edits[i]->setSignificantDigits(0);
+        edits[i]->setMaximum(double(model::TCardLayout::MaxLength) * 25.4);
         edits[i]->setValue(double(*values[i]) * 25.4);
     }
     m_showingMM = true;
@@ -312,6 +315,7 @@ void TEditCardLayout::InchesbuttonClick()
         edits[i]->setValue(0.0);
         edits[i]->setDecimals(1, 3); // "#0.0##", six digits in all
         edits[i]->setSignificantDigits(6);
+        edits[i]->setMaximum(model::TCardLayout::MaxLength);
         edits[i]->setValue(*values[i]);
     }
     m_showingMM = false;
@@ -359,15 +363,24 @@ void TEditCardLayout::OKButtonClick()
 
 bool TEditCardLayout::ValidCard()
 {
+    using model::TCardLayout;
+    const auto values = lengthValues();
+    const bool tooLong = std::any_of(values.begin(), values.end(),
+                                     [](const float *inches) { return *inches > TCardLayout::MaxLength; });
     QString problem;
-    if (m_layout.Height < 0.3)
+    if (m_layout.Height < TCardLayout::MinHeight)
         problem = QStringLiteral("Card Height must be at least .3 inches (or 7mm)");
-    else if (m_layout.Width < 0.5)
+    else if (m_layout.Width < TCardLayout::MinWidth)
         problem = QStringLiteral("Card Width must be at least .5 inch (or 13mm)");
     else if (m_layout.Across >= 2 && m_layout.HPitch < m_layout.Width)
         problem = QStringLiteral("Horizontal Pitch must be at least = Card Width");
     else if (m_layout.Down >= 2 && m_layout.VPitch < m_layout.Height)
         problem = QStringLiteral("Vertical Pitch must be at least = Card Height");
+    else if (tooLong)
+        // The settings file keeps no longer length, so none is taken here.
+        problem = QStringLiteral("Sizes, pitches and margins must be at most %1 inches (or %2mm)")
+                      .arg(double(TCardLayout::MaxLength))
+                      .arg(double(TCardLayout::MaxLength) * 25.4);
     if (problem.isEmpty())
         return true;
     Interaction::current().information(problem);

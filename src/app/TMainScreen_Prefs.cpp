@@ -8,6 +8,7 @@
 #include "app/model/Exception.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TWindowPlacement.h"
+#include "text/model/TTextFonts.h"
 #include "widgets/Interaction.h"
 
 #include <QAction>
@@ -56,7 +57,10 @@ void TMainScreen::SetDefaultFontCaption()
         model::TPreferences::DefaultFontCaption(model::TDefaultFont::FromFont(m_panel->Font())));
 }
 
-void TMainScreen::SetPanelPersonalInfo() { m_panel->PersonalInfo = Preferences.PersonalInfo; }
+void TMainScreen::SetPanelPersonalInfo()
+{
+    m_panel->PersonalInfo = Preferences.PersonalInfo;
+}
 
 void TMainScreen::PersonalInformation1Click()
 {
@@ -75,8 +79,13 @@ void TMainScreen::PersonalInformation1Click()
 void TMainScreen::mnuDefaultFontClick()
 {
     guarded([this] {
-        if (auto font = Interaction::current().chooseFont(m_panel->Font(), QStringLiteral("Default Font")))
-            m_panel->setFont(*font);
+        // The dialog lists installed families only: it is opened on the family
+        // that draws the default font, and a confirmed font of that family
+        // keeps the stored name (Arial stays Arial).
+        const QFont current = m_panel->Font();
+        if (auto font = Interaction::current().chooseFont(model::TTextFonts::ForFontDialog(current),
+                                                          QStringLiteral("Default Font")))
+            m_panel->setFont(model::TTextFonts::FromFontDialog(current, *font));
         SetDefaultFontCaption();
         SavePreferences();
         Interaction::current().information(

@@ -1,5 +1,5 @@
 // Undo and redo: the design's states after each reported change, kept as
-// object list streams.
+// object list streams in pieces shared from state to state.
 
 #include "app/TMainScreen.h"
 
@@ -13,7 +13,11 @@ namespace cw::ui {
 
 model::TDesignState TMainScreen::currentDesignState()
 {
-    return model::TDesignState{m_panel->DesignSnapshot(), BackgroundFile};
+    std::vector<model::TGGraphicControl *> objects;
+    objects.reserve(size_t(m_panel->ObjectCount()));
+    for (int i = 0; i < m_panel->ObjectCount(); ++i)
+        objects.push_back(m_panel->ObjectAt(i));
+    return model::TDesignState{UndoHistory.Snapshots.Take(objects), BackgroundFile};
 }
 
 void TMainScreen::updateUndoActions()
@@ -56,7 +60,7 @@ void TMainScreen::restoreDesignState(const model::TDesignState &state)
     const bool wasBusy = Busy;
     Busy = true;
     try {
-        m_panel->RestoreDesign(state.Objects);
+        m_panel->RestoreDesign(state.ObjectList());
     } catch (const Exception &e) {
         Interaction::current().error(e.message(), QStringLiteral("Undo"));
     }

@@ -104,10 +104,19 @@ void TRawStreamDump::value(int depth, const QString &label)
     }
 }
 
-void TRawStreamDump::record(int depth)
+void TRawStreamDump::record(int depth, bool child)
 {
     TStreamReader::Nesting nesting(m_reader);
-    const TStreamRecordHeader header = m_reader.readRecordHeader();
+    TStreamRecordHeader header;
+    if (child) {
+        // A child record (a control inside a form) has no signature of its
+        // own: the optional prefix, then class and object name.
+        header.prefix = m_reader.readPrefix();
+        header.className = m_reader.readStr();
+        header.objectName = m_reader.readStr();
+    } else {
+        header = m_reader.readRecordHeader();
+    }
     line(depth, QStringLiteral("record %1 %2").arg(header.className, quoted(header.objectName)));
     if (header.prefix.flags != 0 || header.prefix.childPos) {
         QString prefix = QStringLiteral("prefix flags=%1").arg(header.prefix.flags);
@@ -120,9 +129,10 @@ void TRawStreamDump::record(int depth)
         value(depth + 1, name);
     }
     m_reader.readValue(); // end of properties
-    // Child records (design objects have none) until the closing TagNull.
+    // Child records (design objects have none; forms of other programs hold
+    // their controls here) until the closing TagNull, shown nested.
     while (!m_reader.endOfList())
-        record(depth + 1);
+        record(depth + 1, true);
     m_reader.readValue();
     line(depth, QStringLiteral("end"));
 }
@@ -137,12 +147,12 @@ QString TRawStreamDump::Dump(const QByteArray &data)
         reader.readListBegin();
         dump.line(0, QStringLiteral("list"));
         while (!reader.endOfList())
-            dump.record(1);
+            dump.record(1, false);
         reader.readListEnd();
         dump.line(0, QStringLiteral("end"));
     } else {
         do
-            dump.record(0);
+            dump.record(0, false);
         while (!reader.atEnd());
     }
     if (!reader.atEnd())

@@ -16,7 +16,9 @@
 // Every value shows its tag: Int8/Int16/Int32 n, Extended x, String/LString/
 // WString/Utf8String "text", Ident name, False, True, Binary <N bytes> with
 // up to 16 leading bytes in hex, Set [a,b], Nil, List … end, Collection …
-// end.  A record's optional prefix byte is shown after its header.
+// end.  A record's optional prefix byte is shown after its header.  Child
+// records (controls of a form written by another program; they carry no
+// "TPF0") are shown nested inside their parent, before its "end".
 // Failures are EReadError with the reader's message.
 
 #include <QByteArray>
@@ -35,7 +37,8 @@ public:
 
 private:
     explicit TRawStreamDump(model::TStreamReader &reader) : m_reader(reader) {}
-    void record(int depth);
+    // One record; a child record has no "TPF0" of its own.
+    void record(int depth, bool child);
     void value(int depth, const QString &label);
     void line(int depth, const QString &text);
 

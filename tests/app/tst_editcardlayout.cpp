@@ -1,5 +1,7 @@
 #include "app/TEditCardLayout.h"
+#include "app/model/TPreferences.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TestFolder.h"
 #include "widgets/TNumEdit.h"
 
 #include <QComboBox>
@@ -216,6 +218,71 @@ private slots:
         dialog.OKButtonClick();
         QCOMPARE(ui.informations, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(dialog.result(), int(message.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+    }
+
+    void lengthsStopWhereTheSettingsFileStops()
+    {
+        // What the dialog accepts is what the next start reads back: a length
+        // beyond the settings file's limit is refused here, not replaced by
+        // the default card at the next start.
+        test::TestFolder folder;
+        const QString tooLong = "Sizes, pitches and margins must be at most 100 inches (or 2540mm)";
+        for (const char *name :
+             {"eCardwidth", "eCardHeight", "eHorizPitch", "eVertPitch", "eleftmarg", "etopmarg"}) {
+            test::ScriptedInteraction ui;
+            TEditCardLayout dialog;
+            dialog.SetLayout(TCardLayout{});
+            dialog.FormActivate();
+            dialog.findChild<QSpinBox *>("enbracross")->setValue(1);
+            dialog.findChild<QSpinBox *>("enbrdown")->setValue(1);
+            typeInto(edit(dialog, name), "150");
+            dialog.OKButtonClick();
+            QCOMPARE(ui.informations, QStringList{tooLong});
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        }
+
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        TCardLayout layout;
+        layout.UseMM = true;
+        dialog.SetLayout(layout);
+        dialog.FormActivate();
+        typeInto(edit(dialog, "eCardwidth"), "2541");
+        dialog.OKButtonClick();
+        QCOMPARE(ui.informations, QStringList{tooLong});
+        typeInto(edit(dialog, "eHorizPitch"), "2540"); // 100 inches: the longest length
+        typeInto(edit(dialog, "eCardwidth"), "2540");
+        dialog.OKButtonClick();
+        QCOMPARE(ui.informations.size(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        model::TPreferences prefs;
+        prefs.Layout = dialog.Layout();
+        QCOMPARE(prefs.Layout.Width, TCardLayout::MaxLength);
+        prefs.Save();
+        model::TPreferences next;
+        next.Load();
+        QCOMPARE(next.Layout, prefs.Layout);
+    }
+
+    void numbersInTheUsersLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        dialog.SetLayout(TCardLayout{});
+        dialog.FormActivate();
+        QCOMPARE(edit(dialog, "eleftmarg")->text(), QString("0,75"));
+        typeInto(edit(dialog, "eCardwidth"), "3,75");
+        QCOMPARE(edit(dialog, "eHorizPitch")->text(), QString("3,75"));
+        dialog.findChild<QRadioButton *>("MMButton")->click();
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("95,25"));
+        typeInto(edit(dialog, "eCardHeight"), "50,5");
+        dialog.OKButtonClick();
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(ui.informations.isEmpty());
+        QCOMPARE(dialog.Layout().Width, 3.75f);
+        QCOMPARE(dialog.Layout().Height, 1.988f);
     }
 
     void leavingWidthOrHeightRaisesThePitch()

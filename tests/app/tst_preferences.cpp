@@ -1,7 +1,11 @@
+#include "app/TMainScreen.h"
 #include "app/model/Exception.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
+#include "design/TGBasePanel.h"
 #include "support/TestFolder.h"
+#include "text/model/TTextFonts.h"
+#include "widgets/Interaction.h"
 
 #include <QFile>
 #include <QTest>
@@ -25,6 +29,39 @@ QByteArray readBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A font dialog that behaves as the system's: it lists installed families
+// only, opens any other name on its own default family, and is confirmed
+// with `pick` (or unchanged when `pick` is empty).
+class SystemFontDialog final : public ui::Interaction
+{
+public:
+    SystemFontDialog() { install(this); }
+    ~SystemFontDialog() override { install(nullptr); }
+    QString pick;
+    QStringList shown;
+
+    std::optional<QFont> chooseFont(const QFont &initial, const QString &) override
+    {
+        QFont font = initial;
+        if (!model::TSymbolFonts::IsInstalled(initial.family()))
+            font.setFamily(QStringLiteral("Sans Serif"));
+        shown << font.family();
+        if (!pick.isEmpty())
+            font.setFamily(pick);
+        return font;
+    }
+    void information(const QString &) override {}
+    bool question(const QString &, const QString &) override { return false; }
+    void error(const QString &, const QString &) override {}
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    int exec(QDialog &) override { return 0; }
+};
 
 } // namespace
 
@@ -113,7 +150,8 @@ private slots:
         model::PrinterNudges() = {};
         TPreferences back;
         back.Load();
-        QCOMPARE(model::PrinterNudges(), (model::TPrinterNudges{1, -2, 3, 0x7fffffff}));
+        // Written as it is; a nudge fine tuning cannot set reads as 0.
+        QCOMPARE(model::PrinterNudges(), (model::TPrinterNudges{1, -2, 3, 0}));
         QCOMPARE(back.PersonalInfo, prefs.PersonalInfo);
         QCOMPARE(back.ShowBottomMarginWarning, false);
         QCOMPARE(back.DefaultFont, prefs.DefaultFont);
@@ -149,7 +187,7 @@ private slots:
         writeBytes(folder.file("CWR.INI"), "[Layout]\nAcross=0\nDown=31\nHeight=-5\nWidth=abc\n"
                                            "TopMargin=0x1F4\nLeftMargin=100001\nPredefLayout=42\n"
                                            "[Default Font]\nSize=0\nBold=yes\nItalic=0x1\n"
-                                           "[Printer]\nTopMarginNudge=0x10\nShowBottomMarginWarning=junk\n");
+                                           "[Printer]\nTopMarginNudge=0x8\nShowBottomMarginWarning=junk\n");
         TPreferences prefs;
         prefs.Load();
         QCOMPARE(prefs.Layout.Across, 2);
@@ -162,8 +200,58 @@ private slots:
         QCOMPARE(prefs.DefaultFont.Size, 10);
         QCOMPARE(prefs.DefaultFont.Bold, false);
         QCOMPARE(prefs.DefaultFont.Italic, true);
-        QCOMPARE(model::PrinterNudges().TopMarginNudge, 16);
+        QCOMPARE(model::PrinterNudges().TopMarginNudge, 8); // hexadecimal
         QCOMPARE(prefs.ShowBottomMarginWarning, true);
+    }
+
+    void handEditedValuesTheProgramCannotUseReadAsDefaults()
+    {
+        test::TestFolder folder;
+        writeBytes(folder.file("CWR.INI"),
+                   "[Layout]\nWidth=0\nHeight=299\nHPitch=100001\nVPitch=-1\nTopMargin=0\n"
+                   "[Default Font]\nName=\n"
+                   "[Printer]\nTopMarginNudge=9\nLeftMarginNudge=-9\nVerticalSpacing=-8\n"
+                   "HorizontalSpacing=8\n");
+        TPreferences prefs;
+        prefs.Load();
+        QCOMPARE(prefs.Layout.Width, 3.5f);
+        QCOMPARE(prefs.Layout.Height, 2.0f); // below the smallest card
+        QCOMPARE(prefs.Layout.HPitch, 3.5f);
+        QCOMPARE(prefs.Layout.VPitch, 2.0f);
+        QCOMPARE(prefs.Layout.TopMargin, 0.0f); // a margin may be 0
+        QCOMPARE(prefs.DefaultFont.Name, QString("Arial"));
+        QCOMPARE(model::PrinterNudges(), (model::TPrinterNudges{0, 0, -8, 8}));
+
+        // The limits themselves are usable: what the layout dialog accepts
+        // comes back from the file unchanged.
+        writeBytes(folder.file("CWR.INI"), "[Layout]\nWidth=500\nHeight=300\nHPitch=100000\n"
+                                           "[Default Font]\nName=   \n");
+        prefs.Load();
+        QCOMPARE(prefs.Layout.Width, TCardLayout::MinWidth);
+        QCOMPARE(prefs.Layout.Height, TCardLayout::MinHeight);
+        QCOMPARE(prefs.Layout.HPitch, TCardLayout::MaxLength);
+        QCOMPARE(prefs.DefaultFont.Name, QString("Arial"));
+    }
+
+    void defaultFontDialogKeepsTheFontName()
+    {
+        test::TestFolder folder;
+        ui::TMainScreen::hasPrinters = [] { return false; };
+        SystemFontDialog dialog;
+        ui::TMainScreen w;
+        QCOMPARE(w.BusinessCardPanel()->Font().family(), QString("Arial"));
+
+        // Confirmed unchanged: Arial stays Arial, on the surface and in the file.
+        w.mnuDefaultFontClick();
+        QCOMPARE(dialog.shown.last(), model::TTextFonts::DrawnFamily("Arial"));
+        QCOMPARE(w.BusinessCardPanel()->Font().family(), QString("Arial"));
+        QVERIFY(readBytes(folder.file("CWR.INI")).contains("[Default Font]\nName=Arial\n"));
+
+        // Another family is taken as chosen.
+        dialog.pick = "Liberation Serif";
+        w.mnuDefaultFontClick();
+        QCOMPARE(w.BusinessCardPanel()->Font().family(), QString("Liberation Serif"));
+        QVERIFY(readBytes(folder.file("CWR.INI")).contains("[Default Font]\nName=Liberation Serif\n"));
     }
 
     void personalTextsAreWrittenAsTheyAre()

@@ -3,13 +3,18 @@
 
 #include "app/TMainScreen.h"
 #include "app/model/TUndoHistory.h"
+#include "design/TGHandle.h"
 #include "design/model/TBCShapes.h"
+#include "design/model/TGImage.h"
 #include "design/model/TGLabelObjectFiler.h"
+#include "design/model/TGPicture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
 #include <QAction>
+#include <QFile>
 #include <QTest>
+#include <unistd.h>
 
 namespace cw::ui {
 
@@ -22,12 +27,55 @@ class TestUndo : public QObject
 
     static model::TDesignState state(const char *bytes, const QString &background = {})
     {
-        return {QByteArray(bytes), background};
+        return {model::TStreamPieces{QByteArray(bytes)}, background};
     }
     static void addShape(TMainScreen &w, QRect r)
     {
         w.BusinessCardPanel()->PlaceNewObject(std::make_unique<model::TBCShapes>(), r);
         QCoreApplication::processEvents(); // the change is recorded after the command
+    }
+
+    // A picture object of `side` x `side` noise pixels (a 24-bit bitmap of
+    // about 3 x side^2 bytes) at `where`.
+    static void addPicture(TMainScreen &w, int side, QRect where)
+    {
+        QImage noise(side, side, QImage::Format_RGB32);
+        quint32 x = 12345;
+        for (int y = 0; y < side; ++y) {
+            auto *line = reinterpret_cast<QRgb *>(noise.scanLine(y));
+            for (int i = 0; i < side; ++i)
+                line[i] = 0xFF000000u | ((x = x * 1103515245u + 12345u) >> 8);
+        }
+        auto image = std::make_unique<model::TGImage>();
+        model::TGPicture picture;
+        picture.SetBitmap(noise);
+        image->SetPicture(picture);
+        w.BusinessCardPanel()->PlaceNewObject(std::move(image), where);
+        QCoreApplication::processEvents();
+    }
+    // Arrow-key nudges of the selected objects, each recorded as one step.
+    static void nudge(TMainScreen &w, int key, int times)
+    {
+        TGHandle &frame = w.BusinessCardPanel()->Frame();
+        for (int i = 0; i < times; ++i) {
+            frame.HandleKeyDown(key, {});
+            frame.HandleKeyUp(key);
+            QCoreApplication::processEvents();
+        }
+    }
+    static double residentMB()
+    {
+        QFile statm("/proc/self/statm");
+        if (!statm.open(QIODevice::ReadOnly))
+            return 0.0;
+        const QList<QByteArray> fields = statm.readAll().split(' ');
+        return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0)
+                                 : 0.0;
+    }
+    static QByteArray fileBytes(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
 private slots:
@@ -51,12 +99,12 @@ private slots:
         QVERIFY(h.Record(state("b")));
         QVERIFY(!h.Record(state("b"))); // no change, no step
         QVERIFY(h.Record(state("c")));
-        QCOMPARE(h.Undo()->Objects, QByteArray("b"));
+        QCOMPARE(h.Undo()->ObjectList(), QByteArray("b"));
         QVERIFY(!h.AtSavedState());
-        QCOMPARE(h.Undo()->Objects, QByteArray("a"));
+        QCOMPARE(h.Undo()->ObjectList(), QByteArray("a"));
         QVERIFY(h.AtSavedState());
         QVERIFY(!h.Undo());
-        QCOMPARE(h.Redo()->Objects, QByteArray("b"));
+        QCOMPARE(h.Redo()->ObjectList(), QByteArray("b"));
         QVERIFY(h.Record(state("d"))); // redo of "c" is gone
         QVERIFY(!h.CanRedo());
         QCOMPARE(h.Count(), 3);
@@ -135,7 +183,8 @@ private slots:
         addShape(w, QRect(10, 20, 100, 50));
         for (int i = 0; i < 5; ++i)
             w.ZoomIn();
-        const auto stored = model::TGLabelObjectFiler().ReadObjectList(w.BusinessCardPanel()->DesignSnapshot());
+        const auto stored =
+            model::TGLabelObjectFiler().ReadObjectList(w.BusinessCardPanel()->DesignSnapshot());
         QCOMPARE(stored.size(), size_t(1));
         QCOMPARE(stored[0]->BoundsRect(), QRect(10, 20, 100, 50));
         const QRect zoomed = w.BusinessCardPanel()->ObjectAt(0)->BoundsRect();
@@ -168,6 +217,98 @@ private slots:
             w.mnuRedoClick();
             QCOMPARE(panel->DesignSnapshot(), cards[size_t(i)]);
         }
+    }
+
+    void nudgesDoNotCopyThePictures()
+    {
+        // 150 nudges of a card with a 1000 x 1000 picture (3 MB): the steps
+        // share the picture instead of keeping a copy each.
+        TMainScreen w;
+        w.FormActivate();
+        addPicture(w, 1000, QRect(10, 10, 100, 100));
+        addShape(w, QRect(150, 20, 40, 30));
+        TGHandle &frame = w.BusinessCardPanel()->Frame();
+        frame.Clear();
+        frame.Add(w.BusinessCardPanel()->ObjectAt(0));
+        nudge(w, Qt::Key_Right, 2);
+        const double before = residentMB();
+        nudge(w, Qt::Key_Right, 75);
+        nudge(w, Qt::Key_Down, 75);
+        const double added = residentMB() - before;
+        QVERIFY2(added < 30.0, qPrintable(QString("%1 MB added").arg(added)));
+        QCOMPARE(w.BusinessCardPanel()->ObjectAt(0)->Left(), 10 + 77);
+        QCOMPARE(w.BusinessCardPanel()->ObjectAt(0)->Top(), 10 + 75);
+        w.mnuUndoClick();
+        QCOMPARE(w.BusinessCardPanel()->ObjectAt(0)->Top(), 10 + 74);
+    }
+
+    void undoBackToTheStartGivesTheFirstFile()
+    {
+        TMainScreen w;
+        w.FormActivate();
+        addPicture(w, 300, QRect(10, 10, 100, 100));
+        addShape(w, QRect(150, 20, 40, 30));
+        addPicture(w, 200, QRect(200, 60, 50, 50));
+        const QString first = folder->file("Saved/first.cwr");
+        QVERIFY(w.SaveBCFile(first));
+        TGBasePanel *panel = w.BusinessCardPanel();
+        TGHandle &frame = panel->Frame();
+        frame.Clear();
+        frame.Add(panel->ObjectAt(0));
+        frame.Add(panel->ObjectAt(2));
+        nudge(w, Qt::Key_Left, 3);
+        w.ZoomIn(); // steps at another zoom are kept at 100 % too
+        frame.Clear();
+        frame.Add(panel->ObjectAt(2));
+        nudge(w, Qt::Key_Up, 4);
+        panel->ObjectAt(1)->SetLeft(5);
+        QCoreApplication::processEvents();
+        for (int steps = 0; !w.UndoHistory.AtSavedState() && steps < 20; ++steps)
+            w.mnuUndoClick();
+        QVERIFY(!w.ChangesMade());
+        const QString again = folder->file("Saved/again.cwr");
+        QVERIFY(w.SaveBCFile(again));
+        QCOMPARE(fileBytes(again), fileBytes(first));
+    }
+
+    void snapshotsSharePiecesThatDidNotChange()
+    {
+        TMainScreen w;
+        w.FormActivate();
+        addPicture(w, 100, QRect(10, 10, 50, 50));
+        addShape(w, QRect(150, 20, 40, 30));
+        TGBasePanel *panel = w.BusinessCardPanel();
+        model::TDesignSnapshots snapshots;
+        const auto take = [&] { return snapshots.Take({panel->ObjectAt(0), panel->ObjectAt(1)}); };
+        const model::TStreamPieces one = take();
+        QCOMPARE(model::TDesignSnapshots::Join(one),
+                 model::TGLabelObjectFiler::ObjectListBytes({panel->ObjectAt(0), panel->ObjectAt(1)}));
+
+        // The picture moves: its record changes, its bytes are the same piece.
+        panel->ObjectAt(0)->SetLeft(20);
+        const model::TStreamPieces two = take();
+        QCOMPARE(model::TDesignSnapshots::Join(two),
+                 model::TGLabelObjectFiler::ObjectListBytes({panel->ObjectAt(0), panel->ObjectAt(1)}));
+        const auto large = [](const model::TStreamPieces &pieces) {
+            QList<const char *> data;
+            for (const QByteArray &piece : pieces)
+                if (piece.size() >= 30000)
+                    data << piece.constData();
+            return data;
+        };
+        QCOMPARE(large(one).size(), 1);
+        QCOMPARE(large(two), large(one));
+        QVERIFY(!model::TDesignSnapshots::Same(one, two));
+        // The shape did not change: its record is the same piece.
+        QCOMPARE(two[two.size() - 2].constData(), one[one.size() - 2].constData());
+        QVERIFY(model::TDesignSnapshots::Same(two, take()));
+
+        // At another zoom the pieces are those at 100 %, names included.
+        for (int i = 0; i < 3; ++i)
+            w.ZoomIn();
+        const model::TStreamPieces zoomed = take();
+        QVERIFY(model::TDesignSnapshots::Same(zoomed, two));
+        QCOMPARE(large(zoomed), large(one));
     }
 
     void openingANewDesignStartsANewHistory()

@@ -49,6 +49,27 @@ private slots:
         QCOMPARE(TWindowPlacement::Read(ini, "TMainScreen", 96, false).Bottom, 0);
     }
 
+    void unusableRectanglesReadAsNothingStored()
+    {
+        // Rectangles edited by hand into ones no window has: inverted, empty.
+        test::TestFolder folder;
+        TIniFile ini(folder.file("CWR.INI"));
+        for (const QByteArray &keys : {QByteArray("Left=800\nTop=50\nRight=100\nBottom=600\n"),
+                                       QByteArray("Left=100\nTop=600\nRight=800\nBottom=50\n"),
+                                       QByteArray("Left=100\nTop=50\nRight=100\nBottom=600\n")}) {
+            QFile file(folder.file("CWR.INI"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[TMainScreen_Placement]\n" + keys + "Maximized=0\n");
+            file.close();
+            const TWindowPlacement p = TWindowPlacement::Read(ini, "TMainScreen", 96, true);
+            QCOMPARE(QRect(QPoint(p.Left, p.Top), QPoint(p.Right, p.Bottom)),
+                     QRect(QPoint(0, 0), QPoint(0, 0)));
+            QVERIFY(!p.Maximized);
+            // Restored as nothing stored: the window centred on the screen.
+            QCOMPARE(p.Compute(QRect(0, 0, 800, 600), QSize(1920, 1080)).Geometry, QRect(560, 240, 800, 600));
+        }
+    }
+
     void restore_data()
     {
         QTest::addColumn<QRect>("stored"); // Left/Top/Right/Bottom as a QRect's left/top/right+1/bottom+1

@@ -170,6 +170,46 @@ private slots:
         QVERIFY(list.out.endsWith("  end\nend\n"));
     }
 
+    void rawDumpShowsChildRecordsNested()
+    {
+        // A form of another program: its controls are child records, which
+        // carry no "TPF0" of their own; one has a child-position prefix.
+        const QByteArray button =
+            h("F20203") + s("TButton") + s("Button1") + s("Left") + h("0201") + h("00") + h("00");
+        const QByteArray panel =
+            s("TPanel") + s("Panel1") + s("Caption") + h("06") + s("OK") + h("00") + button + h("00");
+        const QByteArray form = "TPF0" + s("TForm1") + s("Form1") + s("Left") + h("020A") + h("00") + panel +
+                                s("TLabel") + s("Label1") + h("00") + h("00") + h("00");
+        writeBytes(path("form.bin"), form);
+        const Result r = run({"dump", "--raw", path("form.bin")});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("record TForm1 \"Form1\"\n"
+                                       "  Left: Int8 10\n"
+                                       "  record TPanel \"Panel1\"\n"
+                                       "    Caption: String \"OK\"\n"
+                                       "    record TButton \"Button1\"\n"
+                                       "      prefix flags=2 position=3\n"
+                                       "      Left: Int8 1\n"
+                                       "    end\n"
+                                       "  end\n"
+                                       "  record TLabel \"Label1\"\n"
+                                       "  end\n"
+                                       "end\n"));
+
+        // In an object list too; a card file with such a record is still refused.
+        const QByteArray shape = "TPF0" + s("TBCShapes") + s("S") + h("00") + s("TBCShapes") + s("C") +
+                                 h("00") + h("00") + h("00");
+        writeBytes(path("children.cwr"), h("01") + shape + h("00"));
+        const Result list = run({"dump", "--raw", path("children.cwr")});
+        QCOMPARE(list.code, 0);
+        QCOMPARE(list.out, QStringLiteral("list\n  record TBCShapes \"S\"\n    record TBCShapes \"C\"\n"
+                                          "    end\n  end\nend\n"));
+        const Result card = run({"dump", path("children.cwr")});
+        QCOMPARE(card.code, 1);
+        QCOMPARE(card.err, QString("Invalid stream format\n"));
+    }
+
     void roundTripIsAFixedPoint()
     {
         const QString named = writeCard("named.cwr", "Component0", "Component1");

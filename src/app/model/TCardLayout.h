@@ -19,6 +19,17 @@ struct TCardLayout
     static constexpr int PaperA4 = 9;     // 210 x 297 mm
     static constexpr int MaxAcross = 10;
     static constexpr int MaxDown = 30;
+    // The lengths the program works with, in inches.  The layout dialog
+    // refuses anything outside them and the settings reader replaces anything
+    // outside them by the default, so a layout the dialog accepts is the
+    // layout the next start reads.  Margins and pitches may be 0.
+    static constexpr float MinHeight = 0.3f;
+    static constexpr float MinWidth = 0.5f;
+    static constexpr float MaxLength = 100.0f;
+    static bool LengthInRange(float inches, float minimum = 0.0f)
+    {
+        return inches >= minimum && inches <= MaxLength;
+    }
 
     float Height = 2.0f;      // card height
     float Width = 3.5f;       // card width

@@ -12,19 +12,21 @@ const QString PersonalSection = QStringLiteral("Personal");
 const QString DefaultFontSection = QStringLiteral("Default Font");
 const QString LayoutSection = QStringLiteral("Layout");
 
-// The longest length the program accepts from the file (in thousandths of an
-// inch): far beyond any sheet, small enough that sizes stay representable.
-constexpr int MaxThousandths = 100000;
-
-// A length key of "Layout", or its default when the stored number is negative
-// or absurdly large.
-float readLength(const TIniFile &ini, const QString &key, float defaultInches)
+// A length key of "Layout", or its default when the stored number lies
+// outside what the layout dialog accepts (TCardLayout's limits).
+float readLength(const TIniFile &ini, const QString &key, float defaultInches, float minimum = 0.0f)
 {
     const int thousandths =
         ini.ReadInteger(LayoutSection, key, TPreferences::InchesToThousandths(defaultInches));
-    if (thousandths < 0 || thousandths > MaxThousandths)
-        return defaultInches;
-    return TPreferences::ThousandthsToInches(thousandths);
+    const float inches = TPreferences::ThousandthsToInches(thousandths);
+    return TCardLayout::LengthInRange(inches, minimum) ? inches : defaultInches;
+}
+
+// A nudge of "Printer", or 0 when it lies beyond what fine tuning can set.
+int readNudge(const TIniFile &ini, const QString &key)
+{
+    const int nudge = ini.ReadInteger(PrinterSection, key, 0);
+    return nudge >= -TPrinterNudges::MaxNudge && nudge <= TPrinterNudges::MaxNudge ? nudge : 0;
 }
 
 int readCount(const TIniFile &ini, const QString &key, int defaultValue, int maximum)
@@ -89,18 +91,18 @@ float TPreferences::ThousandthsToInches(int thousandths)
 void TPreferences::Load(const TIniFile &ini)
 {
     TPrinterNudges &nudges = PrinterNudges();
-    nudges.TopMarginNudge = ini.ReadInteger(PrinterSection, QStringLiteral("TopMarginNudge"), 0);
-    nudges.LeftMarginNudge = ini.ReadInteger(PrinterSection, QStringLiteral("LeftMarginNudge"), 0);
-    nudges.VerticalSpacing = ini.ReadInteger(PrinterSection, QStringLiteral("VerticalSpacing"), 0);
-    nudges.HorizontalSpacing = ini.ReadInteger(PrinterSection, QStringLiteral("HorizontalSpacing"), 0);
+    nudges.TopMarginNudge = readNudge(ini, QStringLiteral("TopMarginNudge"));
+    nudges.LeftMarginNudge = readNudge(ini, QStringLiteral("LeftMarginNudge"));
+    nudges.VerticalSpacing = readNudge(ini, QStringLiteral("VerticalSpacing"));
+    nudges.HorizontalSpacing = readNudge(ini, QStringLiteral("HorizontalSpacing"));
     ShowBottomMarginWarning = ini.ReadBool(PrinterSection, QStringLiteral("ShowBottomMarginWarning"), true);
 
     for (int i = 0; i < PersonalCount; ++i)
         PersonalInfo[i] = ini.ReadString(PersonalSection, PersonalKeys()[i], QString());
 
     const TCardLayout defaults;
-    Layout.Height = readLength(ini, QStringLiteral("Height"), defaults.Height);
-    Layout.Width = readLength(ini, QStringLiteral("Width"), defaults.Width);
+    Layout.Height = readLength(ini, QStringLiteral("Height"), defaults.Height, TCardLayout::MinHeight);
+    Layout.Width = readLength(ini, QStringLiteral("Width"), defaults.Width, TCardLayout::MinWidth);
     Layout.Across = readCount(ini, QStringLiteral("Across"), defaults.Across, TCardLayout::MaxAcross);
     Layout.Down = readCount(ini, QStringLiteral("Down"), defaults.Down, TCardLayout::MaxDown);
     Layout.TopMargin = readLength(ini, QStringLiteral("TopMargin"), defaults.TopMargin);
@@ -115,6 +117,8 @@ void TPreferences::Load(const TIniFile &ini)
     const TDefaultFont font;
     DefaultFont.Name = ini.ReadString(DefaultFontSection, QStringLiteral("Name"), font.Name)
                            .left(TDefaultFont::MaxNameLength);
+    if (DefaultFont.Name.trimmed().isEmpty())
+        DefaultFont.Name = font.Name; // no face to draw with
     DefaultFont.Size = ini.ReadInteger(DefaultFontSection, QStringLiteral("Size"), font.Size);
     if (DefaultFont.Size < 1)
         DefaultFont.Size = font.Size;

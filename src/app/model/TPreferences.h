@@ -19,6 +19,9 @@ class TIniFile;
 // the left margin, the vertical pitch and the horizontal pitch.
 struct TPrinterNudges
 {
+    // Fine tuning sets each nudge between -MaxNudge and MaxNudge.
+    static constexpr int MaxNudge = 8;
+
     int TopMarginNudge = 0;
     int LeftMarginNudge = 0;
     int VerticalSpacing = 0;
@@ -66,9 +69,10 @@ public:
 
     // Reads every key of "Printer", "Personal", "Layout" and "Default Font";
     // missing or non-numeric values give the defaults.  The nudges go into
-    // PrinterNudges().  Counts and lengths that the program cannot use
-    // (Across outside 1..10, Down outside 1..30, a length below 0 or above
-    // 100 inches, a font size below 1) read as their defaults.
+    // PrinterNudges().  Values that the program cannot use read as their
+    // defaults: Across outside 1..10, Down outside 1..30, a length outside
+    // the layout dialog's limits (TCardLayout::LengthInRange), a nudge beyond
+    // +-MaxNudge, an empty font name, a font size below 1.
     void Load(const TIniFile &ini);
     // Writes every key of the four sections, in the established order, as one
     // file write.  Throws cw::EInOutError naming the file when it fails.

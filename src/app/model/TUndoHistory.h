@@ -3,6 +3,10 @@
 // object list stream at 100 % coordinates, and the background picture's
 // path), the position of the state on screen, and the position of the state
 // last saved, so that undoing back to it clears the changes-made flag.
+// States hold the stream in shared pieces (TDesignSnapshots): a step keeps
+// only the records that changed, and no picture twice.
+
+#include "design/model/TDesignSnapshots.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,9 +17,15 @@ namespace cw::model {
 
 struct TDesignState
 {
-    QByteArray Objects;
+    TStreamPieces Objects;
     QString Background;
-    bool operator==(const TDesignState &) const = default;
+
+    // The object list stream the pieces make.
+    QByteArray ObjectList() const { return TDesignSnapshots::Join(Objects); }
+    bool operator==(const TDesignState &other) const
+    {
+        return Background == other.Background && TDesignSnapshots::Same(Objects, other.Objects);
+    }
 };
 
 class TUndoHistory
@@ -40,6 +50,9 @@ public:
     std::optional<TDesignState> Redo();
 
     bool AtSavedState() const { return m_saved == m_current; }
+    // Makes the states this history keeps, sharing with the last one what
+    // did not change.
+    TDesignSnapshots Snapshots;
     int Count() const { return int(m_states.size()); }
     const TDesignState *Current() const { return m_states.empty() ? nullptr : &m_states[size_t(m_current)]; }
 

@@ -24,6 +24,11 @@ TWindowPlacement TWindowPlacement::Read(const TIniFile &ini, const QString &wind
     p.Right = ini.ReadInteger(section, QStringLiteral("Right"), 0);
     p.Bottom = ini.ReadInteger(section, QStringLiteral("Bottom"), 0);
     p.Maximized = ini.ReadBool(section, QStringLiteral("Maximized"), currentlyMaximized);
+    if (p.Right <= p.Left || p.Bottom <= p.Top) {
+        // An empty or inverted rectangle (edited by hand) is no window
+        // rectangle: it reads as nothing stored.
+        p.Left = p.Top = p.Right = p.Bottom = 0;
+    }
     return p;
 }
 

@@ -25,6 +25,7 @@ struct TWindowPlacement
     static QString SectionName(const QString &windowClass, int dpi);
 
     // Reads the placement; absent keys give 0 and Maximized = currentlyMaximized.
+    // A rectangle with Right <= Left or Bottom <= Top reads as all 0.
     static TWindowPlacement Read(const TIniFile &ini, const QString &windowClass, int dpi,
                                  bool currentlyMaximized);
     // Writes the five keys as one file write (throws cw::EInOutError).
