@@ -332,7 +332,8 @@ private slots:
         line.SetPen(pen);
         line.PrintTo(report, 0.5, 0.25);
         QCOMPARE(report.penWidth, -3); // the pixel width, unconverted
-        QCOMPARE(report.penMode, engine::TPenMode::pmCopy);
+        // The line prints in the mode it is painted in, so paper shows its ink.
+        QCOMPARE(report.penMode, engine::TPenMode::pmXor);
         const double xl = 0.5 + 10 / 96.0, xr = 0.5 + 110 / 96.0;
         const double yt = 0.25 + 21 / 96.0, yb = 0.25 + 61 / 96.0;
         QCOMPARE(report.calls, QStringList({"MoveTo" + inches({xl, yt}), "LineTo" + inches({xr, yt})}));

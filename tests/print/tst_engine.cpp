@@ -70,6 +70,7 @@ private slots:
     void stretchDrawFillsTheDeviceRectangle();
     void stateResetsAtEachJob();
     void patternBrushesAndPenModes();
+    void dashesAreCardPixelsAndNopDrawsNothing();
     void pictureTextScalesWithTheStretch();
 };
 
@@ -429,7 +430,9 @@ void TestEngine::patternBrushesAndPenModes()
         // A monochrome pattern paints its dark bits in the brush colour.
         r.SetBrush(Qt::red, Qt::SolidPattern, checker);
         r.FillRect(QRect(0, 0, 10, 10));
-        // Xor twice gives back the paper.
+        // A pen mode is an ink, the same on every device: xor over white
+        // card stock, painted once or twice (never the paper given back, as
+        // a printer could not do it).
         r.SetPen(Qt::black, Qt::NoPen, 1, TPenMode::pmXor);
         r.SetBrush(Qt::blue, Qt::SolidPattern);
         r.Rectangle(0.5, 0.5, 0.9, 0.9);
@@ -440,7 +443,7 @@ void TestEngine::patternBrushesAndPenModes()
     QCOMPARE(QColor(image.pixel(1, 0)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::red));
     QCOMPARE(QColor(image.pixel(9, 8)), QColor(Qt::white));
-    QCOMPARE(QColor(image.pixel(60, 60)), QColor(Qt::white));  // painted twice
+    QCOMPARE(QColor(image.pixel(60, 60)), QColor(Qt::yellow)); // painted twice
     QCOMPARE(QColor(image.pixel(80, 80)), QColor(Qt::yellow)); // white xor blue once
 
     // Horizontal hatches on a 192-dpi device: a 2-pixel line every 16 pixels,
@@ -463,6 +466,33 @@ void TestEngine::patternBrushesAndPenModes()
 
 // A label records itself as a picture in card pixels with a point-size font;
 // stretched over its inch rectangle the letters keep their size in inches.
+void TestEngine::dashesAreCardPixelsAndNopDrawsNothing()
+{
+    // At 192 dpi a card pixel is two device pixels: a dash of 18 card pixels
+    // is 36 dots long and its gap 12, whatever the pen's width.
+    QImage image = WhiteImage(200, 100);
+    TCanvasReport report(image, 192, 192);
+    report.OnPrint = [](TBaseReport &r) {
+        r.SetPen(Qt::black, Qt::DashLine, -3, TPenMode::pmCopy);
+        r.MoveTo(0, 0.25);
+        r.LineTo(1, 0.25);
+        // pmNop leaves outline and fill out.
+        r.SetPen(Qt::black, Qt::SolidLine, -3, TPenMode::pmNop);
+        r.SetBrush(Qt::blue, Qt::SolidPattern);
+        r.Rectangle(0.1, 0.3, 0.9, 0.5);
+    };
+    report.Execute();
+    QList<int> starts;
+    for (int x = 0; x < 192; ++x)
+        if (Dark(image, x, 48) && (x == 0 || !Dark(image, x - 1, 48)))
+            starts << x;
+    QCOMPARE(starts.mid(0, 4), QList<int>({0, 48, 96, 144}));
+    QVERIFY(Dark(image, 35, 48));
+    QVERIFY(!Dark(image, 36, 48) && !Dark(image, 47, 48));
+    QCOMPARE(InkBounds(image, QRect(0, 55, 200, 45)), QRect());
+    QCOMPARE(QColor(image.pixel(96, 80)), QColor(Qt::white));
+}
+
 void TestEngine::pictureTextScalesWithTheStretch()
 {
     QPicture label;

@@ -5,6 +5,7 @@
 #include "print/engine/TCanvasReport.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
+#include "print/engine/Units.h"
 #include "text/model/TGMultiLineLabel.h"
 #include "text/model/TGPLabel.h"
 
@@ -123,6 +124,51 @@ private slots:
         const QRect red = test::ColourBounds(page, Qt::red);
         QVERIFY(!black.isEmpty() && !red.isEmpty());
         QVERIFY(qAbs((red.right() - black.right()) - 9) <= 3);
+    }
+
+    void copiesMoveByTheZoomedDepth_data()
+    {
+        QTest::addColumn<float>("zoom");
+        QTest::newRow("100 %") << 1.0f;
+        QTest::newRow("150 %") << 1.5f;
+        QTest::newRow("200 %") << 2.0f;
+    }
+
+    // Paper enlarges the whole label, copies included; the screen must
+    // enlarge the copies' distance with the font when zoomed.
+    void copiesMoveByTheZoomedDepth()
+    {
+        QFETCH(float, zoom);
+        TGPLabel label;
+        label.SetZoom(zoom);
+        label.SetCaption("HH");
+        label.SetBounds(0, 0, 300, 90);
+        label.SetDepthShadow(3);
+        label.SetDirectionShadow(sdRight);
+        label.SetColorShadow(clRed);
+        label.SetDepthHighlight(2);
+        label.SetDirectionHighlight(hdUp);
+        label.SetColorHighlight(clBlue);
+        label.CalcLayout();
+        const QImage shown = test::Render(label);
+        // Ink of one colour: the glyph's coverage above one half, measured
+        // the same way for the text and its copies.
+        auto bounds = [&shown](bool red, bool blue) {
+            QRect r;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QColor c = shown.pixelColor(x, y);
+                    if ((c.red() > 127) == red && c.green() < 128 && (c.blue() > 127) == blue)
+                        r |= QRect(x, y, 1, 1);
+                }
+            return r;
+        };
+        const QRect text = bounds(false, false), shadow = bounds(true, false),
+                    highlight = bounds(false, true);
+        QVERIFY(!text.isEmpty() && !shadow.isEmpty() && !highlight.isEmpty());
+        QCOMPARE(shadow.right() - text.right(), cw::Round(3 * double(zoom)));
+        QCOMPARE(text.top() - highlight.top(), cw::Round(2 * double(zoom)));
+        QCOMPARE(shadow.bottom(), text.bottom());
     }
 
     void multiLineLabelPrintsItsLines()

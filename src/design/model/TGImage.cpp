@@ -4,6 +4,7 @@
 #include "print/engine/Units.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace cw::model {
 
@@ -41,6 +42,21 @@ std::vector<TPropertyInfo> ownProperties()
 QRect outlineRect(int w, int h)
 {
     return QRect(0, 0, w - 1, h - 1);
+}
+// The size in device pixels of a bitmap printed over `w` x `h` card pixels,
+// kept below four million pixels: beyond that the engine stretches the rest,
+// by a factor too small to show on paper.
+QSize printBitmapSize(int w, int h, double xdpi, double ydpi)
+{
+    constexpr double MaxPixels = 4.0 * 1024 * 1024;
+    double sx = xdpi / ScreenPixelsPerInch, sy = ydpi / ScreenPixelsPerInch;
+    const double pixels = w * sx * h * sy;
+    if (pixels > MaxPixels) {
+        const double f = std::sqrt(MaxPixels / pixels);
+        sx *= f;
+        sy *= f;
+    }
+    return QSize(std::max(1, Round(w * sx)), std::max(1, Round(h * sy)));
 }
 } // namespace
 
@@ -174,10 +190,23 @@ void TGImage::ApplyAutoSize()
     m_inAutoSize = false;
 }
 
+void TGImage::DrawBitmap(QPainter &painter, const QSizeF &size) const
+{
+    painter.save();
+    // Smoothing is for stretching: a bitmap shown at its own size keeps its
+    // exact pixels, mirrored or not.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, size != QSizeF(m_picture.Image().size()));
+    // A reversed coordinate pair in the destination mirrors that axis.
+    painter.translate(m_reverse ? size.width() : 0, m_flip ? size.height() : 0);
+    painter.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+    painter.drawImage(QRectF(QPointF(0, 0), size), m_picture.Image());
+    painter.restore();
+}
+
 QImage TGImage::MirroredBitmap(const QSize &size) const
 {
     const QImage &source = m_picture.Image();
-    if (source.isNull() || m_picture.IsMetafile())
+    if (source.isNull() || !m_picture.IsBitmap())
         return QImage();
     if (!m_flip && !m_reverse)
         return source;
@@ -188,11 +217,29 @@ QImage TGImage::MirroredBitmap(const QSize &size) const
         return out;
     out.fill(Qt::transparent);
     QPainter p(&out);
-    // A reversed coordinate pair in the destination mirrors that axis.
-    p.translate(m_reverse ? size.width() : 0, m_flip ? size.height() : 0);
-    p.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
-    p.drawImage(QRectF(0, 0, size.width(), size.height()), source);
+    DrawBitmap(p, size);
     p.end();
+    return out;
+}
+
+QImage TGImage::PrintBitmap(const QSize &size) const
+{
+    const QImage &source = m_picture.Image();
+    if (source.isNull() || !m_picture.IsBitmap() || size.isEmpty())
+        return QImage();
+    const int mirror = (m_flip ? 1 : 0) | (m_reverse ? 2 : 0);
+    if (m_printBitmap.size() == size && m_printSource == source.cacheKey() && m_printMirror == mirror)
+        return m_printBitmap;
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull())
+        return out;
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    DrawBitmap(p, size);
+    p.end();
+    m_printBitmap = out;
+    m_printSource = source.cacheKey();
+    m_printMirror = mirror;
     return out;
 }
 
@@ -210,8 +257,8 @@ void TGImage::Paint(QPainter &painter)
     QPainter p(&off);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF all(0, 0, w, h);
-    if (m_picture.IsBitmap() && (m_flip || m_reverse))
-        p.drawImage(QPoint(0, 0), MirroredBitmap(QSize(w, h)));
+    if (m_picture.IsBitmap())
+        DrawBitmap(p, all.size());
     else
         m_picture.Draw(p, all);
     if (m_picture.IsEmpty()) {
@@ -250,7 +297,13 @@ void TGImage::PrintTo(engine::TBaseReport &report, double leftInches, double top
             picture.Draw(painter, all);
         });
     } else {
-        const QImage bitmap = MirroredBitmap(BoundsRect().size());
+        // The bitmap is stretched here, smoothly and at the printer's
+        // resolution, as the screen stretches it; a printer or PDF viewer
+        // left to enlarge it would repeat pixels into blocks.  The size
+        // depends on the object alone, not on the card's place on the
+        // sheet, so every card of a sheet prints the same image.
+        const QSize size = printBitmapSize(Width(), Height(), report.XDPI(), report.YDPI());
+        const QImage bitmap = PrintBitmap(size);
         if (bitmap.isNull())
             return;
         report.PrintBitmapRect(x1, y1, x2, y2, bitmap);

@@ -65,10 +65,16 @@ public:
     // object then covers its whole rectangle.
     bool Opaque() const { return m_opaque; }
 
-    // The bitmap as painting and printing place it: the picture's pixels
-    // mirrored by Flip/Reverse and stretched to size, or unchanged when
-    // neither is set.  Null for metafiles and empty pictures.
+    // The bitmap mirrored by Flip/Reverse and stretched smoothly to size, or
+    // the picture's own pixels unchanged when neither is set.  Null for
+    // metafiles and empty pictures.
     QImage MirroredBitmap(const QSize &size) const;
+    // The bitmap as paper receives it: drawn at `size` device pixels the way
+    // the screen draws it (mirrored, smoothly stretched), so a picture does
+    // not print blocky where the screen shows it smooth.  The last one made
+    // is kept, so every card of a sheet prints the same image (stored once
+    // in a PDF).  Null for metafiles and empty pictures.
+    QImage PrintBitmap(const QSize &size) const;
 
     void BoundsChanged() override;
     void Paint(QPainter &painter) override;
@@ -87,6 +93,9 @@ protected:
 private:
     void PictureChanged();
     void ApplyAutoSize();
+    // Draws the bitmap into (0, 0)-size, mirrored by Flip/Reverse and
+    // smoothly stretched: the one way bitmaps reach screen, export and paper.
+    void DrawBitmap(QPainter &painter, const QSizeF &size) const;
 
     bool m_autoSize = false;
     bool m_stretch = true;
@@ -96,6 +105,10 @@ private:
     bool m_opaque = false;
     bool m_inAutoSize = false;
     TGPicture m_picture;
+    // The last PrintBitmap and what it was made from.
+    mutable QImage m_printBitmap;
+    mutable qint64 m_printSource = 0;
+    mutable int m_printMirror = -1;
 };
 
 } // namespace cw::model

@@ -136,8 +136,8 @@ void TGLabelShapes::Paint(QPainter &painter)
 {
     const int w = ScreenPenWidth();
     painter.save();
-    TGShapePainting::SetupPen(painter, m_pen, w, Qt::SquareCap);
-    painter.setBrush(m_brush.ToQBrush());
+    TGShapePainting::SetupPen(painter, m_pen, w, Qt::SquareCap, Zoom());
+    painter.setBrush(TGShapePainting::Fill(m_brush, m_pen));
     const QRectF r = TGShapePainting::OutlineRect(PenRect(), w);
     if (IsRound()) {
         const double radius = CornerSize() / 2.0;

@@ -86,7 +86,7 @@ void TGLineShape::Paint(QPainter &painter)
 {
     const int w = ScreenPenWidth();
     painter.save();
-    if (TGShapePainting::SetupPen(painter, m_pen, w, Qt::FlatCap)) {
+    if (TGShapePainting::SetupPen(painter, m_pen, w, Qt::FlatCap, Zoom())) {
         // End points are pixel edges along the line and pixel centres across
         // it, so pixels from the start up to (not including) the end are inked.
         const QLine l = ScreenLine();
@@ -105,8 +105,9 @@ void TGLineShape::PrintTo(engine::TBaseReport &report, double leftInches, double
 {
     const double ppi = ScreenPixelsPerInch;
     // Lines pass their pixel width to the engine as hundredths of an inch.
+    // The pen's mode goes with it, so the line prints in the ink it shows.
     report.SetPen(TGColor::ToQColor(m_pen.Color), TGPen::ToQtStyle(m_pen.Style), -m_pen.Width,
-                  engine::TPenMode::pmCopy);
+                  engine::TPenMode(m_pen.Mode));
     const int h = m_pen.Width / 2;
     const double xl = leftInches + Left() / ppi;
     const double xr = leftInches + (Left() + Width()) / ppi;

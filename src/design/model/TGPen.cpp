@@ -1,6 +1,6 @@
 #include "design/model/TGPen.h"
 
-#include <QPainter>
+#include "print/engine/TPenRendering.h"
 
 namespace cw::model {
 
@@ -40,67 +40,19 @@ Qt::PenStyle TGPen::ToQtStyle(TPenStyle style)
     return Qt::SolidLine;
 }
 
-QPen TGPen::ToQPen(double width) const
+QPen TGPen::ToQPen(double width, double scale) const
 {
-    QPen pen(TGColor::ToQColor(Color));
+    QPen pen(Ink(Color).value_or(Qt::transparent));
     pen.setWidthF(width);
-    pen.setStyle(ToQtStyle(Style));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
+    engine::TPenRendering::ApplyStyle(pen, ToQtStyle(Style), scale);
     return pen;
 }
 
-bool TGPen::ApplyMode(QPainter &painter, TPenMode mode, QPen &pen)
+std::optional<QColor> TGPen::Ink(TColor colour) const
 {
-    switch (mode) {
-    case pmNop:
-        return false;
-    case pmBlack:
-        pen.setColor(Qt::black);
-        break;
-    case pmWhite:
-        pen.setColor(Qt::white);
-        break;
-    case pmNot:
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        break;
-    case pmNotCopy:
-        painter.setCompositionMode(QPainter::RasterOp_NotSource);
-        break;
-    case pmXor:
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        break;
-    case pmNotXor:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        break;
-    case pmMerge:
-        painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        break;
-    case pmMask:
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        break;
-    case pmNotMerge:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceAndNotDestination);
-        break;
-    case pmNotMask:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceOrNotDestination);
-        break;
-    case pmMaskPenNot:
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination);
-        break;
-    case pmMaskNotPen:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceAndDestination);
-        break;
-    case pmMergePenNot:
-        painter.setCompositionMode(QPainter::RasterOp_SourceOrNotDestination);
-        break;
-    case pmMergeNotPen:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
-        break;
-    case pmCopy:
-        break;
-    }
-    return true;
+    return engine::TPenRendering::Ink(engine::TPenMode(Mode), TGColor::ToQColor(colour));
 }
 
 } // namespace cw::model

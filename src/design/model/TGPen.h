@@ -7,8 +7,7 @@
 
 #include <QPen>
 #include <QStringList>
-
-class QPainter;
+#include <optional>
 
 namespace cw::model {
 
@@ -45,12 +44,14 @@ struct TGPen
     static const QStringList &ModeNames();
     static Qt::PenStyle ToQtStyle(TPenStyle style);
 
-    // A cosmetic-free QPen of the given width in the painter's units, with
-    // square caps and mitred joins as the platform's geometric pens draw.
-    QPen ToQPen(double width) const;
-    // Sets the painter's raster operation for Mode; returns false for pmNop
-    // (nothing is to be drawn).  pmBlack/pmWhite change the pen's colour.
-    static bool ApplyMode(QPainter &painter, TPenMode mode, QPen &pen);
+    // A QPen of the given width in the painter's units, in the pen's colour
+    // as its mode inks it (TPenRendering), with square caps and mitred joins
+    // as the platform's geometric pens draw, and the dashes of Style at
+    // `scale` painter units per card pixel (the zoom on screen).
+    QPen ToQPen(double width, double scale = 1.0) const;
+    // The colour this pen's mode paints for a pen or brush of `colour`;
+    // nothing for pmNop.  The same answer on screen, in pictures and on paper.
+    std::optional<QColor> Ink(TColor colour) const;
 };
 
 } // namespace cw::model

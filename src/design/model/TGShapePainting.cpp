@@ -2,22 +2,33 @@
 
 namespace cw::model {
 
-bool TGShapePainting::SetupPen(QPainter &painter, const TGPen &pen, int width, Qt::PenCapStyle cap)
+bool TGShapePainting::SetupPen(QPainter &painter, const TGPen &pen, int width, Qt::PenCapStyle cap,
+                               double zoom)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (pen.Style == psClear || !pen.Ink(pen.Color)) {
+        painter.setPen(Qt::NoPen);
+        return false;
+    }
     // A width of 0 draws one pixel, as the platform's pens do.
-    QPen qpen = pen.ToQPen(std::max(width, 1));
-    qpen.setCapStyle(cap);
-    if (pen.Style == psClear) {
-        painter.setPen(Qt::NoPen);
-        return false;
-    }
-    if (!TGPen::ApplyMode(painter, pen.Mode, qpen)) {
-        painter.setPen(Qt::NoPen);
-        return false;
-    }
+    QPen qpen = pen.ToQPen(std::max(width, 1), zoom);
+    if (qpen.style() == Qt::SolidLine)
+        qpen.setCapStyle(cap);
     painter.setPen(qpen);
     return true;
+}
+
+QBrush TGShapePainting::Fill(const TGBrush &brush, const TGPen &pen)
+{
+    QBrush fill = brush.ToQBrush();
+    if (fill.style() == Qt::NoBrush)
+        return fill;
+    const std::optional<QColor> ink = pen.Ink(brush.Color);
+    if (!ink)
+        return QBrush(Qt::NoBrush);
+    fill.setColor(*ink);
+    return fill;
 }
 
 QRectF TGShapePainting::OutlineRect(const QRect &r, int width)

@@ -2,9 +2,9 @@
 // regions and pictures are in TCanvasReport_Text.cpp.
 #include "print/engine/TCanvasReport.h"
 
+#include "print/engine/TPenRendering.h"
 #include "print/engine/Units.h"
 
-#include <QPaintEngine>
 #include <algorithm>
 
 namespace cw::engine {
@@ -134,11 +134,15 @@ int TCanvasReport::PenWidthPixels(int width) const
 
 QPen TCanvasReport::DevicePen() const
 {
-    if (m_penStyle == Qt::NoPen)
+    const std::optional<QColor> ink = TPenRendering::Ink(m_penMode, m_penColor);
+    if (m_penStyle == Qt::NoPen || !ink)
         return QPen(Qt::NoPen);
     const int width = PenWidthPixels(m_penWidth);
-    QPen pen(m_penColor, width, m_penStyle == Qt::CustomDashLine ? Qt::SolidLine : m_penStyle,
-             width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::MiterJoin);
+    QPen pen(*ink, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::MiterJoin);
+    // Dashes are measured in card pixels, so they come out as long as on
+    // the screen whatever the printer's resolution.
+    if (m_penStyle != Qt::CustomDashLine)
+        TPenRendering::ApplyStyle(pen, m_penStyle, XDPI() / cw::ScreenPixelsPerInch);
     return pen;
 }
 
@@ -174,12 +178,17 @@ QBrush TCanvasReport::DeviceBrush() const
 {
     if (!m_brushBitmap.isNull() && m_brushStyle != Qt::NoBrush)
         return QBrush(m_brushBitmap);
+    // The pen mode is the drawing mode of the whole shape: the fill takes
+    // the ink the mode gives the brush colour (see TPenRendering).
+    const std::optional<QColor> ink = TPenRendering::Ink(m_penMode, m_brushColor);
+    if (!ink || m_brushStyle == Qt::NoBrush)
+        return QBrush(Qt::NoBrush);
     if (m_brushStyle == Qt::TexturePattern || m_brushStyle == Qt::LinearGradientPattern ||
         m_brushStyle == Qt::RadialGradientPattern || m_brushStyle == Qt::ConicalGradientPattern)
-        return QBrush(m_brushColor, Qt::SolidPattern);
+        return QBrush(*ink, Qt::SolidPattern);
     if (m_brushStyle >= Qt::HorPattern && m_brushStyle <= Qt::DiagCrossPattern)
         return QBrush(HatchTile());
-    return QBrush(m_brushColor, m_brushStyle);
+    return QBrush(*ink, m_brushStyle);
 }
 
 // Hatches keep the spacing they have on the screen (8 screen pixels), not 8
@@ -187,18 +196,19 @@ QBrush TCanvasReport::DeviceBrush() const
 // cell is drawn once and enlarged to the device's scale as a texture.
 QImage TCanvasReport::HatchTile() const
 {
+    const QColor colour = TPenRendering::Ink(m_penMode, m_brushColor).value_or(Qt::transparent);
     const QSize size(std::max(1, cw::Round(8.0 * XDPI() / cw::ScreenPixelsPerInch)),
                      std::max(1, cw::Round(8.0 * YDPI() / cw::ScreenPixelsPerInch)));
     const QString key = QStringLiteral("%1/%2/%3x%4")
                             .arg(int(m_brushStyle))
-                            .arg(m_brushColor.rgba())
+                            .arg(colour.rgba())
                             .arg(size.width())
                             .arg(size.height());
     if (key != m_hatchKey) {
         QImage cell(8, 8, QImage::Format_ARGB32_Premultiplied);
         cell.fill(Qt::transparent);
         QPainter painter(&cell);
-        painter.fillRect(cell.rect(), QBrush(m_brushColor, m_brushStyle));
+        painter.fillRect(cell.rect(), QBrush(colour, m_brushStyle));
         painter.end();
         m_hatchTile = cell.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         m_hatchKey = key;
@@ -206,16 +216,13 @@ QImage TCanvasReport::HatchTile() const
     return m_hatchTile;
 }
 
+// Pen modes are carried out as ink colours (TPenRendering), never as raster
+// operations, which a PDF or a printer cannot honour.
 void TCanvasReport::ApplyPen(bool forLine)
 {
     m_painter.setPen(DevicePen());
     m_painter.setBrush(forLine ? QBrush(Qt::NoBrush) : DeviceBrush());
-    QPainter::CompositionMode mode = CompositionModeFor(m_penMode);
-    const QPaintEngine *engine = m_painter.paintEngine();
-    if (mode != QPainter::CompositionMode_SourceOver &&
-        !(engine && engine->hasFeature(QPaintEngine::RasterOpModes)))
-        mode = QPainter::CompositionMode_SourceOver;
-    m_painter.setCompositionMode(mode);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void TCanvasReport::ApplyBrush()
@@ -252,7 +259,6 @@ void TCanvasReport::DrawShape(const QPainterPath &outline)
         return;
     ApplyPen(false);
     m_painter.drawPath(outline);
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void TCanvasReport::Rectangle(double x1, double y1, double x2, double y2)
@@ -307,10 +313,11 @@ void TCanvasReport::LineTo(double x, double y)
     line.moveTo(from - along);
     line.lineTo(to - along);
     const QPen pen = DevicePen();
+    if (pen.style() == Qt::NoPen)
+        return;
     QPainterPathStroker stroker(pen);
     ApplyPen(true);
-    m_painter.fillPath(stroker.createStroke(line), m_penColor);
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.fillPath(stroker.createStroke(line), pen.color());
 }
 
 void TCanvasReport::Polygon(const QPolygon &points)
@@ -330,7 +337,6 @@ void TCanvasReport::FillRect(const QRect &rect)
         return;
     ApplyBrush();
     m_painter.fillRect(QRectF(rect), DeviceBrush());
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 } // namespace cw::engine

@@ -6,9 +6,8 @@
 
 namespace cw::engine {
 
-// Raster operation of the pen, in the order of the classic GDI modes.  Only
-// pmCopy is exact on every device; the others are raster operations, which
-// a printer or a PDF may not support (they then draw as pmCopy).
+// Raster operation of the pen, in the order of the classic GDI modes.  What
+// each comes out as on every output is decided in TPenRendering.h.
 enum class TPenMode {
     pmBlack,
     pmWhite,
@@ -41,8 +40,5 @@ inline constexpr int PaperA4 = 9;
 // Sheet size in inches for a paper code: Letter 8.5 x 11, A4 210 x 297 mm.
 // Any other code is treated as Letter.
 QSizeF PaperSizeInches(int paperCode);
-
-// The painter composition mode that carries out a pen mode.
-QPainter::CompositionMode CompositionModeFor(TPenMode mode);
 
 } // namespace cw::engine

@@ -42,7 +42,12 @@ void TGBaseLabel::CalcLayout()
     m_textWidth = tw;
 
     // 5: free space left of and above the text for copies that go left/up.
-    const QPoint S = m_shadowOffset, L = m_highlightOffset;
+    // The copies' offsets are card pixels and scale with the zoom like the
+    // font, so the effect keeps its proportions on screen as on paper.
+    const auto zoomed = [zoom = double(Zoom())](QPoint d) {
+        return zoom == 1.0 ? d : QPoint(Round(d.x() * zoom), Round(d.y() * zoom));
+    };
+    const QPoint S = zoomed(m_shadowOffset), L = zoomed(m_highlightOffset);
     QPoint M(0, 0);
     if (S.x() < 0)
         M.setX(-S.x());

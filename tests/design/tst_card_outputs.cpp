@@ -1,0 +1,237 @@
+// Shapes, lines and pictures come out the same on screen, in picture export
+// and on paper: every pen style and pen mode a card file may hold, hatches
+// under a mode, and bitmaps stretched plain, flipped or reversed.  The paper
+// copy is a real PDF from the printer report, rasterised with pdftoppm; the
+// three are compared block by block (6 x 6 pixels), and a few pixels are
+// checked for what the style or mode means.  Set CW_OUTPUT_DIR to keep the
+// three pictures side by side.
+#include "design/TGBusinessCardPanel32.h"
+#include "design/model/TBCShapes.h"
+#include "design/model/TGImage.h"
+#include "design/model/TGLineShape.h"
+#include "support/BlockCompare.h"
+#include "support/CardOutputs.h"
+#include "support/TestFolder.h"
+
+#include <QTest>
+
+using namespace cw;
+using namespace cw::model;
+
+namespace {
+
+TBCShapes *addShape(ui::TGBasePanel &card, QRect bounds, TShapeType kind, TGPen pen, TGBrush brush)
+{
+    auto s = std::make_unique<TBCShapes>();
+    s->SetBounds(bounds);
+    s->SetShape(kind);
+    s->SetPen(pen);
+    s->SetTransparent(brush.Style == bsClear);
+    s->SetBrush(brush);
+    s->Loaded();
+    return static_cast<TBCShapes *>(card.AddObject(std::move(s)));
+}
+
+void addLine(ui::TGBasePanel &card, QRect bounds, TLineStyle direction, TGPen pen)
+{
+    auto l = std::make_unique<TGLineShape>();
+    l->SetBounds(bounds);
+    l->SetLineStyle(direction);
+    l->SetPen(pen);
+    l->Loaded();
+    card.AddObject(std::move(l));
+}
+
+TGImage *addImage(ui::TGBasePanel &card, QRect bounds, const TGPicture &picture, bool flip, bool reverse)
+{
+    auto i = std::make_unique<TGImage>();
+    i->SetPicture(picture);
+    i->SetBounds(bounds);
+    i->SetFlip(flip);
+    i->SetReverse(reverse);
+    i->Loaded();
+    return static_cast<TGImage *>(card.AddObject(std::move(i)));
+}
+
+// Three by two pixels of distinct colours, so every mirror shows.
+TGPicture sixColours()
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::black, Qt::white, Qt::yellow};
+    for (int i = 0; i < 6; ++i)
+        image.setPixelColor(i % 3, i / 3, colours[i]);
+    TGPicture p;
+    p.SetBitmap(image);
+    return p;
+}
+
+const TGBrush clear{clWhite, bsClear};
+
+void stylesCard(ui::TGBasePanel &card)
+{
+    addShape(card, {12, 12, 150, 60}, stRectangle, {clBlack, pmCopy, psDash, 1}, clear);
+    addShape(card, {180, 12, 144, 72}, stEllipse, {clBlue, pmCopy, psDot, 1}, clear);
+    addShape(card, {12, 96, 150, 84}, stRoundRect, {clRed, pmCopy, psDashDot, 2}, {clYellow, bsSolid});
+    addLine(card, {180, 99, 144, 10}, stHorizontal, {clBlack, pmCopy, psDash, 1});
+    addLine(card, {182, 114, 10, 72}, stVertical, {clBlack, pmCopy, psDot, 3});
+    addLine(card, {210, 114, 114, 72}, stAngleSlopingDown, {clBlack, pmCopy, psDashDotDot, 1});
+}
+
+void modesCard(ui::TGBasePanel &card)
+{
+    addShape(card, {12, 12, 96, 60}, stRectangle, {clRed, pmXor, psSolid, 3}, {clYellow, bsSolid});
+    addShape(card, {120, 12, 96, 60}, stRectangle, {clLime, pmNotXor, psSolid, 2}, {clBlue, bsDiagCross});
+    addShape(card, {228, 12, 96, 60}, stRectangle, {clRed, pmNop, psSolid, 3}, {clBlue, bsSolid});
+    // A black band under a merging shape and an inverting ellipse.
+    addLine(card, {12, 129, 312, 10}, stHorizontal, {clBlack, pmCopy, psSolid, 6});
+    addShape(card, {48, 108, 96, 60}, stRectangle, {clRed, pmMerge, psSolid, 1}, {clYellow, bsSolid});
+    addShape(card, {180, 108, 96, 60}, stEllipse, {clRed, pmNot, psSolid, 1}, {clYellow, bsSolid});
+    addLine(card, {288, 100, 40, 80}, stAngleSlopingUp, {clRed, pmNotCopy, psSolid, 2});
+}
+
+void picturesCard(ui::TGBasePanel &card)
+{
+    const TGPicture picture = sixColours();
+    addImage(card, {12, 12, 96, 72}, picture, false, false);
+    addImage(card, {120, 12, 96, 72}, picture, true, false);
+    addImage(card, {228, 12, 96, 72}, picture, false, true);
+    addImage(card, {12, 102, 96, 72}, picture, true, true);
+}
+
+QImage mirrored(const QImage &image, QRect area, bool flip, bool reverse)
+{
+    return image.copy(area).mirrored(reverse, flip);
+}
+
+bool near(QColor a, QColor b, int limit = 8)
+{
+    return std::abs(a.red() - b.red()) <= limit && std::abs(a.green() - b.green()) <= limit &&
+           std::abs(a.blue() - b.blue()) <= limit;
+}
+
+} // namespace
+
+class TestCardOutputs : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::TestFolder> folder;
+    std::unique_ptr<ui::TGBusinessCardPanel32> card;
+
+    test::CardOutputs render(const QString &name)
+    {
+        const QString keep = qEnvironmentVariable("CW_OUTPUT_DIR");
+        test::CardOutputs out =
+            test::RenderCardOutputs(*card, keep.isEmpty() ? QString() : keep + "/" + name + ".pdf");
+        if (!keep.isEmpty())
+            test::SaveSideBySide(keep + "/" + name + ".png", out.screen, out.exported, out.paper);
+        return out;
+    }
+
+    // Screen and export come from one drawing routine; paper is drawn at
+    // 600 dpi and read back at 96, so edges may fall half a pixel apart:
+    // a block holding a one-pixel line differs by at most about a twelfth.
+    // `knownDifference` names what still sets paper apart (the check is
+    // then expected to fail, and reports when it no longer does).
+    static void verifyAgreement(const test::CardOutputs &out, int paperLimit = 24,
+                                const char *knownDifference = nullptr)
+    {
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        const test::BlockDifference screen = test::CompareBlocks(out.screen, out.exported);
+        QVERIFY2(screen.worst <= 2, qPrintable("screen/export: " + screen.ToString()));
+        const test::BlockDifference paper = test::CompareBlocks(out.exported, out.paper);
+        if (knownDifference)
+            QEXPECT_FAIL("", knownDifference, Continue);
+        QVERIFY2(paper.worst <= paperLimit, qPrintable("export/paper: " + paper.ToString()));
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<test::TestFolder>();
+        card = std::make_unique<ui::TGBusinessCardPanel32>();
+        card->setCardSize(336, 192);
+    }
+    void cleanup()
+    {
+        card.reset();
+        folder.reset();
+    }
+
+    void penStylesAgreeAndKeepTheirDashLengths()
+    {
+        stylesCard(*card);
+        const test::CardOutputs out = render("pen-styles");
+        verifyAgreement(out, 24, "outlines of 2 and 3 pixels print up to a pixel off the screen's place");
+        // The dashed line: 18 pixels of ink, 6 of gap, from its left end.
+        const QImage &s = out.screen;
+        for (int x : {180, 190, 197, 204, 221})
+            QVERIFY2(qGray(s.pixel(x, 99)) < 64, qPrintable(QString::number(x)));
+        for (int x : {198, 203, 222, 227})
+            QVERIFY2(qGray(s.pixel(x, 99)) > 192, qPrintable(QString::number(x)));
+        // The dotted 3-pixel line: 3 on, 3 off, down from its top.
+        QVERIFY(qGray(s.pixel(183, 115)) < 64);
+        QVERIFY(qGray(s.pixel(183, 118)) > 192);
+    }
+
+    void penModesAreTheSameInkEverywhere()
+    {
+        modesCard(*card);
+        const test::CardOutputs out = render("pen-modes");
+        verifyAgreement(out, 24, "thick outlines and hatch lines print up to a pixel off the screen's place");
+        const QImage &s = out.screen;
+        // Xor over white card: the outline and fill come out inverted.
+        QVERIFY(near(s.pixelColor(60, 42), QColor(0, 0, 255)));
+        QVERIFY(near(s.pixelColor(13, 42), QColor(0, 255, 255)));
+        // Not-xor over a hatch: the pen's and the brush's own colours, and
+        // the hatch's gaps stay unpainted.
+        QVERIFY(near(s.pixelColor(121, 42), QColor(0, 255, 0)));
+        int blue = 0, white = 0;
+        for (int x = 130; x < 146; ++x) {
+            blue += near(s.pixelColor(x, 40), QColor(0, 0, 255)) ? 1 : 0;
+            white += near(s.pixelColor(x, 40), Qt::white) ? 1 : 0;
+        }
+        QVERIFY2(blue >= 2 && white >= 8, qPrintable(QString("%1 blue, %2 white").arg(blue).arg(white)));
+        // No-op: nothing at all.
+        QVERIFY(near(s.pixelColor(229, 42), Qt::white));
+        QVERIFY(near(s.pixelColor(276, 42), Qt::white));
+        // Merge over white paints white, over the black band as well.
+        QVERIFY(near(s.pixelColor(96, 131), Qt::white));
+        QVERIFY(near(s.pixelColor(30, 131), Qt::black));
+        // Not: black.
+        QVERIFY(near(s.pixelColor(228, 150), Qt::black));
+        for (const QImage *image : {&out.exported, &out.paper})
+            QVERIFY(test::BlockMean(*image, QPoint(54, 36)).blue() > 200 &&
+                    test::BlockMean(*image, QPoint(54, 36)).red() < 40);
+    }
+
+    void picturesAreSmoothedAlikePlainFlippedAndReversed()
+    {
+        picturesCard(*card);
+        const test::CardOutputs out = render("pictures");
+        verifyAgreement(out, 12, "a printed picture's right edge reaches one pixel further than on screen");
+        const QImage &s = out.screen;
+        const QRect plain(12, 12, 96, 72);
+        // Mirrored pictures are the plain one mirrored, pixel block for block.
+        const QImage flipped = s.copy(120, 12, 96, 72);
+        const QImage reversed = s.copy(228, 12, 96, 72);
+        const QImage turned = s.copy(12, 102, 96, 72);
+        for (auto [image, flip, reverse] :
+             {std::tuple{flipped, true, false}, std::tuple{reversed, false, true},
+              std::tuple{turned, true, true}}) {
+            const test::BlockDifference d = test::CompareBlocks(image, mirrored(s, plain, flip, reverse));
+            QVERIFY2(d.worst <= 2, qPrintable(d.ToString()));
+        }
+        // Smoothed on paper: between the red and the green pixel the
+        // colours blend instead of changing in one step.
+        for (const QImage *image : {&out.screen, &out.paper}) {
+            const QColor between = test::BlockMean(*image, QPoint(12 + 30, 12 + 6));
+            QVERIFY2(between.red() > 60 && between.red() < 200 && between.green() > 60 &&
+                         between.green() < 200,
+                     qPrintable(between.name()));
+        }
+    }
+};
+
+QTEST_MAIN(TestCardOutputs)
+#include "tst_card_outputs.moc"
