@@ -9,7 +9,7 @@
 #include "design/model/TBCShapes.h"
 #include "design/model/TGImage.h"
 #include "design/model/TGLineShape.h"
-#include "support/BlockCompare.h"
+#include "support/BlockMeans.h"
 #include "support/CardOutputs.h"
 #include "support/TestFolder.h"
 

@@ -1,4 +1,4 @@
-#include "support/BlockCompare.h"
+#include "support/BlockMeans.h"
 
 #include <QColor>
 #include <algorithm>
