@@ -64,7 +64,7 @@ using WorstPerKind = std::array<KindWorst, ObjectKindCount>;
 // Compares two pictures of a card in blocks against the limit of the kind
 // governing each block (`paper`: the export-against-paper limits, else the
 // screen-against-export ones), records the worst block per kind in `worst`
-// and returns one line per block over its limit.
+// and returns one line per block over its limit, the worst first.
 QStringList CompareInBlocks(const QImage &a, const QImage &b, const QString &nameA, const QString &nameB,
                             const std::vector<PlacedObject> &placed, bool paper, const QString &card,
                             WorstPerKind &worst);
