@@ -23,37 +23,6 @@ constexpr double CardLeft = 1.0;
 constexpr double CardTop = 1.0;
 constexpr int Dpi = 96;
 
-QImage boxBlur(const QImage &source)
-{
-    const QImage in = source.convertToFormat(QImage::Format_RGB32);
-    QImage out(in.size(), QImage::Format_RGB32);
-    const int w = in.width();
-    const int h = in.height();
-    for (int y = 0; y < h; ++y) {
-        auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            int r = 0, g = 0, b = 0, n = 0;
-            for (int dy = -1; dy <= 1; ++dy) {
-                const int yy = y + dy;
-                if (yy < 0 || yy >= h)
-                    continue;
-                const auto *src = reinterpret_cast<const QRgb *>(in.constScanLine(yy));
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int xx = x + dx;
-                    if (xx < 0 || xx >= w)
-                        continue;
-                    r += qRed(src[xx]);
-                    g += qGreen(src[xx]);
-                    b += qBlue(src[xx]);
-                    ++n;
-                }
-            }
-            dst[x] = qRgb(r / n, g / n, b / n);
-        }
-    }
-    return out;
-}
-
 bool inked(QRgb pixel)
 {
     return std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 200;
@@ -125,21 +94,34 @@ CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath, 
     return result;
 }
 
-double MeanDifference(const QImage &a, const QImage &b)
+QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *error)
 {
-    if (a.size() != b.size() || a.isNull())
-        return 255.0;
-    const QImage x = boxBlur(a);
-    const QImage y = boxBlur(b);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
-        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col)
-            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col])) +
-                   std::abs(qBlue(p[col]) - qBlue(q[col]));
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        *error = QStringLiteral("pdftoppm is not installed");
+        return {};
     }
-    return sum / (3.0 * x.width() * x.height());
+    QTemporaryDir temp;
+    const QString prefix = temp.filePath(QStringLiteral("cell"));
+    QProcess process;
+    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-x"),
+                             QString::number(cell.x()), QStringLiteral("-y"), QString::number(cell.y()),
+                             QStringLiteral("-W"), QString::number(cell.width()), QStringLiteral("-H"),
+                             QString::number(cell.height()), QStringLiteral("-png"), pdf, prefix});
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        *error = QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+        return {};
+    }
+    // pdftoppm numbers the pages with as many digits as the last one needs.
+    QStringList names = QDir(temp.path()).entryList({QStringLiteral("cell-*.png")}, QDir::Files, QDir::Name);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    QList<QImage> cells;
+    for (const QString &name : names)
+        cells << QImage(temp.filePath(name)).convertToFormat(QImage::Format_RGB32);
+    return cells;
 }
 
 double InkMismatch(const QImage &a, const QImage &b, int slack)

@@ -6,6 +6,8 @@
 // the card's position on the sheet.
 
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QString>
 
 namespace cw::ui {
@@ -29,10 +31,10 @@ struct CardOutputs
 CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath = QString(),
                               const QString &backgroundFile = QString());
 
-// Mean absolute difference per channel (0 = identical, 255 = opposite) of
-// two pictures of the same size, after both are softened by a 3 × 3 box so
-// one-pixel anti-aliasing differences do not count.
-double MeanDifference(const QImage &a, const QImage &b);
+// Every page of `pdf` rasterised at 96 pixels per inch and cut to `cell`
+// (96-dpi pixels from the sheet's corner), in page order, with one pdftoppm
+// run.  Empty, and `error` set, when pdftoppm is missing or fails.
+QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *error);
 
 // The share (0…1) of pixels that are inked (not near-white) in one picture
 // and not near an inked pixel (within `slack` pixels) of the other.
