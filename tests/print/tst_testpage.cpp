@@ -104,7 +104,7 @@ private slots:
             TCardLayout layout;
             QVERIFY(layout.ApplyPredefined(c.predefined));
             auto w = window(layout);
-            const TPrinterNudges nudges{2, -1, 0, 3};
+            const TPrinterNudges nudges{2, -1, 3, 3}; // gaps between the cells
             PrinterNudges() = nudges;
             w->SelectedCards[1] = false;
             w->SelectedCards[4] = false;
