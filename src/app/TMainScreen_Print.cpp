@@ -21,7 +21,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -157,8 +156,14 @@ void TMainScreen::mnuPrintOutlineTestPageClick()
     guardedPrint(Busy, [this] {
         PrintToPrinter = true;
         PrintTestPage = true;
-        if (TPrinterDialogs::PrintDialog(*ReportPrinter))
-            DoPrint();
+        // The outlines are held against the card stock: they go on the
+        // layout's paper, whatever paper the queue picked in the dialog
+        // starts with.
+        ReportPrinter->SetPaperSize(Layout().Papersize);
+        if (!TPrinterDialogs::PrintDialog(*ReportPrinter))
+            return;
+        ReportPrinter->SetPaperSize(Layout().Papersize);
+        DoPrint();
     });
 }
 
@@ -180,10 +185,9 @@ void TMainScreen::mnuSaveSheetAsPdfClick()
         if (!DoPageSetup(&pdf) || !ConfirmCardsOffThePage(pdf))
             return;
         // The file that was there stays as it was unless the whole sheet was
-        // written; the status dialog shows a failure of the job itself.
-        if (!DoPrint(pdf))
-            return;
-        Interaction::current().information(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
+        // written.  The status dialog ends the command: it names the file,
+        // or shows that the job failed.
+        DoPrint(pdf);
     });
 }
 
@@ -272,6 +276,9 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
         s.PrintTestPage = PrintTestPage;
         s.BackgroundFile = BackgroundFile;
         s.PrintToPrinter = PrintToPrinter;
+        // The paper the command set on its engine is the one the sheet
+        // has, in the preview too.
+        dialog.JobReport().SetPaperSize(engine.PaperSize());
         if (PrintToPrinter) {
             // The file output and page range belong to the engine object the
             // command chose (a print dialog's "print to file", a PDF sheet):

@@ -179,12 +179,29 @@ void TLabelPrinter::finishJob()
     CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     m_finished = true;
     TBaseReport &report = JobReport();
-    const bool complex = Surface && Surface->HasSuperObjects();
+    report.SetStatusFormat(ClosingStatus(report));
+    report.UpdateStatus();
+}
+
+QString TLabelPrinter::ClosingStatus(const TBaseReport &report) const
+{
+    using model::TLabelPrintJob;
+    const bool printing = Job.Settings.PrintToPrinter;
     // A job that failed did not reach its end: it closes as cancelled, not
     // as "completed and sent to printer".
     const bool ended = report.Aborted() || !m_failure.isEmpty();
-    report.SetStatusFormat(model::TLabelPrintJob::ClosingText(ended, Job.Settings.PrintToPrinter, complex));
-    report.UpdateStatus();
+    const auto *device = dynamic_cast<const printer::TReportPrinter *>(&report);
+    if (ended || !printing || !device)
+        return TLabelPrintJob::ClosingText(ended, printing, Surface && Surface->HasSuperObjects());
+    if (!device->PrintedAnyPage())
+        return TLabelPrintJob::NothingPrintedText(device->FirstPage(), report.CurrentPage());
+    if (!device->OutputFileName().isEmpty()) {
+        // The text is a status format: a percent sign in the file's name
+        // must show as itself.
+        QString saved = TLabelPrintJob::SavedAsText(device->OutputFileName());
+        return saved.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    }
+    return TLabelPrintJob::ClosingText(false, true, Surface && Surface->HasSuperObjects());
 }
 
 void TLabelPrinter::BeforePrintLabels(TBaseReport &report)

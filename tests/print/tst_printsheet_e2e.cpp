@@ -159,7 +159,7 @@ void TestPrintSheetE2E::outlineSheetToPdf()
     dialog.LabelReportPrinter().SetOutputFileName(pdf);
     PrintSheet(dialog, settings);
     QVERIFY2(dialog.Failure().isEmpty(), qPrintable(dialog.Failure()));
-    QCOMPARE(dialog.StatusText(), QStringLiteral("Print job completed and sent to printer!"));
+    QCOMPARE(dialog.StatusText(), QStringLiteral("\nBusiness Card sheet saved as\n") + pdf);
     const QImage page = Rasterise(pdf, m_root.filePath(QStringLiteral("outline")));
     QVERIFY(!page.isNull());
     CheckOutlines(page, settings, 0);

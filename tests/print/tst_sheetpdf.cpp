@@ -148,9 +148,10 @@ private slots:
                  QStringLiteral("save[Save Sheet As PDF]: ") + m_folder->file("Saved/BusinessCards.pdf"));
         QCOMPARE(printer, QStringLiteral("PDF"));
         QVERIFY(!setupShown);
-        QCOMPARE(status, QStringLiteral("Print job completed and sent to printer!"));
+        // One message ends the command, and it names the file.
         const QString pdf = chosen + QStringLiteral(".pdf");
-        QCOMPARE(m_script->informations, QStringList{QStringLiteral("Saved as ") + pdf});
+        QCOMPARE(status, QStringLiteral("\nBusiness Card sheet saved as\n") + pdf);
+        QVERIFY(m_script->informations.isEmpty());
         QCOMPARE(w->BusinessCardPanel()->Zoom(), 1.1f);
         const std::array<bool, 10> selection{true, false, true, true, false, false, false, true, true, true};
         QCOMPARE(w->SelectedCards, selection);
@@ -195,10 +196,12 @@ private slots:
         const QString pdf = m_folder->file("a4.PDF");
         m_script->fileNames.enqueue(pdf);
         m_script->dialogs.enqueue(chooseCards({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1));
-        m_script->dialogs.enqueue(runJob());
+        QString status;
+        m_script->dialogs.enqueue(runJob(&status));
         w->mnuSaveSheetAsPdfClick();
 
-        QCOMPARE(m_script->informations, QStringList{QStringLiteral("Saved as ") + pdf});
+        QCOMPARE(status, QStringLiteral("\nBusiness Card sheet saved as\n") + pdf);
+        QVERIFY(m_script->informations.isEmpty());
         QVERIFY(w->ReportPrinter->OutputFileName().isEmpty());
         const QList<QImage> sheets = pages(pdf);
         QCOMPARE(sheets.size(), 1);
@@ -212,7 +215,7 @@ private slots:
     }
 
     // The disk fills up while the sheet is written: the program's message,
-    // no "Saved as", the old PDF untouched, nothing left beside it.
+    // a cancelled job, the old PDF untouched, nothing left beside it.
     void failedSheetKeepsTheOldPdf()
     {
         auto w = window(test::LetterLayoutWithGaps(), 336, 192);
@@ -227,7 +230,8 @@ private slots:
         }
         m_script->fileNames.enqueue(target);
         m_script->dialogs.enqueue(chooseCards({1, 2, 3}, 1));
-        m_script->dialogs.enqueue(runJob());
+        QString status;
+        m_script->dialogs.enqueue(runJob(&status));
         {
             test::FileSizeLimit full(600);
             QVERIFY(full.active());
@@ -235,6 +239,7 @@ private slots:
         }
         QCOMPARE(m_script->log.last(),
                  QStringLiteral("error[Cardwright]: The file %1 could not be written.").arg(target));
+        QCOMPARE(status, QStringLiteral("\nBusiness Card Print Canceled!"));
         QVERIFY(m_script->informations.isEmpty());
         QFile f(target);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -2,6 +2,8 @@
 
 #include "print/engine/TBaseReport.h"
 
+#include <QDir>
+
 namespace cw::model {
 
 using engine::TBaseReport;
@@ -130,6 +132,20 @@ QString TLabelPrintJob::ClosingText(bool aborted, bool printing, bool complexDes
                      "patient while the previewer prepares\rthe viewing page")
                : QStringLiteral("\rBusiness Card preview ready!\r\rNote: To save time, only a single card is "
                                 "previewed");
+}
+
+QString TLabelPrintJob::NothingPrintedText(int firstPage, int pagesComposed)
+{
+    return QStringLiteral("\rNothing was printed!\r\rThe page range starts at page %1,\rbut this job has "
+                          "only %2 %3.")
+        .arg(firstPage)
+        .arg(pagesComposed)
+        .arg(pagesComposed == 1 ? QStringLiteral("page") : QStringLiteral("pages"));
+}
+
+QString TLabelPrintJob::SavedAsText(const QString &pdfFileName)
+{
+    return QStringLiteral("\rBusiness Card sheet saved as\r") + QDir::toNativeSeparators(pdfFileName);
 }
 
 } // namespace cw::model

@@ -77,6 +77,13 @@ public:
 
     // The status shown when the job has ended ("\r" starts a new line).
     static QString ClosingText(bool aborted, bool printing, bool complexDesign);
+    // The status of a print job that ended without putting any page on the
+    // printer: the page range chosen starts at firstPage, after the last of
+    // the pagesComposed pages.
+    static QString NothingPrintedText(int firstPage, int pagesComposed);
+    // The status of a print job whose sheet went into a PDF file: it names
+    // the file instead of a printer.
+    static QString SavedAsText(const QString &pdfFileName);
 
 private:
     void ComposeCard(engine::TBaseReport &report, int column, int row);

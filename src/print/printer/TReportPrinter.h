@@ -63,6 +63,9 @@ public:
     void SetPageRange(int first, int last);
     int FirstPage() const { return m_firstPage; }
     int LastPage() const { return m_lastPage; }
+    // Whether the last job put any page on the printer or into the file: a
+    // page range that starts after the last page composed leaves nothing.
+    bool PrintedAnyPage() const { return m_printedAny; }
 
     // Printer resolution in dots per inch for the next job (0: the printer's
     // own).  PDF output defaults to 1200.
