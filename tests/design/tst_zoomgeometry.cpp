@@ -8,6 +8,7 @@
 #include "design/TGHandle.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TObjectRegistry.h"
+#include "print/engine/Units.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -215,7 +216,7 @@ private slots:
         // and by the mouse: its 100 % position follows what is shown, its
         // 100 % size stays.
         panel->SetPanelState(ui::psRectangle);
-        panel->CreateObject(QRect(21, 31, 40, 20));
+        panel->CreateObject(QRect(QPoint(21, 31), QPoint(61, 51))); // band to the release point
         panel->SetPanelState(ui::psPointing);
         TGGraphicControl *o = panel->ObjectAt(0);
         QCOMPARE(o->BoundsRect(), QRect(21, 31, 40, 20));
