@@ -27,7 +27,7 @@ TGBasePanel::TGBasePanel(QWidget *parent) : QWidget(parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     m_font.setFamily(QStringLiteral("Arial"));
     m_font.setPointSize(10);
-    resize(343, 191);
+    resize(m_cardSize);
     Clock = [] {
         static QElapsedTimer timer = [] {
             QElapsedTimer t;
@@ -114,6 +114,11 @@ void TGBasePanel::ClearColorPicture()
     update();
 }
 
+QSize TGBasePanel::zoomedCardSize(float zoom) const
+{
+    return QSize(Round(m_cardSize.width() * double(zoom)), Round(m_cardSize.height() * double(zoom)));
+}
+
 void TGBasePanel::SetZoom(float factor)
 {
     if (factor == m_zoom)
@@ -122,12 +127,14 @@ void TGBasePanel::SetZoom(float factor)
     float current = m_zoom;
     if (static_cast<int>(current * 10) == 0)
         current = 1.0f;
-    const double ratio = static_cast<double>(factor) / current;
-    const int newWidth = Round(width() * ratio);
-    const int newHeight = Round(height() * ratio);
+    // The card is m_cardSize at 100 % and is shown scaled from it, so zooming
+    // in and out again gives the card its size back to the pixel.  A size set
+    // from outside (resize) is taken as the card at the current zoom.
+    if (size() != zoomedCardSize(current))
+        m_cardSize = QSize(Round(width() / double(current)), Round(height() / double(current)));
     m_zoom = factor;
-    setFixedSize(newWidth, newHeight);
-    RescaleObjects(ratio);
+    setFixedSize(zoomedCardSize(factor));
+    RescaleObjects(static_cast<double>(factor) / current);
     QApplication::processEvents();
     m_zooming = false;
     update();
@@ -135,6 +142,11 @@ void TGBasePanel::SetZoom(float factor)
 
 void TGBasePanel::setCardSize(int cardWidth, int cardHeight)
 {
+    // Given at the current zoom; kept at 100 %.
+    if (m_zoom == 1.0f || static_cast<int>(m_zoom * 10) == 0)
+        m_cardSize = QSize(cardWidth, cardHeight);
+    else
+        m_cardSize = QSize(Round(cardWidth / double(m_zoom)), Round(cardHeight / double(m_zoom)));
     setFixedSize(cardWidth, cardHeight);
     update();
 }

@@ -11,8 +11,8 @@
 #include "design/model/TGPicture.h"
 #include "design/model/TObjectHost.h"
 
-#include <QFont>
 #include <QEvent>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -82,14 +82,15 @@ public:
     void PrintObjects(engine::TBaseReport &report, double leftInches, double topInches);
     // True when any object is a SuperShape or a SuperText.
     bool HasSuperObjects() const;
-    // Writes the objects at 100 % as a card file (the zoom is restored
-    // afterwards); throws cw::EInOutError when it cannot be written.
+    // Writes the objects' 100 % geometry as a card file, at any zoom and
+    // without touching the screen; throws cw::EInOutError when it cannot be
+    // written.
     // Reads a card file onto the card (nothing when there is no file); on a
     // damaged file the objects read before the damage stay and the filer's
     // error propagates (the caller clears the card).
     void SaveToFile(const QString &path);
-    // The design as an object list stream at 100 % coordinates, without
-    // changing the zoom on screen (undo history); and the design put back
+    // The design as an object list stream at 100 % coordinates, at any zoom
+    // (undo history); and the design put back
     // from such a stream, replacing every object, without a change report.
     QByteArray DesignSnapshot();
     void RestoreDesign(const QByteArray &objectList);
@@ -188,12 +189,14 @@ public:
     void setColorPicture(const model::TGPicture &picture);
     void ClearColorPicture();
 
-    // Current scale, 1.0 at creation.  SetZoom resizes the surface by the ratio
-    // (halves to even) and rescales the objects.
+    // Current scale, 1.0 at creation.  SetZoom shows the card's 100 % size at
+    // the new scale (halves to even) and has every object show its 100 %
+    // geometry at it; nothing that is stored changes.
     float Zoom() const { return m_zoom; }
     void SetZoom(float factor);
 
-    // Sets the surface's size in card pixels at the current zoom.
+    // Sets the surface's size in card pixels at the current zoom (the size at
+    // 100 % is kept, so zooming never drifts it).
     void setCardSize(int width, int height);
 
     // The design changed: raises LabelChangedEvent unless zooming.
@@ -258,6 +261,7 @@ private:
     void addReadObjects(std::vector<std::unique_ptr<Object>> &objects);
     void paste();
     void PaintGrid(QPainter &painter) const;
+    QSize zoomedCardSize(float zoom) const;
     void PaintRubberBand(QPainter &painter) const;
     QRect bandPaintRect(const QRect &band) const;
 
@@ -271,6 +275,8 @@ private:
     bool m_previewing = false;
     bool m_zooming = false;
     float m_zoom = 1.0f;
+    // The card's size at 100 %.
+    QSize m_cardSize{343, 191};
     QFont m_font;
     model::TGPicture m_colorPicture;
 

@@ -182,8 +182,9 @@ void TGBasePanel::CloneObject(Object *source)
         Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
         return;
     }
-    // The copy shares the source's zoom, so its bounds are taken as they are.
-    copy->SetTop(source->Top() + 25);
+    // 25 pixels below the original at 100 %, whatever the zoom, so a clone
+    // made at any zoom is the same.
+    copy->SetStoredBounds(source->StoredBounds().translated(0, 25));
     Object *c = AddObject(std::move(copy)); // on top of the z-order
     if (IsSelected(*source)) {
         m_frame->Remove(source);
@@ -225,11 +226,8 @@ bool TGBasePanel::writeClipboard(const std::vector<const Object *> &objects)
 {
     if (objects.empty())
         return false;
-    // Like a card file, the clipboard holds 100 % coordinates, so a paste at
-    // any zoom gives the objects their size.
-    const float remembered = m_zoom;
-    if (remembered != 1.0f)
-        SetZoom(1.0f);
+    // Like a card file, the clipboard holds the objects' 100 % geometry, so a
+    // paste at any zoom gives the objects their size.
     bool written = true;
     try {
         model::TGLabelObjectFiler::WriteSelection(objects, m_clipboardPath);
@@ -237,8 +235,6 @@ bool TGBasePanel::writeClipboard(const std::vector<const Object *> &objects)
         Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
         written = false;
     }
-    if (remembered != 1.0f)
-        SetZoom(remembered);
     return written;
 }
 

@@ -184,24 +184,15 @@ void TGBasePanel::addReadObjects(std::vector<std::unique_ptr<Object>> &objects)
 
 void TGBasePanel::SaveToFile(const QString &path)
 {
-    // Card files hold 100 % coordinates whatever the zoom on screen.
-    const float remembered = m_zoom;
-    if (remembered != 1.0f)
-        SetZoom(1.0f);
+    // Card files hold the 100 % geometry, which objects keep at any zoom: the
+    // file is the same whatever the zoom on screen, and the screen stays as
+    // it is.
     std::vector<const Object *> objects;
     for (const auto &o : m_objects) {
         o->BeforeSave();
         objects.push_back(o.get());
     }
-    try {
-        model::TGLabelObjectFiler::WriteObjects(objects, path);
-    } catch (...) {
-        if (remembered != 1.0f)
-            SetZoom(remembered);
-        throw;
-    }
-    if (remembered != 1.0f)
-        SetZoom(remembered);
+    model::TGLabelObjectFiler::WriteObjects(objects, path);
 }
 
 void TGBasePanel::LoadFromFile(const QString &path)

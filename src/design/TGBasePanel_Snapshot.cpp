@@ -10,19 +10,12 @@ namespace cw::ui {
 
 QByteArray TGBasePanel::DesignSnapshot()
 {
+    // Objects publish their 100 % geometry at any zoom, so the snapshot is
+    // the same as at 100 % and the zoom on screen is left alone.
     model::TGLabelObjectFiler::ObjectRefs refs;
-    std::vector<std::unique_ptr<Object>> copies;
     for (const auto &o : m_objects) {
         o->BeforeSave();
-        if (m_zoom == 1.0f) {
-            refs.push_back(o.get());
-        } else {
-            // A copy brought back to 100 % keeps the zoom on screen untouched.
-            std::unique_ptr<Object> copy = o->CloneObject();
-            copy->SetZoom(1.0f);
-            refs.push_back(copy.get());
-            copies.push_back(std::move(copy));
-        }
+        refs.push_back(o.get());
     }
     return model::TGLabelObjectFiler::ObjectListBytes(refs);
 }

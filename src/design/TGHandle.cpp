@@ -180,7 +180,17 @@ QRect TGHandle::ComputeBounds(int x, int y) const
         w = snapX(x + W - SX) - 1;
     if (zone == 3 || zone == 4 || zone == 7) // bottom edge dragged
         h = snapY(y + H - SY) - 1;
-    return QRect(l, t, std::max(w, 5), std::max(h, 5));
+    // Sizes below 5 become 5, and never so small that a selected object would
+    // lose its last pixel of width or height (the frame is larger than the
+    // object by its margin).
+    int minW = 5, minH = 5;
+    if (zone != 0)
+        for (const Object *o : m_selection)
+            if (!o->Locked()) {
+                minW = std::max(minW, W - o->Width() + 1);
+                minH = std::max(minH, H - o->Height() + 1);
+            }
+    return QRect(l, t, std::max(w, minW), std::max(h, minH));
 }
 
 void TGHandle::SetFrameBounds(const QRect &f)
@@ -190,8 +200,10 @@ void TGHandle::SetFrameBounds(const QRect &f)
     for (Object *o : m_selection) {
         if (o->Locked())
             continue;
-        o->SetBounds(f.x() + o->Left() - L, f.y() + o->Top() - T, f.width() + o->Width() - W,
-                     f.height() + o->Height() - H);
+        // No object is sized below one pixel (one that has less keeps it).
+        const int w = std::max(f.width() + o->Width() - W, std::min(1, o->Width()));
+        const int h = std::max(f.height() + o->Height() - H, std::min(1, o->Height()));
+        o->SetBounds(f.x() + o->Left() - L, f.y() + o->Top() - T, w, h);
     }
     setGeometry(f);
     m_inSetBounds = false;

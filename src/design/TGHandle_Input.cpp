@@ -71,6 +71,10 @@ void TGHandle::updateHover(const QPoint &pos)
         return;
     const int X = pos.x(), Y = pos.y(), L = 0, T = 0, R = width(), B = height();
     const int midX = (R - L) / 2, midY = (B - T) / 2;
+    // Edges are grabbed within 8 pixels; on a frame under 24 pixels within a
+    // third of it, so that a small object keeps a middle that moves it (with
+    // 8 pixels a 10 x 15 object would be resize zones all over).
+    const int nearX = std::min(8, (R - L) / 3), nearY = std::min(8, (B - T) / 3);
     // The last matching test wins.
     struct Test
     {
@@ -79,14 +83,14 @@ void TGHandle::updateHover(const QPoint &pos)
         Qt::CursorShape cursor;
     };
     const Test tests[] = {
-        {std::abs(X - L) < 8 && std::abs(Y - T) < 8, 1, Qt::SizeFDiagCursor},
-        {std::abs(X - R) < 8 && std::abs(Y - B) < 8, 4, Qt::SizeFDiagCursor},
-        {std::abs(X - R) < 8 && std::abs(Y - T) < 8, 2, Qt::SizeBDiagCursor},
-        {std::abs(X - L) < 8 && std::abs(Y - B) < 8, 3, Qt::SizeBDiagCursor},
-        {std::abs(X - midX) < 6 && std::abs(Y - T) < 8, 5, Qt::SizeVerCursor},
-        {std::abs(X - midX) < 6 && std::abs(Y - B) < 8, 7, Qt::SizeVerCursor},
-        {std::abs(Y - midY) < 6 && std::abs(X - L) < 8, 6, Qt::SizeHorCursor},
-        {std::abs(Y - midY) < 6 && std::abs(X - R) < 8, 8, Qt::SizeHorCursor},
+        {std::abs(X - L) < nearX && std::abs(Y - T) < nearY, 1, Qt::SizeFDiagCursor},
+        {std::abs(X - R) < nearX && std::abs(Y - B) < nearY, 4, Qt::SizeFDiagCursor},
+        {std::abs(X - R) < nearX && std::abs(Y - T) < nearY, 2, Qt::SizeBDiagCursor},
+        {std::abs(X - L) < nearX && std::abs(Y - B) < nearY, 3, Qt::SizeBDiagCursor},
+        {std::abs(X - midX) < 6 && std::abs(Y - T) < nearY, 5, Qt::SizeVerCursor},
+        {std::abs(X - midX) < 6 && std::abs(Y - B) < nearY, 7, Qt::SizeVerCursor},
+        {std::abs(Y - midY) < 6 && std::abs(X - L) < nearX, 6, Qt::SizeHorCursor},
+        {std::abs(Y - midY) < 6 && std::abs(X - R) < nearX, 8, Qt::SizeHorCursor},
     };
     for (const Test &t : tests)
         if (t.hit) {

@@ -297,11 +297,19 @@ bool TGImageBrowser::LoadImageFromDisk(model::TGImage &image, QWidget *mainWindo
         TGImageBrowser browser(mainWindow ? mainWindow : Interaction::mainWindow());
         browser.SetOptions(image.Stretch(), image.AutoSize());
         if (Interaction::current().exec(browser) == QDialog::Accepted && !browser.SelectedFile().isEmpty()) {
-            try {
-                image.TakeOverPicture(browser.Picture(), browser.Stretch(), browser.AutoSize());
-                taken = true;
-            } catch (const std::exception &) {
-                showLoadError();
+            if (browser.Picture().IsEmpty()) {
+                // The chosen file could not be read: the object keeps the
+                // picture it has instead of being emptied.
+                Interaction::current().error(QStringLiteral("Unable to read %1. The picture was not changed.")
+                                                 .arg(QDir::toNativeSeparators(browser.SelectedFile())),
+                                             QStringLiteral("Error"));
+            } else {
+                try {
+                    image.TakeOverPicture(browser.Picture(), browser.Stretch(), browser.AutoSize());
+                    taken = true;
+                } catch (const std::exception &) {
+                    showLoadError();
+                }
             }
         }
     }

@@ -63,10 +63,11 @@ public:
 
     // The browser flow for an image object: opens at the program's current
     // folder with the object's Stretch and AutoSize; on Ok with a file
-    // selected the object takes the previewed picture and the options.  A
-    // failure there shows "Error loading file!" and leaves the object without
-    // picture.  The current folder is the same afterwards.  True when the
-    // object took a picture.
+    // selected the object takes the previewed picture and the options.  When
+    // the file could not be read (empty preview) the user is told so and the
+    // object keeps its picture; a failure while taking the picture over shows
+    // "Error loading file!" and leaves the object as it was.  The current
+    // folder is the same afterwards.  True when the object took a picture.
     static bool LoadImageFromDisk(model::TGImage &image, QWidget *mainWindow = nullptr);
 
     // Handlers, public so that tests drive them without a modal loop.

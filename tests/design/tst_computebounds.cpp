@@ -55,7 +55,9 @@ private slots:
         QTest::newRow("bottom edge") << QPoint(17, 45) << 7 << QPoint(0, 35) << QRect(8, 18, 35, 34);
         // Right edge, snapping off, mouse +10: the frame (and object) grow by 9.
         QTest::newRow("right edge") << QPoint(34, 22) << 8 << QPoint(44, 22) << QRect(8, 18, 44, 45);
-        QTest::newRow("minimum size") << QPoint(35, 45) << 4 << QPoint(-20, -20) << QRect(8, 18, 5, 5);
+        // Never so small that the object (5 pixels inside the frame) loses its
+        // last pixel: 6 x 6, where a frame of 5 x 5 would leave it 0 x 0.
+        QTest::newRow("minimum size") << QPoint(35, 45) << 4 << QPoint(-20, -20) << QRect(8, 18, 6, 6);
     }
     void zoneRows()
     {

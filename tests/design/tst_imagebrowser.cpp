@@ -192,14 +192,25 @@ private slots:
         QVERIFY(!TGImageBrowser::LoadImageFromDisk(image));
         QCOMPARE(image.Picture().Size(), QSize(16, 16));
 
-        // A file that could not be read: Ok copies the empty picture.
-        ui.dialogs.enqueue([this](QDialog &d) {
-            static_cast<TGImageBrowser &>(d).SetFolder(dir.path());
-            static_cast<TGImageBrowser &>(d).SelectFile("bad.jpg");
-            return int(QDialog::Accepted);
-        });
-        QVERIFY(TGImageBrowser::LoadImageFromDisk(image));
-        QVERIFY(image.Picture().IsEmpty());
+        // A file that could not be read: Ok keeps the picture the object
+        // has, with its options, and says that the file could not be read.
+        for (const char *bad : {"bad.jpg", "bad.bmp", "bad.wmf"}) {
+            ui.log.clear();
+            ui.dialogs.enqueue([this, bad](QDialog &d) {
+                auto &browser = static_cast<TGImageBrowser &>(d);
+                browser.SetFolder(dir.path());
+                browser.SelectFile(bad);
+                browser.StretchCheck->click();
+                return int(QDialog::Accepted);
+            });
+            QVERIFY(!TGImageBrowser::LoadImageFromDisk(image));
+            QVERIFY2(image.Picture().IsBitmap(), bad);
+            QCOMPARE(image.Picture().Size(), QSize(16, 16));
+            QVERIFY(image.AutoSize() && !image.Stretch());
+            QCOMPARE(image.BoundsRect(), QRect(5, 5, 16, 16));
+            QVERIFY2(ui.log.last().startsWith("error[Error]: Unable to read ") && ui.log.last().contains(bad),
+                     qPrintable(ui.log.join('\n')));
+        }
     }
 
     void imageToolPlacesThenBrowses()

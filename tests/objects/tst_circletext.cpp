@@ -323,9 +323,10 @@ private slots:
         QCOMPARE(copy->Caption(), c.Caption());
         QCOMPARE(copy->Font(), c.Font());
         QCOMPARE(TGLabelObjectFiler::ObjectListBytes({copy}), bytes);
-        // An empty caption has no entry.
+        // An empty caption is written as an empty string, so it does not come
+        // back as the starting text.
         c.SetCaption(QString());
-        QCOMPARE(TGLabelObjectFiler::StoredEntries(c).back().Name, QString("BGColor"));
+        QCOMPARE(TGLabelObjectFiler::StoredEntries(c).back().Name, QString("Caption"));
     }
 
     void paintsLettersAndPrintsIntoTheInchRectangle()

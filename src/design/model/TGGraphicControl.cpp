@@ -4,6 +4,7 @@
 #include "print/engine/Units.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace cw::model {
 
@@ -23,7 +24,37 @@ private:
 using T = TGGraphicControl;
 using K = TPropertyKind;
 
+// One axis of a change of the shown bounds at a zoom, carried over to the
+// 100 % geometry (pos, len): only what changed is converted, once.
+void convertAxis(int oldPos, int oldLen, int newPos, int newLen, double zoom, int &pos, int &len)
+{
+    const int end = pos + len;
+    if (newPos != oldPos)
+        pos = Round(newPos / zoom);
+    if (newLen == oldLen)
+        return; // moved (or unchanged): the size stays as it is at 100 %
+    if (newPos + newLen == oldPos + oldLen)
+        len = end - pos; // the far edge stayed: it stays at 100 % too
+    else
+        len = Round(newLen / zoom);
+    if (newLen >= 1)
+        len = std::max(1, len);
+}
+
 } // namespace
+
+// Marks a stretch of work whose bounds changes only affect what is shown.
+class TGGraphicControl::TShownOnly
+{
+public:
+    explicit TShownOnly(TGGraphicControl &o) : m_o(o) { ++m_o.m_shownOnly; }
+    ~TShownOnly() { --m_o.m_shownOnly; }
+    TShownOnly(const TShownOnly &) = delete;
+    TShownOnly &operator=(const TShownOnly &) = delete;
+
+private:
+    TGGraphicControl &m_o;
+};
 
 TGGraphicControl::TGGraphicControl() = default;
 TGGraphicControl::~TGGraphicControl() = default;
@@ -31,35 +62,45 @@ TGGraphicControl::~TGGraphicControl() = default;
 const TPropertyTable &TGGraphicControl::ClassProperties()
 {
     static const TPropertyTable table(
-        nullptr, {
-                     MakeProperty<T>(
-                         "Tag", K::Integer, 0, [](const T &o) { return o.Tag; },
-                         [](T &o, const QVariant &v) { o.Tag = v.toInt(); }),
-                     MakeProperty<T>(
-                         "Left", K::Integer, {}, [](const T &o) { return o.Left(); },
-                         [](T &o, const QVariant &v) { o.SetLeft(v.toInt()); }),
-                     MakeProperty<T>(
-                         "Top", K::Integer, {}, [](const T &o) { return o.Top(); },
-                         [](T &o, const QVariant &v) { o.SetTop(v.toInt()); }),
-                     MakeProperty<T>(
-                         "Width", K::Integer, {}, [](const T &o) { return o.Width(); },
-                         [](T &o, const QVariant &v) { o.SetWidth(v.toInt()); }),
-                     MakeProperty<T>(
-                         "Height", K::Integer, {}, [](const T &o) { return o.Height(); },
-                         [](T &o, const QVariant &v) { o.SetHeight(v.toInt()); }),
-                     MakeProperty<T>(
-                         "Cursor", K::Cursor, 0, [](const T &o) { return o.Cursor; },
-                         [](T &o, const QVariant &v) { o.Cursor = v.toInt(); }),
-                     MakeProperty<T>(
-                         "Hint", K::String, QString(), [](const T &o) { return o.Hint; },
-                         [](T &o, const QVariant &v) { o.Hint = v.toString(); }),
-                     MakeProperty<T>(
-                         "Locked", K::Boolean, {}, [](const T &o) { return o.Locked(); },
-                         [](T &o, const QVariant &v) { o.SetLocked(v.toBool()); }),
-                     MakeProperty<T>(
-                         "Unselectable", K::Boolean, {}, [](const T &o) { return o.Unselectable(); },
-                         [](T &o, const QVariant &v) { o.SetUnselectable(v.toBool()); }),
-                 });
+        nullptr,
+        {
+            MakeProperty<T>(
+                "Tag", K::Integer, 0, [](const T &o) { return o.Tag; },
+                [](T &o, const QVariant &v) { o.Tag = v.toInt(); }),
+            // The stored geometry is the 100 % one, whatever the zoom.
+            MakeProperty<T>(
+                "Left", K::Integer, {}, [](const T &o) { return o.m_stored.left(); },
+                [](T &o, const QVariant &v) {
+                    o.SetStoredBounds(o.m_stored.translated(v.toInt() - o.m_stored.left(), 0));
+                }),
+            MakeProperty<T>(
+                "Top", K::Integer, {}, [](const T &o) { return o.m_stored.top(); },
+                [](T &o, const QVariant &v) {
+                    o.SetStoredBounds(o.m_stored.translated(0, v.toInt() - o.m_stored.top()));
+                }),
+            MakeProperty<T>(
+                "Width", K::Integer, {}, [](const T &o) { return o.m_stored.width(); },
+                [](T &o, const QVariant &v) {
+                    o.SetStoredBounds(QRect(o.m_stored.topLeft(), QSize(v.toInt(), o.m_stored.height())));
+                }),
+            MakeProperty<T>(
+                "Height", K::Integer, {}, [](const T &o) { return o.m_stored.height(); },
+                [](T &o, const QVariant &v) {
+                    o.SetStoredBounds(QRect(o.m_stored.topLeft(), QSize(o.m_stored.width(), v.toInt())));
+                }),
+            MakeProperty<T>(
+                "Cursor", K::Cursor, 0, [](const T &o) { return o.Cursor; },
+                [](T &o, const QVariant &v) { o.Cursor = v.toInt(); }),
+            MakeProperty<T>(
+                "Hint", K::String, QString(), [](const T &o) { return o.Hint; },
+                [](T &o, const QVariant &v) { o.Hint = v.toString(); }),
+            MakeProperty<T>(
+                "Locked", K::Boolean, {}, [](const T &o) { return o.Locked(); },
+                [](T &o, const QVariant &v) { o.SetLocked(v.toBool()); }),
+            MakeProperty<T>(
+                "Unselectable", K::Boolean, {}, [](const T &o) { return o.Unselectable(); },
+                [](T &o, const QVariant &v) { o.SetUnselectable(v.toBool()); }),
+        });
     return table;
 }
 
@@ -68,9 +109,46 @@ void TGGraphicControl::SetBounds(int left, int top, int width, int height)
     const QRect r(left, top, width, height);
     if (r == m_bounds)
         return;
-    Invalidate();
-    m_bounds = r;
-    Invalidate();
+    QRect stored = r;
+    if (m_zoom != 1.0f) {
+        stored = m_stored;
+        if (m_shownOnly == 0) {
+            int l = stored.left(), t = stored.top(), w = stored.width(), h = stored.height();
+            const double z = double(m_zoom);
+            convertAxis(m_bounds.left(), m_bounds.width(), left, width, z, l, w);
+            convertAxis(m_bounds.top(), m_bounds.height(), top, height, z, t, h);
+            stored = QRect(l, t, w, h);
+        }
+    }
+    applyBounds(r, stored);
+}
+
+void TGGraphicControl::SetStoredBounds(const QRect &stored)
+{
+    if (stored == m_stored && m_bounds == ZoomedBounds(stored, m_zoom))
+        return;
+    applyBounds(ZoomedBounds(stored, m_zoom), stored);
+}
+
+QRect TGGraphicControl::ZoomedBounds(const QRect &stored, float zoom)
+{
+    if (zoom == 1.0f)
+        return stored;
+    const double z = double(zoom);
+    auto size = [z](int v) { return v >= 1 ? std::max(1, Round(v * z)) : Round(v * z); };
+    return QRect(Round(stored.left() * z), Round(stored.top() * z), size(stored.width()),
+                 size(stored.height()));
+}
+
+void TGGraphicControl::applyBounds(const QRect &shown, const QRect &stored)
+{
+    const bool moved = shown != m_bounds;
+    m_stored = stored;
+    if (moved) {
+        Invalidate();
+        m_bounds = shown;
+        Invalidate();
+    }
     if (!m_loading)
         BoundsChanged();
 }
@@ -103,9 +181,16 @@ void TGGraphicControl::SetZoom(float factor)
 {
     if (factor == m_zoom || factor <= 0.0f)
         return;
-    const double ratio = m_zoom > 0.0f ? double(factor) / double(m_zoom) : double(factor);
-    SetBounds(Round(Left() * ratio), Round(Top() * ratio), Round(Width() * ratio), Round(Height() * ratio));
+    // The bounds are worked out from the 100 % geometry, not from the bounds
+    // at the previous zoom, so rounding never accumulates; what a kind fits
+    // to its zoomed drawing meanwhile changes only what is shown.
     m_zoom = factor;
+    std::optional<TShownOnly> shownOnly;
+    if (factor != 1.0f)
+        shownOnly.emplace(*this);
+    const QRect shown = ZoomedBounds(m_stored, factor);
+    if (shown != m_bounds)
+        applyBounds(shown, m_stored);
     BoundsChanged();
 }
 
@@ -133,6 +218,11 @@ void TGGraphicControl::Paint(QPainter &painter)
 
 void TGGraphicControl::PaintTo(QPainter &painter, int x, int y)
 {
+    // Text fitting its box to the zoomed font while painting changes what is
+    // shown, not the 100 % geometry.
+    std::optional<TShownOnly> shownOnly;
+    if (m_zoom != 1.0f)
+        shownOnly.emplace(*this);
     PainterGuard guard(painter);
     // Each object draws from the same state, whatever was drawn before it.
     engine::TPainterState::Reset(painter);
@@ -144,6 +234,9 @@ void TGGraphicControl::PaintTo(QPainter &painter, int x, int y)
 void TGGraphicControl::PaintOnSurface(QPainter &painter)
 {
     PaintTo(painter, Left(), Top());
+    std::optional<TShownOnly> shownOnly;
+    if (m_zoom != 1.0f)
+        shownOnly.emplace(*this);
     BoundsChanged();
 }
 
@@ -184,10 +277,17 @@ void TGGraphicControl::BoundsChanged()
     if (m_inBoundsChange)
         return;
     m_inBoundsChange = true;
-    if (!m_lastBounds)
+    if (!m_lastBounds) {
         m_lastBounds = m_bounds;
-    if (*m_lastBounds != m_bounds) {
+        m_lastStored = m_stored;
+    }
+    // A change of the 100 % geometry changes the design; a change of what is
+    // shown alone (zoom, text fitted to a zoomed font) only moves the frame.
+    if (*m_lastStored != m_stored) {
         NotifyChanged();
+        m_lastStored = m_stored;
+    }
+    if (*m_lastBounds != m_bounds) {
         m_lastBounds = m_bounds;
         NotifyMoved();
     }
@@ -235,12 +335,13 @@ std::unique_ptr<TGGraphicControl> TGGraphicControl::CloneObject() const
 {
     std::unique_ptr<TGGraphicControl> copy = NewInstance();
     copy->BeginLoading();
-    // The copy's bounds are taken at this object's zoom, so it shares the zoom
-    // instead of being rescaled to it a second time.
-    copy->m_zoom = m_zoom;
     const TPropertyTable &table = Properties();
     table.Restore(*copy, table.Snapshot(*this));
     copy->m_font = m_font;
+    // Same zoom, same 100 % geometry and the same bounds on screen.
+    copy->m_zoom = m_zoom;
+    copy->m_stored = m_stored;
+    copy->m_bounds = m_bounds;
     copy->Loaded();
     return copy;
 }

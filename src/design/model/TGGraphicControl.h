@@ -2,8 +2,10 @@
 // The common base of every design object on the card.  Objects are not
 // widgets: the surface owns them (std::unique_ptr) in a z-ordered list, routes
 // mouse input to them by hit-testing, and paints them in order.  Positions are
-// card pixels at the current Zoom (Left/Top relative to the card's top-left);
-// the card file keeps them at 100 %.  Each object paints itself in object
+// card pixels at the current Zoom (Left/Top relative to the card's top-left).
+// The 100 % geometry (StoredBounds) is the truth that card files, the
+// clipboard, clone and undo hold; the bounds at a zoom only show it, so
+// zooming back and forth never moves or resizes anything.  Each object paints itself in object
 // coordinates (Paint) and prints itself through the print engine in inches
 // (PrintTo); the same drawing code serves screen, picture export and paper.
 
@@ -49,7 +51,7 @@ public:
     QString Hint;
     int Cursor = 0; // crDefault
 
-    // ---- bounds, card pixels at the current zoom
+    // ---- bounds, card pixels at the current zoom (what the surface shows)
     int Left() const { return m_bounds.left(); }
     int Top() const { return m_bounds.top(); }
     int Width() const { return m_bounds.width(); }
@@ -57,13 +59,29 @@ public:
     QRect BoundsRect() const { return m_bounds; }
     // Moves/sizes the object.  Nothing happens for unchanged bounds; otherwise
     // the old and new areas are repainted and, unless the object is being
-    // read, BoundsChanged reports the move.
+    // read, BoundsChanged reports the move.  At zoom 1.0 the 100 % geometry
+    // becomes the new bounds.  At another zoom each changed value is
+    // converted to 100 % once (Round(value / Zoom)); a moved object keeps its
+    // 100 % size and an edge that did not move stays where it was, so a move
+    // never resizes.  Changes an object makes to itself while it is painted
+    // or rescaled at a zoom other than 1.0 (text fitting its zoomed font)
+    // change only what is shown.
     void SetBounds(int left, int top, int width, int height);
     void SetBounds(const QRect &r) { SetBounds(r.left(), r.top(), r.width(), r.height()); }
     void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
     void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
     void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
     void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+
+    // The 100 % geometry: what card files, the clipboard, clone and undo hold
+    // (the published Left, Top, Width and Height).  Equal to BoundsRect() at
+    // zoom 1.0.  SetStoredBounds shows the new geometry at the current zoom.
+    QRect StoredBounds() const { return m_stored; }
+    void SetStoredBounds(const QRect &stored);
+    // The bounds shown at `zoom` for the 100 % bounds `stored`: every value
+    // rounded with halves to even, and never less than one pixel wide or
+    // high when the stored size is at least one pixel.
+    static QRect ZoomedBounds(const QRect &stored, float zoom);
 
     bool Visible = true;
 
@@ -72,8 +90,9 @@ public:
     bool Unselectable() const { return m_unselectable; }
     void SetUnselectable(bool on);
 
-    // Kept equal to the surface's zoom.  Setting a different factor rescales
-    // the bounds by new/old with halves to even, in one SetBounds.
+    // Kept equal to the surface's zoom.  Setting a different factor shows the
+    // 100 % geometry at it (ZoomedBounds), in one change of the bounds; the
+    // 100 % geometry itself does not change.
     float Zoom() const { return m_zoom; }
     void SetZoom(float factor);
 
@@ -154,11 +173,20 @@ protected:
     // The menu as built, without refreshing check states.
     std::vector<TGMenuItem> &MenuItems() { return m_popup; }
     // Size of a newly constructed object before the surface places it.
-    void InitBounds(const QRect &r) { m_bounds = r; }
+    void InitBounds(const QRect &r) { m_bounds = m_stored = r; }
 
 private:
+    class TShownOnly;
+    // Sets the shown and the 100 % bounds together.
+    void applyBounds(const QRect &shown, const QRect &stored);
+
     QRect m_bounds{0, 0, 0, 0};
+    QRect m_stored{0, 0, 0, 0};
+    // > 0 while bounds changes only affect what is shown (painting or
+    // rescaling at a zoom other than 1.0).
+    int m_shownOnly = 0;
     std::optional<QRect> m_lastBounds;
+    std::optional<QRect> m_lastStored;
     bool m_inBoundsChange = false;
     bool m_locked = false;
     bool m_unselectable = false;

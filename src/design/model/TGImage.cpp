@@ -150,13 +150,18 @@ void TGImage::SetPictureData(const QByteArray &data)
 
 void TGImage::TakeOverPicture(const TGPicture &picture, bool stretch, bool autoSize)
 {
+    // A failure leaves the object as it was, with its old picture.
+    const TGPicture oldPicture = m_picture;
+    const bool oldStretch = m_stretch, oldAutoSize = m_autoSize;
     try {
         m_stretch = stretch;
         m_autoSize = autoSize;
         SetPicture(picture);
         NotifyChanged();
     } catch (...) {
-        m_picture.Clear();
+        m_stretch = oldStretch;
+        m_autoSize = oldAutoSize;
+        m_picture = oldPicture;
         PictureChanged();
         throw;
     }

@@ -57,8 +57,8 @@ public:
 
     // What the image browser hands over on OK: the picture and both options
     // as checked (they may both be off), the picture-changed reaction and a
-    // change report.  On a failure the picture is left empty and the
-    // exception propagates.
+    // change report.  On a failure the object keeps its old picture and
+    // options and the exception propagates.
     void TakeOverPicture(const TGPicture &picture, bool stretch, bool autoSize);
 
     // True when the picture is a bitmap of exactly the object's size: the

@@ -123,13 +123,10 @@ std::unique_ptr<TGGraphicControl> TGLabelObjectFiler::readRecord(TStreamReader &
     reader.readRecordEnd();
     if (offset == Offset::Paste)
         object->SetBounds(object->BoundsRect().translated(PasteOffset, PasteOffset));
-    if (zoom > 0.0f && zoom != object->Zoom()) {
-        // The stored bounds are already at `zoom`: take the zoom without
-        // rescaling them a second time.
-        const QRect bounds = object->BoundsRect();
+    // Records hold the 100 % geometry at any zoom: a copy is shown at the
+    // zoom of its original.
+    if (zoom > 0.0f && zoom != object->Zoom())
         object->SetZoom(zoom);
-        object->SetBounds(bounds);
-    }
     return object;
 }
 

@@ -45,6 +45,10 @@ struct TPropertyInfo
     QVariant Default;
     // Extra stored rule (e.g. a font taken from the parent); null = stored.
     std::function<bool(const TGGraphicControl &)> Stored;
+    // An empty String is written as an empty string instead of being left
+    // out: for texts whose new objects start with a non-empty value, which
+    // a missing entry would bring back.
+    bool StoreEmpty = false;
     std::function<QVariant(const TGGraphicControl &)> Get;
     // Setters run in file order while the object is being read (Loading()).
     std::function<void(TGGraphicControl &, const QVariant &)> Set;

@@ -32,7 +32,7 @@ bool TPropertyTable::IsStored(const TPropertyInfo &property, const TGGraphicCont
     switch (property.Kind) {
     case TPropertyKind::String:
         if (value.toString().isEmpty())
-            return false;
+            return property.StoreEmpty;
         break;
     case TPropertyKind::Binary:
         if (value.toByteArray().isEmpty())

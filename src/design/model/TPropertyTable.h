@@ -24,8 +24,8 @@ public:
 
     // Whether the card file holds an entry for the property: not when its
     // stored rule says no, when it equals its declared default, when a String
-    // or binary value is empty, or when a Float is 0.  Properties without a
-    // default are always written.
+    // (unless StoreEmpty) or binary value is empty, or when a Float is 0.
+    // Properties without a default are always written.
     static bool IsStored(const TPropertyInfo &property, const TGGraphicControl &object);
 
     using Snapshot_t = std::vector<std::pair<QString, QVariant>>;

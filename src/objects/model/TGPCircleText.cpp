@@ -56,9 +56,13 @@ std::vector<TPropertyInfo> ownProperties()
     own.push_back(MakeProperty<T>(
         "BGColor", K::Colour, {}, [](const T &o) { return uint(o.BGColor()); },
         [](T &o, const QVariant &v) { o.SetBGColor(v.toUInt()); }));
-    own.push_back(MakeProperty<T>(
+    // A new object starts with a text, so an emptied one is written as an
+    // empty string: leaving it out would bring the starting text back.
+    TPropertyInfo caption = MakeProperty<T>(
         "Caption", K::String, QString(), [](const T &o) { return o.Caption(); },
-        [](T &o, const QVariant &v) { o.SetCaption(v.toString()); }));
+        [](T &o, const QVariant &v) { o.SetCaption(v.toString()); });
+    caption.StoreEmpty = true;
+    own.push_back(std::move(caption));
     return own;
 }
 } // namespace

@@ -48,9 +48,13 @@ std::vector<TPropertyInfo> ownProperties()
     own.push_back(MakeProperty<T>(
         "Angle", K::Integer, 0, [](const T &o) { return o.Angle(); },
         [](T &o, const QVariant &v) { o.SetAngle(v.toInt()); }));
-    own.push_back(MakeProperty<T>(
+    // A new object starts with a text, so an emptied one is written as an
+    // empty string: leaving it out would bring the starting text back.
+    TPropertyInfo caption = MakeProperty<T>(
         "Caption", K::String, QString(), [](const T &o) { return o.Caption(); },
-        [](T &o, const QVariant &v) { o.SetCaption(v.toString()); }));
+        [](T &o, const QVariant &v) { o.SetCaption(v.toString()); });
+    caption.StoreEmpty = true;
+    own.push_back(std::move(caption));
     for (auto &p : FontProperties<T>(
              "Font", [](const T &o) -> const TGFont & { return o.Font(); },
              [](T &o, const TGFont &f) { o.SetLabelFont(f); }))
