@@ -13,7 +13,7 @@
 //             on screen (in the window itself, and 100 % → up to 150 % → 100 %
 //             in the second window);
 //   undo      Undo back to the start gives the design of the start byte for
-//             byte, and Redo to the end gives today's design;
+//             byte, and as many Redos give today's design back;
 //   memory    resident memory stays within a bound.
 // Each check returns an empty string when it holds, else what went wrong.
 
@@ -83,7 +83,7 @@ public:
     std::optional<EditFailure> AfterStep(int index, const EditStep &step, bool given,
                                          const DesignState &before, const DesignState &after, bool last);
 
-    // Undo to the start and Redo to the end, now (before a command that
+    // Undo to the start and Redo back, now (before a command that
     // starts a new history).
     std::optional<EditFailure> CheckUndo(const DesignState &current);
 
