@@ -41,7 +41,11 @@ for target in "${targets[@]}"; do
   echo "== $target: $seconds s"
   # CW_FUZZ_RUNS: a fixed number of inputs from a fixed seed instead of a
   # time, so that a run gives the same result on every machine (CI).
-  if [ -n "${CW_FUZZ_RUNS:-}" ]; then
+  # CW_FUZZ_RUNS_<target> gives one target a budget of its own.
+  per_target="CW_FUZZ_RUNS_$target"
+  if [ -n "${!per_target:-}" ]; then
+    budget=(-runs="${!per_target}" -seed=1)
+  elif [ -n "${CW_FUZZ_RUNS:-}" ]; then
     budget=(-runs="$CW_FUZZ_RUNS" -seed=1)
   else
     budget=(-max_total_time="$seconds")

@@ -11,7 +11,7 @@ PACKAGES=(
   fonts-liberation2 fonts-symbola fonts-dejavu-core fontconfig
   xvfb xauth poppler-utils
   clang-14 libclang-rt-14-dev
-  cups cups-bsd printer-driver-cups-pdf
+  cups cups-bsd printer-driver-cups-pdf libcups2-dev
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
   imagemagick xdotool
 )

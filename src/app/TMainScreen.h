@@ -161,6 +161,9 @@ private:
     // job ran to its end (not cancelled, not failed).
     bool DoPageSetup(printer::TReportPrinter *engine);
     bool DoPrint(printer::TReportPrinter &engine);
+    // Selected cards that run off the paper, or into the printer's
+    // unprintable margins, print cut off: asks whether to print anyway.
+    bool ConfirmCardsOffThePage(printer::TReportPrinter &engine);
     QString sheetPdfFileName();
     void createRecentFiles();
     void registerTextTools();

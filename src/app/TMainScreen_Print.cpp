@@ -14,6 +14,7 @@
 #include "print/TSelectSpecificLabels.h"
 #include "print/TWarnBottomMargin.h"
 #include "print/model/TLabelPrintSetup.h"
+#include "print/model/TSheetFit.h"
 #include "print/printer/TReportPrinter.h"
 #include "widgets/Interaction.h"
 
@@ -93,8 +94,29 @@ void TMainScreen::mnuPrintClick()
             if (result != QDialog::Accepted)
                 return;
         }
+        if (!ConfirmCardsOffThePage(*ReportPrinter))
+            return;
         DoPrint();
     });
+}
+
+bool TMainScreen::ConfirmCardsOffThePage(printer::TReportPrinter &engine)
+{
+    model::TLabelPrintSettings s = model::TLabelPrintSetup::FromLayout(Layout(), model::PrinterNudges());
+    s.Selection = SelectedCards;
+    const QMarginsF unprintable = engine.OutputFileName().isEmpty()
+                                      ? QMarginsF(engine.UnprintableLeft(), engine.UnprintableTop(),
+                                                  engine.UnprintableRight(), engine.UnprintableBottom())
+                                      : QMarginsF();
+    const std::vector<int> off =
+        model::TSheetFit::CardsOffThePage(s, engine::PaperSizeInches(Layout().Papersize), unprintable);
+    if (off.empty())
+        return true;
+    const QString cards = off.size() == 1 ? QStringLiteral("Card %1 runs").arg(off.front())
+                                          : QStringLiteral("Cards %1 run").arg(model::TSheetFit::PositionList(off));
+    return Interaction::current().question(
+        QStringLiteral("%1 off the printable area of the page and would print cut off.\n\nPrint anyway?").arg(cards),
+        QStringLiteral("Print Cards"));
 }
 
 void TMainScreen::mnuPreviewClick()
@@ -153,7 +175,7 @@ void TMainScreen::mnuSaveSheetAsPdfClick()
         PrintToPrinter = true;
         PrintTestPage = false;
         m_panel->setPreviewing(false);
-        if (!DoPageSetup(&pdf))
+        if (!DoPageSetup(&pdf) || !ConfirmCardsOffThePage(pdf))
             return;
         // The file that was there stays as it was unless the whole sheet was
         // written; the status dialog shows a failure of the job itself.
@@ -196,6 +218,8 @@ bool TMainScreen::DoPageSetup(printer::TReportPrinter *engine)
     TSelectSpecificLabels dialog(engine, this);
     if (engine && engine != ReportPrinter.get())
         dialog.HidePrinterSetup(); // a file of its own: no printer to set up
+    if (engine)
+        engine->RefreshDeviceMetrics(); // the margins the miniature marks cards by
     dialog.SetSheet(layout.Papersize, SelectedCards, layout.Height, layout.Width, layout.Across, layout.Down,
                     layout.TopMargin, layout.LeftMargin, layout.HPitch, layout.VPitch);
     if (Interaction::current().exec(dialog) != QDialog::Accepted)

@@ -178,7 +178,8 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
 
 int TCliCommands::Sheet(const QStringList &args)
 {
-    TSheetCommand::Run(TSheetCommand::Parse(args));
+    for (const QString &warning : TSheetCommand::Run(TSheetCommand::Parse(args)))
+        m_err << warning << Qt::endl;
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "design/model/TGLabelObjectFiler.h"
 #include "print/model/TLabelPrintJob.h"
 #include "print/model/TLabelPrintSetup.h"
+#include "print/model/TSheetFit.h"
 #include "print/printer/TReportPrinter.h"
 
 #include <QDir>
@@ -109,7 +110,7 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
     return options;
 }
 
-void TSheetCommand::Run(const Options &options)
+QStringList TSheetCommand::Run(const Options &options)
 {
     requireFile(options.Card);
     if (QFileInfo(options.Card).absoluteFilePath() == QFileInfo(options.Pdf).absoluteFilePath())
@@ -181,6 +182,15 @@ void TSheetCommand::Run(const Options &options)
     report.OnBeforePrint = [&job](engine::TBaseReport &r) { job.BeforePrintLabels(r); };
     report.OnPrint = [&job](engine::TBaseReport &r) { job.PrintLabels(r); };
     report.Execute();
+
+    QStringList warnings;
+    const std::vector<int> off =
+        model::TSheetFit::CardsOffThePage(s, engine::PaperSizeInches(layout.Papersize));
+    if (!off.empty())
+        warnings << QStringLiteral("warning: card%1 %2 run%3 off the paper and print%3 cut off")
+                        .arg(off.size() > 1 ? QStringLiteral("s") : QString(), model::TSheetFit::PositionList(off),
+                             off.size() > 1 ? QString() : QStringLiteral("s"));
+    return warnings;
 }
 
 } // namespace cw::cli

@@ -48,8 +48,9 @@ public:
     static Options Parse(const QStringList &args);
     // Reads the card and settings and writes the PDF.  Throws cw::Exception
     // for a missing or unreadable file, an unknown layout, a card position
-    // that is not on the sheet, or a PDF that could not be written.
-    static void Run(const Options &options);
+    // that is not on the sheet, or a PDF that could not be written.  Returns
+    // warnings, one line each: cards that run off the paper print cut off.
+    static QStringList Run(const Options &options);
 };
 
 } // namespace cw::cli

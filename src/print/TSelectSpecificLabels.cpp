@@ -41,9 +41,15 @@ protected:
         painter.setPen(Qt::black);
         painter.setBrush(Qt::white);
         painter.drawRect(sheet.SheetRect().adjusted(0, 0, -1, -1));
+        // Cards never draw beyond the paper; those that run off it, or into
+        // the printer's unprintable margins, are hatched.
+        painter.setClipRect(sheet.SheetRect());
         for (int k = 0; k < sheet.PositionCount(); ++k) {
+            const QRect card = sheet.Rectangle(k).adjusted(0, 0, -1, -1);
             painter.setBrush(sheet.Selected[std::size_t(k)] ? QColor(0xFF, 0, 0) : QColor(Qt::white));
-            painter.drawRect(sheet.Rectangle(k).adjusted(0, 0, -1, -1));
+            painter.drawRect(card);
+            if (sheet.OffThePage(k))
+                painter.fillRect(card, QBrush(Qt::black, Qt::BDiagPattern));
         }
     }
     void mousePressEvent(QMouseEvent *event) override
@@ -100,6 +106,13 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
         selectRow->addWidget(b);
     }
     left->addLayout(selectRow);
+    OffPageNote = new QLabel(QStringLiteral("Hatched cards run off the printable area of the page and print cut off."),
+                             leftPanel);
+    OffPageNote->setObjectName(QStringLiteral("OffPageNote"));
+    OffPageNote->setWordWrap(true);
+    OffPageNote->setMaximumWidth(204);
+    OffPageNote->hide();
+    left->addWidget(OffPageNote);
     panels->addWidget(leftPanel);
 
     auto *right = new QVBoxLayout;
@@ -184,7 +197,12 @@ void TSelectSpecificLabels::SetSheet(int paperSize, const std::array<bool, 10> &
     Sheet.LeftMargin = leftMargin;
     Sheet.HorizontalPitch = horizontalPitch;
     Sheet.VerticalPitch = verticalPitch;
+    Sheet.Unprintable = m_printer && m_printer->OutputFileName().isEmpty()
+                            ? QMarginsF(m_printer->UnprintableLeft(), m_printer->UnprintableTop(),
+                                        m_printer->UnprintableRight(), m_printer->UnprintableBottom())
+                            : QMarginsF();
     Sheet.DetermineRectangles();
+    OffPageNote->setVisible(Sheet.AnyOffThePage());
     PaintBox1->update();
 }
 

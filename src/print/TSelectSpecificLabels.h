@@ -67,6 +67,7 @@ protected:
 private:
     QWidget *PaintBox1 = nullptr;
     QLabel *PrinterLabel = nullptr;
+    QLabel *OffPageNote = nullptr; // shown when a card runs off the page
     QPushButton *PrinterSetupButton = nullptr;
     bool m_printerSetupHidden = false;
     QSpinBox *pages = nullptr;

@@ -125,6 +125,26 @@ private slots:
         QCOMPARE(sheets.at(0), sheets.at(1));
     }
 
+    // Cards that run off the paper still print (cut off), with a warning
+    // naming them; a layout that fits warns of nothing.
+    void cardsOffThePaperAreNamed()
+    {
+        TCardLayout layout = test::LetterLayoutWithGaps();
+        layout.Across = 3;
+        layout.LeftMargin = 0.25f;
+        layout.HPitch = 3.5f;
+        writeSettings(path("three.ini"), layout, TPrinterNudges{});
+        writeCard(path("three.cwr"), 336, 192);
+        Result r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QStringLiteral("warning: cards 3, 6 and 9 run off the paper and print cut off\n"));
+        QVERIFY(QFileInfo(path("three.pdf")).size() > 0);
+        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards", "1,6"});
+        QCOMPARE(r.err, QStringLiteral("warning: card 6 runs off the paper and prints cut off\n"));
+        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards", "1,2"});
+        QCOMPARE(r.err, QString());
+    }
+
     // --layout 10 is the tenth built-in layout (A4); the nudges still come
     // from the settings file named by --settings, whose own layout is ignored.
     void a4LayoutByNumberWithNudgesFromSettingsFile()

@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -119,6 +121,7 @@ private slots:
     void outlineSheetToPdf();
     void outlineSheetThroughCupsQueue();
     void bottomMarginWarningBeforePrinting();
+    void bottomMarginWarningForAnOrdinaryUser();
 
 private:
     QString startScheduler();
@@ -131,6 +134,12 @@ void TestPrintSheetE2E::initTestCase()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdftoppm is missing");
+    // A copy of this program run as an ordinary user talks to the
+    // scheduler its parent started (CUPS_SERVER is inherited).
+    if (qEnvironmentVariableIsSet("CW_E2E_ORDINARY_USER")) {
+        m_why = qEnvironmentVariableIsEmpty("CUPS_SERVER") ? QStringLiteral("no scheduler") : QString();
+        return;
+    }
     // Before any printer is looked up: Qt's CUPS support keeps the server it
     // first talked to.
     m_why = startScheduler();
@@ -273,6 +282,48 @@ void TestPrintSheetE2E::bottomMarginWarningBeforePrinting()
     w.mnuPrintClick();
     QCOMPARE(interaction.dialogsRun, 4);
     QCOMPARE(interaction.log.last(), QStringLiteral("dialog[Print Status]"));
+}
+
+// The same warning for a user who is not root.  The scheduler keeps a
+// queue's PPD file readable by root and lp only, so the margins must come
+// from the scheduler itself.  The test runs a copy of this program as the
+// user "nobody" against this test's scheduler.
+void TestPrintSheetE2E::bottomMarginWarningForAnOrdinaryUser()
+{
+    if (!m_why.isEmpty())
+        QSKIP(qPrintable(m_why));
+    if (geteuid() != 0)
+        QSKIP("not root: bottomMarginWarningBeforePrinting already runs as an ordinary user");
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv is missing");
+    const uid_t nobody = 65534;
+    // The copy lives where every user may run it (the build tree may be
+    // inside root's home), with a home folder of the user's own.
+    const QString dir = m_root.filePath(QStringLiteral("ordinary"));
+    QVERIFY(QDir().mkpath(dir + QStringLiteral("/home")));
+    QVERIFY(::chmod(QFile::encodeName(m_root.path()).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
+    QVERIFY(::chown(QFile::encodeName(dir + QStringLiteral("/home")).constData(), nobody, nobody) == 0);
+    const QString program = dir + QStringLiteral("/tst_printsheet_e2e");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+    QVERIFY(::chmod(QFile::encodeName(program).constData(), 0755) == 0);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CW_E2E_ORDINARY_USER"), QStringLiteral("1"));
+    env.insert(QStringLiteral("HOME"), dir + QStringLiteral("/home"));
+    env.insert(QStringLiteral("TMPDIR"), dir + QStringLiteral("/home"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=%1").arg(nobody),
+                                            QStringLiteral("--regid=%1").arg(nobody), QStringLiteral("--clear-groups"),
+                                            program, QStringLiteral("bottomMarginWarningBeforePrinting")});
+    QVERIFY(child.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("PASS   : TestPrintSheetE2E::bottomMarginWarningBeforePrinting")),
+             qPrintable(output));
 }
 
 QTEST_MAIN(TestPrintSheetE2E)

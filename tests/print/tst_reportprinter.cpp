@@ -5,7 +5,7 @@
 #include "print/TPrinterDialogs.h"
 #include "print/engine/TReportFiler.h"
 #include "print/printer/TFilePrinter.h"
-#include "print/printer/TPpdMargins.h"
+#include "print/printer/TCupsMargins.h"
 #include "print/printer/TReportPrinter.h"
 #include "support/ScriptedInteraction.h"
 
@@ -102,7 +102,7 @@ private slots:
     void abortedPdfJobLeavesTheOldFile();
     void printDialogSetsCopiesAndRange();
     void noPrinterMessage();
-    void marginsFromThePrintersPpd();
+    void noMarginsWithoutAnAnswerFromTheScheduler();
 
 private:
     bool m_havePdftoppm = false;
@@ -304,35 +304,18 @@ void TestReportPrinter::noPrinterMessage()
     }
 }
 
-void TestReportPrinter::marginsFromThePrintersPpd()
+// Without an answer from the scheduler there are no margins, and the
+// report falls back to printing from the sheet's corner.
+void TestReportPrinter::noMarginsWithoutAnAnswerFromTheScheduler()
 {
-    const QByteArray ppd = "*PPD-Adobe: \"4.3\"\r\n"
-                           "*ImageableArea Letter.Fullbleed/US Letter (Borderless): \"0 0 612 792\"\r\n"
-                           "*ImageableArea Letter/US Letter: \"18 36 594 756\"\r\n"
-                           "*ImageableArea A4/A4: \"12 24 583.28 829.89\"\r\n"
-                           "*ImageableArea Legal/US Legal: \"18 36 594 972\"\r\n"
-                           "*PaperDimension Letter.Fullbleed/US Letter (Borderless): \"612 792\"\r\n"
-                           "*PaperDimension Letter/US Letter: \"612 792\"\r\n"
-                           "*PaperDimension A4/A4: \"595.28 841.89\"\r\n"
-                           "*PaperDimension Legal/US Legal: \"612 1008\"\r\n";
-    // The plain paper wins over its borderless twin.
-    QCOMPARE(TPpdMargins::Parse(ppd, QSizeF(8.5, 11)), QMarginsF(0.25, 0.5, 0.25, 0.5));
-    const QMarginsF a4 = TPpdMargins::Parse(ppd, PaperSizeInches(PaperA4));
-    QVERIFY(std::abs(a4.left() - 12 / 72.0) < 1e-9 && std::abs(a4.top() - 12 / 72.0) < 1e-9);
-    QVERIFY(std::abs(a4.bottom() - 24 / 72.0) < 1e-9);
-    // Unknown sizes and damaged entries give no margins.
-    QVERIFY(TPpdMargins::Parse(ppd, QSizeF(4, 6)).isNull());
-    QVERIFY(TPpdMargins::Parse("*ImageableArea Letter: \"18 36\"\n*PaperDimension Letter: \"612 792\"\n",
-                               QSizeF(8.5, 11))
-                .isNull());
-    QVERIFY(
-        TPpdMargins::Parse("*ImageableArea Letter: \"700 36 594 756\"\n*PaperDimension Letter: \"612 792\"\n",
-                           QSizeF(8.5, 11))
-            .isNull());
-    QVERIFY(TPpdMargins::Read(QStringLiteral("/nonexistent/queue.ppd"), QSizeF(8.5, 11)).isNull());
-    qputenv("CUPS_SERVERROOT", "/srv/cups");
-    QCOMPARE(TPpdMargins::PpdPath(QStringLiteral("Office")), QStringLiteral("/srv/cups/ppd/Office.ppd"));
-    qunsetenv("CUPS_SERVERROOT");
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+    QVERIFY(TCupsMargins::Query(QStringLiteral("Office"), QSizeF(8.5, 11)).isNull());
+    QVERIFY(TCupsMargins::Query(QString(), QSizeF(8.5, 11)).isNull());
+    if (server.isEmpty())
+        qunsetenv("CUPS_SERVER");
+    else
+        qputenv("CUPS_SERVER", server);
 }
 
 QTEST_MAIN(TestReportPrinter)

@@ -7,6 +7,7 @@
 #include "print/printer/TReportPrinter.h"
 #include "support/ScriptedInteraction.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,6 +49,7 @@ private slots:
     void clickSwitchesOnePositionPerRow();
     void allAndNoneTouchOnlyShownPositions();
     void largeLayoutsShowTheirFirstTen();
+    void cardsOffThePageAreMarked();
     void okNeedsOneCardAndAlwaysHandsOverCopies();
     void bottomMarginWarningCondition();
     void bottomMarginTextsUseTheSystemNotation();
@@ -138,6 +140,62 @@ void TestSelectLabels::largeLayoutsShowTheirFirstTen()
     QCOMPARE(sheet.Toggle(eleventh)[0], -1);
 }
 
+// Three cards across on Letter: the third column runs off the paper; a
+// printer that cannot print the last 0.66 inch cuts the last row too.  The
+// miniature hatches those positions and the dialog says why.
+void TestSelectLabels::cardsOffThePageAreMarked()
+{
+    TCardSelectionSheet sheet;
+    sheet.Across = 3;
+    sheet.Down = 5;
+    sheet.LeftMargin = 0.25;
+    sheet.DetermineRectangles();
+    QList<int> off;
+    for (int k = 0; k < sheet.PositionCount(); ++k)
+        if (sheet.OffThePage(k))
+            off << k + 1;
+    QCOMPARE(off, (QList<int>{3, 6, 9}));
+    sheet.Unprintable = QMarginsF(0.25, 0.25, 0.25, 0.66);
+    off.clear();
+    for (int k = 0; k < sheet.PositionCount(); ++k)
+        if (sheet.OffThePage(k))
+            off << k + 1;
+    // Row 4 ends at 0.5 + 4 x 2 = 8.5 inches, inside 11 - 0.66; the tenth
+    // position is the first of row 4, the last shown.
+    QCOMPARE(off, (QList<int>{3, 6, 9}));
+    // Two across, four down from 1 inch at a 2.5 inch pitch: the last row
+    // (8.5 to 10.5 inches) reaches into the unprintable 0.66 inch.
+    sheet.TopMargin = 1.0;
+    sheet.Down = 4;
+    sheet.Across = 2;
+    sheet.LeftMargin = 0.75;
+    sheet.VerticalPitch = 2.5;
+    off.clear();
+    for (int k = 0; k < sheet.PositionCount(); ++k)
+        if (sheet.OffThePage(k))
+            off << k + 1;
+    QCOMPARE(off, (QList<int>{7, 8}));
+    sheet.Unprintable = QMarginsF();
+    QVERIFY(!sheet.AnyOffThePage());
+
+    cw::test::ScriptedInteraction interaction;
+    TSelectSpecificLabels dialog(nullptr);
+    auto *note = dialog.findChild<QLabel *>(QStringLiteral("OffPageNote"));
+    QVERIFY(note);
+    dialog.SetSheet(1, AllTrue(), 2.0, 3.5, 2, 5, 0.5, 0.75, 3.5, 2.0);
+    QVERIFY(note->isHidden());
+    dialog.SetSheet(1, AllTrue(), 2.0, 3.5, 3, 5, 0.5, 0.25, 3.5, 2.0);
+    QVERIFY(!note->isHidden());
+    // Nothing is drawn beyond the paper.
+    QImage shot(dialog.PaintBox()->size(), QImage::Format_RGB32);
+    shot.fill(Qt::green);
+    dialog.PaintBox()->render(&shot);
+    const QRect paper = dialog.Sheet.SheetRect();
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = paper.right() + 1; x < shot.width(); ++x)
+            QVERIFY2(shot.pixel(x, y) != qRgb(0xFF, 0, 0), qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
+}
+
 void TestSelectLabels::okNeedsOneCardAndAlwaysHandsOverCopies()
 {
     cw::test::ScriptedInteraction interaction;
@@ -208,6 +266,8 @@ void TestSelectLabels::screenshots()
     select.SetSheet(1, AllTrue(), 2.0, 3.5, 2, 5, 0.5, 0.75, 3.5, 2.0);
     select.PaintBox1MouseDown(select.Sheet.Rectangle(2).center());
     SaveShot(select, QStringLiteral("print-cards"));
+    select.SetSheet(1, AllTrue(), 2.0, 3.5, 3, 5, 0.5, 0.25, 3.5, 2.0);
+    SaveShot(select, QStringLiteral("print-cards-off-the-page"));
     TWarnBottomMargin warning;
     warning.SetMargin(0.66);
     SaveShot(warning, QStringLiteral("alert"));

@@ -242,6 +242,36 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"});
     }
 
+    // Three cards across on Letter: before the sheet is written the user is
+    // asked, naming the cards that would come out cut off; No writes
+    // nothing, Yes writes the sheet.
+    void cardsOffThePaperAreConfirmedFirst()
+    {
+        TCardLayout layout = test::LetterLayoutWithGaps();
+        layout.Across = 3;
+        layout.LeftMargin = 0.25f;
+        layout.HPitch = 3.5f;
+        auto w = window(layout, 336, 192);
+        const QString pdf = m_folder->file("three.pdf");
+        m_script->fileNames.enqueue(pdf);
+        m_script->dialogs.enqueue(chooseCards({1, 2, 3, 6}, 1));
+        m_script->answers.enqueue(false);
+        w->mnuSaveSheetAsPdfClick();
+        QCOMPARE(m_script->questions,
+                 QStringList{QStringLiteral(
+                     "Cards 3 and 6 run off the printable area of the page and would print cut off.\n\nPrint anyway?")});
+        QCOMPARE(m_script->dialogsRun, 1);
+        QVERIFY(!QFile::exists(pdf));
+
+        m_script->questions.clear();
+        m_script->fileNames.enqueue(pdf);
+        m_script->dialogs.enqueue(chooseCards({1, 2, 4}, 1));
+        m_script->dialogs.enqueue(runJob());
+        w->mnuSaveSheetAsPdfClick();
+        QVERIFY(m_script->questions.isEmpty());
+        QVERIFY(QFile::exists(pdf));
+    }
+
     // Cancelling the file name or the card selection writes nothing; the
     // selection stays as it was.
     void cancelWritesNothing()

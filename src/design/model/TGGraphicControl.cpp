@@ -1,5 +1,6 @@
 #include "design/model/TGGraphicControl.h"
 
+#include "print/engine/TPainterState.h"
 #include "print/engine/Units.h"
 
 #include <QPainter>
@@ -133,6 +134,8 @@ void TGGraphicControl::Paint(QPainter &painter)
 void TGGraphicControl::PaintTo(QPainter &painter, int x, int y)
 {
     PainterGuard guard(painter);
+    // Each object draws from the same state, whatever was drawn before it.
+    engine::TPainterState::Reset(painter);
     painter.translate(x, y);
     painter.setFont(m_font.ToQFont(m_zoom));
     Paint(painter);

@@ -1,6 +1,7 @@
 // Text, paths, clip regions and pictures of the canvas report.
 #include "print/engine/TCanvasReport.h"
 
+#include "print/engine/TPainterState.h"
 #include "print/engine/TPicturePlayer.h"
 #include "print/engine/Units.h"
 
@@ -254,7 +255,7 @@ void TCanvasReport::StretchDraw(const QRect &rect, const QSizeF &sourceSize,
     if (!Drawing() || rect.isEmpty() || sourceSize.isEmpty() || !paint)
         return;
     m_painter.save();
-    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    TPainterState::Reset(m_painter);
     m_painter.translate(rect.topLeft());
     m_painter.scale(rect.width() / sourceSize.width(), rect.height() / sourceSize.height());
     paint(m_painter);

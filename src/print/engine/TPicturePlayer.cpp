@@ -1,5 +1,7 @@
 #include "print/engine/TPicturePlayer.h"
 
+#include "print/engine/TPainterState.h"
+
 #include <QPaintDevice>
 
 namespace cw::engine {
@@ -16,6 +18,8 @@ void TPicturePlayer::Play(QPainter &painter, const QPicture &picture, const QRec
         device && device->logicalDpiY() > 0 ? device->logicalDpiY() : picture.logicalDpiY();
 
     painter.save();
+    // The picture holds only what it changed from a fresh painter.
+    TPainterState::Reset(painter);
     painter.translate(target.topLeft());
     painter.scale(target.width() / source.width(), target.height() / source.height());
     painter.translate(-source.topLeft());

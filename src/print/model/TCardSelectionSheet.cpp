@@ -1,6 +1,8 @@
 #include "print/model/TCardSelectionSheet.h"
 
 #include "print/engine/Units.h"
+#include "print/model/TLabelPrintJob.h"
+#include "print/model/TSheetFit.h"
 
 #include <algorithm>
 
@@ -64,6 +66,29 @@ void TCardSelectionSheet::SelectAll(bool on)
 bool TCardSelectionSheet::AnySelected() const
 {
     return std::any_of(Selected.begin(), Selected.begin() + PositionCount(), [](bool b) { return b; });
+}
+
+bool TCardSelectionSheet::OffThePage(int position) const
+{
+    TLabelPrintSettings s;
+    s.CardHeight = CardHeight;
+    s.CardWidth = CardWidth;
+    s.Across = Across;
+    s.Down = Down;
+    s.TopMargin = TopMargin;
+    s.LeftMargin = LeftMargin;
+    s.HorizontalPitch = HorizontalPitch;
+    s.VerticalPitch = VerticalPitch;
+    const std::vector<int> off = TSheetFit::CardsOffThePage(s, SheetSize, Unprintable, false);
+    return std::find(off.begin(), off.end(), position + 1) != off.end();
+}
+
+bool TCardSelectionSheet::AnyOffThePage() const
+{
+    for (int k = 0; k < PositionCount(); ++k)
+        if (OffThePage(k))
+            return true;
+    return false;
 }
 
 } // namespace cw::model

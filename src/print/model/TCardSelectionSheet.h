@@ -8,6 +8,7 @@
 // shown and changed, the others are handed back as they came.  A layout with
 // more positions shows its first ten.
 
+#include <QMarginsF>
 #include <QRect>
 #include <QSizeF>
 #include <array>
@@ -30,6 +31,8 @@ public:
     double HorizontalPitch = 3.5;
     double VerticalPitch = 2.0;
     QSizeF SheetSize{8.5, 11.0};
+    // The margins the printer cannot print (inches); none for a PDF.
+    QMarginsF Unprintable;
     double PixelsPerInch = 96;
 
     std::array<bool, Count> Selected{true, true, true, true, true, true, true, true, true, true};
@@ -49,6 +52,10 @@ public:
     std::array<int, Count> Toggle(const QPoint &point);
     void SelectAll(bool on);
     bool AnySelected() const;
+    // The card of position k falls (partly) outside the paper or into the
+    // printer's unprintable margins: it would print cut off.
+    bool OffThePage(int position) const;
+    bool AnyOffThePage() const;
 
 private:
     double Scale() const { return 0.2 * PixelsPerInch; }

@@ -3,7 +3,7 @@
 #include "app/model/Exception.h"
 #include "print/engine/Units.h"
 #include "print/printer/TPdfSheetFile.h"
-#include "print/printer/TPpdMargins.h"
+#include "print/printer/TCupsMargins.h"
 
 #include <QDir>
 #include <QFile>
@@ -203,7 +203,7 @@ void TReportPrinter::RefreshDeviceMetrics()
     QMarginsF margins = layout.minimumMargins();
     if (margins.isNull() && m_outputFileName.isEmpty()) {
         const QSizeF sheet(PageWidth(), PageHeight());
-        margins = TPpdMargins::Read(TPpdMargins::PpdPath(m_printer->printerName()), sheet);
+        margins = TCupsMargins::Query(m_printer->printerName(), sheet);
         if (Orientation() == TOrientation::poLandscape)
             margins = QMarginsF(margins.top(), margins.right(), margins.bottom(), margins.left());
     }
