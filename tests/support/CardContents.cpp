@@ -81,13 +81,32 @@ QString CardContents::Difference(const std::vector<StoredObject> &before,
             return QStringLiteral("object %1 is a %2 %3 but a %4 %5")
                 .arg(i)
                 .arg(a.className, was, b.className, is);
-        const qsizetype n = std::max(a.entries.size(), b.entries.size());
-        for (qsizetype e = 0; e < n; ++e) {
-            const QString left = e < a.entries.size() ? a.entries[e] : QStringLiteral("(no entry)");
-            const QString right = e < b.entries.size() ? b.entries[e] : QStringLiteral("(no entry)");
+        // Entries are matched by name: a value left out on one side shows as
+        // "(no entry)" rather than shifting every entry after it.
+        const auto split = [](const QString &entry) {
+            const qsizetype eq = entry.indexOf(QStringLiteral(" = "));
+            return std::pair(entry.left(eq), entry.mid(eq + 3));
+        };
+        QStringList names;
+        for (const QStringList *list : {&a.entries, &b.entries})
+            for (const QString &entry : *list)
+                if (!names.contains(split(entry).first))
+                    names << split(entry).first;
+        const auto valueOf = [&split](const QStringList &entries, const QString &name) {
+            for (const QString &entry : entries)
+                if (split(entry).first == name)
+                    return split(entry).second;
+            return QStringLiteral("(no entry)");
+        };
+        for (const QString &name : names) {
+            const QString left = valueOf(a.entries, name);
+            const QString right = valueOf(b.entries, name);
             if (left != right)
-                return QStringLiteral("%1: %2 %3, %4 %5").arg(describe(before, i), left, was, right, is);
+                return QStringLiteral("%1: %2 = %3 %4, %5 %6")
+                    .arg(describe(before, i), name, left, was, right, is);
         }
+        if (a.entries != b.entries)
+            return QStringLiteral("%1: the entries are in another order %2").arg(describe(before, i), is);
     }
     if (before.size() != after.size())
         return QStringLiteral("%1 objects %2, %3 %4").arg(before.size()).arg(was).arg(after.size()).arg(is);
