@@ -80,7 +80,10 @@ void TMRUFileList::RebuildMenu()
     m_separator = m_menu->addSeparator();
     for (qsizetype i = 0; i < m_items.size(); ++i) {
         const QString path = m_items[i];
-        QAction *a = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        // "&" in a path is text, not the mark of an accelerator ("Smith & Co").
+        QString shown = path;
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *a = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         a->setData(static_cast<int>(i + 1)); // the entry number, from 1
         connect(a, &QAction::triggered, this, [this, path] {
             if (RemoveOnClick)

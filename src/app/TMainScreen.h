@@ -62,7 +62,12 @@ public:
 
     void SetChangesMade(bool value);
     void Setbuttons();
-    void CheckSaveNeeded();
+    // "Save changes?" with Yes, No and Cancel.  True when the command that
+    // asked may go on: nothing was changed, the user answered No, or the
+    // design was saved.  False when the user cancelled (the question or the
+    // Save As dialog) or the save failed: the design and its changed mark
+    // stay as they were.
+    bool CheckSaveNeeded();
     void SetCardSizeFromInches();
     void SetDefaultFontCaption();
     void SetPanelPersonalInfo();
@@ -94,8 +99,10 @@ public:
     void OpenBCFile(const QString &path);
     void RecentFileClick(const QString &path);
     bool SaveBCFile(const QString &path);
-    void mnuSaveClick();
-    void mnuSaveAsClick();
+    // Both are true when the design was written.  A Save As that is
+    // cancelled or fails keeps the document's name and the recent files.
+    bool mnuSaveClick();
+    bool mnuSaveAsClick();
     void SavebuttonClick();
     void Delete1Click();
     void mnuSaveAsBitmapClick();
@@ -161,13 +168,18 @@ private:
     // job ran to its end (not cancelled, not failed).
     bool DoPageSetup(printer::TReportPrinter *engine);
     bool DoPrint(printer::TReportPrinter &engine);
-    // Selected cards that run off the paper, or into the printer's
-    // unprintable margins, print cut off: asks whether to print anyway.
+    // Selected cards that run off the paper, or into the printer's left, top
+    // or right unprintable margin, print cut off: asks whether to print
+    // anyway.
     bool ConfirmCardsOffThePage(printer::TReportPrinter &engine);
     QString sheetPdfFileName();
     void createRecentFiles();
     void registerTextTools();
     void saveRecentFiles();
+    // The path Save As writes for the name the user chose: ".CWR" is added
+    // to a name without it (asking before replacing a card of that name);
+    // empty when the user declines.
+    QString cardPathForSaveAs(const QString &chosen);
     void exportCard(bool jpeg);
     void createActions();
     void createMenus();

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -62,7 +63,8 @@ void TMainScreen::saveRecentFiles()
 
 void TMainScreen::New1Click()
 {
-    CheckSaveNeeded();
+    if (!CheckSaveNeeded())
+        return;
     Busy = true;
     m_panel->ClearObjects();
     BackgroundFile.clear();
@@ -77,7 +79,8 @@ void TMainScreen::New1Click()
 
 void TMainScreen::Open1Click()
 {
-    CheckSaveNeeded();
+    if (!CheckSaveNeeded())
+        return;
     const QString path =
         Interaction::current().openFileName(QStringLiteral("Open Business Card"),
                                             model::ProgramFolder::file(QStringLiteral("Saved")), kCardFilter);
@@ -130,8 +133,13 @@ void TMainScreen::OpenBCFile(const QString &path)
         }
         m_panel->update();
     } catch (const Exception &) {
+        // The card on screen is empty and belongs to no file: keeping the
+        // name of the design open before would let Save write this empty
+        // card over that file and delete its sidecar.
         m_panel->show();
         m_panel->ClearObjects();
+        FileName.clear();
+        BackgroundFile.clear();
         Interaction::current().information(QStringLiteral("Unable to open ") + path +
                                            QStringLiteral(". Possibly corrupted, possibly not a CWR file"));
     }
@@ -145,16 +153,24 @@ void TMainScreen::OpenBCFile(const QString &path)
 
 void TMainScreen::OpenFromDesktop(const QString &path)
 {
-    CheckSaveNeeded();
-    if (QFileInfo::exists(path))
-        OpenBCFile(path);
-    else
+    // A file from the command line or the desktop passes the same checks as
+    // one picked in the Open dialog, before the open design is given up.
+    if (!QFileInfo::exists(path)) {
         Interaction::current().information(path + QStringLiteral(" no longer exists"));
+        return;
+    }
+    if (!isCardFileName(path)) {
+        Interaction::current().information(QStringLiteral("Must be a CWR (Cardwright) file"));
+        return;
+    }
+    if (CheckSaveNeeded())
+        OpenBCFile(path);
 }
 
 void TMainScreen::RecentFileClick(const QString &path)
 {
-    CheckSaveNeeded();
+    if (!CheckSaveNeeded())
+        return;
     if (QFileInfo::exists(path))
         OpenBCFile(path);
     else
@@ -176,29 +192,59 @@ bool TMainScreen::SaveBCFile(const QString &path)
     }
 }
 
-void TMainScreen::mnuSaveClick()
+bool TMainScreen::mnuSaveClick()
 {
     if (FileName.isEmpty())
-        return;
+        return false;
     m_panel->RemoveStrayObjects();
-    if (SaveBCFile(FileName))
-        SetChangesMade(false);
+    if (!SaveBCFile(FileName))
+        return false;
+    SetChangesMade(false);
+    return true;
 }
 
-void TMainScreen::mnuSaveAsClick()
+QString TMainScreen::cardPathForSaveAs(const QString &chosen)
+{
+    if (isCardFileName(chosen))
+        return chosen;
+    // The dialog adds its extension only to a name without a full stop, so
+    // "J.Smith" comes back bare: Open would refuse the file, and "J.Smith"
+    // and "J.Doe" would share one sidecar.  The card gets its extension;
+    // a card of that name (in any letter case) is replaced only when the
+    // user says so, as the dialog asks for the name it saw.
+    const QFileInfo info(chosen + QStringLiteral(".CWR"));
+    QString path = info.filePath();
+    const QStringList present = info.dir().entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : present) {
+        if (name.compare(info.fileName(), Qt::CaseInsensitive) != 0)
+            continue;
+        path = info.dir().filePath(name);
+        if (!Interaction::current().question(
+                path + QStringLiteral(" already exists.\nDo you want to replace it?"),
+                QStringLiteral("Save As")))
+            return QString();
+        break;
+    }
+    return path;
+}
+
+bool TMainScreen::mnuSaveAsClick()
 {
     m_panel->RemoveStrayObjects();
-    const QString saved = model::ProgramFolder::file(QStringLiteral("Saved"));
+    const QString folder = model::ProgramFolder::file(QStringLiteral("Saved"));
     QString proposed =
-        FileName.isEmpty() ? model::TCardFiles::AutomaticFileName(saved) : QFileInfo(FileName).fileName();
+        FileName.isEmpty() ? model::TCardFiles::AutomaticFileName(folder) : QFileInfo(FileName).fileName();
     if (proposed.isEmpty())
         proposed = QStringLiteral("BC1.CWR");
-    const QString path = Interaction::current().saveFileName(
-        QStringLiteral("Save As"), saved + QLatin1Char('/') + proposed, kCardFilter, QStringLiteral("CWR"));
-    if (!path.isEmpty()) {
+    const QString chosen = Interaction::current().saveFileName(
+        QStringLiteral("Save As"), folder + QLatin1Char('/') + proposed, kCardFilter, QStringLiteral("CWR"));
+    // The design takes the new name only once it is written there: a failed
+    // save leaves the name, the changed mark and the recent files as they were.
+    const QString path = chosen.isEmpty() ? QString() : cardPathForSaveAs(chosen);
+    const bool saved = !path.isEmpty() && SaveBCFile(path);
+    if (saved) {
         FileName = path;
-        if (SaveBCFile(path))
-            SetChangesMade(false);
+        SetChangesMade(false);
         RecentFiles->Add(path);
         try {
             saveRecentFiles();
@@ -207,6 +253,7 @@ void TMainScreen::mnuSaveAsClick()
         }
     }
     Setbuttons();
+    return saved;
 }
 
 void TMainScreen::SavebuttonClick()
@@ -235,9 +282,11 @@ void TMainScreen::Delete1Click()
         Interaction::current().error(QStringLiteral("Unable to delete ") + path, QStringLiteral("Delete"));
         return;
     }
-    const QString sidecar = model::TCardFiles::SidecarPath(path);
-    if (QFileInfo::exists(sidecar))
-        QFile::remove(sidecar);
+    try {
+        model::TCardFiles::RemoveSidecar(path);
+    } catch (const Exception &e) {
+        Interaction::current().error(e.message(), QStringLiteral("Delete"));
+    }
 }
 
 void TMainScreen::exportCard(bool jpeg)

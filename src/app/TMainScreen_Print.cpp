@@ -104,10 +104,12 @@ bool TMainScreen::ConfirmCardsOffThePage(printer::TReportPrinter &engine)
 {
     model::TLabelPrintSettings s = model::TLabelPrintSetup::FromLayout(Layout(), model::PrinterNudges());
     s.Selection = SelectedCards;
-    const QMarginsF unprintable = engine.OutputFileName().isEmpty()
-                                      ? QMarginsF(engine.UnprintableLeft(), engine.UnprintableTop(),
-                                                  engine.UnprintableRight(), engine.UnprintableBottom())
-                                      : QMarginsF();
+    // The bottom margin has a warning of its own (which the user may have
+    // switched off): this question speaks of the other three and the paper.
+    const QMarginsF unprintable =
+        engine.OutputFileName().isEmpty()
+            ? QMarginsF(engine.UnprintableLeft(), engine.UnprintableTop(), engine.UnprintableRight(), 0)
+            : QMarginsF();
     const std::vector<int> off =
         model::TSheetFit::CardsOffThePage(s, engine::PaperSizeInches(Layout().Papersize), unprintable);
     if (off.empty())

@@ -38,18 +38,23 @@ void TMainScreen::Setbuttons()
     Previewbutton->setEnabled(m_printerReady);
 }
 
-void TMainScreen::CheckSaveNeeded()
+bool TMainScreen::CheckSaveNeeded()
 {
     if (!m_changesMade)
-        return;
-    if (!Interaction::current().question(QStringLiteral("Save changes?"), QStringLiteral("Save")))
-        return;
-    if (FileName.isEmpty()) {
-        mnuSaveAsClick();
-        SetChangesMade(false);
-    } else if (SaveBCFile(FileName)) {
-        m_changesMade = false;
-    }
+        return true;
+    const Interaction::Answer answer =
+        Interaction::current().questionWithCancel(QStringLiteral("Save changes?"), QStringLiteral("Save"));
+    if (answer == Interaction::Answer::Cancel)
+        return false;
+    if (answer == Interaction::Answer::No)
+        return true;
+    // Only a design that reached its file may be given up.
+    if (FileName.isEmpty())
+        return mnuSaveAsClick();
+    if (!SaveBCFile(FileName))
+        return false;
+    SetChangesMade(false);
+    return true;
 }
 
 void TMainScreen::CancelbuttonClick()
@@ -181,8 +186,13 @@ bool TMainScreen::eventFilter(QObject *watched, QEvent *event)
 
 void TMainScreen::closeEvent(QCloseEvent *event)
 {
-    // FormCloseQuery: ask once, never refuse; FormClose: store the placement.
-    CheckSaveNeeded();
+    // The window stays open when the user cancels "Save changes?" or the
+    // save fails, so the design is never lost; otherwise the placement is
+    // stored as the window closes.
+    if (!CheckSaveNeeded()) {
+        event->ignore();
+        return;
+    }
     SaveWindowPlacement();
     event->accept();
 }

@@ -54,6 +54,27 @@ bool QtInteraction::question(const QString &text, const QString &caption)
     return box.exec() == QMessageBox::Yes;
 }
 
+Interaction::Answer Interaction::questionWithCancel(const QString &text, const QString &caption)
+{
+    return question(text, caption) ? Answer::Yes : Answer::No;
+}
+
+Interaction::Answer QtInteraction::questionWithCancel(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mainWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void QtInteraction::error(const QString &text, const QString &caption)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, mainWindow());

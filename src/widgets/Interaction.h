@@ -26,6 +26,13 @@ public:
     virtual void information(const QString &text) = 0;
     // Yes/No question with the caller's caption; true on Yes.
     virtual bool question(const QString &text, const QString &caption) = 0;
+
+    // The answer to a question that may also be called off.
+    enum class Answer { Yes, No, Cancel };
+    // Yes/No/Cancel question with the caller's caption, for a question whose
+    // No throws work away ("Save changes?"): Esc and closing the box answer
+    // Cancel, never No.  A service without such a box asks the yes/no question.
+    virtual Answer questionWithCancel(const QString &text, const QString &caption);
     // Error box for failures the program reports in its own words.
     virtual void error(const QString &text, const QString &caption) = 0;
 
@@ -57,6 +64,7 @@ class QtInteraction final : public Interaction
 public:
     void information(const QString &text) override;
     bool question(const QString &text, const QString &caption) override;
+    Answer questionWithCancel(const QString &text, const QString &caption) override;
     void error(const QString &text, const QString &caption) override;
     QString openFileName(const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFileName(const QString &caption, const QString &folder, const QString &filter,

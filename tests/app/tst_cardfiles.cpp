@@ -7,6 +7,7 @@
 #include "support/TestFolder.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
@@ -29,8 +30,40 @@ private slots:
     void sidecarPathRule()
     {
         QCOMPARE(TCardFiles::SidecarPath("/a/Saved/BC0001.CWR"), QStringLiteral("/a/Saved/BC0001.CWE"));
-        QCOMPARE(TCardFiles::SidecarPath("/a/Saved/card.v2.cwr"), QStringLiteral("/a/Saved/card.v2.CWE"));
+        QCOMPARE(TCardFiles::SidecarPath("/a/Saved/card.v2.cwr"), QStringLiteral("/a/Saved/card.v2.cwe"));
+        QCOMPARE(TCardFiles::SidecarPath("/a/Saved/Mixed.Cwr"), QStringLiteral("/a/Saved/Mixed.CWE"));
         QCOMPARE(TCardFiles::SidecarPath("/a/b.c/noext"), QStringLiteral("/a/b.c/noext.CWE"));
+        // The whole name belongs to the sidecar: two cards never share one.
+        QCOMPARE(TCardFiles::SidecarPath("/a/J.Smith"), QStringLiteral("/a/J.Smith.CWE"));
+        QVERIFY(TCardFiles::SidecarPath("/a/J.Smith") != TCardFiles::SidecarPath("/a/J.Doe"));
+    }
+
+    void sidecarFoundInAnyLetterCase()
+    {
+        test::TestFolder folder;
+        auto write = [](const QString &path, const QByteArray &line) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(line);
+        };
+        // Cards copied from other systems: the sidecar's case differs from
+        // the card's.
+        write(folder.file("TRIP.cwe"), "/bg/sea.bmp\r\n");
+        write(folder.file("Fair.CWE"), "/bg/tent.bmp\r\n");
+        QCOMPARE(TCardFiles::ReadSidecar(folder.file("TRIP.CWR")), QStringLiteral("/bg/sea.bmp"));
+        QCOMPARE(TCardFiles::ReadSidecar(folder.file("Fair.cwr")), QStringLiteral("/bg/tent.bmp"));
+        QCOMPARE(TCardFiles::ReadSidecar(folder.file("Other.CWR")), QString());
+
+        // Saving keeps the sidecar under the name it has (no second file) …
+        TCardFiles::WriteSidecar(folder.file("TRIP.CWR"), "/bg/sky.bmp");
+        QCOMPARE(QDir(folder.path()).entryList({"trip.*"}, QDir::Files), QStringList{"TRIP.cwe"});
+        QCOMPARE(TCardFiles::ReadSidecar(folder.file("TRIP.CWR")), QStringLiteral("/bg/sky.bmp"));
+        // … and a design without background removes every spelling, so the
+        // old picture cannot come back.
+        write(folder.file("TRIP.CWE"), "/bg/sea.bmp\r\n");
+        TCardFiles::WriteSidecar(folder.file("TRIP.CWR"), QString());
+        QCOMPARE(TCardFiles::ReadSidecar(folder.file("TRIP.CWR")), QString());
+        QCOMPARE(QDir(folder.path()).entryList({"trip.*"}, QDir::Files), QStringList{});
     }
 
     void sidecarHoldsExactlyOneLineAndIsRemovedWithoutBackground()
@@ -89,6 +122,12 @@ private slots:
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("/cards/a.cwr"));
         QCOMPARE(list.Items(), QStringList{"/cards/b.cwr"});
+        // "&" in a path is shown, not taken for an accelerator; the click
+        // reports the path itself.
+        list.Add("/cards/Smith & Co.cwr");
+        QCOMPARE(list.MenuActions().at(0)->iconText(), QStringLiteral("1 /cards/Smith & Co.cwr"));
+        list.MenuActions().at(0)->trigger();
+        QCOMPARE(clicked.at(1).at(0).toString(), QStringLiteral("/cards/Smith & Co.cwr"));
         list.Remove("/cards/b.cwr");
         QCOMPARE(menu.actions().size(), 0); // no separator for an empty list
     }

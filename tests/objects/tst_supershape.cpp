@@ -2,6 +2,7 @@
 // range checks, the gradient bands, screen painting through the outline clip,
 // printing through the engine (inch shapes, printer-pixel polygons, tiles and
 // paper gradient) and the card-file record.
+#include "design/TGBusinessCardPanel32.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "objects/TSuperShapeProperties.h"
 #include "objects/TTextureBrowser.h"
@@ -10,6 +11,8 @@
 #include "print/engine/TReportFiler.h"
 #include "print/engine/TReportReader.h"
 #include "print/engine/Units.h"
+#include "support/CardOutputs.h"
+#include "support/InkBlocks.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 #include "text/model/TGPLabel.h"
@@ -106,6 +109,44 @@ public:
 bool near(QColor a, QColor b)
 {
     return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 && qAbs(a.blue() - b.blue()) <= 2;
+}
+
+// White pixels that no path of white pixels (4-neighbours) joins to the
+// picture's border: a seam between an outline and the fill it encloses.
+int enclosedWhite(const QImage &image)
+{
+    const int w = image.width();
+    const int h = image.height();
+    std::vector<char> seen(size_t(w) * h, 0);
+    std::vector<QPoint> todo;
+    auto visit = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h || seen[size_t(y) * w + x] ||
+            image.pixel(x, y) != qRgb(255, 255, 255))
+            return;
+        seen[size_t(y) * w + x] = 1;
+        todo.emplace_back(x, y);
+    };
+    for (int x = 0; x < w; ++x) {
+        visit(x, 0);
+        visit(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        visit(0, y);
+        visit(w - 1, y);
+    }
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        visit(p.x() + 1, p.y());
+        visit(p.x() - 1, p.y());
+        visit(p.x(), p.y() + 1);
+        visit(p.x(), p.y() - 1);
+    }
+    int enclosed = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            enclosed += !seen[size_t(y) * w + x] && image.pixel(x, y) == qRgb(255, 255, 255);
+    return enclosed;
 }
 
 QImage checker(int w, int h)
@@ -274,16 +315,16 @@ private slots:
     void gradientBandsRoundAndSpanTheObject()
     {
         const QColor a(10, 200, 0), b(110, 0, 255);
-        QCOMPARE(TSuperShapeFill::BandColor(a, b, 0), a);
-        QCOMPARE(TSuperShapeFill::BandColor(a, b, 255), b);
+        QCOMPARE(TFillPainter::BandColor(a, b, 0), a);
+        QCOMPARE(TFillPainter::BandColor(a, b, 255), b);
         // 128 × 100 / 255 = 50.2 -> 50; 128 × −200 / 255 = −100.4 -> −100; 128 × 255 / 255 = 128.
-        QCOMPARE(TSuperShapeFill::BandColor(a, b, 128), QColor(60, 100, 128));
+        QCOMPARE(TFillPainter::BandColor(a, b, 128), QColor(60, 100, 128));
         // 2 × 100 / 255 = 0.78 -> 1 (nearest, not cut).
-        QCOMPARE(TSuperShapeFill::BandColor(a, b, 2).red(), 11);
-        QCOMPARE(TSuperShapeFill::BandRect(0, 100, 7, true), QRect(0, 0, 0, 7));
-        QCOMPARE(TSuperShapeFill::BandRect(254, 100, 7, true), QRect(99, 0, 1, 7));
-        QVERIFY(TSuperShapeFill::BandRect(255, 100, 7, true).isEmpty()); // 99.6 -> 100 .. 100
-        QCOMPARE(TSuperShapeFill::BandRect(10, 9, 512, false), QRect(0, 20, 9, 2));
+        QCOMPARE(TFillPainter::BandColor(a, b, 2).red(), 11);
+        QCOMPARE(TFillPainter::BandRect(0, 100, 7, true), QRect(0, 0, 0, 7));
+        QCOMPARE(TFillPainter::BandRect(254, 100, 7, true), QRect(99, 0, 1, 7));
+        QVERIFY(TFillPainter::BandRect(255, 100, 7, true).isEmpty()); // 99.6 -> 100 .. 100
+        QCOMPARE(TFillPainter::BandRect(10, 9, 512, false), QRect(0, 20, 9, 2));
 
         S s;
         s.SetBounds(0, 0, 64, 30);
@@ -390,10 +431,10 @@ private slots:
         // Previewing on a 256-colour screen: one composed bitmap instead.
         PreviewHost host;
         s.SetHost(&host);
-        TSuperShapeFill::SetScreenColorCountQuery([] { return 256; });
+        TFillPainter::SetScreenColorCountQuery([] { return 256; });
         RecordingFiler preview;
         printPage(preview, s, 0.5, 0.5, 50);
-        TSuperShapeFill::SetScreenColorCountQuery({});
+        TFillPainter::SetScreenColorCountQuery({});
         s.SetHost(nullptr);
         QCOMPARE(int(preview.bitmaps.size()), 1);
         QCOMPARE(preview.bitmaps.front().size, QSize(401, 201));
@@ -636,6 +677,77 @@ private slots:
         s.SetBounds(30, 20, 90, 60);
         QVERIFY(s.GradientBitmapImage().cacheKey() != recoloured);
         QCOMPARE(s.GradientBitmapImage().size(), QSize(90, 60));
+    }
+
+    // The outline lies on the edge of its fill: no white pixel is left
+    // between them, for every outline kind, pen width and zoom.
+    void outlineSitsOnItsFill_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::newRow("ellipse") << int(S::gstEllipse);
+        QTest::newRow("round rectangle") << int(S::gstRoundRect);
+        QTest::newRow("rectangle") << int(S::gstRectangle);
+        QTest::newRow("diamond") << int(S::gstDiamond);
+        QTest::newRow("star") << int(S::gstStar);
+        QTest::newRow("polygon") << int(S::gstPolyGon);
+        QTest::newRow("triangle left") << int(S::gstTriangleLeft);
+        QTest::newRow("triangle right") << int(S::gstTriangleRight);
+        QTest::newRow("triangle up") << int(S::gstTriangleUp);
+        QTest::newRow("triangle down") << int(S::gstTriangleDown);
+    }
+
+    void outlineSitsOnItsFill()
+    {
+        QFETCH(int, shape);
+        for (int width : {1, 2, 3})
+            for (float zoom : {1.0f, 2.0f})
+                for (QSize size : {QSize(61, 47), QSize(80, 80)}) {
+                    S s;
+                    s.SetBounds(QRect(QPoint(0, 0), size));
+                    s.SetShape(S::TGPShapeType(shape));
+                    s.SetVectors(7);
+                    s.SetSurfaceType(S::stBrushPattern);
+                    s.SetBackColor(clBlue);
+                    s.SetOutlineWidth(width);
+                    s.SetZoom(zoom);
+                    const int seam = enclosedWhite(render(s));
+                    QVERIFY2(seam == 0,
+                             qPrintable(QStringLiteral("%1 white pixels (pen %2, zoom %3, %4 x %5)")
+                                            .arg(seam)
+                                            .arg(width)
+                                            .arg(zoom)
+                                            .arg(size.width())
+                                            .arg(size.height())));
+                }
+    }
+
+    // On paper (a printed PDF rasterised at screen resolution) the outlines
+    // of an ellipse and a star sit on their fill as on screen and in the
+    // export: no background is enclosed, and ink falls in the same blocks.
+    void paperOutlineSitsOnItsFill()
+    {
+        ui::TGBusinessCardPanel32 surface;
+        surface.setCardSize(336, 192);
+        int x = 10;
+        for (S::TGPShapeType kind : {S::gstEllipse, S::gstStar, S::gstTriangleDown, S::gstDiamond}) {
+            auto s = std::make_unique<S>();
+            s->SetBounds(x, 20, 70, 61);
+            s->SetShape(kind);
+            s->SetSurfaceType(S::stBrushPattern);
+            s->SetBackColor(clBlue);
+            s->SetOutlineWidth(1);
+            surface.AddObject(std::move(s));
+            x += 80;
+        }
+        const test::CardOutputs out = test::RenderCardOutputs(surface);
+        if (const QString keep = qEnvironmentVariable("CW_OUTPUT_DIR"); !keep.isEmpty())
+            test::SaveSideBySide(keep + "/supershape-outlines.png", out.screen, out.exported, out.paper);
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        QCOMPARE(enclosedWhite(out.screen), 0);
+        QCOMPARE(enclosedWhite(out.exported), 0);
+        QCOMPARE(enclosedWhite(out.paper), 0);
+        const auto paper = test::CompareInkBlocks(out.screen, out.paper);
+        QVERIFY2(paper.worst < 0.4, qPrintable(paper.Describe()));
     }
 };
 

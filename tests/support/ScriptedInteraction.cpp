@@ -15,6 +15,15 @@ bool ScriptedInteraction::question(const QString &text, const QString &caption)
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
+ui::Interaction::Answer ScriptedInteraction::questionWithCancel(const QString &text, const QString &caption)
+{
+    if (choices.isEmpty())
+        return question(text, caption) ? Answer::Yes : Answer::No;
+    questions << text;
+    log << QStringLiteral("question[%1]: %2").arg(caption, text);
+    return choices.dequeue();
+}
+
 void ScriptedInteraction::error(const QString &text, const QString &caption)
 {
     log << QStringLiteral("error[%1]: %2").arg(caption, text);

@@ -27,6 +27,10 @@ public:
 
     // Answers to yes/no questions in order; when empty, questions answer No.
     QQueue<bool> answers;
+    // Answers to yes/no/cancel questions in order; when empty, such a
+    // question takes the next yes/no answer instead (and so answers No when
+    // both queues are empty).
+    QQueue<Answer> choices;
     // Answers to open/save dialogs in order; when empty, the user cancels.
     QQueue<QString> fileNames;
     QQueue<std::optional<QFont>> fonts;
@@ -39,6 +43,7 @@ public:
 
     void information(const QString &text) override;
     bool question(const QString &text, const QString &caption) override;
+    Answer questionWithCancel(const QString &text, const QString &caption) override;
     void error(const QString &text, const QString &caption) override;
     QString openFileName(const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFileName(const QString &caption, const QString &folder, const QString &filter,

@@ -2,10 +2,13 @@
 // letters' clip (ink only inside the glyphs), the text cut to the box, the
 // gradient, FitToText, printing at printer resolution, the card-file record,
 // and the properties dialog (empty text refused, font-size arrows, texture).
+#include "design/TGBusinessCardPanel32.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "print/engine/TCanvasReport.h"
 #include "print/engine/TReportFiler.h"
 #include "print/engine/Units.h"
+#include "support/CardOutputs.h"
+#include "support/InkBlocks.h"
 #include "support/ScriptedInteraction.h"
 #include "text/TGSuperTextProperties.h"
 #include "text/model/TGPLabel.h"
@@ -89,6 +92,15 @@ TGPicture tile32()
     TGPicture p;
     p.SetBitmap(img);
     return p;
+}
+
+// A card holding one SuperText, rendered on screen, exported and printed.
+test::CardOutputs cardWith(std::unique_ptr<ST> t)
+{
+    ui::TGBusinessCardPanel32 surface;
+    surface.setCardSize(336, 192);
+    surface.AddObject(std::move(t));
+    return test::RenderCardOutputs(surface);
 }
 
 } // namespace
@@ -525,6 +537,60 @@ private slots:
         QCOMPARE(render(*t), render(*fresh("WAVE", 24, 1.0f)));
         t->SetZoom(1.5f);
         QCOMPARE(render(*t), render(*fresh("WAVE", 24, 1.5f)));
+    }
+
+    // A SuperText in a symbol font whose font is not installed draws the
+    // font's symbols through their Unicode equivalents; paper shows the same
+    // telephone and envelope as the screen and the export, not the literal
+    // characters that store them.
+    void symbolFontPrintsTheSymbolsTheScreenShows()
+    {
+        auto t = std::make_unique<ST>();
+        t->SetBounds(20, 20, 260, 100);
+        TGFont f = t->Font();
+        f.Name = "Wingdings";
+        f.Style = 0;
+        t->SetTextFont(f);
+        t->SetCaption("(*"); // telephone, envelope
+        t->SetSurfaceType(ST::stNormal);
+        t->SetShadowDepth(4);
+        t->SetShadowOrientation(sdDownRight);
+        t->SetShadowcolor(clRed);
+        const test::CardOutputs out = cardWith(std::move(t));
+        if (const QString keep = qEnvironmentVariable("CW_OUTPUT_DIR"); !keep.isEmpty())
+            test::SaveSideBySide(keep + "/supertext-symbols.png", out.screen, out.exported, out.paper);
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        const auto exported = test::CompareInkBlocks(out.screen, out.exported);
+        QVERIFY2(exported.worst == 0, qPrintable(exported.Describe()));
+        const auto paper = test::CompareInkBlocks(out.screen, out.paper);
+        QVERIFY2(paper.worst < 0.4, qPrintable(paper.Describe()));
+    }
+
+    // The text is cut on the design's own geometry: a box that holds "Tex"
+    // but not "Text" at 100 % shows "Tex" at every zoom, and the zoomed
+    // letters cover the same blocks as the letters at 100 %.
+    void textIsCutTheSameAtEveryZoom()
+    {
+        ST t;
+        t.SetControlTransparent(false); // keeps the height as given
+        t.SetBounds(0, 0, 130, 80);
+        t.SetCaption("Text");
+        t.SetSurfaceType(ST::stNormal);
+        t.SetOutlineStyle(psClear);
+        const QImage at100 = render(t);
+        const QString cut = t.FittedText();
+        QVERIFY2(cut.size() == 3, qPrintable(cut));
+        for (float zoom : {2.0f, 1.5f, 1.25f, 0.75f, 0.5f}) {
+            t.SetZoom(zoom);
+            QCOMPARE(t.FittedText(), cut);
+        }
+        t.SetZoom(2.0f);
+        const QImage at200 = render(t);
+        // Glyphs hinted at another size move their edges by a pixel: blocks
+        // of 12 pixels (a letter's stem is about 9 wide) absorb that, while a
+        // letter more or less still differs by whole blocks.
+        const auto blocks = test::CompareInkBlocks(at100, at200, 12, 2);
+        QVERIFY2(blocks.worst < 0.4, qPrintable(blocks.Describe()));
     }
 };
 

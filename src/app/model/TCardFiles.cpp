@@ -12,16 +12,39 @@ namespace cw::model {
 
 QString TCardFiles::SidecarPath(const QString &cardPath)
 {
-    const qsizetype slash = cardPath.lastIndexOf(QLatin1Char('/'));
-    const qsizetype dot = cardPath.lastIndexOf(QLatin1Char('.'));
-    if (dot > slash)
-        return cardPath.left(dot) + QStringLiteral(".CWE");
-    return cardPath + QStringLiteral(".CWE");
+    const QString extension = cardPath.right(4);
+    if (extension.compare(QLatin1String(".cwr"), Qt::CaseInsensitive) != 0)
+        return cardPath + QStringLiteral(".CWE");
+    const QString sidecar =
+        extension == QLatin1String(".cwr") ? QStringLiteral(".cwe") : QStringLiteral(".CWE");
+    return cardPath.left(cardPath.size() - 4) + sidecar;
+}
+
+QStringList TCardFiles::ExistingSidecars(const QString &cardPath)
+{
+    const QString preferred = SidecarPath(cardPath);
+    const QFileInfo info(preferred);
+    QStringList found;
+    if (info.isFile())
+        found << preferred;
+    const QDir folder = info.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        if (name != info.fileName() && name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            found << folder.filePath(name);
+    return found;
+}
+
+QString TCardFiles::FindSidecar(const QString &cardPath)
+{
+    return ExistingSidecars(cardPath).value(0);
 }
 
 QString TCardFiles::ReadSidecar(const QString &cardPath)
 {
-    QFile file(SidecarPath(cardPath));
+    const QString sidecar = FindSidecar(cardPath);
+    if (sidecar.isEmpty())
+        return QString();
+    QFile file(sidecar);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
     // The sidecar names one path; a few kilobytes are more than any path.
@@ -34,16 +57,27 @@ QString TCardFiles::ReadSidecar(const QString &cardPath)
 
 void TCardFiles::WriteSidecar(const QString &cardPath, const QString &backgroundFile)
 {
-    const QString sidecar = SidecarPath(cardPath);
     if (backgroundFile.isEmpty()) {
-        if (QFileInfo::exists(sidecar) && !QFile::remove(sidecar))
-            throw EInOutError(QStringLiteral("Unable to delete %1").arg(sidecar));
+        RemoveSidecar(cardPath);
         return;
     }
+    // A sidecar already there keeps its name, whatever its letter case.
+    QString sidecar = FindSidecar(cardPath);
+    if (sidecar.isEmpty())
+        sidecar = SidecarPath(cardPath);
     WriteFileAtomically(sidecar, backgroundFile.toUtf8() + QByteArrayLiteral("\r\n"),
                         [&sidecar](TAtomicWriteStage, const QString &reason) {
                             return QStringLiteral("Unable to write %1: %2").arg(sidecar, reason);
                         });
+}
+
+void TCardFiles::RemoveSidecar(const QString &cardPath)
+{
+    // Every spelling goes: one left behind would bring the old background
+    // back when the card is next opened.
+    for (const QString &sidecar : ExistingSidecars(cardPath))
+        if (!QFile::remove(sidecar))
+            throw EInOutError(QStringLiteral("Unable to delete %1").arg(sidecar));
 }
 
 QString TCardFiles::AutomaticFileName(const QString &folder)

@@ -78,9 +78,13 @@ void TGImage::SetAutoSize(bool on)
 
 void TGImage::SetStretch(bool on)
 {
+    const bool changed = on != m_stretch || on == m_autoSize;
     m_stretch = on;
     m_autoSize = !on;
     Repaint();
+    // The design changed: the stored fields differ.
+    if (changed && !Loading())
+        NotifyChanged();
 }
 
 void TGImage::SetBorderStyle(TLabelBorderStyle style)

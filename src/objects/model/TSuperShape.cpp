@@ -42,7 +42,7 @@ std::vector<TPropertyInfo> ownProperties()
     return {
         colourProperty("BackColor", &T::BackColor, &T::SetBackColor),
         enumProperty("FillDirection", &T::FillDirection, &T::SetFillDirection,
-                     TSuperShapeFill::FillDirectionNames()),
+                     TFillPainter::FillDirectionNames()),
         colourProperty("ForeColor", &T::ForeColor, &T::SetForeColor),
         colourProperty("GradientToColor", &T::GradientToColor, &T::SetGradientToColor),
         MakeProperty<T>(
@@ -117,55 +117,11 @@ std::function<bool(TSuperShape &)> &TSuperShape::PropertiesEditor()
 
 // ---- setters ---------------------------------------------------------------
 
-void TSuperShape::SetBackColor(TColor c)
-{
-    if (c == m_backColor)
-        return;
-    m_backColor = c;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
-    if (m_surfaceType == stBrushPattern)
-        BuildSolidBitmap();
-    Repaint();
-}
-
-void TSuperShape::SetFillDirection(TFillDirection d)
-{
-    if (d == m_fillDirection)
-        return;
-    m_fillDirection = d;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
-    Repaint();
-}
-
 void TSuperShape::SetForeColor(TColor c)
 {
     if (c == m_foreColor)
         return;
     m_foreColor = c;
-    if (m_surfaceType == stBrushPattern)
-        BuildSolidBitmap();
-    Repaint();
-}
-
-void TSuperShape::SetGradientToColor(TColor c)
-{
-    if (c == m_gradientToColor)
-        return;
-    m_gradientToColor = c;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
-    Repaint();
-}
-
-void TSuperShape::SetImage(const TGPicture &picture)
-{
-    TGPicture copy = picture;
-    copy.ConvertIconToBitmap();
-    if (copy == m_image)
-        return;
-    m_image = copy;
     Repaint();
 }
 
@@ -177,30 +133,10 @@ void TSuperShape::SetInVectorPercent(int v)
     Repaint();
 }
 
-void TSuperShape::SetOutlineColor(TColor c)
-{
-    if (c == m_outlineColor)
-        return;
-    m_outlineColor = c;
-    Repaint();
-}
-
-void TSuperShape::SetOutlineStyle(TPenStyle s)
-{
-    if (s == m_outlineStyle || s < psSolid || s > psInsideFrame)
-        return;
-    m_outlineStyle = s;
-    Repaint();
-}
-
 void TSuperShape::SetOutlineWidth(int w)
 {
-    // A negative width has no meaning for the outline and would move the
-    // shape rectangle outside the object.
-    if (w == m_outlineWidth || w < 0)
-        return;
-    m_outlineWidth = w;
-    Repaint();
+    if (w >= 0)
+        m_fill.SetOutlineWidth(w);
 }
 
 void TSuperShape::SetPattern(TBrushStyle p)
@@ -208,7 +144,6 @@ void TSuperShape::SetPattern(TBrushStyle p)
     if (p == m_pattern)
         return;
     m_pattern = p;
-    BuildSolidBitmap();
     Repaint();
 }
 
@@ -220,23 +155,11 @@ void TSuperShape::SetRoundPerc(int v)
     Repaint();
 }
 
-void TSuperShape::SetShadowColor(TColor c)
-{
-    if (c == m_shadowColor)
-        return;
-    m_shadowColor = c;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
-    Repaint();
-}
-
 void TSuperShape::SetShadowDepth(int d)
 {
     if (d == m_shadowDepth || d < 0 || d > Width() / 2 || d > Height() / 2)
         return;
     m_shadowDepth = d;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
     Repaint();
 }
 
@@ -245,8 +168,6 @@ void TSuperShape::SetShadowOrient(TShadowOrient o)
     if (o == m_shadowOrient || o < soNone || o > soLowerLeft)
         return;
     m_shadowOrient = o;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
     Repaint();
 }
 
@@ -279,19 +200,14 @@ void TSuperShape::SetSurfaceType(TSurfaceType t)
         return;
     m_surfaceType = t;
     Repaint();
-    if (t != stBrushImage)
-        m_image.Clear();
-    if (t == stGradientFill)
-        BuildGradientBitmap();
-    else if (t == stBrushPattern)
-        BuildSolidBitmap();
-    else if (t == stBrushTransparent) {
-        // A transparent shape must never disappear: no shadow, and an
-        // outline even when "Clear" was chosen.
+    static constexpr TFillPainter::TSurface surfaces[] = {TFillPainter::fsClear, TFillPainter::fsSolid,
+                                                          TFillPainter::fsTexture, TFillPainter::fsGradient};
+    m_fill.SetSurface(surfaces[t]);
+    if (t == stBrushTransparent) {
+        // A transparent shape must never disappear: no shadow (and the
+        // painter keeps an outline even when "Clear" was chosen).
         m_shadowOrient = soNone;
         m_pattern = bsClear;
-        if (m_outlineStyle == psClear)
-            m_outlineStyle = psSolid;
     }
 }
 
@@ -341,15 +257,9 @@ void TSuperShape::TakeAppearanceFrom(const TSuperShape &s)
 
 void TSuperShape::BoundsChanged()
 {
-    // The surface also reports after every paint: rebuild only for a new size.
-    if (gradientStale())
-        BuildGradientBitmap();
-}
-
-bool TSuperShape::gradientStale() const
-{
-    return m_surfaceType == stGradientFill && m_gradientBitmap.size() != QSize(Width(), Height()) &&
-           Width() > 0 && Height() > 0;
+    // A move or resize rebuilds a gradient at the new size; the surface's
+    // move report is made at the end of the next Paint instead.
+    m_fill.FollowSize();
 }
 
 void TSuperShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)

@@ -13,12 +13,14 @@
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGPen.h"
 #include "design/model/TGPicture.h"
-#include "objects/model/TSuperShapeFill.h"
+#include "objects/model/TFillPainter.h"
 
 #include <QImage>
 #include <QPolygon>
 #include <QRect>
+#include <array>
 #include <functional>
+#include <utility>
 
 namespace cw::model {
 
@@ -55,31 +57,33 @@ public:
     static std::function<bool(TSuperShape &)> &PropertiesEditor();
 
     // ---- published values (setters ignore unchanged and out-of-range values)
-    TColor BackColor() const { return m_backColor; }
-    void SetBackColor(TColor c);
-    TFillDirection FillDirection() const { return m_fillDirection; }
-    void SetFillDirection(TFillDirection d);
+    TColor BackColor() const { return m_fill.FromColor(); }
+    void SetBackColor(TColor c) { m_fill.SetFromColor(c); }
+    TFillDirection FillDirection() const { return m_fill.FillDirection(); }
+    void SetFillDirection(TFillDirection d) { m_fill.SetFillDirection(d); }
     TColor ForeColor() const { return m_foreColor; }
     void SetForeColor(TColor c);
-    TColor GradientToColor() const { return m_gradientToColor; }
-    void SetGradientToColor(TColor c);
-    const TGPicture &Image() const { return m_image; }
+    TColor GradientToColor() const { return m_fill.ToColor(); }
+    void SetGradientToColor(TColor c) { m_fill.SetToColor(c); }
+    const TGPicture &Image() const { return m_fill.Image(); }
     // Copies the picture (icons become bitmaps); an empty one empties it.
-    void SetImage(const TGPicture &picture);
+    void SetImage(const TGPicture &picture) { m_fill.SetImage(picture); }
     int InVectorPercent() const { return m_inVectorPercent; }
     void SetInVectorPercent(int v); // 0..100
-    TColor OutlineColor() const { return m_outlineColor; }
-    void SetOutlineColor(TColor c);
-    TPenStyle OutlineStyle() const { return m_outlineStyle; }
-    void SetOutlineStyle(TPenStyle s);
-    int OutlineWidth() const { return m_outlineWidth; }
+    TColor OutlineColor() const { return m_fill.OutlineColor(); }
+    void SetOutlineColor(TColor c) { m_fill.SetOutlineColor(c); }
+    TPenStyle OutlineStyle() const { return m_fill.OutlineStyle(); }
+    void SetOutlineStyle(TPenStyle s) { m_fill.SetOutlineStyle(s); }
+    int OutlineWidth() const { return m_fill.OutlineWidth(); }
+    // A negative width has no meaning for the outline and would move the
+    // shape rectangle outside the object: it is ignored.
     void SetOutlineWidth(int w);
     TBrushStyle Pattern() const { return m_pattern; }
     void SetPattern(TBrushStyle p);
     int RoundPerc() const { return m_roundPerc; }
     void SetRoundPerc(int v);
-    TColor ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(TColor c);
+    TColor ShadowColor() const { return m_fill.ShadowColor(); }
+    void SetShadowColor(TColor c) { m_fill.SetShadowColor(c); }
     int ShadowDepth() const { return m_shadowDepth; }
     // Taken only when at most half the width and half the height.
     void SetShadowDepth(int d);
@@ -113,12 +117,10 @@ public:
     bool IsPolygonKind() const;
 
     // ---- surface bitmaps
-    const QImage &SolidBitmap() const { return m_solidBitmap; }
-    const QImage &GradientBitmapImage() const { return m_gradientBitmap; }
-    void BuildSolidBitmap();
-    void BuildGradientBitmap();
-    QColor GradientStartColor() const;
-    QColor GradientEndColor() const;
+    const QImage &SolidBitmap() const { return m_fill.SolidBitmap(); }
+    const QImage &GradientBitmapImage() const { return m_fill.GradientBitmap(); }
+    void BuildSolidBitmap() { m_fill.BuildSolidBitmap(); }
+    void BuildGradientBitmap() { m_fill.BuildGradientBitmap(); }
 
     void Paint(QPainter &painter) override;
     void PrintTo(engine::TBaseReport &report, double leftInches, double topInches) override;
@@ -133,36 +135,30 @@ private:
     // Every appearance value of `source`, through the setters (no size).
     void SetAppearanceValues(const TSuperShape &source);
     int shadowOffset() const;
-    // The gradient bitmap no longer has the object's size.
-    bool gradientStale() const;
+    // The shape rectangle and the shadow rectangle (null without a shadow).
+    std::pair<QRect, QRect> shapeAndShadow() const;
     QRect ltrb(int l, int t, int r, int b) const { return QRect(QPoint(l, t), QPoint(r - 1, b - 1)); }
     void drawKind(QPainter &painter, const QRect &ltrb, const QPolygon &points, int penWidth) const;
+    // The corners (x1, y1, x2, y2) of `ltrb` in inches on the sheet.
+    std::array<double, 4> inchCorners(const QRect &ltrb, double x0, double y0) const;
     void printKindInches(engine::TBaseReport &report, const QRect &ltrb, double x0, double y0) const;
     QPainterPath printClipRegion(engine::TBaseReport &report, const QRect &ltrb, const QPolygon &devicePoints,
                                  double x0, double y0) const;
-    const QImage *tilePicture() const;
+    // The outline kind in `ltrb` as a path: the fill's clip.
+    QPainterPath outlinePath(const QRect &ltrb) const;
 
-    TColor m_backColor = clRed;
-    TFillDirection m_fillDirection = gdUp;
+    // Surface, gradient and texture, outline pen and shadow colour.
+    TFillPainter m_fill{*this, {TFillPainter::fsGradient, gdUp, clRed, clBlue, clBlack}};
     TColor m_foreColor = clBlack;
-    TColor m_gradientToColor = clBlue;
-    TGPicture m_image;
     int m_inVectorPercent = 50;
-    TColor m_outlineColor = clBlack;
-    TPenStyle m_outlineStyle = psSolid;
-    int m_outlineWidth = 1;
     TBrushStyle m_pattern = bsClear;
     int m_roundPerc = 25;
-    TColor m_shadowColor = clBlack;
     int m_shadowDepth = 5;
     TShadowOrient m_shadowOrient = soNone;
     TGPShapeType m_shape = gstStar;
     int m_startingAngle = 90;
     TSurfaceType m_surfaceType = stGradientFill;
     int m_vectors = 10;
-
-    QImage m_solidBitmap;
-    QImage m_gradientBitmap;
 };
 
 } // namespace cw::model

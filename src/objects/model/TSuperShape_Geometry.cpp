@@ -14,70 +14,45 @@ int TSuperShape::shadowOffset() const
     return Zoom() != 1.0f ? Trunc(double(Zoom()) * m_shadowDepth) : m_shadowDepth;
 }
 
-QRect TSuperShape::ShapeRect() const
+std::pair<QRect, QRect> TSuperShape::shapeAndShadow() const
 {
-    const int h = m_outlineWidth / 2;
-    const int W = Width() - m_outlineWidth + 1;
-    const int H = Height() - m_outlineWidth + 1;
+    const int h = OutlineWidth() / 2;
+    const int W = Width() - OutlineWidth() + 1;
+    const int H = Height() - OutlineWidth() + 1;
     const int d = shadowOffset();
-    if (m_shape == gstDiamond) {
-        switch (m_shadowOrient) {
-        case soNone:
-            return ltrb(h, h, W, H);
-        case soLowerRight:
-        case soUpperRight:
-            return ltrb(h, h, W - d, H);
-        case soUpperLeft:
-        case soLowerLeft:
-            return ltrb(h + d, h, W, H);
-        }
-    }
+    // The shape gives way to its shadow; a diamond's shadow moves sideways only.
+    const bool diamond = m_shape == gstDiamond;
     switch (m_shadowOrient) {
     case soNone:
         break;
     case soLowerRight:
-        return ltrb(h, h, W - d, H - d);
+        if (diamond)
+            return {ltrb(h, h, W - d, H), ltrb(h + d, h, W, H)};
+        return {ltrb(h, h, W - d, H - d), ltrb(h + d, h + d, W, H)};
     case soUpperRight:
-        return ltrb(h, h + d, W - d, H);
+        if (diamond)
+            return {ltrb(h, h, W - d, H), ltrb(h + d, h, W, H)};
+        return {ltrb(h, h + d, W - d, H), ltrb(h + d, h, W, H - d)};
     case soUpperLeft:
-        return ltrb(h + d, h + d, W, H);
+        if (diamond)
+            return {ltrb(h + d, h, W, H), ltrb(h, h, W - d, H)};
+        return {ltrb(h + d, h + d, W, H), ltrb(h, h, W - d, H - d)};
     case soLowerLeft:
-        return ltrb(h + d, h, W, H - d);
+        if (diamond)
+            return {ltrb(h + d, h, W, H), ltrb(h, h, W - d, H)};
+        return {ltrb(h + d, h, W, H - d), ltrb(h, h + d, W - d, H)};
     }
-    return ltrb(h, h, W, H);
+    return {ltrb(h, h, W, H), QRect()};
+}
+
+QRect TSuperShape::ShapeRect() const
+{
+    return shapeAndShadow().first;
 }
 
 QRect TSuperShape::ShadowRect() const
 {
-    const int h = m_outlineWidth / 2;
-    const int W = Width() - m_outlineWidth + 1;
-    const int H = Height() - m_outlineWidth + 1;
-    const int d = shadowOffset();
-    if (m_shape == gstDiamond) {
-        switch (m_shadowOrient) {
-        case soNone:
-            return QRect();
-        case soLowerRight:
-        case soUpperRight:
-            return ltrb(h + d, h, W, H);
-        case soUpperLeft:
-        case soLowerLeft:
-            return ltrb(h, h, W - d, H);
-        }
-    }
-    switch (m_shadowOrient) {
-    case soNone:
-        break;
-    case soLowerRight:
-        return ltrb(h + d, h + d, W, H);
-    case soUpperRight:
-        return ltrb(h + d, h, W, H - d);
-    case soUpperLeft:
-        return ltrb(h, h, W - d, H - d);
-    case soLowerLeft:
-        return ltrb(h, h + d, W - d, H);
-    }
-    return QRect();
+    return shapeAndShadow().second;
 }
 
 bool TSuperShape::IsPolygonKind() const

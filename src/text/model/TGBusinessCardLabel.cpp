@@ -28,9 +28,14 @@ std::vector<TGMenuItem> TGBusinessCardLabel::PersonalInfoEntries()
     std::vector<TGMenuItem> entries;
     const QStringList values = PersonalInfo();
     for (int i = 0; i < 10; ++i) {
-        const QString caption = FieldNames()[i] + QLatin1Char('\t') + values[i];
-        entries.push_back(
-            TGMenuItem::Command(caption, [this, caption] { ChoosePersonalInfoEntry(caption); }));
+        // The menu shows the value as it is: "&" would otherwise mark an
+        // accelerator ("Smith & Co" shown as "Smith _Co").  Choosing the
+        // entry takes the value itself, not the shown text.
+        QString shown = values[i];
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString entry = FieldNames()[i] + QLatin1Char('\t') + values[i];
+        entries.push_back(TGMenuItem::Command(FieldNames()[i] + QLatin1Char('\t') + shown,
+                                              [this, entry] { ChoosePersonalInfoEntry(entry); }));
     }
     return entries;
 }

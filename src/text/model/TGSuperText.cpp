@@ -50,7 +50,7 @@ std::vector<TPropertyInfo> ownProperties()
              [](T &o, const TGFont &f) { o.SetTextFont(f); }))
         own.push_back(std::move(p));
     own.push_back(enumProperty("FillDirection", {}, &T::FillDirection, &T::SetFillDirection,
-                               TSuperShapeFill::FillDirectionNames()));
+                               TFillPainter::FillDirectionNames()));
     own.push_back(colourProperty("GradientToColor", {}, &T::GradientToColor, &T::SetGradientToColor));
     own.push_back(colourProperty("GradientFromColor", {}, &T::GradientFromColor, &T::SetGradientFromColor));
     own.push_back(MakeProperty<T>(
@@ -135,14 +135,6 @@ void TGSuperText::SetShadowOrientation(TShadowOrientation o)
     Repaint();
 }
 
-void TGSuperText::SetShadowcolor(TColor c)
-{
-    if (c == m_shadowColor)
-        return;
-    m_shadowColor = c;
-    Repaint();
-}
-
 void TGSuperText::SetBorderStyle(TLabelBorderStyle b)
 {
     if (b == m_borderStyle)
@@ -190,70 +182,10 @@ void TGSuperText::SetTextFont(const TGFont &font)
     m_layoutDirty = true;
 }
 
-void TGSuperText::SetFillDirection(TFillDirection d)
-{
-    if (d == m_fillDirection)
-        return;
-    m_fillDirection = d;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
-    Repaint();
-}
-
-void TGSuperText::SetGradientToColor(TColor c)
-{
-    if (c == m_gradientToColor)
-        return;
-    m_gradientToColor = c;
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
-    Repaint();
-}
-
 void TGSuperText::SetGradientFromColor(TColor c)
 {
-    if (c == m_gradientFromColor)
-        return;
-    m_gradientFromColor = c;
-    if (!Loading())
+    if (m_fill.SetFromColor(c) && !Loading())
         NotifyChanged();
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
-    Repaint();
-}
-
-void TGSuperText::SetImage(const TGPicture &picture)
-{
-    TGPicture copy = picture;
-    copy.ConvertIconToBitmap();
-    if (copy == m_image)
-        return;
-    m_image = copy;
-    Repaint();
-}
-
-void TGSuperText::SetOutlineColor(TColor c)
-{
-    if (c == m_outlineColor)
-        return;
-    m_outlineColor = c;
-    Repaint();
-}
-
-void TGSuperText::SetOutlineStyle(TPenStyle s)
-{
-    if (s == m_outlineStyle)
-        return;
-    m_outlineStyle = s;
-    Repaint();
-}
-
-void TGSuperText::SetOutlineWidth(int w)
-{
-    if (w == m_outlineWidth)
-        return;
-    m_outlineWidth = w;
-    Repaint();
 }
 
 void TGSuperText::SetSurfaceType(TSurfaceType t)
@@ -262,32 +194,15 @@ void TGSuperText::SetSurfaceType(TSurfaceType t)
         return;
     m_surfaceType = t;
     Repaint();
-    if (t != stBrushImage)
-        m_image.Clear();
-    if (t == stGradientFill)
-        BuildGradientBitmap();
-    // Outline-only text always gets an outline.
-    if (t == stBrushTransparent && m_outlineStyle == psClear)
-        m_outlineStyle = psSolid;
-}
-
-QColor TGSuperText::GradientStartColor() const
-{
-    const bool fromFirst = m_fillDirection == gdDown || m_fillDirection == gdRight;
-    return TGColor::ToQColor(fromFirst ? m_gradientFromColor : m_gradientToColor).toRgb();
-}
-
-QColor TGSuperText::GradientEndColor() const
-{
-    const bool fromFirst = m_fillDirection == gdDown || m_fillDirection == gdRight;
-    return TGColor::ToQColor(fromFirst ? m_gradientToColor : m_gradientFromColor).toRgb();
+    // The painter keeps outline-only text outlined.
+    static constexpr TFillPainter::TSurface surfaces[] = {TFillPainter::fsColour, TFillPainter::fsClear,
+                                                          TFillPainter::fsTexture, TFillPainter::fsGradient};
+    m_fill.SetSurface(surfaces[t]);
 }
 
 void TGSuperText::BuildGradientBitmap()
 {
-    m_gradientBitmap =
-        TSuperShapeFill::GradientBitmap(Width(), Height(), GradientStartColor(), GradientEndColor(),
-                                        TSuperShapeFill::IsHorizontal(m_fillDirection));
+    m_fill.BuildGradientBitmap();
     Repaint();
 }
 
@@ -304,8 +219,7 @@ void TGSuperText::BoundsChanged()
         SetWidth(1);
     if (Height() <= 0)
         SetHeight(1);
-    if (m_surfaceType == stGradientFill)
-        BuildGradientBitmap();
+    m_fill.FollowSize();
 }
 
 void TGSuperText::ApplyFont(const QFont &font)

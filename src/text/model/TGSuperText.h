@@ -13,7 +13,7 @@
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGPen.h"
 #include "design/model/TGPicture.h"
-#include "objects/model/TSuperShapeFill.h"
+#include "objects/model/TFillPainter.h"
 #include "text/model/TTextTypes.h"
 
 #include <QFont>
@@ -51,8 +51,8 @@ public:
     void SetShadowDepth(int d);
     TShadowOrientation ShadowOrientation() const { return m_shadowOrientation; }
     void SetShadowOrientation(TShadowOrientation o);
-    TColor Shadowcolor() const { return m_shadowColor; }
-    void SetShadowcolor(TColor c);
+    TColor Shadowcolor() const { return m_fill.ShadowColor(); }
+    void SetShadowcolor(TColor c) { m_fill.SetShadowColor(c); }
     TLabelBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TLabelBorderStyle b);
     bool ControlTransparent() const { return m_controlTransparent; }
@@ -63,20 +63,20 @@ public:
     void SetCaption(const QString &caption);
     // The font as read or edited: layout must follow.
     void SetTextFont(const TGFont &font);
-    TFillDirection FillDirection() const { return m_fillDirection; }
-    void SetFillDirection(TFillDirection d);
-    TColor GradientToColor() const { return m_gradientToColor; }
-    void SetGradientToColor(TColor c);
-    TColor GradientFromColor() const { return m_gradientFromColor; }
+    TFillDirection FillDirection() const { return m_fill.FillDirection(); }
+    void SetFillDirection(TFillDirection d) { m_fill.SetFillDirection(d); }
+    TColor GradientToColor() const { return m_fill.ToColor(); }
+    void SetGradientToColor(TColor c) { m_fill.SetToColor(c); }
+    TColor GradientFromColor() const { return m_fill.FromColor(); }
     void SetGradientFromColor(TColor c);
-    const TGPicture &Image() const { return m_image; }
-    void SetImage(const TGPicture &picture);
-    TColor OutlineColor() const { return m_outlineColor; }
-    void SetOutlineColor(TColor c);
-    TPenStyle OutlineStyle() const { return m_outlineStyle; }
-    void SetOutlineStyle(TPenStyle s);
-    int OutlineWidth() const { return m_outlineWidth; }
-    void SetOutlineWidth(int w);
+    const TGPicture &Image() const { return m_fill.Image(); }
+    void SetImage(const TGPicture &picture) { m_fill.SetImage(picture); }
+    TColor OutlineColor() const { return m_fill.OutlineColor(); }
+    void SetOutlineColor(TColor c) { m_fill.SetOutlineColor(c); }
+    TPenStyle OutlineStyle() const { return m_fill.OutlineStyle(); }
+    void SetOutlineStyle(TPenStyle s) { m_fill.SetOutlineStyle(s); }
+    int OutlineWidth() const { return m_fill.OutlineWidth(); }
+    void SetOutlineWidth(int w) { m_fill.SetOutlineWidth(w); }
     TSurfaceType SurfaceType() const { return m_surfaceType; }
     void SetSurfaceType(TSurfaceType t);
     QString LastBitmapFileNameandPath;
@@ -94,15 +94,14 @@ public:
     // The font drawn on screen: Font with its point size scaled by Zoom
     // (truncated) when Zoom is not 1.
     QFont ScreenFont() const;
-    // The caption cut from the end until it fits Width − xs on screen.
+    // The caption cut from the end until it fits the box at 100 % (Width and
+    // the text's start unzoomed): the same at every zoom and on paper.
     QString FittedText() const;
     // Sizes the box to the text (the dialogs' preview after each change).
     void FitToText();
 
-    const QImage &GradientBitmapImage() const { return m_gradientBitmap; }
+    const QImage &GradientBitmapImage() const { return m_fill.GradientBitmap(); }
     void BuildGradientBitmap();
-    QColor GradientStartColor() const;
-    QColor GradientEndColor() const;
 
     // Copies another SuperText through the setters, size included.
     void CopyFrom(const TGSuperText &source);
@@ -126,20 +125,14 @@ private:
     void printText(engine::TBaseReport &report, const QString &text, QPoint origin, double x0,
                    double y0) const;
 
+    // Surface, gradient and texture, outline pen and shadow colour.
+    TFillPainter m_fill{*this, {TFillPainter::fsGradient, gdRight, clBlue, clYellow, 0x808080}};
     int m_shadowDepth = 0;
     TShadowOrientation m_shadowOrientation = sdDownRight;
-    TColor m_shadowColor = 0x808080;
     TLabelBorderStyle m_borderStyle = bsNone;
     bool m_controlTransparent = true;
     TColor m_bgColor = clWhite;
     QString m_caption = QStringLiteral("Text");
-    TFillDirection m_fillDirection = gdRight;
-    TColor m_gradientToColor = clYellow;
-    TColor m_gradientFromColor = clBlue;
-    TGPicture m_image;
-    TColor m_outlineColor = clBlack;
-    TPenStyle m_outlineStyle = psSolid;
-    int m_outlineWidth = 1;
     TSurfaceType m_surfaceType = stGradientFill;
 
     bool m_layoutDirty = true;
@@ -150,7 +143,6 @@ private:
     QPoint m_textMargin;
     QPoint m_textOrigin;
     QPoint m_shadowOrigin;
-    QImage m_gradientBitmap;
     QSize m_laidOutSize;
 
     // The letters' outlines last built (the text's and the shadow's): every

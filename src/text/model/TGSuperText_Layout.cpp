@@ -2,6 +2,7 @@
 #include "text/model/TGSuperText.h"
 
 #include "print/engine/Units.h"
+#include "text/model/TSymbolFonts.h"
 
 #include <QFontMetrics>
 
@@ -73,10 +74,19 @@ void TGSuperText::Layout()
 
 QString TGSuperText::FittedText() const
 {
-    const int xs = std::max(m_textRect.left(), m_shadowRect.left());
-    const QFontMetrics fm(ScreenFont());
+    // The cut is made on the design's own geometry (100 %), in the font and
+    // characters that are drawn: the same letters show at every zoom and on
+    // paper (zoomed glyph widths do not scale exactly with the zoom).  The
+    // room is the width left of the text's start, 5 pixels in plus the
+    // shadow's sideways offset.
+    const double room = Width() / double(Zoom()) - (5 + std::abs(ShadowOffset().x()));
+    const QFont font = Font().ToQFont(1.0);
+    auto width = [&](const QString &s) {
+        const TSymbolFonts::TDisplay shown = TSymbolFonts::Resolve(font, Font().Name, s);
+        return QFontMetrics(shown.Font).horizontalAdvance(shown.Text);
+    };
     QString s = m_caption;
-    while (!s.isEmpty() && fm.horizontalAdvance(s) > Width() - xs)
+    while (!s.isEmpty() && width(s) > room)
         s.chop(1);
     return s;
 }

@@ -75,44 +75,13 @@ void TGSuperText::Paint(QPainter &painter)
     if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
         painter.save();
         painter.setClipPath(textPath(s, m_shadowOrigin, font), Qt::IntersectClip);
-        painter.fillRect(client, TGColor::ToQColor(m_shadowColor));
+        painter.fillRect(client, TGColor::ToQColor(Shadowcolor()));
         painter.restore();
     }
-
-    if (m_surfaceType != stBrushTransparent) {
-        painter.save();
-        painter.setClipPath(textPath(s, m_textOrigin, font), Qt::IntersectClip);
-        switch (m_surfaceType) {
-        case stNormal:
-            painter.fillRect(client, TGColor::ToQColor(Font().Color));
-            break;
-        case stBrushImage: {
-            QSize tile = m_image.Size();
-            if (Zoom() != 1.0f)
-                tile = QSize(Trunc(tile.width() * double(Zoom())), Trunc(tile.height() * double(Zoom())));
-            TSuperShapeFill::TileOnScreen(painter, m_image.Image(), tile, Width(), Height());
-            break;
-        }
-        case stGradientFill:
-            // Kept at the box size; a box that changed while loading gets its
-            // gradient here, once.
-            if (m_gradientBitmap.size() != QSize(Width(), Height()))
-                m_gradientBitmap = TSuperShapeFill::GradientBitmap(
-                    Width(), Height(), GradientStartColor(), GradientEndColor(),
-                    TSuperShapeFill::IsHorizontal(m_fillDirection));
-            TSuperShapeFill::TileOnScreen(painter, m_gradientBitmap, m_gradientBitmap.size(), Width(),
-                                          Height());
-            break;
-        case stBrushTransparent:
-            break;
-        }
-        painter.restore();
-    }
-
-    if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
-        QPen pen(TGColor::ToQColor(m_outlineColor), m_outlineWidth, TGPen::ToQtStyle(m_outlineStyle));
-        painter.strokePath(textPath(s, m_textOrigin, font), pen);
-    }
+    if (m_fill.Surface() != TFillPainter::fsClear)
+        m_fill.PaintSurface(painter, textPath(s, m_textOrigin, font), TGColor::ToQColor(Font().Color));
+    if (OutlineWidth() >= 1 && m_fill.SetupOutline(painter))
+        painter.drawPath(textPath(s, m_textOrigin, font));
     painter.restore();
 }
 
@@ -125,22 +94,18 @@ void TGSuperText::printText(engine::TBaseReport &report, const QString &text, QP
     // The engine writes on the baseline.  It lies the font's ascent below
     // the cell's top, as the screen's text path puts it (a fixed 0.88 em
     // printed tall typefaces visibly higher than the screen shows them).
-    const QFont font = Font().ToQFont(1.0);
-    const double ascent = QFontMetricsF(TSymbolFonts::Resolve(font, Font().Name, text).Font).ascent();
-    report.GotoXY(x, y + ascent / ppi);
+    // A symbol font that is not installed prints the Unicode equivalents of
+    // its symbols in the fallback family, exactly as the screen draws them.
+    const TSymbolFonts::TDisplay shown = TSymbolFonts::Resolve(Font().ToQFont(1.0), Font().Name, text);
+    report.SetFont(shown.Font.family(), Font().PointSize());
+    report.GotoXY(x, y + QFontMetricsF(shown.Font).ascent() / ppi);
     report.SetLineTop(y);
-    report.Print(text);
+    report.Print(shown.Text);
 }
 
 void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
 {
     const double ppi = ScreenPixelsPerInch;
-    const int colours = TSuperShapeFill::ScreenColorCount();
-    const double scaleX = report.XDPI() / ppi;
-    const double scaleY = report.YDPI() / ppi;
-    const int marginLeft = Trunc(report.UnprintableLeft() * report.XDPI());
-    const int marginTop = Trunc(report.UnprintableTop() * report.YDPI());
-
     m_layoutDirty = true;
     Layout();
 
@@ -172,61 +137,25 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
     report.SetTransparentText(true);
 
     if (m_shadowDepth > 0 && m_shadowOrientation != sdNone) {
-        report.SetFontColor(TGColor::ToQColor(m_shadowColor));
+        report.SetFontColor(TGColor::ToQColor(Shadowcolor()));
         printText(report, s, m_shadowOrigin, X0, Y0);
     }
 
-    report.SetFontColor(TGColor::ToQColor(f.Color));
-    // The area the fill covers: the box grown by 0.03 inch at the left and
-    // top, for glyph edges that reach out of it.  The texture's tiles and the
-    // gradient's bands are laid from the object's own corner, as on screen.
-    const QRect box = report.CreateRect(bx1 - 0.03, by1 - 0.03, bx2, by2);
-    const QRect object = report.CreateRect(bx1, by1, bx2, by2);
-
-    if (m_surfaceType != stBrushTransparent) {
+    const QColor colour = TGColor::ToQColor(f.Color);
+    report.SetFontColor(colour);
+    if (m_fill.Surface() != TFillPainter::fsClear) {
         report.BeginPath();
         printText(report, s, m_textOrigin, X0, Y0);
         report.EndPath();
         report.SelectClipPath();
-        switch (m_surfaceType) {
-        case stNormal:
-            report.SetBrush(TGColor::ToQColor(f.Color), Qt::SolidPattern);
-            report.FillRect(box);
-            break;
-        case stBrushImage: {
-            const bool composed = Host() && Host()->IsPreviewing() && colours < 257;
-            // The tile grid starts whole tiles before the object's corner so
-            // that it also covers the grown margin.  Tiles are placed from
-            // the sheet's corner: device pixels plus the unprintable margin.
-            const int tw = Round(m_image.Width() * scaleX);
-            const int th = Round(m_image.Height() * scaleY);
-            QRect tiled = box;
-            if (tw > 0 && th > 0) {
-                const int before = (object.left() - box.left() + tw - 1) / tw * tw;
-                const int above = (object.top() - box.top() + th - 1) / th * th;
-                tiled.setTopLeft(object.topLeft() - QPoint(before, above));
-            }
-            TSuperShapeFill::PrintTiles(report, m_image.Image(), tiled.translated(marginLeft, marginTop),
-                                        scaleX, scaleY, composed);
-            break;
-        }
-        case stGradientFill: {
-            const QRect cover(box.topLeft(), QSize(Trunc(0.25 * report.XDPI()) + box.width() + 1,
-                                                   Trunc(0.25 * report.YDPI()) + box.height() + 1));
-            TSuperShapeFill::PrintGradient(report, object, cover, GradientStartColor(), GradientEndColor(),
-                                           TSuperShapeFill::IsHorizontal(m_fillDirection));
-            break;
-        }
-        case stBrushTransparent:
-            break;
-        }
+        // The fill covers the box grown by 0.03 inch at the left and top, for
+        // glyph edges that reach out of it.
+        m_fill.PrintSurface(report, report.CreateRect(bx1, by1, bx2, by2),
+                            report.CreateRect(bx1 - 0.03, by1 - 0.03, bx2, by2), colour);
         report.ClearClip();
     }
 
-    if (m_outlineStyle != psClear && m_outlineWidth > 0) {
-        report.SetBrush(TGColor::ToQColor(f.Color), Qt::NoBrush);
-        report.SetPen(TGColor::ToQColor(m_outlineColor), TGPen::ToQtStyle(m_outlineStyle), -m_outlineWidth,
-                      engine::TPenMode::pmCopy);
+    if (OutlineWidth() > 0 && m_fill.SetupOutline(report, colour)) {
         report.BeginPath();
         printText(report, s, m_textOrigin, X0, Y0);
         report.EndPath();

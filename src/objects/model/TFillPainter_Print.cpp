@@ -1,12 +1,14 @@
-#include "objects/model/TSuperShapeFill.h"
+// The paper side of the fill painter: texture tiles and gradient bands at
+// printer resolution, and the outline pen.
+#include "objects/model/TFillPainter.h"
 
+#include "design/model/TGGraphicControl.h"
 #include "print/engine/TBaseReport.h"
 #include "print/engine/Units.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QStringList>
 
 namespace cw::model {
 
@@ -18,63 +20,7 @@ std::function<int()> &colorCountQuery()
 }
 } // namespace
 
-const QStringList &TSuperShapeFill::FillDirectionNames()
-{
-    static const QStringList names{"gdUp", "gdDown", "gdLeft", "gdRight"};
-    return names;
-}
-
-QColor TSuperShapeFill::BandColor(const QColor &start, const QColor &end, int i)
-{
-    return QColor(start.red() + MulDiv(i, end.red() - start.red(), 255),
-                  start.green() + MulDiv(i, end.green() - start.green(), 255),
-                  start.blue() + MulDiv(i, end.blue() - start.blue(), 255));
-}
-
-QRect TSuperShapeFill::BandRect(int i, int w, int h, bool horizontal)
-{
-    if (horizontal) {
-        const int x1 = MulDiv(i, w, 256);
-        const int x2 = MulDiv(i + 1, w, 256);
-        return QRect(x1, 0, x2 - x1, h);
-    }
-    const int y1 = MulDiv(i, h, 256);
-    const int y2 = MulDiv(i + 1, h, 256);
-    return QRect(0, y1, w, y2 - y1);
-}
-
-QImage TSuperShapeFill::GradientBitmap(int w, int h, const QColor &start, const QColor &end, bool horizontal)
-{
-    if (w <= 0 || h <= 0)
-        return QImage();
-    QImage image(w, h, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    image.fill(start);
-    QPainter p(&image);
-    for (int i = 0; i < 256; ++i) {
-        const QRect band = BandRect(i, w, h, horizontal);
-        if (!band.isEmpty())
-            p.fillRect(band, BandColor(start, end, i));
-    }
-    return image;
-}
-
-void TSuperShapeFill::TileOnScreen(QPainter &painter, const QImage &picture, QSize tileSize, int w, int h)
-{
-    if (picture.isNull() || tileSize.width() < 1 || tileSize.height() < 1)
-        return;
-    const bool exact = tileSize == picture.size();
-    for (int y = 0; y < h; y += tileSize.height())
-        for (int x = 0; x < w; x += tileSize.width()) {
-            if (exact)
-                painter.drawImage(QPoint(x, y), picture);
-            else
-                painter.drawImage(QRect(QPoint(x, y), tileSize), picture);
-        }
-}
-
-int TSuperShapeFill::ScreenColorCount()
+int TFillPainter::ScreenColorCount()
 {
     if (colorCountQuery())
         return colorCountQuery()();
@@ -85,13 +31,76 @@ int TSuperShapeFill::ScreenColorCount()
     return depth >= 24 ? (1 << 24) : (1 << depth);
 }
 
-void TSuperShapeFill::SetScreenColorCountQuery(std::function<int()> query)
+void TFillPainter::SetScreenColorCountQuery(std::function<int()> query)
 {
     colorCountQuery() = std::move(query);
 }
 
-void TSuperShapeFill::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box,
-                                 double sx, double sy, bool composed)
+void TFillPainter::PrintSurface(engine::TBaseReport &report, const QRect &object, const QRect &area,
+                                const QColor &colour)
+{
+    switch (m_surface) {
+    case fsClear:
+        return;
+    case fsColour:
+        report.SetBrush(colour, Qt::SolidPattern);
+        report.FillRect(area);
+        return;
+    case fsSolid:
+        if (m_solid.isNull())
+            BuildSolidBitmap();
+        printTexture(report, m_solid, object, area);
+        return;
+    case fsTexture:
+        printTexture(report, m_image.Image(), object, area);
+        return;
+    case fsGradient: {
+        // The area plus a quarter inch, for rounding at the clip's far edges.
+        const QRect cover(area.topLeft(), QSize(Trunc(0.25 * report.XDPI()) + area.width() + 1,
+                                                Trunc(0.25 * report.YDPI()) + area.height() + 1));
+        PrintGradient(report, object, cover, GradientStartColor(), GradientEndColor(),
+                      IsHorizontal(m_direction));
+        return;
+    }
+    }
+}
+
+void TFillPainter::printTexture(engine::TBaseReport &report, const QImage &picture, const QRect &object,
+                                const QRect &area) const
+{
+    const double ppi = ScreenPixelsPerInch;
+    const double sx = report.XDPI() / ppi;
+    const double sy = report.YDPI() / ppi;
+    const int tw = Round(picture.width() * sx);
+    const int th = Round(picture.height() * sy);
+    // The tile grid lies on the screen's grid from the box's corner; it
+    // starts whole tiles earlier when the area reaches above or left of it.
+    QRect tiled = area;
+    if (tw > 0 && th > 0) {
+        const int before = std::max(0, (object.left() - area.left() + tw - 1) / tw * tw);
+        const int above = std::max(0, (object.top() - area.top() + th - 1) / th * th);
+        tiled.setTopLeft(object.topLeft() - QPoint(before, above));
+    }
+    // A preview on a screen of 256 colours or fewer gets one composed bitmap.
+    const TObjectHost *host = m_owner.Host();
+    const bool composed = host && host->IsPreviewing() && ScreenColorCount() <= 256;
+    PrintTiles(report, picture,
+               tiled.translated(report.UnprintableLeftPixels(), report.UnprintableTopPixels()), sx, sy,
+               composed);
+}
+
+bool TFillPainter::SetupOutline(engine::TBaseReport &report, const QColor &brushColour) const
+{
+    if (m_outlineStyle == psClear)
+        return false;
+    report.SetBrush(brushColour, Qt::NoBrush);
+    report.SetPen(TGColor::ToQColor(m_outlineColor), TGPen::ToQtStyle(m_outlineStyle), -m_outlineWidth,
+                  engine::TPenMode::pmCopy);
+    return true;
+}
+
+void TFillPainter::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box, double sx,
+                              double sy, bool composed)
 {
     if (picture.isNull())
         return;
@@ -127,8 +136,8 @@ void TSuperShapeFill::PrintTiles(engine::TBaseReport &report, const QImage &pict
         }
 }
 
-void TSuperShapeFill::PrintGradient(engine::TBaseReport &report, const QRect &box, const QRect &cover,
-                                    const QColor &start, const QColor &end, bool horizontal)
+void TFillPainter::PrintGradient(engine::TBaseReport &report, const QRect &box, const QRect &cover,
+                                 const QColor &start, const QColor &end, bool horizontal)
 {
     if (box.isEmpty() || cover.isEmpty())
         return;
