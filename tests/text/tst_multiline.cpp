@@ -105,10 +105,10 @@ private slots:
         label.FitToLines();
         QCOMPARE(label.Width(), fm.horizontalAdvance("a rather longer line of text"));
         QCOMPARE(label.Height(), fm.height());
-        // No lines: height 0, the object stays.
+        // No lines: the height of one line, so the next save keeps it.
         label.SetItems({});
         label.FitToLines();
-        QCOMPARE(label.Height(), 0);
+        QCOMPARE(label.Height(), fm.height());
     }
 
     void alignmentOfTheLines()
@@ -232,13 +232,14 @@ private slots:
         ui::FinishNewMultiLineLabel(label, host, nullptr);
         QCOMPARE(label.Font().Name, QString("Liberation Serif"));
         QCOMPARE(label.Height(), 3 * QFontMetrics(label.CanvasFont()).height());
-        // Cancelled: no lines, height 0.
+        // Cancelled: no lines, one line high (a box without height would be
+        // dropped by the next save).
         TGMultiLineLabel empty;
         empty.SetHost(&host);
         empty.Loaded();
         empty.SetBounds(10, 10, 190, 33);
         ui::FinishNewMultiLineLabel(empty, host, nullptr);
-        QCOMPARE(empty.Height(), 0);
+        QCOMPARE(empty.Height(), QFontMetrics(empty.CanvasFont()).height());
     }
 };
 

@@ -172,6 +172,16 @@ protected:
     void Repaint() { Invalidate(); }
     // The menu as built, without refreshing check states.
     std::vector<TGMenuItem> &MenuItems() { return m_popup; }
+    // An object that fits itself to its contents: `shown` at the current
+    // zoom and `stored` at 100 %, both from the same top-left corner.  While
+    // it is painted or rescaled at a zoom only what is shown changes.
+    void SetFittedSize(const QSize &shown, const QSize &stored)
+    {
+        const QRect newShown(m_bounds.topLeft(), shown);
+        const QRect newStored = m_shownOnly > 0 ? m_stored : QRect(m_stored.topLeft(), stored);
+        if (newShown != m_bounds || newStored != m_stored)
+            applyBounds(newShown, newStored);
+    }
     // Size of a newly constructed object before the surface places it.
     void InitBounds(const QRect &r) { m_bounds = m_stored = r; }
 

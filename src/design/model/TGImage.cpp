@@ -83,8 +83,17 @@ void TGImage::LoadImageFromDisk()
         handler(*this);
 }
 
+// While a record is read each flag is taken as stored: the two are
+// switched together only by the commands, and a picture that neither
+// stretches nor sizes itself (as the clip-art browser may leave it) must come
+// back so.
 void TGImage::SetAutoSize(bool on)
 {
+    if (Loading()) {
+        m_autoSize = on;
+        PictureChanged();
+        return;
+    }
     m_autoSize = on;
     m_stretch = !on;
     PictureChanged();
@@ -94,6 +103,11 @@ void TGImage::SetAutoSize(bool on)
 
 void TGImage::SetStretch(bool on)
 {
+    if (Loading()) {
+        m_stretch = on;
+        Repaint();
+        return;
+    }
     const bool changed = on != m_stretch || on == m_autoSize;
     m_stretch = on;
     m_autoSize = !on;

@@ -210,7 +210,9 @@ void TGMultiLineBaseLabel::FitToLines()
         const TSymbolFonts::TDisplay display = TSymbolFonts::Resolve(font, Font().Name, line);
         w = std::max(w, QFontMetrics(display.Font).horizontalAdvance(display.Text));
     }
-    SetBounds(Left(), Top(), w, lh * int(lines.size()));
+    // An empty label keeps the height of one line: a box without height
+    // would be dropped by the next save.
+    SetBounds(Left(), Top(), w, lh * std::max(1, int(lines.size())));
     Invalidate();
 }
 

@@ -33,14 +33,25 @@ void TGSymbolLabel::SetSymbol(const TGFont &font, int code)
     Invalidate();
 }
 
-QSize TGSymbolLabel::FittedSize() const
+QSize TGSymbolLabel::FittedSize(float zoom) const
 {
-    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), Caption());
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), zoom, Caption());
     const QFontMetrics fm(display.Font);
     int w = Trunc(1.1 * fm.horizontalAdvance(display.Text));
     int h = Trunc(1.1 * fm.height());
-    w += std::max({TextOrigin().x(), ShadowOrigin().x(), HighlightOrigin().x()});
-    h += std::max({TextOrigin().y(), ShadowOrigin().y(), HighlightOrigin().y()});
+    if (zoom == Zoom()) {
+        w += std::max({TextOrigin().x(), ShadowOrigin().x(), HighlightOrigin().x()});
+        h += std::max({TextOrigin().y(), ShadowOrigin().y(), HighlightOrigin().y()});
+    } else {
+        // The last layout is at the label's own zoom.  A symbol stands
+        // unturned at the left, so its copies' reference points reach from
+        // the room left for copies that go left or up to the furthest copy
+        // that goes right or down (offsets in card pixels at 100 %).
+        const QPoint s = ShadowOffset(), l = HighlightOffset();
+        const double z = double(zoom);
+        w += Round((std::max({0, -s.x(), -l.x()}) + std::max({0, s.x(), l.x()})) * z);
+        h += Round((std::max({0, -s.y(), -l.y()}) + std::max({0, s.y(), l.y()})) * z);
+    }
     // Never below the one pixel every label keeps (an empty caption, read
     // from a file, measures 0): the two rules would undo each other forever.
     return {std::max(1, w), std::max(1, h)};
@@ -51,11 +62,19 @@ void TGSymbolLabel::BoundsChanged()
     TGBaseLabel::BoundsChanged();
     if (Loading() || !Host())
         return;
+    // The stored box is the fit at 100 %, whatever zoom the label is fitted
+    // at, so zooming, reopening and undo find the same size.  At another
+    // zoom the box shown is the zoomed fit.
     const QSize fitted = FittedSize();
-    if (fitted.width() != Width())
-        SetWidth(fitted.width());
-    if (fitted.height() != Height())
-        SetHeight(fitted.height());
+    // (A label read with a turn or an alignment keeps the fit converted from
+    // its zoom: its reference points depend on the box itself.)
+    const bool plain = Angle() == 0 && Alignment() == taLeftJustify;
+    const QSize stored = Zoom() == 1.0f ? fitted
+                         : plain        ? FittedSize(1.0f)
+                                        : QSize(Round(fitted.width() / double(Zoom())),
+                                                Round(fitted.height() / double(Zoom())));
+    if (fitted != BoundsRect().size() || stored != StoredBounds().size())
+        SetFittedSize(fitted, stored);
     NotifyMoved();
 }
 

@@ -26,9 +26,11 @@ public:
     // 32 … 255 keeps the character); refits the box.
     void SetSymbol(const TGFont &font, int code);
 
-    // The size that fits the character: 1.1 times its extent plus the
-    // largest reference point of the text and its copies (last layout).
-    QSize FittedSize() const;
+    // The size that fits the character at `zoom` (the label's own zoom when
+    // not given): 1.1 times its extent plus the largest reference point of
+    // the text and its copies (last layout, rescaled to that zoom).
+    QSize FittedSize() const { return FittedSize(Zoom()); }
+    QSize FittedSize(float zoom) const;
 
     void ApplyFont(const QFont &font) override { Q_UNUSED(font); }
     void BoundsChanged() override;
