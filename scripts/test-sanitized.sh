@@ -15,6 +15,9 @@ cmake -S . -B "$build" -G Ninja -DCW_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebIn
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" >/dev/null
 cmake --build "$build" -j "$jobs"
 export QT_QPA_PLATFORM=offscreen
+# The random edit sequences run fewer steps here (each step is several times
+# slower under the sanitizers); the plain test run covers the full length.
+export CW_EDIT_STEPS=${CW_EDIT_STEPS:-50}
 # Leaks inside system libraries (fontconfig caches, X/GL stubs) are no
 # findings of ours; fuzz/lsan.supp lists them.  Every finding fails its test.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:${ASAN_OPTIONS:-}"
