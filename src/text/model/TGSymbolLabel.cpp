@@ -46,17 +46,34 @@ QSize TGSymbolLabel::FittedSize() const
     return {std::max(1, w), std::max(1, h)};
 }
 
-void TGSymbolLabel::BoundsChanged()
+void TGSymbolLabel::FitBox()
 {
-    TGBaseLabel::BoundsChanged();
-    if (Loading() || !Host())
-        return;
     const QSize fitted = FittedSize();
     if (fitted.width() != Width())
         SetWidth(fitted.width());
     if (fitted.height() != Height())
         SetHeight(fitted.height());
+}
+
+void TGSymbolLabel::BoundsChanged()
+{
+    TGBaseLabel::BoundsChanged();
+    if (Loading() || !Host())
+        return;
+    FitBox();
     NotifyMoved();
+}
+
+void TGSymbolLabel::Paint(QPainter &painter)
+{
+    // The box fits the character before it is drawn, not only after the
+    // first paint on the surface: the surface, the exported picture and the
+    // printed card all show the same box.
+    if (!Loading() && Host()) {
+        CalcLayout();
+        FitBox();
+    }
+    TGBaseLabel::Paint(painter);
 }
 
 void TGSymbolLabel::ChooseSymbol()

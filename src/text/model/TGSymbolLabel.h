@@ -32,12 +32,16 @@ public:
 
     void ApplyFont(const QFont &font) override { Q_UNUSED(font); }
     void BoundsChanged() override;
+    void Paint(QPainter &painter) override;
 
     // "Symbol Selector" command (also run after the symbol tool placed a label).
     void ChooseSymbol();
 
 protected:
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
+
+private:
+    void FitBox();
 };
 
 } // namespace cw::model
