@@ -246,7 +246,11 @@ QRectF TCanvasReport::ShapeRect(double x1, double y1, double x2, double y2) cons
     const double bottom = std::max(YI2D(y1), YI2D(y2));
     if (m_penStyle == Qt::NoPen)
         return QRectF(left, top, right - left, bottom - top);
-    return QRectF(left + 0.5, top + 0.5, std::max(0.0, right - left - 1), std::max(0.0, bottom - top - 1));
+    // The outline lies inside the rectangle, as on the screen: a wide pen
+    // does not make the shape larger on paper.
+    const double half = PenWidthPixels(m_penWidth) / 2.0;
+    return QRectF(left + half, top + half, std::max(0.0, right - left - 2 * half),
+                  std::max(0.0, bottom - top - 2 * half));
 }
 
 void TCanvasReport::DrawShape(const QPainterPath &outline)
