@@ -39,7 +39,15 @@ QSize TGSymbolLabel::FittedSize() const
     const QFontMetrics fm(display.Font);
     int w = Trunc(1.1 * fm.horizontalAdvance(display.Text));
     int h = Trunc(1.1 * fm.height());
-    w += std::max({TextOrigin().x(), ShadowOrigin().x(), HighlightOrigin().x()});
+    // Where the cells of the text and its copies start, whatever alignment
+    // a card file gives the label: an aligned origin depends on the box's
+    // width, and the box would shrink or grow at every fit.
+    w += std::max({TextRect().Left, ShadowRect().Left, HighlightRect().Left});
+    // A character with next to no extent would get a box the text layout
+    // widens again to the character and a space (boxes of five pixels or
+    // less): fit that width at once, or the box would change at every paint.
+    if (w <= 5)
+        w = fm.horizontalAdvance(display.Text + QLatin1Char(' '));
     h += std::max({TextOrigin().y(), ShadowOrigin().y(), HighlightOrigin().y()});
     // Never below the one pixel every label keeps (an empty caption, read
     // from a file, measures 0): the two rules would undo each other forever.

@@ -27,7 +27,7 @@ public:
     void SetSymbol(const TGFont &font, int code);
 
     // The size that fits the character: 1.1 times its extent plus the
-    // largest reference point of the text and its copies (last layout).
+    // largest start of the text and its copies (last layout).
     QSize FittedSize() const;
 
     void ApplyFont(const QFont &font) override { Q_UNUSED(font); }
