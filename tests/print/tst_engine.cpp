@@ -63,6 +63,7 @@ private slots:
     void penWidthRules();
     void inchesToDeviceSubtractUnprintableOffset();
     void rectangleEllipseAndLinesLandOnInchPositions();
+    void wideOutlinesStayInsideTheirBox();
     void polygonAndFillRectWorkInDevicePixels();
     void clipRegionsLimitFills();
     void textStandsOnTheBaseline();
@@ -272,6 +273,39 @@ void TestEngine::rectangleEllipseAndLinesLandOnInchPositions()
                             .arg(ellipse.bottom())));
     QCOMPARE(InkBounds(image, QRect(220, 0, 150, 60)), QRect(QPoint(240, 30), QPoint(339, 30)));
     QCOMPARE(InkBounds(image, QRect(350, 60, 49, 120)), QRect(QPoint(370, 80), QPoint(370, 179)));
+}
+
+// A wide outline lies inside the shape's rectangle, as the surface draws it,
+// so a shape with a thick pen is no larger on paper than on screen.
+void TestEngine::wideOutlinesStayInsideTheirBox()
+{
+    QImage image = WhiteImage(400, 300);
+    TCanvasReport report(image, 100, 100, 10, 20);
+    report.OnPrint = [](TBaseReport &r) {
+        r.SetPen(Qt::black, Qt::SolidLine, -8, TPenMode::pmCopy); // 8 device pixels
+        r.Rectangle(1.0, 1.0, 2.0, 1.5);                          // device 90..189 x 80..129
+        r.RoundRect(2.5, 1.0, 3.5, 2.0, 0.3, 0.3);                // device 240..339 x 80..179
+        r.Ellipse(0.5, 2.0, 1.5, 2.8);                            // device 40..139 x 180..259
+    };
+    report.Execute();
+    QCOMPARE(InkBounds(image, QRect(60, 50, 170, 110)), QRect(QPoint(90, 80), QPoint(189, 129)));
+    QVERIFY(Dark(image, 97, 100) && !Dark(image, 99, 100)); // 8 pixels of outline, inside
+    const QRect round = InkBounds(image, QRect(220, 50, 170, 160));
+    QVERIFY2(round.left() >= 240 && round.right() <= 339 && round.top() >= 80 && round.bottom() <= 179,
+             qPrintable(QStringLiteral("%1,%2 %3,%4")
+                            .arg(round.left())
+                            .arg(round.top())
+                            .arg(round.right())
+                            .arg(round.bottom())));
+    const QRect ellipse = InkBounds(image, QRect(0, 165, 170, 110));
+    QVERIFY2(ellipse.left() >= 40 && ellipse.right() <= 139 && ellipse.top() >= 180 &&
+                 ellipse.bottom() <= 259,
+             qPrintable(QStringLiteral("%1,%2 %3,%4")
+                            .arg(ellipse.left())
+                            .arg(ellipse.top())
+                            .arg(ellipse.right())
+                            .arg(ellipse.bottom())));
+    QVERIFY(ellipse.left() <= 41 && ellipse.bottom() >= 258);
 }
 
 void TestEngine::polygonAndFillRectWorkInDevicePixels()

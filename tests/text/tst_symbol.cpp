@@ -149,6 +149,41 @@ private slots:
         QCOMPARE(label.Font().Name, QString("WingDings"));
     }
 
+    // Whatever alignment a file gives the label, the box fits once and then
+    // stays: the first paint already draws the fitted box and later paints
+    // (on the surface or into a picture) do not change it.
+    void boxStaysTheSameFromPaintToPaint()
+    {
+        for (const TAlignment alignment : {taLeftJustify, taCenter, taRightJustify}) {
+            test::TextHost host;
+            TGSymbolLabel label;
+            label.SetAlignment(alignment);
+            label.SetBounds(10, 10, 30, 60);
+            label.SetHost(&host);
+            QImage image(200, 200, QImage::Format_RGB32);
+            QSize first;
+            for (int paint = 0; paint < 4; ++paint) {
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                if (paint % 2 == 0)
+                    label.PaintTo(painter, label.Left(), label.Top());
+                else
+                    label.PaintOnSurface(painter);
+                const QSize now(label.Width(), label.Height());
+                if (paint == 0)
+                    first = now;
+                QVERIFY2(now == first, qPrintable(QStringLiteral("alignment %1, paint %2: %3x%4 after %5x%6")
+                                                      .arg(int(alignment))
+                                                      .arg(paint)
+                                                      .arg(now.width())
+                                                      .arg(now.height())
+                                                      .arg(first.width())
+                                                      .arg(first.height())));
+            }
+            QCOMPARE(first, label.FittedSize());
+        }
+    }
+
     void selectorChangesFontAndCharacter()
     {
         test::TextHost host;

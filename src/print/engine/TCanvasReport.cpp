@@ -246,7 +246,11 @@ QRectF TCanvasReport::ShapeRect(double x1, double y1, double x2, double y2) cons
     const double bottom = std::max(YI2D(y1), YI2D(y2));
     if (m_penStyle == Qt::NoPen)
         return QRectF(left, top, right - left, bottom - top);
-    return QRectF(left + 0.5, top + 0.5, std::max(0.0, right - left - 1), std::max(0.0, bottom - top - 1));
+    // The outline lies inside the rectangle, as on the screen: a wide pen
+    // does not make the shape larger on paper.
+    const double half = PenWidthPixels(m_penWidth) / 2.0;
+    return QRectF(left + half, top + half, std::max(0.0, right - left - 2 * half),
+                  std::max(0.0, bottom - top - 2 * half));
 }
 
 void TCanvasReport::DrawShape(const QPainterPath &outline)
@@ -258,7 +262,52 @@ void TCanvasReport::DrawShape(const QPainterPath &outline)
     if (!Drawing())
         return;
     ApplyPen(false);
+    const std::optional<QColor> ink = TPenRendering::Ink(m_penMode, m_brushColor);
+    if (m_brushBitmap.isNull() && m_brushStyle >= Qt::HorPattern && m_brushStyle <= Qt::DiagCrossPattern) {
+        if (ink) {
+            m_painter.save();
+            m_painter.setClipPath(outline, Qt::IntersectClip);
+            m_painter.fillPath(HatchPath(outline.boundingRect()), *ink);
+            m_painter.restore();
+        }
+        m_painter.setBrush(Qt::NoBrush);
+    }
     m_painter.drawPath(outline);
+}
+
+// A hatch fill as ink, not as an image: one screen pixel of ink for every
+// set pixel of the 8 x 8 hatch cell, repeated from the page's corner.  An
+// image tile with transparent gaps comes out with dark fringes wherever a
+// viewer scales its colours apart from its mask.
+QPainterPath TCanvasReport::HatchPath(const QRectF &area) const
+{
+    QImage cell(8, 8, QImage::Format_ARGB32_Premultiplied);
+    cell.fill(Qt::transparent);
+    {
+        QPainter painter(&cell);
+        painter.fillRect(cell.rect(), QBrush(Qt::black, m_brushStyle));
+    }
+    const double sx = XDPI() / cw::ScreenPixelsPerInch, sy = YDPI() / cw::ScreenPixelsPerInch;
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    const int firstX = int(std::floor(area.left() / (8 * sx))),
+              lastX = int(std::ceil(area.right() / (8 * sx)));
+    const int firstY = int(std::floor(area.top() / (8 * sy))),
+              lastY = int(std::ceil(area.bottom() / (8 * sy)));
+    for (int ty = firstY; ty <= lastY; ++ty)
+        for (int y = 0; y < 8; ++y)
+            for (int tx = firstX; tx <= lastX; ++tx)
+                for (int x = 0; x < 8;) {
+                    if (qAlpha(cell.pixel(x, y)) == 0) {
+                        ++x;
+                        continue;
+                    }
+                    const int run = x;
+                    while (x < 8 && qAlpha(cell.pixel(x, y)) != 0)
+                        ++x;
+                    path.addRect(QRectF((8 * tx + run) * sx, (8 * ty + y) * sy, (x - run) * sx, sy));
+                }
+    return path;
 }
 
 void TCanvasReport::Rectangle(double x1, double y1, double x2, double y2)

@@ -121,6 +121,7 @@ private:
     QPen DevicePen() const;
     QBrush DeviceBrush() const;
     QImage HatchTile() const;
+    QPainterPath HatchPath(const QRectF &area) const;
     QRectF ShapeRect(double x1, double y1, double x2, double y2) const;
     void DrawShape(const QPainterPath &outline);
     void DrawText(const QString &text);

@@ -40,7 +40,10 @@ QSize TGSymbolLabel::FittedSize(float zoom) const
     int w = Trunc(1.1 * fm.horizontalAdvance(display.Text));
     int h = Trunc(1.1 * fm.height());
     if (zoom == Zoom()) {
-        w += std::max({TextOrigin().x(), ShadowOrigin().x(), HighlightOrigin().x()});
+        // Where the cells of the text and its copies start, whatever
+        // alignment a card file gives the label: an aligned origin depends on
+        // the box's width, and the box would shrink or grow at every fit.
+        w += std::max({TextRect().Left, ShadowRect().Left, HighlightRect().Left});
         h += std::max({TextOrigin().y(), ShadowOrigin().y(), HighlightOrigin().y()});
     } else {
         // The last layout is at the label's own zoom.  A symbol stands
@@ -52,16 +55,18 @@ QSize TGSymbolLabel::FittedSize(float zoom) const
         w += Round((std::max({0, -s.x(), -l.x()}) + std::max({0, s.x(), l.x()})) * z);
         h += Round((std::max({0, -s.y(), -l.y()}) + std::max({0, s.y(), l.y()})) * z);
     }
+    // A character with next to no extent would get a box the text layout
+    // widens again to the character and a space (boxes of five pixels or
+    // less): fit that width at once, or the box would change at every paint.
+    if (w <= 5)
+        w = fm.horizontalAdvance(display.Text + QLatin1Char(' '));
     // Never below the one pixel every label keeps (an empty caption, read
     // from a file, measures 0): the two rules would undo each other forever.
     return {std::max(1, w), std::max(1, h)};
 }
 
-void TGSymbolLabel::BoundsChanged()
+void TGSymbolLabel::FitBox()
 {
-    TGBaseLabel::BoundsChanged();
-    if (Loading() || !Host())
-        return;
     // The stored box is the fit at 100 %, whatever zoom the label is fitted
     // at, so zooming, reopening and undo find the same size.  At another
     // zoom the box shown is the zoomed fit.
@@ -75,7 +80,27 @@ void TGSymbolLabel::BoundsChanged()
                                                 Round(fitted.height() / double(Zoom())));
     if (fitted != BoundsRect().size() || stored != StoredBounds().size())
         SetFittedSize(fitted, stored);
+}
+
+void TGSymbolLabel::BoundsChanged()
+{
+    TGBaseLabel::BoundsChanged();
+    if (Loading() || !Host())
+        return;
+    FitBox();
     NotifyMoved();
+}
+
+void TGSymbolLabel::Paint(QPainter &painter)
+{
+    // The box fits the character before it is drawn, not only after the
+    // first paint on the surface: the surface, the exported picture and the
+    // printed card all show the same box.
+    if (!Loading() && Host()) {
+        CalcLayout();
+        FitBox();
+    }
+    TGBaseLabel::Paint(painter);
 }
 
 void TGSymbolLabel::ChooseSymbol()

@@ -27,19 +27,23 @@ public:
     void SetSymbol(const TGFont &font, int code);
 
     // The size that fits the character at `zoom` (the label's own zoom when
-    // not given): 1.1 times its extent plus the largest reference point of
-    // the text and its copies (last layout, rescaled to that zoom).
+    // not given): 1.1 times its extent plus the largest start of the text and
+    // its copies (last layout, rescaled to that zoom).
     QSize FittedSize() const { return FittedSize(Zoom()); }
     QSize FittedSize(float zoom) const;
 
     void ApplyFont(const QFont &font) override { Q_UNUSED(font); }
     void BoundsChanged() override;
+    void Paint(QPainter &painter) override;
 
     // "Symbol Selector" command (also run after the symbol tool placed a label).
     void ChooseSymbol();
 
 protected:
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
+
+private:
+    void FitBox();
 };
 
 } // namespace cw::model
