@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <cmath>
 
 using namespace cw;
 using namespace cw::model;
@@ -320,31 +321,72 @@ private slots:
         QCOMPARE(report.calls.last(), "Ellipse" + inches({x1, y1, x2, y2}));
     }
 
-    void linePrintGeometry()
+    // A line prints the ink the surface shows: for every direction, many
+    // widths and solid or dashed pens, the printed pixels (at 96 and at 192
+    // dots per inch, where one card pixel is a 2 x 2 block) are the painted
+    // ones, strictly for straight lines and within the edge's antialiasing
+    // for sloping ones.  Before, lines printed with round ends half their
+    // width beyond both ends, sloping lines half a width low, and lines
+    // sloping up a pixel off.
+    void linesPrintTheInkTheSurfaceShows()
     {
-        QImage image(100, 100, QImage::Format_RGB32);
-        RecordingReport report(image);
-        TGLineShape line;
-        line.SetBounds(10, 20, 100, 40);
-        TGPen pen;
-        pen.Width = 3;
-        pen.Mode = pmXor;
-        line.SetPen(pen);
-        line.PrintTo(report, 0.5, 0.25);
-        QCOMPARE(report.penWidth, -3); // the pixel width, unconverted
-        // The line prints in the mode it is painted in, so paper shows its ink.
-        QCOMPARE(report.penMode, engine::TPenMode::pmXor);
-        const double xl = 0.5 + 10 / 96.0, xr = 0.5 + 110 / 96.0;
-        const double yt = 0.25 + 21 / 96.0, yb = 0.25 + 61 / 96.0;
-        QCOMPARE(report.calls, QStringList({"MoveTo" + inches({xl, yt}), "LineTo" + inches({xr, yt})}));
-        report.calls.clear();
-        line.SetLineStyle(stVertical);
-        line.PrintTo(report, 0.5, 0.25);
-        QCOMPARE(report.calls, QStringList({"MoveTo" + inches({xl, yt}), "LineTo" + inches({xl, yb})}));
-        report.calls.clear();
-        line.SetLineStyle(stAngleSlopingUp);
-        line.PrintTo(report, 0.5, 0.25);
-        QCOMPARE(report.calls, QStringList({"MoveTo" + inches({xl, yb}), "LineTo" + inches({xr, yt})}));
+        const QSize card(160, 100);
+        int compared = 0;
+        for (TLineStyle style : {stHorizontal, stVertical, stAngleSlopingUp, stAngleSlopingDown})
+            for (int width : {1, 2, 3, 4, 5, 6, 8, 11})
+                for (TPenStyle dash : {psSolid, psDash}) {
+                    TGLineShape line;
+                    line.SetBounds(13, 17, 111, 61);
+                    line.SetLineStyle(style);
+                    TGPen pen;
+                    pen.Color = clNavy;
+                    pen.Width = width;
+                    pen.Style = dash;
+                    line.SetPen(pen);
+                    QImage screen(card, QImage::Format_RGB32);
+                    screen.fill(Qt::white);
+                    {
+                        QPainter painter(&screen);
+                        line.PaintTo(painter, line.Left(), line.Top());
+                    }
+                    for (int dpi : {96, 192}) {
+                        const int k = dpi / 96;
+                        QImage page(card * k, QImage::Format_RGB32);
+                        page.fill(Qt::white);
+                        {
+                            engine::TCanvasReport report(page, dpi, dpi);
+                            report.SetProcessEvents({});
+                            report.OnPrint = [&](engine::TBaseReport &r) { line.PrintTo(r, 0, 0); };
+                            report.Execute();
+                        }
+                        const bool sloping = style == stAngleSlopingUp || style == stAngleSlopingDown;
+                        int differing = 0;
+                        for (int y = 0; y < card.height(); ++y)
+                            for (int x = 0; x < card.width(); ++x) {
+                                int dark = 0;
+                                for (int j = 0; j < k; ++j)
+                                    for (int i = 0; i < k; ++i)
+                                        dark += qGray(page.pixel(x * k + i, y * k + j)) < 128;
+                                const bool printed = dark * 2 > k * k;
+                                if (printed != (qGray(screen.pixel(x, y)) < 128))
+                                    ++differing;
+                            }
+                        // A sloping edge's pixels may fall either way (a thin
+                        // line is stepped on the surface, filled on paper): at
+                        // most one pixel for each pixel of the line's length.
+                        const int allowed = sloping ? int(std::hypot(111.0, 61.0)) : 0;
+                        QVERIFY2(
+                            differing <= allowed,
+                            qPrintable(QStringLiteral("style %1 width %2 dash %3 at %4 dpi: %5 pixels differ")
+                                           .arg(int(style))
+                                           .arg(width)
+                                           .arg(int(dash))
+                                           .arg(dpi)
+                                           .arg(differing)));
+                        ++compared;
+                    }
+                }
+        QCOMPARE(compared, 4 * 8 * 2 * 2);
     }
 };
 

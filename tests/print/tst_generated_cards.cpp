@@ -170,10 +170,14 @@ private slots:
                 continue;
             const QString &worst = failures.first();
             failedCards << card;
+            // One line for every failing card; the objects of the first few.
             if (failedCards.size() <= 12)
                 qInfo("%s: %lld failing blocks, worst %s\n    objects: %s", qPrintable(card),
                       qlonglong(failures.size()), qPrintable(worst),
                       qPrintable(p.card.notes.join(QStringLiteral("\n             "))));
+            else
+                qInfo("%s: %lld failing blocks, worst %s", qPrintable(card), qlonglong(failures.size()),
+                      qPrintable(worst));
             if (!keep.isEmpty()) {
                 SaveSideBySide(QStringLiteral("%1/card-%2.png").arg(keep).arg(i), p.screen, p.exported,
                                cells[i]);

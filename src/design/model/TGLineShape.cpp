@@ -104,31 +104,39 @@ void TGLineShape::Paint(QPainter &painter)
 void TGLineShape::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
 {
     const double ppi = ScreenPixelsPerInch;
-    // Lines pass their pixel width to the engine as hundredths of an inch.
-    // The pen's mode goes with it, so the line prints in the ink it shows.
-    report.SetPen(TGColor::ToQColor(m_pen.Color), TGPen::ToQtStyle(m_pen.Style), -m_pen.Width,
+    // The line prints where the surface draws it at 100 %: as wide as its
+    // pen in card pixels, from the same end to the same end, with flat ends
+    // (the engine strokes report lines with flat caps).  The pen's mode goes
+    // with it, so the line prints in the ink it shows.
+    const int w = std::max(1, m_pen.Width);
+    const int h = w / 2;
+    const int dots = std::max(1, Round(w * report.XDPI() / ppi));
+    report.SetPen(TGColor::ToQColor(m_pen.Color), TGPen::ToQtStyle(m_pen.Style), dots,
                   engine::TPenMode(m_pen.Mode));
-    const int h = m_pen.Width / 2;
-    const double xl = leftInches + Left() / ppi;
-    const double xr = leftInches + (Left() + Width()) / ppi;
-    const double yt = topInches + (h + Top()) / ppi;
-    const double yb = topInches + (h + Top() + Height()) / ppi;
+    auto x = [&](double px) { return leftInches + (Left() + px) / ppi; };
+    auto y = [&](double px) { return topInches + (Top() + px) / ppi; };
+    // Across a straight line its ink covers the box's first `w` pixels: the
+    // engine centres a stroke on the middle of the device pixel it is given,
+    // so that pixel lies half the stroke's dots from the box's edge.
+    const double acrossX = leftInches + Left() / ppi + (dots / 2) / report.XDPI();
+    const double acrossY = topInches + Top() / ppi + (dots / 2) / report.YDPI();
     switch (m_lineStyle) {
     case stHorizontal:
-        report.MoveTo(xl, yt);
-        report.LineTo(xr, yt);
+        report.MoveTo(x(h), acrossY);
+        report.LineTo(x(Width() + h - w + 1), acrossY);
         break;
     case stVertical:
-        report.MoveTo(xl, yt);
-        report.LineTo(xl, yb);
+        report.MoveTo(acrossX, y(h));
+        report.LineTo(acrossX, y(Height() + h - w + 1));
         break;
     case stAngleSlopingUp:
-        report.MoveTo(xl, yb);
-        report.LineTo(xr, yt);
+        // Drawn from the top right, as on the surface, so dashes start there.
+        report.MoveTo(x(Width()), y(0));
+        report.LineTo(x(0), y(Height()));
         break;
     case stAngleSlopingDown:
-        report.MoveTo(xl, yt);
-        report.LineTo(xr, yb);
+        report.MoveTo(x(0), y(0));
+        report.LineTo(x(Width()), y(Height()));
         break;
     }
 }

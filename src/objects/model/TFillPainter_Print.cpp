@@ -94,8 +94,8 @@ bool TFillPainter::SetupOutline(engine::TBaseReport &report, const QColor &brush
     if (m_outlineStyle == psClear)
         return false;
     report.SetBrush(brushColour, Qt::NoBrush);
-    report.SetPen(TGColor::ToQColor(m_outlineColor), TGPen::ToQtStyle(m_outlineStyle), -m_outlineWidth,
-                  engine::TPenMode::pmCopy);
+    report.SetPen(TGColor::ToQColor(m_outlineColor), TGPen::ToQtStyle(m_outlineStyle),
+                  -std::max(m_outlineWidth, 1), engine::TPenMode::pmCopy);
     return true;
 }
 

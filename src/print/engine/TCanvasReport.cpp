@@ -357,13 +357,27 @@ void TCanvasReport::LineTo(double x, double y)
     // interface, leaves out its last pixel: both ends move back half a pixel
     // along the line.  Filling the stroke outline (rather than stroking) puts
     // the same pixels on raster images and in vector output.
-    const QPointF along = (to - from) / QLineF(from, to).length() * 0.5;
-    QPainterPath line;
-    line.moveTo(from - along);
-    line.lineTo(to - along);
-    const QPen pen = DevicePen();
+    // Lines end flat where they end, as the surface draws them.
+    QPen pen = DevicePen();
     if (pen.style() == Qt::NoPen)
         return;
+    pen.setCapStyle(Qt::FlatCap);
+    QPointF shift = (to - from) / QLineF(from, to).length() * 0.5;
+    // A straight stroke of an even number of dots is centred on its pixel's
+    // top (or left) edge, so that its sides fall on pixel edges too.
+    if (from.y() != to.y() && from.x() != to.x())
+        // A sloping line runs from corner to corner of its end pixels, as
+        // the surface draws it, whatever the direction it is drawn in.
+        shift = QPointF(0.5, 0.5);
+    else if (int(pen.widthF()) % 2 == 0) {
+        if (from.y() == to.y())
+            shift.ry() += 0.5;
+        else
+            shift.rx() += 0.5;
+    }
+    QPainterPath line;
+    line.moveTo(from - shift);
+    line.lineTo(to - shift);
     QPainterPathStroker stroker(pen);
     ApplyPen(true);
     m_painter.fillPath(stroker.createStroke(line), pen.color());
