@@ -225,13 +225,6 @@ private slots:
                 .arg(shortest.size())
                 .arg(result.steps.size())
                 .arg(test::EditSequenceRunner::Listing(shortest), shortFailure);
-        // An open fault, left for its own fix: a text label shrunk below its
-        // text at a zoom keeps the shrunk box as its 100 % size, and grows
-        // back to its text once painted at 100 %, so zooming back changes the
-        // stored height.  Seed 3 reaches it at step 85; once mended this
-        // expected failure passes and the test fails, to be taken out.
-        if (seed == 3 && failure.message.contains(QLatin1String("TGBusinessCardLabel")))
-            QEXPECT_FAIL("seed 3", "a label shrunk below its text at a zoom grows back at 100 %", Abort);
         QFAIL(qPrintable(message));
     }
 };

@@ -93,6 +93,43 @@ private slots:
         QCOMPARE(label.Width(), m.tw);
     }
 
+    // A box resized at a zoom keeps the 100 % fit as its stored size, so
+    // painting it back at 100 % does not change the design: shrunk below its
+    // text or stretched beyond 1.2 lines at 75 %, 150 % and 200 %, upright
+    // and turned, the stored size is the one the layout gives at 100 %.
+    void resizingAtAZoomStoresTheFitAt100()
+    {
+        for (float zoom : {0.75f, 1.5f, 2.0f})
+            for (int angle : {0, 90})
+                for (int across : {2, 400}) {
+                    TGPLabel label;
+                    label.SetAngle(angle);
+                    label.CalcLayout();
+                    label.SetZoom(zoom);
+                    label.CalcLayout();
+                    if (angle == 0)
+                        label.SetHeight(across);
+                    else
+                        label.SetWidth(across);
+                    const QRect stored = label.StoredBounds();
+                    // What the layout gives at 100 % from the stored box.
+                    TGPLabel reference;
+                    reference.SetAngle(angle);
+                    reference.SetBounds(stored.left(), stored.top(), stored.width(), stored.height());
+                    reference.CalcLayout();
+                    const QString what = QStringLiteral("zoom %1, angle %2, resized to %3")
+                                             .arg(double(zoom))
+                                             .arg(angle)
+                                             .arg(across);
+                    QVERIFY2(reference.BoundsRect().size() == stored.size(),
+                             qPrintable(what + QStringLiteral(": stored %1 x %2, fit at 100 % %3 x %4")
+                                                   .arg(stored.width())
+                                                   .arg(stored.height())
+                                                   .arg(reference.Width())
+                                                   .arg(reference.Height())));
+                }
+    }
+
     void copiesMakeRoomLeftAndAbove()
     {
         TGPLabel label;

@@ -164,6 +164,9 @@ public:
     static QString Trim(const QString &text);
 
 protected:
+    // True while bounds changes only affect what is shown (painting or
+    // rescaling at a zoom other than 1.0), not the 100 % geometry.
+    bool ShownOnly() const { return m_shownOnly > 0; }
     // Appends the kind's entries after the common ones (call the base first).
     virtual void BuildPopupMenu(std::vector<TGMenuItem> &menu);
     // Pen width for screen drawing: the stored width at zoom 1.0, else

@@ -284,6 +284,13 @@ void TGBaseLabel::BoundsChanged()
         SetWidth(1);
     if (Height() <= 0)
         SetHeight(1);
+    // Only a new size is fitted: a label moved, cloned or pasted at a zoom
+    // keeps the size it has.
+    const QSize stored = StoredBounds().size();
+    const bool resized = m_storedSize.isValid() && stored != m_storedSize;
+    m_storedSize = stored;
+    if (resized && !Loading() && Zoom() != 1.0f && !ShownOnly())
+        FitStoredToLines();
 }
 
 void TGBaseLabel::ApplyFont(const QFont &font)

@@ -105,6 +105,9 @@ public:
     // of the text and its copies, fitting the box to between one and 1.2
     // lines (rotated: in width).  Runs only when the layout is dirty.
     void CalcLayout();
+    // The height of one line with both copies at `zoom`, as the layout
+    // measures it.
+    int LineHeight(float zoom) const;
     // Draws background, shadow, highlight, text and border in object pixels.
     void DrawLabel(QPainter &painter);
     // Grows the unrotated box to hold the caption and five blanks and one
@@ -126,6 +129,11 @@ public:
 
 protected:
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
+    // A box resized at a zoom keeps between one and 1.2 lines at 100 % too,
+    // so the size it is stored with is the size it shows at 100 % (the fit
+    // at the zoom alone changes only what is shown).  Kinds that fit their
+    // box by another rule do nothing here.
+    virtual void FitStoredToLines();
     bool m_hasRotationMenu = false;
 
 private:
@@ -146,6 +154,8 @@ private:
     TLabelBorderStyle m_borderStyle = bsNone;
 
     bool m_layoutDirty = true;
+    // The 100 % size last seen by BoundsChanged (invalid before the first).
+    QSize m_storedSize;
     // What the last layout was computed for; a difference makes it dirty
     // even when the font was replaced through the base class.
     TGFont m_layoutFont;

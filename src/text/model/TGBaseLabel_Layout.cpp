@@ -26,6 +26,36 @@ bool Above(int value, int lines)
 }
 } // namespace
 
+int TGBaseLabel::LineHeight(float zoom) const
+{
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), zoom, m_caption);
+    const QFontMetrics fm(display.Font);
+    const int th = fm.height() + std::max(0, fm.leading());
+    const auto zoomed = [z = double(zoom)](QPoint d) {
+        return z == 1.0 ? d : QPoint(Round(d.x() * z), Round(d.y() * z));
+    };
+    return th + zoomed(m_shadowOffset).y() - zoomed(m_highlightOffset).y();
+}
+
+void TGBaseLabel::FitStoredToLines()
+{
+    // The same rule as the layout's, on the 100 % box.
+    const int lh = LineHeight(1.0f);
+    QRect stored = StoredBounds();
+    const bool upright = m_angle == 0 || m_angle == 180;
+    int across = upright ? stored.height() : stored.width();
+    if (Above(across, lh))
+        across = Fit(lh);
+    if (lh > across)
+        across = lh;
+    if (upright)
+        stored.setHeight(across);
+    else
+        stored.setWidth(across);
+    if (stored != StoredBounds())
+        SetStoredBounds(stored);
+}
+
 void TGBaseLabel::CalcLayout()
 {
     if (Font() != m_layoutFont || Zoom() != m_layoutZoom)

@@ -40,6 +40,8 @@ public:
     void ChooseSymbol();
 
 protected:
+    // The box fits the character (FitBox), not lines of text.
+    void FitStoredToLines() override {}
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
 
 private:
