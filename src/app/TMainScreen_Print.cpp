@@ -69,8 +69,10 @@ void fallBackFromVanishedPrinter(TMainScreen &w)
     const QString instead = w.ReportPrinter ? w.ReportPrinter->PrinterName() : QString();
     Interaction::current().information(
         instead.isEmpty()
-            ? QStringLiteral("The printer %1 is no longer installed, and there is no other printer.").arg(gone)
-            : QStringLiteral("The printer %1 is no longer installed.\nCards now print on the default printer %2.")
+            ? QStringLiteral("The printer %1 is no longer installed, and there is no other printer.")
+                  .arg(gone)
+            : QStringLiteral(
+                  "The printer %1 is no longer installed.\nCards now print on the default printer %2.")
                   .arg(gone, instead));
     rememberPrinter(w);
 }

@@ -189,7 +189,8 @@ void TestFaultsPrinter::printerRemovedBetweenPreviewAndPrint()
     const float zoom = w.BusinessCardPanel()->Zoom();
     answerDialogs();
     w.mnuPrintClick();
-    QCOMPARE(m_status, QStringLiteral("\nThe cards were not printed.\n\nNo printers are defined, aborting print job."));
+    QCOMPARE(m_status,
+             QStringLiteral("\nThe cards were not printed.\n\nNo printers are defined, aborting print job."));
     QVERIFY2(m_script->log.contains(
                  QStringLiteral("error[Cardwright]: No printers are defined, aborting print job.")),
              qPrintable(m_script->log.join('|')));
@@ -232,7 +233,8 @@ void TestFaultsPrinter::printerRemovedWhileTheSheetIsComposed()
     QVERIFY(!printer::TReportPrinter::Printers().contains(Gone));
     // The print system's own reason: the printer does not exist.
     const QString refused = QStringLiteral("The printer %1 did not take the print job: ").arg(Gone);
-    QVERIFY2(m_status.startsWith(QStringLiteral("\nThe cards were not printed.\n\n") + refused), qPrintable(m_status));
+    QVERIFY2(m_status.startsWith(QStringLiteral("\nThe cards were not printed.\n\n") + refused),
+             qPrintable(m_status));
     QVERIFY2(m_status.endsWith(QStringLiteral("it is no longer installed")), qPrintable(m_status));
     QVERIFY2(m_script->log.last().startsWith(QStringLiteral("error[Cardwright]: ") + refused),
              qPrintable(m_script->log.join('|')));
@@ -261,7 +263,9 @@ void TestFaultsPrinter::chosenPrinterRemovedWhileAnotherRemains()
     answerDialogs();
     w.mnuPrintClick();
     QVERIFY(!printer::TReportPrinter::Printers().contains(Gone));
-    QCOMPARE(m_status, QStringLiteral("\nThe cards were not printed.\n\nThe printer %1 is no longer available.").arg(Gone));
+    QCOMPARE(
+        m_status,
+        QStringLiteral("\nThe cards were not printed.\n\nThe printer %1 is no longer available.").arg(Gone));
     QVERIFY2(m_script->log.contains(
                  QStringLiteral("error[Cardwright]: The printer %1 is no longer available.").arg(Gone)),
              qPrintable(m_script->log.join('|')));

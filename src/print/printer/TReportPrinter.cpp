@@ -64,12 +64,15 @@ const auto CupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 TCupsJob::TOptions DriverOptions(const QStringList &pairs)
 {
     static const QStringList sheetDecides = {
-        QStringLiteral("number-up"),   QStringLiteral("number-up-layout"), QStringLiteral("page-ranges"),
-        QStringLiteral("page-set"),    QStringLiteral("fit-to-page"),      QStringLiteral("scaling"),
-        QStringLiteral("copies"),      QStringLiteral("collate"),          QStringLiteral("media"),
-        QStringLiteral("PageSize"),    QStringLiteral("PageRegion"),       QStringLiteral("orientation-requested"),
-        QStringLiteral("landscape"),   QStringLiteral("print-scaling"),    QStringLiteral("natural-scaling"),
-        QStringLiteral("position"),    QStringLiteral("mirror")};
+        QStringLiteral("number-up"),       QStringLiteral("number-up-layout"),
+        QStringLiteral("page-ranges"),     QStringLiteral("page-set"),
+        QStringLiteral("fit-to-page"),     QStringLiteral("scaling"),
+        QStringLiteral("copies"),          QStringLiteral("collate"),
+        QStringLiteral("media"),           QStringLiteral("PageSize"),
+        QStringLiteral("PageRegion"),      QStringLiteral("orientation-requested"),
+        QStringLiteral("landscape"),       QStringLiteral("print-scaling"),
+        QStringLiteral("natural-scaling"), QStringLiteral("position"),
+        QStringLiteral("mirror")};
     TCupsJob::TOptions options;
     for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
         const QString &name = pairs.at(i);

@@ -106,7 +106,8 @@ void TReportPrinter::SpoolPartFile()
 void TReportPrinter::FollowJob(int id)
 {
     QString queue = m_queue;
-    SetStatusFormat(QStringLiteral("\rSending the sheet to the printer\r") + queue.replace(QLatin1Char('%'), QStringLiteral("%%")));
+    SetStatusFormat(QStringLiteral("\rSending the sheet to the printer\r") +
+                    queue.replace(QLatin1Char('%'), QStringLiteral("%%")));
     UpdateStatus();
     QElapsedTimer watch;
     watch.start();
@@ -129,7 +130,8 @@ void TReportPrinter::FollowJob(int id)
             throw cw::Exception(
                 QStringLiteral("The printer %1 has stopped%2. The sheet waits in its queue and prints when "
                                "the printer is started again.")
-                    .arg(m_queue, status.reason.isEmpty() ? QString() : QStringLiteral(": ") + status.reason));
+                    .arg(m_queue,
+                         status.reason.isEmpty() ? QString() : QStringLiteral(": ") + status.reason));
         case TCupsJob::TState::Waiting:
             break;
         }
