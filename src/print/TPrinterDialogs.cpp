@@ -22,16 +22,10 @@ void HideNamed(QWidget &root, const char *name)
         w->hide();
 }
 
-void DisableNamed(QWidget &root, const char *name)
-{
-    if (auto *w = root.findChild<QWidget *>(QString::fromLatin1(name)))
-        w->setEnabled(false);
-}
-
 // The printer's properties window (opened from the dialog's "Properties"
 // button) is made when it is first opened: it is restricted as it shows.
-// In it the sheet's own settings are shown but cannot be changed, and
-// margins and pages per sheet are not offered.
+// Paper size, margins and pages per sheet are not offered there, and the
+// orientation is shown but cannot be changed.
 class TPropertiesRestriction : public QObject
 {
 public:
@@ -69,10 +63,13 @@ private:
                 if (margins->parentWidget())
                     margins->parentWidget()->hide();
             HideNamed(*w, "pagesPerSheetButtonGroup");
-            DisableNamed(*w, "pageSizeCombo");
-            DisableNamed(*w, "pageWidth");
-            DisableNamed(*w, "pageHeight");
-            DisableNamed(*w, "unitCombo");
+            // The paper is the layout's; the paper source stays offered.
+            for (const char *name : {"pageSizeLabel", "pageSizeCombo", "widthLabel", "pageWidth", "heightLabel",
+                                     "pageHeight", "unitCombo", "pageSizeWarningLabel"})
+                HideNamed(*w, name);
+            if (auto *source = w->findChild<QWidget *>(QStringLiteral("paperSource")))
+                if (source->isHidden() && source->parentWidget())
+                    source->parentWidget()->hide(); // no paper source either: nothing left there
             if (auto *portrait = w->findChild<QWidget *>(QStringLiteral("portrait")))
                 if (portrait->parentWidget())
                     portrait->parentWidget()->setEnabled(false);
@@ -110,7 +107,9 @@ bool TPrinterDialogs::PrinterSetup(printer::TReportPrinter &report)
     QPrinter &printer = report.Printer();
     const int copies = report.Copies();
     QPrintDialog dialog(&printer, Interaction::mainWindow());
-    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    // "Properties" (paper source, driver options) shows with the page size
+    // option only.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
     RestrictToCardSheet(dialog, true);
     if (Interaction::current().exec(dialog) != QDialog::Accepted)
         return false;
@@ -128,7 +127,7 @@ bool TPrinterDialogs::PrintDialog(printer::TReportPrinter &report)
     printer.setFromTo(0, 0);
     printer.setPrintRange(QPrinter::AllPages);
     QPrintDialog dialog(&printer, Interaction::mainWindow());
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, 9999);
     RestrictToCardSheet(dialog, false);
     if (Interaction::current().exec(dialog) != QDialog::Accepted)

@@ -6,9 +6,9 @@
 // the interaction service, so commands using them are testable.
 //
 // A card sheet decides its paper size, orientation and placement itself:
-// the dialog does not offer margins or pages per sheet, shows the paper
-// size and orientation disabled, and printer setup offers neither copies
-// (Print Cards asks for the number of sheets) nor page ranges.
+// the dialog does not offer paper size, margins or pages per sheet, shows
+// the orientation disabled, and printer setup offers neither copies (Print
+// Cards asks for the number of sheets) nor page ranges.
 
 class QPrintDialog;
 

@@ -105,6 +105,7 @@ private:
     QString m_status;
     QStringList m_setupOffers; // what the setup dialog showed (for checking)
     QString m_shot;            // file name for a picture of the next Print Cards
+    QString m_statusShot;      // file name for a picture of the next ended job
 };
 
 void TestPrinterChoice::initTestCase()
@@ -139,6 +140,7 @@ void TestPrinterChoice::init()
     m_status.clear();
     m_setupOffers.clear();
     m_shot.clear();
+    m_statusShot.clear();
     printer::TReportPrinter::ChoosePrinter(QString());
 }
 
@@ -166,6 +168,8 @@ void TestPrinterChoice::answerPrint()
             if (auto *status = dynamic_cast<ui::TLabelPrinter *>(&d)) {
                 status->FormActivate();
                 m_status = status->StatusText();
+                if (!m_statusShot.isEmpty())
+                    Shot(d, std::exchange(m_statusShot, QString()));
                 return int(QDialog::Accepted);
             }
             return int(QDialog::Rejected);
@@ -189,6 +193,12 @@ void TestPrinterChoice::answerSetup(const QString &queue)
             m_setupOffers << printers->itemText(i);
         printers->setCurrentIndex(printers->findText(queue));
         Shot(d, QStringLiteral("printer-setup.png"));
+        if (!qEnvironmentVariableIsEmpty("CW_PRINT_SHOTS"))
+            for (QPushButton *b : d.findChildren<QPushButton *>())
+                if (b->text().startsWith(QStringLiteral("&Options"))) {
+                    b->click();
+                    Shot(d, QStringLiteral("printer-setup-options.png"));
+                }
         d.accept();
         return d.result();
     });
@@ -298,6 +308,7 @@ void TestPrinterChoice::failedJobsGiveTheReason()
     QCOMPARE(w.ReportPrinter->PrinterName(), First);
 
     QVERIFY(!Run(QStringLiteral("cupsdisable"), {"-r", "Out of card stock", First}).isNull());
+    m_statusShot = QStringLiteral("status-printer-stopped.png");
     answerPrint();
     w.mnuPrintClick();
     QVERIFY2(m_status.startsWith(QStringLiteral("\nThe cards were not printed.\n\n")), qPrintable(m_status));
@@ -376,7 +387,12 @@ void TestPrinterChoice::previewWithNoPrinterInstalled()
     m_script->dialogs.enqueue([&](QDialog &d) {
         auto &preview = dynamic_cast<ui::TPreviewForm &>(d);
         preview.FormActivate();
-        Shot(preview, QStringLiteral("preview-without-printer.png"));
+        if (!qEnvironmentVariableIsEmpty("CW_PRINT_SHOTS")) {
+            preview.resize(608, 640);
+            preview.show();
+            preview.SBZoomPageClick();
+            Shot(preview, QStringLiteral("preview-without-printer.png"));
+        }
         ui::TFilePreview &page = preview.FilePreview();
         page.SetMarginPercent(0);
         page.SetShadowDepth(0);
