@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -87,6 +88,7 @@ private slots:
     void chosenPrinterGetsTheSheetAndIsRemembered();
     void removedPrinterFallsBackWithAMessage();
     void failedJobsGiveTheReason();
+    void cancelWhileTheJobWaitsWithdrawsIt();
     void previewWithNoPrinterInstalled();
 
 private:
@@ -332,6 +334,44 @@ void TestPrinterChoice::failedJobsGiveTheReason()
                  QStringLiteral("error[Cardwright]: The printer %1 did not take").arg(First)),
              qPrintable(m_script->log.join('|')));
     QVERIFY(!Run(QStringLiteral("cupsaccept"), {First}).isNull());
+}
+
+// The printer holds new jobs: the status dialog waits for it, and Cancel
+// (answered Yes) while it waits withdraws the job from the queue and ends
+// as cancelled, the one ending that says so.
+void TestPrinterChoice::cancelWhileTheJobWaitsWithdrawsIt()
+{
+    if (!m_why.isEmpty())
+        QSKIP(qPrintable(m_why));
+    QVERIFY(!Run(QStringLiteral("lpadmin"), {"-p", First, "-o", "job-hold-until-default=indefinite"}).isNull());
+    ui::TMainScreen w;
+    w.FormActivate();
+    QVERIFY(w.ReportPrinter);
+    const int before = FinishedJobs(First);
+    m_script->answers.enqueue(true); // "Cancel Business Card Printing?"
+    m_script->dialogs.enqueue([](QDialog &d) {
+        dynamic_cast<ui::TSelectSpecificLabels &>(d).OKbuttonClick();
+        return d.result();
+    });
+    QString waiting;
+    m_script->dialogs.enqueue([&](QDialog &d) {
+        auto &status = dynamic_cast<ui::TLabelPrinter &>(d);
+        QTimer::singleShot(1000, &status, [&] {
+            waiting = status.StatusText();
+            status.CancelButtonClick();
+        });
+        status.FormActivate();
+        m_status = status.StatusText();
+        return int(QDialog::Accepted);
+    });
+    w.mnuPrintClick();
+    Run(QStringLiteral("lpadmin"), {"-p", First, "-o", "job-hold-until-default=no-hold"});
+    QCOMPARE(waiting, QStringLiteral("\nSending the sheet to the printer\n") + First);
+    QCOMPARE(m_status, QStringLiteral("\nBusiness Card Print Canceled!"));
+    QVERIFY2(!m_script->log.join('|').contains(QStringLiteral("error[")), qPrintable(m_script->log.join('|')));
+    // Nothing is left waiting: the job ended as cancelled.
+    QTRY_COMPARE_WITH_TIMEOUT(FinishedJobs(First), before + 1, 10000);
+    QCOMPARE(Run(QStringLiteral("lpstat"), {"-o", First}).trimmed(), QString());
 }
 
 // On a desktop without printers (the print system does not even answer):
