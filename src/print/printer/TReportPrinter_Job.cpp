@@ -5,7 +5,6 @@
 #include "print/printer/TPdfSheetFile.h"
 #include "print/printer/TReportPrinter.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
