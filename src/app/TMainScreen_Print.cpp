@@ -47,6 +47,36 @@ template <typename F> void guardedPrint(bool &busy, F &&f)
     }
 }
 
+// The printer chosen in Printer Setup (or Print Cards' "Print Setup") is
+// kept in the settings for the next start.
+void rememberPrinter(TMainScreen &w)
+{
+    const QString chosen = printer::TReportPrinter::ChosenPrinter();
+    if (w.Preferences.PrinterName == chosen)
+        return;
+    w.Preferences.PrinterName = chosen;
+    w.SavePreferences();
+}
+
+// A chosen printer that has left the system: the default printer serves
+// from now on, and the user is told which printer went and which one
+// prints instead.
+void fallBackFromVanishedPrinter(TMainScreen &w)
+{
+    const QString gone = printer::TReportPrinter::ForgetVanishedPrinter();
+    if (gone.isEmpty())
+        return;
+    const QString instead = w.ReportPrinter ? w.ReportPrinter->PrinterName() : QString();
+    Interaction::current().information(
+        instead.isEmpty()
+            ? QStringLiteral("The printer %1 is no longer installed, and there is no other printer.")
+                  .arg(gone)
+            : QStringLiteral(
+                  "The printer %1 is no longer installed.\nCards now print on the default printer %2.")
+                  .arg(gone, instead));
+    rememberPrinter(w);
+}
+
 } // namespace
 
 void TMainScreen::connectPrintCommands()
@@ -63,8 +93,12 @@ void TMainScreen::connectPrintCommands()
 
 void TMainScreen::CreateReportPrinter()
 {
+    // The printer chosen in an earlier session, when it is still there.
+    printer::TReportPrinter::ChoosePrinter(Preferences.PrinterName);
     if (!ReportPrinter)
         ReportPrinter = std::make_unique<printer::TReportPrinter>();
+    guardedPrint(Busy, [this] { fallBackFromVanishedPrinter(*this); });
+    ReportPrinter->RefreshDeviceMetrics();
 }
 
 void TMainScreen::mnuPrintClick()
@@ -77,7 +111,10 @@ void TMainScreen::mnuPrintClick()
         ReportPrinter->SetPageRange(1, 9999);
         m_panel->setPreviewing(false);
         PrintTestPage = false;
-        if (!DoPageSetup())
+        fallBackFromVanishedPrinter(*this);
+        const bool confirmed = DoPageSetup();
+        rememberPrinter(*this); // "Print Setup" may have chosen another printer
+        if (!confirmed)
             return;
         ReportPrinter->RefreshDeviceMetrics();
         QApplication::processEvents();
@@ -122,14 +159,20 @@ bool TMainScreen::ConfirmCardsOffThePage(printer::TReportPrinter &engine)
 
 void TMainScreen::mnuPreviewClick()
 {
-    if (!ReportPrinter)
-        return;
     guardedPrint(Busy, [this] {
+        // The preview is recorded, not printed: without a printer an engine
+        // object of its own hands the layout's paper to the job.
+        std::unique_ptr<printer::TReportPrinter> own;
+        printer::TReportPrinter *engine = ReportPrinter.get();
+        if (!engine) {
+            own = std::make_unique<printer::TReportPrinter>();
+            engine = own.get();
+        }
         PrintToPrinter = false;
-        ReportPrinter->SetPaperSize(Layout().Papersize);
+        engine->SetPaperSize(Layout().Papersize);
         m_panel->setPreviewing(true);
         PrintTestPage = false;
-        DoPrint();
+        DoPrint(*engine);
     });
 }
 
@@ -137,7 +180,11 @@ void TMainScreen::mnuPrinterSetupClick()
 {
     if (!ReportPrinter)
         return;
-    guardedPrint(Busy, [this] { TPrinterDialogs::PrinterSetup(*ReportPrinter); });
+    guardedPrint(Busy, [this] {
+        fallBackFromVanishedPrinter(*this);
+        if (TPrinterDialogs::PrinterSetup(*ReportPrinter))
+            rememberPrinter(*this);
+    });
 }
 
 void TMainScreen::mnuPrinterFineTuningClick()
@@ -160,8 +207,10 @@ void TMainScreen::mnuPrintOutlineTestPageClick()
         // layout's paper, whatever paper the queue picked in the dialog
         // starts with.
         ReportPrinter->SetPaperSize(Layout().Papersize);
+        fallBackFromVanishedPrinter(*this);
         if (!TPrinterDialogs::PrintDialog(*ReportPrinter))
             return;
+        rememberPrinter(*this);
         ReportPrinter->SetPaperSize(Layout().Papersize);
         DoPrint();
     });

@@ -32,10 +32,12 @@ void TMainScreen::Setbuttons()
     mnuSave->setEnabled(!FileName.isEmpty());
     setWindowTitle(FileName.isEmpty() ? QStringLiteral("Cardwright")
                                       : QStringLiteral("Cardwright - ") + QFileInfo(FileName).fileName());
-    for (QAction *a : {mnuPrint, mnuPreview, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage})
+    for (QAction *a : {mnuPrint, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage})
         a->setEnabled(m_printerReady);
     PrintButton->setEnabled(m_printerReady);
-    Previewbutton->setEnabled(m_printerReady);
+    // Preview records the sheet on the layout's paper: it needs no printer.
+    mnuPreview->setEnabled(true);
+    Previewbutton->setEnabled(true);
 }
 
 bool TMainScreen::CheckSaveNeeded()

@@ -51,7 +51,7 @@ TLabelPrinter::TLabelPrinter(QWidget *parent)
     RStatusLabel = new QLabel(m_statusPanel);
     RStatusLabel->setObjectName(QStringLiteral("RStatusLabel"));
     RStatusLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    RStatusLabel->setWordWrap(false);
+    RStatusLabel->setWordWrap(true); // a failure's reason may be long
     Extralabel = new QLabel(m_statusPanel);
     Extralabel->setObjectName(QStringLiteral("Extralabel"));
     Extralabel->setAlignment(Qt::AlignCenter);
@@ -187,10 +187,21 @@ QString TLabelPrinter::ClosingStatus(const TBaseReport &report) const
 {
     using model::TLabelPrintJob;
     const bool printing = Job.Settings.PrintToPrinter;
-    // A job that failed did not reach its end: it closes as cancelled, not
-    // as "completed and sent to printer".
-    const bool ended = report.Aborted() || !m_failure.isEmpty();
+    // A job that failed did not reach its end: it closes with the reason it
+    // failed for (the print system's own where it gave one), never as
+    // "completed and sent to printer", nor as cancelled, which is what the
+    // user does.
     const auto *device = dynamic_cast<const printer::TReportPrinter *>(&report);
+    if (!m_failure.isEmpty()) {
+        QString reason = m_failure;
+        reason.replace(QLatin1Char('%'), QStringLiteral("%%")); // a status format
+        const QString what = !printing ? QStringLiteral("The preview could not be made.")
+                             : device && !device->OutputFileName().isEmpty()
+                                 ? QStringLiteral("The sheet was not saved.")
+                                 : QStringLiteral("The cards were not printed.");
+        return QStringLiteral("\r") + what + QStringLiteral("\r\r") + reason;
+    }
+    const bool ended = report.Aborted();
     if (ended || !printing || !device)
         return TLabelPrintJob::ClosingText(ended, printing, Surface && Surface->HasSuperObjects());
     if (!device->PrintedAnyPage())

@@ -79,8 +79,9 @@ protected:
 private:
     void configureReport(engine::TBaseReport &report);
     void finishJob();
-    // The closing text: cancelled, previewed, nothing printed (a page range
-    // past the pages composed), saved into a PDF file, or sent to the printer.
+    // The closing text: failed (with the reason), cancelled by the user,
+    // previewed, nothing printed (a page range past the pages composed),
+    // saved into a PDF file, or sent to the printer.
     QString ClosingStatus(const engine::TBaseReport &report) const;
 
     QWidget *m_statusPanel = nullptr;

@@ -189,7 +189,8 @@ void TestFaultsPrinter::printerRemovedBetweenPreviewAndPrint()
     const float zoom = w.BusinessCardPanel()->Zoom();
     answerDialogs();
     w.mnuPrintClick();
-    QCOMPARE(m_status, QStringLiteral("\nBusiness Card Print Canceled!"));
+    QCOMPARE(m_status,
+             QStringLiteral("\nThe cards were not printed.\n\nNo printers are defined, aborting print job."));
     QVERIFY2(m_script->log.contains(
                  QStringLiteral("error[Cardwright]: No printers are defined, aborting print job.")),
              qPrintable(m_script->log.join('|')));
@@ -210,11 +211,15 @@ void TestFaultsPrinter::printerRemovedWhileTheSheetIsComposed()
     QVERIFY(index >= 0);
     w.ReportPrinter->SetPrinterIndex(index);
 
-    // While the printer is there, a print puts one job in its queue.
+    // While the printer is there, a print puts one job in its queue; the
+    // queue is stopped, and the status says so instead of "completed".
     const int before = Jobs();
     answerDialogs();
     w.mnuPrintClick();
-    QCOMPARE(m_status, QStringLiteral("Print job completed and sent to printer!"));
+    QVERIFY2(m_status.startsWith(
+                 QStringLiteral("\nThe cards were not printed.\n\nThe printer %1 has stopped").arg(Gone)),
+             qPrintable(m_status));
+    QVERIFY2(m_status.contains(QStringLiteral("The sheet waits in its queue")), qPrintable(m_status));
     QCOMPARE(Jobs(), before + 1);
     QVERIFY(!Run(QStringLiteral("cancel"), {"-a", Gone}).isNull());
     QTRY_COMPARE(Jobs(), 0);
@@ -226,10 +231,12 @@ void TestFaultsPrinter::printerRemovedWhileTheSheetIsComposed()
     answerDialogs();
     w.mnuPrintClick();
     QVERIFY(!printer::TReportPrinter::Printers().contains(Gone));
-    QCOMPARE(m_status, QStringLiteral("\nBusiness Card Print Canceled!"));
-    QVERIFY2(m_script->log.contains(
-                 QStringLiteral("error[Cardwright]: The print job could not be sent to the printer %1.")
-                     .arg(Gone)),
+    // The print system's own reason: the printer does not exist.
+    const QString refused = QStringLiteral("The printer %1 did not take the print job: ").arg(Gone);
+    QVERIFY2(m_status.startsWith(QStringLiteral("\nThe cards were not printed.\n\n") + refused),
+             qPrintable(m_status));
+    QVERIFY2(m_status.endsWith(QStringLiteral("it is no longer installed")), qPrintable(m_status));
+    QVERIFY2(m_script->log.last().startsWith(QStringLiteral("error[Cardwright]: ") + refused),
              qPrintable(m_script->log.join('|')));
     // Nothing went to the printer that is left.
     QCOMPARE(Jobs(), 0);
@@ -256,7 +263,9 @@ void TestFaultsPrinter::chosenPrinterRemovedWhileAnotherRemains()
     answerDialogs();
     w.mnuPrintClick();
     QVERIFY(!printer::TReportPrinter::Printers().contains(Gone));
-    QCOMPARE(m_status, QStringLiteral("\nBusiness Card Print Canceled!"));
+    QCOMPARE(
+        m_status,
+        QStringLiteral("\nThe cards were not printed.\n\nThe printer %1 is no longer available.").arg(Gone));
     QVERIFY2(m_script->log.contains(
                  QStringLiteral("error[Cardwright]: The printer %1 is no longer available.").arg(Gone)),
              qPrintable(m_script->log.join('|')));

@@ -411,8 +411,9 @@ void TestLabelPrinter::failureStillEndsTheDialog()
     dialog.FormActivate();
     QCOMPARE(dialog.Failure(), QStringLiteral("The printer went away."));
     QCOMPARE(dialog.ButtonText(), QStringLiteral("OK"));
-    // A failed job does not claim to have reached the printer.
-    QCOMPARE(dialog.StatusText(), QStringLiteral("\nBusiness Card Print Canceled!"));
+    // A failed job does not claim to have reached the printer, nor to have
+    // been cancelled: it gives the reason.
+    QCOMPARE(dialog.StatusText(), QStringLiteral("\nThe cards were not printed.\n\nThe printer went away."));
     QVERIFY(!surface.Printing());
     QCOMPARE(interaction.log.last(), QStringLiteral("error[Cardwright]: The printer went away."));
 }

@@ -239,7 +239,9 @@ private slots:
         }
         QCOMPARE(m_script->log.last(),
                  QStringLiteral("error[Cardwright]: The file %1 could not be written.").arg(target));
-        QCOMPARE(status, QStringLiteral("\nBusiness Card Print Canceled!"));
+        QCOMPARE(
+            status,
+            QStringLiteral("\nThe sheet was not saved.\n\nThe file %1 could not be written.").arg(target));
         QVERIFY(m_script->informations.isEmpty());
         QFile f(target);
         QVERIFY(f.open(QIODevice::ReadOnly));

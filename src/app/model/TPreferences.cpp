@@ -96,6 +96,7 @@ void TPreferences::Load(const TIniFile &ini)
     nudges.VerticalSpacing = readNudge(ini, QStringLiteral("VerticalSpacing"));
     nudges.HorizontalSpacing = readNudge(ini, QStringLiteral("HorizontalSpacing"));
     ShowBottomMarginWarning = ini.ReadBool(PrinterSection, QStringLiteral("ShowBottomMarginWarning"), true);
+    PrinterName = ini.ReadString(PrinterSection, QStringLiteral("PrinterName"), QString()).trimmed();
 
     for (int i = 0; i < PersonalCount; ++i)
         PersonalInfo[i] = ini.ReadString(PersonalSection, PersonalKeys()[i], QString());
@@ -141,6 +142,10 @@ void TPreferences::Save(TIniFile &ini) const
             ini.WriteString(PersonalSection, PersonalKeys()[i], PersonalInfo[i]);
 
         ini.WriteBool(PrinterSection, QStringLiteral("ShowBottomMarginWarning"), ShowBottomMarginWarning);
+        if (PrinterName.isEmpty())
+            ini.DeleteKey(PrinterSection, QStringLiteral("PrinterName"));
+        else
+            ini.WriteString(PrinterSection, QStringLiteral("PrinterName"), PrinterName);
 
         ini.WriteString(DefaultFontSection, QStringLiteral("Name"),
                         DefaultFont.Name.left(TDefaultFont::MaxNameLength));

@@ -63,6 +63,10 @@ public:
     static const std::array<QString, PersonalCount> &PersonalKeys();
 
     bool ShowBottomMarginWarning = true;
+    // The printer chosen in Printer Setup, by name (empty: the system's
+    // default printer).  Kept only when one was chosen, so the settings of
+    // a user who never chose stay as they were.
+    QString PrinterName;
     std::array<QString, PersonalCount> PersonalInfo;
     TDefaultFont DefaultFont;
     TCardLayout Layout;

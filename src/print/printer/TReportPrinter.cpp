@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -32,6 +33,7 @@ struct TSharedPrinterSettings
     double paperHeight = 0;
     TOrientation orientation = TOrientation::poDefault;
     int copies = 1;
+    TCupsJob::TOptions jobOptions; // the driver options chosen for printerName
 };
 
 TSharedPrinterSettings &Shared()
@@ -50,6 +52,36 @@ QString CurrentSystemPrinter()
     if (!fallback.isEmpty())
         return fallback;
     return names.isEmpty() ? QString() : names.first();
+}
+
+// Qt's CUPS print engine keeps the options its dialog set (name, value,
+// name, value, ...) under this property key.
+const auto CupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// The dialog's options a card sheet can use: the sheet sets paper size,
+// orientation and copies itself, and pages per sheet, page ranges or
+// scaling would move or drop cards.
+TCupsJob::TOptions DriverOptions(const QStringList &pairs)
+{
+    static const QStringList sheetDecides = {
+        QStringLiteral("number-up"),       QStringLiteral("number-up-layout"),
+        QStringLiteral("page-ranges"),     QStringLiteral("page-set"),
+        QStringLiteral("fit-to-page"),     QStringLiteral("scaling"),
+        QStringLiteral("copies"),          QStringLiteral("collate"),
+        QStringLiteral("media"),           QStringLiteral("PageSize"),
+        QStringLiteral("PageRegion"),      QStringLiteral("orientation-requested"),
+        QStringLiteral("landscape"),       QStringLiteral("print-scaling"),
+        QStringLiteral("natural-scaling"), QStringLiteral("position"),
+        QStringLiteral("mirror")};
+    TCupsJob::TOptions options;
+    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
+        const QString &name = pairs.at(i);
+        const QString &value = pairs.at(i + 1);
+        if (name.isEmpty() || value.isEmpty() || sheetDecides.contains(name, Qt::CaseInsensitive))
+            continue;
+        options.append({name, value});
+    }
+    return options;
 }
 
 } // namespace
@@ -85,8 +117,34 @@ void TReportPrinter::SetPrinterIndex(int index)
     const QStringList names = Printers();
     if (index < 0 || index >= names.size())
         return;
-    Shared().printerName = names.at(index);
+    ChoosePrinter(names.at(index));
     RefreshDeviceMetrics();
+}
+
+QString TReportPrinter::ChosenPrinter()
+{
+    return Shared().printerName;
+}
+
+void TReportPrinter::ChoosePrinter(const QString &name)
+{
+    if (Shared().printerName != name)
+        Shared().jobOptions.clear();
+    Shared().printerName = name;
+}
+
+QString TReportPrinter::ForgetVanishedPrinter()
+{
+    const QString chosen = Shared().printerName;
+    if (chosen.isEmpty() || QPrinterInfo::availablePrinterNames().contains(chosen))
+        return {};
+    ChoosePrinter(QString());
+    return chosen;
+}
+
+TCupsJob::TOptions TReportPrinter::JobOptions()
+{
+    return Shared().jobOptions;
 }
 
 QString TReportPrinter::PrinterName() const
@@ -104,7 +162,7 @@ void TReportPrinter::CheckChosenPrinter()
     const QString chosen = Shared().printerName;
     if (chosen.isEmpty() || QPrinterInfo::availablePrinterNames().contains(chosen))
         return;
-    Shared().printerName.clear();
+    ChoosePrinter(QString());
     throw cw::Exception(QStringLiteral("The printer %1 is no longer available.").arg(chosen));
 }
 
@@ -216,7 +274,8 @@ void TReportPrinter::AdoptPrinterSettings()
 {
     QPrinter &printer = *m_printer;
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) {
-        Shared().printerName = printer.printerName();
+        ChoosePrinter(printer.printerName());
+        Shared().jobOptions = DriverOptions(printer.printEngine()->property(CupsOptionsKey).toStringList());
         m_outputFileName.clear();
     } else if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         m_outputFileName = printer.outputFileName(); // "Print to file" in the dialog

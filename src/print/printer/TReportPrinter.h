@@ -15,11 +15,15 @@
 // is written beside its target and then moved into place, leaving the file
 // that was there untouched otherwise (also when the disk fills up while the
 // pages are drawn: TPdfSheetFile); a sheet for a CUPS queue is written as
-// PDF at the printer's resolution and handed to the spooler with "lp" (when
-// "lp" is missing, Qt's own CUPS output is used, which cannot take back the
-// pages already drawn).
+// PDF at the printer's resolution and handed to the scheduler through
+// libcups (TCupsJob), with the driver options chosen in the print dialog.
+// The report then follows the job for a few seconds: a queue that refuses
+// it, a stopped printer or a failing filter ends the job with the
+// scheduler's own reason.  (When no spool file can be made, Qt's own CUPS
+// output is used, which cannot take back the pages already drawn.)
 
 #include "print/engine/TCanvasReport.h"
+#include "print/printer/TCupsJob.h"
 
 #include <QPageSize>
 #include <QStringList>
@@ -46,6 +50,24 @@ public:
     // Name of the current printer ("PDF" when printing to a file; empty when
     // there is no printer).
     QString PrinterName() const;
+
+    // The printer chosen by name for every report (empty: the system's
+    // default printer).  Choosing another printer drops the driver options
+    // chosen for the last one.
+    static QString ChosenPrinter();
+    static void ChoosePrinter(const QString &name);
+    // When the chosen printer has left the system: forgets the choice (the
+    // default printer serves from now on) and returns its name; otherwise
+    // returns an empty text.
+    static QString ForgetVanishedPrinter();
+    // Driver options (paper source, resolution, ...) chosen in the print
+    // dialog for the chosen printer, sent with every job to it.  What a card
+    // sheet decides itself (paper size, copies, pages per sheet, page
+    // ranges, scaling, orientation) is never among them.
+    static TCupsJob::TOptions JobOptions();
+    // How long a job handed to CUPS is followed before it counts as sent,
+    // in milliseconds (default 8000).
+    void SetJobWatchTime(int milliseconds) { m_jobWatchMs = milliseconds; }
     // Prints into a PDF file instead of a printer; an empty name returns to
     // the system printer.
     void SetOutputFileName(const QString &pdfFileName);
@@ -93,6 +115,10 @@ private:
     QPageSize SheetPageSize() const;
     void DropPartFile();
     void SpoolPartFile();
+    // Waits until the scheduler finished job `id`, reported it stuck or
+    // failed (throws with its reason), the user cancelled (the job is
+    // withdrawn) or the watch time ran out.
+    void FollowJob(int id);
 
     std::unique_ptr<QPrinter> m_printer;
     QString m_outputFileName;
@@ -105,6 +131,7 @@ private:
     QString m_partFile;                       // the sheet for a CUPS queue, until the job ends
     QString m_queue;                          // CUPS queue the part file goes to (empty: a PDF target)
     int m_spoolCopies = 1;
+    int m_jobWatchMs = 8000;
 };
 
 } // namespace cw::printer

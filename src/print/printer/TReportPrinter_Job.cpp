@@ -1,15 +1,17 @@
 // The device side of a printer job: pages in range, the part file and its
-// delivery (a PDF target or the CUPS spooler).
+// delivery (a PDF target or a CUPS queue, followed until the scheduler says
+// how it went).
 #include "app/model/Exception.h"
 #include "print/printer/TPdfSheetFile.h"
 #include "print/printer/TReportPrinter.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QThread>
 
 namespace cw::printer {
 
@@ -29,8 +31,6 @@ void TReportPrinter::BeginJob()
         return;
     }
     CheckChosenPrinter();
-    if (QStandardPaths::findExecutable(QStringLiteral("lp")).isEmpty())
-        return; // Qt's own CUPS output
     QTemporaryFile part(QDir::tempPath() + QStringLiteral("/cardwright-sheet.XXXXXX.part"));
     part.setAutoRemove(false);
     if (!part.open() || part.fileName().isEmpty())
@@ -96,16 +96,53 @@ void TReportPrinter::SpoolPartFile()
                           : SheetPageSize().id() == QPageSize::Letter
                               ? QStringLiteral("Letter")
                               : QStringLiteral("Custom.%1x%2in").arg(PageWidth()).arg(PageHeight());
-    QProcess spooler;
-    spooler.start(QStandardPaths::findExecutable(QStringLiteral("lp")),
-                  {QStringLiteral("-d"), m_queue, QStringLiteral("-t"), Title(), QStringLiteral("-n"),
-                   QString::number(m_spoolCopies), QStringLiteral("-o"), QStringLiteral("media=") + media,
-                   QStringLiteral("--"), m_partFile});
-    const bool sent = spooler.waitForFinished(60000) && spooler.exitStatus() == QProcess::NormalExit &&
-                      spooler.exitCode() == 0;
-    if (!sent)
-        throw cw::Exception(
-            QStringLiteral("The print job could not be sent to the printer %1.").arg(m_queue));
+    TCupsJob::TOptions options = m_queue == ChosenPrinter() ? JobOptions() : TCupsJob::TOptions();
+    options.append({QStringLiteral("copies"), QString::number(m_spoolCopies)});
+    options.append({QStringLiteral("media"), media});
+    FollowJob(TCupsJob::Submit(m_queue, m_partFile, Title(), options));
+}
+
+void TReportPrinter::FollowJob(int id)
+{
+    QString queue = m_queue;
+    SetStatusFormat(QStringLiteral("\rSending the sheet to the printer\r") +
+                    queue.replace(QLatin1Char('%'), QStringLiteral("%%")));
+    UpdateStatus();
+    QElapsedTimer watch;
+    watch.start();
+    for (;;) {
+        if (Aborted()) {
+            TCupsJob::Cancel(m_queue, id); // the user cancelled while it waited
+            return;
+        }
+        const TCupsJob::TStatus status = TCupsJob::Status(m_queue, id);
+        switch (status.state) {
+        case TCupsJob::TState::Completed:
+        case TCupsJob::TState::Unknown:
+            return;
+        case TCupsJob::TState::Failed:
+            throw cw::Exception(status.reason.isEmpty()
+                                    ? QStringLiteral("The printer %1 could not print the sheet.").arg(m_queue)
+                                    : QStringLiteral("The printer %1 could not print the sheet: %2")
+                                          .arg(m_queue, status.reason));
+        case TCupsJob::TState::Stopped:
+            throw cw::Exception(
+                QStringLiteral("The printer %1 has stopped%2. The sheet waits in its queue and prints when "
+                               "the printer is started again.")
+                    .arg(m_queue,
+                         status.reason.isEmpty() ? QString() : QStringLiteral(": ") + status.reason));
+        case TCupsJob::TState::Waiting:
+            break;
+        }
+        if (watch.elapsed() >= m_jobWatchMs)
+            return; // at work: the sheet counts as sent
+        // Keep the status dialog (and its Cancel button) live meanwhile.
+        const QDeadlineTimer pause(200);
+        while (!pause.hasExpired()) {
+            UpdateStatus();
+            QThread::msleep(20);
+        }
+    }
 }
 
 void TReportPrinter::EndJob()
