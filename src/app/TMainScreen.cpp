@@ -259,8 +259,8 @@ void TMainScreen::createMenus()
     view->addActions({mnuZoomIn, mnuZoomOut, mnuZoomActual, mnuZoomFit});
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addActions(
-        {HelpOnWindow1, Contents1, About1, ConfigurationInformation1, TechnicalSupport1, FrequentlyAskedQuestions1});
+    help->addActions({HelpOnWindow1, Contents1, About1, ConfigurationInformation1, TechnicalSupport1,
+                      FrequentlyAskedQuestions1});
     help->addSeparator();
     help->addAction(VisitOurInternetWebsite1);
 }

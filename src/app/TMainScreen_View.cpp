@@ -21,8 +21,8 @@ namespace {
 
 // The zoom ladder of the View menu, Ctrl+plus/minus and Ctrl+wheel.  Between
 // 100 % and 150 % it takes the spinner's 10 % steps.
-constexpr float kZoomLadder[] = {0.25f, 0.33f, 0.5f, 0.67f, 0.75f, 0.9f, 1.0f, 1.1f, 1.2f, 1.3f,
-                                 1.4f,  1.5f,  2.0f, 3.0f,  4.0f,  5.0f, 6.0f, 8.0f};
+constexpr float kZoomLadder[] = {0.25f, 0.33f, 0.5f, 0.67f, 0.75f, 0.9f, 1.0f, 1.1f, 1.2f,
+                                 1.3f,  1.4f,  1.5f, 2.0f,  3.0f,  4.0f, 5.0f, 6.0f, 8.0f};
 
 // The conventional key first (it is the one the menu shows), then whatever
 // else the desktop binds to the same command.
@@ -63,14 +63,15 @@ void TMainScreen::createViewActions()
                           keys(QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence::SelectAll));
     mnuSelectNone = action("mnuSelectNone", QStringLiteral("Select &None"), {QKeySequence(Qt::Key_Escape)});
     // Ctrl+plus needs Shift on many keyboards: Ctrl+= and the keypad work too.
-    mnuZoomIn = action("mnuZoomIn", QStringLiteral("Zoom &In"),
-                       keys(QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence::ZoomIn,
-                            {QKeySequence(Qt::CTRL | Qt::Key_Equal),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal)}));
+    mnuZoomIn = action(
+        "mnuZoomIn", QStringLiteral("Zoom &In"),
+        keys(QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence::ZoomIn,
+             {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal)}));
     mnuZoomOut = action("mnuZoomOut", QStringLiteral("Zoom &Out"),
                         keys(QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut,
                              {QKeySequence(Qt::CTRL | Qt::Key_Underscore)}));
-    mnuZoomActual = action("mnuZoomActual", QStringLiteral("&Actual Size (100%)"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    mnuZoomActual =
+        action("mnuZoomActual", QStringLiteral("&Actual Size (100%)"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     mnuZoomFit = action("mnuZoomFit", QStringLiteral("&Fit to Window"), {});
     mnuZoomFit->setCheckable(true);
     HelpOnWindow1 = action("HelpOnWindow1", QStringLiteral("&Help on This Window"),
@@ -143,7 +144,8 @@ void TMainScreen::ZoomToFit()
     const QSize view = m_scrollBox->maximumViewportSize();
     if (card.isEmpty() || view.isEmpty())
         return;
-    const double fit = std::min(double(view.width() - 20) / card.width(), double(view.height() - 16) / card.height());
+    const double fit =
+        std::min(double(view.width() - 20) / card.width(), double(view.height() - 16) / card.height());
     // Whole percentages, rounded down so that the card is never cut off.
     const float factor = float(std::floor(fit * 100.0 + 1e-9) / 100.0);
     ZoomTo(factor);

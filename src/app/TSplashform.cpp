@@ -33,9 +33,10 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
     auto *version = new QLabel(QStringLiteral("Version ") + VersionText(), this);
     version->setObjectName(QStringLiteral("VersionLabel"));
     texts->addWidget(version);
-    auto *build = new QLabel(model::TConfigReport::BuildDescription(QSysInfo::WordSize, QSysInfo::prettyProductName(),
-                                                                    QString::fromLatin1(qVersion())),
-                             this);
+    auto *build =
+        new QLabel(model::TConfigReport::BuildDescription(QSysInfo::WordSize, QSysInfo::prettyProductName(),
+                                                          QString::fromLatin1(qVersion())),
+                   this);
     build->setObjectName(QStringLiteral("BuildLabel"));
     build->setWordWrap(true);
     texts->addWidget(build);
@@ -45,7 +46,8 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
 
     auto *store = new QGroupBox(QStringLiteral("Visit our online store:"), this);
     auto *storeRow = new QHBoxLayout(store);
-    auto *link = new QLabel(QStringLiteral("<a href=\"https://cardwright.org/\">https://cardwright.org/</a>"), store);
+    auto *link =
+        new QLabel(QStringLiteral("<a href=\"https://cardwright.org/\">https://cardwright.org/</a>"), store);
     link->setObjectName(QStringLiteral("StoreLink"));
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);

@@ -288,7 +288,8 @@ void TGBasePanel::paste()
     // Pasting the same objects again moves them on by the paste offset each
     // time, so pastes never lie exactly on top of each other.
     const auto stacks = [&] {
-        return std::any_of(objects.begin(), objects.end(), [this](const auto &o) { return stacksOnCard(*o); });
+        return std::any_of(objects.begin(), objects.end(),
+                           [this](const auto &o) { return stacksOnCard(*o); });
     };
     for (int i = 0; i < 100 && stacks(); ++i)
         for (const auto &o : objects)

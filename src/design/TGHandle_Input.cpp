@@ -145,8 +145,10 @@ void TGHandle::HandleMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers m
 
 void TGHandle::HandleMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, const QPoint &pos)
 {
+    // A click moves nothing, also where the point lies beyond the card's
+    // edge (the end of a drag is held on the card).
     if (m_dragging && now() - m_lastDownTick < ClickMs)
-        m_dragStart = pos;
+        m_dragStart = clampToSurface(pos);
     m_lastDownTick = 0;
     m_pressNoted = false;
     if (!m_dragging || button != Qt::LeftButton) {

@@ -78,8 +78,8 @@ private slots:
         QTest::newRow("Ctrl+N") << "New1" << int(Qt::Key_N) << ctrl << "Ctrl+N";
         QTest::newRow("Ctrl+O") << "Open1" << int(Qt::Key_O) << ctrl << "Ctrl+O";
         QTest::newRow("Ctrl+S") << "mnuSave" << int(Qt::Key_S) << ctrl << "Ctrl+S";
-        QTest::newRow("Ctrl+Shift+S") << "mnuSaveAs" << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::ShiftModifier)
-                                      << "Ctrl+Shift+S";
+        QTest::newRow("Ctrl+Shift+S") << "mnuSaveAs" << int(Qt::Key_S)
+                                      << int(Qt::ControlModifier | Qt::ShiftModifier) << "Ctrl+Shift+S";
         QTest::newRow("Ctrl+P") << "mnuPrint" << int(Qt::Key_P) << ctrl << "Ctrl+P";
         QTest::newRow("Ctrl+Q") << "Exit1" << int(Qt::Key_Q) << ctrl << "Ctrl+Q";
         QTest::newRow("Ctrl+Z") << "mnuUndo" << int(Qt::Key_Z) << ctrl << "Ctrl+Z";
@@ -88,8 +88,8 @@ private slots:
         QTest::newRow("Esc") << "mnuSelectNone" << int(Qt::Key_Escape) << 0 << "Esc";
         QTest::newRow("Ctrl++") << "mnuZoomIn" << int(Qt::Key_Plus) << ctrl << "Ctrl++";
         QTest::newRow("Ctrl+=") << "mnuZoomIn" << int(Qt::Key_Equal) << ctrl << "Ctrl++";
-        QTest::newRow("Ctrl+keypad+") << "mnuZoomIn" << int(Qt::Key_Plus) << int(Qt::ControlModifier | Qt::KeypadModifier)
-                                      << "Ctrl++";
+        QTest::newRow("Ctrl+keypad+")
+            << "mnuZoomIn" << int(Qt::Key_Plus) << int(Qt::ControlModifier | Qt::KeypadModifier) << "Ctrl++";
         QTest::newRow("Ctrl+-") << "mnuZoomOut" << int(Qt::Key_Minus) << ctrl << "Ctrl+-";
         QTest::newRow("Ctrl+0") << "mnuZoomActual" << int(Qt::Key_0) << ctrl << "Ctrl+0";
         QTest::newRow("F1") << "HelpOnWindow1" << int(Qt::Key_F1) << 0 << "F1";
@@ -254,7 +254,8 @@ private slots:
         TMainScreen w;
         w.FormActivate();
         const QSize screen = w.screen()->availableGeometry().size();
-        QVERIFY2(std::abs(w.width() - screen.width() * 2 / 3) <= 2 || w.width() == w.minimumSizeHint().width(),
+        QVERIFY2(std::abs(w.width() - screen.width() * 2 / 3) <= 2 ||
+                     w.width() == w.minimumSizeHint().width(),
                  qPrintable(QStringLiteral("%1 of %2").arg(w.width()).arg(screen.width())));
         QVERIFY(std::abs(w.height() - screen.height() * 2 / 3) <= 2);
         // A later start restores what was stored as it closed.
