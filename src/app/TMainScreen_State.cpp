@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace cw::ui {
@@ -190,10 +191,14 @@ bool TMainScreen::eventFilter(QObject *watched, QEvent *event)
     // The window sees every key before the focused control does, but only
     // keys meant for this window (not those of a dialog it opened).
     if (m_scrollBox && watched == m_scrollBox->viewport() && event->type() == QEvent::Resize) {
+        placeCard();
+        // Fit follows the window once the resize is over (zooming inside the
+        // resize would resize the view again from within its own event).
         if (m_fitToWindow)
-            ZoomToFit();
-        else
-            placeCard();
+            QTimer::singleShot(0, this, [this] {
+                if (m_fitToWindow)
+                    ZoomToFit();
+            });
         return QMainWindow::eventFilter(watched, event);
     }
     if (event->type() == QEvent::Wheel) {
