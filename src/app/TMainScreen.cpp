@@ -91,10 +91,12 @@ const ToolSpec kTools[] = {
 
 } // namespace
 
+bool (*TMainScreen::openUrl)(const QUrl &) = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+
 TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TMainScreen"));
-    setWindowTitle(QStringLiteral("Cardwright"));
+    UpdateCaption();
     setWindowIcon(toolIcon(ToolGlyph::Application));
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPointSize(8);
@@ -160,7 +162,6 @@ void TMainScreen::createActions()
     Open1 = action("Open1", QStringLiteral("&Open"));
     Delete1 = action("Delete1", QStringLiteral("&Delete"));
     mnuSave = action("mnuSave", QStringLiteral("Save"));
-    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuSaveAs = action("mnuSaveAs", QStringLiteral("Save &As..."));
     mnuSaveAsBitmap = action("mnuSaveAsBitmap", QStringLiteral("Save As Bitmap"));
     mnuSaveAsJPG = action("mnuSaveAsJPG", QStringLiteral("Save As JPG"));
@@ -175,10 +176,7 @@ void TMainScreen::createActions()
     mnuSaveSheetAsPdf->setToolTip(mnuSaveSheetAsPdf->statusTip());
     Exit1 = action("Exit1", QStringLiteral("E&xit"));
     mnuUndo = action("mnuUndo", QStringLiteral("&Undo"));
-    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuRedo = action("mnuRedo", QStringLiteral("&Redo"));
-    mnuRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
     connect(mnuUndo, &QAction::triggered, this, &TMainScreen::mnuUndoClick);
@@ -221,8 +219,18 @@ void TMainScreen::createActions()
         Preferences.DefaultFont = model::TDefaultFont::FromFont(m_panel->Font());
         TConfigurationInfo::Execute(this, Preferences);
     });
-    connect(VisitOurInternetWebsite1, &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsite))); });
+    connect(VisitOurInternetWebsite1, &QAction::triggered, this, &TMainScreen::VisitOurInternetWebsiteClick);
+    createViewActions();
+}
+
+void TMainScreen::VisitOurInternetWebsiteClick()
+{
+    const QString address = QString::fromLatin1(kWebsite);
+    if (!openUrl(QUrl(address)))
+        Interaction::current().error(QStringLiteral("No web browser could be started.\n"
+                                                    "Please visit %1 with your browser.")
+                                         .arg(address),
+                                     QStringLiteral("Visit Our Internet Website"));
 }
 
 void TMainScreen::createMenus()
@@ -241,13 +249,18 @@ void TMainScreen::createMenus()
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->addActions({mnuUndo, mnuRedo});
     edit->addSeparator();
+    edit->addActions({mnuSelectAll, mnuSelectNone});
+    edit->addSeparator();
     edit->addActions({mnuDefaultFont, PersonalInformation1, mnuSetorChangeBackgroundArt});
     edit->addSeparator();
     edit->addAction(ChangeCardLayout1);
 
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addActions({mnuZoomIn, mnuZoomOut, mnuZoomActual, mnuZoomFit});
+
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addActions(
-        {Contents1, About1, ConfigurationInformation1, TechnicalSupport1, FrequentlyAskedQuestions1});
+    help->addActions({HelpOnWindow1, Contents1, About1, ConfigurationInformation1, TechnicalSupport1,
+                      FrequentlyAskedQuestions1});
     help->addSeparator();
     help->addAction(VisitOurInternetWebsite1);
 }
@@ -350,6 +363,13 @@ QWidget *TMainScreen::createBottomStrip()
     ZoomCaption->setStyleSheet(QStringLiteral("color: navy;"));
     zoomColumn->addWidget(ZoomCaption);
     row->addWidget(zoomBox);
+    auto *fit = new QToolButton(strip);
+    fit->setObjectName(QStringLiteral("ZoomFitButton"));
+    fit->setText(QStringLiteral("Fit"));
+    fit->setToolTip(QStringLiteral("Zoom so that the card fits the window"));
+    fit->setFocusPolicy(Qt::NoFocus);
+    connect(fit, &QToolButton::clicked, mnuZoomFit, &QAction::trigger);
+    row->addWidget(fit);
     row->addStretch(1);
 
     auto button = [strip, row](const char *name, const QString &caption, ToolGlyph glyph) {
@@ -366,6 +386,15 @@ QWidget *TMainScreen::createBottomStrip()
     Cancelbutton = button("Cancelbutton", QStringLiteral("Cancel"), ToolGlyph::Cancel);
     Cancelbutton->hide();
     connect(Cancelbutton, &QPushButton::clicked, this, &TMainScreen::CancelbuttonClick);
+    // Save and Cancel keep their room while hidden, so the window neither
+    // widens nor shifts its buttons when a change makes them appear.
+    Savebutton->setText(QStringLiteral("Save As"));
+    Savebutton->setMinimumWidth(Savebutton->sizeHint().width());
+    for (QPushButton *b : {Savebutton, Cancelbutton}) {
+        QSizePolicy policy = b->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(policy);
+    }
     PrintButton = button("PrintButton", QStringLiteral("&Print"), ToolGlyph::Print);
     Previewbutton = button("Previewbutton", QStringLiteral("Pre&view"), ToolGlyph::Preview);
     Helpbutton = button("Helpbutton", QStringLiteral("&Help"), ToolGlyph::Help);

@@ -8,7 +8,8 @@
 // The window is split by concern: construction of menus and bars here
 // (TMainScreen.cpp), document state and zoom (TMainScreen_State.cpp),
 // settings, layout and placement (TMainScreen_Prefs.cpp), activation and
-// printer check (TMainScreen_Activate.cpp).
+// printer check (TMainScreen_Activate.cpp), the View menu, the desktop's
+// usual keys and the placing of the card in the window (TMainScreen_View.cpp).
 
 #include "app/model/TCardLayout.h"
 #include "app/model/TPreferences.h"
@@ -28,6 +29,8 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class QUrl;
+class QWheelEvent;
 
 namespace cw::ui {
 
@@ -77,10 +80,37 @@ public:
 
     // First activation: placement, outline, card size, printer check.
     void FormActivate();
-    // Zoom in or out by one 10 % step within 100 % … 150 %.
+    // Zoom in or out by one 10 % step within 100 % … 150 % (the spinner and
+    // the numeric keypad's plus and minus).
     void ZoomIn();
     void ZoomOut();
     QString zoomCaptionText() const;
+
+    // The View menu's zoom, 25 % … 800 %: one step along the zoom ladder
+    // (which holds the spinner's 10 % steps between 100 % and 150 %), back to
+    // 100 %, or the largest whole percentage at which the card fits the
+    // window.  Fit stays in force while the window is resized, until another
+    // zoom is chosen.
+    static constexpr float MinZoom = 0.25f;
+    static constexpr float MaxZoom = 8.0f;
+    void ZoomStepIn();
+    void ZoomStepOut();
+    void ZoomActualSize();
+    void ZoomToFit();
+    bool FitToWindow() const { return m_fitToWindow; }
+    // Sets the zoom (clamped to MinZoom … MaxZoom); the selection is cleared
+    // and the card stays centred in the window.  Zooming is no design change.
+    void ZoomTo(float factor);
+
+    // Esc: a drawing tool goes back to the selection tool; with the
+    // selection tool the selection is cleared.
+    void EscapeClick();
+    // "Visit Our Internet Website": the default browser at the program's
+    // site; the user is told when no browser could be started.
+    void VisitOurInternetWebsiteClick();
+    // The window's caption: "NAME[*] — Cardwright", or "Cardwright[*]" for a
+    // design without a file; the mark shows while changes are unsaved.
+    void UpdateCaption();
 
     // Window placement in the settings file (section per class and screen dpi).
     void SaveWindowPlacement();
@@ -153,6 +183,8 @@ public:
     // Overridable for tests: whether the system has printers, and its default.
     static bool (*hasPrinters)();
     static QString (*defaultPrinterName)();
+    // Overridable for tests: hands a web address to the desktop's browser.
+    static bool (*openUrl)(const QUrl &url);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -182,7 +214,14 @@ private:
     QString cardPathForSaveAs(const QString &chosen);
     void exportCard(bool jpeg);
     void createActions();
+    void createViewActions();
     void createMenus();
+    // Centres the card in the scroll box's view (with at least a 10-pixel
+    // margin left and right, 8 above and below, scrolling when it is larger).
+    void placeCard();
+    // The first start (nothing stored): about two thirds of the screen.
+    void sizeForFirstStart();
+    bool wheelZoom(QWheelEvent *event);
     void createToolBar();
     void createScrollBox();
     QWidget *createBottomStrip();
@@ -200,9 +239,12 @@ private:
     bool m_changesMade = false;
     bool m_printerReady = false;
     bool m_activated = false;
+    bool m_fitToWindow = false;
+    int m_wheelDelta = 0;
     const QKeyEvent *m_lastKey = nullptr;
     quint64 m_lastKeyTime = 0;
     int m_lastKeyType = 0;
+    int m_lastKeyCode = 0;
 
     QActionGroup *m_tools = nullptr;
     std::array<QAction *, 13> m_toolActions{};
@@ -243,6 +285,13 @@ private:
     QAction *TechnicalSupport1 = nullptr;
     QAction *FrequentlyAskedQuestions1 = nullptr;
     QAction *VisitOurInternetWebsite1 = nullptr;
+    QAction *HelpOnWindow1 = nullptr;
+    QAction *mnuSelectAll = nullptr;
+    QAction *mnuSelectNone = nullptr;
+    QAction *mnuZoomIn = nullptr;
+    QAction *mnuZoomOut = nullptr;
+    QAction *mnuZoomActual = nullptr;
+    QAction *mnuZoomFit = nullptr;
 
     QToolButton *m_zoomUp = nullptr;
     QToolButton *m_zoomDown = nullptr;

@@ -60,6 +60,9 @@ void TMainScreen::FormActivate()
     if (!Busy || m_activated)
         return;
     m_activated = true;
+    // A first start opens large enough to show the card comfortably; a
+    // stored placement then takes over.
+    sizeForFirstStart();
     RestoreWindowPlacement();
     QApplication::processEvents();
     m_panel->setShape(lsRectangle);

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
 
 namespace cw::ui {
 
@@ -25,13 +27,22 @@ void TMainScreen::SetChangesMade(bool value)
     Savebutton->setText(FileName.isEmpty() ? QStringLiteral("Save As") : QStringLiteral("Save"));
     mnuSave->setEnabled(!FileName.isEmpty());
     Savebutton->setVisible(value);
+    setWindowModified(value);
+}
+
+void TMainScreen::UpdateCaption()
+{
+    // The application name once; "[*]" is where the desktop shows that the
+    // design has unsaved changes.
+    const QString app = QStringLiteral("Cardwright");
+    setWindowTitle(FileName.isEmpty() ? app + QStringLiteral("[*]")
+                                      : QFileInfo(FileName).fileName() + QStringLiteral("[*] \u2014 ") + app);
 }
 
 void TMainScreen::Setbuttons()
 {
     mnuSave->setEnabled(!FileName.isEmpty());
-    setWindowTitle(FileName.isEmpty() ? QStringLiteral("Cardwright")
-                                      : QStringLiteral("Cardwright - ") + QFileInfo(FileName).fileName());
+    UpdateCaption();
     for (QAction *a : {mnuPrint, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage})
         a->setEnabled(m_printerReady);
     PrintButton->setEnabled(m_printerReady);
@@ -92,7 +103,9 @@ void TMainScreen::ZoomIn()
     if (!(factor > 1.5f))
         m_panel->SetZoom(factor + 0.1f);
     ZoomCaption->setText(zoomCaptionText());
-    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+    m_fitToWindow = false;
+    mnuZoomFit->setChecked(false);
+    placeCard();
     QApplication::processEvents();
     Busy = false;
 }
@@ -105,7 +118,9 @@ void TMainScreen::ZoomOut()
     if (!(factor < 1.1f))
         m_panel->SetZoom(factor - 0.1f);
     ZoomCaption->setText(zoomCaptionText());
-    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+    m_fitToWindow = false;
+    mnuZoomFit->setChecked(false);
+    placeCard();
     QApplication::processEvents();
     Busy = false;
 }
@@ -119,7 +134,7 @@ void TMainScreen::SetCardSizeFromInches()
     m_panel->setCardSize(size.width(), size.height());
     if (previous != 1.0f)
         m_panel->SetZoom(previous);
-    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+    placeCard();
     m_panel->update();
 }
 
@@ -143,6 +158,14 @@ bool TMainScreen::keyDown(QKeyEvent *event)
     case Qt::Key_End:
         scrollBy(QAbstractSlider::SliderToMaximum);
         return true;
+    case Qt::Key_S:
+        // Ctrl+S on a design without a name (its Save item is disabled then)
+        // saves it under a new name.
+        if (event->modifiers() == Qt::ControlModifier && !mnuSave->isEnabled()) {
+            mnuSaveAsClick();
+            return true;
+        }
+        [[fallthrough]];
     default:
         m_panel->KeyDown(event->key(), event->modifiers());
         return false;
@@ -151,7 +174,8 @@ bool TMainScreen::keyDown(QKeyEvent *event)
 
 bool TMainScreen::keyUp(QKeyEvent *event)
 {
-    if (!(event->modifiers() & Qt::KeypadModifier))
+    // Ctrl with the keypad's plus and minus is the View menu's zoom.
+    if (!(event->modifiers() & Qt::KeypadModifier) || (event->modifiers() & Qt::ControlModifier))
         return false;
     if (event->key() == Qt::Key_Plus) {
         ZoomIn();
@@ -168,6 +192,23 @@ bool TMainScreen::eventFilter(QObject *watched, QEvent *event)
 {
     // The window sees every key before the focused control does, but only
     // keys meant for this window (not those of a dialog it opened).
+    if (m_scrollBox && watched == m_scrollBox->viewport() && event->type() == QEvent::Resize) {
+        placeCard();
+        // Fit follows the window once the resize is over (zooming inside the
+        // resize would resize the view again from within its own event).
+        if (m_fitToWindow)
+            QTimer::singleShot(0, this, [this] {
+                if (m_fitToWindow)
+                    ZoomToFit();
+            });
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Wheel) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this && wheelZoom(static_cast<QWheelEvent *>(event)))
+            return true;
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QMainWindow::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
@@ -176,9 +217,11 @@ bool TMainScreen::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     // An ignored key travels up the parent chain and passes this filter once
     // per widget; handle it once.
-    if (key == m_lastKey && key->timestamp() == m_lastKeyTime && key->type() == m_lastKeyType)
+    if (key == m_lastKey && key->timestamp() == m_lastKeyTime && key->type() == m_lastKeyType &&
+        key->key() == m_lastKeyCode)
         return false;
     m_lastKey = key;
+    m_lastKeyCode = key->key();
     m_lastKeyTime = key->timestamp();
     m_lastKeyType = key->type();
     if (event->type() == QEvent::KeyPress)

@@ -1,5 +1,6 @@
 #include "app/TSplashform.h"
 
+#include "help/model/TConfigReport.h"
 #include "widgets/ToolIcons.h"
 
 #include <QDialogButtonBox>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 namespace cw::ui {
@@ -31,14 +33,21 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
     auto *version = new QLabel(QStringLiteral("Version ") + VersionText(), this);
     version->setObjectName(QStringLiteral("VersionLabel"));
     texts->addWidget(version);
-    texts->addWidget(new QLabel(QStringLiteral("32-bit version"), this));
+    auto *build =
+        new QLabel(model::TConfigReport::BuildDescription(QSysInfo::WordSize, QSysInfo::prettyProductName(),
+                                                          QString::fromLatin1(qVersion())),
+                   this);
+    build->setObjectName(QStringLiteral("BuildLabel"));
+    build->setWordWrap(true);
+    texts->addWidget(build);
     texts->addStretch(1);
     top->addLayout(texts, 1);
     layout->addLayout(top);
 
     auto *store = new QGroupBox(QStringLiteral("Visit our online store:"), this);
     auto *storeRow = new QHBoxLayout(store);
-    auto *link = new QLabel(QStringLiteral("<a href=\"https://cardwright.org/\">https://cardwright.org/</a>"), store);
+    auto *link =
+        new QLabel(QStringLiteral("<a href=\"https://cardwright.org/\">https://cardwright.org/</a>"), store);
     link->setObjectName(QStringLiteral("StoreLink"));
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);

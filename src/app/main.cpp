@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cardwright"));
     QApplication::setOrganizationName(QStringLiteral("Cardwright"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Cardwright"));
+    // No display name: the desktop would append it to every caption, dialogs
+    // included; the main window names the program in its own caption.
     QApplication::setDesktopFileName(QStringLiteral("cardwright"));
 
     // Qt has taken its own options; what is left is at most one card file.

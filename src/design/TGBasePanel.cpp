@@ -334,6 +334,8 @@ void TGBasePanel::mouseReleaseEvent(QMouseEvent *event)
     const QPoint p = event->position().toPoint();
     m_rubberBand.setRight(p.x());
     m_rubberBand.setBottom(p.y());
+    m_lastDrag =
+        QPoint(m_rubberBand.right() - m_rubberBand.left(), m_rubberBand.bottom() - m_rubberBand.top());
     m_rubberBand = NormalizedBand(m_rubberBand);
     update(bandPaintRect(m_rubberBand).adjusted(-1, -1, 1, 1));
     if (m_pointing) {

@@ -109,6 +109,9 @@ public:
     void LockAll(bool locked);
     void MarkAllSelectable(bool selectable);
     void SelectAll();
+    // Makes `objects` the selection (a new, pasted or cloned object); the
+    // mouse stays with the surface.
+    void SelectObjects(const std::vector<Object *> &objects);
     void ChooseSelectionFont();
     void CloneObject(Object *object);
     // The surface popup menu with its enable rules.
@@ -244,6 +247,9 @@ public:
     QRect RubberBand() const { return m_rubberBand; }
     // The band with left <= right and top <= bottom.
     static QRect NormalizedBand(const QRect &band);
+    // The last band's release point less its press point: which way the
+    // mouse was dragged.
+    QPoint LastDrag() const { return m_lastDrag; }
 
 private:
     void hookFrame();
@@ -260,6 +266,9 @@ private:
     model::TGLabelObjectFiler newFiler() const;
     void addReadObjects(std::vector<std::unique_ptr<Object>> &objects);
     void paste();
+    // True when an object of the same kind already stands exactly there on
+    // the card (a paste or clone is then moved on so the two do not stack).
+    bool stacksOnCard(const Object &candidate) const;
     void PaintGrid(QPainter &painter) const;
     QSize zoomedCardSize(float zoom) const;
     void PaintRubberBand(QPainter &painter) const;
@@ -282,6 +291,7 @@ private:
 
     bool m_rubberBanding = false;
     QRect m_rubberBand;
+    QPoint m_lastDrag;
 
     std::vector<std::unique_ptr<Object>> m_objects;
     TGHandle *m_frame = nullptr;

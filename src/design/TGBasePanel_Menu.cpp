@@ -158,6 +158,24 @@ void TGBasePanel::SelectAll()
     update();
 }
 
+void TGBasePanel::SelectObjects(const std::vector<Object *> &objects)
+{
+    m_frame->Clear();
+    for (Object *o : objects)
+        if (IndexOfObject(o) >= 0)
+            m_frame->Add(o); // unselectable objects are refused
+    m_frame->ReleaseCapture();
+    update();
+}
+
+bool TGBasePanel::stacksOnCard(const Object &candidate) const
+{
+    return std::any_of(m_objects.begin(), m_objects.end(), [&](const auto &o) {
+        return o.get() != &candidate && o->StoredBounds() == candidate.StoredBounds() &&
+               o->ClassName() == candidate.ClassName();
+    });
+}
+
 void TGBasePanel::ChooseSelectionFont()
 {
     if (m_frame->Count() == 0)
@@ -184,12 +202,12 @@ void TGBasePanel::CloneObject(Object *source)
     }
     // 25 pixels below the original at 100 %, whatever the zoom, so a clone
     // made at any zoom is the same.
+    // A clone of a clone's original goes on down, so clones never stack.
     copy->SetStoredBounds(source->StoredBounds().translated(0, 25));
+    for (int i = 0; i < 100 && stacksOnCard(*copy); ++i)
+        copy->SetStoredBounds(copy->StoredBounds().translated(0, 25));
     Object *c = AddObject(std::move(copy)); // on top of the z-order
-    if (IsSelected(*source)) {
-        m_frame->Remove(source);
-        m_frame->Add(c);
-    }
+    SelectObjects({c});
     source->NotifyChanged();
     update();
 }
@@ -267,10 +285,22 @@ void TGBasePanel::paste()
         Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
         return;
     }
+    // Pasting the same objects again moves them on by the paste offset each
+    // time, so pastes never lie exactly on top of each other.
+    const auto stacks = [&] {
+        return std::any_of(objects.begin(), objects.end(),
+                           [this](const auto &o) { return stacksOnCard(*o); });
+    };
+    for (int i = 0; i < 100 && stacks(); ++i)
+        for (const auto &o : objects)
+            o->SetStoredBounds(o->StoredBounds().translated(15, 15));
+    std::vector<Object *> pasted;
+    for (const auto &o : objects)
+        pasted.push_back(o.get());
     addReadObjects(objects);
     Changed();
     m_lastPasteTick = now;
-    update();
+    SelectObjects(pasted);
 }
 
 void TGBasePanel::ClipboardCommand(Object *object, TClipboardCommand command)

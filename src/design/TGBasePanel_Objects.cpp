@@ -253,6 +253,7 @@ bool TGBasePanel::objectMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
     if (!(mods & Qt::ShiftModifier))
         m_frame->Clear();
     m_frame->Add(o);
+    m_frame->NotePress(pos);
     update();
     if (m_frame->Count() == 1 && button == Qt::RightButton)
         ShowObjectPopup(*o, globalPos);

@@ -45,6 +45,9 @@ public:
     struct TToolKind
     {
         std::function<std::unique_ptr<model::TGGraphicControl>(TGBusinessCardPanel32 &)> Create;
+        // Optional: adapts the new object to the direction of the drag
+        // (release point less press point), before it is placed.
+        std::function<void(model::TGGraphicControl &, const QPoint &drag)> FollowDrag;
         std::function<void(TGBusinessCardPanel32 &, model::TGGraphicControl &)> FollowUp;
         bool ReturnToPointer = false;
     };
@@ -56,8 +59,10 @@ public:
 
     // Creates the current tool's object in a drawn band (surface pixels;
     // right/bottom are the release point).  A click makes a 50 x 15 object.
-    // Returns the placed object, or nullptr when the tool has no kind yet.
-    model::TGGraphicControl *CreateObject(const QRect &band);
+    // `drag` is the release point less the press point.  The new object is
+    // selected once its follow-up has run.  Returns the placed object, or
+    // nullptr when the tool has no kind yet (or its follow-up removed it).
+    model::TGGraphicControl *CreateObject(const QRect &band, const QPoint &drag = QPoint());
 
 protected:
     void CreateObjectInRect(const QRect &band) override;

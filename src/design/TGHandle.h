@@ -76,6 +76,14 @@ public:
     // events to the frame meanwhile.
     bool Captured() const { return m_captured; }
 
+    // The surface selected an object with a press at `surfacePos` and hands
+    // the mouse to the frame: a drag that follows moves by the whole distance
+    // from that press.
+    void NotePress(const QPoint &surfacePos);
+    // A selection made by a command (not a press): the mouse stays with the
+    // surface.
+    void ReleaseCapture();
+
     // ---- input (also called by the surface while Captured)
     void HandleMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, const QPoint &pos);
     void HandleMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, const QPoint &pos);
@@ -141,6 +149,8 @@ private:
     bool m_suppressDrag = false;
     bool m_inSetBounds = false;
     bool m_captured = false;
+    QPoint m_pressPos; // surface coordinates, valid while m_pressNoted
+    bool m_pressNoted = false;
 };
 
 } // namespace cw::ui

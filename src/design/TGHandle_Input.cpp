@@ -38,8 +38,22 @@ TGHandle::Object *TGHandle::selectedObjectAt(const QPoint &pos) const
     return nullptr;
 }
 
+void TGHandle::NotePress(const QPoint &surfacePos)
+{
+    m_pressPos = surfacePos;
+    m_pressNoted = true;
+}
+
+void TGHandle::ReleaseCapture()
+{
+    m_captured = false;
+    m_lastDownTick = 0;
+    m_pressNoted = false;
+}
+
 void TGHandle::HandleMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, const QPoint &pos)
 {
+    m_pressNoted = false;
     m_lastDownTick = now();
     m_suppressDrag = false;
     if (button == Qt::LeftButton && pointing()) {
@@ -117,7 +131,10 @@ void TGHandle::HandleMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers m
         return;
     }
     if (!m_dragging && m_lastDownTick != 0 && now() - m_lastDownTick > DragDelayMs) {
-        m_dragStart = pos;
+        // From the press that selected, not from this first reported move,
+        // so that the pixels moved before the drag started are not lost.
+        m_dragStart = m_pressNoted ? m_pressPos - this->pos() : pos;
+        m_pressNoted = false;
         m_dragging = true;
     }
     if (m_dragging) {
@@ -128,9 +145,12 @@ void TGHandle::HandleMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers m
 
 void TGHandle::HandleMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, const QPoint &pos)
 {
+    // A click moves nothing, also where the point lies beyond the card's
+    // edge (the end of a drag is held on the card).
     if (m_dragging && now() - m_lastDownTick < ClickMs)
-        m_dragStart = pos;
+        m_dragStart = clampToSurface(pos);
     m_lastDownTick = 0;
+    m_pressNoted = false;
     if (!m_dragging || button != Qt::LeftButton) {
         m_captured = false;
         passOn(QEvent::MouseButtonRelease, button, Qt::NoButton, mods, pos);

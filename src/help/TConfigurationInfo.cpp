@@ -117,12 +117,17 @@ model::TEnvironmentInfo TConfigurationInfo::GatherEnvironment()
     env.KernelVersion = QSysInfo::kernelVersion();
     env.OsName = QSysInfo::prettyProductName();
     env.Architecture = QSysInfo::currentCpuArchitecture();
+    env.Desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    env.SessionType = qEnvironmentVariable("XDG_SESSION_TYPE");
+    env.QtVersion = QString::fromLatin1(qVersion());
+    env.Platform = QGuiApplication::platformName();
     env.CpuModel = model::TConfigReport::ParseCpuModel(readSmallFile(QStringLiteral("/proc/cpuinfo")));
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         env.ScreenWidth = screen->geometry().width();
         env.ScreenHeight = screen->geometry().height();
         env.BitsPerPixel = screen->depth();
         env.FontDpi = qRound(screen->logicalDotsPerInch());
+        env.DevicePixelRatio = screen->devicePixelRatio();
     }
     env.Memory = model::TConfigReport::ParseMemInfo(readSmallFile(QStringLiteral("/proc/meminfo")));
     env.UserLocale = QLocale::system();

@@ -59,6 +59,10 @@ const THelpTextTable MainScreen{
          "Press plus (+) or minus (-) to increase or decrease the zoom percentage, between 100% "
          "and 150%. The keypad plus and minus keys do the same."},
         {"ZoomCaption", "The zoom of the design area. Printing is always at the card's real size."},
+        {"ZoomFitButton",
+         "Zooms so that the whole card fits the window, and keeps it fitted while the window is "
+         "resized. Ctrl+plus and Ctrl+minus (or Ctrl with the mouse wheel) zoom from 25% to 800%; "
+         "Ctrl+0 returns to 100%."},
         {"Savebutton",
          "Saves the card. Shown only when the card has changes that are not saved yet. It reads "
          "\"Save As\" while the card has no file name."},

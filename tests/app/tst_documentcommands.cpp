@@ -73,7 +73,7 @@ private slots:
         QVERIFY(script->log.contains("save[Save As]: " + folder->file("Saved/BC0001.CWR")));
         QVERIFY(QFile::exists(first));
         QVERIFY(!QFile::exists(model::TCardFiles::SidecarPath(first)));
-        QCOMPARE(w->windowTitle(), QStringLiteral("Cardwright - BC0001.CWR"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("BC0001.CWR[*] \u2014 Cardwright"));
         QVERIFY(!w->ChangesMade());
         QCOMPARE(w->RecentFiles->Items().first(), first);
         // An existing BC0001 makes an unnamed design propose BC0002.

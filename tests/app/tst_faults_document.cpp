@@ -121,7 +121,7 @@ private slots:
         auto w = window();
         script->fileNames << card << damaged;
         w->Open1Click();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Cardwright - BC0001.CWR"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("BC0001.CWR[*] \u2014 Cardwright"));
         w->Open1Click();
         QCOMPARE(script->informations,
                  QStringList{"Unable to open " + damaged + ". Possibly corrupted, possibly not a CWR file"});
@@ -130,7 +130,7 @@ private slots:
         QVERIFY(w->FileName.isEmpty());
         QVERIFY(w->BackgroundFile.isEmpty());
         QVERIFY(!w->ChangesMade());
-        QCOMPARE(w->windowTitle(), QStringLiteral("Cardwright"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Cardwright[*]"));
         QVERIFY(!saveMenuItem(*w)->isEnabled());
         // Ctrl+S and the Save button cannot reach the old file.
         w->mnuSaveClick();
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(w->FileName, card);
         w->OpenFromDesktop(damaged);
         QVERIFY(w->FileName.isEmpty());
-        QCOMPARE(w->windowTitle(), QStringLiteral("Cardwright"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Cardwright[*]"));
         // … and a file that is no card at all: refused like one picked in
         // the Open dialog, with the open design left as it is.
         const QString notes = folder->file("notes.txt");
@@ -295,7 +295,7 @@ private slots:
             QVERIFY(!w->mnuSaveAsClick());
             QCOMPARE(script->log.last(), QStringLiteral("error[Save]: Stream write error"));
             QCOMPARE(w->FileName, card);
-            QCOMPARE(w->windowTitle(), QStringLiteral("Cardwright - BC0001.CWR"));
+            QCOMPARE(w->windowTitle(), QStringLiteral("BC0001.CWR[*] \u2014 Cardwright"));
             QVERIFY(w->ChangesMade());
             QCOMPARE(w->RecentFiles->Items(), QStringList{card});
             QVERIFY(!QFile::exists(folder->file("Saved/COPY.CWR")));

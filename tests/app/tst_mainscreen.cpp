@@ -49,7 +49,7 @@ private slots:
     void startsWithDefaultsAndCardSize()
     {
         TMainScreen w;
-        QCOMPARE(w.windowTitle(), QStringLiteral("Cardwright"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Cardwright[*]"));
         QCOMPARE(w.BusinessCardPanel()->size(), QSize(336, 192));
         QVERIFY(w.Busy);
         QVERIFY(std::all_of(w.SelectedCards.begin(), w.SelectedCards.end(), [](bool b) { return b; }));
@@ -88,14 +88,14 @@ private slots:
         TMainScreen w;
         w.FileName = QStringLiteral("/some/folder/BC0001.CWR");
         w.Setbuttons();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Cardwright - BC0001.CWR"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("BC0001.CWR[*] \u2014 Cardwright"));
         w.SetChangesMade(true);
         QCOMPARE(w.Savebutton->text(), QStringLiteral("Save"));
         w.FileName.clear();
         w.SetChangesMade(true);
         QCOMPARE(w.Savebutton->text(), QStringLiteral("Save As"));
         w.Setbuttons();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Cardwright"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Cardwright[*]"));
     }
 
     void printerCheckMessages()
@@ -148,10 +148,10 @@ private slots:
     void keypadZoomsAndPageKeysScroll()
     {
         TMainScreen w;
-        w.resize(300, 200);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.FormActivate();
+        w.resize(300, 200);
         w.activateWindow();
         QTest::qWait(20);
         QTest::keyClick(w.BusinessCardPanel(), Qt::Key_Plus, Qt::KeypadModifier);

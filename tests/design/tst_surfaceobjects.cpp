@@ -182,7 +182,8 @@ private slots:
         clock += 200;
         mouse(panel.get(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(42, 30));
         mouse(panel.get(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(42, 30));
-        QCOMPARE(a->BoundsRect(), QRect(30, 20, 40, 30));
+        // The whole distance from the press, the first two pixels included.
+        QCOMPARE(a->BoundsRect(), QRect(32, 20, 40, 30));
         QVERIFY(!panel->Frame().Captured());
     }
 
@@ -328,10 +329,12 @@ private slots:
         TBCShapes *a = addShape(QRect(10, 10, 40, 30));
         TBCShapes *b = addShape(QRect(100, 10, 40, 30));
         panel->Frame().Add(b);
-        panel->CloneObject(a); // unselected: the selection stays
+        panel->CloneObject(a); // the clone becomes the selection
         QCOMPARE(panel->ObjectCount(), 3);
         QCOMPARE(panel->ObjectAt(2)->BoundsRect(), QRect(10, 35, 40, 30));
-        QCOMPARE(panel->Frame().Selection(), std::vector<TGGraphicControl *>({b}));
+        QCOMPARE(panel->Frame().Selection(), std::vector<TGGraphicControl *>({panel->ObjectAt(2)}));
+        panel->Frame().Clear();
+        panel->Frame().Add(b);
         TGMenuItem::Find(b->PopupMenu(), "Clone")->Action();
         TGGraphicControl *copy = panel->ObjectAt(3);
         QCOMPARE(copy->BoundsRect(), QRect(100, 35, 40, 30));
@@ -427,7 +430,8 @@ private slots:
         clock += 1200;
         panel->KeyDown(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(panel->ObjectCount(), 3);
-        QCOMPARE(panel->ObjectAt(2)->BoundsRect(), panel->ObjectAt(1)->BoundsRect());
+        // A second paste of the same objects does not lie on the first.
+        QCOMPARE(panel->ObjectAt(2)->StoredBounds(), panel->ObjectAt(1)->StoredBounds().translated(15, 15));
         QVERIFY(panel->ObjectAt(1)->Name != panel->ObjectAt(2)->Name);
         // Cut writes, then deletes.
         panel->KeyDown(Qt::Key_X, Qt::ControlModifier);

@@ -29,6 +29,10 @@ private:
         env.OsName = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
         env.Architecture = QStringLiteral("x86_64");
         env.CpuModel = QStringLiteral("Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz");
+        env.Desktop = QStringLiteral("KDE");
+        env.SessionType = QStringLiteral("wayland");
+        env.QtVersion = QStringLiteral("6.4.2");
+        env.Platform = QStringLiteral("wayland");
         env.ScreenWidth = 1920;
         env.ScreenHeight = 1080;
         env.BitsPerPixel = 24;
@@ -106,8 +110,10 @@ private slots:
         const QStringList lines = TConfigReport::EnvironmentLines(
             sampleEnvironment(), QLocale(QLocale::English, QLocale::UnitedStates));
         const QStringList expected{
-            QStringLiteral(
-                "Windows:     \tLinux version 6.1 build:6.1.0-13-amd64 Debian GNU/Linux 12 (bookworm)"),
+            QStringLiteral("System:      \tDebian GNU/Linux 12 (bookworm)"),
+            QStringLiteral("Kernel:      \tLinux 6.1.0-13-amd64 (x86_64)"),
+            QStringLiteral("Desktop:     \tKDE (wayland)"),
+            QStringLiteral("Qt:          \t6.4.2, platform wayland"),
             QStringLiteral("CPU:         \tProcessor:  x86_64 Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz"),
             QStringLiteral("Video:       \t1920 x 1080 x 16,777,216 colors"),
             QStringLiteral("Font:        \tSmall Fonts in use"),
@@ -145,11 +151,27 @@ private slots:
         env.Memory.reset();
         env.ScreenWidth = 0;
         env.HasPrinterList = false;
+        env.Desktop.clear();
+        env.SessionType.clear();
+        env.QtVersion.clear();
+        env.OsName.clear();
         const QString all = TConfigReport::EnvironmentLines(env, QLocale::c()).join(QLatin1Char('\n'));
+        QVERIFY(!all.contains(QStringLiteral("Desktop:")));
+        QVERIFY(!all.contains(QStringLiteral("Qt:")));
+        // Without a distribution name the kernel names the system.
+        QVERIFY(all.startsWith(QStringLiteral("System:      \tLinux\n")));
         QVERIFY(!all.contains(QStringLiteral("Memory Load:")));
         QVERIFY(!all.contains(QStringLiteral("Video:")));
         QVERIFY(!all.contains(QStringLiteral("[Printers]")));
         QVERIFY(all.contains(QStringLiteral("Font:        \t")));
+    }
+
+    void buildDescriptionForTheAboutBox()
+    {
+        QCOMPARE(TConfigReport::BuildDescription(64, QStringLiteral("Debian GNU/Linux 12 (bookworm)"),
+                                                 QStringLiteral("6.4.2")),
+                 QStringLiteral("64-bit build on Debian GNU/Linux 12 (bookworm), Qt 6.4.2"));
+        QCOMPARE(TConfigReport::BuildDescription(32, QString(), QString()), QStringLiteral("32-bit build"));
     }
 
     void colourCountsAndFontSizes()
@@ -263,7 +285,8 @@ private slots:
         QCOMPARE(ui.dialogsRun, 1);
         QVERIFY(
             shown.contains(QStringLiteral("\n[Product]\nProgram:     \tCardwright\nVersion:     \t3.2g\n")));
-        QVERIFY(shown.contains(QStringLiteral("[Environment]\nWindows:     \t")));
+        QVERIFY(shown.contains(QStringLiteral("[Environment]\nSystem:      \t")));
+        QVERIFY(!shown.contains(QStringLiteral("Windows")));
         QVERIFY(shown.contains(QStringLiteral("CWR.INI]\n")));
         QVERIFY(shown.contains(QStringLiteral("DeFFont      \tLiberation Serif,10,0,0,0\n")));
         QVERIFY(shown.endsWith(QStringLiteral("Nudges:      \tTop:0,Left:0,Vert:0,Horz:0")));

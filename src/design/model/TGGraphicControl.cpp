@@ -261,8 +261,16 @@ std::vector<QRect> TGGraphicControl::SelectionHandleRects(const QRect &b, bool s
 
 void TGGraphicControl::DrawSelectionHandles(QPainter &painter, const QColor &color, bool single) const
 {
-    for (const QRect &r : SelectionHandleRects(m_bounds, single))
+    for (const QRect &r : SelectionHandleRects(m_bounds, single)) {
+        if (!m_locked) {
+            painter.fillRect(r, color);
+            continue;
+        }
+        // A locked object cannot be moved or sized: its handles are hollow
+        // (a white square in a one-pixel frame of the handle colour).
         painter.fillRect(r, color);
+        painter.fillRect(r.adjusted(1, 1, -1, -1), Qt::white);
+    }
 }
 
 void TGGraphicControl::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)

@@ -129,6 +129,8 @@ public:
     // The handle squares around `bounds` (surface pixels): four corners, and
     // four mid-edge squares when `single` (exactly one object selected).
     static std::vector<QRect> SelectionHandleRects(const QRect &bounds, bool single);
+    // Filled squares of `color`; hollow ones (white inside) while the object
+    // is locked.
     void DrawSelectionHandles(QPainter &painter, const QColor &color, bool single) const;
 
     // Prints for one card cell whose top-left lies at (leftInches, topInches).

@@ -124,17 +124,33 @@ QString TConfigReport::KernelMajorMinor(const QString &kernelVersion)
 QStringList TConfigReport::EnvironmentLines(const TEnvironmentInfo &env, const QLocale &numbers)
 {
     QStringList lines;
-    QString os = env.KernelName + QStringLiteral(" version ") + KernelMajorMinor(env.KernelVersion) +
-                 QStringLiteral(" build:") + env.KernelVersion;
-    if (!env.OsName.isEmpty())
-        os += QLatin1Char(' ') + env.OsName;
-    lines << Label(QStringLiteral("Windows:")) + os;
+    // The distribution first, then the kernel under it.
+    lines << Label(QStringLiteral("System:")) + (env.OsName.isEmpty() ? env.KernelName : env.OsName);
+    QString kernel = env.KernelName + QLatin1Char(' ') + env.KernelVersion;
+    if (!env.Architecture.isEmpty())
+        kernel += QStringLiteral(" (") + env.Architecture + QLatin1Char(')');
+    lines << Label(QStringLiteral("Kernel:")) + kernel;
+    if (!env.Desktop.isEmpty() || !env.SessionType.isEmpty()) {
+        QString desktop = env.Desktop.isEmpty() ? QStringLiteral("unknown") : env.Desktop;
+        if (!env.SessionType.isEmpty())
+            desktop += QStringLiteral(" (") + env.SessionType + QLatin1Char(')');
+        lines << Label(QStringLiteral("Desktop:")) + desktop;
+    }
+    if (!env.QtVersion.isEmpty()) {
+        QString qt = env.QtVersion;
+        if (!env.Platform.isEmpty())
+            qt += QStringLiteral(", platform ") + env.Platform;
+        lines << Label(QStringLiteral("Qt:")) + qt;
+    }
     lines << Label(QStringLiteral("CPU:")) + QStringLiteral("Processor:  ") + env.Architecture +
                  QLatin1Char(' ') + env.CpuModel;
     if (env.ScreenWidth > 0 && env.ScreenHeight > 0)
         lines << Label(QStringLiteral("Video:")) + QString::number(env.ScreenWidth) + QStringLiteral(" x ") +
                      QString::number(env.ScreenHeight) + QStringLiteral(" x ") +
-                     numbers.toString(ColorCount(env.BitsPerPixel)) + QStringLiteral(" colors");
+                     numbers.toString(ColorCount(env.BitsPerPixel)) + QStringLiteral(" colors") +
+                     (env.DevicePixelRatio != 1.0
+                          ? QStringLiteral(", scale ") + numbers.toString(env.DevicePixelRatio, 'g', 3)
+                          : QString());
     lines << Label(QStringLiteral("Font:")) + FontSizeText(env.FontDpi);
     if (env.Memory) {
         const TMemoryStatus &m = *env.Memory;
@@ -167,6 +183,16 @@ QStringList TConfigReport::EnvironmentLines(const TEnvironmentInfo &env, const Q
         lines << QString();
     }
     return lines;
+}
+
+QString TConfigReport::BuildDescription(int wordSize, const QString &osName, const QString &qtVersion)
+{
+    QString text = QString::number(wordSize) + QStringLiteral("-bit build");
+    if (!osName.isEmpty())
+        text += QStringLiteral(" on ") + osName;
+    if (!qtVersion.isEmpty())
+        text += QStringLiteral(", Qt ") + qtVersion;
+    return text;
 }
 
 QString TConfigReport::FontValue(const TDefaultFont &font)

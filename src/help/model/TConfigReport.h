@@ -47,6 +47,11 @@ struct TEnvironmentInfo
     QString KernelVersion; // e.g. "6.1.0-13-amd64"
     QString Architecture;  // e.g. "x86_64"
     QString CpuModel;      // "model name" of /proc/cpuinfo
+    QString Desktop;       // the desktop session (XDG_CURRENT_DESKTOP), e.g. "KDE" or "GNOME"
+    QString SessionType;   // XDG_SESSION_TYPE, e.g. "wayland" or "x11"
+    QString QtVersion;     // the Qt the program runs on, e.g. "6.4.2"
+    QString Platform;      // Qt's window-system plug-in, e.g. "xcb"
+    qreal DevicePixelRatio = 1.0;
     int ScreenWidth = 0;
     int ScreenHeight = 0;
     int BitsPerPixel = 0;
@@ -78,6 +83,10 @@ public:
     static QString ParseCpuModel(const QByteArray &text);
     // "major.minor" of a kernel version such as "6.1.0-13-amd64".
     static QString KernelMajorMinor(const QString &kernelVersion);
+
+    // One line about the running build for the About box, e.g.
+    // "64-bit build on Debian GNU/Linux 12 (bookworm), Qt 6.4.2".
+    static QString BuildDescription(int wordSize, const QString &osName, const QString &qtVersion);
 
     // The environment lines in report order.  Numbers are written with the
     // thousands separators of `numbers`.
