@@ -300,10 +300,10 @@ private slots:
             return int(QDialog::Accepted);
         });
         dialog.SelectSymbol();
-        QCOMPARE(openedOn, QString("Wingdings"));
         QCOMPARE(dialog.Preview().Caption(), text);
         QCOMPARE(dialog.CaptionText->text(), text);
         QCOMPARE(dialog.Preview().Font().Name, QString("Arial"));
+        QCOMPARE(openedOn, QString("Wingdings"));
 
         // Picking the telephone takes the symbol and its font.
         ui.dialogs.enqueue([](QDialog &d) {
