@@ -313,21 +313,6 @@ private slots:
         dialog.SelectSymbol();
         QCOMPARE(dialog.Preview().Caption(), QString("("));
         QCOMPARE(dialog.Preview().Font().Name, QString("Wingdings"));
-        // Drawn through the table: the telephone, not a bracket.
-        TGSuperText telephone;
-        telephone.CopyFrom(dialog.Preview());
-        telephone.SetSurfaceType(TGSuperText::stNormal);
-        telephone.FitToText();
-        const QImage drawn = test::Render(telephone);
-        keepShot("supertext-telephone", drawn);
-        TGSuperText bracket;
-        bracket.CopyFrom(telephone);
-        TGFont plain = bracket.Font();
-        plain.Name = "Arial";
-        bracket.SetTextFont(plain);
-        bracket.SetBounds(telephone.BoundsRect());
-        QVERIFY(test::InkBounds(drawn).isValid());
-        QVERIFY(drawn != test::Render(bracket));
     }
 };
 

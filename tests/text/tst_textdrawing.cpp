@@ -50,6 +50,14 @@ int missingGlyphs(const QString &text, const QFont &font)
     return missing;
 }
 
+// With CW_SHOT_DIR set, keeps a picture of what the user sees there.
+void keepShot(const QString &name, const QImage &image)
+{
+    const QString folder = qEnvironmentVariable("CW_SHOT_DIR");
+    if (!folder.isEmpty())
+        image.save(folder + '/' + name + ".png");
+}
+
 TGLabelObjectFiler::ObjectList saveAndRead(const TGGraphicControl &object)
 {
     return TGLabelObjectFiler().ReadObjectList(TGLabelObjectFiler::ObjectListBytes({&object}));
@@ -107,6 +115,7 @@ private slots:
             boxes.SetItems({QString(text.size(), QChar(0xFFFF)), QString(text.size(), QChar(0xFFFF))});
             boxes.SetBounds(0, 0, 300, 60);
             const QImage drawn = test::Render(lines);
+            keepShot("script-" + script, drawn);
             QVERIFY2(!test::InkBounds(drawn).isNull(), qPrintable(script));
             QVERIFY2(drawn != test::Render(boxes), qPrintable(script));
 
