@@ -96,6 +96,7 @@ class TestTextDrawing : public QObject
 private slots:
     void everyScriptDrawsAndSurvivesASave()
     {
+        TGLabelObjectFiler::ObjectList card;
         for (const auto &[script, text] : scriptSamples()) {
             TGMultiLineLabel lines;
             lines.SetItems({text, text});
@@ -125,7 +126,14 @@ private slots:
             QVERIFY2(test::Render(*readLines.at(0)) == drawn, qPrintable(script));
             const auto readLabel = saveAndRead(label);
             QCOMPARE(static_cast<TGPLabel &>(*readLabel.at(0)).Caption(), text);
+            auto onCard = std::make_unique<TGPLabel>();
+            onCard->SetCaption(text);
+            onCard->SetBounds(4, 4 + 20 * int(card.size()), 300, 20);
+            card.push_back(std::move(onCard));
         }
+        // A card of all of them, to print and look at.
+        if (const QString folder = qEnvironmentVariable("CW_SHOT_DIR"); !folder.isEmpty())
+            TGLabelObjectFiler::WriteObjects(TGLabelObjectFiler::Refs(card), folder + "/scripts.cwr");
     }
 
     void wrappedLinesBreakTheSameAtEveryZoomAndEndFlush()
