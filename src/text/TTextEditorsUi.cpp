@@ -17,14 +17,12 @@ std::optional<model::TGFont> TTextEditorsUi::ChooseFont(const model::TGFont &ini
 
 std::optional<model::TGFont> ChooseDesignFont(const model::TGFont &design)
 {
-    const QFont initial = design.ToQFont(1.0);
     const std::optional<Interaction::FontChoice> chosen = Interaction::current().chooseFontAndColor(
-        {model::TTextFonts::ForFontDialog(initial), model::TGColor::ToQColor(design.Color)},
-        QStringLiteral("Font"));
+        {design.ToQFont(1.0), model::TGColor::ToQColor(design.Color)}, QStringLiteral("Font"));
     if (!chosen)
         return std::nullopt;
     model::TGFont result = design;
-    result.Assign(model::TTextFonts::FromFontDialog(initial, chosen->font));
+    result.Assign(chosen->font);
     if (chosen->color.isValid())
         result.Color = model::TGColor::FromQColor(chosen->color);
     return result;

@@ -18,8 +18,8 @@ public:
     std::optional<QStringList> MultiLineText(const QStringList &lines, const model::TGFont &font) override;
 };
 
-// The font dialog with its colour for a design font, keeping the design's
-// family name when the family that draws it comes back unchanged.
+// The font dialog with its colour for a design font; an unchanged family
+// keeps the design's own name.
 std::optional<model::TGFont> ChooseDesignFont(const model::TGFont &design);
 
 // Installs the real dialogs for the text objects' commands, unless some

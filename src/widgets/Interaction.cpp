@@ -2,6 +2,7 @@
 
 #include "app/model/ProgramFolder.h"
 #include "text/model/TSymbolFonts.h"
+#include "text/model/TTextFonts.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/TFontDialog.h"
 
@@ -131,8 +132,11 @@ QString QtInteraction::saveFileName(const QString &caption, const QString &folde
 std::optional<Interaction::FontChoice> Interaction::chooseFontAndColor(const FontChoice &initial,
                                                                        const QString &caption)
 {
-    if (std::optional<QFont> font = chooseFont(initial.font, caption))
-        return FontChoice{*font, initial.color};
+    // Such a dialog lists installed families only: it opens on the family
+    // that draws the design's font, and that family confirmed unchanged
+    // gives back the design's own name.
+    if (std::optional<QFont> font = chooseFont(model::TTextFonts::ForFontDialog(initial.font), caption))
+        return FontChoice{model::TTextFonts::FromFontDialog(initial.font, *font), initial.color};
     return std::nullopt;
 }
 

@@ -42,8 +42,11 @@ public:
                                  const QString &defaultSuffix) = 0;
     virtual std::optional<QFont> chooseFont(const QFont &initial, const QString &caption) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
-    // The font dialog whose effects section also sets the text colour.  A
-    // service without one asks chooseFont and keeps the colour.
+    // The font dialog whose effects section also sets the text colour,
+    // opened on a design font whose family may not be installed (Arial,
+    // Wingdings): the dialog offers it, and an unchanged family comes back
+    // under the same name.  A service without such a dialog asks chooseFont
+    // and keeps the colour.
     struct FontChoice
     {
         QFont font;

@@ -27,6 +27,8 @@ public:
     // effects section holds only strike-out and underline.
     TFontDialog(QWidget *parent, const QStringList &extraFamilies, bool withColour);
 
+    // A family that is not listed (a design name the font system
+    // substitutes) stays in the name field and comes back unchanged.
     void SetChoice(const QFont &font, const QColor &colour);
     QFont ChosenFont() const;
     QColor ChosenColour() const;

@@ -224,6 +224,14 @@ private slots:
             QVERIFY2(!name.contains('['), qPrintable(name));
         QCOMPARE(ui::TFontDialog::PlainFamily("Standard Symbols PS [urw]"), QString("Standard Symbols PS"));
 
+        // Opened on a design font, the dialog shows it and gives back its
+        // name as the design spells it, listed or not.
+        dialog.SetChoice(QFont("WingDings"), Qt::black);
+        QCOMPARE(dialog.FamilyList()->currentItem()->text(), QString("Wingdings"));
+        QCOMPARE(dialog.ChosenFont().family(), QString("WingDings"));
+        dialog.SetChoice(QFont("Arial"), Qt::black);
+        QCOMPARE(dialog.ChosenFont().family(), QString("Arial"));
+
         // A symbol font picked in the selector's font dialog is stored under
         // its own name, with the chosen colour, whether installed or not.
         FontScript ui;
