@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 libqt6printsupport6 qt6-qpa-plugins libgl-dev
   libstb-dev
-  fonts-liberation2 fonts-symbola fonts-dejavu-core fontconfig
+  fonts-liberation2 fonts-symbola fonts-dejavu-core fonts-wqy-zenhei fontconfig
   xvfb xauth poppler-utils
   clang-14 libclang-rt-14-dev
   cups cups-bsd printer-driver-cups-pdf libcups2-dev

@@ -5,6 +5,7 @@
 
 #include "objects/TTextureBrowser.h"
 #include "text/TObjectSampleView.h"
+#include "text/TTextEditorsUi.h"
 #include "text/model/TSymbolFonts.h"
 #include "text/model/TTextEditors.h"
 #include "widgets/DialogPlacement.h"
@@ -348,12 +349,11 @@ void TGSuperTextProperties::SelectFont()
 {
     // The dialog opens on the family that really draws the letters; the
     // design's own font name stays when that family comes back unchanged.
-    const QFont initial = m_preview.Font().ToQFont(1.0);
-    auto chosen =
-        Interaction::current().chooseFont(model::TTextFonts::ForFontDialog(initial), QStringLiteral("Font"));
+    auto chosen = ChooseDesignFont(m_preview.Font());
     if (!chosen)
         return;
-    m_preview.ApplyFont(model::TTextFonts::FromFontDialog(initial, *chosen));
+    m_preview.SetTextFont(*chosen);
+    FontColorButton->SetColor(chosen->Color);
     m_preview.FitToText();
     showTypeface();
     changed();
@@ -364,10 +364,17 @@ void TGSuperTextProperties::SelectSymbol()
     model::TTextEditors *editors = model::TTextEditors::Current();
     if (!editors)
         return;
+    // The chooser opens on a symbol font: the text's own font when it is one,
+    // Wingdings otherwise (its first character then means nothing there).
+    model::TGFont symbolFont = m_preview.Font();
     const QString caption = m_preview.Caption();
-    const int code = caption.isEmpty() ? -1 : model::TSymbolFonts::CodeOf(caption.front());
-    auto choice = editors->ChooseSymbol(m_preview.Font(), code);
-    if (!choice)
+    int code = caption.isEmpty() ? -1 : model::TSymbolFonts::CodeOf(caption.front());
+    if (!model::TSymbolFonts::IsSymbolFont(symbolFont.Name)) {
+        symbolFont.Name = QStringLiteral("Wingdings");
+        code = -1;
+    }
+    auto choice = editors->ChooseSymbol(symbolFont, code);
+    if (!choice || choice->Code < 32 || choice->Code > 255)
         return;
     const QString text(model::TSymbolFonts::CharOfCode(choice->Code));
     CaptionText->setText(text);

@@ -1,6 +1,7 @@
 #include "text/TGetSymbol.h"
 
 #include "text/TTextDialogParts.h"
+#include "text/TTextEditorsUi.h"
 #include "text/model/TSymbolFonts.h"
 #include "text/model/TTextFonts.h"
 #include "widgets/DialogPlacement.h"
@@ -152,10 +153,8 @@ void TGetSymbol::FormActivate()
 
 void TGetSymbol::FontbuttonClick()
 {
-    const QFont initial = m_selectedFont.ToQFont(1.0);
-    if (std::optional<QFont> chosen =
-            Interaction::current().chooseFont(TTextFonts::ForFontDialog(initial), QStringLiteral("Font"))) {
-        m_selectedFont.Assign(TTextFonts::FromFontDialog(initial, *chosen));
+    if (std::optional<TGFont> chosen = ChooseDesignFont(m_selectedFont)) {
+        m_selectedFont = *chosen;
         m_listFont.Name = m_selectedFont.Name;
         m_listFont.Style = m_selectedFont.Style;
         m_listFont.Color = m_selectedFont.Color;
@@ -201,8 +200,12 @@ std::optional<TTextEditors::TSymbolChoice> TGetSymbol::Execute(const TGFont &fon
     placeDialog(&dialog, nullptr);
     if (Interaction::current().exec(dialog) != QDialog::Accepted)
         return std::nullopt;
+    // Ok without a symbol picked has nothing to give: the text stays as it
+    // was rather than becoming the character of no entry.
     const int entry = dialog.SelectedEntry();
-    return TTextEditors::TSymbolChoice{dialog.SelectedFont(), entry < 0 ? -1 : entry + FirstCode};
+    if (entry < 0)
+        return std::nullopt;
+    return TTextEditors::TSymbolChoice{dialog.SelectedFont(), entry + FirstCode};
 }
 
 } // namespace cw::ui

@@ -10,13 +10,22 @@
 
 namespace cw::ui {
 
-std::optional<QFont> TTextEditorsUi::ChooseFont(const QFont &initial)
+std::optional<model::TGFont> TTextEditorsUi::ChooseFont(const model::TGFont &initial)
 {
-    const std::optional<QFont> chosen =
-        Interaction::current().chooseFont(model::TTextFonts::ForFontDialog(initial), QStringLiteral("Font"));
+    return ChooseDesignFont(initial);
+}
+
+std::optional<model::TGFont> ChooseDesignFont(const model::TGFont &design)
+{
+    const std::optional<Interaction::FontChoice> chosen = Interaction::current().chooseFontAndColor(
+        {design.ToQFont(1.0), model::TGColor::ToQColor(design.Color)}, QStringLiteral("Font"));
     if (!chosen)
         return std::nullopt;
-    return model::TTextFonts::FromFontDialog(initial, *chosen);
+    model::TGFont result = design;
+    result.Assign(chosen->font);
+    if (chosen->color.isValid())
+        result.Color = model::TGColor::FromQColor(chosen->color);
+    return result;
 }
 
 bool TTextEditorsUi::Edit3DEffects(model::TGBaseLabel &label)

@@ -1,14 +1,16 @@
 #include "widgets/Interaction.h"
 
 #include "app/model/ProgramFolder.h"
+#include "text/model/TSymbolFonts.h"
+#include "text/model/TTextFonts.h"
 #include "widgets/DialogPlacement.h"
+#include "widgets/TFontDialog.h"
 
 #include <QColorDialog>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -127,13 +129,45 @@ QString QtInteraction::saveFileName(const QString &caption, const QString &folde
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<Interaction::FontChoice> Interaction::chooseFontAndColor(const FontChoice &initial,
+                                                                       const QString &caption)
+{
+    // Such a dialog lists installed families only: it opens on the family
+    // that draws the design's font, and that family confirmed unchanged
+    // gives back the design's own name.
+    if (std::optional<QFont> font = chooseFont(model::TTextFonts::ForFontDialog(initial.font), caption))
+        return FontChoice{model::TTextFonts::FromFontDialog(initial.font, *font), initial.color};
+    return std::nullopt;
+}
+
+namespace {
+std::optional<Interaction::FontChoice> runFontDialog(const Interaction::FontChoice &initial,
+                                                     const QString &caption, bool withColor)
+{
+    // Symbol fonts the program draws through its own tables are offered
+    // whether installed or not, so a design can always go back to them.
+    TFontDialog dialog(Interaction::mainWindow(), model::TSymbolFonts::OfferedFamilies(), withColor);
+    if (!caption.isEmpty())
+        dialog.setWindowTitle(caption);
+    dialog.SetChoice(initial.font, initial.color);
+    placeDialog(&dialog, Interaction::mainWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Interaction::FontChoice{dialog.ChosenFont(), dialog.ChosenColour()};
+}
+} // namespace
+
 std::optional<QFont> QtInteraction::chooseFont(const QFont &initial, const QString &caption)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, mainWindow(), caption);
-    if (!ok)
-        return std::nullopt;
-    return font;
+    if (auto choice = runFontDialog({initial, Qt::black}, caption, false))
+        return choice->font;
+    return std::nullopt;
+}
+
+std::optional<Interaction::FontChoice> QtInteraction::chooseFontAndColor(const FontChoice &initial,
+                                                                         const QString &caption)
+{
+    return runFontDialog(initial, caption, true);
 }
 
 std::optional<QColor> QtInteraction::chooseColor(const QColor &initial)

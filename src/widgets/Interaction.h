@@ -42,6 +42,17 @@ public:
                                  const QString &defaultSuffix) = 0;
     virtual std::optional<QFont> chooseFont(const QFont &initial, const QString &caption) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+    // The font dialog whose effects section also sets the text colour,
+    // opened on a design font whose family may not be installed (Arial,
+    // Wingdings): the dialog offers it, and an unchanged family comes back
+    // under the same name.  A service without such a dialog asks chooseFont
+    // and keeps the colour.
+    struct FontChoice
+    {
+        QFont font;
+        QColor color;
+    };
+    virtual std::optional<FontChoice> chooseFontAndColor(const FontChoice &initial, const QString &caption);
 
     // Runs one of the program's dialogs modally and returns its result
     // (QDialog::Accepted or Rejected).  The dialog is already filled in.
@@ -71,6 +82,7 @@ public:
                          const QString &defaultSuffix) override;
     std::optional<QFont> chooseFont(const QFont &initial, const QString &caption) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<FontChoice> chooseFontAndColor(const FontChoice &initial, const QString &caption) override;
     int exec(QDialog &dialog) override;
 
     // The program's own folders the file dialogs offer beside the usual

@@ -51,7 +51,7 @@ public:
     ~ScriptedTextEditors() override { Install(nullptr); }
 
     QStringList asked;
-    QQueue<std::optional<QFont>> fonts;
+    QQueue<std::optional<model::TGFont>> fonts;
     QQueue<bool> effects;
     QQueue<std::optional<QString>> texts;
     QQueue<std::optional<TSymbolChoice>> symbols;
@@ -62,7 +62,7 @@ public:
     int lastCode = -2;
     QStringList lastLines;
 
-    std::optional<QFont> ChooseFont(const QFont &) override
+    std::optional<model::TGFont> ChooseFont(const model::TGFont &) override
     {
         asked << "font";
         return fonts.isEmpty() ? std::nullopt : fonts.dequeue();

@@ -431,7 +431,10 @@ private slots:
 
         // The font command takes a confirmed font and auto-sizes even when cancelled.
         label.SetCaption("Some words");
-        editors.fonts.enqueue(QFont("Liberation Serif", 20));
+        TGFont serif;
+        serif.Name = "Liberation Serif";
+        serif.SetPointSize(20);
+        editors.fonts.enqueue(serif);
         entry(label.PopupMenu(), "Font").Action();
         QCOMPARE(label.Font().Name, QString("Liberation Serif"));
         QCOMPARE(label.Font().PointSize(), 20);

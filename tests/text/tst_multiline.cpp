@@ -39,16 +39,19 @@ private slots:
         // Ten characters to a line.
         const int width = 10 * cw;
         QCOMPARE(TGMultiLineBaseLabel::WrapText({"aaaa bbbb cccc"}, font, "Liberation Mono", width),
-                 (QStringList{"aaaa bbbb ", "cccc"}));
+                 (QStringList{"aaaa bbbb", "cccc"}));
         // Explicit breaks stay; empty lines stay.
         QCOMPARE(TGMultiLineBaseLabel::WrapText({"aa", "", "bb"}, font, "Liberation Mono", width),
                  (QStringList{"aa", "", "bb"}));
         // A word longer than the line is cut where it overflows.
         QCOMPARE(TGMultiLineBaseLabel::WrapText({"abcdefghijklmno"}, font, "Liberation Mono", width),
                  (QStringList{"abcdefghij", "klmno"}));
-        // Blanks at the break stay on the line.
+        // Blanks at the break end the line without being kept on it; blanks
+        // the user typed at the end of a line stay.
         QCOMPARE(TGMultiLineBaseLabel::WrapText({"abcdefghij   klm"}, font, "Liberation Mono", width),
-                 (QStringList{"abcdefghij   ", "klm"}));
+                 (QStringList{"abcdefghij", "klm"}));
+        QCOMPARE(TGMultiLineBaseLabel::WrapText({"abc  "}, font, "Liberation Mono", width),
+                 (QStringList{"abc  "}));
     }
 
     void wrapFollowsTheBoxWidth()
@@ -76,18 +79,20 @@ private slots:
         QCOMPARE(label.DisplayLines(), (QStringList{"one two three four five six", "seven"}));
     }
 
-    void zoomWrapsWithTheZoomedFont()
+    void zoomKeepsTheLinesOfTheDesign()
     {
         TGMultiLineLabel label;
         label.SetItems({"one two three four five six"});
         label.SetBounds(0, 0, 200, 33);
         label.SetWordWrap(true);
         const int atOne = int(label.WrappedLines().size());
-        // Zoom 2: 20 points in a 400-pixel box breaks the same way.
+        // Zoom 2: 20 points in a 400-pixel box shows the lines of 100 %.
+        const QStringList lines = label.WrappedLines();
         label.SetZoom(2.0f);
         QCOMPARE(label.CanvasFont().pixelSize(), 27);
         QCOMPARE(label.Width(), 400);
-        QVERIFY(qAbs(int(label.WrappedLines().size()) - atOne) <= 1);
+        QCOMPARE(int(label.WrappedLines().size()), atOne);
+        QCOMPARE(label.WrappedLines(), lines);
     }
 
     void fitToLinesGivesOneLineHeightPerLine()

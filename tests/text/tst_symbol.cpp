@@ -311,11 +311,13 @@ private slots:
 
         // Text labels: Arial stays Arial; another family is taken.
         ui::TTextEditorsUi editors;
-        QFont arial("Arial");
-        arial.setPixelSize(13);
-        QCOMPARE(editors.ChooseFont(arial)->family(), QString("Arial"));
+        TGFont arial;
+        arial.Name = "Arial";
+        QCOMPARE(editors.ChooseFont(arial)->Name, QString("Arial"));
+        QFont arialDrawn("Arial");
+        arialDrawn.setPixelSize(13);
         QCOMPARE(ui.shown.last(), TTextFonts::DrawnFamily("Arial"));
-        QCOMPARE(TTextFonts::FromFontDialog(arial, QFont("Liberation Serif")).family(),
+        QCOMPARE(TTextFonts::FromFontDialog(arialDrawn, QFont("Liberation Serif")).family(),
                  QString("Liberation Serif"));
     }
 

@@ -305,11 +305,8 @@ void TGBaseLabel::EditFont()
     TTextEditors *editors = TTextEditors::Current();
     if (!editors)
         return;
-    if (std::optional<QFont> chosen = editors->ChooseFont(Font().ToQFont())) {
-        TGFont f = Font();
-        f.Assign(*chosen);
-        SetLabelFont(f);
-    }
+    if (std::optional<TGFont> chosen = editors->ChooseFont(Font()))
+        SetLabelFont(*chosen);
 }
 
 void TGBaseLabel::ChooseBackColor()

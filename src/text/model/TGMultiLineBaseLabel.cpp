@@ -101,7 +101,12 @@ QFont TGMultiLineBaseLabel::CanvasFont() const
 
 int TGMultiLineBaseLabel::WrapWidth() const
 {
-    return std::max(1, Width() - EditControlInset);
+    return std::max(1, StoredBounds().width() - EditControlInset);
+}
+
+QFont TGMultiLineBaseLabel::WrapFont() const
+{
+    return TTextFonts::ZoomedFont(Font(), 1.0f);
 }
 
 QStringList TGMultiLineBaseLabel::WrapText(const QStringList &lines, const QFont &font,
@@ -133,7 +138,6 @@ QStringList TGMultiLineBaseLabel::WrapText(const QStringList &lines, const QFont
             }
             qsizetype cut;
             if (line[end] == u' ') {
-                // Blanks at the break stay at the end of the line.
                 cut = end;
                 while (cut < n && line[cut] == u' ')
                     ++cut;
@@ -142,7 +146,12 @@ QStringList TGMultiLineBaseLabel::WrapText(const QStringList &lines, const QFont
             } else {
                 cut = std::max(end, pos + 1); // a word longer than the line
             }
-            wrapped << line.mid(pos, cut - pos);
+            // The blanks at a break end the line but are not drawn: a right-
+            // aligned or centred line sits flush with its last word.
+            qsizetype keep = cut;
+            while (keep > pos && line[keep - 1] == u' ')
+                --keep;
+            wrapped << line.mid(pos, keep - pos);
             pos = cut;
         }
     }
@@ -153,8 +162,10 @@ void TGMultiLineBaseLabel::Rewrap()
 {
     if (!m_wordWrap)
         return;
-    m_wrapFont = CanvasFont();
-    m_wrapWidth = Width();
+    // The lines break at 100 %, so every zoom shows the same lines: a zoomed
+    // font is not exactly the zoomed width (its size is cut to whole points).
+    m_wrapFont = WrapFont();
+    m_wrapWidth = StoredBounds().width();
     m_wrappedLines = WrapText(m_items, m_wrapFont, Font().Name, WrapWidth());
     Invalidate();
 }
@@ -245,8 +256,8 @@ void TGMultiLineBaseLabel::PrintTo(engine::TBaseReport &report, double leftInche
 
 void TGMultiLineBaseLabel::BoundsChanged()
 {
-    // Only a new width or zoom re-breaks the lines; a move keeps them.
-    if (m_wordWrap && (Width() != m_wrapWidth || CanvasFont() != m_wrapFont))
+    // Only a new width re-breaks the lines; a move or a zoom keeps them.
+    if (m_wordWrap && (StoredBounds().width() != m_wrapWidth || WrapFont() != m_wrapFont))
         Rewrap();
     TGGraphicControl::BoundsChanged();
 }
@@ -261,11 +272,8 @@ void TGMultiLineBaseLabel::ApplyFont(const QFont &font)
 void TGMultiLineBaseLabel::EditFont()
 {
     if (TTextEditors *editors = TTextEditors::Current())
-        if (std::optional<QFont> chosen = editors->ChooseFont(Font().ToQFont())) {
-            TGFont f = Font();
-            f.Assign(*chosen);
-            SetFont(f);
-        }
+        if (std::optional<TGFont> chosen = editors->ChooseFont(Font()))
+            SetFont(*chosen);
     if (m_wordWrap)
         Rewrap();
 }

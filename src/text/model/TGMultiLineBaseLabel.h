@@ -37,16 +37,18 @@ public:
 
     // The lines re-broken to the box width (valid while WordWrap is on).
     const QStringList &WrappedLines() const { return m_wrappedLines; }
-    // Re-breaks Items to the box width in the zoomed font, greedily at word
+    // Re-breaks Items to the box width at 100 %, greedily at word
     // boundaries (a word longer than the line is broken where it overflows);
     // explicit line breaks are kept.  Does nothing while WordWrap is off.
     virtual void Rewrap();
     // Width available to the wrapped text: the box less the frame and inner
     // margins of a multi-line edit control.
     int WrapWidth() const;
+    // The wrap is computed at 100 %: the design font and the stored width.
+    QFont WrapFont() const;
     // Each line broken greedily to `width` pixels in `font` (a symbol font
-    // measured as drawn): after the last blank that fits, blanks at a break
-    // staying on the line; a word wider than the line is cut where it
+    // measured as drawn): after the last blank that fits, the blanks at a
+    // break dropped from the line's end; a word wider than the line is cut where it
     // overflows.  An empty line stays one empty line.
     static QStringList WrapText(const QStringList &lines, const QFont &font, const QString &fontName,
                                 int width);

@@ -67,7 +67,7 @@ std::vector<TPropertyInfo> ownProperties()
         "OutlineWidth", K::Integer, {}, [](const T &o) { return o.OutlineWidth(); },
         [](T &o, const QVariant &v) { o.SetOutlineWidth(v.toInt()); }));
     own.push_back(
-        enumProperty("SurfaceType", {}, &T::SurfaceType, &T::SetSurfaceType, T::SurfaceTypeNames()));
+        enumProperty("SurfaceType", {}, &T::SurfaceType, &T::RestoreSurfaceType, T::SurfaceTypeNames()));
     own.push_back(MakeProperty<T>(
         "LastBitmapFileNameandPath", K::String, {}, [](const T &o) { return o.LastBitmapFileNameandPath; },
         [](T &o, const QVariant &v) { o.LastBitmapFileNameandPath = v.toString(); }));
@@ -200,6 +200,13 @@ void TGSuperText::SetSurfaceType(TSurfaceType t)
     m_fill.SetSurface(surfaces[t]);
 }
 
+void TGSuperText::RestoreSurfaceType(TSurfaceType t)
+{
+    const TPenStyle outline = OutlineStyle();
+    SetSurfaceType(t);
+    SetOutlineStyle(outline);
+}
+
 void TGSuperText::BuildGradientBitmap()
 {
     m_fill.BuildGradientBitmap();
@@ -235,8 +242,8 @@ void TGSuperText::EditFont()
     TTextEditors *editors = TTextEditors::Current();
     if (!editors)
         return;
-    if (auto chosen = editors->ChooseFont(Font().ToQFont(1.0))) {
-        ApplyFont(*chosen);
+    if (auto chosen = editors->ChooseFont(Font())) {
+        SetTextFont(*chosen);
         Repaint();
     }
 }
@@ -259,7 +266,7 @@ void TGSuperText::CopyFrom(const TGSuperText &s)
     SetShadowcolor(s.Shadowcolor());
     SetShadowDepth(s.ShadowDepth());
     SetShadowOrientation(s.ShadowOrientation());
-    SetSurfaceType(s.SurfaceType());
+    RestoreSurfaceType(s.SurfaceType());
     SetWidth(s.Width());
     SetHeight(s.Height());
 }
@@ -276,7 +283,7 @@ void TGSuperText::TakeFromPreview(const TGSuperText &p, const QString &lastBitma
     SetShadowcolor(p.Shadowcolor());
     SetShadowDepth(p.ShadowDepth());
     SetShadowOrientation(p.ShadowOrientation());
-    SetSurfaceType(p.SurfaceType());
+    RestoreSurfaceType(p.SurfaceType());
     LastBitmapFileNameandPath = lastBitmapPath;
     SetTextFont(p.Font());
     SetCaption(p.Caption());

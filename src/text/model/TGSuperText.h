@@ -78,7 +78,11 @@ public:
     int OutlineWidth() const { return m_fill.OutlineWidth(); }
     void SetOutlineWidth(int w) { m_fill.SetOutlineWidth(w); }
     TSurfaceType SurfaceType() const { return m_surfaceType; }
+    // The user's choice of surface: outline-only text gets an outline.
     void SetSurfaceType(TSurfaceType t);
+    // A surface type taken over with the outline it was kept with (read from
+    // a file, copied from another object), so shadow-only text stays so.
+    void RestoreSurfaceType(TSurfaceType t);
     QString LastBitmapFileNameandPath;
 
     // ---- layout

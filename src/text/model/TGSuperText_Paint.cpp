@@ -72,6 +72,10 @@ void TGSuperText::Paint(QPainter &painter)
         return;
     }
 
+    // The letters are smoothed like every other text; the frame above stays
+    // on whole pixels.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
     if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
         painter.save();
         painter.setClipPath(textPath(s, m_shadowOrigin, font), Qt::IntersectClip);

@@ -5,12 +5,33 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace cw::model {
 
 bool TSymbolFonts::IsSymbolFontName(const QString &name)
 {
     return TSymbolFontTables::Table(name) != nullptr;
+}
+
+QStringList TSymbolFonts::OfferedFamilies()
+{
+    QStringList offered{QStringLiteral("Wingdings"), QStringLiteral("Webdings"), QStringLiteral("Symbol")};
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]\\s*$"));
+    QStringList installed;
+    for (const QString &family : QFontDatabase::families(QFontDatabase::Symbol)) {
+        QString plain = family;
+        plain.remove(foundry);
+        if (!offered.contains(plain, Qt::CaseInsensitive) && !installed.contains(plain, Qt::CaseInsensitive))
+            installed << plain;
+    }
+    installed.sort(Qt::CaseInsensitive);
+    return offered + installed;
+}
+
+bool TSymbolFonts::IsSymbolFont(const QString &name)
+{
+    return IsSymbolFontName(name) || OfferedFamilies().contains(name, Qt::CaseInsensitive);
 }
 
 bool TSymbolFonts::IsInstalled(const QString &family)

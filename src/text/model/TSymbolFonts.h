@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace cw::model {
 
@@ -20,6 +21,12 @@ public:
 
     // Wingdings, Webdings or Symbol (any case).
     static bool IsSymbolFontName(const QString &name);
+    // The symbol fonts the program can always draw (through its tables when
+    // not installed), then the installed fonts with a symbol character map,
+    // each under its plain family name.
+    static QStringList OfferedFamilies();
+    // One of the offered families above (any case).
+    static bool IsSymbolFont(const QString &name);
     // A font family of exactly this name (any case) is installed; aliases
     // that fontconfig substitutes do not count.
     static bool IsInstalled(const QString &family);

@@ -22,8 +22,9 @@ class TTextEditors
 public:
     virtual ~TTextEditors() = default;
 
-    // The system font dialog started with `initial`.
-    virtual std::optional<QFont> ChooseFont(const QFont &initial) = 0;
+    // The font dialog started with `initial`: name, size, style and colour
+    // of the chosen font (its pitch stays).
+    virtual std::optional<TGFont> ChooseFont(const TGFont &initial) = 0;
     // "Text 3D Effects" for a label; on Ok the dialog has written the effect
     // and the font into the label and true is returned.
     virtual bool Edit3DEffects(TGBaseLabel &label) = 0;
