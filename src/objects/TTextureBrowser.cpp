@@ -3,6 +3,7 @@
 
 #include "app/model/ProgramFolder.h"
 #include "design/model/TGGraphicControl.h"
+#include "design/model/TPictureFormats.h"
 #include "text/TObjectSampleView.h"
 #include "widgets/Interaction.h"
 
@@ -22,7 +23,7 @@ namespace cw::ui {
 
 const QStringList &TTextureBrowser::FileMask()
 {
-    static const QStringList mask{"*.BMP", "*.DIB", "*.JPG", "*.JIF", "*.PCX", "*.RLE", "*.TGA", "*.ICO"};
+    static const QStringList mask = model::TPictureFormats::NameFilters();
     return mask;
 }
 

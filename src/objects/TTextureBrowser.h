@@ -29,7 +29,7 @@ class TTextureBrowser : public QDialog
 
 public:
     static constexpr int HelpContext = 40012;
-    // Name filters of the file list.
+    // Name filters of the file list: every picture type the program reads.
     static const QStringList &FileMask();
 
     using ImageSetter = std::function<void(const model::TGPicture &)>;
@@ -51,8 +51,9 @@ public:
     QString SelectedPath() const { return m_selected; }
     const model::TGPicture &Picture() const { return m_picture; }
 
-    // Loads a texture file: ".BMP" directly, ".ICO" drawn onto a bitmap of
-    // the icon's size, others through the picture decoders.  An empty
+    // Loads a texture file: ".BMP" directly, ".ICO" (its largest image)
+    // drawn onto a bitmap of the icon's size, others through the picture
+    // decoders, a metafile or vector picture drawn once at its own size.  An empty
     // picture when it cannot be read; for ".BMP" and ".WMF" names the error
     // "Error loading file!" is shown as well.
     static model::TGPicture LoadTexture(const QString &path);

@@ -282,6 +282,7 @@ private slots:
         const QString bmp = folder->file("card.bmp");
         writeBytes(bmp, "an older export");
         script->fileNames.enqueue(bmp);
+        script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
         script->answers.enqueue(false); // no border
         {
             FileSizeLimit limit(8 * 1024); // the card as BMP is some 190 KB
