@@ -145,7 +145,7 @@ void TLoadBackGround::PathEditEnter()
     if (typed.isDir()) {
         SetFolder(typed.absoluteFilePath());
     } else if (typed.isFile() && SelectFile(typed.absoluteFilePath())) {
-        FileListBox1->setFocus();
+        PathEdit->setText(QDir::toNativeSeparators(QDir(m_folder).absolutePath()));
     } else {
         QApplication::beep();
         PathEdit->setText(QDir::toNativeSeparators(QDir(m_folder).absolutePath()));

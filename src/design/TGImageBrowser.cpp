@@ -265,7 +265,7 @@ void TGImageBrowser::PathEditEnter()
     if (typed.isDir()) {
         SetFolder(typed.absoluteFilePath());
     } else if (typed.isFile() && SelectFile(typed.absoluteFilePath())) {
-        FileListBox1->setFocus();
+        PathEdit->setText(QDir::toNativeSeparators(m_folder));
     } else {
         QApplication::beep();
         PathEdit->setText(QDir::toNativeSeparators(m_folder));

@@ -170,7 +170,7 @@ private slots:
 
         TLoadBackGround dialog;
         dialog.SetFolder(bg);
-        QCOMPARE(dialog.FileNames(), QStringList({"A.bmp", "b.BMP", "c.Wmf"}));
+        QCOMPARE(dialog.FileNames(), QStringList({"A.bmp", "b.BMP", "c.Wmf", "photo.png"}));
         QCOMPARE(dialog.SelectedFile(), QString());
         QVERIFY(dialog.SelectFile(elsewhere));
         QCOMPARE(dialog.Folder(), folder.path().chopped(1));
