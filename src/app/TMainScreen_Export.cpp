@@ -70,12 +70,14 @@ void TMainScreen::exportCard(TExportType chosen)
     const QString folder = model::ProgramFolder::path();
     QString proposed;
     if (FileName.isEmpty())
-        proposed = chosen == TExportType::Bitmap ? QStringLiteral("BusinessCard.Bmp")
-                                                 : QStringLiteral("BusinessCard.") + TPictureExport::Extension(chosen);
+        proposed = chosen == TExportType::Bitmap
+                       ? QStringLiteral("BusinessCard.Bmp")
+                       : QStringLiteral("BusinessCard.") + TPictureExport::Extension(chosen);
     else
-        proposed = QFileInfo(FileName).completeBaseName() + QStringLiteral(".") + TPictureExport::Extension(chosen);
-    QString path = Interaction::current().saveFileName(dialogCaption(chosen), folder + proposed,
-                                                       dialogFilter(chosen), TPictureExport::Extension(chosen));
+        proposed =
+            QFileInfo(FileName).completeBaseName() + QStringLiteral(".") + TPictureExport::Extension(chosen);
+    QString path = Interaction::current().saveFileName(
+        dialogCaption(chosen), folder + proposed, dialogFilter(chosen), TPictureExport::Extension(chosen));
     if (!path.isEmpty()) {
         // The file's contents follow its name: "card.png" is a PNG file
         // whichever command wrote it; a name of no picture type gets the
@@ -132,7 +134,8 @@ bool TMainScreen::SaveCardToBitmap(const QString &path, TExportType type, int dp
         m_panel->SetZoom(zoom);
         // The border is one pixel wide at the screen's resolution.
         if (border && !card.isNull())
-            model::TCardRenderer::DrawBorder(card, std::max(1, int(std::lround(TPictureExport::ZoomFor(dpi)))));
+            model::TCardRenderer::DrawBorder(card,
+                                             std::max(1, int(std::lround(TPictureExport::ZoomFor(dpi)))));
         try {
             TPictureExport::Write(path, card, type, dpi);
             ok = true;

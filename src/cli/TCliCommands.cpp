@@ -59,7 +59,7 @@ QString TCliCommands::Usage()
         "card layout N, numbered from 1 in the order of the layout dialog's list (1 to 21);\n"
         "--cards the positions that print (1 = top left, row by row; default all);\n"
         "--copies the number of sheets (1 to 99); --outline-test only the card outlines;\n"
-        "--background a .bmp or .wmf picture on every card (default: the card's own).\n");
+        "--background a .bmp, .wmf, .png or .jpg picture on every card (default: the card's own).\n");
 }
 
 int TCliCommands::fail(const QString &message)

@@ -141,8 +141,8 @@ QString TGImageBrowser::ClipArtFolder()
 
 QString TGImageBrowser::StartFolder()
 {
-    const QString remembered =
-        model::TIniFile(model::TIniFile::SettingsFileName()).ReadString(SettingsSection, FolderKey, QString());
+    const QString remembered = model::TIniFile(model::TIniFile::SettingsFileName())
+                                   .ReadString(SettingsSection, FolderKey, QString());
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
         return remembered;
     if (QFileInfo(ClipArtFolder()).isDir())

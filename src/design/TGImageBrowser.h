@@ -68,12 +68,12 @@ public:
     bool AutoSize() const;
     void SetOptions(bool stretch, bool autoSize);
 
-    // The browser flow for an image object: opens at StartFolder() with the object's Stretch and AutoSize; on Ok with a file
-    // selected the object takes the previewed picture and the options.  When
-    // the file could not be read (empty preview) the user is told so and the
-    // object keeps its picture; a failure while taking the picture over shows
-    // "Error loading file!" and leaves the object as it was.  The folder of a
-    // taken picture is remembered; the current folder is the same afterwards.  True when the object took a picture.
+    // The browser flow for an image object: opens at StartFolder() with the object's Stretch and AutoSize; on
+    // Ok with a file selected the object takes the previewed picture and the options.  When the file could
+    // not be read (empty preview) the user is told so and the object keeps its picture; a failure while
+    // taking the picture over shows "Error loading file!" and leaves the object as it was.  The folder of a
+    // taken picture is remembered; the current folder is the same afterwards.  True when the object took a
+    // picture.
     static bool LoadImageFromDisk(model::TGImage &image, QWidget *mainWindow = nullptr);
 
     // Handlers, public so that tests drive them without a modal loop.

@@ -144,7 +144,8 @@ private slots:
         // A picture outside BG keeps its full path.
         window.BackgroundFile = folder.file("Elsewhere.png");
         QVERIFY(window.SaveBCFile(card));
-        QCOMPARE(bytesOf(model::TCardFiles::SidecarPath(card)), (folder.file("Elsewhere.png") + "\r\n").toUtf8());
+        QCOMPARE(bytesOf(model::TCardFiles::SidecarPath(card)),
+                 (folder.file("Elsewhere.png") + "\r\n").toUtf8());
     }
 };
 

@@ -211,7 +211,7 @@ private slots:
         const QString bmp = folder->file("card.bmp");
         script->fileNames.enqueue(bmp);
         script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
-        script->answers.enqueue(true); // border
+        script->answers.enqueue(true);                                             // border
         w->mnuSaveAsBitmapClick();
         QVERIFY(script->log.contains("save[Save Card As Bitmap]: " + folder->file("BusinessCard.Bmp")));
         QVERIFY(script->informations.contains("Saved as " + bmp));
@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(image.pixelColor(0, 100), QColor(Qt::black)); // the border
         QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
         QCOMPARE(w->BusinessCardPanel()->Zoom(), 1.1f); // the zoom in force comes back
-        QVERIFY(w->ChangesMade());                       // exporting saves nothing
+        QVERIFY(w->ChangesMade());                      // exporting saves nothing
 
         w->FileName = folder->file("Saved/BC0003.CWR");
         const QString jpg = folder->file("card.jpg");

@@ -217,7 +217,7 @@ private slots:
         QVERIFY(writeBytes(jpg, "an older export"));
         script->fileNames.enqueue(jpg);
         script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
-        script->answers.enqueue(true); // with a border
+        script->answers.enqueue(true);                                             // with a border
         {
             test::FileSizeLimit limit(256);
             QVERIFY(limit.active());

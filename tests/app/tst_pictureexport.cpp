@@ -5,14 +5,18 @@
 #include "app/TExportResolution.h"
 #include "app/TMainScreen.h"
 #include "app/model/TPictureExport.h"
+#include "design/TGImageBrowser.h"
 #include "design/model/TBCShapes.h"
+#include "design/model/TGImage.h"
 #include "design/model/TGLineShape.h"
 #include "support/BlockCompare.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 
@@ -188,12 +192,78 @@ private slots:
         moved.fill(Qt::white);
         QPainter(&moved).drawImage(0, 5, down);
         const test::BlockDifference shifted = compare.Worst(screen, moved);
-        QVERIFY2(shifted.distance > 120, qPrintable(test::BlockCompare::Describe(shifted, "screen", "moved")));
+        QVERIFY2(shifted.distance > 120,
+                 qPrintable(test::BlockCompare::Describe(shifted, "screen", "moved")));
 
         // The next export offers the resolution chosen last.
         TExportResolution again;
         again.SetDpi(TExportResolution::RememberedDpi());
         QVERIFY(again.FineButton->isChecked());
+    }
+
+    // A PNG logo with see-through parts placed as clip art on a card with a
+    // background: the background shows around the logo on screen and in a
+    // 600 dpi export.  With CW_SHOTS_DIR set, the window and the export are
+    // kept there to be looked at.
+    void seeThroughLogoOnABackground()
+    {
+        QImage logo(160, 80, QImage::Format_ARGB32);
+        logo.fill(Qt::transparent);
+        {
+            QPainter p(&logo);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setBrush(QColor(150, 0, 0));
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(QRect(4, 4, 72, 72));
+            p.setBrush(QColor(0, 60, 150, 160)); // half see-through
+            p.drawRect(QRect(84, 20, 70, 40));
+        }
+        QVERIFY(logo.save(folder->file("logo.png"), "PNG"));
+        QImage ground(336, 192, QImage::Format_RGB32);
+        ground.fill(QColor(250, 220, 120));
+        QVERIFY(ground.save(folder->file("ground.bmp"), "BMP"));
+
+        auto w = std::make_unique<TMainScreen>();
+        w->FormActivate();
+        w->BackgroundFile = folder->file("ground.bmp");
+        w->BusinessCardPanel()->LoadColorPicture(w->BackgroundFile);
+        auto owned = std::make_unique<model::TGImage>();
+        auto *image = owned.get();
+        w->BusinessCardPanel()->PlaceNewObject(std::move(owned), QRect(100, 60, 160, 80));
+        script->dialogs.enqueue([this](QDialog &d) {
+            auto &browser = static_cast<TGImageBrowser &>(d);
+            browser.PathEdit->setText(folder->file("logo.png"));
+            browser.PathEditEnter();
+            browser.AutoSizeCheck->click();
+            return int(QDialog::Accepted);
+        });
+        QVERIFY(TGImageBrowser::LoadImageFromDisk(*image));
+        QCOMPARE(image->BoundsRect(), QRect(100, 60, 160, 80));
+
+        const QImage card = w->BusinessCardPanel()->RenderToBitmap();
+        QCOMPARE(card.pixelColor(100 + 40, 60 + 40), QColor(150, 0, 0));     // the logo
+        QCOMPARE(card.pixelColor(100 + 2, 60 + 78), QColor(250, 220, 120));  // around it
+        QCOMPARE(card.pixelColor(100 + 80, 60 + 40), QColor(250, 220, 120)); // between its parts
+        const QColor blended = card.pixelColor(100 + 120, 60 + 40);          // over the ground
+        QVERIFY2(blended.red() > 60 && blended.red() < 200 && blended.blue() > 90,
+                 qPrintable(blended.name()));
+
+        exportAs(*w, &TMainScreen::mnuSaveAsPNGClick, folder->file("logo-card.png"), 600);
+        const QImage fine(folder->file("logo-card.png"));
+        QCOMPARE(fine.size(), QSize(2100, 1200));
+        QCOMPARE(fine.pixelColor(qRound(140 * 6.25), qRound(100 * 6.25)), QColor(150, 0, 0));
+        QCOMPARE(fine.pixelColor(qRound(180 * 6.25), qRound(100 * 6.25)), QColor(250, 220, 120));
+
+        const QString shots = qEnvironmentVariable("CW_SHOTS_DIR");
+        if (!shots.isEmpty()) {
+            QDir().mkpath(shots);
+            w->resize(900, 600);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            w->grab().save(shots + "/logo-clipart-window.png");
+            QFile::remove(shots + "/export-600dpi.png");
+            QFile::copy(folder->file("logo-card.png"), shots + "/export-600dpi.png");
+        }
     }
 
     void borderIsOneScreenPixelWide()

@@ -327,8 +327,9 @@ private slots:
                               << "Invalid zoom 0: give a factor above 0 and at most 10";
         QTest::newRow("dpi") << QStringList{"render", "alien.cwr", "x.png", "--dpi", "5000"}
                              << "Invalid resolution 5000: give dots per inch from 24 to 1200";
-        QTest::newRow("dpi and zoom") << QStringList{"render", "alien.cwr", "x.png", "--dpi", "300", "--zoom", "2"}
-                                      << "Give --zoom or --dpi, not both";
+        QTest::newRow("dpi and zoom")
+            << QStringList{"render", "alien.cwr", "x.png", "--dpi", "300", "--zoom", "2"}
+            << "Give --zoom or --dpi, not both";
     }
     void failuresExitWithOneLine()
     {

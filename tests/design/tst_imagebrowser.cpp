@@ -1,12 +1,12 @@
 // The clip art browser: folders and listed types, the preview and its error
 // rules, the Stretch/AutoSize options, the "Load Image From Disk" flow and
 // the image tool (object placed, then the browser).
+#include "app/model/TIniFile.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGImageBrowser.h"
 #include "design/TImageTool.h"
 #include "design/TSmartImage.h"
 #include "design/model/TGImage.h"
-#include "app/model/TIniFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -86,9 +86,9 @@ private slots:
         QCOMPARE(QDir(browser.Folder()), QDir(clipart()));
         QVERIFY(browser.FileNames().contains("Globe.wmf"));
         browser.SetFolder(dir.path());
-        QCOMPARE(browser.FileNames(), QStringList({"a.BMP", "b.jpg", "bad.bmp", "bad.jpg", "bad.wmf", "c.Ico",
-                                                   "d.png", "e.JPEG", "f.ppm", "g.tiff", "h.webp", "i.svg",
-                                                   "j.emf", "Star.wmf"}));
+        QCOMPARE(browser.FileNames(),
+                 QStringList({"a.BMP", "b.jpg", "bad.bmp", "bad.jpg", "bad.wmf", "c.Ico", "d.png", "e.JPEG",
+                              "f.ppm", "g.tiff", "h.webp", "i.svg", "j.emf", "Star.wmf"}));
         QCOMPARE(browser.PathEdit->text(), QDir::toNativeSeparators(dir.path()));
         QCOMPARE(browser.FolderNames(), QStringList({"..", "Photos"}));
         browser.DirectoryListBox1Open(browser.DirectoryListBox1->item(1));

@@ -130,8 +130,8 @@ private slots:
     void everyDecodedTypeIsListedOnce()
     {
         QStringList ext = TPictureFormats::Extensions();
-        for (const char *wanted : {"BMP", "DIB", "RLE", "WMF", "EMF", "ICO", "PCX", "TGA", "JPG", "JPEG", "JIF",
-                                   "GIF", "PNG", "SVG", "TIF", "TIFF", "WEBP"})
+        for (const char *wanted : {"BMP", "DIB", "RLE", "WMF", "EMF", "ICO", "PCX", "TGA", "JPG", "JPEG",
+                                   "JIF", "GIF", "PNG", "SVG", "TIF", "TIFF", "WEBP"})
             QVERIFY2(ext.contains(QLatin1String(wanted)), wanted);
         QCOMPARE(ext.removeDuplicates(), 0);
         QVERIFY(TPictureFormats::NameFilters().contains("*.PNG"));
@@ -148,7 +148,7 @@ private slots:
         const struct
         {
             const char *name, *format;
-        } cases[] = {{"a.png", "png"}, {"b.jpeg", "jpeg"}, {"c.ppm", "ppm"},
+        } cases[] = {{"a.png", "png"},   {"b.jpeg", "jpeg"}, {"c.ppm", "ppm"},
                      {"d.tiff", "tiff"}, {"e.webp", "webp"}, {"f.TIF", "tiff"}};
         for (const auto &c : cases) {
             const TGPicture p = TGPicture::FromFile(file(c.name, written(red, c.format)));
@@ -240,7 +240,8 @@ private slots:
             for (int y = 0; y < 8; ++y)
                 for (int x = 0; x < 127; ++x)
                     if (p.Image().pixel(x, y) != paletteColour((x + 3 * y) % entries))
-                        QFAIL(qPrintable(QStringLiteral("%1 colours: pixel (%2, %3)").arg(entries).arg(x).arg(y)));
+                        QFAIL(qPrintable(
+                            QStringLiteral("%1 colours: pixel (%2, %3)").arg(entries).arg(x).arg(y)));
             // The card file keeps the bytes the picture came from.
             QCOMPARE(p.GraphicBytes(), bytes);
         }

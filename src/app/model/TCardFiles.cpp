@@ -66,7 +66,8 @@ void TCardFiles::WriteSidecar(const QString &cardPath, const QString &background
     QString sidecar = FindSidecar(cardPath);
     if (sidecar.isEmpty())
         sidecar = SidecarPath(cardPath);
-    WriteFileAtomically(sidecar, TBackgroundArt::SidecarLine(backgroundFile).toUtf8() + QByteArrayLiteral("\r\n"),
+    WriteFileAtomically(sidecar,
+                        TBackgroundArt::SidecarLine(backgroundFile).toUtf8() + QByteArrayLiteral("\r\n"),
                         [&sidecar](TAtomicWriteStage, const QString &reason) {
                             return QStringLiteral("Unable to write %1: %2").arg(sidecar, reason);
                         });

@@ -180,9 +180,9 @@ void TGPicture::SetBitmapBytes(const QByteArray &bmpFile)
     // Colour-table bitmaps are kept as direct colours: a damaged file may use
     // indices beyond its table, which drawing would read past its end (the
     // conversion gives such pixels opaque black).
-    n->Image = image.colorCount() > 0
-                   ? image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
-                   : std::move(image);
+    n->Image = image.colorCount() > 0 ? image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                                      : QImage::Format_RGB32)
+                                      : std::move(image);
     n->Bytes = file;
     d = std::move(n);
 }

@@ -125,7 +125,7 @@ QByteArray TPictureFormats::WithFileHeader(const QByteArray &bytes)
 QStringList TPictureFormats::Extensions()
 {
     static const QStringList all = [] {
-        QStringList list{"BMP", "DIB", "RLE", "WMF", "EMF", "ICO", "PCX", "TGA",
+        QStringList list{"BMP", "DIB",  "RLE", "WMF", "EMF",  "ICO", "PCX", "TGA",
                          "JPG", "JPEG", "JPE", "JIF", "JFIF", "GIF", "PNG"};
         for (const QByteArray &format : QImageReader::supportedImageFormats())
             list << QString::fromLatin1(format).toUpper();
@@ -229,7 +229,7 @@ QByteArray TPictureFormats::BitmapWithAlpha(const QImage &image)
     appendU32(out, 0x0000FF00);
     appendU32(out, 0x000000FF);
     appendU32(out, 0xFF000000);
-    appendU32(out, 0x73524742); // "sRGB"
+    appendU32(out, 0x73524742);            // "sRGB"
     out.append(QByteArray(36 + 12, '\0')); // end points and gamma: unused for sRGB
     for (int y = argb.height() - 1; y >= 0; --y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
