@@ -1,6 +1,6 @@
 #pragma once
-// "Load Texture Image": a folder list, a file list of pictures and an
-// example object that shows the chosen file as its texture.  Used by the
+// "Load Texture Image": a folder tree, a path field, a file list of
+// pictures and an example object that shows the chosen file as its texture.  Used by the
 // SuperShape and SuperText dialogs; the caller supplies the example object
 // and how a picture becomes its texture.
 //
@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <functional>
 
+class QLineEdit;
 class QListWidget;
 class QTreeView;
 class QFileSystemModel;
@@ -49,6 +50,9 @@ public:
     // Chooses a file of the list (or any path): loads it into the example.
     void ChooseFile(const QString &path);
     QString SelectedPath() const { return m_selected; }
+    // Enter in the path field: a folder is opened, a picture file chosen.
+    void PathEditEnter();
+    QLineEdit *PathEdit = nullptr;
     const model::TGPicture &Picture() const { return m_picture; }
 
     // Loads a texture file: ".BMP" directly, ".ICO" (its largest image)
@@ -59,6 +63,10 @@ public:
     static model::TGPicture LoadTexture(const QString &path);
     // Copies shipped textures missing from the program folder's bmbrush/.
     static void CopyShippedTextures();
+
+protected:
+    // Return or Enter in the path field acts there, not on the default button.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     model::TGGraphicControl &m_example;
