@@ -263,6 +263,7 @@ private slots:
             w->grab().save(shots + "/logo-clipart-window.png");
             QFile::remove(shots + "/export-600dpi.png");
             QFile::copy(folder->file("logo-card.png"), shots + "/export-600dpi.png");
+            QVERIFY(w->SaveBCFile(shots + "/logo-card.cwr"));
         }
     }
 
