@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
@@ -27,6 +29,13 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     Beep = [] { QApplication::beep(); };
 
+    PathEdit = new QLineEdit(this);
+    PathEdit->setObjectName(QStringLiteral("PathEdit"));
+    PathEdit->setWhatsThis(QStringLiteral("The folder shown. Type another folder, or the full name of a "
+                                          "picture, and press Enter to go there."));
+    DirectoryListBox1 = new QListWidget(this);
+    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+    DirectoryListBox1->setWhatsThis(QStringLiteral("Folders: double-click one to open it, \"..\" to go up."));
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setMinimumSize(187, 192);
@@ -64,8 +73,14 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
     MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
     MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
 
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(DirectoryListBox1, 1);
+    lists->addWidget(FileListBox1, 1);
+    auto *browse = new QVBoxLayout;
+    browse->addWidget(PathEdit);
+    browse->addLayout(lists, 1);
     auto *top = new QHBoxLayout;
-    top->addWidget(FileListBox1, 1);
+    top->addLayout(browse, 1);
     top->addWidget(PreviewPanel);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch(1);
@@ -75,11 +90,13 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
-    resize(562, 301);
+    resize(762, 331);
 
     // A click makes the row current before it selects it: the preview
     // follows the selection, which is complete only afterwards.
     connect(FileListBox1, &QListWidget::itemSelectionChanged, this, &TLoadBackGround::FileListBox1Change);
+    connect(DirectoryListBox1, &QListWidget::itemActivated, this, &TLoadBackGround::DirectoryListBox1Open);
+    connect(PathEdit, &QLineEdit::returnPressed, this, &TLoadBackGround::PathEditEnter);
     connect(OKButton, &QPushButton::clicked, this, &TLoadBackGround::OKButtonClick);
     connect(Cancelbutton, &QPushButton::clicked, this, &TLoadBackGround::CancelbuttonClick);
     connect(NoneButton, &QPushButton::clicked, this, &TLoadBackGround::NoneButtonClick);
@@ -90,12 +107,60 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
 void TLoadBackGround::SetFolder(const QString &folder)
 {
     m_folder = folder;
+    const QDir dir(folder);
+    PathEdit->setText(QDir::toNativeSeparators(dir.absolutePath()));
+    DirectoryListBox1->clear();
+    if (dir.exists() && !dir.isRoot())
+        DirectoryListBox1->addItem(QStringLiteral(".."));
+    DirectoryListBox1->addItems(
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     const QSignalBlocker quiet(FileListBox1);
     FileListBox1->clear();
     FileListBox1->addItems(model::TBackgroundArt::List(folder));
     FileListBox1->setCurrentRow(-1);
     FileListBox1->clearSelection();
     Image1->SetPicture(model::TGPicture());
+}
+
+QStringList TLoadBackGround::FolderNames() const
+{
+    QStringList names;
+    for (int i = 0; i < DirectoryListBox1->count(); ++i)
+        names << DirectoryListBox1->item(i)->text();
+    return names;
+}
+
+void TLoadBackGround::DirectoryListBox1Open(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    QDir dir(m_folder);
+    if (item->text() == QLatin1String("..") ? dir.cdUp() : dir.cd(item->text()))
+        SetFolder(dir.absolutePath());
+}
+
+void TLoadBackGround::PathEditEnter()
+{
+    const QFileInfo typed(QDir::fromNativeSeparators(PathEdit->text().trimmed()));
+    if (typed.isDir()) {
+        SetFolder(typed.absoluteFilePath());
+    } else if (typed.isFile() && SelectFile(typed.absoluteFilePath())) {
+        PathEdit->setText(QDir::toNativeSeparators(QDir(m_folder).absolutePath()));
+    } else {
+        QApplication::beep();
+        PathEdit->setText(QDir::toNativeSeparators(QDir(m_folder).absolutePath()));
+    }
+}
+
+void TLoadBackGround::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && (DirectoryListBox1->hasFocus() || PathEdit->hasFocus())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QStringList TLoadBackGround::FileNames() const

@@ -1,7 +1,8 @@
 #pragma once
 // "Load  Business Card Background Art ": picks the background picture of the
-// design from the program folder's "BG" folder (bitmaps and metafiles), with
-// a preview.  It closes with Ok (QDialog::Accepted), Cancel (Rejected) or
+// design (bitmaps, metafiles, PNG and JPEG pictures), with a preview.  It
+// opens on the program folder's "BG" folder; the folder list and the path
+// field reach any other folder.  It closes with Ok (QDialog::Accepted), Cancel (Rejected) or
 // None (NoneResult, 99: the design is to have no background).
 //
 // Execute() is the whole Edit-menu command: it fills the dialog, pre-selects
@@ -13,6 +14,8 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
+class QListWidgetItem;
 class QListWidget;
 class QPushButton;
 class QScrollArea;
@@ -32,8 +35,10 @@ public:
 
     explicit TLoadBackGround(QWidget *parent = nullptr);
 
-    // Lists the background pictures of `folder` (none selected).
+    // Lists the background pictures of `folder` (none selected) and its
+    // subfolders ("..", then by name).
     void SetFolder(const QString &folder);
+    QStringList FolderNames() const;
     QString Folder() const { return m_folder; }
     // The listed names, in list order.
     QStringList FileNames() const;
@@ -51,12 +56,18 @@ public:
 
     // Handlers, public so that tests drive them without a modal loop.
     void FileListBox1Change();
+    // A folder of the folder list opened ("..": the parent).
+    void DirectoryListBox1Open(QListWidgetItem *item);
+    // Enter in the path field: a folder is shown, a background file selected.
+    void PathEditEnter();
     void OKButtonClick();
     void CancelbuttonClick();
     void NoneButtonClick();
     void HelpbuttonClick();
     void WhatsthisClick();
 
+    QLineEdit *PathEdit = nullptr;
+    QListWidget *DirectoryListBox1 = nullptr;
     QListWidget *FileListBox1 = nullptr;
     QScrollArea *PreviewPanel = nullptr;
     TSmartImage *Image1 = nullptr;
@@ -68,6 +79,11 @@ public:
 
     // Beeps when Ok is pressed without a selection; tests count the beeps.
     std::function<void()> Beep;
+
+protected:
+    // Return or Enter in the folder list or the path field acts there; only
+    // elsewhere does it press the default button "Ok".
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_folder;

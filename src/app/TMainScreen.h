@@ -12,6 +12,7 @@
 // usual keys and the placing of the card in the window (TMainScreen_View.cpp).
 
 #include "app/model/TCardLayout.h"
+#include "app/model/TPictureExport.h"
 #include "app/model/TPreferences.h"
 #include "app/model/TUndoHistory.h"
 #include "design/TGBusinessCardPanel32.h"
@@ -137,9 +138,11 @@ public:
     void Delete1Click();
     void mnuSaveAsBitmapClick();
     void mnuSaveAsJPGClick();
-    // Renders the card at 100 % (optionally with a 1-pixel black border) and
-    // writes it as a Windows bitmap or a JPEG of quality 80; false on failure.
-    bool SaveCardToBitmap(const QString &path, bool jpeg);
+    void mnuSaveAsPNGClick();
+    // Renders the card at `dpi` (96: 100 %), optionally with a black border
+    // one screen pixel wide, and writes it as a Windows bitmap, a JPEG of
+    // quality 80 or a PNG; false on failure.
+    bool SaveCardToBitmap(const QString &path, model::TExportType type, int dpi);
 
     // Undo and redo of design changes.  The history restarts with every
     // new or opened design; saving marks the state undo may return to with
@@ -212,7 +215,7 @@ private:
     // to a name without it (asking before replacing a card of that name);
     // empty when the user declines.
     QString cardPathForSaveAs(const QString &chosen);
-    void exportCard(bool jpeg);
+    void exportCard(model::TExportType chosen);
     void createActions();
     void createViewActions();
     void createMenus();
@@ -261,6 +264,7 @@ private:
     QAction *mnuSaveAs = nullptr;
     QAction *mnuSaveAsBitmap = nullptr;
     QAction *mnuSaveAsJPG = nullptr;
+    QAction *mnuSaveAsPNG = nullptr;
     QAction *mnuPrint = nullptr;
     QAction *mnuPreview = nullptr;
     QAction *mnuPrinterSetup = nullptr;

@@ -1,12 +1,11 @@
-// File menu commands: new, open, save, save as, delete, recent files, and
-// export of the card as a bitmap or JPEG picture.
+// File menu commands: new, open, save, save as, delete and recent files
+// (the picture export is in TMainScreen_Export.cpp).
 
 #include "app/TMainScreen.h"
 
 #include "app/TMRUFileList.h"
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
-#include "app/model/TAtomicFile.h"
 #include "app/model/TCardFiles.h"
 #include "app/model/TIniFile.h"
 #include "design/model/TBackgroundArt.h"
@@ -14,13 +13,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QLabel>
-#include <QPainter>
 
 namespace cw::ui {
 
@@ -32,13 +28,6 @@ bool isCardFileName(const QString &path)
 {
     return path.toUpper().endsWith(QStringLiteral(".CWR"));
 }
-
-// Long operations show the busy cursor and restore it also on failure.
-struct BusyCursor
-{
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 
@@ -287,86 +276,6 @@ void TMainScreen::Delete1Click()
     } catch (const Exception &e) {
         Interaction::current().error(e.message(), QStringLiteral("Delete"));
     }
-}
-
-void TMainScreen::exportCard(bool jpeg)
-{
-    const float previous = m_panel->Zoom();
-    m_panel->SetZoom(1.0f);
-    QApplication::processEvents();
-    const QString folder = model::ProgramFolder::path();
-    QString proposed;
-    if (FileName.isEmpty())
-        proposed = jpeg ? QStringLiteral("BusinessCard.JPG") : QStringLiteral("BusinessCard.Bmp");
-    else
-        proposed =
-            QFileInfo(FileName).completeBaseName() + (jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP"));
-    const QString path = Interaction::current().saveFileName(
-        jpeg ? QStringLiteral("Save Card As JPG") : QStringLiteral("Save Card As Bitmap"), folder + proposed,
-        jpeg ? QStringLiteral("JPG File (*.JPG *.jpg)") : QStringLiteral("Bitmap File (*.BMP *.bmp)"),
-        jpeg ? QStringLiteral("JPG") : QStringLiteral("BMP"));
-    if (!path.isEmpty()) {
-        // A failed export is reported as such, never as "Saved as".
-        if (SaveCardToBitmap(path, jpeg))
-            Interaction::current().information(QStringLiteral("Saved as ") + path);
-        else
-            Interaction::current().error(QStringLiteral("Unable to save the card as ") + path,
-                                         QStringLiteral("Save"));
-    }
-    // The zoom in force before the export comes back, and the zoom display
-    // shows it.
-    m_panel->SetZoom(previous);
-    ZoomCaption->setText(zoomCaptionText());
-    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
-}
-
-void TMainScreen::mnuSaveAsBitmapClick()
-{
-    exportCard(false);
-}
-
-void TMainScreen::mnuSaveAsJPGClick()
-{
-    exportCard(true);
-}
-
-bool TMainScreen::SaveCardToBitmap(const QString &path, bool jpeg)
-{
-    const bool border = Interaction::current().question(
-        QStringLiteral("Would you like to draw a border around the card?"), QStringLiteral("Save"));
-    bool ok = false;
-    {
-        BusyCursor busy;
-        m_panel->update();
-        QApplication::processEvents();
-        QImage card = m_panel->RenderToBitmap();
-        if (border && !card.isNull()) {
-            QPainter painter(&card);
-            painter.setPen(QPen(Qt::black, 1));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(0.5, 0.5, card.width() - 1, card.height() - 1));
-        }
-        // The picture is encoded in memory first; the file is replaced only
-        // when all of it reached the disk.
-        QBuffer encoded;
-        encoded.open(QIODevice::WriteOnly);
-        QImageWriter writer(&encoded, jpeg ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp"));
-        if (jpeg)
-            writer.setQuality(80);
-        if (writer.write(card.convertToFormat(QImage::Format_RGB32))) {
-            try {
-                model::WriteFileAtomically(path, encoded.data());
-                ok = true;
-            } catch (const cw::EInOutError &) {
-                ok = false; // reported by the caller as "Unable to save the card as …"
-            }
-        }
-    }
-    // Exporting is no save of the design: the changes-made state stays.
-    m_panel->update();
-    QApplication::processEvents();
-    Setbuttons();
-    return ok;
 }
 
 } // namespace cw::ui

@@ -3,6 +3,7 @@
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
 #include "app/model/TAtomicFile.h"
+#include "app/model/TPictureExport.h"
 #include "app/model/TPreferences.h"
 #include "cli/TObjectDump.h"
 #include "cli/TRawStreamDump.h"
@@ -12,11 +13,9 @@
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGPicture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include <cmath>
 
@@ -50,7 +49,7 @@ QString TCliCommands::Usage()
     return QStringLiteral(
         "usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
         "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
-        "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F] [--border]\n"
+        "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F | --dpi N] [--border]\n"
         "       cardwright-cli picture-info FILE\n"
         "       cardwright-cli [--folder DIR] sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N]\n"
         "                      [--cards 1,2,...] [--copies N] [--outline-test] [--background PIC]\n"
@@ -60,7 +59,7 @@ QString TCliCommands::Usage()
         "card layout N, numbered from 1 in the order of the layout dialog's list (1 to 21);\n"
         "--cards the positions that print (1 = top left, row by row; default all);\n"
         "--copies the number of sheets (1 to 99); --outline-test only the card outlines;\n"
-        "--background a .bmp or .wmf picture on every card (default: the card's own).\n");
+        "--background a .bmp, .wmf, .png or .jpg picture on every card (default: the card's own).\n");
 }
 
 int TCliCommands::fail(const QString &message)
@@ -90,6 +89,8 @@ int TCliCommands::Run(QStringList args)
         if (command == QLatin1String("render") && args.size() >= 3) {
             float zoom = 1.0f;
             bool border = false;
+            bool zoomGiven = false;
+            int dpi = 0;
             for (int i = 3; i < args.size(); ++i) {
                 if (args.at(i) == QLatin1String("--border")) {
                     border = true;
@@ -99,11 +100,22 @@ int TCliCommands::Run(QStringList args)
                     if (!ok || !std::isfinite(zoom) || zoom <= 0.0f || zoom > 10.0f)
                         return fail(QStringLiteral("Invalid zoom %1: give a factor above 0 and at most 10")
                                         .arg(args.at(i)));
+                    zoomGiven = true;
+                } else if (args.at(i) == QLatin1String("--dpi") && i + 1 < args.size()) {
+                    bool ok = false;
+                    dpi = args.at(++i).toInt(&ok);
+                    if (!ok || dpi < 24 || dpi > model::TPictureExport::MaxDpi)
+                        return fail(QStringLiteral("Invalid resolution %1: give dots per inch from 24 to %2")
+                                        .arg(args.at(i))
+                                        .arg(model::TPictureExport::MaxDpi));
+                    zoom = model::TPictureExport::ZoomFor(dpi);
                 } else {
                     return fail(QStringLiteral("Unknown option %1").arg(args.at(i)));
                 }
             }
-            return Render(args.at(1), args.at(2), zoom, border);
+            if (zoomGiven && dpi > 0)
+                return fail(QStringLiteral("Give --zoom or --dpi, not both"));
+            return Render(args.at(1), args.at(2), zoom, border, dpi);
         }
         m_err << Usage();
         return 1;
@@ -131,17 +143,10 @@ int TCliCommands::Roundtrip(const QString &in, const QString &out)
     return 0;
 }
 
-int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool border)
+int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool border, int dpi)
 {
-    const QString suffix = QFileInfo(out).suffix().toLower();
-    QByteArray format;
-    if (suffix == QLatin1String("png"))
-        format = "png";
-    else if (suffix == QLatin1String("bmp"))
-        format = "bmp";
-    else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        format = "jpg";
-    else
+    const std::optional<model::TExportType> type = model::TPictureExport::TypeOfName(out);
+    if (!type)
         return fail(QStringLiteral("Unknown picture type %1: use .png, .bmp or .jpg").arg(out));
 
     TGLabelObjectFiler::ObjectList objects = readCard(in);
@@ -156,23 +161,11 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
         model::TCardRenderer::ZoomedSize(model::TCardRenderer::CardSize(preferences.Layout), zoom);
     QImage image = model::TCardRenderer::Render(drawn, size);
     if (border)
-        model::TCardRenderer::DrawBorder(image);
+        model::TCardRenderer::DrawBorder(image, dpi > 0 ? std::max(1, int(std::lround(zoom))) : 1);
 
-    // The picture is encoded in memory and then written whole or not at all.
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (format == "jpg")
-        writer.setQuality(80);
-    if (!writer.write(image))
-        return fail(
-            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), writer.errorString()));
-    model::WriteFileAtomically(out, encoded, [&out](model::TAtomicWriteStage stage, const QString &reason) {
-        return stage == model::TAtomicWriteStage::Create
-                   ? QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(out))
-                   : QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), reason);
-    });
+    // Written whole or not at all; the header records the resolution the
+    // card was drawn for.
+    model::TPictureExport::Write(out, image, *type, dpi > 0 ? dpi : model::TPictureExport::ScreenDpi);
     return 0;
 }
 

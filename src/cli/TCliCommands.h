@@ -5,9 +5,10 @@
 //   dump FILE                 the objects of a card file (TObjectDump)
 //   dump --raw FILE           the tagged-value tree of any object stream
 //   roundtrip IN OUT          read a card file and write it back
-//   render IN OUT.(png|bmp|jpg) [--zoom F] [--border]
+//   render IN OUT.(png|bmp|jpg) [--zoom F | --dpi N] [--border]
 //                             the card as picture export draws it, at the card
-//                             size of the layout in the settings file
+//                             size of the layout in the settings file; --dpi
+//                             draws it at N dots per inch (96 is the screen)
 //   picture-info FILE         "kind: bitmap|metafile|icon", "width: N",
 //                             "height: N" (pixels at 96 per inch)
 //   sheet IN OUT.pdf [...]    the sheet of cards as the designer prints it,
@@ -32,7 +33,9 @@ public:
     int Dump(const QString &path);
     int DumpRaw(const QString &path);
     int Roundtrip(const QString &in, const QString &out);
-    int Render(const QString &in, const QString &out, float zoom, bool border);
+    // `dpi` above 0: drawn at that resolution (zoom dpi / 96), the border as
+    // wide as one screen pixel there; 0: at `zoom`, the border 1 pixel.
+    int Render(const QString &in, const QString &out, float zoom, bool border, int dpi = 0);
     int PictureInfo(const QString &path);
     // `args`: everything after "sheet".
     int Sheet(const QStringList &args);

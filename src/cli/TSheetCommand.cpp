@@ -152,7 +152,7 @@ QStringList TSheetCommand::Run(const Options &options)
         job.LoadBackGround();
         if (job.Background.Kind() == model::TSheetBackground::TKind::None)
             throw cw::Exception(
-                QStringLiteral("Cannot print %1 as a background: give a readable .bmp or .wmf picture")
+                QStringLiteral("Cannot print %1 as a background: give a readable .bmp, .wmf, .png or .jpg picture")
                     .arg(native(picture)));
     } else {
         // The background the designer opens with this card (a shipped

@@ -1,8 +1,11 @@
 #include "design/TGImageBrowser.h"
 
 #include "app/model/Exception.h"
+#include "app/model/ProgramFolder.h"
+#include "app/model/TIniFile.h"
 #include "design/TSmartImage.h"
 #include "design/model/TGImage.h"
+#include "design/model/TPictureFormats.h"
 #include "help/HelpContext.h"
 #include "widgets/Interaction.h"
 
@@ -15,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
@@ -25,6 +29,8 @@ namespace cw::ui {
 
 namespace {
 const QString ParentFolder = QStringLiteral("..");
+const QString SettingsSection = QStringLiteral("Pictures");
+const QString FolderKey = QStringLiteral("ClipArtFolder");
 
 void showLoadError()
 {
@@ -46,9 +52,10 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
         DriveComboBox1->addItem(QDir::homePath());
     DriveComboBox1->setWhatsThis(
         QStringLiteral("Where to look for pictures: the root folder or your home folder."));
-    FolderLabel = new QLabel(this);
-    FolderLabel->setObjectName(QStringLiteral("FolderLabel"));
-    FolderLabel->setWordWrap(true);
+    PathEdit = new QLineEdit(this);
+    PathEdit->setObjectName(QStringLiteral("PathEdit"));
+    PathEdit->setWhatsThis(QStringLiteral("The folder shown. Type another folder, or the full name of a "
+                                          "picture, and press Enter to go there."));
     DirectoryListBox1 = new QListWidget(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setWhatsThis(QStringLiteral("Folders: double-click one to open it, \"..\" to go up."));
@@ -89,7 +96,7 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
 
     auto *browse = new QVBoxLayout;
     browse->addWidget(DriveComboBox1);
-    browse->addWidget(FolderLabel);
+    browse->addWidget(PathEdit);
     browse->addWidget(DirectoryListBox1, 1);
     browse->addWidget(FileListBox1, 1);
     auto *preview = new QVBoxLayout;
@@ -108,6 +115,7 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
     resize(520, 420);
 
     connect(DriveComboBox1, &QComboBox::activated, this, [this] { DriveComboBox1Change(); });
+    connect(PathEdit, &QLineEdit::returnPressed, this, &TGImageBrowser::PathEditEnter);
     connect(DirectoryListBox1, &QListWidget::itemActivated, this, &TGImageBrowser::DirectoryListBox1Open);
     connect(FileListBox1, &QListWidget::currentRowChanged, this, [this] { FileListBox1Change(); });
     connect(StretchCheck, &QCheckBox::clicked, this, &TGImageBrowser::StretchCheckClick);
@@ -118,19 +126,44 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
     connect(MouseHelpButton, &QPushButton::clicked, this, &TGImageBrowser::WhatsthisClick);
 
     SetOptions(true, false);
-    SetFolder(QDir::currentPath());
+    SetFolder(StartFolder());
 }
 
 QStringList TGImageBrowser::NameFilters()
 {
-    return {"*.BMP", "*.DIB", "*.JPG", "*.JIF", "*.PCX", "*.RLE", "*.TGA", "*.WMF", "*.ICO"};
+    return model::TPictureFormats::NameFilters();
+}
+
+QString TGImageBrowser::ClipArtFolder()
+{
+    return model::ProgramFolder::shippedContent() + QStringLiteral("clipart");
+}
+
+QString TGImageBrowser::StartFolder()
+{
+    const QString remembered = model::TIniFile(model::TIniFile::SettingsFileName())
+                                   .ReadString(SettingsSection, FolderKey, QString());
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    if (QFileInfo(ClipArtFolder()).isDir())
+        return ClipArtFolder();
+    return QDir::currentPath();
+}
+
+void TGImageBrowser::RememberFolder(const QString &folder)
+{
+    try {
+        model::TIniFile(model::TIniFile::SettingsFileName()).WriteString(SettingsSection, FolderKey, folder);
+    } catch (const cw::Exception &) {
+        // A settings file that cannot be written only loses the reminder.
+    }
 }
 
 void TGImageBrowser::SetFolder(const QString &folder)
 {
     const QDir dir(folder);
     m_folder = dir.absolutePath();
-    FolderLabel->setText(QDir::toNativeSeparators(m_folder));
+    PathEdit->setText(QDir::toNativeSeparators(m_folder));
     DirectoryListBox1->clear();
     if (!dir.isRoot())
         DirectoryListBox1->addItem(ParentFolder);
@@ -226,13 +259,27 @@ void TGImageBrowser::DirectoryListBox1Open(QListWidgetItem *item)
         SetFolder(dir.absolutePath());
 }
 
+void TGImageBrowser::PathEditEnter()
+{
+    const QFileInfo typed(QDir::fromNativeSeparators(PathEdit->text().trimmed()));
+    if (typed.isDir()) {
+        SetFolder(typed.absoluteFilePath());
+    } else if (typed.isFile() && SelectFile(typed.absoluteFilePath())) {
+        PathEdit->setText(QDir::toNativeSeparators(m_folder));
+    } else {
+        QApplication::beep();
+        PathEdit->setText(QDir::toNativeSeparators(m_folder));
+    }
+}
+
 void TGImageBrowser::keyPressEvent(QKeyEvent *event)
 {
-    // The list has opened the folder (its activation) and passed the key
-    // on: taken here, it does not close the browser as well.
+    // The folder list and the path field have acted on the key (opened the
+    // folder) and passed it on: taken here, it does not close the browser
+    // as well.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && DirectoryListBox1->hasFocus()) {
+    if (enter && plain && (DirectoryListBox1->hasFocus() || PathEdit->hasFocus())) {
         event->accept();
         return;
     }
@@ -297,6 +344,7 @@ bool TGImageBrowser::LoadImageFromDisk(model::TGImage &image, QWidget *mainWindo
         TGImageBrowser browser(mainWindow ? mainWindow : Interaction::mainWindow());
         browser.SetOptions(image.Stretch(), image.AutoSize());
         if (Interaction::current().exec(browser) == QDialog::Accepted && !browser.SelectedFile().isEmpty()) {
+            RememberFolder(browser.Folder());
             if (browser.Picture().IsEmpty()) {
                 // The chosen file could not be read: the object keeps the
                 // picture it has instead of being emptied.

@@ -1,7 +1,7 @@
 #pragma once
-// "Load Image File ": the clip art browser.  The user walks the folders,
-// picks a picture file (bitmaps, metafiles, icons, JPEG, PCX, Targa …) and
-// sees it in the preview; the "Stretch" and "AutoSize" options (at most one
+// "Load Image File ": the clip art browser.  The user walks the folders (or
+// types one into the path field), picks a picture file of any type the
+// program reads and sees it in the preview; the "Stretch" and "AutoSize" options (at most one
 // checked) say whether the image object stretches the picture to its frame
 // or takes the picture's size.
 //
@@ -17,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -39,9 +40,15 @@ public:
 
     explicit TGImageBrowser(QWidget *parent = nullptr);
 
-    // The file list's patterns: "*.BMP", "*.DIB", "*.JPG", "*.JIF", "*.PCX",
-    // "*.RLE", "*.TGA", "*.WMF", "*.ICO" (letter case ignored).
+    // The file list's patterns: every picture type the program reads
+    // (letter case ignored).
     static QStringList NameFilters();
+    // The clip art shipped with the program.
+    static QString ClipArtFolder();
+    // Where the browser opens: the folder of the last picture taken (kept in
+    // the settings file), else the shipped clip art, else the current folder.
+    static QString StartFolder();
+    static void RememberFolder(const QString &folder);
 
     // Shows a folder: its subfolders in the folder list, its picture files in
     // the file list, nothing selected and an empty preview.
@@ -61,17 +68,18 @@ public:
     bool AutoSize() const;
     void SetOptions(bool stretch, bool autoSize);
 
-    // The browser flow for an image object: opens at the program's current
-    // folder with the object's Stretch and AutoSize; on Ok with a file
-    // selected the object takes the previewed picture and the options.  When
-    // the file could not be read (empty preview) the user is told so and the
-    // object keeps its picture; a failure while taking the picture over shows
-    // "Error loading file!" and leaves the object as it was.  The current
-    // folder is the same afterwards.  True when the object took a picture.
+    // The browser flow for an image object: opens at StartFolder() with the object's Stretch and AutoSize; on
+    // Ok with a file selected the object takes the previewed picture and the options.  When the file could
+    // not be read (empty preview) the user is told so and the object keeps its picture; a failure while
+    // taking the picture over shows "Error loading file!" and leaves the object as it was.  The folder of a
+    // taken picture is remembered; the current folder is the same afterwards.  True when the object took a
+    // picture.
     static bool LoadImageFromDisk(model::TGImage &image, QWidget *mainWindow = nullptr);
 
     // Handlers, public so that tests drive them without a modal loop.
     void DriveComboBox1Change();
+    // Enter in the path field: a folder is shown, a picture file selected.
+    void PathEditEnter();
     void DirectoryListBox1Open(QListWidgetItem *item);
     void FileListBox1Change();
     void StretchCheckClick();
@@ -80,7 +88,7 @@ public:
     void WhatsthisClick();
 
     QComboBox *DriveComboBox1 = nullptr;
-    QLabel *FolderLabel = nullptr;
+    QLineEdit *PathEdit = nullptr;
     QListWidget *DirectoryListBox1 = nullptr;
     QListWidget *FileListBox1 = nullptr;
     QScrollArea *ScrollBox1 = nullptr;

@@ -3,15 +3,19 @@
 
 #include "app/model/ProgramFolder.h"
 #include "design/model/TGGraphicControl.h"
+#include "design/model/TPictureFormats.h"
 #include "text/TObjectSampleView.h"
 #include "widgets/Interaction.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
@@ -22,7 +26,7 @@ namespace cw::ui {
 
 const QStringList &TTextureBrowser::FileMask()
 {
-    static const QStringList mask{"*.BMP", "*.DIB", "*.JPG", "*.JIF", "*.PCX", "*.RLE", "*.TGA", "*.ICO"};
+    static const QStringList mask = model::TPictureFormats::NameFilters();
     return mask;
 }
 
@@ -49,6 +53,12 @@ TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter s
     m_folders->setHeaderHidden(true);
     connect(m_folders, &QTreeView::clicked, this,
             [this](const QModelIndex &i) { OpenFolder(m_model->filePath(i)); });
+
+    PathEdit = new QLineEdit(this);
+    PathEdit->setObjectName(QStringLiteral("PathEdit"));
+    PathEdit->setWhatsThis(QStringLiteral("The folder shown. Type another folder, or the full name of a "
+                                          "picture, and press Enter to go there."));
+    connect(PathEdit, &QLineEdit::returnPressed, this, &TTextureBrowser::PathEditEnter);
 
     m_files = new QListWidget(this);
     m_files->setObjectName(QStringLiteral("FileListBox1"));
@@ -77,6 +87,7 @@ TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter s
     lists->addWidget(m_files, 1);
     lists->addWidget(box, 1);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(PathEdit);
     layout->addLayout(lists);
     layout->addWidget(buttons);
 }
@@ -125,6 +136,7 @@ void TTextureBrowser::OpenFolder(const QString &folder)
 {
     m_folder = QDir(folder).absolutePath();
     QDir::setCurrent(m_folder);
+    PathEdit->setText(QDir::toNativeSeparators(m_folder));
     m_folders->setCurrentIndex(m_model->index(m_folder));
     const QSignalBlocker block(m_files);
     m_files->clear();
@@ -138,6 +150,35 @@ void TTextureBrowser::OpenFolder(const QString &folder)
                 break;
             }
     }
+}
+
+void TTextureBrowser::PathEditEnter()
+{
+    const QFileInfo typed(QDir::fromNativeSeparators(PathEdit->text().trimmed()));
+    if (typed.isDir()) {
+        OpenFolder(typed.absoluteFilePath());
+        return;
+    }
+    if (typed.isFile() && model::TPictureFormats::IsPictureFile(typed.fileName())) {
+        OpenFolder(typed.absolutePath());
+        const QList<QListWidgetItem *> hits = m_files->findItems(typed.fileName(), Qt::MatchExactly);
+        if (!hits.isEmpty())
+            m_files->setCurrentItem(hits.front()); // chooses it
+        PathEdit->setFocus();                      // the key that chose it stays in the field
+        return;
+    }
+    QApplication::beep();
+    PathEdit->setText(QDir::toNativeSeparators(m_folder));
+}
+
+void TTextureBrowser::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && PathEdit->hasFocus()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QStringList TTextureBrowser::Files() const

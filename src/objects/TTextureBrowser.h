@@ -1,6 +1,6 @@
 #pragma once
-// "Load Texture Image": a folder list, a file list of pictures and an
-// example object that shows the chosen file as its texture.  Used by the
+// "Load Texture Image": a folder tree, a path field, a file list of
+// pictures and an example object that shows the chosen file as its texture.  Used by the
 // SuperShape and SuperText dialogs; the caller supplies the example object
 // and how a picture becomes its texture.
 //
@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <functional>
 
+class QLineEdit;
 class QListWidget;
 class QTreeView;
 class QFileSystemModel;
@@ -29,7 +30,7 @@ class TTextureBrowser : public QDialog
 
 public:
     static constexpr int HelpContext = 40012;
-    // Name filters of the file list.
+    // Name filters of the file list: every picture type the program reads.
     static const QStringList &FileMask();
 
     using ImageSetter = std::function<void(const model::TGPicture &)>;
@@ -49,15 +50,23 @@ public:
     // Chooses a file of the list (or any path): loads it into the example.
     void ChooseFile(const QString &path);
     QString SelectedPath() const { return m_selected; }
+    // Enter in the path field: a folder is opened, a picture file chosen.
+    void PathEditEnter();
+    QLineEdit *PathEdit = nullptr;
     const model::TGPicture &Picture() const { return m_picture; }
 
-    // Loads a texture file: ".BMP" directly, ".ICO" drawn onto a bitmap of
-    // the icon's size, others through the picture decoders.  An empty
+    // Loads a texture file: ".BMP" directly, ".ICO" (its largest image)
+    // drawn onto a bitmap of the icon's size, others through the picture
+    // decoders, a metafile or vector picture drawn once at its own size.  An empty
     // picture when it cannot be read; for ".BMP" and ".WMF" names the error
     // "Error loading file!" is shown as well.
     static model::TGPicture LoadTexture(const QString &path);
     // Copies shipped textures missing from the program folder's bmbrush/.
     static void CopyShippedTextures();
+
+protected:
+    // Return or Enter in the path field acts there, not on the default button.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     model::TGGraphicControl &m_example;

@@ -156,7 +156,7 @@ private slots:
         writeBytes(bg + "c.Wmf", QByteArray("not a metafile"));
         writeBytes(bg + "notes.txt", "x");
         writeBitmap(bg + "photo.png", Qt::red);
-        QCOMPARE(TBackgroundArt::List(bg), QStringList({"A.bmp", "b.BMP", "c.Wmf"}));
+        QCOMPARE(TBackgroundArt::List(bg), QStringList({"A.bmp", "b.BMP", "c.Wmf", "photo.png"}));
 
         // An existing file is chosen as it is, wherever it lies.
         const QString elsewhere = folder.file("Other.bmp");
@@ -170,7 +170,7 @@ private slots:
 
         TLoadBackGround dialog;
         dialog.SetFolder(bg);
-        QCOMPARE(dialog.FileNames(), QStringList({"A.bmp", "b.BMP", "c.Wmf"}));
+        QCOMPARE(dialog.FileNames(), QStringList({"A.bmp", "b.BMP", "c.Wmf", "photo.png"}));
         QCOMPARE(dialog.SelectedFile(), QString());
         QVERIFY(dialog.SelectFile(elsewhere));
         QCOMPARE(dialog.Folder(), folder.path().chopped(1));
@@ -424,22 +424,35 @@ private slots:
         QVERIFY(panel.RenderToBitmap().pixelColor(300, 60) != QColor(Qt::white));
     }
 
-    void printOnlyBitmapsAndMetafiles()
+    void printOnlyPicturesThatDecodeByTheirType()
     {
         test::TestFolder folder;
-        const QString png = folder.file("photo.png");
-        writeBitmap(png, Qt::red);
+        // Bitmap bytes under a PNG name, and a missing file: nothing printed.
+        const QString fake = folder.file("photo.png");
+        writeBitmap(fake, Qt::red);
         QImage sheet(200, 200, QImage::Format_RGB32);
         sheet.fill(Qt::white);
         engine::TCanvasReport report(sheet, 96, 96);
         bool printed = true;
         report.OnPrint = [&](engine::TBaseReport &r) {
-            printed = TBackgroundArt::Print(r, png, 0, 0, 1, 1) ||
+            printed = TBackgroundArt::Print(r, fake, 0, 0, 1, 1) ||
                       TBackgroundArt::Print(r, folder.file("missing.bmp"), 0, 0, 1, 1);
         };
         report.Execute();
         QVERIFY(!printed);
         QCOMPARE(sheet.pixelColor(10, 10), QColor(Qt::white));
+
+        // A real PNG prints over the inch.
+        QImage red(8, 4, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(folder.file("real.png"), "PNG"));
+        report.OnPrint = [&](engine::TBaseReport &r) {
+            printed = TBackgroundArt::Print(r, folder.file("real.png"), 0, 0, 1, 1);
+        };
+        report.Execute();
+        QVERIFY(printed);
+        QCOMPARE(sheet.pixelColor(10, 10), QColor(Qt::red));
+        QCOMPARE(sheet.pixelColor(150, 150), QColor(Qt::white));
     }
 };
 

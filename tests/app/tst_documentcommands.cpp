@@ -210,7 +210,8 @@ private slots:
         w->ZoomIn();
         const QString bmp = folder->file("card.bmp");
         script->fileNames.enqueue(bmp);
-        script->answers.enqueue(true); // border
+        script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
+        script->answers.enqueue(true);                                             // border
         w->mnuSaveAsBitmapClick();
         QVERIFY(script->log.contains("save[Save Card As Bitmap]: " + folder->file("BusinessCard.Bmp")));
         QVERIFY(script->informations.contains("Saved as " + bmp));
@@ -219,11 +220,12 @@ private slots:
         QCOMPARE(image.pixelColor(0, 100), QColor(Qt::black)); // the border
         QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
         QCOMPARE(w->BusinessCardPanel()->Zoom(), 1.1f); // the zoom in force comes back
-        QVERIFY(w->ChangesMade());                       // exporting saves nothing
+        QVERIFY(w->ChangesMade());                      // exporting saves nothing
 
         w->FileName = folder->file("Saved/BC0003.CWR");
         const QString jpg = folder->file("card.jpg");
         script->fileNames.enqueue(jpg);
+        script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
         w->mnuSaveAsJPGClick();
         QVERIFY(script->log.contains("save[Save Card As JPG]: " + folder->file("BC0003.JPG")));
         QCOMPARE(QImageReader(jpg).format(), QByteArray("jpeg"));
@@ -231,6 +233,7 @@ private slots:
         // A failed export says so instead of "Saved as".
         script->informations.clear();
         script->fileNames.enqueue(folder->file("no/such/folder/card.bmp"));
+        script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
         w->mnuSaveAsBitmapClick();
         QVERIFY(script->informations.isEmpty());
         QVERIFY(script->log.last().startsWith("error[Save]: Unable to save the card as"));

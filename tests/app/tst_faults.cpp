@@ -282,7 +282,8 @@ private slots:
         const QString bmp = folder->file("card.bmp");
         writeBytes(bmp, "an older export");
         script->fileNames.enqueue(bmp);
-        script->answers.enqueue(false); // no border
+        script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
+        script->answers.enqueue(false);                                            // no border
         {
             FileSizeLimit limit(8 * 1024); // the card as BMP is some 190 KB
             w->mnuSaveAsBitmapClick();
@@ -310,11 +311,12 @@ private slots:
         w->OpenBCFile(card);
         QCOMPARE(w->BusinessCardPanel()->ColorPicture().size(), QSize(40, 30));
         QVERIFY(QFile::remove(background));
-        // The picture in memory still paints and prints; saving keeps its name.
+        // The picture in memory still paints and prints; saving keeps its
+        // name (in the BG folder: relative to the program folder).
         QVERIFY(!w->BusinessCardPanel()->RenderToBitmap().isNull());
         w->mnuSaveClick();
         QVERIFY(script->log.isEmpty());
-        QCOMPARE(bytesOf(model::TCardFiles::SidecarPath(card)), (background + "\r\n").toUtf8());
+        QCOMPARE(bytesOf(model::TCardFiles::SidecarPath(card)), QByteArray("BG/MyMarble.bmp\r\n"));
         // A file that vanishes between the check and the read is refused
         // with a message naming it, not a crash or an empty picture …
         try {
@@ -330,7 +332,7 @@ private slots:
         again->OpenBCFile(card);
         QCOMPARE(again->BusinessCardPanel()->ObjectCount(), 2);
         QVERIFY(again->BusinessCardPanel()->ColorPicture().isNull());
-        QCOMPARE(again->BackgroundFile, background);
+        QCOMPARE(again->BackgroundFile, QString("BG/MyMarble.bmp")); // as the sidecar names it
         QVERIFY(script->informations.isEmpty());
     }
 

@@ -328,7 +328,7 @@ private slots:
         w->BackgroundFile.clear();
         script->fileNames << folder->file("Saved/J.Doe");
         QVERIFY(w->mnuSaveAsClick());
-        QCOMPARE(bytesOf(folder->file("Saved/J.Smith.CWE")), (background + "\r\n").toUtf8());
+        QCOMPARE(bytesOf(folder->file("Saved/J.Smith.CWE")), QByteArray("BG/Paper.bmp\r\n"));
         QVERIFY(!QFile::exists(folder->file("Saved/J.Doe.CWE")));
 
         // Open takes the file, with its background.

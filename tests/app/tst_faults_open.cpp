@@ -216,7 +216,8 @@ private slots:
         const QString jpg = folder->file("card.jpg");
         QVERIFY(writeBytes(jpg, "an older export"));
         script->fileNames.enqueue(jpg);
-        script->answers.enqueue(true); // with a border
+        script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
+        script->answers.enqueue(true);                                             // with a border
         {
             test::FileSizeLimit limit(256);
             QVERIFY(limit.active());
@@ -228,6 +229,7 @@ private slots:
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.jpg"});
         // With room again it is written and announced.
         script->fileNames.enqueue(jpg);
+        script->dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); }); // resolution: screen
         w->mnuSaveAsJPGClick();
         QCOMPARE(script->informations, QStringList{"Saved as " + jpg});
         QVERIFY(bytesOf(jpg).startsWith("\xFF\xD8"));

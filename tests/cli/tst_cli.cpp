@@ -242,6 +242,16 @@ private slots:
         QCOMPARE(image.pixelColor(671, 383), QColor(Qt::black));
         QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
 
+        // At 600 dpi: 3.5 x 2 inches of 600 pixels, the same card, the
+        // resolution in the file, the border one screen pixel wide.
+        QCOMPARE(run({"render", card, path("fine.png"), "--dpi", "600", "--border"}).code, 0);
+        image = QImage(path("fine.png"));
+        QCOMPARE(image.size(), QSize(2100, 1200));
+        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 600);
+        QCOMPARE(image.pixelColor(qRound(60 * 6.25), qRound(45 * 6.25)), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(5, 600), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(7, 600), QColor(Qt::white));
+
         // The layout of the settings file sets the size: 2 x 3.5 inches.
         writeBytes(path("CWR.INI"), "[Layout]\r\nHeight=3500\r\nWidth=2000\r\n");
         QCOMPARE(run({"render", card, path("tall.jpg")}).code, 0);
@@ -315,6 +325,11 @@ private slots:
                                       << "Unknown picture type %1x.gif: use .png, .bmp or .jpg";
         QTest::newRow("zoom") << QStringList{"render", "alien.cwr", "x.png", "--zoom", "0"}
                               << "Invalid zoom 0: give a factor above 0 and at most 10";
+        QTest::newRow("dpi") << QStringList{"render", "alien.cwr", "x.png", "--dpi", "5000"}
+                             << "Invalid resolution 5000: give dots per inch from 24 to 1200";
+        QTest::newRow("dpi and zoom")
+            << QStringList{"render", "alien.cwr", "x.png", "--dpi", "300", "--zoom", "2"}
+            << "Give --zoom or --dpi, not both";
     }
     void failuresExitWithOneLine()
     {

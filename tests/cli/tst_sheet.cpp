@@ -273,8 +273,8 @@ private slots:
         QTest::newRow("missing background")
             << QStringList{card, pdf, "--background", "gone.bmp"} << "Cannot open file gone.bmp";
         QTest::newRow("background not printable")
-            << QStringList{card, pdf, "--background", "picture.png"}
-            << "Cannot print picture.png as a background: give a readable .bmp or .wmf picture";
+            << QStringList{card, pdf, "--background", "picture.ico"}
+            << "Cannot print picture.ico as a background: give a readable .bmp, .wmf, .png or .jpg picture";
     }
 
     void badArgumentsGiveOneLineErrors()
@@ -285,7 +285,7 @@ private slots:
         writeCard(path("card.cwr"), 10, 10);
         QImage picture(4, 4, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        QVERIFY(picture.save(path("picture.png")));
+        QVERIFY(picture.save(path("picture.ico")));
         QFile::remove(path("out.pdf"));
 
         QProcess process;

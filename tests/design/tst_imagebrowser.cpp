@@ -1,18 +1,21 @@
 // The clip art browser: folders and listed types, the preview and its error
 // rules, the Stretch/AutoSize options, the "Load Image From Disk" flow and
 // the image tool (object placed, then the browser).
+#include "app/model/TIniFile.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGImageBrowser.h"
 #include "design/TImageTool.h"
 #include "design/TSmartImage.h"
 #include "design/model/TGImage.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TestFolder.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -52,6 +55,7 @@ class TestImageBrowser : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
+    test::TestFolder program; // the settings file that remembers the folder
 
 private slots:
     void initTestCase()
@@ -61,6 +65,12 @@ private slots:
         writeImage(dir.filePath("b.jpg"), Qt::blue, QSize(40, 10), "jpeg");
         writeImage(dir.filePath("c.Ico"), Qt::green, QSize(16, 16), "ico");
         writeImage(dir.filePath("d.png"), Qt::red, QSize(4, 4), "png");
+        writeImage(dir.filePath("e.JPEG"), Qt::red, QSize(4, 4), "jpeg");
+        writeImage(dir.filePath("f.ppm"), Qt::red, QSize(4, 4), "ppm");
+        writeImage(dir.filePath("g.tiff"), Qt::red, QSize(4, 4), "tiff");
+        writeImage(dir.filePath("h.webp"), Qt::red, QSize(4, 4), "webp");
+        writeBytes(dir.filePath("i.svg"), "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'/>");
+        QFile::copy(clipart() + "/Star.wmf", dir.filePath("j.emf")); // listed by name; content decides
         writeBytes(dir.filePath("bad.bmp"), "BM nothing");
         writeBytes(dir.filePath("bad.jpg"), "no jpeg");
         writeBytes(dir.filePath("bad.wmf"), "no metafile");
@@ -72,10 +82,14 @@ private slots:
     {
         TGImageBrowser browser;
         QCOMPARE(browser.windowTitle(), QString("Load Image File "));
-        QCOMPARE(browser.Folder(), QDir::currentPath()); // starts at the current folder
+        // Nothing remembered yet: the shipped clip art.
+        QCOMPARE(QDir(browser.Folder()), QDir(clipart()));
+        QVERIFY(browser.FileNames().contains("Globe.wmf"));
         browser.SetFolder(dir.path());
         QCOMPARE(browser.FileNames(),
-                 QStringList({"a.BMP", "b.jpg", "bad.bmp", "bad.jpg", "bad.wmf", "c.Ico", "Star.wmf"}));
+                 QStringList({"a.BMP", "b.jpg", "bad.bmp", "bad.jpg", "bad.wmf", "c.Ico", "d.png", "e.JPEG",
+                              "f.ppm", "g.tiff", "h.webp", "i.svg", "j.emf", "Star.wmf"}));
+        QCOMPARE(browser.PathEdit->text(), QDir::toNativeSeparators(dir.path()));
         QCOMPARE(browser.FolderNames(), QStringList({"..", "Photos"}));
         browser.DirectoryListBox1Open(browser.DirectoryListBox1->item(1));
         QCOMPARE(browser.Folder(), dir.filePath("Photos"));
@@ -109,6 +123,30 @@ private slots:
         QTest::keyClick(browser.FileListBox1, Qt::Key_Return);
         QCOMPARE(browser.result(), int(QDialog::Accepted));
         QVERIFY(!browser.isVisible());
+    }
+
+    void pathFieldGoesToFoldersAndFiles()
+    {
+        TGImageBrowser browser;
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        browser.PathEdit->setFocus();
+        browser.PathEdit->setText(dir.filePath("Photos"));
+        QTest::keyClick(browser.PathEdit, Qt::Key_Return);
+        QCOMPARE(browser.Folder(), dir.filePath("Photos"));
+        QVERIFY(browser.isVisible()); // Enter there does not close the browser
+        browser.PathEdit->setFocus();
+        browser.PathEdit->setText(dir.filePath("d.png"));
+        QTest::keyClick(browser.PathEdit, Qt::Key_Return);
+        QCOMPARE(browser.Folder(), dir.path());
+        QCOMPARE(browser.SelectedFile(), dir.filePath("d.png"));
+        QCOMPARE(browser.Picture().Size(), QSize(4, 4));
+        QVERIFY(browser.isVisible());
+        // A place that does not exist changes nothing.
+        browser.PathEdit->setText(dir.filePath("nowhere"));
+        browser.PathEditEnter();
+        QCOMPARE(browser.Folder(), dir.path());
+        QCOMPARE(browser.PathEdit->text(), QDir::toNativeSeparators(dir.path()));
     }
 
     void previewAndErrorRules()
@@ -180,6 +218,9 @@ private slots:
         QVERIFY(image.AutoSize() && !image.Stretch());
         QCOMPARE(image.BoundsRect(), QRect(5, 5, 16, 16));
         QCOMPARE(QDir::currentPath(), before);
+        // The folder of the picture taken is where the browser opens next.
+        QCOMPARE(TGImageBrowser::StartFolder(), dir.path());
+        QCOMPARE(TGImageBrowser().Folder(), dir.path());
 
         // Ok without a selection, and Cancel, leave the object as it was.
         ui.dialogs.enqueue([](QDialog &) { return int(QDialog::Accepted); });

@@ -122,7 +122,7 @@ private slots:
     void previewHoldsPositionOneOnly();
     void sheetsAndDriverCopies();
     void previewOutlineAndBackgroundSpanTheCard();
-    void backgroundOnlyFromBitmapsAndMetafiles();
+    void backgroundOnlyFromItsOwnTypes();
     void closingTextsOfFinishedJobs();
     void cancelAndStop();
     void failureStillEndsTheDialog();
@@ -281,7 +281,7 @@ void TestLabelPrinter::previewOutlineAndBackgroundSpanTheCard()
     QVERIFY(std::abs(background.top() - 100) <= 1 && std::abs(background.bottom() - 299) <= 1);
 }
 
-void TestLabelPrinter::backgroundOnlyFromBitmapsAndMetafiles()
+void TestLabelPrinter::backgroundOnlyFromItsOwnTypes()
 {
     QTemporaryDir dir;
     QImage image(8, 8, QImage::Format_RGB32);
@@ -298,10 +298,15 @@ void TestLabelPrinter::backgroundOnlyFromBitmapsAndMetafiles()
     bad.close();
 
     TSheetBackground background;
-    for (const QString &path :
-         {QString(), dir.filePath(QStringLiteral("gone.bmp")), jpg, ico, fakeBmp, badWmf}) {
+    for (const QString &path : {QString(), dir.filePath(QStringLiteral("gone.bmp")), ico, badWmf}) {
         background.Load(path);
         QVERIFY2(background.Kind() == TSheetBackground::TKind::None, qPrintable(path));
+    }
+    // JPEG pictures are backgrounds by their own extension.
+    for (const QString &path : {jpg, fakeBmp}) {
+        background.Load(path);
+        QVERIFY2(background.Kind() == TSheetBackground::TKind::Bitmap, qPrintable(path));
+        QCOMPARE(background.Picture().Size(), QSize(8, 8));
     }
     background.Load(bmp);
     QCOMPARE(background.Kind(), TSheetBackground::TKind::Bitmap);

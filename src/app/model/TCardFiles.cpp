@@ -2,6 +2,7 @@
 
 #include "app/model/Exception.h"
 #include "app/model/TAtomicFile.h"
+#include "design/model/TBackgroundArt.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,7 +66,8 @@ void TCardFiles::WriteSidecar(const QString &cardPath, const QString &background
     QString sidecar = FindSidecar(cardPath);
     if (sidecar.isEmpty())
         sidecar = SidecarPath(cardPath);
-    WriteFileAtomically(sidecar, backgroundFile.toUtf8() + QByteArrayLiteral("\r\n"),
+    WriteFileAtomically(sidecar,
+                        TBackgroundArt::SidecarLine(backgroundFile).toUtf8() + QByteArrayLiteral("\r\n"),
                         [&sidecar](TAtomicWriteStage, const QString &reason) {
                             return QStringLiteral("Unable to write %1: %2").arg(sidecar, reason);
                         });

@@ -21,7 +21,8 @@ public:
     static QString ReadSidecar(const QString &cardPath);
     // Deletes the sidecar when `backgroundFile` is empty; otherwise writes it
     // (under the name it already has, if any) as one line ended by CR LF,
-    // atomically.  Throws cw::EInOutError.
+    // atomically.  A picture of the program folder's BG folder is written
+    // as "BG/<name>" (TBackgroundArt::SidecarLine).  Throws cw::EInOutError.
     static void WriteSidecar(const QString &cardPath, const QString &backgroundFile);
     // Deletes the card's sidecar in every letter case.  Throws cw::EInOutError.
     static void RemoveSidecar(const QString &cardPath);

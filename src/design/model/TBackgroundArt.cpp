@@ -9,15 +9,35 @@
 
 namespace cw::model {
 
+namespace {
+const char *const BackgroundTypes[] = {"BMP", "WMF", "PNG", "JPG", "JPEG"};
+} // namespace
+
 QStringList TBackgroundArt::NameFilters()
 {
-    return {QStringLiteral("*.BMP"), QStringLiteral("*.WMF")};
+    QStringList filters;
+    for (const char *type : BackgroundTypes)
+        filters << QStringLiteral("*.") + QLatin1String(type);
+    return filters;
 }
 
 bool TBackgroundArt::IsBackgroundFile(const QString &name)
 {
-    return name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
-           name.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive);
+    const QString ext = QFileInfo(name).suffix();
+    for (const char *type : BackgroundTypes)
+        if (ext.compare(QLatin1String(type), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString TBackgroundArt::SidecarLine(const QString &backgroundFile)
+{
+    if (backgroundFile.isEmpty())
+        return backgroundFile;
+    const QFileInfo file(backgroundFile);
+    if (file.isAbsolute() && QDir(Folder()).exists() && QDir(file.absolutePath()) == QDir(Folder()))
+        return QStringLiteral("BG/") + file.fileName();
+    return backgroundFile;
 }
 
 QString TBackgroundArt::Folder()

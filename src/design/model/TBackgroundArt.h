@@ -1,6 +1,6 @@
 #pragma once
 // Background art files: the program folder's "BG" folder, the pictures it
-// offers (Windows bitmaps and metafiles), the shipped pictures copied into it
+// offers (Windows bitmaps and metafiles, PNG and JPEG pictures), the shipped pictures copied into it
 // on first use, the choice of the picture to pre-select, and printing a
 // background file over a card's inch rectangle.
 
@@ -18,10 +18,15 @@ namespace cw::model {
 class TBackgroundArt
 {
 public:
-    // "*.BMP", "*.WMF": the file list's patterns (letter case is ignored).
+    // "*.BMP", "*.WMF", "*.PNG", "*.JPG", "*.JPEG": the file list's
+    // patterns (letter case is ignored).
     static QStringList NameFilters();
-    // True for a name ending in .bmp or .wmf, in any letter case.
+    // True for a name with one of those extensions, in any letter case.
     static bool IsBackgroundFile(const QString &name);
+    // The line a card's sidecar stores for its background: "BG/<name>" for
+    // a picture in the program folder's BG folder, so that the card finds
+    // it on another installation; any other path as it is.
+    static QString SidecarLine(const QString &backgroundFile);
 
     // The program folder's "BG/" folder (with a trailing '/').
     static QString Folder();
@@ -53,9 +58,9 @@ public:
 
     // Prints the background file stretched over the inch rectangle
     // (x1, y1)-(x2, y2): a bitmap through the engine's bitmap stretch, a
-    // metafile as vectors into the device rectangle.  Only names containing
-    // ".BMP" or ".WMF" print; false (and nothing drawn) for any other file,
-    // one that is missing or does not decode.
+    // metafile as vectors into the device rectangle.  False (and nothing
+    // drawn) for a file TSheetBackground does not take, one that is missing
+    // or does not decode.
     static bool Print(engine::TBaseReport &report, const QString &path, double x1, double y1, double x2,
                       double y2);
 };

@@ -27,17 +27,17 @@ QImage TCardRenderer::Render(const std::vector<TGGraphicControl *> &objects, con
     return image;
 }
 
-void TCardRenderer::DrawBorder(QImage &image)
+void TCardRenderer::DrawBorder(QImage &image, int width)
 {
-    if (image.isNull())
+    if (image.isNull() || width < 1)
         return;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const int w = image.width(), h = image.height();
-    painter.fillRect(0, 0, w, 1, Qt::black);
-    painter.fillRect(0, h - 1, w, 1, Qt::black);
-    painter.fillRect(0, 0, 1, h, Qt::black);
-    painter.fillRect(w - 1, 0, 1, h, Qt::black);
+    painter.fillRect(0, 0, w, width, Qt::black);
+    painter.fillRect(0, h - width, w, width, Qt::black);
+    painter.fillRect(0, 0, width, h, Qt::black);
+    painter.fillRect(w - width, 0, width, h, Qt::black);
 }
 
 QSize TCardRenderer::CardSize(const TCardLayout &layout)

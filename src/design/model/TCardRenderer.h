@@ -28,10 +28,10 @@ public:
     static QImage Render(const std::vector<TGGraphicControl *> &objects, const QSize &size,
                          const QImage &background = QImage());
 
-    // The one-pixel black outline of the export's "border around the card":
-    // the rectangle (0, 0)-(width, height) drawn with a 1-pixel pen, i.e. the
-    // image's outermost rows and columns.
-    static void DrawBorder(QImage &image);
+    // The black outline of the export's "border around the card": the
+    // image's outermost `width` rows and columns (one pixel at the screen's
+    // resolution, as many as one screen pixel covers at a finer one).
+    static void DrawBorder(QImage &image, int width = 1);
 
     // The surface size of a layout at zoom 1.0 (96 pixels per inch) ...
     static QSize CardSize(const TCardLayout &layout);

@@ -2,6 +2,7 @@
 
 #include "design/model/TMetafile.h"
 #include "design/model/TPcxDecoder.h"
+#include "design/model/TPictureFormats.h"
 #include "design/model/TTgaDecoder.h"
 
 #include <QBuffer>
@@ -26,7 +27,6 @@ namespace {
 
 // Files larger than this are not pictures the program takes.
 constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
-constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
 
 const QImage &nullImage()
 {
@@ -39,54 +39,6 @@ void appendU32(QByteArray &b, quint32 v)
     char le[4];
     qToLittleEndian(v, le);
     b.append(le, 4);
-}
-
-QImage decodeWith(const QByteArray &bytes, const char *format)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    const qint64 pixels = qint64(size.width()) * size.height();
-    if (pixels > MaxPixels)
-        return QImage();
-    // A bitmap (even run-length coded) holds at most 128 pixels per byte:
-    // a damaged header must not cost more memory than the file could fill.
-    if (format && qstrcmp(format, "bmp") == 0 && pixels > 128 * qint64(bytes.size()) + 65536)
-        return QImage();
-    return reader.read();
-}
-
-// A packed DIB (no file header, as some .DIB files are) gets the 14-byte header.
-QByteArray withFileHeader(const QByteArray &bytes)
-{
-    if (bytes.startsWith("BM"))
-        return bytes;
-    const quint32 header = bytes.size() >= 4 ? qFromLittleEndian<quint32>(bytes.constData()) : 0;
-    if (header != 12 && (header < 40 || header > 124))
-        return bytes;
-    quint32 colours = 0, masks = 0;
-    if (header == 12) {
-        const quint16 bits = bytes.size() >= 12 ? qFromLittleEndian<quint16>(bytes.constData() + 10) : 0;
-        colours = bits <= 8 ? (1u << bits) * 3 : 0;
-    } else if (bytes.size() >= 40) {
-        const quint16 bits = qFromLittleEndian<quint16>(bytes.constData() + 14);
-        const quint32 compression = qFromLittleEndian<quint32>(bytes.constData() + 16);
-        quint32 used = qFromLittleEndian<quint32>(bytes.constData() + 32);
-        if (bits <= 8 && (used == 0 || used > (1u << bits)))
-            used = 1u << bits;
-        if (bits > 8 && used > 65536)
-            used = 0;
-        colours = used * 4;
-        masks = header == 40 && compression == 3 ? 12 : 0;
-    }
-    QByteArray file("BM");
-    appendU32(file, quint32(14 + bytes.size()));
-    appendU32(file, 0);
-    appendU32(file, 14 + header + masks + colours);
-    return file + bytes;
 }
 
 // The pixels of a bitmap picture: transparency is laid on white, since the
@@ -218,8 +170,9 @@ void TGPicture::SetBitmap(const QImage &image)
 
 void TGPicture::SetBitmapBytes(const QByteArray &bmpFile)
 {
-    const QByteArray file = withFileHeader(bmpFile);
-    QImage image = decodeWith(file, "bmp");
+    // The card file keeps the bitmap as it came (with a file header).
+    const QByteArray file = TPictureFormats::WithFileHeader(bmpFile);
+    QImage image = TPictureFormats::Decode(TPictureFormats::NormalisedBitmap(file), "bmp");
     if (image.isNull())
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
     auto n = std::make_shared<Data>();
@@ -227,9 +180,9 @@ void TGPicture::SetBitmapBytes(const QByteArray &bmpFile)
     // Colour-table bitmaps are kept as direct colours: a damaged file may use
     // indices beyond its table, which drawing would read past its end (the
     // conversion gives such pixels opaque black).
-    n->Image = image.colorCount() > 0
-                   ? image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
-                   : std::move(image);
+    n->Image = image.colorCount() > 0 ? image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                                      : QImage::Format_RGB32)
+                                      : std::move(image);
     n->Bytes = file;
     d = std::move(n);
 }
@@ -253,7 +206,8 @@ void TGPicture::SetIconBytes(const QByteArray &icoFile)
         qFromLittleEndian<quint16>(icoFile.constData() + 2) != 1 ||
         qFromLittleEndian<quint16>(icoFile.constData() + 4) == 0)
         throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
-    QImage image = decodeWith(icoFile, "ico");
+    // A multi-size icon is its largest image.
+    QImage image = TPictureFormats::Decode(icoFile, "ico");
     if (image.isNull())
         throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
     auto n = std::make_shared<Data>();
@@ -284,15 +238,13 @@ void TGPicture::LoadFromBytes(const QByteArray &bytes, const QString &extension)
         return SetIconBytes(bytes);
     QImage decoded;
     if (ext == u"JPG" || ext == u"JPEG" || ext == u"JIF" || ext == u"JFIF" || ext == u"JPE")
-        decoded = decodeWith(bytes, "jpeg");
-    else if (ext == u"GIF")
-        decoded = decodeWith(bytes, "gif");
-    else if (ext == u"PNG")
-        decoded = decodeWith(bytes, "png");
+        decoded = TPictureFormats::Decode(bytes, "jpeg");
     else if (ext == u"TGA")
         decoded = TTgaDecoder::Decode(bytes);
     else if (ext == u"PCX")
         decoded = TPcxDecoder::Decode(bytes);
+    else if (TPictureFormats::Extensions().contains(ext))
+        decoded = TPictureFormats::Decode(bytes, ext.toLower().toLatin1().constData());
     else {
         // Any other name: recognised by content.
         if (bytes.startsWith("BM"))
@@ -301,13 +253,23 @@ void TGPicture::LoadFromBytes(const QByteArray &bytes, const QString &extension)
             return SetMetafileBytes(bytes);
         if (bytes.startsWith(QByteArray("\0\0\1\0", 4)))
             return SetIconBytes(bytes);
-        decoded = decodeWith(bytes, nullptr);
+        decoded = TPictureFormats::Decode(bytes, nullptr);
         if (decoded.isNull())
             throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(ext.toLower()));
     }
     if (decoded.isNull())
         throw EInvalidGraphic(QStringLiteral("The %1 picture cannot be read").arg(ext));
-    SetBitmap(decoded);
+    SetBitmapWithAlpha(decoded);
+}
+
+void TGPicture::SetBitmapWithAlpha(const QImage &image)
+{
+    if (!TPictureFormats::HasTransparency(image)) {
+        SetBitmap(image);
+        return;
+    }
+    const QByteArray bytes = TPictureFormats::BitmapWithAlpha(image);
+    SetBitmapBytes(bytes); // the pixels exactly as the card file gives them back
 }
 
 TGPicture TGPicture::FromFile(const QString &path)

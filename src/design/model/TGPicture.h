@@ -66,8 +66,13 @@ public:
     QByteArray GraphicBytes() const;
 
     void Clear();
-    // A bitmap of these pixels; the BMP bytes are made from them.
+    // A bitmap of these pixels, laid on white; the BMP bytes are made from
+    // them.
     void SetBitmap(const QImage &image);
+    // The same, except that a picture with see-through pixels (a PNG logo)
+    // keeps them: its BMP bytes carry an alpha channel.  An opaque picture
+    // gives exactly what SetBitmap gives.
+    void SetBitmapWithAlpha(const QImage &image);
     // Assigns from a BMP file; throws EInvalidGraphic when it does not decode.
     void SetBitmapBytes(const QByteArray &bmpFile);
     // Assigns from an enhanced metafile, a placeable Windows metafile or a
@@ -77,9 +82,10 @@ public:
     void SetIconBytes(const QByteArray &icoFile);
 
     // Loads a picture file; the type is chosen by the last extension (case
-    // ignored): BMP, DIB, RLE as Windows bitmaps; JPG, JPEG, JIF, GIF, TGA,
-    // PCX, PNG decoded to bitmaps; WMF and EMF as metafiles; ICO as an icon.
-    // Any other extension is recognised by its content.  Throws
+    // ignored): BMP, DIB, RLE as Windows bitmaps; WMF and EMF as metafiles;
+    // ICO as an icon (its largest image); every other type of
+    // TPictureFormats (JPEG, PNG, GIF, TGA, PCX, TIFF, WebP, SVG, …) decoded
+    // to a bitmap that keeps its transparency.  Any other extension is recognised by its content.  Throws
     // EInvalidGraphic (cannot decode) or EInOutError (cannot read).
     void LoadFromFile(const QString &path);
     static TGPicture FromFile(const QString &path);

@@ -33,9 +33,16 @@ void TSheetBackground::Load(const QString &path)
         return;
     const QString upper = path.toUpper();
     try {
-        // The bitmap and metafile readers each take only their own format, so
-        // a JPEG renamed "x.bmp.jpg" is no bitmap here either.
-        if (upper.contains(QLatin1String(".BMP")) && QFileInfo::exists(path)) {
+        // PNG and JPEG pictures are bitmaps by their extension.  The bitmap
+        // and metafile readers each take only their own format.
+        const QString ext = QFileInfo(path).suffix().toUpper();
+        if ((ext == u"PNG" || ext == u"JPG" || ext == u"JPEG") && QFileInfo::exists(path)) {
+            m_picture.LoadFromFile(path);
+            if (m_picture.IsBitmap())
+                m_kind = TKind::Bitmap;
+            else
+                m_picture.Clear();
+        } else if (upper.contains(QLatin1String(".BMP")) && QFileInfo::exists(path)) {
             const QByteArray bytes = ReadWholeFile(path);
             if (bytes.isEmpty())
                 return;

@@ -1,11 +1,11 @@
 #pragma once
 // The design's background picture as printing draws it on every card: a
 // Windows bitmap stretched into the card's inch rectangle, or a metafile
-// played as vectors into the device rectangle of that card.  Only names that
-// contain ".BMP" (an existing file) or ".WMF" (either letter case) load; any
-// other picture, a missing file or one that does not decode gives no
-// background, without a message.  Nothing is drawn outside the card's
-// rectangle, as the surface clips the picture to the card on screen.
+// played as vectors into the device rectangle of that card.  Names ending
+// in ".PNG", ".JPG" or ".JPEG", and names that contain ".BMP" (an existing
+// file) or ".WMF" (either letter case) load; any other picture, a missing file or one that does not decode
+// gives no background, without a message.  Nothing is drawn outside the card's rectangle, as the surface
+// clips the picture to the card on screen.
 
 #include "design/model/TGPicture.h"
 

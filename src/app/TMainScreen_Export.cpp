@@ -1,0 +1,153 @@
+// File menu: the card exported as a picture (Windows bitmap, JPEG or PNG) at
+// the screen's resolution or for print.
+
+#include "app/TMainScreen.h"
+
+#include "app/TExportResolution.h"
+#include "app/model/Exception.h"
+#include "app/model/ProgramFolder.h"
+#include "app/model/TPictureExport.h"
+#include "design/model/TCardRenderer.h"
+#include "widgets/Interaction.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+
+#include <cmath>
+
+namespace cw::ui {
+
+namespace {
+
+using model::TExportType;
+using model::TPictureExport;
+
+// Long operations show the busy cursor and restore it also on failure.
+struct BusyCursor
+{
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QString dialogCaption(TExportType type)
+{
+    switch (type) {
+    case TExportType::Jpeg:
+        return QStringLiteral("Save Card As JPG");
+    case TExportType::Png:
+        return QStringLiteral("Save Card As PNG");
+    case TExportType::Bitmap:
+        break;
+    }
+    return QStringLiteral("Save Card As Bitmap");
+}
+
+// The chosen type's filter first; the other types stay reachable by name.
+QString dialogFilter(TExportType type)
+{
+    const QString bmp = QStringLiteral("Bitmap File (*.BMP *.bmp)");
+    const QString jpg = QStringLiteral("JPG File (*.JPG *.jpg *.jpeg)");
+    const QString png = QStringLiteral("PNG File (*.PNG *.png)");
+    switch (type) {
+    case TExportType::Jpeg:
+        return jpg + QStringLiteral(";;") + png + QStringLiteral(";;") + bmp;
+    case TExportType::Png:
+        return png + QStringLiteral(";;") + jpg + QStringLiteral(";;") + bmp;
+    case TExportType::Bitmap:
+        break;
+    }
+    return bmp + QStringLiteral(";;") + png + QStringLiteral(";;") + jpg;
+}
+
+} // namespace
+
+void TMainScreen::exportCard(TExportType chosen)
+{
+    const float previous = m_panel->Zoom();
+    m_panel->SetZoom(1.0f);
+    QApplication::processEvents();
+    const QString folder = model::ProgramFolder::path();
+    QString proposed;
+    if (FileName.isEmpty())
+        proposed = chosen == TExportType::Bitmap
+                       ? QStringLiteral("BusinessCard.Bmp")
+                       : QStringLiteral("BusinessCard.") + TPictureExport::Extension(chosen);
+    else
+        proposed =
+            QFileInfo(FileName).completeBaseName() + QStringLiteral(".") + TPictureExport::Extension(chosen);
+    QString path = Interaction::current().saveFileName(
+        dialogCaption(chosen), folder + proposed, dialogFilter(chosen), TPictureExport::Extension(chosen));
+    if (!path.isEmpty()) {
+        // The file's contents follow its name: "card.png" is a PNG file
+        // whichever command wrote it; a name of no picture type gets the
+        // chosen type's extension.
+        if (!TPictureExport::TypeOfName(path))
+            path += QStringLiteral(".") + TPictureExport::Extension(chosen);
+        TExportResolution resolution(this);
+        resolution.SetDpi(TExportResolution::RememberedDpi());
+        if (Interaction::current().exec(resolution) == QDialog::Accepted) {
+            if (resolution.Dpi() != TExportResolution::RememberedDpi())
+                TExportResolution::RememberDpi(resolution.Dpi());
+            // A failed export is reported as such, never as "Saved as".
+            if (SaveCardToBitmap(path, TPictureExport::TypeFor(path, chosen), resolution.Dpi()))
+                Interaction::current().information(QStringLiteral("Saved as ") + path);
+            else
+                Interaction::current().error(QStringLiteral("Unable to save the card as ") + path,
+                                             QStringLiteral("Save"));
+        }
+    }
+    // The zoom in force before the export comes back, and the zoom display
+    // shows it.
+    m_panel->SetZoom(previous);
+    ZoomCaption->setText(zoomCaptionText());
+    m_scrollHost->resize(m_panel->width() + 20, m_panel->height() + 16);
+}
+
+void TMainScreen::mnuSaveAsBitmapClick()
+{
+    exportCard(TExportType::Bitmap);
+}
+
+void TMainScreen::mnuSaveAsJPGClick()
+{
+    exportCard(TExportType::Jpeg);
+}
+
+void TMainScreen::mnuSaveAsPNGClick()
+{
+    exportCard(TExportType::Png);
+}
+
+bool TMainScreen::SaveCardToBitmap(const QString &path, TExportType type, int dpi)
+{
+    const bool border = Interaction::current().question(
+        QStringLiteral("Would you like to draw a border around the card?"), QStringLiteral("Save"));
+    bool ok = false;
+    {
+        BusyCursor busy;
+        // Drawn at the resolution's zoom: every object draws itself at that
+        // size (text, lines and metafiles stay sharp), as on a zoomed surface.
+        const float zoom = m_panel->Zoom();
+        m_panel->SetZoom(TPictureExport::ZoomFor(dpi));
+        QImage card = m_panel->RenderToBitmap();
+        m_panel->SetZoom(zoom);
+        // The border is one pixel wide at the screen's resolution.
+        if (border && !card.isNull())
+            model::TCardRenderer::DrawBorder(card,
+                                             std::max(1, int(std::lround(TPictureExport::ZoomFor(dpi)))));
+        try {
+            TPictureExport::Write(path, card, type, dpi);
+            ok = true;
+        } catch (const cw::EInOutError &) {
+            ok = false; // reported by the caller as "Unable to save the card as …"
+        }
+    }
+    // Exporting is no save of the design: the changes-made state stays.
+    m_panel->update();
+    QApplication::processEvents();
+    Setbuttons();
+    return ok;
+}
+
+} // namespace cw::ui
