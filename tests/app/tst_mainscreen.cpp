@@ -108,7 +108,8 @@ private slots:
             QCOMPARE(script->informations,
                      QStringList{"There are no installed printers.\nUnable to perform printer related operations"});
             QVERIFY(!w.PrintButton->isEnabled());
-            QVERIFY(!w.Previewbutton->isEnabled());
+            // Preview shows the sheet on the layout's paper, printer or not.
+            QVERIFY(w.Previewbutton->isEnabled());
             QVERIFY(!w.mnuPrinterFineTuning->isEnabled());
         }
         script->informations.clear();
