@@ -101,6 +101,14 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
     bottomLayout->addWidget(buttons);
     layout->addWidget(bottom);
     resize(601, 343);
+    setFocusProxy(m_editor);
+    m_editor->setFocus();
+}
+
+void TRichTextLabelEditor::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_editor->setFocus(Qt::OtherFocusReason);
 }
 
 QSize TRichTextLabelEditor::sizeHint() const

@@ -50,6 +50,10 @@ public:
     // Runs the editor for the label; the edited document on Ok.
     static std::optional<QByteArray> Execute(model::TGPRichBaseLabel &label);
 
+protected:
+    // The text has the keyboard focus whenever the editor opens.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void applyZoom();
     void layoutAtZoom();

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -34,11 +36,23 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
     })->setToolTip(QStringLiteral("Font Color"));
     addSeparator();
     addAction(QStringLiteral("N"), this, &TRichTextToolBar::Normal)->setToolTip(QStringLiteral("Normal"));
-    addAction(QStringLiteral("B"), this, &TRichTextToolBar::ToggleBold)->setToolTip(QStringLiteral("Bold"));
-    addAction(QStringLiteral("I"), this, &TRichTextToolBar::ToggleItalic)
-        ->setToolTip(QStringLiteral("Italic"));
-    addAction(QStringLiteral("U"), this, &TRichTextToolBar::ToggleUnderline)
-        ->setToolTip(QStringLiteral("Underline"));
+    // Checkable, so each shows its state; the click toggles through the
+    // editor's format, and showFormat() then sets the pressed state.
+    const auto style = [this](const QString &caption, const QString &tip, QKeySequence::StandardKey key,
+                              void (TRichTextToolBar::*toggle)()) {
+        QAction *action = addAction(caption);
+        action->setCheckable(true);
+        action->setShortcut(key);
+        action->setToolTip(tip + " (" + action->shortcut().toString(QKeySequence::NativeText) + ')');
+        connect(action, &QAction::triggered, this, [this, toggle] { (this->*toggle)(); });
+        return action;
+    };
+    m_bold =
+        style(QStringLiteral("B"), QStringLiteral("Bold"), QKeySequence::Bold, &TRichTextToolBar::ToggleBold);
+    m_italic = style(QStringLiteral("I"), QStringLiteral("Italic"), QKeySequence::Italic,
+                     &TRichTextToolBar::ToggleItalic);
+    m_underline = style(QStringLiteral("U"), QStringLiteral("Underline"), QKeySequence::Underline,
+                        &TRichTextToolBar::ToggleUnderline);
     addSeparator();
     addAction(QStringLiteral("Left"), this, [this] { Align(Qt::AlignLeft); });
     addAction(QStringLiteral("Right"), this, [this] { Align(Qt::AlignRight); });
@@ -61,6 +75,11 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
             SetFontSize(points);
     });
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, [this] { showFormat(); });
+    for (QComboBox *box : {static_cast<QComboBox *>(m_fontNames), m_sizes}) {
+        box->installEventFilter(this);
+        if (box->lineEdit())
+            box->lineEdit()->installEventFilter(this);
+    }
     showFormat();
     // Buttons as narrow as their captions, so the whole bar fits the
     // editor's 601 pixels and nothing hides behind an extension button.
@@ -74,6 +93,50 @@ QList<int> TRichTextToolBar::SizeList()
     return {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 }
 
+bool TRichTextToolBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const bool names = watched == m_fontNames || watched == m_fontNames->lineEdit();
+            const bool sizes = watched == m_sizes || watched == m_sizes->lineEdit();
+            if (names || sizes) {
+                if (names)
+                    applyTypedFontName();
+                else
+                    applyTypedSize();
+                return true; // handled here: the dialog's default button stays untouched
+            }
+        }
+    }
+    return QToolBar::eventFilter(watched, event);
+}
+
+void TRichTextToolBar::applyTypedFontName()
+{
+    const QString typed = m_fontNames->currentText().trimmed();
+    const int index = m_fontNames->findText(typed, Qt::MatchFixedString);
+    if (index < 0) {
+        showFormat(); // no such font: the box shows the text's font again
+        return;
+    }
+    {
+        const QSignalBlocker block(m_fontNames);
+        m_fontNames->setCurrentIndex(index);
+    }
+    SetFontName(m_fontNames->itemText(index));
+}
+
+void TRichTextToolBar::applyTypedSize()
+{
+    bool ok = false;
+    const double points = m_sizes->currentText().trimmed().toDouble(&ok);
+    if (ok && points > 0)
+        SetFontSize(points);
+    else
+        showFormat();
+}
+
 void TRichTextToolBar::merge(const QTextCharFormat &format)
 {
     QTextCursor cursor = m_editor->textCursor();
@@ -82,6 +145,7 @@ void TRichTextToolBar::merge(const QTextCharFormat &format)
     cursor.mergeCharFormat(format);
     m_editor->mergeCurrentCharFormat(format);
     m_editor->setFocus();
+    showFormat();
 }
 
 void TRichTextToolBar::SetFontName(const QString &family)
@@ -156,6 +220,9 @@ void TRichTextToolBar::showFormat()
     const double points = f.fontPointSize() > 0 ? f.fontPointSize() : fallback.pointSizeF();
     if (points > 0)
         m_sizes->setCurrentText(QString::number(points));
+    m_bold->setChecked(f.fontWeight() >= QFont::DemiBold);
+    m_italic->setChecked(f.fontItalic());
+    m_underline->setChecked(f.fontUnderline());
 }
 
 } // namespace cw::richtext

@@ -1,8 +1,10 @@
 #include "richtext/model/TRtfReader.h"
 
 #include "design/model/Win1252.h"
+#include "text/model/TSymbolFonts.h"
 
 #include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -18,7 +20,7 @@ namespace cw::richtext {
 
 namespace {
 
-enum class Dest { Text, FontTable, ColorTable, Skip };
+enum class Dest { Text, FontTable, FontAlt, ColorTable, Skip };
 
 struct GroupState
 {
@@ -37,6 +39,7 @@ struct GroupState
 struct FontEntry
 {
     QString name;
+    QString alt; // \falt: the font to use when `name` is not installed
     int charset = 0;
 };
 
@@ -111,10 +114,14 @@ public:
                 ++m_pos;
                 flushBytes();
                 closeGroup();
+                if (m_groups.size() <= 1 && m_overflow == 0)
+                    break; // the document's group is closed: what follows is not text
             } else if (c == '\\') {
                 ++m_pos;
                 controlWord();
-            } else if (c == '\r' || c == '\n') {
+            } else if (c == '\r' || c == '\n' || c == '\0') {
+                // Line ends are layout of the file; NUL bytes (WordPad ends
+                // its files with one) are no text.
                 ++m_pos;
             } else {
                 ++m_pos;
@@ -218,6 +225,12 @@ private:
         }
         if (word != "u" && consumeSkip())
             return;
+        if (groupStart && word == "falt" && m_groups.size() >= 2 &&
+            m_groups[m_groups.size() - 2].dest == Dest::FontTable) {
+            state().dest = Dest::FontAlt;
+            m_fonts[m_fontIndex].alt.clear();
+            return;
+        }
         if (groupStart && isSkippedDestination(word)) {
             state().dest = Dest::Skip;
             return;
@@ -279,8 +292,10 @@ private:
             return;
         }
         if (c == '*') {
-            if (groupStart)
+            if (groupStart) {
                 state().dest = Dest::Skip;
+                m_groupStart = true; // the destination's word follows and may be one we read
+            }
             return;
         }
         if (consumeSkip())
@@ -352,7 +367,10 @@ private:
             s.uc = std::clamp(p, 0, 10);
         else if (w == "u") {
             flushBytes();
-            addChar(QChar(char16_t(p < 0 ? p + 65536 : p)));
+            const char16_t u = char16_t(p < 0 ? p + 65536 : p);
+            // Symbol fonts' glyphs sit at U+F020 … U+F0FF: kept as their codes.
+            const bool symbolCode = u >= 0xF020 && u <= 0xF0FF && inSymbolFont();
+            addChar(symbolCode ? model::TSymbolFonts::CharOfCode(u - 0xF000) : QChar(u));
             m_skip = s.uc;
         } else if (w == "par")
             paragraph();
@@ -449,13 +467,31 @@ private:
         if (m_bytes.isEmpty())
             return;
         const QByteArray bytes = std::exchange(m_bytes, {});
+        if (state().dest == Dest::FontAlt) {
+            m_fonts[m_fontIndex].alt += model::Win1252::decode(bytes);
+            return;
+        }
         if (state().dest == Dest::FontTable) {
             m_fontName += model::Win1252::decode(bytes);
             if (m_fontName.contains(u';'))
                 endFontName();
             return;
         }
-        addText(decodeBytes(bytes, codePage()));
+        // Bytes in a symbol font are its glyph codes, whatever the code page.
+        addText(inSymbolFont() ? model::Win1252::decode(bytes) : decodeBytes(bytes, codePage()));
+    }
+
+    const FontEntry *currentFont() const
+    {
+        const GroupState &s = m_groups.back();
+        const auto f = m_fonts.constFind(s.font < 0 ? m_defaultFont : s.font);
+        return f == m_fonts.constEnd() ? nullptr : &*f;
+    }
+
+    bool inSymbolFont() const
+    {
+        const FontEntry *f = currentFont();
+        return f && model::TSymbolFonts::IsSymbolFontName(f->name);
     }
 
     void endFontName()
@@ -477,18 +513,36 @@ private:
             return;
         if (m_pending.isEmpty())
             m_pendingFormat = currentFormat();
-        m_pending += text;
+        if (const FontEntry *f = currentFont(); f && model::TSymbolFonts::IsSymbolFontName(f->name))
+            m_pending += model::TSymbolFonts::Resolve(QFont(), f->name, text).Text;
+        else
+            m_pending += text;
         m_endsWithPar = false;
         applyAlignment();
+    }
+
+    // The font's name first (what is written back), then what draws in its
+    // place when it is not installed: the symbol fallback for symbol fonts
+    // drawn through the tables, else the file's \falt.
+    static QStringList families(const FontEntry &font)
+    {
+        QStringList list{font.name};
+        if (model::TSymbolFonts::IsInstalled(font.name))
+            return list;
+        if (model::TSymbolFonts::IsSymbolFontName(font.name))
+            list << model::TSymbolFonts::FallbackFamily();
+        else if (const QString alt = font.alt.trimmed();
+                 !alt.isEmpty() && alt.compare(font.name, Qt::CaseInsensitive) != 0)
+            list << alt;
+        return list;
     }
 
     QTextCharFormat currentFormat() const
     {
         const GroupState &s = m_groups.back();
         QTextCharFormat f;
-        const auto font = m_fonts.constFind(s.font < 0 ? m_defaultFont : s.font);
-        if (font != m_fonts.constEnd() && !font->name.isEmpty())
-            f.setFontFamilies({font->name});
+        if (const FontEntry *font = currentFont(); font && !font->name.isEmpty())
+            f.setFontFamilies(families(*font));
         f.setFontPointSize(s.halfPoints / 2.0);
         f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(s.italic);
@@ -554,19 +608,27 @@ private:
 
 } // namespace
 
+qsizetype TRtfReader::RtfStart(const QByteArray &bytes)
+{
+    const qsizetype at = bytes.left(MaxLeadIn + 5).indexOf("{\\rtf");
+    return at >= 0 && at <= MaxLeadIn ? at : -1;
+}
+
 bool TRtfReader::IsRtf(const QByteArray &bytes)
 {
-    return bytes.trimmed().startsWith("{\\rtf");
+    return RtfStart(bytes) >= 0;
 }
 
 void TRtfReader::Read(const QByteArray &rtf, QTextDocument &document)
 {
     document.clear();
-    if (!IsRtf(rtf)) {
+    const qsizetype start = RtfStart(rtf);
+    if (start < 0) {
         document.setPlainText(model::Win1252::decode(rtf));
         return;
     }
-    Parser(rtf, document).run();
+    const QByteArray body = rtf.mid(start);
+    Parser(body, document).run();
 }
 
 } // namespace cw::richtext

@@ -8,11 +8,18 @@
 // \bullet, quotes …).  Destinations the text never shows (style sheet, info,
 // pictures, headers, every {\* …} group) are skipped.
 //
+// Fonts: a font that is not installed draws in its \falt font; text in a
+// symbol font (Wingdings, Webdings, Symbol) keeps its glyph codes and draws
+// them through the symbol tables (Symbola when the font is not installed).
+//
 // Promises: never throws and never crashes, whatever the bytes; groups nested
-// deeper than MaxDepth keep the formatting of the deepest group allowed; a
-// document that does not begin with "{\rtf" is taken as plain Windows-1252
-// text.  A \par ends its paragraph, so the empty paragraph after a final \par
-// is not made (WordPad and LibreOffice end every paragraph with \par).
+// deeper than MaxDepth keep the formatting of the deepest group allowed; the
+// document starts at "{\rtf" (up to MaxLeadIn bytes of anything may come
+// before it, as mail and clipboard tools add) and ends with its group's
+// closing brace (WordPad adds a NUL byte after it); without "{\rtf" the bytes
+// are taken as plain Windows-1252 text.  A \par ends its paragraph, so the
+// empty paragraph after a final \par is not made (WordPad and LibreOffice end
+// every paragraph with \par).
 
 #include <QByteArray>
 
@@ -24,11 +31,15 @@ class TRtfReader
 {
 public:
     static constexpr int MaxDepth = 100;
+    // Bytes that may come before "{\rtf".
+    static constexpr int MaxLeadIn = 1024;
 
     // Replaces the content of `document` with the RTF document's text.
     static void Read(const QByteArray &rtf, QTextDocument &document);
-    // Whether the bytes look like an RTF document ("{\rtf" after blanks).
+    // Whether the bytes hold an RTF document: "{\rtf" within MaxLeadIn bytes.
     static bool IsRtf(const QByteArray &bytes);
+    // Where the document's "{\rtf" starts; -1 when it has none.
+    static qsizetype RtfStart(const QByteArray &bytes);
 };
 
 } // namespace cw::richtext

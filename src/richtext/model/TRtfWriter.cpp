@@ -1,8 +1,10 @@
 #include "richtext/model/TRtfWriter.h"
 
 #include "design/model/Win1252.h"
+#include "text/model/TSymbolFonts.h"
 
 #include <QColor>
+#include <QHash>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -29,6 +31,39 @@ double pointSizeOf(const QTextCharFormat &f, const QTextDocument &doc)
         return f.fontPointSize();
     const QFont font = doc.defaultFont();
     return font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
+}
+
+// The font drawn when the family is not installed, as the document keeps it
+// (second in its family list); empty for symbol fonts, which draw through
+// their tables.
+QString altOf(const QTextCharFormat &f)
+{
+    const QStringList families = f.fontFamilies().toStringList();
+    if (families.size() < 2 || model::TSymbolFonts::IsSymbolFontName(families.first()))
+        return {};
+    return families.at(1);
+}
+
+// Text in a symbol font as its glyph codes: the characters it is drawn with
+// (U+F020 … U+F0FF or the tables' Unicode equivalents) go back to the
+// characters of their Windows-1252 bytes.
+QString symbolCodes(const QString &fontName, const QString &text)
+{
+    QHash<char32_t, int> codeOf;
+    for (int code = 32; code < 256; ++code)
+        if (const char32_t u = model::TSymbolFonts::FallbackCharacter(fontName, code);
+            u != 0 && !codeOf.contains(u))
+            codeOf.insert(u, code);
+    QString out;
+    for (const char32_t u : text.toUcs4()) {
+        if (u >= 0xF020 && u <= 0xF0FF)
+            out += model::TSymbolFonts::CharOfCode(int(u - 0xF000));
+        else if (const auto it = codeOf.constFind(u); it != codeOf.constEnd())
+            out += model::TSymbolFonts::CharOfCode(it.value());
+        else
+            out += QString::fromUcs4(&u, 1);
+    }
+    return out;
 }
 
 // A font name in the table ends with ';', so braces, backslashes and ';'
@@ -75,6 +110,7 @@ void appendText(QByteArray &out, const QString &text)
 QByteArray TRtfWriter::Write(const QTextDocument &doc)
 {
     QStringList fonts;
+    QHash<QString, QString> alts;
     std::vector<QColor> colors;
     const auto fontIndex = [&](const QString &family) {
         qsizetype i = fonts.indexOf(family);
@@ -83,6 +119,12 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
             i = fonts.size() - 1;
         }
         return int(i);
+    };
+    const auto fontOf = [&](const QTextCharFormat &f) {
+        const QString family = familyOf(f, doc);
+        if (const QString alt = altOf(f); !alt.isEmpty() && !alts.contains(family))
+            alts.insert(family, alt);
+        return fontIndex(family);
     };
     const auto colorIndex = [&](const QTextCharFormat &f) {
         if (!f.hasProperty(QTextFormat::ForegroundBrush) || f.foreground().style() == Qt::NoBrush)
@@ -118,7 +160,7 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
             if (!fragment.isValid())
                 continue;
             const QTextCharFormat f = fragment.charFormat();
-            body += "\\plain\\f" + QByteArray::number(fontIndex(familyOf(f, doc)));
+            body += "\\plain\\f" + QByteArray::number(fontOf(f));
             body += "\\fs" + QByteArray::number(std::max(1, int(std::lround(pointSizeOf(f, doc) * 2))));
             if (f.fontWeight() >= QFont::DemiBold)
                 body += "\\b";
@@ -131,13 +173,16 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
             if (const int c = colorIndex(f))
                 body += "\\cf" + QByteArray::number(c);
             body += ' ';
-            appendText(body, fragment.text());
+            const QString family = familyOf(f, doc);
+            appendText(body, model::TSymbolFonts::IsSymbolFontName(family)
+                                 ? symbolCodes(family, fragment.text())
+                                 : fragment.text());
             empty = false;
         }
         if (empty) {
             // An empty paragraph keeps the size of its paragraph mark.
             const QTextCharFormat f = block.charFormat();
-            body += "\\plain\\f" + QByteArray::number(fontIndex(familyOf(f, doc)));
+            body += "\\plain\\f" + QByteArray::number(fontOf(f));
             body += "\\fs" + QByteArray::number(std::max(1, int(std::lround(pointSizeOf(f, doc) * 2))));
         }
         body += "\\par\r\n";
@@ -146,8 +191,15 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
     if (fonts.isEmpty())
         fonts.append(doc.defaultFont().family());
-    for (int i = 0; i < fonts.size(); ++i)
-        out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + fontNameBytes(fonts[i]) + ";}";
+    for (int i = 0; i < fonts.size(); ++i) {
+        // Symbol fonts are marked as such so word processors keep the codes.
+        const bool symbol = model::TSymbolFonts::IsSymbolFontName(fonts[i]);
+        out += "{\\f" + QByteArray::number(i) + (symbol ? "\\fnil\\fcharset2 " : "\\fnil\\fcharset0 ") +
+               fontNameBytes(fonts[i]);
+        if (const QString alt = alts.value(fonts[i]); !alt.isEmpty())
+            out += "{\\*\\falt " + fontNameBytes(alt) + '}';
+        out += ";}";
+    }
     out += "}\r\n{\\colortbl ;";
     for (const QColor &c : colors)
         out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue" +
