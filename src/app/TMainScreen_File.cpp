@@ -264,8 +264,9 @@ void TMainScreen::Delete1Click()
         Interaction::current().information(QStringLiteral("Must be a CWR (Cardwright) file"));
         return;
     }
-    if (!Interaction::current().question(QStringLiteral("Delete ") + path + QStringLiteral("?"),
-                                         QStringLiteral("CONFIRM")))
+    // Deleting cannot be undone, so Enter alone does not delete.
+    if (!Interaction::current().questionDefaultNo(QStringLiteral("Delete ") + path + QStringLiteral("?"),
+                                                  QStringLiteral("CONFIRM")))
         return;
     if (!QFile::remove(path) && QFileInfo::exists(path)) {
         Interaction::current().error(QStringLiteral("Unable to delete ") + path, QStringLiteral("Delete"));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSysInfo>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace cw::ui {
 
@@ -18,7 +19,6 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TSplashform"));
     setWindowTitle(QStringLiteral("About Cardwright"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
-    setMinimumSize(434, 236);
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
@@ -59,6 +59,14 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+
+    // The box keeps its designed size and cannot be resized; it grows only
+    // when the system's texts or fonts need more room than that, so nothing
+    // is cut off.
+    const int width = std::max(434, layout->minimumSize().width());
+    const int height = std::max(236, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                                 : layout->sizeHint().height());
+    setFixedSize(width, height);
 }
 
 } // namespace cw::ui

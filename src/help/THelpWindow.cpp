@@ -14,12 +14,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace cw::ui {
 
@@ -210,6 +212,42 @@ void THelpWindow::returnToMainWindow()
     moveUnder(Interaction::mainWindow());
 }
 
+QPoint THelpWindow::PlaceBeside(const QRect &dialog, const QSize &size, const QRect &screen)
+{
+    const int roomRight = screen.right() - dialog.right();
+    const int roomLeft = dialog.left() - screen.left();
+    int left;
+    if (size.width() <= roomRight)
+        left = dialog.right() + 1;
+    else if (size.width() <= roomLeft)
+        left = dialog.left() - size.width();
+    else if (roomRight >= roomLeft)
+        left = screen.right() + 1 - size.width();
+    else
+        left = screen.left();
+    // Right and bottom edges first, then left and top, so a window larger than
+    // the screen keeps its title bar and its left edge on it.
+    left = std::max(std::min(left, screen.right() + 1 - size.width()), screen.left());
+    int top = std::min(dialog.top(), screen.bottom() + 1 - size.height());
+    top = std::max(top, screen.top());
+    return {left, top};
+}
+
+void THelpWindow::placeBeside(const QWidget *dialog)
+{
+    const QScreen *screen = dialog->screen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    // The frame around the window (title bar, borders), known once it has
+    // been shown; the window shrinks to fit a small screen.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize fitted = size().boundedTo(free.size() - frame);
+    if (fitted != size())
+        resize(fitted);
+    move(PlaceBeside(dialog->frameGeometry(), fitted + frame, free));
+}
+
 void THelpWindow::bringToFront()
 {
     // A dialog's Help button opens the book while the dialog is modal: the
@@ -217,7 +255,12 @@ void THelpWindow::bringToFront()
     // returns to the main window when the dialog closes.
     if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         modal && !isAncestorOf(modal)) {
-        moveUnder(modal);
+        // It appears beside the dialog the first time that dialog asks;
+        // where the user then moves it, it stays.
+        if (parentWidget() != modal) {
+            moveUnder(modal);
+            placeBeside(modal);
+        }
         connect(modal, &QDialog::finished, this, &THelpWindow::returnToMainWindow, Qt::UniqueConnection);
     }
     if (isMinimized())

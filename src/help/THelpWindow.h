@@ -47,6 +47,14 @@ public:
     QTreeWidget *ContentsTree() const { return m_contents; }
     QLineEdit *SearchBox() const { return m_search; }
 
+    // Where a window of frame size `size` goes beside a dialog whose frame is
+    // `dialog`, on a screen whose free area is `screen`: to the right of the
+    // dialog, else to its left, else on the side with more room, overlapping
+    // the dialog as little as the screen allows; level with the dialog's top.
+    // The frame, title bar first, stays on the screen.  Returns the frame's
+    // top-left corner.
+    static QPoint PlaceBeside(const QRect &dialog, const QSize &size, const QRect &screen);
+
 private:
     void buildContents();
     void open(const QUrl &url);
@@ -56,6 +64,8 @@ private:
     // place and whether it is shown.
     void moveUnder(QWidget *owner);
     void returnToMainWindow();
+    // Moves the window beside `dialog`, on the dialog's screen.
+    void placeBeside(const QWidget *dialog);
 
     std::unique_ptr<model::THelpBook> m_book;
     QTextBrowser *m_browser = nullptr;

@@ -56,6 +56,19 @@ bool QtInteraction::question(const QString &text, const QString &caption)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool Interaction::questionDefaultNo(const QString &text, const QString &caption)
+{
+    return question(text, caption);
+}
+
+bool QtInteraction::questionDefaultNo(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, mainWindow());
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 Interaction::Answer Interaction::questionWithCancel(const QString &text, const QString &caption)
 {
     return question(text, caption) ? Answer::Yes : Answer::No;

@@ -26,6 +26,10 @@ public:
     virtual void information(const QString &text) = 0;
     // Yes/No question with the caller's caption; true on Yes.
     virtual bool question(const QString &text, const QString &caption) = 0;
+    // Yes/No question whose default button is No, for a Yes that cannot be
+    // taken back ("Delete …?"): Enter, Esc and closing the box answer No.  A
+    // service without such a box asks the plain yes/no question.
+    virtual bool questionDefaultNo(const QString &text, const QString &caption);
 
     // The answer to a question that may also be called off.
     enum class Answer { Yes, No, Cancel };
@@ -75,6 +79,7 @@ class QtInteraction final : public Interaction
 public:
     void information(const QString &text) override;
     bool question(const QString &text, const QString &caption) override;
+    bool questionDefaultNo(const QString &text, const QString &caption) override;
     Answer questionWithCancel(const QString &text, const QString &caption) override;
     void error(const QString &text, const QString &caption) override;
     QString openFileName(const QString &caption, const QString &folder, const QString &filter) override;

@@ -15,6 +15,12 @@ bool ScriptedInteraction::question(const QString &text, const QString &caption)
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
+bool ScriptedInteraction::questionDefaultNo(const QString &text, const QString &caption)
+{
+    questionsDefaultNo << text;
+    return question(text, caption);
+}
+
 ui::Interaction::Answer ScriptedInteraction::questionWithCancel(const QString &text, const QString &caption)
 {
     if (choices.isEmpty())

@@ -24,6 +24,8 @@ public:
     QStringList log;
     QStringList informations;
     QStringList questions;
+    // The questions among them asked with No as the default button.
+    QStringList questionsDefaultNo;
 
     // Answers to yes/no questions in order; when empty, questions answer No.
     QQueue<bool> answers;
@@ -43,6 +45,7 @@ public:
 
     void information(const QString &text) override;
     bool question(const QString &text, const QString &caption) override;
+    bool questionDefaultNo(const QString &text, const QString &caption) override;
     Answer questionWithCancel(const QString &text, const QString &caption) override;
     void error(const QString &text, const QString &caption) override;
     QString openFileName(const QString &caption, const QString &folder, const QString &filter) override;

@@ -31,13 +31,41 @@ QString ProgramFolder::path()
         QFileInfo info(appDir);
         if (!appDir.isEmpty() && info.isDir() && info.isWritable())
             return withSlash(appDir);
-        QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        if (data.isEmpty())
-            data = QDir::homePath() + QStringLiteral("/.local/share/Cardwright");
-        QDir().mkpath(data);
-        return withSlash(data);
+        return userFolder();
     }();
     return resolved;
+}
+
+QString ProgramFolder::userFolder()
+{
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = withSlash(base) + QStringLiteral("Cardwright");
+    const QString oldFolder = folder + QStringLiteral("/Cardwright");
+    QDir().mkpath(folder);
+    if (QFileInfo(oldFolder).isDir())
+        moveOldFolder(oldFolder, folder);
+    return withSlash(folder);
+}
+
+QStringList ProgramFolder::moveOldFolder(const QString &oldFolder, const QString &newFolder)
+{
+    QStringList left;
+    QDir from(oldFolder);
+    const QDir to(newFolder);
+    const QStringList names =
+        from.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &name : names) {
+        const QString target = to.filePath(name);
+        // QFileInfo::exists follows links; a dangling link still takes the name.
+        const bool taken = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
+        if (taken || !QDir().rename(from.filePath(name), target))
+            left << name;
+    }
+    if (left.isEmpty())
+        QDir().rmdir(oldFolder);
+    return left;
 }
 
 QString ProgramFolder::shippedContent()

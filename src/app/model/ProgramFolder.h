@@ -5,6 +5,7 @@
 // always end in '/'.
 
 #include <QString>
+#include <QStringList>
 
 namespace cw::model {
 
@@ -22,6 +23,17 @@ public:
     // Tests and the command-line program point the program at a folder of
     // their own; an empty path restores the default.
     static void setOverride(const QString &folder);
+
+    // The per-user program folder, "Cardwright/" in the user's data folder
+    // (~/.local/share/Cardwright/), created when missing.  Earlier versions
+    // kept it one level deeper ("Cardwright/Cardwright/"); what is found there
+    // is moved up first.
+    static QString userFolder();
+    // Moves every file and folder of `oldFolder` into `newFolder` where that
+    // name is still free, then removes `oldFolder` when it is left empty.  A
+    // name already taken in `newFolder` stays behind, so no file is lost.
+    // Returns the names that stayed behind.
+    static QStringList moveOldFolder(const QString &oldFolder, const QString &newFolder);
 };
 
 } // namespace cw::model
