@@ -72,7 +72,8 @@ bool TMainScreen::CheckSaveNeeded()
 
 void TMainScreen::CancelbuttonClick()
 {
-    if (!Interaction::current().question(QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
+    if (!Interaction::current().questionDefaultNo(QStringLiteral("Cancel all changes?"),
+                                                  QStringLiteral("CANCEL")))
         return;
     m_panel->ClearObjects();
     BackgroundFile.clear();

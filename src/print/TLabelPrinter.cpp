@@ -235,8 +235,8 @@ void TLabelPrinter::CancelButtonClick()
         return; // nothing to cancel before the job starts
     TBaseReport &report = JobReport();
     if (Job.Settings.PrintToPrinter) {
-        if (Interaction::current().question(QStringLiteral("Cancel Business Card Printing?"),
-                                            QStringLiteral("Cardwright")))
+        if (Interaction::current().questionDefaultNo(QStringLiteral("Cancel Business Card Printing?"),
+                                                     QStringLiteral("Cardwright")))
             report.Abort(); // the spooler drops the document; composition runs on drawing nothing
         return;
     }

@@ -203,6 +203,8 @@ private slots:
         w.CancelbuttonClick();
         QVERIFY(!w.ChangesMade());
         QVERIFY(script->log.contains("question[CANCEL]: Cancel all changes?"));
+        // Throwing the changes away is not what Enter does.
+        QVERIFY(script->questionsDefaultNo.contains("Cancel all changes?"));
     }
 
     void defaultFontCommandSavesAndShowsTheNoteEvenWhenCancelled()
