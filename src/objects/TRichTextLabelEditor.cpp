@@ -5,6 +5,7 @@
 #include "objects/model/TGPRichBaseLabel.h"
 #include "print/engine/Units.h"
 #include "richtext/TRichTextToolBar.h"
+#include "richtext/TRtfTextEdit.h"
 #include "richtext/model/TRichTextControl.h"
 #include "richtext/model/TRtfReader.h"
 #include "richtext/model/TRtfWriter.h"
@@ -46,7 +47,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
     QPalette p = m_panel->palette();
     p.setColor(QPalette::Window, Qt::white);
     m_panel->setPalette(p);
-    m_editor = new QTextEdit(m_panel);
+    m_editor = new richtext::TRtfTextEdit(m_panel);
     m_editor->setObjectName(QStringLiteral("WPRichText1"));
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -8,8 +8,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
@@ -141,6 +143,45 @@ private slots:
         QTest::keyClick(&text, Qt::Key_Return);
         QCOMPARE(finished.count(), 0);
         QCOMPARE(text.document()->blockCount(), 2);
+    }
+
+    // Rich text on the clipboard (as a word processor puts it there, with a
+    // plain-text copy beside it and WordPad's trailing NUL) is pasted through
+    // the program's reader: bold and colour arrive, and the label keeps them
+    // after Ok.  Before, the editor took the plain text only.
+    void pastingRichTextKeepsItsFormatting()
+    {
+        TGPRichBaseLabel label;
+        label.Loaded();
+        label.SetRTFText(Sample);
+        label.SetBounds(0, 0, 300, 80);
+        ui::TRichTextLabelEditor editor;
+        editor.LoadFrom(label);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTextEdit &text = *editor.Editor();
+        text.selectAll();
+
+        auto *data = new QMimeData;
+        data->setData(
+            QStringLiteral("text/rtf"),
+            QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl ;\\red255\\green0\\blue0;}"
+                       "\\f0\\fs24 \\b\\cf1 Acme\\b0\\cf0  Ltd\\par}") +
+                QByteArray(1, '\0'));
+        data->setText(QStringLiteral("Acme Ltd"));
+        QApplication::clipboard()->setMimeData(data);
+        QVERIFY(text.canPaste());
+        text.paste();
+
+        QCOMPARE(text.toPlainText(), QStringLiteral("Acme Ltd"));
+        QCOMPARE(formatAt(text, 0).fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatAt(text, 0).foreground().color(), QColor(255, 0, 0));
+        QCOMPARE(formatAt(text, 5).fontWeight(), int(QFont::Normal));
+
+        // What Ok stores.
+        const QByteArray stored = editor.Rtf();
+        QVERIFY2(stored.contains("\\b"), stored.constData());
+        QVERIFY2(!stored.contains("\\u0"), stored.constData());
     }
 };
 
