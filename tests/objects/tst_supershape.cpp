@@ -418,9 +418,9 @@ private slots:
         s.SetImage(pic);
         RecordingFiler filer;
         printPage(filer, s, 0.5, 0.5, 50);
-        // Tiles of Round(16 × 6.25) = 100 printer pixels over a box of 400 x 200:
-        // x while < 400 + 100 and y while < 200 + 100 -> 5 x 3 tiles.
-        QCOMPARE(int(filer.bitmaps.size()), 15);
+        // Tiles of 16 × 6.25 = 100 printer pixels over a box of 400 x 200:
+        // every tile that starts inside the box, 4 x 2 tiles.
+        QCOMPARE(int(filer.bitmaps.size()), 8);
         const auto &b = filer.bitmaps;
         for (const auto &t : b) {
             QVERIFY(qAbs(t.inches.width() - (100 / 600.0 + 0.01)) < 1e-9);
@@ -446,11 +446,12 @@ private slots:
         s.SetBounds(96, 0, 96, 96);
         RecordingFiler filer;
         const QImage page = printPage(filer, s, 0.0, 0.0, 96);
-        // Star outline: 10 printer-pixel points, x' = Trunc((Left + x) × 6.25).
+        // Star outline: 10 printer-pixel points at the centres of the
+        // screen's point pixels, x' = Round((Left + x + 0.5) × 6.25).
         QCOMPARE(int(filer.polygons.size()), 1);
         const QPolygon star = filer.polygons.front();
         QCOMPARE(star.size(), 10);
-        QCOMPARE(star[0], QPoint(Trunc((96 + 48) * 6.25), Trunc(4 * 6.25)));
+        QCOMPARE(star[0], QPoint(Round((96 + 48 + 0.5) * 6.25), Round((4 + 0.5) * 6.25)));
         // 256 bands (some empty) over the box plus a quarter inch: 600 + 150 + 1 high.
         QVERIFY(filer.fills.size() > 200);
         QCOMPARE(filer.fills.front().second, QColor(Qt::blue));

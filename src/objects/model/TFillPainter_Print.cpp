@@ -128,12 +128,22 @@ void TFillPainter::PrintTiles(engine::TBaseReport &report, const QImage &picture
         report.PrintBitmapRect(L / dx, T / dy, R / dx, B / dy, sheet);
         return;
     }
-    for (int y = 0; y < B - T + th; y += th)
-        for (int x = 0; x < R - L + tw; x += tw) {
+    // Every tile starts where the screen's tile starts, scaled and rounded on
+    // its own: a rounded tile size added up drifts by up to half a dot a
+    // tile, which is a screen pixel after a dozen tiles.
+    const double stepX = picture.width() * sx;
+    const double stepY = picture.height() * sy;
+    for (int j = 0; Round(j * stepY) < B - T; ++j) {
+        const int y = Round(j * stepY);
+        const int h = Round((j + 1) * stepY) - y;
+        for (int i = 0; Round(i * stepX) < R - L; ++i) {
+            const int x = Round(i * stepX);
+            const int w = Round((i + 1) * stepX) - x;
             const double x1 = (L + x) / dx;
             const double y1 = (T + y) / dy;
-            report.PrintBitmapRect(x1, y1, x1 + tw / dx + 0.01, y1 + th / dy + 0.01, picture);
+            report.PrintBitmapRect(x1, y1, x1 + w / dx + 0.01, y1 + h / dy + 0.01, picture);
         }
+    }
 }
 
 void TFillPainter::PrintGradient(engine::TBaseReport &report, const QRect &box, const QRect &cover,

@@ -238,9 +238,11 @@ void TGPCircleText::Paint(QPainter &painter)
         if (!m_transparent)
             painter.fillRect(QRect(0, 0, W, H), TGColor::ToQColor(m_bgColor));
         if (m_borderStyle == bsSingle) {
-            painter.setPen(QPen(Qt::black, 1));
+            // Through the pixel centres, so the frame covers the edge pixels
+            // on screen and the same band when scaled onto paper.
+            painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRect(0, 0, W - 1, H - 1));
+            painter.drawRect(QRectF(0.5, 0.5, W - 1, H - 1));
         }
     }
     drawText(painter);
@@ -265,7 +267,7 @@ void TGPCircleText::drawText(QPainter &painter)
         if (m_angled)
             painter.rotate(-letter.Angle / 10.0);
         const double width = metrics.horizontalAdvance(letter.Text);
-        painter.drawText(QPointF(-width / 2.0, -metrics.descent()), letter.Text);
+        TTextFonts::DrawText(painter, QPointF(-width / 2.0, -metrics.descent()), font, letter.Text);
         painter.restore();
     }
 }

@@ -114,9 +114,11 @@ void TGPRichBaseLabel::drawLabel(QPainter &painter)
     m_master->SetPageSize(PageWidthTwips(), PageHeightTwips());
     m_master->PaintFirstPage(painter, QRect(0, 0, w, h));
     if (m_borderStyle == bsSingle) {
-        painter.setPen(QPen(Qt::black, 1));
+        // Through the pixel centres, so the frame covers the edge pixels
+        // on screen and the same band when scaled onto paper.
+        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(0, 0, w - 1, h - 1));
+        painter.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
     }
     painter.restore();
 }

@@ -141,7 +141,10 @@ private:
     void drawKind(QPainter &painter, const QRect &ltrb, const QPolygon &points, int penWidth) const;
     // The corners (x1, y1, x2, y2) of `ltrb` in inches on the sheet.
     std::array<double, 4> inchCorners(const QRect &ltrb, double x0, double y0) const;
-    void printKindInches(engine::TBaseReport &report, const QRect &ltrb, double x0, double y0) const;
+    // Prints the kind's outline with a pen `penWidth` card pixels wide
+    // centred on the line the screen draws it on.
+    void printKindInches(engine::TBaseReport &report, const QRect &ltrb, int penWidth, double x0,
+                         double y0) const;
     QPainterPath printClipRegion(engine::TBaseReport &report, const QRect &ltrb, const QPolygon &devicePoints,
                                  double x0, double y0) const;
     // The outline kind in `ltrb` as a path: the fill's clip.

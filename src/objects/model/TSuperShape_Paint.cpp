@@ -85,10 +85,19 @@ std::array<double, 4> TSuperShape::inchCorners(const QRect &r, double x0, double
             (r.left() + r.width() + Left()) / ppi + x0, (r.top() + r.height() + Top()) / ppi + y0};
 }
 
-void TSuperShape::printKindInches(engine::TBaseReport &report, const QRect &r, double x0, double y0) const
+void TSuperShape::printKindInches(engine::TBaseReport &report, const QRect &r, int penWidth, double x0,
+                                  double y0) const
 {
     const double ppi = ScreenPixelsPerInch;
-    const auto [x1, y1, x2, y2] = inchCorners(r, x0, y0);
+    // The screen centres the pen on the line through OutlineRect; the report
+    // keeps a pen inside the rectangle it is given, so it gets that line
+    // grown by half the pen on every side.
+    const QRectF line = TGShapePainting::OutlineRect(r, penWidth);
+    const double half = std::max(penWidth, 1) / 2.0;
+    const double x1 = (line.left() - half + Left()) / ppi + x0;
+    const double y1 = (line.top() - half + Top()) / ppi + y0;
+    const double x2 = (line.right() + half + Left()) / ppi + x0;
+    const double y2 = (line.bottom() + half + Top()) / ppi + y0;
     switch (m_shape) {
     case gstRectangle:
         report.Rectangle(x1, y1, x2, y2);
@@ -132,11 +141,15 @@ void TSuperShape::PrintTo(engine::TBaseReport &report, double X, double Y)
     const int gy = Trunc(Y * report.YDPI());
     const QRect shape = ShapeRect();
 
-    auto toDevice = [&](const QPolygon &points) {
+    // The screen draws a polygon through the centres of its points' pixels
+    // (or their corners for even pens), the fill on the same polygon.
+    auto toDevice = [&](const QPolygon &points, int penWidth) {
+        const double o = TGShapePainting::Offset(penWidth);
         QPolygon out;
         out.reserve(points.size());
         for (const QPoint &p : points)
-            out.append(QPoint(Trunc((Left() + p.x()) * sx) + gx - ox, Trunc((Top() + p.y()) * sy) + gy - oy));
+            out.append(QPoint(Round((Left() + p.x() + o) * sx) + gx - ox,
+                              Round((Top() + p.y() + o) * sy) + gy - oy));
         return out;
     };
     auto polygon = [&](const QPolygon &device) {
@@ -149,12 +162,13 @@ void TSuperShape::PrintTo(engine::TBaseReport &report, double X, double Y)
         report.SetBrush(TGColor::ToQColor(ShadowColor()), Qt::SolidPattern);
         report.SetPen(Qt::black, Qt::SolidLine, -1, engine::TPenMode::pmCopy);
         if (poly)
-            polygon(toDevice(ShadowPoints()));
+            polygon(toDevice(ShadowPoints(), 1));
         else
-            printKindInches(report, ShadowRect(), X, Y);
+            printKindInches(report, ShadowRect(), 1, X, Y);
     }
 
-    const QPolygon shapeDevice = poly ? toDevice(OutlinePoints(shape)) : QPolygon();
+    const int outlineWidth = std::max(OutlineWidth(), 1);
+    const QPolygon shapeDevice = poly ? toDevice(OutlinePoints(shape), outlineWidth) : QPolygon();
     if (m_surfaceType != stBrushTransparent &&
         (!poly || (shapeDevice.size() >= 3 && shapeDevice.size() <= 60))) {
         report.SetBrush(TGColor::ToQColor(m_foreColor), Qt::SolidPattern);
@@ -172,7 +186,7 @@ void TSuperShape::PrintTo(engine::TBaseReport &report, double X, double Y)
         if (poly)
             polygon(shapeDevice);
         else
-            printKindInches(report, shape, X, Y);
+            printKindInches(report, shape, outlineWidth, X, Y);
     }
 }
 

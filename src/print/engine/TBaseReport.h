@@ -169,10 +169,11 @@ public:
     virtual QColor BrushColor() const = 0;
     virtual Qt::BrushStyle BrushStyle() const = 0;
 
-    // Font by name and size in points; bold, italic, underline, colour; the
-    // rotation (counter-clockwise degrees) turns text about its reference point.
+    // Font by name and size in points; bold, italic, underline, strike-out,
+    // colour; the rotation (counter-clockwise degrees) turns text about its
+    // reference point.
     virtual void SetFont(const QString &name, double points) = 0;
-    virtual void SetFontStyle(bool bold, bool italic, bool underline) = 0;
+    virtual void SetFontStyle(bool bold, bool italic, bool underline, bool strikeOut) = 0;
     virtual void SetFontColor(const QColor &colour) = 0;
     virtual void SetFontRotation(double degrees) = 0;
     virtual QString FontName() const = 0;

@@ -105,7 +105,7 @@ void TCanvasReport::ResetDrawingState()
     m_brushSourceKey = 0;
     m_fontName = QStringLiteral("Arial");
     m_fontPoints = 10;
-    m_bold = m_italic = m_underline = false;
+    m_bold = m_italic = m_underline = m_strikeOut = false;
     m_fontColor = Qt::black;
     m_fontRotation = 0;
     m_transparentText = false;
@@ -253,7 +253,12 @@ QRectF TCanvasReport::ShapeRect(double x1, double y1, double x2, double y2) cons
                   std::max(0.0, bottom - top - 2 * half));
 }
 
-void TCanvasReport::DrawShape(const QPainterPath &outline)
+QPointF TCanvasReport::ShapeCorner(double x1, double y1, double x2, double y2) const
+{
+    return QPointF(std::min(XI2D(x1), XI2D(x2)), std::min(YI2D(y1), YI2D(y2)));
+}
+
+void TCanvasReport::DrawShape(const QPainterPath &outline, const QPointF &anchor)
 {
     if (m_pathOpen) {
         m_path.addPath(outline);
@@ -267,7 +272,7 @@ void TCanvasReport::DrawShape(const QPainterPath &outline)
         if (ink) {
             m_painter.save();
             m_painter.setClipPath(outline, Qt::IntersectClip);
-            m_painter.fillPath(HatchPath(outline.boundingRect()), *ink);
+            m_painter.fillPath(HatchPath(outline.boundingRect(), anchor), *ink);
             m_painter.restore();
         }
         m_painter.setBrush(Qt::NoBrush);
@@ -276,10 +281,11 @@ void TCanvasReport::DrawShape(const QPainterPath &outline)
 }
 
 // A hatch fill as ink, not as an image: one screen pixel of ink for every
-// set pixel of the 8 x 8 hatch cell, repeated from the page's corner.  An
-// image tile with transparent gaps comes out with dark fringes wherever a
-// viewer scales its colours apart from its mask.
-QPainterPath TCanvasReport::HatchPath(const QRectF &area) const
+// set pixel of the 8 x 8 hatch cell, repeated from `anchor` as the surface
+// repeats it from the object's corner.  An image tile with transparent gaps
+// comes out with dark fringes wherever a viewer scales its colours apart
+// from its mask.
+QPainterPath TCanvasReport::HatchPath(const QRectF &area, const QPointF &anchor) const
 {
     QImage cell(8, 8, QImage::Format_ARGB32_Premultiplied);
     cell.fill(Qt::transparent);
@@ -290,10 +296,10 @@ QPainterPath TCanvasReport::HatchPath(const QRectF &area) const
     const double sx = XDPI() / cw::ScreenPixelsPerInch, sy = YDPI() / cw::ScreenPixelsPerInch;
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    const int firstX = int(std::floor(area.left() / (8 * sx))),
-              lastX = int(std::ceil(area.right() / (8 * sx)));
-    const int firstY = int(std::floor(area.top() / (8 * sy))),
-              lastY = int(std::ceil(area.bottom() / (8 * sy)));
+    const int firstX = int(std::floor((area.left() - anchor.x()) / (8 * sx))),
+              lastX = int(std::ceil((area.right() - anchor.x()) / (8 * sx)));
+    const int firstY = int(std::floor((area.top() - anchor.y()) / (8 * sy))),
+              lastY = int(std::ceil((area.bottom() - anchor.y()) / (8 * sy)));
     for (int ty = firstY; ty <= lastY; ++ty)
         for (int y = 0; y < 8; ++y)
             for (int tx = firstX; tx <= lastX; ++tx)
@@ -305,7 +311,8 @@ QPainterPath TCanvasReport::HatchPath(const QRectF &area) const
                     const int run = x;
                     while (x < 8 && qAlpha(cell.pixel(x, y)) != 0)
                         ++x;
-                    path.addRect(QRectF((8 * tx + run) * sx, (8 * ty + y) * sy, (x - run) * sx, sy));
+                    path.addRect(QRectF(anchor.x() + (8 * tx + run) * sx, anchor.y() + (8 * ty + y) * sy,
+                                        (x - run) * sx, sy));
                 }
     return path;
 }
@@ -314,7 +321,7 @@ void TCanvasReport::Rectangle(double x1, double y1, double x2, double y2)
 {
     QPainterPath path;
     path.addRect(ShapeRect(x1, y1, x2, y2));
-    DrawShape(path);
+    DrawShape(path, ShapeCorner(x1, y1, x2, y2));
 }
 
 void TCanvasReport::RoundRect(double x1, double y1, double x2, double y2, double cornerWidth,
@@ -323,14 +330,14 @@ void TCanvasReport::RoundRect(double x1, double y1, double x2, double y2, double
     QPainterPath path;
     path.addRoundedRect(ShapeRect(x1, y1, x2, y2), std::abs(WidthToDevice(cornerWidth)) / 2.0,
                         std::abs(HeightToDevice(cornerHeight)) / 2.0);
-    DrawShape(path);
+    DrawShape(path, ShapeCorner(x1, y1, x2, y2));
 }
 
 void TCanvasReport::Ellipse(double x1, double y1, double x2, double y2)
 {
     QPainterPath path;
     path.addEllipse(ShapeRect(x1, y1, x2, y2));
-    DrawShape(path);
+    DrawShape(path, ShapeCorner(x1, y1, x2, y2));
 }
 
 void TCanvasReport::MoveTo(double x, double y)
@@ -391,7 +398,7 @@ void TCanvasReport::Polygon(const QPolygon &points)
     path.setFillRule(Qt::OddEvenFill);
     path.addPolygon(QPolygonF(points).translated(0.5, 0.5));
     path.closeSubpath();
-    DrawShape(path);
+    DrawShape(path, QPointF(0, 0));
 }
 
 void TCanvasReport::FillRect(const QRect &rect)

@@ -38,7 +38,7 @@ public:
     Qt::BrushStyle BrushStyle() const override { return m_brushStyle; }
 
     void SetFont(const QString &name, double points) override;
-    void SetFontStyle(bool bold, bool italic, bool underline) override;
+    void SetFontStyle(bool bold, bool italic, bool underline, bool strikeOut) override;
     void SetFontColor(const QColor &colour) override { m_fontColor = colour; }
     void SetFontRotation(double degrees) override { m_fontRotation = degrees; }
     QString FontName() const override { return m_fontName; }
@@ -121,9 +121,12 @@ private:
     QPen DevicePen() const;
     QBrush DeviceBrush() const;
     QImage HatchTile() const;
-    QPainterPath HatchPath(const QRectF &area) const;
+    QPainterPath HatchPath(const QRectF &area, const QPointF &anchor) const;
     QRectF ShapeRect(double x1, double y1, double x2, double y2) const;
-    void DrawShape(const QPainterPath &outline);
+    // `anchor`: the device point where the shape's hatch cells start (the
+    // surface starts them at the object's top-left corner).
+    void DrawShape(const QPainterPath &outline, const QPointF &anchor);
+    QPointF ShapeCorner(double x1, double y1, double x2, double y2) const;
     void DrawText(const QString &text);
 
     QPaintDevice *m_target = nullptr;
@@ -148,6 +151,7 @@ private:
     bool m_bold = false;
     bool m_italic = false;
     bool m_underline = false;
+    bool m_strikeOut = false;
     QColor m_fontColor = Qt::black;
     double m_fontRotation = 0;
     bool m_transparentText = false;

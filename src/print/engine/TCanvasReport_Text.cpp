@@ -22,11 +22,12 @@ void TCanvasReport::SetFont(const QString &name, double points)
         m_fontPoints = points;
 }
 
-void TCanvasReport::SetFontStyle(bool bold, bool italic, bool underline)
+void TCanvasReport::SetFontStyle(bool bold, bool italic, bool underline, bool strikeOut)
 {
     m_bold = bold;
     m_italic = italic;
     m_underline = underline;
+    m_strikeOut = strikeOut;
 }
 
 QFont TCanvasReport::DeviceFont() const
@@ -38,6 +39,7 @@ QFont TCanvasReport::DeviceFont() const
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
+    font.setStrikeOut(m_strikeOut);
     return font;
 }
 

@@ -200,7 +200,7 @@ void TGBaseLabel::DrawLabel(QPainter &painter)
         if (m_angle != 0)
             painter.rotate(-m_angle);
         painter.setPen(TGColor::ToQColor(color));
-        painter.drawText(QPoint(0, ascent), display.Text);
+        TTextFonts::DrawText(painter, QPointF(0, ascent), display.Font, display.Text);
         painter.restore();
     };
     if (m_depthShadow > 0 && m_directionShadow != sdNone)

@@ -201,8 +201,7 @@ void TGMultiLineBaseLabel::DrawLines(QPainter &painter) const
             x = R.width() / 2 - w / 2 + 1;
         painter.save();
         painter.setClipRect(QRect(R.left(), y, R.width(), R.height() - y), Qt::IntersectClip);
-        painter.setFont(display.Font);
-        painter.drawText(QPoint(x, y + fm.ascent()), display.Text);
+        TTextFonts::DrawText(painter, QPointF(x, y + fm.ascent()), display.Font, display.Text);
         painter.restore();
         y += lh;
     }

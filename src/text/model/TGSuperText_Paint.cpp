@@ -115,7 +115,7 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
 
     const TGFont &f = Font();
     report.SetFont(f.Name, f.PointSize());
-    report.SetFontStyle(f.Style & fsBold, f.Style & fsItalic, f.Style & fsUnderline);
+    report.SetFontStyle(f.Style & fsBold, f.Style & fsItalic, f.Style & fsUnderline, f.Style & fsStrikeOut);
 
     const double bx1 = X0 + Left() / ppi;
     const double by1 = Y0 + Top() / ppi;

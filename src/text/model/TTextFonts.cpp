@@ -2,7 +2,14 @@
 
 #include "print/engine/Units.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
 
 namespace cw::model {
 
@@ -46,6 +53,47 @@ QFont TTextFonts::FromFontDialog(const QFont &design, const QFont &chosen)
     if (!drawn.isEmpty() && chosen.family().compare(drawn, Qt::CaseInsensitive) == 0)
         result.setFamily(design.family());
     return result;
+}
+
+bool TTextFonts::IsSyntheticBold(const QFont &font, const QString &text)
+{
+    if (!font.bold() || text.isEmpty())
+        return false;
+    // Paints ask for the same few fonts and captions again and again.
+    static QHash<QString, bool> known;
+    const QString key = font.key() + QChar(0x1f) + text;
+    const auto found = known.constFind(key);
+    if (found != known.cend())
+        return *found;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    bool synthetic = false;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        if (QFontDatabase::weight(raw.familyName(), raw.styleName()) < QFont::DemiBold)
+            synthetic = true;
+    }
+    if (known.size() > 4096)
+        known.clear();
+    known.insert(key, synthetic);
+    return synthetic;
+}
+
+void TTextFonts::DrawText(QPainter &painter, const QPointF &baseline, const QFont &font, const QString &text)
+{
+    if (!IsSyntheticBold(font, text)) {
+        painter.setFont(font);
+        painter.drawText(baseline, text);
+        return;
+    }
+    QPainterPath outline;
+    outline.addText(baseline, font, text);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(outline, painter.pen().brush());
+    painter.restore();
 }
 
 } // namespace cw::model

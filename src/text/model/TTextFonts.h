@@ -6,6 +6,9 @@
 #include "text/model/TSymbolFonts.h"
 
 #include <QFont>
+#include <QPointF>
+
+class QPainter;
 
 namespace cw::model {
 
@@ -31,6 +34,17 @@ public:
     // font confirmed with that same family keeps the design's own name.
     static QFont ForFontDialog(const QFont &design);
     static QFont FromFontDialog(const QFont &design, const QFont &chosen);
+
+    // True when bold `text` in `font` is drawn by thickening a regular face
+    // (the symbol fallback and the CJK families have no bold face).
+    static bool IsSyntheticBold(const QFont &font, const QString &text);
+    // Draws `text` with its baseline starting at `baseline` in the painter's
+    // pen colour.  Synthetic bold is drawn as the thickened glyph outlines:
+    // the screen's glyph cache and the PDF writer each thicken in their own
+    // way (the PDF writer only doubles the glyphs a hair apart), so a bold
+    // symbol would print thinner than it shows; outlines are the same on
+    // every device.
+    static void DrawText(QPainter &painter, const QPointF &baseline, const QFont &font, const QString &text);
 };
 
 } // namespace cw::model
