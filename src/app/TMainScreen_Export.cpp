@@ -1,13 +1,17 @@
 // File menu: the card exported as a picture (Windows bitmap, JPEG or PNG) at
-// the screen's resolution or for print.
+// the screen's resolution or for print, and as a PDF for a print shop.
 
 #include "app/TMainScreen.h"
 
 #include "app/TExportResolution.h"
+#include "app/TPrintShopDialog.h"
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
 #include "app/model/TPictureExport.h"
 #include "design/model/TCardRenderer.h"
+#include "print/model/TPrintShopLayout.h"
+#include "print/model/TSheetBackground.h"
+#include "print/printer/TPrintShopPdf.h"
 #include "widgets/Interaction.h"
 
 #include <QApplication>
@@ -117,6 +121,52 @@ void TMainScreen::mnuSaveAsJPGClick()
 void TMainScreen::mnuSaveAsPNGClick()
 {
     exportCard(TExportType::Png);
+}
+
+void TMainScreen::mnuExportPrintShopClick()
+{
+    TPrintShopDialog options(this);
+    if (Interaction::current().exec(options) != QDialog::Accepted)
+        return;
+    const QString proposed =
+        (FileName.isEmpty() ? QStringLiteral("BusinessCard") : QFileInfo(FileName).completeBaseName()) +
+        QStringLiteral(".pdf");
+    QString path = Interaction::current().saveFileName(tr("Export for Print Shop"),
+                                                       model::ProgramFolder::path() + proposed,
+                                                       tr("PDF File (*.pdf *.PDF)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+
+    bool ok = false;
+    QString reason;
+    {
+        BusyCursor busy;
+        // Objects print from their positions at 100 %, as on the sheet.
+        const float zoom = m_panel->Zoom();
+        m_panel->SetZoom(1.0f);
+        try {
+            const model::TPrintShopLayout layout(QSizeF(Layout().Width, Layout().Height), options.Options());
+            model::TSheetBackground background;
+            background.Load(BackgroundFile);
+            printer::TPrintShopPdf::Write(path, layout, background,
+                                          [this](engine::TBaseReport &report, double x, double y) {
+                                              m_panel->PrintObjects(report, x, y);
+                                          });
+            ok = true;
+        } catch (const cw::Exception &e) {
+            reason = e.message();
+        }
+        m_panel->SetZoom(zoom);
+    }
+    m_panel->update();
+    if (ok)
+        Interaction::current().information(tr("Saved as ") + path);
+    else
+        Interaction::current().error(tr("Unable to save the card as %1").arg(path) +
+                                         (reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason),
+                                     tr("Export for Print Shop"));
 }
 
 bool TMainScreen::SaveCardToBitmap(const QString &path, TExportType type, int dpi)

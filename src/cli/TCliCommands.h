@@ -13,6 +13,11 @@
 //                             "height: N" (pixels at 96 per inch)
 //   sheet IN OUT.pdf [...]    the sheet of cards as the designer prints it,
 //                             into a PDF file (TSheetCommand)
+//   card IN OUT.pdf [--bleed L] [--crop-marks]
+//                             the single card for a print shop: a PDF page
+//                             with the card as its trim box, a bleed of L
+//                             (default 3mm; "mm" or "in") and crop marks
+//                             when asked for (TPrintShopPdf)
 //
 // A leading "--folder DIR" makes DIR the program folder (where CWR.INI is
 // read from) instead of the folder of the program.
@@ -39,6 +44,8 @@ public:
     int PictureInfo(const QString &path);
     // `args`: everything after "sheet".
     int Sheet(const QStringList &args);
+    // `args`: everything after "card".
+    int Card(const QStringList &args);
 
     static QString Usage();
 
