@@ -1,5 +1,6 @@
 // File menu: the card exported as a picture (Windows bitmap, JPEG or PNG) at
-// the screen's resolution or for print, and as a PDF for a print shop.
+// the screen's resolution or for print, as SVG drawing, and as a PDF for a
+// print shop.
 
 #include "app/TMainScreen.h"
 
@@ -12,11 +13,14 @@
 #include "print/model/TPrintShopLayout.h"
 #include "print/model/TSheetBackground.h"
 #include "print/printer/TPrintShopPdf.h"
+#include "print/printer/TSvgExport.h"
 #include "widgets/Interaction.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 
 #include <cmath>
 
@@ -47,21 +51,49 @@ QString dialogCaption(TExportType type)
     return QStringLiteral("Save Card As Bitmap");
 }
 
-// The chosen type's filter first; the other types stay reachable by name.
+// The chosen type's filter first; the other types stay reachable by name
+// (an SVG drawing too).
 QString dialogFilter(TExportType type)
 {
     const QString bmp = QStringLiteral("Bitmap File (*.BMP *.bmp)");
     const QString jpg = QStringLiteral("JPG File (*.JPG *.jpg *.jpeg)");
     const QString png = QStringLiteral("PNG File (*.PNG *.png)");
+    const QString svg =
+        QStringLiteral(";;") + QCoreApplication::translate("TMainScreen", "SVG Drawing (*.svg *.SVG)");
     switch (type) {
     case TExportType::Jpeg:
-        return jpg + QStringLiteral(";;") + png + QStringLiteral(";;") + bmp;
+        return jpg + QStringLiteral(";;") + png + QStringLiteral(";;") + bmp + svg;
     case TExportType::Png:
-        return png + QStringLiteral(";;") + jpg + QStringLiteral(";;") + bmp;
+        return png + QStringLiteral(";;") + jpg + QStringLiteral(";;") + bmp + svg;
     case TExportType::Bitmap:
         break;
     }
-    return bmp + QStringLiteral(";;") + png + QStringLiteral(";;") + jpg;
+    return bmp + QStringLiteral(";;") + png + QStringLiteral(";;") + jpg + svg;
+}
+
+// The card at the surface's zoom as an SVG drawing: white, the background
+// stretched over the card, the objects, the border when asked for.
+void writeSvg(const TGBasePanel &panel, const QString &path, bool border)
+{
+    const QSize size = panel.size();
+    std::vector<model::TGGraphicControl *> objects;
+    for (int i = 0; i < panel.ObjectCount(); ++i)
+        objects.push_back(panel.ObjectAt(i));
+    const int dpi = int(std::lround(TPictureExport::ScreenDpi * double(panel.Zoom())));
+    printer::TSvgExport::Write(path, size, dpi, [&](QPainter &painter) {
+        if (!panel.BackgroundPicture().IsEmpty()) {
+            painter.save();
+            try {
+                panel.BackgroundPicture().Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+            } catch (...) {
+                // A background that fails to draw leaves the card white.
+            }
+            painter.restore();
+        }
+        model::TCardRenderer::PaintObjects(painter, objects);
+        if (border)
+            model::TCardRenderer::DrawBorder(painter, size, 1);
+    });
 }
 
 } // namespace
@@ -82,7 +114,26 @@ void TMainScreen::exportCard(TExportType chosen)
             QFileInfo(FileName).completeBaseName() + QStringLiteral(".") + TPictureExport::Extension(chosen);
     QString path = Interaction::current().saveFileName(
         dialogCaption(chosen), folder + proposed, dialogFilter(chosen), TPictureExport::Extension(chosen));
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && printer::TSvgExport::IsSvgName(path)) {
+        // A drawing has no resolution: it is the card at 100 %.
+        const bool border = Interaction::current().question(
+            QStringLiteral("Would you like to draw a border around the card?"), QStringLiteral("Save"));
+        bool ok = false;
+        {
+            BusyCursor busy;
+            try {
+                writeSvg(*m_panel, path, border);
+                ok = true;
+            } catch (const cw::Exception &) {
+                ok = false;
+            }
+        }
+        if (ok)
+            Interaction::current().information(QStringLiteral("Saved as ") + path);
+        else
+            Interaction::current().error(QStringLiteral("Unable to save the card as ") + path,
+                                         QStringLiteral("Save"));
+    } else if (!path.isEmpty()) {
         // The file's contents follow its name: "card.png" is a PNG file
         // whichever command wrote it; a name of no picture type gets the
         // chosen type's extension.

@@ -17,6 +17,7 @@
 #include "print/model/TPrintShopLayout.h"
 #include "print/model/TSheetBackground.h"
 #include "print/printer/TPrintShopPdf.h"
+#include "print/printer/TSvgExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +55,8 @@ QString TCliCommands::Usage()
     return QStringLiteral(
         "usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
         "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
-        "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F | --dpi N] [--border]\n"
+        "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg|svg) [--zoom F | --dpi N] "
+        "[--border]\n"
         "       cardwright-cli picture-info FILE\n"
         "       cardwright-cli [--folder DIR] sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N]\n"
         "                      [--cards 1,2,...] [--copies N] [--outline-test] [--background PIC]\n"
@@ -157,9 +159,10 @@ int TCliCommands::Roundtrip(const QString &in, const QString &out)
 
 int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool border, int dpi)
 {
+    const bool svg = printer::TSvgExport::IsSvgName(out);
     const std::optional<model::TExportType> type = model::TPictureExport::TypeOfName(out);
-    if (!type)
-        return fail(QStringLiteral("Unknown picture type %1: use .png, .bmp or .jpg").arg(out));
+    if (!type && !svg)
+        return fail(QStringLiteral("Unknown picture type %1: use .png, .bmp, .jpg or .svg").arg(out));
 
     TGLabelObjectFiler::ObjectList objects = readCard(in);
     model::TPreferences preferences;
@@ -171,9 +174,20 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
     }
     const QSize size =
         model::TCardRenderer::ZoomedSize(model::TCardRenderer::CardSize(preferences.Layout), zoom);
+    const int borderWidth = dpi > 0 ? std::max(1, int(std::lround(zoom))) : 1;
+    if (svg) {
+        // The same drawing as vectors; the file states the card's real size.
+        const int svgDpi = dpi > 0 ? dpi : int(std::lround(model::TPictureExport::ScreenDpi * zoom));
+        printer::TSvgExport::Write(out, size, svgDpi, [&](QPainter &painter) {
+            model::TCardRenderer::PaintObjects(painter, drawn);
+            if (border)
+                model::TCardRenderer::DrawBorder(painter, size, borderWidth);
+        });
+        return 0;
+    }
     QImage image = model::TCardRenderer::Render(drawn, size);
     if (border)
-        model::TCardRenderer::DrawBorder(image, dpi > 0 ? std::max(1, int(std::lround(zoom))) : 1);
+        model::TCardRenderer::DrawBorder(image, borderWidth);
 
     // Written whole or not at all; the header records the resolution the
     // card was drawn for.

@@ -5,10 +5,11 @@
 //   dump FILE                 the objects of a card file (TObjectDump)
 //   dump --raw FILE           the tagged-value tree of any object stream
 //   roundtrip IN OUT          read a card file and write it back
-//   render IN OUT.(png|bmp|jpg) [--zoom F | --dpi N] [--border]
+//   render IN OUT.(png|bmp|jpg|svg) [--zoom F | --dpi N] [--border]
 //                             the card as picture export draws it, at the card
 //                             size of the layout in the settings file; --dpi
-//                             draws it at N dots per inch (96 is the screen)
+//                             draws it at N dots per inch (96 is the screen);
+//                             an .svg name writes the drawing as SVG (TSvgExport)
 //   picture-info FILE         "kind: bitmap|metafile|icon", "width: N",
 //                             "height: N" (pixels at 96 per inch)
 //   sheet IN OUT.pdf [...]    the sheet of cards as the designer prints it,

@@ -1,0 +1,34 @@
+#pragma once
+// The card as an SVG file, for web pages and vector editors: drawn by Qt
+// SVG's generator through the same painting the picture export uses, so
+// text stays text, shapes stay paths and pictures are embedded as they are.
+// The drawing is `size` pixels (the card at the export's zoom); the file's
+// width and height state the card's real size for `dpi` dots per inch.
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QPainter;
+
+namespace cw::printer {
+
+class TSvgExport
+{
+public:
+    using TPaint = std::function<void(QPainter &)>;
+
+    // True when the file name asks for SVG (".svg", letter case ignored).
+    static bool IsSvgName(const QString &path);
+    // The SVG document's bytes.  `paint` draws the card from its top-left
+    // corner over `size` pixels.
+    static QByteArray Encode(const QSize &size, int dpi, const TPaint &paint,
+                             const QString &title = QStringLiteral("Business card"));
+    // Encodes and replaces `path` whole or not at all.  Throws
+    // cw::EInOutError naming the file when it cannot be written.
+    static void Write(const QString &path, const QSize &size, int dpi, const TPaint &paint,
+                      const QString &title = QStringLiteral("Business card"));
+};
+
+} // namespace cw::printer
