@@ -80,17 +80,21 @@ void writeSvg(const TGBasePanel &panel, const QString &path, bool border)
     for (int i = 0; i < panel.ObjectCount(); ++i)
         objects.push_back(panel.ObjectAt(i));
     const int dpi = int(std::lround(TPictureExport::ScreenDpi * double(panel.Zoom())));
-    printer::TSvgExport::Write(path, size, dpi, [&](QPainter &painter) {
-        if (!panel.BackgroundPicture().IsEmpty()) {
-            painter.save();
-            try {
-                panel.BackgroundPicture().Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-            } catch (...) {
-                // A background that fails to draw leaves the card white.
-            }
-            painter.restore();
+    // The background stretched over the card; a picture that fails to
+    // draw leaves the card white.
+    const printer::TSvgExport::TPaint background = [&panel, size](QPainter &painter) {
+        if (panel.BackgroundPicture().IsEmpty())
+            return;
+        painter.save();
+        try {
+            panel.BackgroundPicture().Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        } catch (...) {
         }
-        model::TCardRenderer::PaintObjects(painter, objects);
+        painter.restore();
+    };
+    printer::TSvgExport::Write(path, size, dpi, [&](QPainter &painter) {
+        background(painter);
+        printer::TSvgExport::PaintObjects(painter, objects, size, background);
         if (border)
             model::TCardRenderer::DrawBorder(painter, size, 1);
     });

@@ -179,7 +179,7 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
         // The same drawing as vectors; the file states the card's real size.
         const int svgDpi = dpi > 0 ? dpi : int(std::lround(model::TPictureExport::ScreenDpi * zoom));
         printer::TSvgExport::Write(out, size, svgDpi, [&](QPainter &painter) {
-            model::TCardRenderer::PaintObjects(painter, drawn);
+            printer::TSvgExport::PaintObjects(painter, drawn, size);
             if (border)
                 model::TCardRenderer::DrawBorder(painter, size, borderWidth);
         });

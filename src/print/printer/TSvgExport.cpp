@@ -1,9 +1,12 @@
 #include "print/printer/TSvgExport.h"
 
 #include "app/model/Exception.h"
+#include "design/model/TGGraphicControl.h"
+#include "print/printer/TClipProbe.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -36,6 +39,54 @@ QByteArray TSvgExport::Encode(const QSize &size, int dpi, const TPaint &paint, c
         paint(painter);
     painter.end();
     return svg;
+}
+
+void TSvgExport::PaintObjects(QPainter &painter, const std::vector<model::TGGraphicControl *> &objects,
+                              const QSize &size, const TPaint &underlay, int oversample)
+{
+    const QRect card(QPoint(0, 0), size);
+    auto paintObject = [](QPainter &target, model::TGGraphicControl *object) {
+        if (object && object->Visible)
+            object->PaintTo(target, object->Left(), object->Top());
+    };
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        model::TGGraphicControl *object = objects[i];
+        if (!object || !object->Visible)
+            continue;
+        TClipProbe probe(size);
+        {
+            QPainter measure(&probe);
+            paintObject(measure, object);
+        }
+        if (!probe.Cut() && !probe.RasterOp() && !probe.PatternFill()) {
+            paintObject(painter, object);
+            continue;
+        }
+        const QRect area = probe.Painted().toAlignedRect().adjusted(-1, -1, 1, 1).intersected(card);
+        if (area.isEmpty())
+            continue;
+        // Hatches are spaced in device pixels: drawn finer they would fade.
+        const int scale = probe.PatternFill() ? 1 : oversample;
+        QImage picture(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        {
+            QPainter raster(&picture);
+            raster.scale(scale, scale);
+            raster.translate(-area.topLeft());
+            if (probe.RasterOp()) {
+                raster.fillRect(area, Qt::white);
+                if (underlay)
+                    underlay(raster);
+                for (std::size_t k = 0; k < i; ++k)
+                    paintObject(raster, objects[k]);
+            }
+            paintObject(raster, object);
+        }
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(area), picture);
+        painter.restore();
+    }
 }
 
 void TSvgExport::Write(const QString &path, const QSize &size, int dpi, const TPaint &paint,
