@@ -242,8 +242,8 @@ void TMainScreen::createMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->addActions({New1, Open1, Delete1});
     m_fileMenu->addSeparator();
-    m_fileMenu->addActions({mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG, mnuSaveAsPNG,
-                            mnuExportPrintShop});
+    m_fileMenu->addActions(
+        {mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG, mnuSaveAsPNG, mnuExportPrintShop});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({mnuPrint, mnuPreview, mnuSaveSheetAsPdf});
     m_fileMenu->addSeparator();
