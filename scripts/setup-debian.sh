@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth poppler-utils
   clang-14 libclang-rt-14-dev
   cups cups-bsd printer-driver-cups-pdf libcups2-dev
+  libqpdf-dev
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
   imagemagick xdotool
 )

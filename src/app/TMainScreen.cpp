@@ -166,6 +166,7 @@ void TMainScreen::createActions()
     mnuSaveAsBitmap = action("mnuSaveAsBitmap", QStringLiteral("Save As Bitmap"));
     mnuSaveAsJPG = action("mnuSaveAsJPG", QStringLiteral("Save As JPG"));
     mnuSaveAsPNG = action("mnuSaveAsPNG", QStringLiteral("Save As PNG"));
+    mnuExportPrintShop = action("mnuExportPrintShop", tr("Export for Print S&hop…"));
     mnuPrint = action("mnuPrint", QStringLiteral("&Print"));
     mnuPreview = action("mnuPreview", QStringLiteral("Pre&view"));
     mnuPrinterSetup = action("mnuPrinterSetup", QStringLiteral("Printer S&etup"));
@@ -208,6 +209,7 @@ void TMainScreen::createActions()
     connect(mnuSaveAsBitmap, &QAction::triggered, this, &TMainScreen::mnuSaveAsBitmapClick);
     connect(mnuSaveAsJPG, &QAction::triggered, this, &TMainScreen::mnuSaveAsJPGClick);
     connect(mnuSaveAsPNG, &QAction::triggered, this, &TMainScreen::mnuSaveAsPNGClick);
+    connect(mnuExportPrintShop, &QAction::triggered, this, &TMainScreen::mnuExportPrintShopClick);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(mnuDefaultFont, &QAction::triggered, this, &TMainScreen::mnuDefaultFontClick);
     connect(PersonalInformation1, &QAction::triggered, this, &TMainScreen::PersonalInformation1Click);
@@ -240,7 +242,8 @@ void TMainScreen::createMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->addActions({New1, Open1, Delete1});
     m_fileMenu->addSeparator();
-    m_fileMenu->addActions({mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG, mnuSaveAsPNG});
+    m_fileMenu->addActions(
+        {mnuSave, mnuSaveAs, mnuSaveAsBitmap, mnuSaveAsJPG, mnuSaveAsPNG, mnuExportPrintShop});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({mnuPrint, mnuPreview, mnuSaveSheetAsPdf});
     m_fileMenu->addSeparator();

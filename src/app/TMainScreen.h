@@ -139,6 +139,8 @@ public:
     void mnuSaveAsBitmapClick();
     void mnuSaveAsJPGClick();
     void mnuSaveAsPNGClick();
+    // The single card as a PDF for a print shop, with bleed and crop marks.
+    void mnuExportPrintShopClick();
     // Renders the card at `dpi` (96: 100 %), optionally with a black border
     // one screen pixel wide, and writes it as a Windows bitmap, a JPEG of
     // quality 80 or a PNG; false on failure.
@@ -265,6 +267,7 @@ private:
     QAction *mnuSaveAsBitmap = nullptr;
     QAction *mnuSaveAsJPG = nullptr;
     QAction *mnuSaveAsPNG = nullptr;
+    QAction *mnuExportPrintShop = nullptr;
     QAction *mnuPrint = nullptr;
     QAction *mnuPreview = nullptr;
     QAction *mnuPrinterSetup = nullptr;

@@ -1,18 +1,26 @@
 // File menu: the card exported as a picture (Windows bitmap, JPEG or PNG) at
-// the screen's resolution or for print.
+// the screen's resolution or for print, as SVG drawing, and as a PDF for a
+// print shop.
 
 #include "app/TMainScreen.h"
 
 #include "app/TExportResolution.h"
+#include "app/TPrintShopDialog.h"
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
 #include "app/model/TPictureExport.h"
 #include "design/model/TCardRenderer.h"
+#include "print/model/TPrintShopLayout.h"
+#include "print/model/TSheetBackground.h"
+#include "print/printer/TPrintShopPdf.h"
+#include "print/printer/TSvgExport.h"
 #include "widgets/Interaction.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 
 #include <cmath>
 
@@ -43,21 +51,53 @@ QString dialogCaption(TExportType type)
     return QStringLiteral("Save Card As Bitmap");
 }
 
-// The chosen type's filter first; the other types stay reachable by name.
+// The chosen type's filter first; the other types stay reachable by name
+// (an SVG drawing too).
 QString dialogFilter(TExportType type)
 {
     const QString bmp = QStringLiteral("Bitmap File (*.BMP *.bmp)");
     const QString jpg = QStringLiteral("JPG File (*.JPG *.jpg *.jpeg)");
     const QString png = QStringLiteral("PNG File (*.PNG *.png)");
+    const QString svg =
+        QStringLiteral(";;") + QCoreApplication::translate("TMainScreen", "SVG Drawing (*.svg *.SVG)");
     switch (type) {
     case TExportType::Jpeg:
-        return jpg + QStringLiteral(";;") + png + QStringLiteral(";;") + bmp;
+        return jpg + QStringLiteral(";;") + png + QStringLiteral(";;") + bmp + svg;
     case TExportType::Png:
-        return png + QStringLiteral(";;") + jpg + QStringLiteral(";;") + bmp;
+        return png + QStringLiteral(";;") + jpg + QStringLiteral(";;") + bmp + svg;
     case TExportType::Bitmap:
         break;
     }
-    return bmp + QStringLiteral(";;") + png + QStringLiteral(";;") + jpg;
+    return bmp + QStringLiteral(";;") + png + QStringLiteral(";;") + jpg + svg;
+}
+
+// The card at the surface's zoom as an SVG drawing: white, the background
+// stretched over the card, the objects, the border when asked for.
+void writeSvg(const TGBasePanel &panel, const QString &path, bool border)
+{
+    const QSize size = panel.size();
+    std::vector<model::TGGraphicControl *> objects;
+    for (int i = 0; i < panel.ObjectCount(); ++i)
+        objects.push_back(panel.ObjectAt(i));
+    const int dpi = int(std::lround(TPictureExport::ScreenDpi * double(panel.Zoom())));
+    // The background stretched over the card; a picture that fails to
+    // draw leaves the card white.
+    const printer::TSvgExport::TPaint background = [&panel, size](QPainter &painter) {
+        if (panel.BackgroundPicture().IsEmpty())
+            return;
+        painter.save();
+        try {
+            panel.BackgroundPicture().Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        } catch (...) {
+        }
+        painter.restore();
+    };
+    printer::TSvgExport::Write(path, size, dpi, [&](QPainter &painter) {
+        background(painter);
+        printer::TSvgExport::PaintObjects(painter, objects, size, background);
+        if (border)
+            model::TCardRenderer::DrawBorder(painter, size, 1);
+    });
 }
 
 } // namespace
@@ -78,7 +118,26 @@ void TMainScreen::exportCard(TExportType chosen)
             QFileInfo(FileName).completeBaseName() + QStringLiteral(".") + TPictureExport::Extension(chosen);
     QString path = Interaction::current().saveFileName(
         dialogCaption(chosen), folder + proposed, dialogFilter(chosen), TPictureExport::Extension(chosen));
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && printer::TSvgExport::IsSvgName(path)) {
+        // A drawing has no resolution: it is the card at 100 %.
+        const bool border = Interaction::current().question(
+            QStringLiteral("Would you like to draw a border around the card?"), QStringLiteral("Save"));
+        bool ok = false;
+        {
+            BusyCursor busy;
+            try {
+                writeSvg(*m_panel, path, border);
+                ok = true;
+            } catch (const cw::Exception &) {
+                ok = false;
+            }
+        }
+        if (ok)
+            Interaction::current().information(QStringLiteral("Saved as ") + path);
+        else
+            Interaction::current().error(QStringLiteral("Unable to save the card as ") + path,
+                                         QStringLiteral("Save"));
+    } else if (!path.isEmpty()) {
         // The file's contents follow its name: "card.png" is a PNG file
         // whichever command wrote it; a name of no picture type gets the
         // chosen type's extension.
@@ -117,6 +176,52 @@ void TMainScreen::mnuSaveAsJPGClick()
 void TMainScreen::mnuSaveAsPNGClick()
 {
     exportCard(TExportType::Png);
+}
+
+void TMainScreen::mnuExportPrintShopClick()
+{
+    TPrintShopDialog options(this);
+    if (Interaction::current().exec(options) != QDialog::Accepted)
+        return;
+    const QString proposed =
+        (FileName.isEmpty() ? QStringLiteral("BusinessCard") : QFileInfo(FileName).completeBaseName()) +
+        QStringLiteral(".pdf");
+    QString path = Interaction::current().saveFileName(tr("Export for Print Shop"),
+                                                       model::ProgramFolder::path() + proposed,
+                                                       tr("PDF File (*.pdf *.PDF)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+
+    bool ok = false;
+    QString reason;
+    {
+        BusyCursor busy;
+        // Objects print from their positions at 100 %, as on the sheet.
+        const float zoom = m_panel->Zoom();
+        m_panel->SetZoom(1.0f);
+        try {
+            const model::TPrintShopLayout layout(QSizeF(Layout().Width, Layout().Height), options.Options());
+            model::TSheetBackground background;
+            background.Load(BackgroundFile);
+            printer::TPrintShopPdf::Write(path, layout, background,
+                                          [this](engine::TBaseReport &report, double x, double y) {
+                                              m_panel->PrintObjects(report, x, y);
+                                          });
+            ok = true;
+        } catch (const cw::Exception &e) {
+            reason = e.message();
+        }
+        m_panel->SetZoom(zoom);
+    }
+    m_panel->update();
+    if (ok)
+        Interaction::current().information(tr("Saved as ") + path);
+    else
+        Interaction::current().error(tr("Unable to save the card as %1").arg(path) +
+                                         (reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason),
+                                     tr("Export for Print Shop"));
 }
 
 bool TMainScreen::SaveCardToBitmap(const QString &path, TExportType type, int dpi)

@@ -3,15 +3,21 @@
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
 #include "app/model/TAtomicFile.h"
+#include "app/model/TCardFiles.h"
 #include "app/model/TPictureExport.h"
 #include "app/model/TPreferences.h"
 #include "cli/TObjectDump.h"
 #include "cli/TRawStreamDump.h"
 #include "cli/TSheetCommand.h"
+#include "design/model/TBackgroundArt.h"
 #include "design/model/TCardRenderer.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGPicture.h"
+#include "print/model/TPrintShopLayout.h"
+#include "print/model/TSheetBackground.h"
+#include "print/printer/TPrintShopPdf.h"
+#include "print/printer/TSvgExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,17 +55,23 @@ QString TCliCommands::Usage()
     return QStringLiteral(
         "usage: cardwright-cli [--folder DIR] dump [--raw] FILE\n"
         "       cardwright-cli [--folder DIR] roundtrip IN OUT\n"
-        "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg) [--zoom F | --dpi N] [--border]\n"
+        "       cardwright-cli [--folder DIR] render IN OUT.(png|bmp|jpg|svg) [--zoom F | --dpi N] "
+        "[--border]\n"
         "       cardwright-cli picture-info FILE\n"
         "       cardwright-cli [--folder DIR] sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N]\n"
         "                      [--cards 1,2,...] [--copies N] [--outline-test] [--background PIC]\n"
+        "       cardwright-cli [--folder DIR] card IN.cwr OUT.pdf [--bleed 3mm] [--crop-marks]\n"
         "\n"
         "sheet: the sheet of cards as the designer prints it, into a PDF file; the layout and\n"
         "printer nudges come from CWR.INI (or --settings FILE).  --layout N picks built-in\n"
         "card layout N, numbered from 1 in the order of the layout dialog's list (1 to 21);\n"
         "--cards the positions that print (1 = top left, row by row; default all);\n"
         "--copies the number of sheets (1 to 99); --outline-test only the card outlines;\n"
-        "--background a .bmp, .wmf, .png or .jpg picture on every card (default: the card's own).\n");
+        "--background a .bmp, .wmf, .png or .jpg picture on every card (default: the card's own).\n"
+        "\n"
+        "card: the single card for a print shop, a PDF page whose TrimBox is the card (its size\n"
+        "from the layout in CWR.INI) and whose BleedBox is the card plus the bleed (--bleed, in\n"
+        "mm or in, 0 to 20 mm; default 3mm); --crop-marks adds marks where the card is cut.\n");
 }
 
 int TCliCommands::fail(const QString &message)
@@ -86,6 +98,8 @@ int TCliCommands::Run(QStringList args)
             return PictureInfo(args.at(1));
         if (command == QLatin1String("sheet") && args.size() >= 2)
             return Sheet(args.mid(1));
+        if (command == QLatin1String("card") && args.size() >= 2)
+            return Card(args.mid(1));
         if (command == QLatin1String("render") && args.size() >= 3) {
             float zoom = 1.0f;
             bool border = false;
@@ -145,9 +159,10 @@ int TCliCommands::Roundtrip(const QString &in, const QString &out)
 
 int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool border, int dpi)
 {
+    const bool svg = printer::TSvgExport::IsSvgName(out);
     const std::optional<model::TExportType> type = model::TPictureExport::TypeOfName(out);
-    if (!type)
-        return fail(QStringLiteral("Unknown picture type %1: use .png, .bmp or .jpg").arg(out));
+    if (!type && !svg)
+        return fail(QStringLiteral("Unknown picture type %1: use .png, .bmp, .jpg or .svg").arg(out));
 
     TGLabelObjectFiler::ObjectList objects = readCard(in);
     model::TPreferences preferences;
@@ -159,9 +174,20 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
     }
     const QSize size =
         model::TCardRenderer::ZoomedSize(model::TCardRenderer::CardSize(preferences.Layout), zoom);
+    const int borderWidth = dpi > 0 ? std::max(1, int(std::lround(zoom))) : 1;
+    if (svg) {
+        // The same drawing as vectors; the file states the card's real size.
+        const int svgDpi = dpi > 0 ? dpi : int(std::lround(model::TPictureExport::ScreenDpi * zoom));
+        printer::TSvgExport::Write(out, size, svgDpi, [&](QPainter &painter) {
+            printer::TSvgExport::PaintObjects(painter, drawn, size);
+            if (border)
+                model::TCardRenderer::DrawBorder(painter, size, borderWidth);
+        });
+        return 0;
+    }
     QImage image = model::TCardRenderer::Render(drawn, size);
     if (border)
-        model::TCardRenderer::DrawBorder(image, dpi > 0 ? std::max(1, int(std::lround(zoom))) : 1);
+        model::TCardRenderer::DrawBorder(image, borderWidth);
 
     // Written whole or not at all; the header records the resolution the
     // card was drawn for.
@@ -173,6 +199,58 @@ int TCliCommands::Sheet(const QStringList &args)
 {
     for (const QString &warning : TSheetCommand::Run(TSheetCommand::Parse(args)))
         m_err << warning << Qt::endl;
+    return 0;
+}
+
+int TCliCommands::Card(const QStringList &args)
+{
+    model::TPrintShopOptions options;
+    options.CropMarks = false;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--crop-marks")) {
+            options.CropMarks = true;
+        } else if (arg == QLatin1String("--bleed")) {
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("Option --bleed needs a value"));
+            const std::optional<double> bleed = model::TPrintShopOptions::ParseBleedMm(args.at(++i));
+            if (!bleed)
+                return fail(QStringLiteral("Invalid bleed %1: give a length from 0 to %2mm, such as 3mm")
+                                .arg(args.at(i))
+                                .arg(model::TPrintShopOptions::MaxBleedMm));
+            options.BleedMm = *bleed;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return fail(QStringLiteral("Unknown option %1").arg(arg));
+        } else {
+            files << arg;
+        }
+    }
+    if (files.size() != 2)
+        return fail(QStringLiteral("card needs a card file and a PDF file name"));
+    const QString &in = files.at(0);
+    const QString &out = files.at(1);
+    if (!out.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return fail(QStringLiteral("Unknown output type %1: use a .pdf file name").arg(out));
+    if (QFileInfo(in).absoluteFilePath() == QFileInfo(out).absoluteFilePath())
+        return fail(
+            QStringLiteral("The PDF file would replace the card file %1").arg(QDir::toNativeSeparators(in)));
+
+    const TGLabelObjectFiler::ObjectList objects = readCard(in);
+    model::TPreferences preferences;
+    preferences.Load();
+    const model::TPrintShopLayout layout(QSizeF(preferences.Layout.Width, preferences.Layout.Height),
+                                         options);
+    // The background the designer opens with this card.
+    const QString named = model::TCardFiles::ReadSidecar(in);
+    const QString picture = model::TBackgroundArt::Resolve(named);
+    model::TSheetBackground background;
+    background.Load(picture.isEmpty() ? named : picture);
+    printer::TPrintShopPdf::Write(out, layout, background,
+                                  [&objects](engine::TBaseReport &report, double x, double y) {
+                                      for (const auto &object : objects)
+                                          object->PrintTo(report, x, y);
+                                  });
     return 0;
 }
 

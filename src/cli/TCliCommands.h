@@ -5,14 +5,20 @@
 //   dump FILE                 the objects of a card file (TObjectDump)
 //   dump --raw FILE           the tagged-value tree of any object stream
 //   roundtrip IN OUT          read a card file and write it back
-//   render IN OUT.(png|bmp|jpg) [--zoom F | --dpi N] [--border]
+//   render IN OUT.(png|bmp|jpg|svg) [--zoom F | --dpi N] [--border]
 //                             the card as picture export draws it, at the card
 //                             size of the layout in the settings file; --dpi
-//                             draws it at N dots per inch (96 is the screen)
+//                             draws it at N dots per inch (96 is the screen);
+//                             an .svg name writes the drawing as SVG (TSvgExport)
 //   picture-info FILE         "kind: bitmap|metafile|icon", "width: N",
 //                             "height: N" (pixels at 96 per inch)
 //   sheet IN OUT.pdf [...]    the sheet of cards as the designer prints it,
 //                             into a PDF file (TSheetCommand)
+//   card IN OUT.pdf [--bleed L] [--crop-marks]
+//                             the single card for a print shop: a PDF page
+//                             with the card as its trim box, a bleed of L
+//                             (default 3mm; "mm" or "in") and crop marks
+//                             when asked for (TPrintShopPdf)
 //
 // A leading "--folder DIR" makes DIR the program folder (where CWR.INI is
 // read from) instead of the folder of the program.
@@ -39,6 +45,8 @@ public:
     int PictureInfo(const QString &path);
     // `args`: everything after "sheet".
     int Sheet(const QStringList &args);
+    // `args`: everything after "card".
+    int Card(const QStringList &args);
 
     static QString Usage();
 

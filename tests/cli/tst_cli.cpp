@@ -322,7 +322,7 @@ private slots:
             << QStringList{"roundtrip", "alien.cwr", "out.cwr"} << "Class TAlien not found";
         QTest::newRow("missing") << QStringList{"dump", "missing.cwr"} << "Cannot open file %1missing.cwr";
         QTest::newRow("picture type") << QStringList{"render", "alien.cwr", "x.gif"}
-                                      << "Unknown picture type %1x.gif: use .png, .bmp or .jpg";
+                                      << "Unknown picture type %1x.gif: use .png, .bmp, .jpg or .svg";
         QTest::newRow("zoom") << QStringList{"render", "alien.cwr", "x.png", "--zoom", "0"}
                               << "Invalid zoom 0: give a factor above 0 and at most 10";
         QTest::newRow("dpi") << QStringList{"render", "alien.cwr", "x.png", "--dpi", "5000"}

@@ -20,11 +20,16 @@ QImage TCardRenderer::Render(const std::vector<TGGraphicControl *> &objects, con
         painter.drawImage(QRect(QPoint(0, 0), image.size()), background);
         painter.restore();
     }
+    PaintObjects(painter, objects);
+    painter.end();
+    return image;
+}
+
+void TCardRenderer::PaintObjects(QPainter &painter, const std::vector<TGGraphicControl *> &objects)
+{
     for (TGGraphicControl *object : objects)
         if (object && object->Visible)
             object->PaintTo(painter, object->Left(), object->Top());
-    painter.end();
-    return image;
 }
 
 void TCardRenderer::DrawBorder(QImage &image, int width)
@@ -32,12 +37,21 @@ void TCardRenderer::DrawBorder(QImage &image, int width)
     if (image.isNull() || width < 1)
         return;
     QPainter painter(&image);
+    DrawBorder(painter, image.size(), width);
+}
+
+void TCardRenderer::DrawBorder(QPainter &painter, const QSize &size, int width)
+{
+    if (size.isEmpty() || width < 1)
+        return;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const int w = image.width(), h = image.height();
+    const int w = size.width(), h = size.height();
     painter.fillRect(0, 0, w, width, Qt::black);
     painter.fillRect(0, h - width, w, width, Qt::black);
     painter.fillRect(0, 0, width, h, Qt::black);
     painter.fillRect(w - width, 0, width, h, Qt::black);
+    painter.restore();
 }
 
 QSize TCardRenderer::CardSize(const TCardLayout &layout)

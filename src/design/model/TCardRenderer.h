@@ -14,6 +14,8 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace cw::model {
 
 class TGGraphicControl;
@@ -27,11 +29,16 @@ public:
     // ends the rendering with its exception (callers that export swallow it).
     static QImage Render(const std::vector<TGGraphicControl *> &objects, const QSize &size,
                          const QImage &background = QImage());
+    // The objects' part of Render on any painter (an SVG file, say): every
+    // visible object in the order given, nothing under them.
+    static void PaintObjects(QPainter &painter, const std::vector<TGGraphicControl *> &objects);
 
     // The black outline of the export's "border around the card": the
     // image's outermost `width` rows and columns (one pixel at the screen's
     // resolution, as many as one screen pixel covers at a finer one).
     static void DrawBorder(QImage &image, int width = 1);
+    // The same outline on a painter whose picture is `size` pixels.
+    static void DrawBorder(QPainter &painter, const QSize &size, int width = 1);
 
     // The surface size of a layout at zoom 1.0 (96 pixels per inch) ...
     static QSize CardSize(const TCardLayout &layout);

@@ -1,0 +1,134 @@
+#include "print/model/TPrintShopCard.h"
+
+#include "print/engine/TBoundedCanvasReport.h"
+#include "print/engine/Units.h"
+#include "print/model/TSheetBackground.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace cw::model {
+
+TPrintShopCard::TPrintShopCard(const TPrintShopLayout &layout, const TSheetBackground &background,
+                               TPrintObjects printObjects)
+    : m_layout(layout), m_background(background), m_printObjects(std::move(printObjects))
+{
+}
+
+void TPrintShopCard::Compose(engine::TBoundedCanvasReport &report) const
+{
+    const QRectF trim = m_layout.TrimBox();
+    report.SetBound(m_layout.BleedBox());
+    PrintBackground(report);
+    if (m_printObjects)
+        m_printObjects(report, trim.left(), trim.top());
+    report.SetBound(QRectF());
+    PrintCropMarks(report);
+}
+
+QImage TPrintShopCard::MirrorExtended(const QImage &image, int left, int top, int right, int bottom)
+{
+    if (image.isNull())
+        return image;
+    const int w = image.width();
+    const int h = image.height();
+    left = std::clamp(left, 0, w);
+    right = std::clamp(right, 0, w);
+    top = std::clamp(top, 0, h);
+    bottom = std::clamp(bottom, 0, h);
+    const QImage::Format format = image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    const QImage source = image.convertToFormat(format);
+    QImage grown(w + left + right, h + top + bottom, format);
+    grown.fill(Qt::white);
+    QPainter painter(&grown);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // The picture in the middle and its reflections in the eight cells
+    // around it; the grown image's own edges cut the reflections to the
+    // strips asked for.
+    for (int row = -1; row <= 1; ++row)
+        for (int column = -1; column <= 1; ++column)
+            painter.drawImage(QPoint(left + column * w, top + row * h),
+                              source.mirrored(column != 0, row != 0));
+    painter.end();
+    return grown;
+}
+
+void TPrintShopCard::PrintBackground(engine::TBaseReport &report) const
+{
+    const QRectF trim = m_layout.TrimBox();
+    const double bleed = m_layout.Options().BleedInches();
+    if (trim.isEmpty())
+        return;
+    switch (m_background.Kind()) {
+    case TSheetBackground::TKind::None:
+        return;
+    case TSheetBackground::TKind::Bitmap: {
+        // Whole picture pixels beyond each edge, at the picture's own
+        // resolution on the card, so that the card part keeps its scale.
+        const QImage image = m_background.Picture().Image();
+        if (image.isNull())
+            return;
+        const double perInchX = image.width() / trim.width();
+        const double perInchY = image.height() / trim.height();
+        const int padX = int(std::ceil(bleed * perInchX));
+        const int padY = int(std::ceil(bleed * perInchY));
+        if (padX == 0 && padY == 0) {
+            m_background.Print(report, trim.left(), trim.top(), trim.width(), trim.height());
+            return;
+        }
+        const QImage grown = MirrorExtended(image, padX, padY, padX, padY);
+        const double dx = std::min(padX, image.width()) / perInchX;
+        const double dy = std::min(padY, image.height()) / perInchY;
+        report.PrintBitmapRect(trim.left() - dx, trim.top() - dy, trim.right() + dx, trim.bottom() + dy,
+                               grown);
+        return;
+    }
+    case TSheetBackground::TKind::Metafile: {
+        // Played nine times: on the card and mirrored in each neighbouring
+        // cell, each play cut to its cell (the bound cuts the cells to the
+        // bleed).
+        const TGPicture &picture = m_background.Picture();
+        const QSizeF frame(std::max(1, picture.Width()), std::max(1, picture.Height()));
+        const int cells = bleed > 0 ? 1 : 0;
+        const QRect device =
+            report.CreateRect(trim.left() - cells * trim.width(), trim.top() - cells * trim.height(),
+                              trim.right() + cells * trim.width(), trim.bottom() + cells * trim.height());
+        const int span = 2 * cells + 1;
+        report.StretchDraw(device, QSizeF(frame.width() * span, frame.height() * span),
+                           [&picture, frame, cells](QPainter &painter) {
+                               for (int row = -cells; row <= cells; ++row)
+                                   for (int column = -cells; column <= cells; ++column) {
+                                       painter.save();
+                                       const QRectF cell(QPointF((column + cells) * frame.width(),
+                                                                 (row + cells) * frame.height()),
+                                                         frame);
+                                       painter.setClipRect(cell, Qt::IntersectClip);
+                                       QTransform mirror;
+                                       mirror.translate(cell.center().x(), cell.center().y());
+                                       mirror.scale(column != 0 ? -1 : 1, row != 0 ? -1 : 1);
+                                       mirror.translate(-frame.width() / 2, -frame.height() / 2);
+                                       painter.setTransform(mirror, true);
+                                       picture.Draw(painter, QRectF(QPointF(0, 0), frame));
+                                       painter.restore();
+                                   }
+                           });
+        return;
+    }
+    }
+}
+
+void TPrintShopCard::PrintCropMarks(engine::TBaseReport &report) const
+{
+    const QList<QLineF> marks = m_layout.CropMarks();
+    if (marks.isEmpty())
+        return;
+    const int width = std::max(1, cw::Round(TPrintShopLayout::CropMarkWidthPoints / 72.0 * report.XDPI()));
+    report.SetPen(Qt::black, Qt::SolidLine, width, engine::TPenMode::pmCopy);
+    for (const QLineF &mark : marks) {
+        report.MoveTo(mark.x1(), mark.y1());
+        report.LineTo(mark.x2(), mark.y2());
+    }
+}
+
+} // namespace cw::model

@@ -1,0 +1,71 @@
+#include "print/printer/TPrintShopPdf.h"
+
+#include "app/model/Exception.h"
+#include "print/engine/TBoundedCanvasReport.h"
+#include "print/printer/TPdfPageBoxes.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace cw::printer {
+
+namespace {
+
+constexpr double PointsPerInch = 72.0;
+
+QRectF Points(const QRectF &inches)
+{
+    return QRectF(inches.topLeft() * PointsPerInch, inches.size() * PointsPerInch);
+}
+
+} // namespace
+
+QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
+                                  const model::TSheetBackground &background,
+                                  const model::TPrintShopCard::TPrintObjects &printObjects,
+                                  const QString &title)
+{
+    const QSizeF page = layout.PageSize();
+    if (page.isEmpty())
+        throw cw::Exception(QStringLiteral("The card has no size."));
+    QByteArray drawn;
+    {
+        QBuffer buffer(&drawn);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Cardwright"));
+        writer.setResolution(Dpi);
+        writer.setPageLayout(QPageLayout(QPageSize(page, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF()));
+        engine::TBoundedCanvasReport report(writer, Dpi, Dpi);
+        report.SetProcessEvents({});
+        const model::TPrintShopCard card(layout, background, printObjects);
+        report.OnPrint = [&card](engine::TBaseReport &r) {
+            card.Compose(static_cast<engine::TBoundedCanvasReport &>(r));
+        };
+        report.Execute();
+    }
+    TPdfPageBoxes::TBoxes boxes;
+    boxes.Media = Points(QRectF(QPointF(0, 0), page));
+    boxes.Bleed = Points(layout.BleedBox());
+    boxes.Trim = Points(layout.TrimBox());
+    return TPdfPageBoxes::Apply(drawn, boxes);
+}
+
+void TPrintShopPdf::Write(const QString &path, const model::TPrintShopLayout &layout,
+                          const model::TSheetBackground &background,
+                          const model::TPrintShopCard::TPrintObjects &printObjects, const QString &title)
+{
+    const QByteArray pdf = Compose(layout, background, printObjects, title);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
+        throw cw::EInOutError(
+            QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace cw::printer
