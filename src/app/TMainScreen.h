@@ -105,8 +105,10 @@ public:
     void ZoomActualSize();
     void ZoomToFit();
     bool FitToWindow() const { return m_fitToWindow; }
-    // Sets the zoom (clamped to MinZoom … MaxZoom); the selection is cleared
-    // and the card stays centred in the window.  Zooming is no design change.
+    // Sets the zoom (clamped to MinZoom … MaxZoom); the selection is cleared.
+    // A card smaller than the window stays centred in it; a larger one keeps
+    // the card point at the view's centre where it was.  Zooming is no
+    // design change.
     void ZoomTo(float factor);
 
     // Esc: a drawing tool goes back to the selection tool; with the

@@ -160,17 +160,26 @@ private slots:
         QCOMPARE(panel->ObjectCount(), 0);
     }
 
-    void largePictureIsFittedToTheCard()
+    void metafilesAndLargePicturesAreFittedToTheCard()
     {
         TMainScreen w;
         showActive(w);
         const QString big = pictureFile(QStringLiteral("photo.jpg"), QSize(1200, 600), Qt::green);
-        QVERIFY(dragAndDrop(w, files({big}), QPoint(0, 0)));
-        QCOMPARE(w.BusinessCardPanel()->ObjectCount(), 1);
-        const QRect r = w.BusinessCardPanel()->ObjectAt(0)->StoredBounds();
+        const QString star =
+            qEnvironmentVariable("CW_SOURCE_DIR") + QStringLiteral("/content/clipart/Star.wmf");
+        QVERIFY(QFile::exists(star));
+        QVERIFY(dragAndDrop(w, files({big, star}), QPoint(0, 0)));
+        TGBusinessCardPanel32 *panel = w.BusinessCardPanel();
+        QCOMPARE(panel->ObjectCount(), 2);
+        const QRect r = panel->ObjectAt(0)->StoredBounds();
         // The card is 336 x 192: the picture keeps its 2 : 1 proportions.
         QCOMPARE(r.width(), 336);
         QCOMPARE(r.height(), 168);
+        auto *metafile = dynamic_cast<model::TGImage *>(panel->ObjectAt(1));
+        QVERIFY(metafile && metafile->Picture().IsMetafile());
+        QCOMPARE(metafile->StoredBounds().topLeft(), QPoint(10, 10));
+        QVERIFY(metafile->StoredBounds().width() <= 336 && metafile->StoredBounds().height() <= 192);
+        QVERIFY(script->log.isEmpty());
     }
 
     void cardFileOpensAfterAskingToSave()
