@@ -124,6 +124,7 @@ TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
     TQexHelp::Install(this);
     Interaction::setMainWindow(this);
     qApp->installEventFilter(this);
+    setAcceptDrops(true); // files and text from other programs (TMainScreen_Drop.cpp)
     FormCreate();
 }
 

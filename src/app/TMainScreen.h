@@ -9,7 +9,8 @@
 // (TMainScreen.cpp), document state and zoom (TMainScreen_State.cpp),
 // settings, layout and placement (TMainScreen_Prefs.cpp), activation and
 // printer check (TMainScreen_Activate.cpp), the View menu, the desktop's
-// usual keys and the placing of the card in the window (TMainScreen_View.cpp).
+// usual keys and the placing of the card in the window (TMainScreen_View.cpp),
+// and what is dropped on the window from other programs (TMainScreen_Drop.cpp).
 
 #include "app/model/TCardLayout.h"
 #include "app/model/TPictureExport.h"
@@ -21,9 +22,14 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QKeyEvent;
 class QMenu;
@@ -99,8 +105,10 @@ public:
     void ZoomActualSize();
     void ZoomToFit();
     bool FitToWindow() const { return m_fitToWindow; }
-    // Sets the zoom (clamped to MinZoom … MaxZoom); the selection is cleared
-    // and the card stays centred in the window.  Zooming is no design change.
+    // Sets the zoom (clamped to MinZoom … MaxZoom); the selection is cleared.
+    // A card smaller than the window stays centred in it; a larger one keeps
+    // the card point at the view's centre where it was.  Zooming is no
+    // design change.
     void ZoomTo(float factor);
 
     // Esc: a drawing tool goes back to the selection tool; with the
@@ -196,6 +204,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Drops from other programs, anywhere on the window: picture files
+    // become clip art at the drop point, a card file is opened (after "Save
+    // changes?"), text becomes a text label.  Anything else is refused while
+    // it is dragged.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void FormCreate();
@@ -227,6 +242,22 @@ private:
     // The first start (nothing stored): about two thirds of the screen.
     void sizeForFirstStart();
     bool wheelZoom(QWheelEvent *event);
+    // Zooming keeps a point of the card where it is in the view: the point
+    // under the mouse for the wheel, the view's centre otherwise.  Points
+    // are view (viewport) pixels; card points are card pixels at 100 %.
+    QPoint viewCentre() const;
+    QPointF cardPointAt(const QPoint &viewPos) const;
+    void scrollCardPointTo(const QPointF &cardPoint, const QPoint &viewPos);
+    // No point: the view's centre.
+    void zoomAround(float factor, std::optional<QPoint> viewPos);
+    // The next zoom of the ladder up (direction > 0) or down, or the zoom as
+    // it is at either end.
+    float ladderStep(int direction) const;
+    // Drops (TMainScreen_Drop.cpp).  The point is in surface pixels at the
+    // current zoom.
+    bool acceptsDrop(const QMimeData *data) const;
+    void dropPictures(const QStringList &paths, const QPoint &at);
+    void dropText(const QString &text, const QPoint &at);
     void createToolBar();
     void createScrollBox();
     QWidget *createBottomStrip();

@@ -100,6 +100,7 @@ void TMainScreen::ZoomIn()
 {
     Busy = true;
     m_panel->ClearSelection();
+    const QPointF anchor = cardPointAt(viewCentre());
     const float factor = m_panel->Zoom();
     if (!(factor > 1.5f))
         m_panel->SetZoom(factor + 0.1f);
@@ -108,6 +109,7 @@ void TMainScreen::ZoomIn()
     mnuZoomFit->setChecked(false);
     placeCard();
     QApplication::processEvents();
+    scrollCardPointTo(anchor, viewCentre());
     Busy = false;
 }
 
@@ -115,6 +117,7 @@ void TMainScreen::ZoomOut()
 {
     Busy = true;
     m_panel->ClearSelection();
+    const QPointF anchor = cardPointAt(viewCentre());
     const float factor = m_panel->Zoom();
     if (!(factor < 1.1f))
         m_panel->SetZoom(factor - 0.1f);
@@ -123,6 +126,7 @@ void TMainScreen::ZoomOut()
     mnuZoomFit->setChecked(false);
     placeCard();
     QApplication::processEvents();
+    scrollCardPointTo(anchor, viewCentre());
     Busy = false;
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -99,37 +100,76 @@ void TMainScreen::EscapeClick()
 
 void TMainScreen::ZoomTo(float factor)
 {
+    zoomAround(factor, std::nullopt);
+}
+
+void TMainScreen::zoomAround(float factor, std::optional<QPoint> viewPos)
+{
     factor = std::clamp(factor, MinZoom, MaxZoom);
     const bool wasBusy = Busy;
     Busy = true;
     m_fitToWindow = false;
     mnuZoomFit->setChecked(false);
     m_panel->ClearSelection();
+    const QPointF anchor = cardPointAt(viewPos.value_or(viewCentre()));
     m_panel->SetZoom(factor);
     ZoomCaption->setText(zoomCaptionText());
     placeCard();
     QApplication::processEvents();
+    // The centre is taken again: scroll bars that came or went have changed
+    // the view's size.
+    scrollCardPointTo(anchor, viewPos.value_or(viewCentre()));
     Busy = wasBusy;
+}
+
+float TMainScreen::ladderStep(int direction) const
+{
+    const float now = m_panel->Zoom();
+    if (direction > 0) {
+        for (float step : kZoomLadder)
+            if (step > now + 0.001f)
+                return step;
+    } else {
+        for (auto it = std::rbegin(kZoomLadder); it != std::rend(kZoomLadder); ++it)
+            if (*it < now - 0.001f)
+                return *it;
+    }
+    return now;
 }
 
 void TMainScreen::ZoomStepIn()
 {
-    const float now = m_panel->Zoom();
-    for (float step : kZoomLadder)
-        if (step > now + 0.001f) {
-            ZoomTo(step);
-            return;
-        }
+    const float step = ladderStep(+1);
+    if (step != m_panel->Zoom())
+        ZoomTo(step);
 }
 
 void TMainScreen::ZoomStepOut()
 {
-    const float now = m_panel->Zoom();
-    for (auto it = std::rbegin(kZoomLadder); it != std::rend(kZoomLadder); ++it)
-        if (*it < now - 0.001f) {
-            ZoomTo(*it);
-            return;
-        }
+    const float step = ladderStep(-1);
+    if (step != m_panel->Zoom())
+        ZoomTo(step);
+}
+
+QPoint TMainScreen::viewCentre() const
+{
+    return m_scrollBox->viewport()->rect().center();
+}
+
+QPointF TMainScreen::cardPointAt(const QPoint &viewPos) const
+{
+    const QPoint onSurface = m_panel->mapFrom(m_scrollBox->viewport(), viewPos);
+    return QPointF(onSurface) / double(m_panel->Zoom());
+}
+
+void TMainScreen::scrollCardPointTo(const QPointF &cardPoint, const QPoint &viewPos)
+{
+    // The host's scroll offset that shows the card point at viewPos; the
+    // scroll bars clamp it, so a card smaller than the view stays centred.
+    const QPointF onHost = QPointF(m_panel->pos()) + cardPoint * double(m_panel->Zoom());
+    const QPoint offset = (onHost - QPointF(viewPos)).toPoint();
+    m_scrollBox->horizontalScrollBar()->setValue(offset.x());
+    m_scrollBox->verticalScrollBar()->setValue(offset.y());
 }
 
 void TMainScreen::ZoomActualSize()
@@ -178,15 +218,23 @@ bool TMainScreen::wheelZoom(QWheelEvent *event)
 {
     if (!(event->modifiers() & Qt::ControlModifier))
         return false;
+    // The card point under the mouse stays under it (the view's centre
+    // when the wheel turns elsewhere in the window).
+    QWidget *view = m_scrollBox->viewport();
+    QPoint at = view->mapFromGlobal(event->globalPosition().toPoint());
+    if (!view->rect().contains(at))
+        at = viewCentre();
     // Whole notches (120) zoom one step each; a touchpad's small deltas add up.
     m_wheelDelta += event->angleDelta().y();
     while (m_wheelDelta >= 120) {
         m_wheelDelta -= 120;
-        ZoomStepIn();
+        if (const float step = ladderStep(+1); step != m_panel->Zoom())
+            zoomAround(step, at);
     }
     while (m_wheelDelta <= -120) {
         m_wheelDelta += 120;
-        ZoomStepOut();
+        if (const float step = ladderStep(-1); step != m_panel->Zoom())
+            zoomAround(step, at);
     }
     return true;
 }
