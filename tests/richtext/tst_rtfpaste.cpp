@@ -132,6 +132,12 @@ private slots:
         QVERIFY(!last.blockFormat().hasProperty(QTextFormat::LineHeight));
         QVERIFY(!formatAt(doc, 8, "last").hasProperty(QTextFormat::FontLetterSpacing));
 
+        if (const QString folder = qEnvironmentVariable("CW_SHOT_DIR"); !folder.isEmpty()) {
+            edit.resize(420, 360);
+            edit.show();
+            edit.grab().save(folder + QStringLiteral("/rich-pasted-html.png"));
+        }
+
         QTextDocument stored;
         stored.setDefaultFont(defaultFont);
         TRtfReader::Read(TRtfWriter::Write(doc), stored);
