@@ -180,11 +180,26 @@ void TGBasePanel::ChooseSelectionFont()
 {
     if (m_frame->Count() == 0)
         return;
-    const std::optional<QFont> font = Interaction::current().chooseFont(m_font, QStringLiteral("Font"));
-    if (!font)
+    // The dialog's colour starts at the text colour of the first selected
+    // object that has one; a colour changed there colours every selected
+    // text, an unchanged one leaves each its own.
+    const std::vector<Object *> selection = selectionCopy();
+    QColor initialColor = Qt::black;
+    for (const Object *o : selection)
+        if (o->HasFontColor()) {
+            initialColor = model::TGColor::ToQColor(o->Font().Color);
+            break;
+        }
+    const std::optional<Interaction::FontChoice> chosen =
+        Interaction::current().chooseFontAndColor({m_font, initialColor}, QStringLiteral("Font"));
+    if (!chosen)
         return;
-    for (Object *o : selectionCopy())
-        o->ApplyFont(*font);
+    const bool recolor = chosen->color.isValid() && chosen->color.rgb() != initialColor.rgb();
+    for (Object *o : selection) {
+        o->ApplyFont(chosen->font);
+        if (recolor && o->HasFontColor())
+            o->ApplyFontColor(model::TGColor::FromQColor(chosen->color));
+    }
     update();
 }
 

@@ -3,7 +3,7 @@
 #include "design/model/TGColor.h"
 #include "help/HelpContext.h"
 #include "print/engine/Units.h"
-#include "text/model/TTextFonts.h"
+#include "text/TTextEditorsUi.h"
 #include "widgets/DialogPlacement.h"
 #include "widgets/Interaction.h"
 #include "widgets/TColorButton.h"
@@ -253,9 +253,10 @@ void TCircleTextProperties::ZoomOut()
 
 void TCircleTextProperties::SelectFont()
 {
-    const QFont initial = m_preview->Font().ToQFont();
-    if (auto f = Interaction::current().chooseFont(TTextFonts::ForFontDialog(initial), QString())) {
-        m_preview->ApplyFont(TTextFonts::FromFontDialog(initial, *f));
+    // The font dialog's colour is the text colour, as the "Font Color" button's.
+    if (std::optional<TGFont> font = ChooseDesignFont(m_preview->Font())) {
+        m_preview->SetTextFont(*font);
+        m_color->SetColor(font->Color);
         previewChanged();
     }
 }

@@ -5,6 +5,7 @@
 #include "objects/TRichTextLabelEditor.h"
 #include "objects/model/TGPCircleText.h"
 #include "objects/model/TGPRichBaseLabel.h"
+#include "text/TTextEditorsUi.h"
 #include "widgets/Interaction.h"
 
 namespace cw::ui {
@@ -14,6 +15,11 @@ using namespace cw::model;
 std::optional<QFont> TSpecialEditorsUi::ChooseFont(const QFont &initial)
 {
     return Interaction::current().chooseFont(initial, QString());
+}
+
+std::optional<TGFont> TSpecialEditorsUi::ChooseFontAndColor(const TGFont &initial)
+{
+    return ChooseDesignFont(initial);
 }
 
 bool TSpecialEditorsUi::EditCircleText(TGPCircleText &object)

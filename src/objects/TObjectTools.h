@@ -14,6 +14,7 @@ class TSpecialEditorsUi : public model::TSpecialEditors
 {
 public:
     std::optional<QFont> ChooseFont(const QFont &initial) override;
+    std::optional<model::TGFont> ChooseFontAndColor(const model::TGFont &initial) override;
     bool EditCircleText(model::TGPCircleText &object) override;
     std::optional<QByteArray> EditRichText(model::TGPRichBaseLabel &label) override;
 };

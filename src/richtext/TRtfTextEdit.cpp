@@ -1,6 +1,8 @@
 #include "richtext/TRtfTextEdit.h"
 
+#include "richtext/model/TRichTextFlattener.h"
 #include "richtext/model/TRtfReader.h"
+#include "richtext/model/TRtfWriter.h"
 
 #include <QMimeData>
 #include <QTextCursor>
@@ -8,6 +10,11 @@
 #include <QTextDocumentFragment>
 
 namespace cw::richtext {
+
+namespace {
+const QString RtfType = QStringLiteral("text/rtf");
+const QString MarkdownType = QStringLiteral("text/markdown");
+} // namespace
 
 TRtfTextEdit::TRtfTextEdit(QWidget *parent) : QTextEdit(parent) {}
 
@@ -32,17 +39,45 @@ bool TRtfTextEdit::canInsertFromMimeData(const QMimeData *source) const
 
 void TRtfTextEdit::insertFromMimeData(const QMimeData *source)
 {
-    const QByteArray rtf = RtfOf(source);
-    if (rtf.isEmpty() || isReadOnly()) {
+    if (!source || isReadOnly()) {
         QTextEdit::insertFromMimeData(source);
         return;
     }
     QTextDocument pasted;
-    TRtfReader::Read(rtf, pasted);
+    pasted.setDefaultFont(document()->defaultFont());
+    if (const QByteArray rtf = RtfOf(source); !rtf.isEmpty()) {
+        TRtfReader::Read(rtf, pasted);
+    } else if (acceptRichText() && source->hasHtml()) {
+        pasted.setHtml(source->html());
+        TRichTextFlattener::Flatten(pasted);
+#if QT_CONFIG(textmarkdownreader)
+    } else if (acceptRichText() && source->hasFormat(MarkdownType)) {
+        pasted.setMarkdown(QString::fromUtf8(source->data(MarkdownType)));
+        TRichTextFlattener::Flatten(pasted);
+#endif
+    } else {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    insertDocument(pasted);
+}
+
+void TRtfTextEdit::insertDocument(const QTextDocument &pasted)
+{
     QTextCursor cursor = textCursor();
     cursor.insertFragment(QTextDocumentFragment(&pasted));
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+QMimeData *TRtfTextEdit::createMimeDataFromSelection() const
+{
+    QMimeData *data = QTextEdit::createMimeDataFromSelection();
+    QTextDocument selected;
+    selected.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selected).insertFragment(textCursor().selection());
+    data->setData(RtfType, TRtfWriter::Write(selected));
+    return data;
 }
 
 } // namespace cw::richtext

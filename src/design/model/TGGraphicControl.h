@@ -144,6 +144,10 @@ public:
     virtual void UpdatePopupChecks() {}
     // Text kinds take the font chosen with the surface's "Font" command.
     virtual void ApplyFont(const QFont &font) { Q_UNUSED(font); }
+    // Kinds whose Font colour is their text colour, which the surface's
+    // "Font" command sets with the dialog's colour.
+    virtual bool HasFontColor() const { return false; }
+    virtual void ApplyFontColor(TColor color) { Q_UNUSED(color); }
     // Called on every object before a card file is written.
     virtual void BeforeSave() {}
 

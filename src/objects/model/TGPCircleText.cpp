@@ -182,6 +182,13 @@ void TGPCircleText::ApplyFont(const QFont &font)
     SetTextFont(f);
 }
 
+void TGPCircleText::ApplyFontColor(TColor color)
+{
+    TGFont f = Font();
+    f.Color = color;
+    SetTextFont(f);
+}
+
 void TGPCircleText::CopyFrom(const TGPCircleText &source)
 {
     m_busy = true;
@@ -300,9 +307,8 @@ void TGPCircleText::ChooseFontCommand()
     TSpecialEditors *editors = TSpecialEditors::Current();
     if (!editors)
         return;
-    const QFont initial = Font().ToQFont();
-    if (auto font = editors->ChooseFont(TTextFonts::ForFontDialog(initial)))
-        ApplyFont(TTextFonts::FromFontDialog(initial, *font));
+    if (std::optional<TGFont> font = editors->ChooseFontAndColor(Font()))
+        SetTextFont(*font);
 }
 
 void TGPCircleText::BackgroundColorCommand()

@@ -55,6 +55,8 @@ public:
 
     void BoundsChanged() override;
     void ApplyFont(const QFont &font) override;
+    bool HasFontColor() const override { return true; }
+    void ApplyFontColor(TColor color) override;
     void Paint(QPainter &painter) override;
     // The object drawn into a picture of Width × Height pixels.
     QPicture MakePicture();

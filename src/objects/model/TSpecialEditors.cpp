@@ -1,9 +1,22 @@
 #include "objects/model/TSpecialEditors.h"
 
+#include "text/model/TTextFonts.h"
+
 namespace cw::model {
 
 namespace {
 TSpecialEditors *g_editors = nullptr;
+}
+
+std::optional<TGFont> TSpecialEditors::ChooseFontAndColor(const TGFont &initial)
+{
+    const QFont design = initial.ToQFont();
+    const std::optional<QFont> chosen = ChooseFont(TTextFonts::ForFontDialog(design));
+    if (!chosen)
+        return std::nullopt;
+    TGFont result = initial;
+    result.Assign(TTextFonts::FromFontDialog(design, *chosen));
+    return result;
 }
 
 TSpecialEditors *TSpecialEditors::Current()

@@ -4,6 +4,8 @@
 // (cw::ui::InstallSpecialEditors) and tests install scripted ones.  While
 // none is installed the commands that need a dialog do nothing.
 
+#include "design/model/TGFont.h"
+
 #include <QByteArray>
 #include <QFont>
 #include <optional>
@@ -20,6 +22,11 @@ public:
 
     // The system font dialog limited to scalable fonts, started with `initial`.
     virtual std::optional<QFont> ChooseFont(const QFont &initial) = 0;
+    // The font dialog with its effects section (colour, underline,
+    // strike-out) for a design font; an unchanged family keeps the design's
+    // own name.  Editors without such a dialog ask ChooseFont and keep the
+    // colour.
+    virtual std::optional<TGFont> ChooseFontAndColor(const TGFont &initial);
     // "CircleText Properties" for the object; on Ok the dialog has copied its
     // settings into the object and true is returned.
     virtual bool EditCircleText(TGPCircleText &object) = 0;

@@ -1,15 +1,16 @@
 #include "richtext/model/TRtfReader.h"
 
 #include "design/model/Win1252.h"
+#include "richtext/model/TRtfCodePages.h"
 #include "text/model/TSymbolFonts.h"
 
 #include <QColor>
 #include <QFont>
 #include <QHash>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cctype>
@@ -33,8 +34,30 @@ struct GroupState
     bool strike = false;
     int color = 0;
     int uc = 1;
+    QTextCharFormat::VerticalAlignment script = QTextCharFormat::AlignNormal;
+    int highlight = 0; // colour table index; 0: none
+    // Paragraph: alignment, spacing and indents in twips, tab stops.
     Qt::Alignment align = Qt::AlignLeft;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    std::vector<QTextOption::Tab> tabs;
+    QTextOption::TabType tabType = QTextOption::LeftTab; // of the next \tx
 };
+
+// Lengths beyond 22 inches are damage, not layout: they are cut there so the
+// page still lays out.
+constexpr int MaxTwips = 22 * 1440;
+// Tab stops a paragraph keeps; more are ignored.
+constexpr int MaxTabs = 64;
+
+// Twips as the document's pixels at 96 per inch.
+double pixelsOf(int twips)
+{
+    return twips / 15.0;
+}
 
 struct FontEntry
 {
@@ -42,58 +65,6 @@ struct FontEntry
     QString alt; // \falt: the font to use when `name` is not installed
     int charset = 0;
 };
-
-// Code page of an RTF character set number; 0 when the document's default applies.
-int charsetCodePage(int charset)
-{
-    switch (charset) {
-    case 128:
-        return 932;
-    case 129:
-        return 949;
-    case 134:
-        return 936;
-    case 136:
-        return 950;
-    case 161:
-        return 1253;
-    case 162:
-        return 1254;
-    case 163:
-        return 1258;
-    case 177:
-        return 1255;
-    case 178:
-        return 1256;
-    case 186:
-        return 1257;
-    case 204:
-        return 1251;
-    case 222:
-        return 874;
-    case 238:
-        return 1250;
-    default:
-        return 0;
-    }
-}
-
-QString decodeBytes(const QByteArray &bytes, int codePage)
-{
-    if (codePage == 0 || codePage == 1252)
-        return model::Win1252::decode(bytes);
-    const QByteArray name = codePage == 932   ? QByteArray("Shift_JIS")
-                            : codePage == 936 ? QByteArray("GBK")
-                            : codePage == 949 ? QByteArray("EUC-KR")
-                            : codePage == 950 ? QByteArray("Big5")
-                            : codePage == 874 ? QByteArray("TIS-620")
-                                              : "windows-" + QByteArray::number(codePage);
-    QStringDecoder decoder(name.constData());
-    if (!decoder.isValid())
-        return model::Win1252::decode(bytes);
-    QString text = decoder.decode(bytes);
-    return decoder.hasError() ? model::Win1252::decode(bytes) : text;
-}
 
 class Parser
 {
@@ -134,9 +105,16 @@ public:
         flushText();
         if (m_endsWithPar && m_paragraphs > 0) {
             // The paragraph a final \par opened holds nothing: drop it.
+            // Removing it must not take the formatting of the paragraph
+            // before it, which Qt replaces when it merges the two.
             QTextCursor end(&m_doc);
             end.movePosition(QTextCursor::End);
+            const QTextBlock last = end.block().previous();
+            const QTextBlockFormat paragraph = last.blockFormat();
+            const QTextCharFormat mark = last.charFormat();
             end.deletePreviousChar();
+            end.setBlockFormat(paragraph);
+            end.setBlockCharFormat(mark);
         }
     }
 
@@ -341,8 +319,19 @@ private:
         }
         if (s.dest == Dest::Skip)
             return;
-        if (s.dest == Dest::FontTable) {
-            if (w == "f") {
+        if (s.dest == Dest::FontTable || s.dest == Dest::FontAlt) {
+            if (w == "u") {
+                // A font name may spell its characters as \uN.
+                flushBytes();
+                const QChar u(char16_t(p < 0 ? p + 65536 : p));
+                if (s.dest == Dest::FontAlt)
+                    m_fonts[m_fontIndex].alt += u;
+                else
+                    m_fontName += u;
+                m_skip = s.uc;
+            } else if (s.dest == Dest::FontAlt) {
+                return;
+            } else if (w == "f") {
                 m_fontIndex = p;
                 m_fontName.clear();
             } else if (w == "fcharset")
@@ -410,16 +399,51 @@ private:
             setChar([&] { s.halfPoints = hasParam && p > 0 ? std::min(p, 3276) : 24; });
         else if (w == "cf")
             setChar([&] { s.color = p; });
+        else if (w == "super")
+            setChar([&] { s.script = QTextCharFormat::AlignSuperScript; });
+        else if (w == "sub")
+            setChar([&] { s.script = QTextCharFormat::AlignSubScript; });
+        else if (w == "nosupersub")
+            setChar([&] { s.script = QTextCharFormat::AlignNormal; });
+        else if (w == "highlight" || w == "chcbpat" || w == "cb")
+            setChar([&] { s.highlight = hasParam ? p : 0; });
         else if (w == "plain")
             setChar([&] {
                 s.font = -1;
                 s.halfPoints = 24;
                 s.bold = s.italic = s.underline = s.strike = false;
                 s.color = 0;
+                s.script = QTextCharFormat::AlignNormal;
+                s.highlight = 0;
             });
-        else if (w == "pard")
+        else if (w == "pard") {
             s.align = Qt::AlignLeft;
-        else if (w == "ql")
+            s.spaceBefore = s.spaceAfter = s.leftIndent = s.rightIndent = s.firstIndent = 0;
+            s.tabs.clear();
+            s.tabType = QTextOption::LeftTab;
+        } else if (w == "sb")
+            s.spaceBefore = std::clamp(p, 0, MaxTwips);
+        else if (w == "sa")
+            s.spaceAfter = std::clamp(p, 0, MaxTwips);
+        else if (w == "li")
+            s.leftIndent = std::clamp(p, -MaxTwips, MaxTwips);
+        else if (w == "ri")
+            s.rightIndent = std::clamp(p, -MaxTwips, MaxTwips);
+        else if (w == "fi")
+            s.firstIndent = std::clamp(p, -MaxTwips, MaxTwips);
+        else if (w == "tqr")
+            s.tabType = QTextOption::RightTab;
+        else if (w == "tqc")
+            s.tabType = QTextOption::CenterTab;
+        else if (w == "tqdec")
+            s.tabType = QTextOption::DelimiterTab;
+        else if (w == "tx") {
+            if (int(s.tabs.size()) < MaxTabs)
+                s.tabs.push_back(
+                    QTextOption::Tab(pixelsOf(std::clamp(p, 0, MaxTwips)), s.tabType,
+                                     s.tabType == QTextOption::DelimiterTab ? QChar(u'.') : QChar()));
+            s.tabType = QTextOption::LeftTab;
+        } else if (w == "ql")
             s.align = Qt::AlignLeft;
         else if (w == "qr")
             s.align = Qt::AlignRight;
@@ -457,9 +481,7 @@ private:
     int codePage()
     {
         const auto f = m_fonts.constFind(state().font < 0 ? m_defaultFont : state().font);
-        if (f != m_fonts.constEnd() && charsetCodePage(f->charset) != 0)
-            return charsetCodePage(f->charset);
-        return m_codePage;
+        return f != m_fonts.constEnd() ? fontCodePage(*f) : m_codePage;
     }
 
     void flushBytes()
@@ -467,18 +489,25 @@ private:
         if (m_bytes.isEmpty())
             return;
         const QByteArray bytes = std::exchange(m_bytes, {});
+        // A font's name is in the code page of its own character set.
         if (state().dest == Dest::FontAlt) {
-            m_fonts[m_fontIndex].alt += model::Win1252::decode(bytes);
+            m_fonts[m_fontIndex].alt += TRtfCodePages::Decode(bytes, fontCodePage(m_fonts[m_fontIndex]));
             return;
         }
         if (state().dest == Dest::FontTable) {
-            m_fontName += model::Win1252::decode(bytes);
+            m_fontName += TRtfCodePages::Decode(bytes, fontCodePage(m_fonts[m_fontIndex]));
             if (m_fontName.contains(u';'))
                 endFontName();
             return;
         }
         // Bytes in a symbol font are its glyph codes, whatever the code page.
-        addText(inSymbolFont() ? model::Win1252::decode(bytes) : decodeBytes(bytes, codePage()));
+        addText(inSymbolFont() ? model::Win1252::decode(bytes) : TRtfCodePages::Decode(bytes, codePage()));
+    }
+
+    int fontCodePage(const FontEntry &font) const
+    {
+        const int own = TRtfCodePages::OfCharset(font.charset);
+        return own != 0 ? own : m_codePage;
     }
 
     const FontEntry *currentFont() const
@@ -518,7 +547,7 @@ private:
         else
             m_pending += text;
         m_endsWithPar = false;
-        applyAlignment();
+        applyParagraph();
     }
 
     // The font's name first (what is written back), then what draws in its
@@ -550,6 +579,10 @@ private:
         f.setFontStrikeOut(s.strike);
         if (s.color > 0 && s.color < int(m_colors.size()) && m_colors[s.color].isValid())
             f.setForeground(m_colors[s.color]);
+        if (s.highlight > 0 && s.highlight < int(m_colors.size()) && m_colors[s.highlight].isValid())
+            f.setBackground(m_colors[s.highlight]);
+        if (s.script != QTextCharFormat::AlignNormal)
+            f.setVerticalAlignment(s.script);
         return f;
     }
 
@@ -560,13 +593,26 @@ private:
         m_cursor.insertText(std::exchange(m_pending, {}), m_pendingFormat);
     }
 
-    void applyAlignment()
+    // The paragraph formatting in force becomes the current paragraph's.
+    void applyParagraph()
     {
-        if (m_cursor.blockFormat().alignment() == state().align)
-            return;
-        QTextBlockFormat b = m_cursor.blockFormat();
-        b.setAlignment(state().align);
-        m_cursor.setBlockFormat(b);
+        const GroupState &s = state();
+        QTextBlockFormat b;
+        b.setAlignment(s.align);
+        if (s.spaceBefore != 0)
+            b.setTopMargin(pixelsOf(s.spaceBefore));
+        if (s.spaceAfter != 0)
+            b.setBottomMargin(pixelsOf(s.spaceAfter));
+        if (s.leftIndent != 0)
+            b.setLeftMargin(pixelsOf(s.leftIndent));
+        if (s.rightIndent != 0)
+            b.setRightMargin(pixelsOf(s.rightIndent));
+        if (s.firstIndent != 0)
+            b.setTextIndent(pixelsOf(s.firstIndent));
+        if (!s.tabs.empty())
+            b.setTabPositions(QList<QTextOption::Tab>(s.tabs.begin(), s.tabs.end()));
+        if (m_cursor.blockFormat() != b)
+            m_cursor.setBlockFormat(b);
     }
 
     void paragraph()
@@ -575,7 +621,7 @@ private:
             return;
         flushBytes();
         flushText();
-        applyAlignment();
+        applyParagraph();
         if (m_cursor.block().length() <= 1)
             m_cursor.setBlockCharFormat(currentFormat()); // an empty paragraph keeps its mark's size
         m_cursor.insertBlock(QTextBlockFormat(), currentFormat());

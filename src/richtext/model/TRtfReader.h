@@ -1,11 +1,15 @@
 #pragma once
 // Reads an RTF document into a QTextDocument: what word processors write for
 // short texts.  Understood: the font and colour tables, \b \i \ul \strike,
-// \fs sizes, \cf colours, \plain, paragraph alignment (\ql \qr \qc \qj, reset
-// by \pard), \par \line \tab, \'hh bytes in the code page of the font's
-// character set (or \ansicpg), \uN characters with \ucN skipping of their
-// fallbacks (surrogate pairs included) and the usual symbol words (\emdash,
-// \bullet, quotes …).  Destinations the text never shows (style sheet, info,
+// \fs sizes, \cf colours, highlight (\highlight, \chcbpat, \cb), \super \sub
+// \nosupersub, \plain; paragraph alignment (\ql \qr \qc \qj), spacing before
+// and after (\sb \sa), indents (\li \ri \fi) and tab stops (\tx after \tqr
+// \tqc \tqdec), all reset by \pard; \par \line \tab, \'hh bytes in the code
+// page of the font's character set (or \ansicpg), font names too, \uN
+// characters (in font names as well) with \ucN skipping of their fallbacks
+// (surrogate pairs included) and the usual symbol words (\emdash, \bullet,
+// quotes …).  Lengths become the document's pixels at 96 per inch (15 twips
+// each), as TRtfWriter writes them back.  Destinations the text never shows (style sheet, info,
 // pictures, headers, every {\* …} group) are skipped.
 //
 // Fonts: a font that is not installed draws in its \falt font; text in a

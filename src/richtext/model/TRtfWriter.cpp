@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextOption>
 
 #include <cmath>
 #include <vector>
@@ -67,15 +68,52 @@ QString symbolCodes(const QString &fontName, const QString &text)
 }
 
 // A font name in the table ends with ';', so braces, backslashes and ';'
-// cannot be part of it.
+// cannot be part of it.  Characters beyond ASCII are written as \uN with a
+// "?" fallback, so names in any script ("ＭＳ 明朝", "Шрифт") come back
+// whatever the reader's code page.
 QByteArray fontNameBytes(const QString &name)
 {
     QByteArray out;
     for (const QChar c : name) {
-        if (c == u';' || c == u'{' || c == u'}' || c == u'\\')
+        const char16_t u = c.unicode();
+        if (u == u';' || u == u'{' || u == u'}' || u == u'\\' || u < 0x20)
             continue;
-        const int b = model::Win1252::fromUnicode(c.unicode());
-        out += b >= 0x20 && b < 0x80 ? QByteArray(1, char(b)) : QByteArray("?");
+        if (u < 0x80)
+            out += char(u);
+        else
+            out += "\\u" + QByteArray::number(qint16(u)) + '?';
+    }
+    return out;
+}
+
+// Pixels of the document (96 per inch) as twips.
+QByteArray twips(double pixels)
+{
+    return QByteArray::number(std::lround(pixels * 15.0));
+}
+
+// The paragraph formatting beyond alignment, each value only when set:
+// spacing before and after, left, right and first-line indents, tab stops.
+QByteArray paragraphWords(const QTextBlockFormat &b)
+{
+    QByteArray out;
+    const auto length = [&](const char *word, double pixels) {
+        if (std::lround(pixels * 15.0) != 0)
+            out += word + twips(pixels);
+    };
+    length("\\fi", b.textIndent());
+    length("\\li", b.leftMargin());
+    length("\\ri", b.rightMargin());
+    length("\\sb", b.topMargin());
+    length("\\sa", b.bottomMargin());
+    for (const QTextOption::Tab &tab : b.tabPositions()) {
+        if (tab.type == QTextOption::RightTab)
+            out += "\\tqr";
+        else if (tab.type == QTextOption::CenterTab)
+            out += "\\tqc";
+        else if (tab.type == QTextOption::DelimiterTab)
+            out += "\\tqdec";
+        out += "\\tx" + twips(tab.position);
     }
     return out;
 }
@@ -126,10 +164,11 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
             alts.insert(family, alt);
         return fontIndex(family);
     };
-    const auto colorIndex = [&](const QTextCharFormat &f) {
-        if (!f.hasProperty(QTextFormat::ForegroundBrush) || f.foreground().style() == Qt::NoBrush)
+    // Text and highlight colours share the colour table.
+    const auto colorIndex = [&](const QTextCharFormat &f, QTextFormat::Property property) {
+        if (!f.hasProperty(property) || f.brushProperty(property).style() == Qt::NoBrush)
             return 0;
-        const QColor c = f.foreground().color();
+        const QColor c = f.brushProperty(property).color();
         for (size_t i = 0; i < colors.size(); ++i)
             if (colors[i].rgb() == c.rgb())
                 return int(i) + 1;
@@ -154,6 +193,7 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
             body += "\\ql";
             break;
         }
+        body += paragraphWords(block.blockFormat());
         bool empty = true;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -170,8 +210,14 @@ QByteArray TRtfWriter::Write(const QTextDocument &doc)
                 body += "\\ul";
             if (f.fontStrikeOut())
                 body += "\\strike";
-            if (const int c = colorIndex(f))
+            if (const int c = colorIndex(f, QTextFormat::ForegroundBrush))
                 body += "\\cf" + QByteArray::number(c);
+            if (const int c = colorIndex(f, QTextFormat::BackgroundBrush))
+                body += "\\highlight" + QByteArray::number(c);
+            if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+                body += "\\super";
+            else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript)
+                body += "\\sub";
             body += ' ';
             const QString family = familyOf(f, doc);
             appendText(body, model::TSymbolFonts::IsSymbolFontName(family)

@@ -300,6 +300,13 @@ void TGBaseLabel::ApplyFont(const QFont &font)
     SetLabelFont(f);
 }
 
+void TGBaseLabel::ApplyFontColor(TColor color)
+{
+    TGFont f = Font();
+    f.Color = color;
+    SetLabelFont(f);
+}
+
 void TGBaseLabel::EditFont()
 {
     TTextEditors *editors = TTextEditors::Current();

@@ -123,6 +123,8 @@ public:
     void BoundsChanged() override;
     void UpdatePopupChecks() override;
     void ApplyFont(const QFont &font) override;
+    bool HasFontColor() const override { return true; }
+    void ApplyFontColor(TColor color) override;
 
     // "Font" command: the font dialog; a confirmed font replaces Font.
     virtual void EditFont();

@@ -268,6 +268,13 @@ void TGMultiLineBaseLabel::ApplyFont(const QFont &font)
     SetLabelFont(f);
 }
 
+void TGMultiLineBaseLabel::ApplyFontColor(TColor color)
+{
+    TGFont f = Font();
+    f.Color = color;
+    SetLabelFont(f);
+}
+
 void TGMultiLineBaseLabel::EditFont()
 {
     if (TTextEditors *editors = TTextEditors::Current())

@@ -237,6 +237,14 @@ void TGSuperText::ApplyFont(const QFont &font)
     m_layoutDirty = true;
 }
 
+void TGSuperText::ApplyFontColor(TColor color)
+{
+    TGFont f = Font();
+    f.Color = color;
+    SetFont(f);
+    m_layoutDirty = true;
+}
+
 void TGSuperText::EditFont()
 {
     TTextEditors *editors = TTextEditors::Current();

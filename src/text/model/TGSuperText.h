@@ -120,6 +120,8 @@ public:
     void BoundsChanged() override;
     void UpdatePopupChecks() override;
     void ApplyFont(const QFont &font) override;
+    bool HasFontColor() const override { return true; }
+    void ApplyFontColor(TColor color) override;
 
 protected:
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
