@@ -3,6 +3,7 @@
 // selection put it; the outline test page; backgrounds; one-line errors; a
 // PDF that cannot be written leaves the old one as it was.
 #include "app/model/TCardLayout.h"
+#include "app/model/TCardStockDatabase.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
 #include "design/model/TBCShapes.h"
@@ -168,6 +169,75 @@ private slots:
         const QString fault =
             test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, nudges), {340 / 96.0, 2.0, false});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Stocks of more than ten cards and papers other than Letter and A4 print
+    // every position: each card's mark (a 1 x 0.5 inch box at its corner)
+    // within one device pixel of margin + column x pitch.
+    void everyPositionOfLargeSheets_data()
+    {
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("12-up A4") << "russian-a4-5x9" << QStringList() << 12 << QSize(2480, 3508);
+        QTest::newRow("24-up A3") << "russian-a3-5x9" << QStringList() << 24 << QSize(3508, 4961);
+        QTest::newRow("24-up on custom paper")
+            << "russian-a3-5x9" << QStringList{"--paper", "300x430mm"} << 24 << QSize(3543, 5079);
+    }
+    void everyPositionOfLargeSheets()
+    {
+        QFETCH(QString, stock);
+        QFETCH(QStringList, extra);
+        QFETCH(int, cards);
+        QFETCH(QSize, pixels);
+        writeSettings(path("plain.ini"), TCardLayout{}, TPrinterNudges{});
+        writeCard(path("mark.cwr"), 96, 48);
+        const Result r = run(QStringList{"sheet", path("mark.cwr"), path("large.pdf"), "--settings",
+                                         path("plain.ini"), "--layout", stock} +
+                             extra);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+
+        const TCardStock *found = TCardStockDatabase().Find(stock);
+        QVERIFY(found);
+        TCardLayout layout;
+        found->ApplyTo(layout);
+        QCOMPARE(layout.CardCount(), cards);
+        const QList<QImage> sheets = pages(path("large.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        QVERIFY2(std::abs(sheets.first().width() - pixels.width()) <= 1, qPrintable(QString::number(sheets.first().width())));
+        QVERIFY2(std::abs(sheets.first().height() - pixels.height()) <= 1, qPrintable(QString::number(sheets.first().height())));
+        const QString fault =
+            test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}), {1.0, 0.5, false});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    void positionsPastTheTenthCanBeChosen()
+    {
+        writeSettings(path("plain.ini"), TCardLayout{}, TPrinterNudges{});
+        writeCard(path("mark.cwr"), 96, 48);
+        const Result r = run({"sheet", path("mark.cwr"), path("some.pdf"), "--settings", path("plain.ini"),
+                              "--layout", "russian-a3-5x9", "--cards", "1,11,24"});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        TCardLayout layout;
+        TCardStockDatabase().Find("russian-a3-5x9")->ApplyTo(layout);
+        TCardSelection chosen;
+        chosen.fill(false);
+        chosen[0] = chosen[10] = chosen[23] = true;
+        const QList<QImage> sheets = pages(path("some.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        const QString fault = test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}, chosen),
+                                               {1.0, 0.5, false});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        const Result beyond = run({"sheet", path("mark.cwr"), path("none.pdf"), "--settings", path("plain.ini"),
+                                   "--layout", "russian-a3-5x9", "--cards", "25"});
+        QCOMPARE(beyond.code, 1);
+        QVERIFY2(beyond.err.contains("positions 1 to 24"), qPrintable(beyond.err));
+        const Result unknown = run({"sheet", path("mark.cwr"), path("none.pdf"), "--layout", "no-such-stock"});
+        QVERIFY2(unknown.err.contains("Unknown card stock no-such-stock"), qPrintable(unknown.err));
     }
 
     // Only the outline of each selected card; the design is not printed.

@@ -48,7 +48,7 @@ private slots:
     void miniatureFiguresAreTruncatedAtTwentyPercent();
     void clickSwitchesOnePositionPerRow();
     void allAndNoneTouchOnlyShownPositions();
-    void largeLayoutsShowTheirFirstTen();
+    void largeLayoutsShowEveryPosition();
     void cardsOffThePageAreMarked();
     void okNeedsOneCardAndAlwaysHandsOverCopies();
     void bottomMarginWarningCondition();
@@ -120,7 +120,7 @@ void TestSelectLabels::allAndNoneTouchOnlyShownPositions()
     QCOMPARE(at(QPoint(12, 215)), QColor(Qt::white));
 }
 
-void TestSelectLabels::largeLayoutsShowTheirFirstTen()
+void TestSelectLabels::largeLayoutsShowEveryPosition()
 {
     TCardSelectionSheet sheet;
     sheet.Across = 4;
@@ -130,14 +130,18 @@ void TestSelectLabels::largeLayoutsShowTheirFirstTen()
     sheet.CardHeight = 1.0;
     sheet.VerticalPitch = 1.25;
     sheet.DetermineRectangles();
-    QCOMPARE(sheet.PositionCount(), 10);
-    QVERIFY(!sheet.Rectangle(9).isNull()); // row 2, column 1
-    QCOMPARE(sheet.Rectangle(9).top(), sheet.Rectangle(8).top());
+    QCOMPARE(sheet.PositionCount(), 32);
+    QVERIFY(!sheet.Rectangle(31).isNull()); // row 7, column 3
+    QCOMPARE(sheet.Rectangle(31).top(), sheet.Rectangle(28).top());
     sheet.SelectAll(false);
     QVERIFY(!sheet.AnySelected());
-    // A click on the eleventh card (row 2, column 2) switches nothing.
+    // A click on the eleventh card (row 2, column 2) switches it, and only it.
     const QPoint eleventh(sheet.Rectangle(9).center().x() + 38, sheet.Rectangle(9).center().y());
-    QCOMPARE(sheet.Toggle(eleventh)[0], -1);
+    QCOMPARE(sheet.Toggle(eleventh)[0], 10);
+    QVERIFY(sheet.Selected[10]);
+    QCOMPARE(std::count(sheet.Selected.begin(), sheet.Selected.begin() + 32, true), 1);
+    sheet.SelectAll(true);
+    QCOMPARE(std::count(sheet.Selected.begin(), sheet.Selected.begin() + 32, true), 32);
 }
 
 // Three cards across on Letter: the third column runs off the paper; a
