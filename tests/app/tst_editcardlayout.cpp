@@ -374,9 +374,11 @@ private slots:
         QCOMPARE(finder.ListedKeys(), QStringList{"russian-a3-5x9"});
         finder.Highlight(0);
         finder.PickHighlighted();
-        QCOMPARE(edit(dialog, "eCardwidth")->value(), 3.543);
-        QCOMPARE(edit(dialog, "eCardHeight")->value(), 1.969);
-        QCOMPARE(edit(dialog, "eleftmarg")->value(), 0.551);
+        // 90 x 50 mm cards 14 mm from the left edge, held as single-precision inches.
+        QCOMPARE(edit(dialog, "eCardwidth")->value(), double(float(90 / 25.4)));
+        QCOMPARE(edit(dialog, "eCardHeight")->value(), double(float(50 / 25.4)));
+        QCOMPARE(edit(dialog, "eleftmarg")->value(), double(float(14 / 25.4)));
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("3.543"));
         QCOMPARE(dialog.findChild<QSpinBox *>("enbracross")->value(), 3);
         QCOMPARE(dialog.findChild<QSpinBox *>("enbrdown")->value(), 8);
         QCOMPARE(dialog.findChild<QComboBox *>("epapersize")->currentIndex(), 2);

@@ -138,7 +138,7 @@ private slots:
         writeCard(path("three.cwr"), 336, 192);
         Result r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini")});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.err, QStringLiteral("warning: cards 3, 6 and 9 run off the paper and print cut off\n"));
+        QCOMPARE(r.err, QStringLiteral("warning: cards 3, 6, 9 and 12 run off the paper and print cut off\n"));
         QVERIFY(QFileInfo(path("three.pdf")).size() > 0);
         r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards", "1,6"});
         QCOMPARE(r.err, QStringLiteral("warning: card 6 runs off the paper and prints cut off\n"));
@@ -181,7 +181,8 @@ private slots:
         QTest::addColumn<int>("cards");
         QTest::addColumn<QSize>("pixels");
         QTest::newRow("12-up A4") << "russian-a4-5x9" << QStringList() << 12 << QSize(2480, 3508);
-        QTest::newRow("24-up A3") << "russian-a3-5x9" << QStringList() << 24 << QSize(3508, 4961);
+        // Qt writes A3 as 842 x 1191 points.
+        QTest::newRow("24-up A3") << "russian-a3-5x9" << QStringList() << 24 << QSize(3508, 4963);
         QTest::newRow("24-up on custom paper")
             << "russian-a3-5x9" << QStringList{"--paper", "300x430mm"} << 24 << QSize(3543, 5079);
     }
@@ -315,17 +316,21 @@ private slots:
         QTest::newRow("layout 22") << QStringList{card, pdf, "--layout", "22"}
                                    << "Unknown layout 22: give a number from 1 to 21";
         QTest::newRow("layout word") << QStringList{card, pdf, "--layout", "A4"}
-                                     << "Unknown layout A4: give a number from 1 to 21";
+                                     << "Unknown card stock A4: give a built-in layout number or a stock "
+                                        "key such as avery-5371";
+        QTest::newRow("paper") << QStringList{card, pdf, "--paper", "B5"}
+                               << "Unknown paper B5: give Letter, Legal, A3, A4, A5 or a size such as 210x297mm "
+                                  "or 8.5x11in";
         QTest::newRow("card 0") << QStringList{card, pdf, "--cards", "1,0"}
-                                << "Invalid card position \"0\" in --cards 1,0: give positions from 1 to 10, "
+                                << "Invalid card position \"0\" in --cards 1,0: give positions from 1 to 300, "
                                    "separated by commas";
-        QTest::newRow("card 11")
-            << QStringList{card, pdf, "--cards", "11"}
-            << "Invalid card position \"11\" in --cards 11: give positions from 1 to 10, "
+        QTest::newRow("card 301")
+            << QStringList{card, pdf, "--cards", "301"}
+            << "Invalid card position \"301\" in --cards 301: give positions from 1 to 300, "
                "separated by commas";
         QTest::newRow("empty card")
             << QStringList{card, pdf, "--cards", "1,,2"}
-            << "Invalid card position \"\" in --cards 1,,2: give positions from 1 to 10, "
+            << "Invalid card position \"\" in --cards 1,,2: give positions from 1 to 300, "
                "separated by commas";
         QTest::newRow("card off the sheet")
             << QStringList{card, pdf, "--cards", "2,9"}

@@ -107,7 +107,7 @@ void TestSelectLabels::allAndNoneTouchOnlyShownPositions()
     dialog.PaintBox1MouseDown(dialog.Sheet.Rectangle(3).center());
     QVERIFY(dialog.Selected()[3]);
     dialog.SelectAllClick();
-    QVERIFY(std::all_of(dialog.Selected().begin(), dialog.Selected().end(), [](bool b) { return b; }));
+    QVERIFY(std::all_of(dialog.Selected().begin(), dialog.Selected().begin() + 10, [](bool b) { return b; }));
 
     // What is painted: red selected positions, white ones, white sheet.
     dialog.SelectnoneClick();
@@ -158,15 +158,15 @@ void TestSelectLabels::cardsOffThePageAreMarked()
     for (int k = 0; k < sheet.PositionCount(); ++k)
         if (sheet.OffThePage(k))
             off << k + 1;
-    QCOMPARE(off, (QList<int>{3, 6, 9}));
+    QCOMPARE(off, (QList<int>{3, 6, 9, 12, 15}));
     sheet.Unprintable = QMarginsF(0.25, 0.25, 0.25, 0.66);
     off.clear();
     for (int k = 0; k < sheet.PositionCount(); ++k)
         if (sheet.OffThePage(k))
             off << k + 1;
-    // Row 4 ends at 0.5 + 4 x 2 = 8.5 inches, inside 11 - 0.66; the tenth
-    // position is the first of row 4, the last shown.
-    QCOMPARE(off, (QList<int>{3, 6, 9}));
+    // Row 4 ends at 0.5 + 4 x 2 = 8.5 inches, inside 11 - 0.66; row 5 ends
+    // at 10.5 inches, in the margin.
+    QCOMPARE(off, (QList<int>{3, 6, 9, 12, 13, 14, 15}));
     // Two across, four down from 1 inch at a 2.5 inch pitch: the last row
     // (8.5 to 10.5 inches) reaches into the unprintable 0.66 inch.
     sheet.TopMargin = 1.0;
