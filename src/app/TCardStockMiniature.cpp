@@ -27,7 +27,8 @@ double TCardStockMiniature::scale() const
 {
     if (!m_stock || m_stock->PaperWidth <= 0 || m_stock->PaperHeight <= 0)
         return 0;
-    return std::min((width() - 2 * Border) / m_stock->PaperWidth, (height() - 2 * Border) / m_stock->PaperHeight);
+    return std::min((width() - 2 * Border) / m_stock->PaperWidth,
+                    (height() - 2 * Border) / m_stock->PaperHeight);
 }
 
 QRectF TCardStockMiniature::PaperRect() const
@@ -46,7 +47,8 @@ QRectF TCardStockMiniature::CardRect(int row, int column) const
         return QRectF();
     const QPointF origin = PaperRect().topLeft();
     return QRectF(origin.x() + (m_stock->Left + column * m_stock->HPitch) * s,
-                  origin.y() + (m_stock->Top + row * m_stock->VPitch) * s, m_stock->Width * s, m_stock->Height * s);
+                  origin.y() + (m_stock->Top + row * m_stock->VPitch) * s, m_stock->Width * s,
+                  m_stock->Height * s);
 }
 
 void TCardStockMiniature::paintEvent(QPaintEvent *)

@@ -175,41 +175,6 @@ void TEditCardLayout::buildControls()
     connect(m_whatsThis, &QToolButton::clicked, this, &TEditCardLayout::MouseHelpButtonClick);
 }
 
-void TEditCardLayout::setHelpTexts()
-{
-    const std::pair<QWidget *, const char *> texts[] = {
-        {m_predefined, "Pick the card stock you print on; its sizes fill in the numbers below."},
-        {m_inches, "Show and enter the sizes in inches."},
-        {m_mm, "Show and enter the sizes in millimetres."},
-        {m_width, "The width of one card."},
-        {m_height, "The height of one card."},
-        {m_hpitch,
-         "The distance from the left edge of one card to the left edge of the next card in the row. "
-         "It is at least the card width."},
-        {m_vpitch, "The distance from the top of one card to the top of the card below it. "
-                   "It is at least the card height."},
-        {m_across, "How many cards there are in each row (1 to 10)."},
-        {m_down, "How many rows of cards there are on the sheet (1 to 30)."},
-        {m_leftMargin,
-         "The distance from the left edge of the paper to the left edge of the first column of cards."},
-        {m_topMargin, "The distance from the top edge of the paper to the top of the first row of cards."},
-        {m_paper, "The size of the sheet of card stock."},
-        {m_paperWidth, "The width of a custom paper."},
-        {m_paperHeight, "The height of a custom paper."},
-        {m_ok, "Click to keep this layout; the design area takes the new card size."},
-        {m_cancel, "Click to cancel and return to the previous screen"},
-        {m_help, "Click to bring up the help for this window"},
-        {m_whatsThis, "Click here, then click any item of this window to see what it is for."},
-    };
-    for (const auto &[control, text] : texts)
-        control->setWhatsThis(QString::fromLatin1(text));
-    // A caption explains the control it names.
-    for (QLabel *label : findChildren<QLabel *>()) {
-        if (label->buddy())
-            label->setWhatsThis(label->buddy()->whatsThis());
-    }
-}
-
 std::array<TNumEdit *, 8> TEditCardLayout::lengthEdits() const
 {
     return {m_height, m_width, m_topMargin, m_leftMargin, m_hpitch, m_vpitch, m_paperWidth, m_paperHeight};
@@ -219,13 +184,6 @@ std::array<float *, 8> TEditCardLayout::lengthValues()
 {
     return {&m_layout.Height, &m_layout.Width,  &m_layout.TopMargin,  &m_layout.LeftMargin,
             &m_layout.HPitch, &m_layout.VPitch, &m_layout.PaperWidth, &m_layout.PaperHeight};
-}
-
-void TEditCardLayout::paperChanged()
-{
-    const bool custom = m_paper->currentIndex() == 5;
-    m_paperWidth->setEnabled(custom);
-    m_paperHeight->setEnabled(custom);
 }
 
 bool TEditCardLayout::Execute(model::TCardLayout &layout)
@@ -317,20 +275,6 @@ void TEditCardLayout::PredefinedLayoutsChange()
     }
 }
 
-void TEditCardLayout::PickStock(const model::TCardStock &stock)
-{
-    FormActivate();
-    if (stock.Builtin >= 0 && stock.Builtin < m_predefined->count()) {
-        m_predefined->setCurrentIndex(stock.Builtin);
-        PredefinedLayoutsChange();
-        return;
-    }
-    stock.ApplyTo(m_layout);
-    m_layout.StockKey = stock.Key;
-    m_predefined->setCurrentIndex(-1);
-    FillEditsFromValues();
-}
-
 void TEditCardLayout::MMButtonClick()
 {
     // The edits already show millimetres: converting again would multiply
@@ -382,21 +326,7 @@ void TEditCardLayout::eCardHeightExit()
 void TEditCardLayout::OKButtonClick()
 {
     readControls();
-    if (!m_layout.StockKey.isEmpty()) {
-        // The stock's name stays only while the numbers are the stock's.
-        const model::TCardStock *stock = m_finder->Database().Find(m_layout.StockKey);
-        model::TCardLayout stockLayout = m_layout;
-        if (stock)
-            stock->ApplyTo(stockLayout);
-        const auto thousandths = [](float inches) { return qRound(double(inches) * 1000); };
-        const auto same = [&](float a, float b) { return thousandths(a) == thousandths(b); };
-        if (!stock || !same(stockLayout.Height, m_layout.Height) || !same(stockLayout.Width, m_layout.Width) ||
-            !same(stockLayout.TopMargin, m_layout.TopMargin) || !same(stockLayout.LeftMargin, m_layout.LeftMargin) ||
-            !same(stockLayout.HPitch, m_layout.HPitch) || !same(stockLayout.VPitch, m_layout.VPitch) ||
-            stockLayout.Across != m_layout.Across || stockLayout.Down != m_layout.Down ||
-            stockLayout.Papersize != m_layout.Papersize)
-            m_layout.StockKey.clear();
-    }
+    forgetChangedStock();
     if (ValidCard())
         accept();
 }

@@ -81,6 +81,8 @@ private:
     // Takes the edits, spin edits and paper list into the working copy (the
     // first steps of OK).
     void readControls();
+    // Clears the stock key when the numbers are no longer those of that stock.
+    void forgetChangedStock();
     void paperChanged();
 
     model::TCardLayout m_layout;

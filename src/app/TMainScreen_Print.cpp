@@ -275,8 +275,8 @@ bool TMainScreen::DoPageSetup(printer::TReportPrinter *engine)
         dialog.HidePrinterSetup(); // a file of its own: no printer to set up
     if (engine)
         engine->RefreshDeviceMetrics(); // the margins the miniature marks cards by
-    dialog.SetSheet(layout.SheetSizeInches(), SelectedCards, layout.Height, layout.Width, layout.Across, layout.Down,
-                    layout.TopMargin, layout.LeftMargin, layout.HPitch, layout.VPitch);
+    dialog.SetSheet(layout.SheetSizeInches(), SelectedCards, layout.Height, layout.Width, layout.Across,
+                    layout.Down, layout.TopMargin, layout.LeftMargin, layout.HPitch, layout.VPitch);
     if (Interaction::current().exec(dialog) != QDialog::Accepted)
         return false;
     SelectedCards = dialog.Selected();

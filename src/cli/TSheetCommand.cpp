@@ -65,8 +65,10 @@ void parsePaper(const QString &text, TSheetCommand::Options &options)
 {
     const QString name = text.trimmed().toLower();
     static const QList<QPair<QString, int>> names = {
-        {QStringLiteral("letter"), model::TCardLayout::PaperLetter}, {QStringLiteral("legal"), model::TCardLayout::PaperLegal},
-        {QStringLiteral("a3"), model::TCardLayout::PaperA3},         {QStringLiteral("a4"), model::TCardLayout::PaperA4},
+        {QStringLiteral("letter"), model::TCardLayout::PaperLetter},
+        {QStringLiteral("legal"), model::TCardLayout::PaperLegal},
+        {QStringLiteral("a3"), model::TCardLayout::PaperA3},
+        {QStringLiteral("a4"), model::TCardLayout::PaperA4},
         {QStringLiteral("a5"), model::TCardLayout::PaperA5}};
     for (const auto &[word, code] : names)
         if (name == word) {
@@ -81,9 +83,10 @@ void parsePaper(const QString &text, TSheetCommand::Options &options)
     const double width = match.captured(1).toDouble(&okWidth) * factor;
     const double height = match.captured(2).toDouble(&okHeight) * factor;
     if (!match.hasMatch() || !okWidth || !okHeight || width < 1 || height < 1 || width > 100 || height > 100)
-        throw cw::Exception(QStringLiteral("Unknown paper %1: give Letter, Legal, A3, A4, A5 or a size such as "
-                                           "210x297mm or 8.5x11in")
-                                .arg(text));
+        throw cw::Exception(
+            QStringLiteral("Unknown paper %1: give Letter, Legal, A3, A4, A5 or a size such as "
+                           "210x297mm or 8.5x11in")
+                .arg(text));
     options.Paper = model::TCardLayout::PaperCustom;
     options.PaperWidth = width;
     options.PaperHeight = height;
@@ -207,7 +210,8 @@ QStringList TSheetCommand::Run(const Options &options)
         job.LoadBackGround();
         if (job.Background.Kind() == model::TSheetBackground::TKind::None)
             throw cw::Exception(
-                QStringLiteral("Cannot print %1 as a background: give a readable .bmp, .wmf, .png or .jpg picture")
+                QStringLiteral(
+                    "Cannot print %1 as a background: give a readable .bmp, .wmf, .png or .jpg picture")
                     .arg(native(picture)));
     } else {
         // The background the designer opens with this card (a shipped
@@ -239,11 +243,11 @@ QStringList TSheetCommand::Run(const Options &options)
     report.Execute();
 
     QStringList warnings;
-    const std::vector<int> off =
-        model::TSheetFit::CardsOffThePage(s, layout.SheetSizeInches());
+    const std::vector<int> off = model::TSheetFit::CardsOffThePage(s, layout.SheetSizeInches());
     if (!off.empty())
         warnings << QStringLiteral("warning: card%1 %2 run%3 off the paper and print%3 cut off")
-                        .arg(off.size() > 1 ? QStringLiteral("s") : QString(), model::TSheetFit::PositionList(off),
+                        .arg(off.size() > 1 ? QStringLiteral("s") : QString(),
+                             model::TSheetFit::PositionList(off),
                              off.size() > 1 ? QString() : QStringLiteral("s"));
     return warnings;
 }

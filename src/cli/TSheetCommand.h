@@ -41,11 +41,11 @@ public:
     {
         QString Card;
         QString Pdf;
-        QString Settings;                          // empty: the program folder's CWR.INI
-        int Layout = 0;                            // 1-based built-in layout; 0: the settings' layout
-        QString Stock;                             // a stock database key instead of Layout
-        int Paper = 0;                             // a paper code; 0: the layout's paper
-        double PaperWidth = 0, PaperHeight = 0;    // inches, for a custom paper
+        QString Settings;                           // empty: the program folder's CWR.INI
+        int Layout = 0;                             // 1-based built-in layout; 0: the settings' layout
+        QString Stock;                              // a stock database key instead of Layout
+        int Paper = 0;                              // a paper code; 0: the layout's paper
+        double PaperWidth = 0, PaperHeight = 0;     // inches, for a custom paper
         std::optional<model::TCardSelection> Cards; // none: every position
         int Copies = 1;
         bool OutlineTest = false;

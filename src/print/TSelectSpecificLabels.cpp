@@ -194,8 +194,9 @@ void TSelectSpecificLabels::SetSheet(int paperSize, const model::TCardSelection 
 }
 
 void TSelectSpecificLabels::SetSheet(const QSizeF &sheetInches, const model::TCardSelection &selected,
-                                     double cardHeight, double cardWidth, int across, int down, double topMargin,
-                                     double leftMargin, double horizontalPitch, double verticalPitch)
+                                     double cardHeight, double cardWidth, int across, int down,
+                                     double topMargin, double leftMargin, double horizontalPitch,
+                                     double verticalPitch)
 {
     Sheet.SheetSize = sheetInches;
     Sheet.Selected = selected;

@@ -142,7 +142,8 @@ private slots:
                 // The stock of this template: same maker, same main code.
                 const TCardStock *stock = nullptr;
                 for (const TCardStock &s : database.Stocks())
-                    if (s.Builtin < 0 && !s.User && s.Maker == brand && !s.Codes.isEmpty() && s.Codes.first() == part)
+                    if (s.Builtin < 0 && !s.User && s.Maker == brand && !s.Codes.isEmpty() &&
+                        s.Codes.first() == part)
                         stock = &s;
                 if (t.layouts.size() != 1) {
                     QVERIFY2(!stock, qPrintable(what + ": a sheet of several grids has no single layout"));
@@ -168,12 +169,14 @@ private slots:
                 QCOMPARE(stock->Description, t.attributes.value(QLatin1String("_description")).toString());
                 const QString paper = t.attributes.value(QLatin1String("size")).toString();
                 QCOMPARE(stock->Paper, paper);
-                const QSizeF paperSize = paper == QLatin1String("Other")
-                                             ? QSizeF(length(t.attributes, "width"), length(t.attributes, "height"))
-                                             : papers.value(paper);
+                const QSizeF paperSize =
+                    paper == QLatin1String("Other")
+                        ? QSizeF(length(t.attributes, "width"), length(t.attributes, "height"))
+                        : papers.value(paper);
                 QVERIFY2(sameLength(stock->PaperWidth, paperSize.width()), qPrintable(what));
                 QVERIFY2(sameLength(stock->PaperHeight, paperSize.height()), qPrintable(what));
-                const QMap<QString, int> codes{{"US-Letter", 1}, {"US-Legal", 5}, {"A3", 8}, {"A4", 9}, {"A5", 11}};
+                const QMap<QString, int> codes{
+                    {"US-Letter", 1}, {"US-Legal", 5}, {"A3", 8}, {"A4", 9}, {"A5", 11}};
                 QCOMPARE(stock->PaperCode, codes.value(paper, TCardLayout::PaperCustom));
 
                 // The codes: the part, then the parts that name it as their equivalent.

@@ -450,7 +450,8 @@ private slots:
         QVERIFY(edit(dialog, "epaperwidth")->isEnabled());
         dialog.OKButtonClick();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(ui.informations.value(0), QString("A custom paper must be at least 1 inch (or 25.4mm) wide and high"));
+        QCOMPARE(ui.informations.value(0),
+                 QString("A custom paper must be at least 1 inch (or 25.4mm) wide and high"));
         typeInto(edit(dialog, "epaperwidth"), "12");
         typeInto(edit(dialog, "epaperheight"), "18");
         dialog.OKButtonClick();

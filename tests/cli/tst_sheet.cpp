@@ -138,11 +138,14 @@ private slots:
         writeCard(path("three.cwr"), 336, 192);
         Result r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini")});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.err, QStringLiteral("warning: cards 3, 6, 9 and 12 run off the paper and print cut off\n"));
+        QCOMPARE(r.err,
+                 QStringLiteral("warning: cards 3, 6, 9 and 12 run off the paper and print cut off\n"));
         QVERIFY(QFileInfo(path("three.pdf")).size() > 0);
-        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards", "1,6"});
+        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards",
+                 "1,6"});
         QCOMPARE(r.err, QStringLiteral("warning: card 6 runs off the paper and prints cut off\n"));
-        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards", "1,2"});
+        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards",
+                 "1,2"});
         QCOMPARE(r.err, QString());
     }
 
@@ -207,10 +210,12 @@ private slots:
         QCOMPARE(layout.CardCount(), cards);
         const QList<QImage> sheets = pages(path("large.pdf"));
         QCOMPARE(sheets.size(), 1);
-        QVERIFY2(std::abs(sheets.first().width() - pixels.width()) <= 1, qPrintable(QString::number(sheets.first().width())));
-        QVERIFY2(std::abs(sheets.first().height() - pixels.height()) <= 1, qPrintable(QString::number(sheets.first().height())));
-        const QString fault =
-            test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}), {1.0, 0.5, false});
+        QVERIFY2(std::abs(sheets.first().width() - pixels.width()) <= 1,
+                 qPrintable(QString::number(sheets.first().width())));
+        QVERIFY2(std::abs(sheets.first().height() - pixels.height()) <= 1,
+                 qPrintable(QString::number(sheets.first().height())));
+        const QString fault = test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}),
+                                               {1.0, 0.5, false});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
@@ -229,15 +234,16 @@ private slots:
         chosen[0] = chosen[10] = chosen[23] = true;
         const QList<QImage> sheets = pages(path("some.pdf"));
         QCOMPARE(sheets.size(), 1);
-        const QString fault = test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}, chosen),
-                                               {1.0, 0.5, false});
+        const QString fault = test::CheckSheet(
+            sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}, chosen), {1.0, 0.5, false});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
 
-        const Result beyond = run({"sheet", path("mark.cwr"), path("none.pdf"), "--settings", path("plain.ini"),
-                                   "--layout", "russian-a3-5x9", "--cards", "25"});
+        const Result beyond = run({"sheet", path("mark.cwr"), path("none.pdf"), "--settings",
+                                   path("plain.ini"), "--layout", "russian-a3-5x9", "--cards", "25"});
         QCOMPARE(beyond.code, 1);
         QVERIFY2(beyond.err.contains("positions 1 to 24"), qPrintable(beyond.err));
-        const Result unknown = run({"sheet", path("mark.cwr"), path("none.pdf"), "--layout", "no-such-stock"});
+        const Result unknown =
+            run({"sheet", path("mark.cwr"), path("none.pdf"), "--layout", "no-such-stock"});
         QVERIFY2(unknown.err.contains("Unknown card stock no-such-stock"), qPrintable(unknown.err));
     }
 
@@ -318,12 +324,14 @@ private slots:
         QTest::newRow("layout word") << QStringList{card, pdf, "--layout", "A4"}
                                      << "Unknown card stock A4: give a built-in layout number or a stock "
                                         "key such as avery-5371";
-        QTest::newRow("paper") << QStringList{card, pdf, "--paper", "B5"}
-                               << "Unknown paper B5: give Letter, Legal, A3, A4, A5 or a size such as 210x297mm "
-                                  "or 8.5x11in";
-        QTest::newRow("card 0") << QStringList{card, pdf, "--cards", "1,0"}
-                                << "Invalid card position \"0\" in --cards 1,0: give positions from 1 to 300, "
-                                   "separated by commas";
+        QTest::newRow("paper")
+            << QStringList{card, pdf, "--paper", "B5"}
+            << "Unknown paper B5: give Letter, Legal, A3, A4, A5 or a size such as 210x297mm "
+               "or 8.5x11in";
+        QTest::newRow("card 0")
+            << QStringList{card, pdf, "--cards", "1,0"}
+            << "Invalid card position \"0\" in --cards 1,0: give positions from 1 to 300, "
+               "separated by commas";
         QTest::newRow("card 301")
             << QStringList{card, pdf, "--cards", "301"}
             << "Invalid card position \"301\" in --cards 301: give positions from 1 to 300, "

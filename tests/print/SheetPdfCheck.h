@@ -40,9 +40,9 @@ inline model::TCardLayout LetterLayoutWithGaps()
 
 // The sheet a layout, the nudges (1/32 inch) and a selection must give,
 // worked out by hand.
-inline model::TLabelPrintSettings ExpectedSheet(
-    const model::TCardLayout &layout, const model::TPrinterNudges &n,
-    const model::TCardSelection &selection = model::TCardSelection())
+inline model::TLabelPrintSettings
+ExpectedSheet(const model::TCardLayout &layout, const model::TPrinterNudges &n,
+              const model::TCardSelection &selection = model::TCardSelection())
 {
     model::TLabelPrintSettings s;
     s.Across = layout.Across;

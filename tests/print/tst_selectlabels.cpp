@@ -197,7 +197,8 @@ void TestSelectLabels::cardsOffThePageAreMarked()
     const QRect paper = dialog.Sheet.SheetRect();
     for (int y = 0; y < shot.height(); ++y)
         for (int x = paper.right() + 1; x < shot.width(); ++x)
-            QVERIFY2(shot.pixel(x, y) != qRgb(0xFF, 0, 0), qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
+            QVERIFY2(shot.pixel(x, y) != qRgb(0xFF, 0, 0),
+                     qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
 }
 
 void TestSelectLabels::okNeedsOneCardAndAlwaysHandsOverCopies()

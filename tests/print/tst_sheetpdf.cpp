@@ -268,8 +268,8 @@ private slots:
         m_script->answers.enqueue(false);
         w->mnuSaveSheetAsPdfClick();
         QCOMPARE(m_script->questions,
-                 QStringList{QStringLiteral(
-                     "Cards 3 and 6 run off the printable area of the page and would print cut off.\n\nPrint anyway?")});
+                 QStringList{QStringLiteral("Cards 3 and 6 run off the printable area of the page and would "
+                                            "print cut off.\n\nPrint anyway?")});
         QCOMPARE(m_script->dialogsRun, 1);
         QVERIFY(!QFile::exists(pdf));
 

@@ -41,7 +41,8 @@ QString TCardStock::SearchText() const
     words << w + QLatin1Char('x') + h << h + QLatin1Char('x') + w;
     words << QString::number(Width, 'g', 4) + QLatin1Char('x') + QString::number(Height, 'g', 4);
     words << QString::number(Height, 'g', 4) + QLatin1Char('x') + QString::number(Width, 'g', 4);
-    words << QString::number(Count()) + QStringLiteral("persheet") << QString::number(Count()) + QStringLiteral("up");
+    words << QString::number(Count()) + QStringLiteral("persheet")
+          << QString::number(Count()) + QStringLiteral("up");
     return words.join(QLatin1Char(' '));
 }
 
@@ -67,7 +68,8 @@ TCardStock TCardStock::FromLayout(const QString &name, const TCardLayout &layout
     TCardStock stock;
     stock.User = true;
     stock.Description = name;
-    stock.Key = QStringLiteral("user-") + name.toLower().simplified().replace(QLatin1Char(' '), QLatin1Char('-'));
+    stock.Key =
+        QStringLiteral("user-") + name.toLower().simplified().replace(QLatin1Char(' '), QLatin1Char('-'));
     stock.Paper = TCardLayout::PaperName(layout.Papersize);
     stock.PaperCode = layout.Papersize;
     const QSizeF paper = layout.SheetSizeInches();

@@ -31,8 +31,8 @@ struct TCardStock
     double VPitch = 2.0;
     int Across = 2;
     int Down = 5;
-    int Builtin = -1; // index of the built-in layout (PredefLayout), -1 for other stocks
-    QString Note;     // how the stock differs from another description of the same product
+    int Builtin = -1;  // index of the built-in layout (PredefLayout), -1 for other stocks
+    QString Note;      // how the stock differs from another description of the same product
     bool User = false; // measured and named by the user
 
     // The line the dialog lists: "Avery 5371, 5372, ... - Business Cards

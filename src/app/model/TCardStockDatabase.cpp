@@ -21,7 +21,8 @@ QString normalised(QString text)
     text.replace(size, QStringLiteral("\\1x\\2"));
     static const QRegularExpression mm(QStringLiteral("(\\d)\\s*(?:mm|in|\")(?=\\W|$)"));
     text.replace(mm, QStringLiteral("\\1"));
-    static const QRegularExpression count(QStringLiteral("(\\d+)\\s*(?:-\\s*)?(?:per\\s*sheet|up|cards?)\\b"));
+    static const QRegularExpression count(
+        QStringLiteral("(\\d+)\\s*(?:-\\s*)?(?:per\\s*sheet|up|cards?)\\b"));
     text.replace(count, QStringLiteral("\\1persheet"));
     return text;
 }
@@ -110,8 +111,9 @@ QString TCardStockDatabase::SaveUserStock(const QString &name, const TCardLayout
                            {QStringLiteral("stocks"), array}};
     WriteFileAtomically(UserFile(), QJsonDocument(root).toJson());
 
-    m_stocks.erase(std::remove_if(m_stocks.begin(), m_stocks.end(), [](const TCardStock &s) { return s.User; }),
-                   m_stocks.end());
+    m_stocks.erase(
+        std::remove_if(m_stocks.begin(), m_stocks.end(), [](const TCardStock &s) { return s.User; }),
+        m_stocks.end());
     m_stocks << users;
     return stock.Key;
 }

@@ -181,8 +181,10 @@ void TPreferences::Save(TIniFile &ini) const
         else
             ini.WriteString(LayoutSection, QStringLiteral("Stock"), Layout.StockKey);
         if (Layout.Papersize == TCardLayout::PaperCustom) {
-            ini.WriteInteger(LayoutSection, QStringLiteral("PaperWidth"), InchesToThousandths(Layout.PaperWidth));
-            ini.WriteInteger(LayoutSection, QStringLiteral("PaperHeight"), InchesToThousandths(Layout.PaperHeight));
+            ini.WriteInteger(LayoutSection, QStringLiteral("PaperWidth"),
+                             InchesToThousandths(Layout.PaperWidth));
+            ini.WriteInteger(LayoutSection, QStringLiteral("PaperHeight"),
+                             InchesToThousandths(Layout.PaperHeight));
         } else {
             ini.DeleteKey(LayoutSection, QStringLiteral("PaperWidth"));
             ini.DeleteKey(LayoutSection, QStringLiteral("PaperHeight"));

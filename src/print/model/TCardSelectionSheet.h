@@ -7,10 +7,10 @@
 // Every position of the layout is shown and can be changed; the flags past
 // Across x Down are handed back as they came.
 
+#include "print/model/TCardSelection.h"
 #include <QMarginsF>
 #include <QRect>
 #include <QSizeF>
-#include "print/model/TCardSelection.h"
 
 #include <array>
 

@@ -27,8 +27,8 @@ namespace cw::model {
 
 struct TLabelPrintSettings
 {
-    int SheetCount = 1; // sheets to produce (the engine's Copies at hand-over)
-    TCardSelection Selection; // every position at start
+    int SheetCount = 1;         // sheets to produce (the engine's Copies at hand-over)
+    TCardSelection Selection;   // every position at start
     bool PrintTestPage = false; // outlines of the card cells instead of the design
     double CardHeight = 2.0;
     double CardWidth = 3.5;
