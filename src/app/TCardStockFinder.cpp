@@ -84,8 +84,10 @@ void TCardStockFinder::Search(const QString &query)
     m_list->clear();
     for (const model::TCardStock *stock : m_listed) {
         auto *item = new QListWidgetItem(stock->DisplayText(), m_list);
+        QString tip = stock->Codes.join(QStringLiteral(", "));
         if (!stock->Note.isEmpty())
-            item->setToolTip(stock->Note);
+            tip += QLatin1Char('\n') + stock->Note;
+        item->setToolTip(tip);
     }
     Highlight(m_listed.isEmpty() ? -1 : 0);
 }

@@ -17,7 +17,11 @@ QString TCardStock::DisplayText() const
 {
     if (Builtin >= 0)
         return Description;
-    QString text = User ? Description : Maker + QLatin1Char(' ') + Codes.join(QStringLiteral(", "));
+    // At most three codes: a family of equivalents can be a dozen long (the
+    // list's tooltip holds them all).
+    const QString codes =
+        Codes.mid(0, 3).join(QStringLiteral(", ")) + (Codes.size() > 3 ? QStringLiteral(", ...") : QString());
+    QString text = User ? Description : Maker + QLatin1Char(' ') + codes;
     if (!User && !Description.isEmpty())
         text += QStringLiteral(" - ") + Description;
     return text + QStringLiteral(" (%1, %2 x %3 = %4 per sheet, %5 x %6 mm)")

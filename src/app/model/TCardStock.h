@@ -35,9 +35,9 @@ struct TCardStock
     QString Note;      // how the stock differs from another description of the same product
     bool User = false; // measured and named by the user
 
-    // The line the dialog lists: "Avery 5371, 5372, ... - Business Cards
-    // (US-Letter, 2 x 5 = 10 per sheet, 88.9 x 50.8 mm)"; a built-in stock
-    // shows its list text.
+    // The line the dialog lists: "Avery 5371, 5372, 5376, ... - Business
+    // Cards (US-Letter, 2 x 5 = 10 per sheet, 88.9 x 50.8 mm)" (at most three
+    // codes); a built-in stock shows its list text.
     QString DisplayText() const;
     // The words a search looks through: maker, codes, description, paper,
     // the card size in mm and inches and the count per sheet.
