@@ -15,6 +15,7 @@ PACKAGES=(
   libqpdf-dev
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
   imagemagick xdotool
+  glabels-data
 )
 
 missing=()

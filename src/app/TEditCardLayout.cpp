@@ -1,5 +1,6 @@
 #include "app/TEditCardLayout.h"
 
+#include "app/TCardStockFinder.h"
 #include "help/HelpContext.h"
 #include "widgets/Interaction.h"
 #include "widgets/TNumEdit.h"
@@ -48,6 +49,14 @@ TNumEdit *TEditCardLayout::lengthEdit(const char *name)
 void TEditCardLayout::buildControls()
 {
     auto *top = new QVBoxLayout(this);
+
+    m_finder = new TCardStockFinder(this);
+    m_finder->OnPick = [this](const model::TCardStock &stock) { PickStock(stock); };
+    m_finder->CurrentLayout = [this] {
+        readControls();
+        return Layout();
+    };
+    top->addWidget(m_finder);
 
     auto *predefinedLabel = new QLabel(QStringLiteral("Predefined Layouts"), this);
     m_predefined = new QComboBox(this);
@@ -109,14 +118,22 @@ void TEditCardLayout::buildControls()
     place(QStringLiteral("Left Margin"), m_leftMargin, 2, 2);
     place(QStringLiteral("Top Margin"), m_topMargin, 2, 3);
     top->addLayout(grid);
-
     auto *paperLabel = new QLabel(QStringLiteral("Paper size"), this);
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("epapersize"));
-    m_paper->addItems({QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("A4 (210 x 297mm)"), QString()});
+    // The lines follow TCardLayout::PaperCodes(); the empty last line keeps
+    // whatever code the layout had.
+    m_paper->addItems({QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("A4 (210 x 297mm)"),
+                       tr("A3 (297 x 420mm)"), tr("A5 (148 x 210mm)"), tr("Legal (8.5 x 14\")"),
+                       tr("Custom size"), QString()});
     paperLabel->setBuddy(m_paper);
-    top->addWidget(paperLabel);
-    top->addWidget(m_paper);
+    m_paperWidth = lengthEdit("epaperwidth");
+    m_paperHeight = lengthEdit("epaperheight");
+    grid->addWidget(paperLabel, 4, 0, 1, 2);
+    grid->addWidget(m_paper, 5, 0, 1, 2);
+    place(tr("Paper Width"), m_paperWidth, 4, 2);
+    place(tr("Paper Height"), m_paperHeight, 4, 3);
+    paperChanged();
     top->addStretch();
 
     m_ok = new QPushButton(QStringLiteral("Ok"), this);
@@ -149,6 +166,7 @@ void TEditCardLayout::buildControls()
         if (on)
             MMButtonClick();
     });
+    connect(m_paper, &QComboBox::currentIndexChanged, this, [this] { paperChanged(); });
     connect(m_width, &QLineEdit::editingFinished, this, &TEditCardLayout::eCardwidthExit);
     connect(m_height, &QLineEdit::editingFinished, this, &TEditCardLayout::eCardHeightExit);
     connect(m_ok, &QPushButton::clicked, this, &TEditCardLayout::OKButtonClick);
@@ -157,48 +175,15 @@ void TEditCardLayout::buildControls()
     connect(m_whatsThis, &QToolButton::clicked, this, &TEditCardLayout::MouseHelpButtonClick);
 }
 
-void TEditCardLayout::setHelpTexts()
+std::array<TNumEdit *, 8> TEditCardLayout::lengthEdits() const
 {
-    const std::pair<QWidget *, const char *> texts[] = {
-        {m_predefined, "Pick the card stock you print on; its sizes fill in the numbers below."},
-        {m_inches, "Show and enter the sizes in inches."},
-        {m_mm, "Show and enter the sizes in millimetres."},
-        {m_width, "The width of one card."},
-        {m_height, "The height of one card."},
-        {m_hpitch,
-         "The distance from the left edge of one card to the left edge of the next card in the row. "
-         "It is at least the card width."},
-        {m_vpitch, "The distance from the top of one card to the top of the card below it. "
-                   "It is at least the card height."},
-        {m_across, "How many cards there are in each row (1 to 10)."},
-        {m_down, "How many rows of cards there are on the sheet (1 to 30)."},
-        {m_leftMargin,
-         "The distance from the left edge of the paper to the left edge of the first column of cards."},
-        {m_topMargin, "The distance from the top edge of the paper to the top of the first row of cards."},
-        {m_paper, "The size of the sheet of card stock."},
-        {m_ok, "Click to keep this layout; the design area takes the new card size."},
-        {m_cancel, "Click to cancel and return to the previous screen"},
-        {m_help, "Click to bring up the help for this window"},
-        {m_whatsThis, "Click here, then click any item of this window to see what it is for."},
-    };
-    for (const auto &[control, text] : texts)
-        control->setWhatsThis(QString::fromLatin1(text));
-    // A caption explains the control it names.
-    for (QLabel *label : findChildren<QLabel *>()) {
-        if (label->buddy())
-            label->setWhatsThis(label->buddy()->whatsThis());
-    }
+    return {m_height, m_width, m_topMargin, m_leftMargin, m_hpitch, m_vpitch, m_paperWidth, m_paperHeight};
 }
 
-std::array<TNumEdit *, 6> TEditCardLayout::lengthEdits() const
+std::array<float *, 8> TEditCardLayout::lengthValues()
 {
-    return {m_height, m_width, m_topMargin, m_leftMargin, m_hpitch, m_vpitch};
-}
-
-std::array<float *, 6> TEditCardLayout::lengthValues()
-{
-    return {&m_layout.Height,     &m_layout.Width,  &m_layout.TopMargin,
-            &m_layout.LeftMargin, &m_layout.HPitch, &m_layout.VPitch};
+    return {&m_layout.Height, &m_layout.Width,  &m_layout.TopMargin,  &m_layout.LeftMargin,
+            &m_layout.HPitch, &m_layout.VPitch, &m_layout.PaperWidth, &m_layout.PaperHeight};
 }
 
 bool TEditCardLayout::Execute(model::TCardLayout &layout)
@@ -222,6 +207,9 @@ bool TEditCardLayout::Execute(model::TCardLayout &layout)
     layout.HPitch = result.HPitch;
     layout.VPitch = result.VPitch;
     layout.UseMM = result.UseMM;
+    layout.PaperWidth = result.PaperWidth;
+    layout.PaperHeight = result.PaperHeight;
+    layout.StockKey = result.StockKey;
     return true;
 }
 
@@ -269,10 +257,10 @@ void TEditCardLayout::FillEditsFromValues()
     m_showingMM = false; // the edits hold inches now
     m_across->setValue(m_layout.Across);
     m_down->setValue(m_layout.Down);
-    if (m_layout.Papersize == model::TCardLayout::PaperLetter)
-        m_paper->setCurrentIndex(0);
-    else if (m_layout.Papersize == model::TCardLayout::PaperA4)
-        m_paper->setCurrentIndex(1);
+    const auto &codes = model::TCardLayout::PaperCodes();
+    const auto code = std::find(codes.begin(), codes.end(), m_layout.Papersize);
+    if (code != codes.end())
+        m_paper->setCurrentIndex(int(code - codes.begin()));
     if (m_mm->isChecked())
         MMButtonClick();
 }
@@ -281,8 +269,10 @@ void TEditCardLayout::PredefinedLayoutsChange()
 {
     if (m_firstActivation)
         return;
-    if (m_layout.ApplyPredefined(m_predefined->currentIndex()))
+    if (m_layout.ApplyPredefined(m_predefined->currentIndex())) {
+        m_layout.StockKey.clear();
         FillEditsFromValues();
+    }
 }
 
 void TEditCardLayout::MMButtonClick()
@@ -335,6 +325,14 @@ void TEditCardLayout::eCardHeightExit()
 
 void TEditCardLayout::OKButtonClick()
 {
+    readControls();
+    forgetChangedStock();
+    if (ValidCard())
+        accept();
+}
+
+void TEditCardLayout::readControls()
+{
     FormActivate(); // a dialog run without being shown is filled in first
     m_layout.Down = m_down->value();
     m_layout.Across = m_across->value();
@@ -352,13 +350,14 @@ void TEditCardLayout::OKButtonClick()
         }
     }
 
-    if (m_paper->currentIndex() == 0)
-        m_layout.Papersize = model::TCardLayout::PaperLetter;
-    else if (m_paper->currentIndex() == 1)
-        m_layout.Papersize = model::TCardLayout::PaperA4;
-
-    if (ValidCard())
-        accept();
+    const int line = m_paper->currentIndex();
+    const auto &codes = model::TCardLayout::PaperCodes();
+    if (line >= 0 && line < int(codes.size()))
+        m_layout.Papersize = codes[std::size_t(line)];
+    if (m_layout.Papersize != model::TCardLayout::PaperCustom) {
+        m_layout.PaperWidth = 0.0f;
+        m_layout.PaperHeight = 0.0f;
+    }
 }
 
 bool TEditCardLayout::ValidCard()
@@ -381,6 +380,9 @@ bool TEditCardLayout::ValidCard()
         problem = QStringLiteral("Sizes, pitches and margins must be at most %1 inches (or %2mm)")
                       .arg(double(TCardLayout::MaxLength))
                       .arg(double(TCardLayout::MaxLength) * 25.4);
+    else if (m_layout.Papersize == TCardLayout::PaperCustom &&
+             (m_layout.PaperWidth < 1.0f || m_layout.PaperHeight < 1.0f))
+        problem = tr("A custom paper must be at least 1 inch (or 25.4mm) wide and high");
     if (problem.isEmpty())
         return true;
     Interaction::current().information(problem);

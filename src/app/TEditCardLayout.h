@@ -1,9 +1,11 @@
 #pragma once
 // "Business Card Layout": edits the card layout, either by picking one of the
-// predefined card stocks or by typing the numbers in inches or millimetres.
-// The dialog works on a copy; the caller takes Layout() back after OK.
+// predefined card stocks, by finding a maker's stock in the stock database,
+// or by typing the numbers in inches or millimetres.  The dialog works on a
+// copy; the caller takes Layout() back after OK.
 
 #include "app/model/TCardLayout.h"
+#include "app/model/TCardStock.h"
 
 #include <QDialog>
 
@@ -16,6 +18,7 @@ class QToolButton;
 namespace cw::ui {
 
 class TNumEdit;
+class TCardStockFinder;
 
 class TEditCardLayout : public QDialog
 {
@@ -24,9 +27,9 @@ public:
     explicit TEditCardLayout(QWidget *parent = nullptr);
 
     // Runs the dialog on `layout` (placed over the main window, through the
-    // interaction service).  On OK `layout` takes PredefLayout, Papersize, the
-    // eight numbers and UseMM from the dialog and true is returned; on Cancel
-    // it is left alone.
+    // interaction service).  On OK `layout` takes PredefLayout, Papersize (and
+    // a custom paper's size), the eight numbers, UseMM and the stock key from
+    // the dialog and true is returned; on Cancel it is left alone.
     static bool Execute(model::TCardLayout &layout);
 
     // Checks MMButton when layout.UseMM and takes PredefLayout, Papersize and
@@ -51,6 +54,12 @@ public:
     // "What's this?" from a control's popup menu: shows the control's help
     // text (or that of the nearest parent that has one).
     void WhatsthisMenuItemClick(QWidget *control);
+    // A stock picked in the stock search: a built-in layout selects its line
+    // of PredefinedLayouts as picking that line does; any other stock fills
+    // the working copy, selects no predefined line and is remembered by its
+    // key (kept on OK only while the numbers are still the stock's).
+    void PickStock(const model::TCardStock &stock);
+    TCardStockFinder *StockFinder() const { return m_finder; }
 
     static constexpr int HelpContext = 3101;
     // 1 / 25.4, the factor from millimetres to inches.
@@ -64,10 +73,17 @@ private:
     void buildControls();
     void setHelpTexts();
     TNumEdit *lengthEdit(const char *name);
-    // The six length edits, in the order Height, Width, TopMargin,
-    // LeftMargin, HPitch, VPitch, and the working-copy fields they show.
-    std::array<TNumEdit *, 6> lengthEdits() const;
-    std::array<float *, 6> lengthValues();
+    // The length edits, in the order Height, Width, TopMargin, LeftMargin,
+    // HPitch, VPitch, PaperWidth, PaperHeight, and the working-copy fields
+    // they show.
+    std::array<TNumEdit *, 8> lengthEdits() const;
+    std::array<float *, 8> lengthValues();
+    // Takes the edits, spin edits and paper list into the working copy (the
+    // first steps of OK).
+    void readControls();
+    // Clears the stock key when the numbers are no longer those of that stock.
+    void forgetChangedStock();
+    void paperChanged();
 
     model::TCardLayout m_layout;
     bool m_firstActivation = true;
@@ -85,6 +101,9 @@ private:
     TNumEdit *m_leftMargin = nullptr;
     TNumEdit *m_topMargin = nullptr;
     QComboBox *m_paper = nullptr;
+    TNumEdit *m_paperWidth = nullptr;
+    TNumEdit *m_paperHeight = nullptr;
+    TCardStockFinder *m_finder = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_help = nullptr;

@@ -17,6 +17,7 @@
 #include "app/model/TPreferences.h"
 #include "app/model/TUndoHistory.h"
 #include "design/TGBusinessCardPanel32.h"
+#include "print/model/TCardSelection.h"
 #include "print/printer/TReportPrinter.h"
 
 #include <QMainWindow>
@@ -58,7 +59,7 @@ public:
     // True from creation until the first activation has finished, and while
     // the window changes the surface itself; design changes are then ignored.
     bool Busy = true;
-    std::array<bool, 10> SelectedCards{};
+    model::TCardSelection SelectedCards;
     bool PrintToPrinter = false;
     bool PrintTestPage = false;
     bool PrinterReady() const { return m_printerReady; }

@@ -115,6 +115,9 @@ void TMainScreen::ChangeCardLayout1Click()
         layout.HPitch = chosen.HPitch;
         layout.VPitch = chosen.VPitch;
         layout.UseMM = chosen.UseMM;
+        layout.PaperWidth = chosen.PaperWidth;
+        layout.PaperHeight = chosen.PaperHeight;
+        layout.StockKey = chosen.StockKey;
         SavePreferences();
         SetCardSizeFromInches();
     });

@@ -107,7 +107,7 @@ void TMainScreen::mnuPrintClick()
         return;
     guardedPrint(Busy, [this] {
         PrintToPrinter = true;
-        ReportPrinter->SetPaperSize(Layout().Papersize);
+        model::TLabelPrintSetup::SetPaper(*ReportPrinter, Layout());
         ReportPrinter->SetPageRange(1, 9999);
         m_panel->setPreviewing(false);
         PrintTestPage = false;
@@ -147,7 +147,7 @@ bool TMainScreen::ConfirmCardsOffThePage(printer::TReportPrinter &engine)
             ? QMarginsF(engine.UnprintableLeft(), engine.UnprintableTop(), engine.UnprintableRight(), 0)
             : QMarginsF();
     const std::vector<int> off =
-        model::TSheetFit::CardsOffThePage(s, engine::PaperSizeInches(Layout().Papersize), unprintable);
+        model::TSheetFit::CardsOffThePage(s, Layout().SheetSizeInches(), unprintable);
     if (off.empty())
         return true;
     const QString cards = off.size() == 1 ? QStringLiteral("Card %1 runs").arg(off.front())
@@ -169,7 +169,7 @@ void TMainScreen::mnuPreviewClick()
             engine = own.get();
         }
         PrintToPrinter = false;
-        engine->SetPaperSize(Layout().Papersize);
+        model::TLabelPrintSetup::SetPaper(*engine, Layout());
         m_panel->setPreviewing(true);
         PrintTestPage = false;
         DoPrint(*engine);
@@ -206,12 +206,12 @@ void TMainScreen::mnuPrintOutlineTestPageClick()
         // The outlines are held against the card stock: they go on the
         // layout's paper, whatever paper the queue picked in the dialog
         // starts with.
-        ReportPrinter->SetPaperSize(Layout().Papersize);
+        model::TLabelPrintSetup::SetPaper(*ReportPrinter, Layout());
         fallBackFromVanishedPrinter(*this);
         if (!TPrinterDialogs::PrintDialog(*ReportPrinter))
             return;
         rememberPrinter(*this);
-        ReportPrinter->SetPaperSize(Layout().Papersize);
+        model::TLabelPrintSetup::SetPaper(*ReportPrinter, Layout());
         DoPrint();
     });
 }
@@ -226,7 +226,7 @@ void TMainScreen::mnuSaveSheetAsPdfClick()
         // printer, and the main window's printer keeps its settings.
         printer::TReportPrinter pdf;
         pdf.SetOutputFileName(path);
-        pdf.SetPaperSize(Layout().Papersize);
+        model::TLabelPrintSetup::SetPaper(pdf, Layout());
         pdf.SetPageRange(1, 9999);
         PrintToPrinter = true;
         PrintTestPage = false;
@@ -275,8 +275,8 @@ bool TMainScreen::DoPageSetup(printer::TReportPrinter *engine)
         dialog.HidePrinterSetup(); // a file of its own: no printer to set up
     if (engine)
         engine->RefreshDeviceMetrics(); // the margins the miniature marks cards by
-    dialog.SetSheet(layout.Papersize, SelectedCards, layout.Height, layout.Width, layout.Across, layout.Down,
-                    layout.TopMargin, layout.LeftMargin, layout.HPitch, layout.VPitch);
+    dialog.SetSheet(layout.SheetSizeInches(), SelectedCards, layout.Height, layout.Width, layout.Across,
+                    layout.Down, layout.TopMargin, layout.LeftMargin, layout.HPitch, layout.VPitch);
     if (Interaction::current().exec(dialog) != QDialog::Accepted)
         return false;
     SelectedCards = dialog.Selected();
@@ -327,7 +327,10 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
         s.PrintToPrinter = PrintToPrinter;
         // The paper the command set on its engine is the one the sheet
         // has, in the preview too.
-        dialog.JobReport().SetPaperSize(engine.PaperSize());
+        if (engine.PaperSize() == model::TCardLayout::PaperCustom)
+            dialog.JobReport().SetPaperSize(engine.PaperSize(), engine.PageWidth(), engine.PageHeight());
+        else
+            dialog.JobReport().SetPaperSize(engine.PaperSize());
         if (PrintToPrinter) {
             // The file output and page range belong to the engine object the
             // command chose (a print dialog's "print to file", a PDF sheet):

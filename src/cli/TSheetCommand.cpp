@@ -3,6 +3,7 @@
 #include "app/model/Exception.h"
 #include "app/model/TCardFiles.h"
 #include "app/model/TCardLayout.h"
+#include "app/model/TCardStockDatabase.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
 #include "design/model/TBackgroundArt.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace cw::cli {
 
@@ -41,19 +43,53 @@ std::optional<int> number(const QString &text, int lowest, int highest)
     return value;
 }
 
-std::array<bool, 10> parseCards(const QString &list)
+model::TCardSelection parseCards(const QString &list)
 {
-    std::array<bool, 10> cards{};
+    model::TCardSelection cards;
+    cards.fill(false);
     const QStringList items = list.split(QLatin1Char(','));
     for (const QString &item : items) {
         const std::optional<int> position = number(item, 1, int(cards.size()));
         if (!position)
             throw cw::Exception(QStringLiteral("Invalid card position \"%1\" in --cards %2: give positions "
-                                               "from 1 to 10, separated by commas")
-                                    .arg(item, list));
+                                               "from 1 to %3, separated by commas")
+                                    .arg(item, list)
+                                    .arg(model::TCardSelection::Count));
         cards[std::size_t(*position - 1)] = true;
     }
     return cards;
+}
+
+// --paper: a paper name or WIDTHxHEIGHT with "mm" or "in".
+void parsePaper(const QString &text, TSheetCommand::Options &options)
+{
+    const QString name = text.trimmed().toLower();
+    static const QList<QPair<QString, int>> names = {
+        {QStringLiteral("letter"), model::TCardLayout::PaperLetter},
+        {QStringLiteral("legal"), model::TCardLayout::PaperLegal},
+        {QStringLiteral("a3"), model::TCardLayout::PaperA3},
+        {QStringLiteral("a4"), model::TCardLayout::PaperA4},
+        {QStringLiteral("a5"), model::TCardLayout::PaperA5}};
+    for (const auto &[word, code] : names)
+        if (name == word) {
+            options.Paper = code;
+            return;
+        }
+    static const QRegularExpression custom(QStringLiteral("^([0-9.]+)\\s*x\\s*([0-9.]+)\\s*(mm|in)$"));
+    const QRegularExpressionMatch match = custom.match(name);
+    bool okWidth = false;
+    bool okHeight = false;
+    const double factor = match.hasMatch() && match.captured(3) == QLatin1String("mm") ? 1 / 25.4 : 1.0;
+    const double width = match.captured(1).toDouble(&okWidth) * factor;
+    const double height = match.captured(2).toDouble(&okHeight) * factor;
+    if (!match.hasMatch() || !okWidth || !okHeight || width < 1 || height < 1 || width > 100 || height > 100)
+        throw cw::Exception(
+            QStringLiteral("Unknown paper %1: give Letter, Legal, A3, A4, A5 or a size such as "
+                           "210x297mm or 8.5x11in")
+                .arg(text));
+    options.Paper = model::TCardLayout::PaperCustom;
+    options.PaperWidth = width;
+    options.PaperHeight = height;
 }
 
 } // namespace
@@ -74,7 +110,7 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
         }
         const bool takesValue = arg == QLatin1String("--settings") || arg == QLatin1String("--layout") ||
                                 arg == QLatin1String("--cards") || arg == QLatin1String("--copies") ||
-                                arg == QLatin1String("--background");
+                                arg == QLatin1String("--background") || arg == QLatin1String("--paper");
         if (!takesValue)
             throw cw::Exception(QStringLiteral("Unknown option %1").arg(arg));
         if (i + 1 >= args.size())
@@ -84,11 +120,19 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
             options.Settings = value;
         } else if (arg == QLatin1String("--layout")) {
             const std::optional<int> layout = number(value, 1, model::TCardLayout::PredefinedCount);
+            bool isNumber = false;
+            value.toInt(&isNumber);
+            if (!layout && !isNumber) {
+                options.Stock = value.trimmed();
+                continue;
+            }
             if (!layout)
                 throw cw::Exception(QStringLiteral("Unknown layout %1: give a number from 1 to %2")
                                         .arg(value)
                                         .arg(model::TCardLayout::PredefinedCount));
             options.Layout = *layout;
+        } else if (arg == QLatin1String("--paper")) {
+            parsePaper(value, options);
         } else if (arg == QLatin1String("--cards")) {
             options.Cards = parseCards(value);
         } else if (arg == QLatin1String("--copies")) {
@@ -127,6 +171,20 @@ QStringList TSheetCommand::Run(const Options &options)
     model::TCardLayout &layout = preferences.Layout;
     if (options.Layout > 0)
         layout.ApplyPredefined(options.Layout - 1);
+    if (!options.Stock.isEmpty()) {
+        const model::TCardStockDatabase stocks;
+        const model::TCardStock *stock = stocks.Find(options.Stock);
+        if (!stock)
+            throw cw::Exception(QStringLiteral("Unknown card stock %1: give a built-in layout number or a "
+                                               "stock key such as avery-5371")
+                                    .arg(options.Stock));
+        stock->ApplyTo(layout);
+    }
+    if (options.Paper > 0) {
+        layout.Papersize = options.Paper;
+        layout.PaperWidth = float(options.PaperWidth);
+        layout.PaperHeight = float(options.PaperHeight);
+    }
 
     model::TLabelPrintJob job;
     model::TLabelPrintSettings &s = job.Settings;
@@ -135,7 +193,7 @@ QStringList TSheetCommand::Run(const Options &options)
     s.PrintTestPage = options.OutlineTest;
     s.SheetCount = options.Copies;
     if (options.Cards) {
-        // Only ten positions can be chosen, and only those the sheet has.
+        // Only the positions the sheet has can be chosen.
         const int positions = std::min(layout.CardCount(), model::TLabelPrintJob::SelectionCount);
         for (int k = positions; k < model::TLabelPrintJob::SelectionCount; ++k)
             if ((*options.Cards)[std::size_t(k)])
@@ -152,7 +210,8 @@ QStringList TSheetCommand::Run(const Options &options)
         job.LoadBackGround();
         if (job.Background.Kind() == model::TSheetBackground::TKind::None)
             throw cw::Exception(
-                QStringLiteral("Cannot print %1 as a background: give a readable .bmp, .wmf, .png or .jpg picture")
+                QStringLiteral(
+                    "Cannot print %1 as a background: give a readable .bmp, .wmf, .png or .jpg picture")
                     .arg(native(picture)));
     } else {
         // The background the designer opens with this card (a shipped
@@ -176,7 +235,7 @@ QStringList TSheetCommand::Run(const Options &options)
     report.SetUnitsFactor(1.0);
     report.SetProcessEvents({});
     report.SetOutputFileName(options.Pdf);
-    report.SetPaperSize(layout.Papersize);
+    model::TLabelPrintSetup::SetPaper(report, layout);
     report.SetOrientation(engine::TOrientation::poPortrait);
     report.SetCopies(1);
     report.OnBeforePrint = [&job](engine::TBaseReport &r) { job.BeforePrintLabels(r); };
@@ -184,11 +243,11 @@ QStringList TSheetCommand::Run(const Options &options)
     report.Execute();
 
     QStringList warnings;
-    const std::vector<int> off =
-        model::TSheetFit::CardsOffThePage(s, engine::PaperSizeInches(layout.Papersize));
+    const std::vector<int> off = model::TSheetFit::CardsOffThePage(s, layout.SheetSizeInches());
     if (!off.empty())
         warnings << QStringLiteral("warning: card%1 %2 run%3 off the paper and print%3 cut off")
-                        .arg(off.size() > 1 ? QStringLiteral("s") : QString(), model::TSheetFit::PositionList(off),
+                        .arg(off.size() > 1 ? QStringLiteral("s") : QString(),
+                             model::TSheetFit::PositionList(off),
                              off.size() > 1 ? QString() : QStringLiteral("s"));
     return warnings;
 }

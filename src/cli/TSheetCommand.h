@@ -4,13 +4,17 @@
 // (TLabelPrintJob with the layout and printer nudges of the settings file),
 // with each design object printing itself.  Needs no printer and no window.
 //
-//   sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N] [--cards 1,2,...]
-//                        [--copies N] [--outline-test] [--background PIC]
+//   sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N|STOCK] [--paper P]
+//                        [--cards 1,2,...] [--copies N] [--outline-test]
+//                        [--background PIC]
 //
 // --settings reads the layout and nudges from that file instead of the
 // program folder's CWR.INI; --layout N takes built-in card layout N (1 = the
-// first of the layout dialog's list) instead of the settings' layout, the
-// nudges still coming from the settings; --cards the positions that print
+// first of the layout dialog's list), --layout STOCK the card stock of that
+// key in the stock database ("avery-5371", "russian-a3-5x9"), instead of the
+// settings' layout, the nudges still coming from the settings; --paper prints
+// on Letter, Legal, A3, A4, A5 or a custom WIDTHxHEIGHT paper ("210x297mm",
+// "8.5x11in") instead of the layout's paper; --cards the positions that print
 // (1 = top left, row by row; default all); --copies the number of sheets (1
 // to 99); --outline-test the outline of every selected card instead of the
 // design; --background the picture stretched over every card (a .bmp or a
@@ -18,6 +22,8 @@
 //
 // Every failure is a cw::Exception with a one-line message; the PDF file
 // that was there stays as it was unless the whole sheet was written.
+
+#include "print/model/TCardSelection.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,9 +41,12 @@ public:
     {
         QString Card;
         QString Pdf;
-        QString Settings;                          // empty: the program folder's CWR.INI
-        int Layout = 0;                            // 1-based built-in layout; 0: the settings' layout
-        std::optional<std::array<bool, 10>> Cards; // none: every position
+        QString Settings;                           // empty: the program folder's CWR.INI
+        int Layout = 0;                             // 1-based built-in layout; 0: the settings' layout
+        QString Stock;                              // a stock database key instead of Layout
+        int Paper = 0;                              // a paper code; 0: the layout's paper
+        double PaperWidth = 0, PaperHeight = 0;     // inches, for a custom paper
+        std::optional<model::TCardSelection> Cards; // none: every position
         int Copies = 1;
         bool OutlineTest = false;
         std::optional<QString> Background; // none: the card's sidecar

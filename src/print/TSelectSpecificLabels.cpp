@@ -1,5 +1,7 @@
 #include "print/TSelectSpecificLabels.h"
 
+#include "app/model/TCardLayout.h"
+
 #include "help/HelpContext.h"
 #include "print/TPrinterDialogs.h"
 #include "print/engine/Units.h"
@@ -183,11 +185,20 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
     placeDialog(this, Interaction::mainWindow());
 }
 
-void TSelectSpecificLabels::SetSheet(int paperSize, const std::array<bool, 10> &selected, double cardHeight,
+void TSelectSpecificLabels::SetSheet(int paperSize, const model::TCardSelection &selected, double cardHeight,
                                      double cardWidth, int across, int down, double topMargin,
                                      double leftMargin, double horizontalPitch, double verticalPitch)
 {
-    Sheet.SheetSize = paperSize == 1 ? QSizeF(8.5, 11.0) : QSizeF(8.268, 11.69);
+    SetSheet(model::TCardLayout::SheetSizeInches(paperSize), selected, cardHeight, cardWidth, across, down,
+             topMargin, leftMargin, horizontalPitch, verticalPitch);
+}
+
+void TSelectSpecificLabels::SetSheet(const QSizeF &sheetInches, const model::TCardSelection &selected,
+                                     double cardHeight, double cardWidth, int across, int down,
+                                     double topMargin, double leftMargin, double horizontalPitch,
+                                     double verticalPitch)
+{
+    Sheet.SheetSize = sheetInches;
     Sheet.Selected = selected;
     Sheet.CardHeight = cardHeight;
     Sheet.CardWidth = cardWidth;
@@ -202,6 +213,11 @@ void TSelectSpecificLabels::SetSheet(int paperSize, const std::array<bool, 10> &
                                         m_printer->UnprintableRight(), m_printer->UnprintableBottom())
                             : QMarginsF();
     Sheet.DetermineRectangles();
+    // The miniature grows with the paper (an A3 sheet is larger than the box
+    // the dialog always had), so the whole sheet shows.
+    const QRect paper = Sheet.SheetRect();
+    PaintBox1->setFixedSize(std::max(204, paper.right() + 1 + model::TCardSelectionSheet::Offset),
+                            std::max(237, paper.bottom() + 1 + model::TCardSelectionSheet::Offset));
     OffPageNote->setVisible(Sheet.AnyOffThePage());
     PaintBox1->update();
 }

@@ -32,13 +32,16 @@ public:
     // then no printer name is shown and nothing is handed over).
     explicit TSelectSpecificLabels(printer::TReportPrinter *printer, QWidget *parent = nullptr);
 
-    // The hand-over: paper size code, the ten flags and the layout (inches,
-    // without nudges).  The sheet size follows the paper code: 8.5 x 11.0 for
-    // Letter (1), otherwise 8.268 x 11.69.
-    void SetSheet(int paperSize, const std::array<bool, 10> &selected, double cardHeight, double cardWidth,
+    // The hand-over: the sheet's size in inches, the selection and the
+    // layout (inches, without nudges).  The miniature draws that sheet.
+    void SetSheet(const QSizeF &sheetInches, const model::TCardSelection &selected, double cardHeight,
+                  double cardWidth, int across, int down, double topMargin, double leftMargin,
+                  double horizontalPitch, double verticalPitch);
+    // The same with the sheet of a paper code (TCardLayout::SheetSizeInches).
+    void SetSheet(int paperSize, const model::TCardSelection &selected, double cardHeight, double cardWidth,
                   int across, int down, double topMargin, double leftMargin, double horizontalPitch,
                   double verticalPitch);
-    const std::array<bool, 10> &Selected() const { return Sheet.Selected; }
+    const model::TCardSelection &Selected() const { return Sheet.Selected; }
     int Pages() const;
     void SetPages(int pages);
 

@@ -90,7 +90,7 @@ TWarnBottomMargin::TWarnBottomMargin(QWidget *parent)
     placeDialog(this, Interaction::mainWindow());
 }
 
-bool TWarnBottomMargin::Needed(double bottomMarginInches, const std::array<bool, 10> &selected,
+bool TWarnBottomMargin::Needed(double bottomMarginInches, const model::TCardSelection &selected,
                                bool showWarning)
 {
     return bottomMarginInches > 0.5 && selected[8] && selected[9] && showWarning;

@@ -4,6 +4,8 @@
 // "Cancel Printing" stops the print command; "Don't show this warning again"
 // turns the warning off for good, whichever button closes the dialog.
 
+#include "print/model/TCardSelection.h"
+
 #include <QDialog>
 #include <array>
 
@@ -24,7 +26,7 @@ public:
     // The warning applies when the printer's unprintable bottom margin
     // exceeds half an inch, positions 9 and 10 (flags 8 and 9) are both
     // selected whatever the layout, and the warning is switched on.
-    static bool Needed(double bottomMarginInches, const std::array<bool, 10> &selected, bool showWarning);
+    static bool Needed(double bottomMarginInches, const model::TCardSelection &selected, bool showWarning);
     // " 0.660 inches": a blank, the inches with three decimals in the
     // system's notation, and " inches".
     static QString InchesText(double inches);

@@ -1,3 +1,4 @@
+#include "app/TCardStockFinder.h"
 #include "app/TEditCardLayout.h"
 #include "app/model/TPreferences.h"
 #include "support/ScriptedInteraction.h"
@@ -5,6 +6,7 @@
 #include "widgets/TNumEdit.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -62,7 +64,9 @@ private slots:
         auto *paper = dialog.findChild<QComboBox *>("epapersize");
         QCOMPARE(paper->itemText(0), QString("Letter (8.5 x 11\")"));
         QCOMPARE(paper->itemText(1), QString("A4 (210 x 297mm)"));
-        QCOMPARE(paper->itemText(2), QString());
+        QCOMPARE(paper->itemText(2), QString("A3 (297 x 420mm)"));
+        QCOMPARE(paper->itemText(5), QString("Custom size"));
+        QCOMPARE(paper->itemText(6), QString()); // the empty line keeps the code
         QVERIFY(dialog.findChild<QRadioButton *>("Inchesbutton")->isChecked());
         QVERIFY(dialog.findChild<QPushButton *>("OKButton")->isDefault());
     }
@@ -307,14 +311,17 @@ private slots:
         test::ScriptedInteraction ui;
         TEditCardLayout dialog;
         TCardLayout layout;
-        layout.Papersize = 5; // neither Letter nor A4: the list stays where it is
+        layout.Papersize = 7; // no paper of the list: the list stays where it is
         dialog.SetLayout(layout);
         dialog.FormActivate();
         auto *paper = dialog.findChild<QComboBox *>("epapersize");
         QCOMPARE(paper->currentIndex(), 0);
-        paper->setCurrentIndex(2);
+        paper->setCurrentIndex(6);
         dialog.OKButtonClick();
-        QCOMPARE(dialog.Layout().Papersize, 5); // the empty line keeps the code
+        QCOMPARE(dialog.Layout().Papersize, 7); // the empty line keeps the code
+        paper->setCurrentIndex(4);
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.Layout().Papersize, TCardLayout::PaperLegal);
     }
 
     void okOnADialogNeverShownKeepsTheLayout()
@@ -331,6 +338,126 @@ private slots:
         QVERIFY(ui.informations.isEmpty());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Layout(), layout);
+    }
+
+    void searchFindsStocks()
+    {
+        test::TestFolder folder;
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        ui::TCardStockFinder &finder = *dialog.StockFinder();
+        finder.Search("Avery 5371");
+        QCOMPARE(finder.ListedTexts().value(0), QString("Avery Business Card 5371 (Letter Size Paper)"));
+        QVERIFY(finder.ListedKeys().contains("avery-5371"));
+        finder.Search("L7415");
+        QCOMPARE(finder.ListedTexts(), QStringList{"Avery Business Card L7415 (A4 Size Paper)"});
+        finder.Search("a3");
+        QVERIFY(!finder.ListedKeys().isEmpty());
+        QVERIFY2(finder.ListedTexts().first().contains("(A3, 3 x 8 = 24 per sheet, 90.0 x 50.0 mm)"),
+                 qPrintable(finder.ListedTexts().first()));
+        // The search field lists as it is typed into.
+        auto *field = dialog.findChild<QLineEdit *>("StockSearch");
+        field->clear();
+        QTest::keyClicks(field, "10 per sheet");
+        QVERIFY(finder.ListedKeys().size() > 30);
+    }
+
+    void pickingAStockFillsTheFields()
+    {
+        test::TestFolder folder;
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        dialog.SetLayout(TCardLayout{});
+        dialog.FormActivate();
+        ui::TCardStockFinder &finder = *dialog.StockFinder();
+        finder.Search("russian a3");
+        QCOMPARE(finder.ListedKeys(), QStringList{"russian-a3-5x9"});
+        finder.Highlight(0);
+        finder.PickHighlighted();
+        // 90 x 50 mm cards 14 mm from the left edge, held as single-precision inches.
+        QCOMPARE(edit(dialog, "eCardwidth")->value(), double(float(90 / 25.4)));
+        QCOMPARE(edit(dialog, "eCardHeight")->value(), double(float(50 / 25.4)));
+        QCOMPARE(edit(dialog, "eleftmarg")->value(), double(float(14 / 25.4)));
+        QCOMPARE(edit(dialog, "eCardwidth")->text(), QString("3.543"));
+        QCOMPARE(dialog.findChild<QSpinBox *>("enbracross")->value(), 3);
+        QCOMPARE(dialog.findChild<QSpinBox *>("enbrdown")->value(), 8);
+        QCOMPARE(dialog.findChild<QComboBox *>("epapersize")->currentIndex(), 2);
+        QCOMPARE(dialog.findChild<QComboBox *>("PredefinedLayouts")->currentIndex(), -1);
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Layout().StockKey, QString("russian-a3-5x9"));
+        QCOMPARE(dialog.Layout().Papersize, TCardLayout::PaperA3);
+        QCOMPARE(dialog.Layout().Across * dialog.Layout().Down, 24);
+
+        // Numbers changed after picking: the layout is no longer that stock.
+        typeInto(edit(dialog, "eCardwidth"), "3.4");
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.Layout().StockKey, QString());
+
+        // A built-in layout found by search selects its line of the list.
+        finder.Search("L7415");
+        finder.PickHighlighted();
+        QCOMPARE(dialog.findChild<QComboBox *>("PredefinedLayouts")->currentIndex(), 11);
+        dialog.OKButtonClick();
+        TCardLayout expected;
+        expected.ApplyPredefined(11);
+        expected.PredefLayout = 11;
+        QCOMPARE(dialog.Layout(), expected);
+    }
+
+    void savedUserLayoutComesBackAfterRestart()
+    {
+        test::TestFolder folder;
+        test::ScriptedInteraction ui;
+        QString key;
+        {
+            TEditCardLayout dialog;
+            dialog.SetLayout(TCardLayout{});
+            dialog.FormActivate();
+            typeInto(edit(dialog, "eCardwidth"), "3.25");
+            typeInto(edit(dialog, "etopmarg"), "0.625");
+            dialog.findChild<QSpinBox *>("enbrdown")->setValue(4);
+            key = dialog.StockFinder()->SaveCurrent("Print shop offcuts");
+            QVERIFY(!key.isEmpty());
+            QCOMPARE(dialog.StockFinder()->ListedKeys(), QStringList{key});
+        }
+        TEditCardLayout restarted;
+        restarted.SetLayout(TCardLayout{});
+        restarted.FormActivate();
+        restarted.StockFinder()->Search("offcuts");
+        QCOMPARE(restarted.StockFinder()->ListedKeys(), QStringList{key});
+        restarted.StockFinder()->PickHighlighted();
+        restarted.OKButtonClick();
+        QCOMPARE(restarted.Layout().Width, 3.25f);
+        QCOMPARE(restarted.Layout().TopMargin, 0.625f);
+        QCOMPARE(restarted.Layout().Down, 4);
+        QCOMPARE(restarted.Layout().StockKey, key);
+
+        // No name: nothing is saved and the user is told.
+        QVERIFY(restarted.StockFinder()->SaveCurrent("  ").isEmpty());
+        QCOMPARE(ui.informations.size(), 1);
+    }
+
+    void customPaperNeedsItsSize()
+    {
+        test::ScriptedInteraction ui;
+        TEditCardLayout dialog;
+        dialog.SetLayout(TCardLayout{});
+        dialog.FormActivate();
+        auto *paper = dialog.findChild<QComboBox *>("epapersize");
+        QVERIFY(!edit(dialog, "epaperwidth")->isEnabled());
+        paper->setCurrentIndex(5);
+        QVERIFY(edit(dialog, "epaperwidth")->isEnabled());
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(ui.informations.value(0),
+                 QString("A custom paper must be at least 1 inch (or 25.4mm) wide and high"));
+        typeInto(edit(dialog, "epaperwidth"), "12");
+        typeInto(edit(dialog, "epaperheight"), "18");
+        dialog.OKButtonClick();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Layout().Papersize, TCardLayout::PaperCustom);
+        QCOMPARE(dialog.Layout().SheetSizeInches(), QSizeF(12, 18));
     }
 
     void executeThroughTheInteractionService()

@@ -158,6 +158,44 @@ private slots:
         QCOMPARE(back.Layout, prefs.Layout);
     }
 
+    // A stock of the stock database and a custom paper are kept in keys of
+    // their own, written only while they are used.
+    void stockAndCustomPaperKeys()
+    {
+        test::TestFolder folder;
+        TPreferences prefs;
+        prefs.Layout.PredefLayout = -1;
+        prefs.Layout.StockKey = "russian-a3-5x9";
+        prefs.Layout.Papersize = model::TCardLayout::PaperCustom;
+        prefs.Layout.PaperWidth = 11.811f;
+        prefs.Layout.PaperHeight = 16.929f;
+        prefs.Save();
+        const QByteArray written = readBytes(folder.file("CWR.INI"));
+        QVERIFY(written.contains("Papersize=256\nAcross=2\nDown=5\nUseMM=0\nStock=russian-a3-5x9\n"
+                                 "PaperWidth=11811\nPaperHeight=16929\n"));
+        TPreferences back;
+        back.Load();
+        QCOMPARE(back.Layout, prefs.Layout);
+
+        // Back on a built-in layout and A3: the new keys go.
+        prefs.Layout.ApplyPredefined(3);
+        prefs.Layout.PredefLayout = 3;
+        prefs.Layout.StockKey.clear();
+        prefs.Layout.Papersize = model::TCardLayout::PaperA3;
+        prefs.Save();
+        const QByteArray again = readBytes(folder.file("CWR.INI"));
+        QVERIFY(!again.contains("Stock="));
+        QVERIFY(!again.contains("PaperWidth"));
+        back.Load();
+        QCOMPARE(back.Layout.Papersize, model::TCardLayout::PaperA3);
+        QCOMPARE(back.Layout.SheetSizeInches(), QSizeF(297 / 25.4, 420 / 25.4));
+
+        // A custom paper without its size is no paper to print on.
+        writeBytes(folder.file("CWR.INI"), "[Layout]\nPapersize=256\nPaperWidth=0\n");
+        back.Load();
+        QCOMPARE(back.Layout.Papersize, model::TCardLayout::PaperLetter);
+    }
+
     void lengthsAreThousandthsOfAnInch()
     {
         test::TestFolder folder;

@@ -3,6 +3,7 @@
 // selection put it; the outline test page; backgrounds; one-line errors; a
 // PDF that cannot be written leaves the old one as it was.
 #include "app/model/TCardLayout.h"
+#include "app/model/TCardStockDatabase.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
 #include "design/model/TBCShapes.h"
@@ -137,11 +138,14 @@ private slots:
         writeCard(path("three.cwr"), 336, 192);
         Result r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini")});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.err, QStringLiteral("warning: cards 3, 6 and 9 run off the paper and print cut off\n"));
+        QCOMPARE(r.err,
+                 QStringLiteral("warning: cards 3, 6, 9 and 12 run off the paper and print cut off\n"));
         QVERIFY(QFileInfo(path("three.pdf")).size() > 0);
-        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards", "1,6"});
+        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards",
+                 "1,6"});
         QCOMPARE(r.err, QStringLiteral("warning: card 6 runs off the paper and prints cut off\n"));
-        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards", "1,2"});
+        r = run({"sheet", path("three.cwr"), path("three.pdf"), "--settings", path("three.ini"), "--cards",
+                 "1,2"});
         QCOMPARE(r.err, QString());
     }
 
@@ -168,6 +172,79 @@ private slots:
         const QString fault =
             test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, nudges), {340 / 96.0, 2.0, false});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Stocks of more than ten cards and papers other than Letter and A4 print
+    // every position: each card's mark (a 1 x 0.5 inch box at its corner)
+    // within one device pixel of margin + column x pitch.
+    void everyPositionOfLargeSheets_data()
+    {
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("12-up A4") << "russian-a4-5x9" << QStringList() << 12 << QSize(2480, 3508);
+        // Qt writes A3 as 842 x 1191 points.
+        QTest::newRow("24-up A3") << "russian-a3-5x9" << QStringList() << 24 << QSize(3508, 4963);
+        QTest::newRow("24-up on custom paper")
+            << "russian-a3-5x9" << QStringList{"--paper", "300x430mm"} << 24 << QSize(3543, 5079);
+    }
+    void everyPositionOfLargeSheets()
+    {
+        QFETCH(QString, stock);
+        QFETCH(QStringList, extra);
+        QFETCH(int, cards);
+        QFETCH(QSize, pixels);
+        writeSettings(path("plain.ini"), TCardLayout{}, TPrinterNudges{});
+        writeCard(path("mark.cwr"), 96, 48);
+        const Result r = run(QStringList{"sheet", path("mark.cwr"), path("large.pdf"), "--settings",
+                                         path("plain.ini"), "--layout", stock} +
+                             extra);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+
+        const TCardStock *found = TCardStockDatabase().Find(stock);
+        QVERIFY(found);
+        TCardLayout layout;
+        found->ApplyTo(layout);
+        QCOMPARE(layout.CardCount(), cards);
+        const QList<QImage> sheets = pages(path("large.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        QVERIFY2(std::abs(sheets.first().width() - pixels.width()) <= 1,
+                 qPrintable(QString::number(sheets.first().width())));
+        QVERIFY2(std::abs(sheets.first().height() - pixels.height()) <= 1,
+                 qPrintable(QString::number(sheets.first().height())));
+        const QString fault = test::CheckSheet(sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}),
+                                               {1.0, 0.5, false});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    void positionsPastTheTenthCanBeChosen()
+    {
+        writeSettings(path("plain.ini"), TCardLayout{}, TPrinterNudges{});
+        writeCard(path("mark.cwr"), 96, 48);
+        const Result r = run({"sheet", path("mark.cwr"), path("some.pdf"), "--settings", path("plain.ini"),
+                              "--layout", "russian-a3-5x9", "--cards", "1,11,24"});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        TCardLayout layout;
+        TCardStockDatabase().Find("russian-a3-5x9")->ApplyTo(layout);
+        TCardSelection chosen;
+        chosen.fill(false);
+        chosen[0] = chosen[10] = chosen[23] = true;
+        const QList<QImage> sheets = pages(path("some.pdf"));
+        QCOMPARE(sheets.size(), 1);
+        const QString fault = test::CheckSheet(
+            sheets.first(), test::ExpectedSheet(layout, TPrinterNudges{}, chosen), {1.0, 0.5, false});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        const Result beyond = run({"sheet", path("mark.cwr"), path("none.pdf"), "--settings",
+                                   path("plain.ini"), "--layout", "russian-a3-5x9", "--cards", "25"});
+        QCOMPARE(beyond.code, 1);
+        QVERIFY2(beyond.err.contains("positions 1 to 24"), qPrintable(beyond.err));
+        const Result unknown =
+            run({"sheet", path("mark.cwr"), path("none.pdf"), "--layout", "no-such-stock"});
+        QVERIFY2(unknown.err.contains("Unknown card stock no-such-stock"), qPrintable(unknown.err));
     }
 
     // Only the outline of each selected card; the design is not printed.
@@ -245,17 +322,23 @@ private slots:
         QTest::newRow("layout 22") << QStringList{card, pdf, "--layout", "22"}
                                    << "Unknown layout 22: give a number from 1 to 21";
         QTest::newRow("layout word") << QStringList{card, pdf, "--layout", "A4"}
-                                     << "Unknown layout A4: give a number from 1 to 21";
-        QTest::newRow("card 0") << QStringList{card, pdf, "--cards", "1,0"}
-                                << "Invalid card position \"0\" in --cards 1,0: give positions from 1 to 10, "
-                                   "separated by commas";
-        QTest::newRow("card 11")
-            << QStringList{card, pdf, "--cards", "11"}
-            << "Invalid card position \"11\" in --cards 11: give positions from 1 to 10, "
+                                     << "Unknown card stock A4: give a built-in layout number or a stock "
+                                        "key such as avery-5371";
+        QTest::newRow("paper")
+            << QStringList{card, pdf, "--paper", "B5"}
+            << "Unknown paper B5: give Letter, Legal, A3, A4, A5 or a size such as 210x297mm "
+               "or 8.5x11in";
+        QTest::newRow("card 0")
+            << QStringList{card, pdf, "--cards", "1,0"}
+            << "Invalid card position \"0\" in --cards 1,0: give positions from 1 to 300, "
+               "separated by commas";
+        QTest::newRow("card 301")
+            << QStringList{card, pdf, "--cards", "301"}
+            << "Invalid card position \"301\" in --cards 301: give positions from 1 to 300, "
                "separated by commas";
         QTest::newRow("empty card")
             << QStringList{card, pdf, "--cards", "1,,2"}
-            << "Invalid card position \"\" in --cards 1,,2: give positions from 1 to 10, "
+            << "Invalid card position \"\" in --cards 1,,2: give positions from 1 to 300, "
                "separated by commas";
         QTest::newRow("card off the sheet")
             << QStringList{card, pdf, "--cards", "2,9"}

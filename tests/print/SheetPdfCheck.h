@@ -40,9 +40,9 @@ inline model::TCardLayout LetterLayoutWithGaps()
 
 // The sheet a layout, the nudges (1/32 inch) and a selection must give,
 // worked out by hand.
-inline model::TLabelPrintSettings ExpectedSheet(
-    const model::TCardLayout &layout, const model::TPrinterNudges &n,
-    const std::array<bool, 10> &selection = {true, true, true, true, true, true, true, true, true, true})
+inline model::TLabelPrintSettings
+ExpectedSheet(const model::TCardLayout &layout, const model::TPrinterNudges &n,
+              const model::TCardSelection &selection = model::TCardSelection())
 {
     model::TLabelPrintSettings s;
     s.Across = layout.Across;
@@ -117,12 +117,12 @@ struct CardMark
 };
 
 // Empty when `page` shows exactly the sheet `s` describes: every selected
-// position of the first ten has its mark within one device pixel of the
+// position of the sheet has its mark within one device pixel of the
 // position's corner (left margin + column x pitch, top likewise), filled or
 // hollow as asked; every other position is blank.
 inline QString CheckSheet(const QImage &page, const model::TLabelPrintSettings &s, const CardMark &mark)
 {
-    const int positions = std::min(s.Across * s.Down, 10);
+    const int positions = s.Across * s.Down;
     for (int k = 0; k < positions; ++k) {
         const int c = k % s.Across;
         const int r = k / s.Across;

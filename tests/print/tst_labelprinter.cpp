@@ -118,7 +118,7 @@ class TestLabelPrinter : public QObject
 private slots:
     void testPageOutlinesFallOnTheNudgedCells();
     void designCardsFollowSelectionRowByRow();
-    void positionsBeyondTheTenthDoNotPrint();
+    void everyPositionOfTheSheetPrints();
     void previewHoldsPositionOneOnly();
     void sheetsAndDriverCopies();
     void previewOutlineAndBackgroundSpanTheCard();
@@ -173,17 +173,31 @@ void TestLabelPrinter::designCardsFollowSelectionRowByRow()
     QVERIFY(filer.rects.isEmpty()); // printing draws no card outline
 }
 
-void TestLabelPrinter::positionsBeyondTheTenthDoNotPrint()
+void TestLabelPrinter::everyPositionOfTheSheetPrints()
 {
     TLabelPrintJob job;
     job.Settings = Sheet2x5();
     job.Settings.Across = 3;
-    job.Settings.Down = 6; // 18 positions, ten flags
+    job.Settings.Down = 6; // 18 positions
     job.Settings.PrintToPrinter = true;
     job.Settings.PrintTestPage = true;
     RecordingFiler filer;
-    QCOMPARE(RunJob(job, filer), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    QList<int> all;
+    for (int p = 1; p <= 18; ++p)
+        all << p;
+    QCOMPARE(RunJob(job, filer), all);
     QCOMPARE(filer.PagesRecorded(), 1);
+
+    // Positions past the tenth are chosen one by one, like the first ten.
+    job.Settings.Selection.fill(false);
+    job.Settings.Selection[0] = job.Settings.Selection[12] = job.Settings.Selection[17] = true;
+    RecordingFiler some;
+    QCOMPARE(RunJob(job, some), (QList<int>{1, 13, 18}));
+
+    // A selection of the ten old flags prints those ten only.
+    job.Settings.Selection = std::array<bool, 10>{true, true, true, true, true, true, true, true, true, true};
+    RecordingFiler old;
+    QCOMPARE(RunJob(job, old), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
 void TestLabelPrinter::previewHoldsPositionOneOnly()

@@ -48,7 +48,7 @@ private slots:
     void miniatureFiguresAreTruncatedAtTwentyPercent();
     void clickSwitchesOnePositionPerRow();
     void allAndNoneTouchOnlyShownPositions();
-    void largeLayoutsShowTheirFirstTen();
+    void largeLayoutsShowEveryPosition();
     void cardsOffThePageAreMarked();
     void okNeedsOneCardAndAlwaysHandsOverCopies();
     void bottomMarginWarningCondition();
@@ -107,7 +107,7 @@ void TestSelectLabels::allAndNoneTouchOnlyShownPositions()
     dialog.PaintBox1MouseDown(dialog.Sheet.Rectangle(3).center());
     QVERIFY(dialog.Selected()[3]);
     dialog.SelectAllClick();
-    QVERIFY(std::all_of(dialog.Selected().begin(), dialog.Selected().end(), [](bool b) { return b; }));
+    QVERIFY(std::all_of(dialog.Selected().begin(), dialog.Selected().begin() + 10, [](bool b) { return b; }));
 
     // What is painted: red selected positions, white ones, white sheet.
     dialog.SelectnoneClick();
@@ -120,7 +120,7 @@ void TestSelectLabels::allAndNoneTouchOnlyShownPositions()
     QCOMPARE(at(QPoint(12, 215)), QColor(Qt::white));
 }
 
-void TestSelectLabels::largeLayoutsShowTheirFirstTen()
+void TestSelectLabels::largeLayoutsShowEveryPosition()
 {
     TCardSelectionSheet sheet;
     sheet.Across = 4;
@@ -130,14 +130,18 @@ void TestSelectLabels::largeLayoutsShowTheirFirstTen()
     sheet.CardHeight = 1.0;
     sheet.VerticalPitch = 1.25;
     sheet.DetermineRectangles();
-    QCOMPARE(sheet.PositionCount(), 10);
-    QVERIFY(!sheet.Rectangle(9).isNull()); // row 2, column 1
-    QCOMPARE(sheet.Rectangle(9).top(), sheet.Rectangle(8).top());
+    QCOMPARE(sheet.PositionCount(), 32);
+    QVERIFY(!sheet.Rectangle(31).isNull()); // row 7, column 3
+    QCOMPARE(sheet.Rectangle(31).top(), sheet.Rectangle(28).top());
     sheet.SelectAll(false);
     QVERIFY(!sheet.AnySelected());
-    // A click on the eleventh card (row 2, column 2) switches nothing.
+    // A click on the eleventh card (row 2, column 2) switches it, and only it.
     const QPoint eleventh(sheet.Rectangle(9).center().x() + 38, sheet.Rectangle(9).center().y());
-    QCOMPARE(sheet.Toggle(eleventh)[0], -1);
+    QCOMPARE(sheet.Toggle(eleventh)[0], 10);
+    QVERIFY(sheet.Selected[10]);
+    QCOMPARE(std::count(sheet.Selected.begin(), sheet.Selected.begin() + 32, true), 1);
+    sheet.SelectAll(true);
+    QCOMPARE(std::count(sheet.Selected.begin(), sheet.Selected.begin() + 32, true), 32);
 }
 
 // Three cards across on Letter: the third column runs off the paper; a
@@ -154,15 +158,15 @@ void TestSelectLabels::cardsOffThePageAreMarked()
     for (int k = 0; k < sheet.PositionCount(); ++k)
         if (sheet.OffThePage(k))
             off << k + 1;
-    QCOMPARE(off, (QList<int>{3, 6, 9}));
+    QCOMPARE(off, (QList<int>{3, 6, 9, 12, 15}));
     sheet.Unprintable = QMarginsF(0.25, 0.25, 0.25, 0.66);
     off.clear();
     for (int k = 0; k < sheet.PositionCount(); ++k)
         if (sheet.OffThePage(k))
             off << k + 1;
-    // Row 4 ends at 0.5 + 4 x 2 = 8.5 inches, inside 11 - 0.66; the tenth
-    // position is the first of row 4, the last shown.
-    QCOMPARE(off, (QList<int>{3, 6, 9}));
+    // Row 4 ends at 0.5 + 4 x 2 = 8.5 inches, inside 11 - 0.66; row 5 ends
+    // at 10.5 inches, in the margin.
+    QCOMPARE(off, (QList<int>{3, 6, 9, 12, 13, 14, 15}));
     // Two across, four down from 1 inch at a 2.5 inch pitch: the last row
     // (8.5 to 10.5 inches) reaches into the unprintable 0.66 inch.
     sheet.TopMargin = 1.0;
@@ -193,7 +197,8 @@ void TestSelectLabels::cardsOffThePageAreMarked()
     const QRect paper = dialog.Sheet.SheetRect();
     for (int y = 0; y < shot.height(); ++y)
         for (int x = paper.right() + 1; x < shot.width(); ++x)
-            QVERIFY2(shot.pixel(x, y) != qRgb(0xFF, 0, 0), qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
+            QVERIFY2(shot.pixel(x, y) != qRgb(0xFF, 0, 0),
+                     qPrintable(QStringLiteral("red at %1,%2").arg(x).arg(y)));
 }
 
 void TestSelectLabels::okNeedsOneCardAndAlwaysHandsOverCopies()

@@ -153,7 +153,10 @@ private slots:
         QCOMPARE(status, QStringLiteral("\nBusiness Card sheet saved as\n") + pdf);
         QVERIFY(m_script->informations.isEmpty());
         QCOMPARE(w->BusinessCardPanel()->Zoom(), 1.1f);
-        const std::array<bool, 10> selection{true, false, true, true, false, false, false, true, true, true};
+        // Positions 1 to 10 as chosen; the others keep their start (selected).
+        model::TCardSelection selection;
+        for (int k : {1, 4, 5, 6})
+            selection[std::size_t(k)] = false;
         QCOMPARE(w->SelectedCards, selection);
 
         const QList<QImage> sheets = pages(pdf);
@@ -265,8 +268,8 @@ private slots:
         m_script->answers.enqueue(false);
         w->mnuSaveSheetAsPdfClick();
         QCOMPARE(m_script->questions,
-                 QStringList{QStringLiteral(
-                     "Cards 3 and 6 run off the printable area of the page and would print cut off.\n\nPrint anyway?")});
+                 QStringList{QStringLiteral("Cards 3 and 6 run off the printable area of the page and would "
+                                            "print cut off.\n\nPrint anyway?")});
         QCOMPARE(m_script->dialogsRun, 1);
         QVERIFY(!QFile::exists(pdf));
 
@@ -296,9 +299,7 @@ private slots:
         QCOMPARE(m_script->dialogsRun, 1);
         QVERIFY(!QFile::exists(m_folder->file("never.pdf")));
         QVERIFY(partFiles(m_folder->path()).isEmpty());
-        std::array<bool, 10> all;
-        all.fill(true);
-        QCOMPARE(w->SelectedCards, all);
+        QCOMPARE(w->SelectedCards, model::TCardSelection());
     }
 };
 

@@ -71,9 +71,49 @@ bool TCardLayout::ApplyPredefined(int index)
 
 QSizeF TCardLayout::SheetSizeInches(int papersize)
 {
-    if (papersize == PaperLetter)
+    switch (papersize) {
+    case PaperLetter:
         return QSizeF(8.5, 11.0);
-    return QSizeF(8.268, 11.69);
+    case PaperLegal:
+        return QSizeF(8.5, 14.0);
+    case PaperA3:
+        return QSizeF(297.0 / 25.4, 420.0 / 25.4);
+    case PaperA5:
+        return QSizeF(148.0 / 25.4, 210.0 / 25.4);
+    default:
+        return QSizeF(8.268, 11.69);
+    }
+}
+
+QSizeF TCardLayout::SheetSizeInches() const
+{
+    if (Papersize == PaperCustom && PaperWidth > 0 && PaperHeight > 0)
+        return QSizeF(PaperWidth, PaperHeight);
+    return SheetSizeInches(Papersize);
+}
+
+const std::array<int, 6> &TCardLayout::PaperCodes()
+{
+    static const std::array<int, 6> codes = {PaperLetter, PaperA4, PaperA3, PaperA5, PaperLegal, PaperCustom};
+    return codes;
+}
+
+QString TCardLayout::PaperName(int papersize)
+{
+    switch (papersize) {
+    case PaperLetter:
+        return QStringLiteral("US-Letter");
+    case PaperLegal:
+        return QStringLiteral("US-Legal");
+    case PaperA3:
+        return QStringLiteral("A3");
+    case PaperA5:
+        return QStringLiteral("A5");
+    case PaperCustom:
+        return QStringLiteral("Other");
+    default:
+        return QStringLiteral("A4");
+    }
 }
 
 QPointF TCardLayout::CardTopLeft(int row, int column) const

@@ -15,8 +15,13 @@ namespace cw::model {
 
 struct TCardLayout
 {
-    static constexpr int PaperLetter = 1; // 8.5 x 11 inches
-    static constexpr int PaperA4 = 9;     // 210 x 297 mm
+    // Paper sizes by their printer-driver codes.
+    static constexpr int PaperLetter = 1;   // 8.5 x 11 inches
+    static constexpr int PaperLegal = 5;    // 8.5 x 14 inches
+    static constexpr int PaperA3 = 8;       // 297 x 420 mm
+    static constexpr int PaperA4 = 9;       // 210 x 297 mm
+    static constexpr int PaperA5 = 11;      // 148 x 210 mm
+    static constexpr int PaperCustom = 256; // PaperWidth x PaperHeight
     static constexpr int MaxAcross = 10;
     static constexpr int MaxDown = 30;
     // The lengths the program works with, in inches.  The layout dialog
@@ -42,6 +47,12 @@ struct TCardLayout
     int PredefLayout = 0;     // index of the predefined layout last chosen
     int Papersize = PaperLetter;
     bool UseMM = false; // the layout dialog shows millimetres
+    // The paper of a custom size (Papersize PaperCustom), inches.
+    float PaperWidth = 0.0f;
+    float PaperHeight = 0.0f;
+    // The stock chosen from the stock database when it is not one of the
+    // built-in layouts (empty otherwise): its database key.
+    QString StockKey;
 
     // One commercial card stock of the dialog's list.
     struct Predefined
@@ -62,10 +73,15 @@ struct TCardLayout
     // PredefLayout.  An index outside 0..20 sets nothing and returns false.
     bool ApplyPredefined(int index);
 
-    // Sheet size in inches: 8.5 x 11.0 for Letter (code 1), otherwise
-    // 8.268 x 11.69 (A4).
+    // Sheet size in inches: 8.5 x 11.0 for Letter (code 1), 8.5 x 14 for
+    // Legal, A3 and A5 from their millimetres, otherwise 8.268 x 11.69 (A4,
+    // also for a custom paper whose size is not known here).
     static QSizeF SheetSizeInches(int papersize);
-    QSizeF SheetSizeInches() const { return SheetSizeInches(Papersize); }
+    // The same; a custom paper gives PaperWidth x PaperHeight when both are set.
+    QSizeF SheetSizeInches() const;
+    // The papers the layout dialog offers, in list order, and their names.
+    static const std::array<int, 6> &PaperCodes();
+    static QString PaperName(int papersize);
 
     int CardCount() const { return Across * Down; }
     // Card positions are numbered from 1, row by row from the top left.

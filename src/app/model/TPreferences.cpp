@@ -114,6 +114,17 @@ void TPreferences::Load(const TIniFile &ini)
         ini.ReadInteger(LayoutSection, QStringLiteral("PredefLayout"), defaults.PredefLayout);
     Layout.Papersize = ini.ReadInteger(LayoutSection, QStringLiteral("Papersize"), defaults.Papersize);
     Layout.UseMM = ini.ReadBool(LayoutSection, QStringLiteral("UseMM"), defaults.UseMM);
+    // Written only for what the built-in layouts and the two old papers
+    // cannot say: a stock from the stock database, a custom paper.
+    Layout.StockKey = ini.ReadString(LayoutSection, QStringLiteral("Stock"), QString()).trimmed();
+    Layout.PaperWidth = 0.0f;
+    Layout.PaperHeight = 0.0f;
+    if (Layout.Papersize == TCardLayout::PaperCustom) {
+        Layout.PaperWidth = readLength(ini, QStringLiteral("PaperWidth"), 0.0f, 1.0f);
+        Layout.PaperHeight = readLength(ini, QStringLiteral("PaperHeight"), 0.0f, 1.0f);
+        if (Layout.PaperWidth <= 0 || Layout.PaperHeight <= 0)
+            Layout.Papersize = defaults.Papersize; // a custom paper without its size
+    }
 
     const TDefaultFont font;
     DefaultFont.Name = ini.ReadString(DefaultFontSection, QStringLiteral("Name"), font.Name)
@@ -165,6 +176,19 @@ void TPreferences::Save(TIniFile &ini) const
         ini.WriteInteger(LayoutSection, QStringLiteral("Across"), Layout.Across);
         ini.WriteInteger(LayoutSection, QStringLiteral("Down"), Layout.Down);
         ini.WriteBool(LayoutSection, QStringLiteral("UseMM"), Layout.UseMM);
+        if (Layout.StockKey.isEmpty())
+            ini.DeleteKey(LayoutSection, QStringLiteral("Stock"));
+        else
+            ini.WriteString(LayoutSection, QStringLiteral("Stock"), Layout.StockKey);
+        if (Layout.Papersize == TCardLayout::PaperCustom) {
+            ini.WriteInteger(LayoutSection, QStringLiteral("PaperWidth"),
+                             InchesToThousandths(Layout.PaperWidth));
+            ini.WriteInteger(LayoutSection, QStringLiteral("PaperHeight"),
+                             InchesToThousandths(Layout.PaperHeight));
+        } else {
+            ini.DeleteKey(LayoutSection, QStringLiteral("PaperWidth"));
+            ini.DeleteKey(LayoutSection, QStringLiteral("PaperHeight"));
+        }
     } catch (...) {
         ini.CancelUpdate(); // nothing half-written
         throw;

@@ -76,7 +76,11 @@ public:
     // PrinterNudges().  Values that the program cannot use read as their
     // defaults: Across outside 1..10, Down outside 1..30, a length outside
     // the layout dialog's limits (TCardLayout::LengthInRange), a nudge beyond
-    // +-MaxNudge, an empty font name, a font size below 1.
+    // +-MaxNudge, an empty font name, a font size below 1.  "Layout" also
+    // keeps "Stock" (the stock database key of a stock that is not one of
+    // the built-in layouts) and, for a custom paper, "PaperWidth" and
+    // "PaperHeight" (thousandths of an inch); each is written only when it
+    // is used, so other settings files stay as they were.
     void Load(const TIniFile &ini);
     // Writes every key of the four sections, in the established order, as one
     // file write.  Throws cw::EInOutError naming the file when it fails.

@@ -35,10 +35,14 @@ enum class TStreamMode { smMemory, smFile, smTempFile, smUser };
 
 // Windows paper-size codes used by the card layout.
 inline constexpr int PaperLetter = 1;
+inline constexpr int PaperLegal = 5;
+inline constexpr int PaperA3 = 8;
 inline constexpr int PaperA4 = 9;
+inline constexpr int PaperA5 = 11;
 
-// Sheet size in inches for a paper code: Letter 8.5 x 11, A4 210 x 297 mm.
-// Any other code is treated as Letter.
+// Sheet size in inches for a paper code: Letter 8.5 x 11, Legal 8.5 x 14,
+// A3 297 x 420 mm, A4 210 x 297 mm, A5 148 x 210 mm.  Any other code is
+// treated as Letter (a custom paper passes its width and height instead).
 QSizeF PaperSizeInches(int paperCode);
 
 } // namespace cw::engine

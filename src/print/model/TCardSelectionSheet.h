@@ -4,13 +4,14 @@
 // s = 0.2 x the screen's pixels per inch and every product truncated toward
 // zero, so the miniature matches the stock as it has always been drawn.
 //
-// The selection holds ten flags; only the first min(Across x Down, 10) are
-// shown and changed, the others are handed back as they came.  A layout with
-// more positions shows its first ten.
+// Every position of the layout is shown and can be changed; the flags past
+// Across x Down are handed back as they came.
 
+#include "print/model/TCardSelection.h"
 #include <QMarginsF>
 #include <QRect>
 #include <QSizeF>
+
 #include <array>
 
 namespace cw::model {
@@ -18,7 +19,7 @@ namespace cw::model {
 class TCardSelectionSheet
 {
 public:
-    static constexpr int Count = 10;
+    static constexpr int Count = TCardSelection::Count;
     static constexpr int Offset = 10; // the sheet's corner in the paint box
 
     // Layout numbers without nudges (inches).
@@ -35,9 +36,9 @@ public:
     QMarginsF Unprintable;
     double PixelsPerInch = 96;
 
-    std::array<bool, Count> Selected{true, true, true, true, true, true, true, true, true, true};
+    TCardSelection Selected;
 
-    // The positions the dialog shows: min(Across x Down, 10).
+    // The positions the dialog shows: Across x Down (at most Count).
     int PositionCount() const;
     // Computes the rectangle of every shown position (DetermineRectangles).
     void DetermineRectangles();

@@ -7,12 +7,12 @@
 // inches from the sheet's corner (the margins and pitches already hold the
 // printer nudges).  Pages come out sheet after sheet, each row by row, left
 // to right.  Selection flag k belongs to row k div Across, column k mod
-// Across; only ten flags exist, and a position beyond the tenth does not
-// print.
+// Across; every position of the sheet has one.
 //
 // The job is widget-free: the status dialog supplies the hooks that show the
 // card number, run pending window events and print the design objects.
 
+#include "print/model/TCardSelection.h"
 #include "print/model/TSheetBackground.h"
 
 #include <QString>
@@ -27,8 +27,8 @@ namespace cw::model {
 
 struct TLabelPrintSettings
 {
-    int SheetCount = 1; // sheets to produce (the engine's Copies at hand-over)
-    std::array<bool, 10> Selection{true, true, true, true, true, true, true, true, true, true};
+    int SheetCount = 1;         // sheets to produce (the engine's Copies at hand-over)
+    TCardSelection Selection;   // every position at start
     bool PrintTestPage = false; // outlines of the card cells instead of the design
     double CardHeight = 2.0;
     double CardWidth = 3.5;
@@ -45,7 +45,7 @@ struct TLabelPrintSettings
 class TLabelPrintJob
 {
 public:
-    static constexpr int SelectionCount = 10;
+    static constexpr int SelectionCount = TCardSelection::Count;
 
     TLabelPrintSettings Settings;
     // Set by Stop during a preview; composition ends at its next loop test.

@@ -2,6 +2,7 @@
 
 #include "app/model/TCardLayout.h"
 #include "app/model/TPreferences.h"
+#include "print/engine/TBaseReport.h"
 
 namespace cw::model {
 
@@ -17,6 +18,14 @@ TLabelPrintSettings TLabelPrintSetup::FromLayout(const TCardLayout &layout, cons
     s.HorizontalPitch = double(layout.HPitch) + nudges.HorizontalSpacing * NudgeInches;
     s.VerticalPitch = double(layout.VPitch) + nudges.VerticalSpacing * NudgeInches;
     return s;
+}
+
+void TLabelPrintSetup::SetPaper(engine::TBaseReport &report, const TCardLayout &layout)
+{
+    if (layout.Papersize == TCardLayout::PaperCustom && layout.PaperWidth > 0 && layout.PaperHeight > 0)
+        report.SetPaperSize(layout.Papersize, layout.PaperWidth, layout.PaperHeight);
+    else
+        report.SetPaperSize(layout.Papersize);
 }
 
 } // namespace cw::model

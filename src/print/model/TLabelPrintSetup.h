@@ -8,6 +8,10 @@
 
 #include "print/model/TLabelPrintJob.h"
 
+namespace cw::engine {
+class TBaseReport;
+}
+
 namespace cw::model {
 
 struct TCardLayout;
@@ -22,6 +26,10 @@ public:
     // Selection, sheet count, test flag, background and output are left at
     // their defaults for the caller.
     static TLabelPrintSettings FromLayout(const TCardLayout &layout, const TPrinterNudges &nudges);
+    // Gives the report the layout's paper: its code, and for a custom paper
+    // its width and height.  Letter and A4 keep the exact sizes the engine
+    // has always printed them at.
+    static void SetPaper(engine::TBaseReport &report, const TCardLayout &layout);
 };
 
 } // namespace cw::model

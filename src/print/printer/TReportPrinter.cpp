@@ -222,7 +222,18 @@ QPageSize TReportPrinter::SheetPageSize() const
 {
     if (Shared().paperWidth > 0 && Shared().paperHeight > 0)
         return QPageSize(QSizeF(PageWidth(), PageHeight()), QPageSize::Inch);
-    return QPageSize(PaperSize() == engine::PaperA4 ? QPageSize::A4 : QPageSize::Letter);
+    switch (PaperSize()) {
+    case engine::PaperA4:
+        return QPageSize(QPageSize::A4);
+    case engine::PaperA3:
+        return QPageSize(QPageSize::A3);
+    case engine::PaperA5:
+        return QPageSize(QPageSize::A5);
+    case engine::PaperLegal:
+        return QPageSize(QPageSize::Legal);
+    default:
+        return QPageSize(QPageSize::Letter);
+    }
 }
 
 void TReportPrinter::ApplySettingsToPrinter()
@@ -285,6 +296,12 @@ void TReportPrinter::AdoptPrinterSettings()
         SetPaperSize(engine::PaperA4);
     else if (id == QPageSize::Letter)
         SetPaperSize(engine::PaperLetter);
+    else if (id == QPageSize::A3)
+        SetPaperSize(engine::PaperA3);
+    else if (id == QPageSize::A5)
+        SetPaperSize(engine::PaperA5);
+    else if (id == QPageSize::Legal)
+        SetPaperSize(engine::PaperLegal);
     SetCopies(printer.copyCount());
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0)
         SetPageRange(printer.fromPage(), printer.toPage() > 0 ? printer.toPage() : 9999);
