@@ -14,6 +14,7 @@ PACKAGES=(
   cups cups-bsd printer-driver-cups-pdf libcups2-dev
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
   imagemagick xdotool
+  qt6-l10n-tools qt6-translations-l10n qt6-tools-dev
 )
 
 missing=()

@@ -28,7 +28,7 @@ TEditCardLayout::TEditCardLayout(QWidget *parent) : QDialog(parent)
 {
     // FormCreate: the first activation is still to come (m_firstActivation).
     setObjectName(QStringLiteral("EditCardLayout"));
-    setWindowTitle(QStringLiteral("Business Card Layout"));
+    setWindowTitle(tr("Business Card Layout"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
     setHelpTexts();
@@ -49,7 +49,7 @@ void TEditCardLayout::buildControls()
 {
     auto *top = new QVBoxLayout(this);
 
-    auto *predefinedLabel = new QLabel(QStringLiteral("Predefined Layouts"), this);
+    auto *predefinedLabel = new QLabel(tr("Predefined Layouts"), this);
     m_predefined = new QComboBox(this);
     m_predefined->setObjectName(QStringLiteral("PredefinedLayouts"));
     m_predefined->addItems(model::TCardLayout::PredefinedLayoutNames());
@@ -67,10 +67,10 @@ void TEditCardLayout::buildControls()
     line->setFrameShadow(QFrame::Sunken);
     top->addWidget(line);
 
-    m_inches = new QRadioButton(QStringLiteral("Use &Inches"), this);
+    m_inches = new QRadioButton(tr("Use &Inches"), this);
     m_inches->setObjectName(QStringLiteral("Inchesbutton"));
     m_inches->setChecked(true);
-    m_mm = new QRadioButton(QStringLiteral("Use &Millimeters"), this);
+    m_mm = new QRadioButton(tr("Use &Millimeters"), this);
     m_mm->setObjectName(QStringLiteral("MMButton"));
     auto *units = new QHBoxLayout;
     units->addWidget(m_inches);
@@ -100,37 +100,37 @@ void TEditCardLayout::buildControls()
         grid->addWidget(label, row, column);
         grid->addWidget(control, row + 1, column);
     };
-    place(QStringLiteral("Card Width"), m_width, 0, 0);
-    place(QStringLiteral("Card Height"), m_height, 0, 1);
-    place(QStringLiteral("Horizontal Pitch"), m_hpitch, 0, 2);
-    place(QStringLiteral("Vertical Pitch"), m_vpitch, 0, 3);
-    place(QStringLiteral("# across"), m_across, 2, 0);
-    place(QStringLiteral("# down"), m_down, 2, 1);
-    place(QStringLiteral("Left Margin"), m_leftMargin, 2, 2);
-    place(QStringLiteral("Top Margin"), m_topMargin, 2, 3);
+    place(tr("Card Width"), m_width, 0, 0);
+    place(tr("Card Height"), m_height, 0, 1);
+    place(tr("Horizontal Pitch"), m_hpitch, 0, 2);
+    place(tr("Vertical Pitch"), m_vpitch, 0, 3);
+    place(tr("# across"), m_across, 2, 0);
+    place(tr("# down"), m_down, 2, 1);
+    place(tr("Left Margin"), m_leftMargin, 2, 2);
+    place(tr("Top Margin"), m_topMargin, 2, 3);
     top->addLayout(grid);
 
-    auto *paperLabel = new QLabel(QStringLiteral("Paper size"), this);
+    auto *paperLabel = new QLabel(tr("Paper size"), this);
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("epapersize"));
-    m_paper->addItems({QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("A4 (210 x 297mm)"), QString()});
+    m_paper->addItems({tr("Letter (8.5 x 11\")"), tr("A4 (210 x 297mm)"), QString()});
     paperLabel->setBuddy(m_paper);
     top->addWidget(paperLabel);
     top->addWidget(m_paper);
     top->addStretch();
 
-    m_ok = new QPushButton(QStringLiteral("Ok"), this);
+    m_ok = new QPushButton(tr("Ok"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Cancelbutton"));
-    m_help = new QPushButton(QStringLiteral("Help"), this);
+    m_help = new QPushButton(tr("Help"), this);
     m_help->setObjectName(QStringLiteral("HelpButton"));
     m_help->setAutoDefault(false);
     m_whatsThis = new QToolButton(this);
     m_whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     m_whatsThis->setText(QStringLiteral("?"));
-    m_whatsThis->setToolTip(QStringLiteral("What's this?"));
+    m_whatsThis->setToolTip(tr("What's this?"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -160,29 +160,29 @@ void TEditCardLayout::buildControls()
 void TEditCardLayout::setHelpTexts()
 {
     const std::pair<QWidget *, const char *> texts[] = {
-        {m_predefined, "Pick the card stock you print on; its sizes fill in the numbers below."},
-        {m_inches, "Show and enter the sizes in inches."},
-        {m_mm, "Show and enter the sizes in millimetres."},
-        {m_width, "The width of one card."},
-        {m_height, "The height of one card."},
+        {m_predefined, QT_TR_NOOP("Pick the card stock you print on; its sizes fill in the numbers below.")},
+        {m_inches, QT_TR_NOOP("Show and enter the sizes in inches.")},
+        {m_mm, QT_TR_NOOP("Show and enter the sizes in millimetres.")},
+        {m_width, QT_TR_NOOP("The width of one card.")},
+        {m_height, QT_TR_NOOP("The height of one card.")},
         {m_hpitch,
-         "The distance from the left edge of one card to the left edge of the next card in the row. "
-         "It is at least the card width."},
-        {m_vpitch, "The distance from the top of one card to the top of the card below it. "
-                   "It is at least the card height."},
-        {m_across, "How many cards there are in each row (1 to 10)."},
-        {m_down, "How many rows of cards there are on the sheet (1 to 30)."},
+         QT_TR_NOOP("The distance from the left edge of one card to the left edge of the next card in the row. "
+         "It is at least the card width.")},
+        {m_vpitch, QT_TR_NOOP("The distance from the top of one card to the top of the card below it. "
+                   "It is at least the card height.")},
+        {m_across, QT_TR_NOOP("How many cards there are in each row (1 to 10).")},
+        {m_down, QT_TR_NOOP("How many rows of cards there are on the sheet (1 to 30).")},
         {m_leftMargin,
-         "The distance from the left edge of the paper to the left edge of the first column of cards."},
-        {m_topMargin, "The distance from the top edge of the paper to the top of the first row of cards."},
-        {m_paper, "The size of the sheet of card stock."},
-        {m_ok, "Click to keep this layout; the design area takes the new card size."},
-        {m_cancel, "Click to cancel and return to the previous screen"},
-        {m_help, "Click to bring up the help for this window"},
-        {m_whatsThis, "Click here, then click any item of this window to see what it is for."},
+         QT_TR_NOOP("The distance from the left edge of the paper to the left edge of the first column of cards.")},
+        {m_topMargin, QT_TR_NOOP("The distance from the top edge of the paper to the top of the first row of cards.")},
+        {m_paper, QT_TR_NOOP("The size of the sheet of card stock.")},
+        {m_ok, QT_TR_NOOP("Click to keep this layout; the design area takes the new card size.")},
+        {m_cancel, QT_TR_NOOP("Click to cancel and return to the previous screen")},
+        {m_help, QT_TR_NOOP("Click to bring up the help for this window")},
+        {m_whatsThis, QT_TR_NOOP("Click here, then click any item of this window to see what it is for.")},
     };
     for (const auto &[control, text] : texts)
-        control->setWhatsThis(QString::fromLatin1(text));
+        control->setWhatsThis(tr(text));
     // A caption explains the control it names.
     for (QLabel *label : findChildren<QLabel *>()) {
         if (label->buddy())
@@ -369,16 +369,16 @@ bool TEditCardLayout::ValidCard()
                                      [](const float *inches) { return *inches > TCardLayout::MaxLength; });
     QString problem;
     if (m_layout.Height < TCardLayout::MinHeight)
-        problem = QStringLiteral("Card Height must be at least .3 inches (or 7mm)");
+        problem = tr("Card Height must be at least .3 inches (or 7mm)");
     else if (m_layout.Width < TCardLayout::MinWidth)
-        problem = QStringLiteral("Card Width must be at least .5 inch (or 13mm)");
+        problem = tr("Card Width must be at least .5 inch (or 13mm)");
     else if (m_layout.Across >= 2 && m_layout.HPitch < m_layout.Width)
-        problem = QStringLiteral("Horizontal Pitch must be at least = Card Width");
+        problem = tr("Horizontal Pitch must be at least = Card Width");
     else if (m_layout.Down >= 2 && m_layout.VPitch < m_layout.Height)
-        problem = QStringLiteral("Vertical Pitch must be at least = Card Height");
+        problem = tr("Vertical Pitch must be at least = Card Height");
     else if (tooLong)
         // The settings file keeps no longer length, so none is taken here.
-        problem = QStringLiteral("Sizes, pitches and margins must be at most %1 inches (or %2mm)")
+        problem = tr("Sizes, pitches and margins must be at most %1 inches (or %2mm)")
                       .arg(double(TCardLayout::MaxLength))
                       .arg(double(TCardLayout::MaxLength) * 25.4);
     if (problem.isEmpty())

@@ -116,7 +116,7 @@ protected:
             menu = std::make_unique<QMenu>();
         menu->setObjectName(QStringLiteral("WhatsThisMenu"));
         QPointer<QWidget> target = control;
-        QAction *whatsThis = menu->addAction(QStringLiteral("What's this?"));
+        QAction *whatsThis = menu->addAction(QCoreApplication::translate("WhatsThisMenu", "What's this?"));
         QObject::connect(whatsThis, &QAction::triggered, help, [help, target] {
             if (target)
                 help->ShowFor(target);

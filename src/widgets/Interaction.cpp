@@ -44,7 +44,7 @@ QWidget *Interaction::mainWindow()
 
 void QtInteraction::information(const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("Interaction", "Information"), text, QMessageBox::Ok,
                     mainWindow());
     box.exec();
 }
