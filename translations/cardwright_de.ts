@@ -5,344 +5,387 @@
     <name>HelpContext</name>
     <message>
         <source>The help book is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hilfebuch ist nicht installiert.</translation>
     </message>
 </context>
 <context>
     <name>Interaction</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
     <name>TGMenuItem</name>
     <message>
         <source>Bring To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Vordergrund</translation>
     </message>
     <message>
         <source>Send To Back</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Hintergrund</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>Unselectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht auswählbar</translation>
     </message>
     <message>
         <source>Center Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal zentrieren</translation>
     </message>
     <message>
         <source>Center Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal zentrieren</translation>
     </message>
     <message>
         <source>Load Image From Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild aus Datei laden</translation>
     </message>
     <message>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>Stretch to Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <source>AutoSize</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Größe</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal spiegeln</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <source>Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienfarbe</translation>
     </message>
     <message>
         <source>Line Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienstärke</translation>
     </message>
     <message>
         <source>Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <source>Degree of Rounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrundungsgrad</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagerecht</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrecht</translation>
     </message>
     <message>
         <source>Angled Sloping Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Schräg ansteigend</translation>
     </message>
     <message>
         <source>Angled Sloping Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Schräg abfallend</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Stretch To Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zu den Rändern strecken</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>3D Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-Effekte</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Word Wrap</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenumbruch</translation>
     </message>
     <message>
         <source>No Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Drehung</translation>
     </message>
     <message>
         <source>90 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>90 Grad</translation>
     </message>
     <message>
         <source>180 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>180 Grad</translation>
     </message>
     <message>
         <source>270 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>270 Grad</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung</translation>
     </message>
     <message>
         <source>Symbol Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolauswahl</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPrintJob</name>
+    <message>
+        <source><byte value="xd"/>Business Card Print Canceled!</source>
+        <translation><byte value="xd"/>Drucken der Visitenkarten abgebrochen!</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Business Card Preview Canceled!</source>
+        <translation><byte value="xd"/>Vorschau der Visitenkarten abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Print job completed and sent to printer!<byte value="xd"/><byte value="xd"/>Note: this design contains complex shapes or text.<byte value="xd"/>Please be patient while the printer produces its<byte value="xd"/>output...</source>
+        <translation>Druckauftrag abgeschlossen und an den Drucker gesendet!<byte value="xd"/><byte value="xd"/>Hinweis: Dieser Entwurf enthält komplexe Formen oder Texte.<byte value="xd"/>Bitte haben Sie etwas Geduld, während der Drucker<byte value="xd"/>die Ausgabe erstellt …</translation>
+    </message>
+    <message>
+        <source>Print job completed and sent to printer!</source>
+        <translation>Druckauftrag abgeschlossen und an den Drucker gesendet!</translation>
+    </message>
+    <message>
+        <source>Business Card preview ready to view!<byte value="xd"/><byte value="xd"/>Note: To save time, only a single card is previewed<byte value="xd"/><byte value="xd"/>** This design contains complex shapes or text.<byte value="xd"/>Please be patient while the previewer prepares<byte value="xd"/>the viewing page</source>
+        <translation>Die Vorschau der Visitenkarten ist bereit!<byte value="xd"/><byte value="xd"/>Hinweis: Um Zeit zu sparen, wird nur eine einzelne Karte angezeigt<byte value="xd"/><byte value="xd"/>** Dieser Entwurf enthält komplexe Formen oder Texte.<byte value="xd"/>Bitte haben Sie etwas Geduld, während die Vorschau<byte value="xd"/>die Seite vorbereitet</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Business Card preview ready!<byte value="xd"/><byte value="xd"/>Note: To save time, only a single card is previewed</source>
+        <translation><byte value="xd"/>Die Vorschau der Visitenkarten ist bereit!<byte value="xd"/><byte value="xd"/>Hinweis: Um Zeit zu sparen, wird nur eine einzelne Karte angezeigt</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Nothing was printed!<byte value="xd"/><byte value="xd"/>The page range starts at page %1,<byte value="xd"/>but this job has only %2 %3.</source>
+        <translation><byte value="xd"/>Es wurde nichts gedruckt!<byte value="xd"/><byte value="xd"/>Der Seitenbereich beginnt bei Seite %1,<byte value="xd"/>dieser Auftrag hat aber nur %2 %3.</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Business Card sheet saved as<byte value="xd"/></source>
+        <translation><byte value="xd"/>Visitenkartenbogen gespeichert als<byte value="xd"/></translation>
     </message>
 </context>
 <context>
     <name>TPrinterDialogs</name>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckereinrichtung</translation>
     </message>
 </context>
 <context>
     <name>TTextDialogParts</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Closes the window and keeps your changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster und übernimmt Ihre Änderungen.</translation>
     </message>
     <message>
         <source>Closes the window without changing anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster, ohne etwas zu ändern.</translation>
     </message>
     <message>
         <source>Opens the help page of this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Hilfeseite zu diesem Fenster.</translation>
     </message>
 </context>
 <context>
     <name>WhatsThisMenu</name>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
 </context>
 <context>
     <name>cw::richtext::TRichTextToolBar</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftfarbe</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocksatz</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TAssistantZook</name>
     <message>
         <source>How do I create a new business card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie erstelle ich eine neue Visitenkarte?</translation>
     </message>
     <message>
         <source>How do I add items to the business card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie füge ich der Visitenkarte Objekte hinzu?</translation>
     </message>
     <message>
         <source>How do I select an object on the business card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie wähle ich ein Objekt auf der Visitenkarte aus?</translation>
     </message>
     <message>
         <source>How do I change an object&apos;s properties?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ändere ich die Eigenschaften eines Objekts?</translation>
     </message>
     <message>
         <source>How do I change the font for an object?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ändere ich die Schrift eines Objekts?</translation>
     </message>
     <message>
         <source>How do I change the color of an object?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ändere ich die Farbe eines Objekts?</translation>
     </message>
     <message>
         <source>How do I move an object?                    </source>
-        <translation type="unfinished"></translation>
+        <translation>Wie verschiebe ich ein Objekt?</translation>
     </message>
     <message>
         <source>How do I resize an object?                  </source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ändere ich die Größe eines Objekts?</translation>
     </message>
     <message>
         <source>How do I zoom the view of the business card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie vergrößere oder verkleinere ich die Ansicht der Visitenkarte?</translation>
     </message>
     <message>
         <source>Choose File, New from the menu. The design area is cleared and you start with a blank card. When you are ready to keep your design, choose File, Save As and give the card a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie im Menü Datei den Eintrag Neu. Die Entwurfsfläche wird geleert, und Sie beginnen mit einer leeren Karte. Wenn Sie Ihren Entwurf behalten möchten, wählen Sie Datei, Speichern unter und geben Sie der Karte einen Dateinamen.</translation>
     </message>
     <message>
         <source>Choose a drawing tool on the tool bar at the top of the window: text, multi-line text, symbol, rectangle, ellipse, round rectangle, line, clip art, SuperShape, rich text, SuperText or circle text.
@@ -350,2124 +393,2162 @@
 Move the mouse to where the object should start on the card, press the left mouse button, drag to where it should end and release the button.
 
 The object is placed and the Pointer tool is selected again. Some objects, such as text and clip art, open a dialog at once so that you can type the text or choose the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie in der Werkzeugleiste oben im Fenster ein Zeichenwerkzeug: Text, mehrzeiliger Text, Symbol, Rechteck, Ellipse, abgerundetes Rechteck, Linie, ClipArt, SuperShape, formatierter Text, SuperText oder Kreistext.
+
+Bewegen Sie die Maus an die Stelle der Karte, an der das Objekt beginnen soll, drücken Sie die linke Maustaste, ziehen Sie bis zu der Stelle, an der es enden soll, und lassen Sie die Taste los.
+
+Das Objekt wird platziert, und das Auswahlwerkzeug ist wieder aktiv. Einige Objekte, etwa Text und ClipArt, öffnen sofort einen Dialog, in dem Sie den Text eingeben oder das Bild wählen.</translation>
     </message>
     <message>
         <source>Make sure the Pointer tool is selected, then click the object with the LEFT MOUSE BUTTON. Eight small squares, called handles, appear around it to show that it is selected.
 
 Hold Shift while you click to select several objects, or drag a box around them on an empty part of the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergewissern Sie sich, dass das Auswahlwerkzeug aktiv ist, und klicken Sie dann mit der LINKEN MAUSTASTE auf das Objekt. Acht kleine Quadrate, die Anfasser, erscheinen um das Objekt und zeigen, dass es ausgewählt ist.
+
+Halten Sie beim Klicken die Umschalttaste gedrückt, um mehrere Objekte auszuwählen, oder ziehen Sie auf einer leeren Stelle der Karte einen Rahmen um sie.</translation>
     </message>
     <message>
         <source>Click the object with the RIGHT MOUSE BUTTON. A menu of the object&apos;s properties appears: choose the property you want to change. Text objects offer Text and Font, shapes offer colours and line thickness, and the special objects offer Properties.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie mit der RECHTEN MAUSTASTE auf das Objekt. Ein Menü mit den Eigenschaften des Objekts erscheint: Wählen Sie die Eigenschaft, die Sie ändern möchten. Textobjekte bieten Text und Schrift, Formen bieten Farben und Linienstärke, und die besonderen Objekte bieten Eigenschaften.</translation>
     </message>
     <message>
         <source>Click the object with the RIGHT MOUSE BUTTON and choose FONT from the menu. The font dialog opens: choose the font, its size and style and click OK.
 
 To change the font of several objects at once, select them, click the card with the right mouse button and choose Font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie mit der RECHTEN MAUSTASTE auf das Objekt und wählen Sie im Menü SCHRIFT. Der Schriftdialog öffnet sich: Wählen Sie Schrift, Größe und Schriftschnitt und klicken Sie auf OK.
+
+Um die Schrift mehrerer Objekte auf einmal zu ändern, wählen Sie sie aus, klicken Sie mit der rechten Maustaste auf die Karte und wählen Sie Schrift.</translation>
     </message>
     <message>
         <source>Click the object with the RIGHT MOUSE BUTTON and choose the colour entry of the menu, such as Background Color or Line Color. The colour dialog opens: pick a colour and click OK.
 
 Some objects, such as SuperShape, SuperText and circle text, keep their colours in their Properties dialog: choose Properties from the menu instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie mit der RECHTEN MAUSTASTE auf das Objekt und wählen Sie den Farbeintrag des Menüs, etwa Hintergrundfarbe oder Linienfarbe. Der Farbdialog öffnet sich: Wählen Sie eine Farbe und klicken Sie auf OK.
+
+Einige Objekte, etwa SuperShape, SuperText und Kreistext, verwalten ihre Farben im Dialog Eigenschaften: Wählen Sie dann im Menü Eigenschaften.</translation>
     </message>
     <message>
         <source>Select the object, then press the left mouse button on it and drag it to its new place. Release the button when it is where you want it.
 
 The arrow keys move a selected object one pixel at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Objekt aus, drücken Sie dann die linke Maustaste darauf und ziehen Sie es an seinen neuen Platz. Lassen Sie die Taste los, wenn es an der gewünschten Stelle ist.
+
+Die Pfeiltasten verschieben ein ausgewähltes Objekt um jeweils ein Pixel.</translation>
     </message>
     <message>
         <source>Select the object. Press the left mouse button on one of the handles (the small squares around it) and drag it until the object has the size you want, then release the button.
 
 Shift with the arrow keys resizes a single selected object one pixel at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Objekt aus. Drücken Sie die linke Maustaste auf einem der Anfasser (den kleinen Quadraten um das Objekt) und ziehen Sie, bis das Objekt die gewünschte Größe hat; lassen Sie dann die Taste los.
+
+Umschalttaste mit den Pfeiltasten ändert die Größe eines einzelnen ausgewählten Objekts um jeweils ein Pixel.</translation>
     </message>
     <message>
         <source>Use the plus/minus zoom button at the lower left of the main window; the percentage display next to it shows the zoom. You can zoom from 100% to 150% in steps of 10%. The plus and minus keys of the numeric keypad do the same; Page Up and Page Down scroll the view.
 
 Printing is always at the card&apos;s real size, but you see it best as it will print (WYSIWYG) at 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie den Plus-/Minus-Zoomknopf unten links im Hauptfenster; die Prozentanzeige daneben zeigt die Vergrößerung. Sie können von 100 % bis 150 % in Schritten von 10 % zoomen. Die Plus- und Minustasten des Ziffernblocks tun dasselbe; Bild auf und Bild ab blättern die Ansicht.
+
+Gedruckt wird immer in der echten Größe der Karte, doch bei 100 % sehen Sie sie am besten so, wie sie gedruckt wird (WYSIWYG).</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TAssistantZookForm</name>
     <message>
         <source>Back  </source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück  </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>See also: Frequently Asked Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe auch: Häufig gestellte Fragen</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TCircleTextProperties</name>
     <message>
         <source>CircleText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von CircleText</translation>
     </message>
     <message>
         <source>Angled Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Geneigte Zeichen</translation>
     </message>
     <message>
         <source>Mirrored</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespiegelt</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftfarbe</translation>
     </message>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift wählen</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <source>Starting Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangswinkel</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Text ein</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TColorButton</name>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Andere</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TColorDrop</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastanienbraun</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliv</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Marineblau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaugrün</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsie</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkis</translation>
     </message>
     <message>
         <source>Light Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrau</translation>
     </message>
     <message>
         <source>Dark Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgrau</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TConfigurationInfo</name>
     <message>
         <source>The information below helps our technical support staff to help you. Click &quot;Copy to Clipboard&quot; to copy it, then paste it into your e-mail program and send it with your question. You may add to the text or change it before you copy or save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die folgenden Angaben helfen unserem technischen Support, Ihnen zu helfen. Klicken Sie auf „In die Zwischenablage kopieren“, fügen Sie den Text dann in Ihr E-Mail-Programm ein und senden Sie ihn mit Ihrer Frage. Sie können den Text vor dem Kopieren oder Speichern ergänzen oder ändern.</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Information copied to Windows clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben in die Zwischenablage kopiert</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Text files (*.TXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.TXT)</translation>
     </message>
     <message>
         <source>Unable to save </source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: </translation>
     </message>
     <message>
         <source>Information was saved as: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angaben wurden gespeichert als: </translation>
     </message>
     <message>
         <source>Configuration Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsinformationen</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TEditCardLayout</name>
     <message>
         <source>Business Card Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitenkarten-Layout</translation>
     </message>
     <message>
         <source>Predefined Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordefinierte Layouts</translation>
     </message>
     <message>
         <source>Use &amp;Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoll verwenden</translation>
     </message>
     <message>
         <source>Use &amp;Millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Millimeter verwenden</translation>
     </message>
     <message>
         <source>Card Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbreite</translation>
     </message>
     <message>
         <source>Card Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenhöhe</translation>
     </message>
     <message>
         <source>Horizontal Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaler Abstand</translation>
     </message>
     <message>
         <source>Vertical Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler Abstand</translation>
     </message>
     <message>
         <source># across</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl waagerecht</translation>
     </message>
     <message>
         <source># down</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl senkrecht</translation>
     </message>
     <message>
         <source>Left Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Rand</translation>
     </message>
     <message>
         <source>Top Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Rand</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierformat</translation>
     </message>
     <message>
         <source>Letter (8.5 x 11&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter (8,5 x 11&quot;)</translation>
     </message>
     <message>
         <source>A4 (210 x 297mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 (210 x 297 mm)</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Pick the card stock you print on; its sizes fill in the numbers below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Kartenbogen, auf den Sie drucken; seine Maße füllen die Werte unten aus.</translation>
     </message>
     <message>
         <source>Show and enter the sizes in inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maße in Zoll anzeigen und eingeben.</translation>
     </message>
     <message>
         <source>Show and enter the sizes in millimetres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maße in Millimetern anzeigen und eingeben.</translation>
     </message>
     <message>
         <source>The width of one card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite einer Karte.</translation>
     </message>
     <message>
         <source>The height of one card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe einer Karte.</translation>
     </message>
     <message>
         <source>The distance from the left edge of one card to the left edge of the next card in the row. It is at least the card width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstand vom linken Rand einer Karte zum linken Rand der nächsten Karte in der Reihe. Er ist mindestens so groß wie die Kartenbreite.</translation>
     </message>
     <message>
         <source>The distance from the top of one card to the top of the card below it. It is at least the card height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstand vom oberen Rand einer Karte zum oberen Rand der Karte darunter. Er ist mindestens so groß wie die Kartenhöhe.</translation>
     </message>
     <message>
         <source>How many cards there are in each row (1 to 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Karten jede Reihe hat (1 bis 10).</translation>
     </message>
     <message>
         <source>How many rows of cards there are on the sheet (1 to 30).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Kartenreihen der Bogen hat (1 bis 30).</translation>
     </message>
     <message>
         <source>The distance from the left edge of the paper to the left edge of the first column of cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstand vom linken Papierrand zum linken Rand der ersten Kartenspalte.</translation>
     </message>
     <message>
         <source>The distance from the top edge of the paper to the top of the first row of cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstand vom oberen Papierrand zum oberen Rand der ersten Kartenreihe.</translation>
     </message>
     <message>
         <source>The size of the sheet of card stock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format des Kartenbogens.</translation>
     </message>
     <message>
         <source>Click to keep this layout; the design area takes the new card size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um dieses Layout zu übernehmen; die Entwurfsfläche erhält die neue Kartengröße.</translation>
     </message>
     <message>
         <source>Click to cancel and return to the previous screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um abzubrechen und zum vorigen Fenster zurückzukehren</translation>
     </message>
     <message>
         <source>Click to bring up the help for this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Hilfe zu diesem Fenster anzuzeigen</translation>
     </message>
     <message>
         <source>Click here, then click any item of this window to see what it is for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, dann auf ein Element dieses Fensters klicken, um zu sehen, wozu es dient.</translation>
     </message>
     <message>
         <source>Card Height must be at least .3 inches (or 7mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kartenhöhe muss mindestens 0,3 Zoll (oder 7 mm) betragen</translation>
     </message>
     <message>
         <source>Card Width must be at least .5 inch (or 13mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kartenbreite muss mindestens 0,5 Zoll (oder 13 mm) betragen</translation>
     </message>
     <message>
         <source>Horizontal Pitch must be at least = Card Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Der horizontale Abstand muss mindestens der Kartenbreite entsprechen</translation>
     </message>
     <message>
         <source>Vertical Pitch must be at least = Card Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vertikale Abstand muss mindestens der Kartenhöhe entsprechen</translation>
     </message>
     <message>
         <source>Sizes, pitches and margins must be at most %1 inches (or %2mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maße, Abstände und Ränder dürfen höchstens %1 Zoll (oder %2 mm) betragen</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TExportResolution</name>
     <message>
         <source>Picture Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildauflösung</translation>
     </message>
     <message>
         <source> Resolution </source>
-        <translation type="unfinished"></translation>
+        <translation> Auflösung </translation>
     </message>
     <message>
         <source>&amp;Screen (96 dpi)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bildschirm (96 dpi)</translation>
     </message>
     <message>
         <source>The card as you see it at 100 %: small files for e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte, wie Sie sie bei 100 % sehen: kleine Dateien für E-Mails</translation>
     </message>
     <message>
         <source>&amp;Print (300 dpi)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Druck (300 dpi)</translation>
     </message>
     <message>
         <source>Sharp when printed or placed in other documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Scharf im Druck oder in anderen Dokumenten</translation>
     </message>
     <message>
         <source>&amp;Fine print (600 dpi)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feindruck (600 dpi)</translation>
     </message>
     <message>
         <source>For print shops and large displays</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Druckereien und große Anzeigen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TFontDialog</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Regular</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett kursiv</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrift:</translation>
     </message>
     <message>
         <source>Font st&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift&amp;schnitt:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchgestrichen</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterstrichen</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere …</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbe:</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TGBasePanel</name>
     <message>
         <source>Bring To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Vordergrund</translation>
     </message>
     <message>
         <source>Send To Back</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Hintergrund</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links ausrichten</translation>
     </message>
     <message>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts ausrichten</translation>
     </message>
     <message>
         <source>Align Tops</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben ausrichten</translation>
     </message>
     <message>
         <source>Align Bottoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten ausrichten</translation>
     </message>
     <message>
         <source>Center Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal zentrieren</translation>
     </message>
     <message>
         <source>Center Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal zentrieren</translation>
     </message>
     <message>
         <source>Lock All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle sperren</translation>
     </message>
     <message>
         <source>Unlock All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entsperren</translation>
     </message>
     <message>
         <source>Mark All Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle als auswählbar markieren</translation>
     </message>
     <message>
         <source>Mark All Unselectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle als nicht auswählbar markieren</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TGFont3DEffects</name>
     <message>
         <source>Text 3D Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-Texteffekte</translation>
     </message>
     <message>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Shadow Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenrichtung</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenfarbe</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattentiefe</translation>
     </message>
     <message>
         <source>Highlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzlicht</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Highlight Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzlichtrichtung</translation>
     </message>
     <message>
         <source>Highlight Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzlichtfarbe</translation>
     </message>
     <message>
         <source>Highlight Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzlichttiefe</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftfarbe</translation>
     </message>
     <message>
         <source>Choose a value; the sample shows the effect at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Wert; das Beispiel zeigt die Wirkung sofort.</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TGImageBrowser</name>
     <message>
         <source>Load Image File </source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddatei laden </translation>
     </message>
     <message>
         <source>Where to look for pictures: the root folder or your home folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo nach Bildern gesucht wird: im Wurzelordner oder in Ihrem persönlichen Ordner.</translation>
     </message>
     <message>
         <source>The folder shown. Type another folder, or the full name of a picture, and press Enter to go there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Ordner. Geben Sie einen anderen Ordner oder den vollständigen Namen eines Bildes ein und drücken Sie die Eingabetaste, um dorthin zu wechseln.</translation>
     </message>
     <message>
         <source>Folders: double-click one to open it, &quot;..&quot; to go up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner: Doppelklicken Sie auf einen Ordner, um ihn zu öffnen, auf „..“, um eine Ebene nach oben zu gehen.</translation>
     </message>
     <message>
         <source>The pictures in the folder. Click one to preview it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder im Ordner. Klicken Sie auf eines, um es in der Vorschau zu sehen.</translation>
     </message>
     <message>
         <source>A preview of the selected picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorschau des ausgewählten Bildes.</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Optionen </translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken</translation>
     </message>
     <message>
         <source>Stretch image to max display size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auf die größte Anzeigegröße strecken</translation>
     </message>
     <message>
         <source>AutoSize TImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße automatisch anpassen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Unable to read %1. The picture was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden. Das Bild wurde nicht geändert.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Error loading file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei!</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TGSuperTextProperties</name>
     <message>
         <source>SuperText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von SuperText</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbverlauf</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllrichtung</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Farbe</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Farbe</translation>
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur laden</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftfarbe</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Down and Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Down and Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenfarbe</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenausrichtung</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattentiefe</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissfarbe</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissstil</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissbreite</translation>
     </message>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift wählen</translation>
     </message>
     <message>
         <source>Select Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol wählen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächenart</translation>
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Text ein</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TGetBCLabelText</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text eingeben</translation>
     </message>
     <message>
         <source>Type the text of the label.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Text der Beschriftung ein.</translation>
     </message>
     <message>
         <source>or select personal information</source>
-        <translation type="unfinished"></translation>
+        <translation>oder persönliche Angaben auswählen</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TGetLabelText</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text eingeben</translation>
     </message>
     <message>
         <source>Type the text of the label.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Text der Beschriftung ein.</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TGetSymbol</name>
     <message>
         <source>Symbol Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolauswahl</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrift</translation>
     </message>
     <message>
         <source>Chooses the font of the symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt die Schrift des Symbols.</translation>
     </message>
     <message>
         <source>Click the symbol to put on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf das Symbol, das auf die Karte soll.</translation>
     </message>
     <message>
         <source>Italic </source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv </translation>
     </message>
     <message>
         <source>Bold </source>
-        <translation type="unfinished"></translation>
+        <translation>Fett </translation>
     </message>
 </context>
 <context>
     <name>cw::ui::THelpWindow</name>
     <message>
         <source>Cardwright Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Cardwright-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Search the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe durchsuchen</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Cardwright Help - </source>
-        <translation type="unfinished"></translation>
+        <translation>Cardwright-Hilfe - </translation>
     </message>
     <message>
         <source>No pages found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Seiten gefunden.</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TLabelPrinter</name>
     <message>
         <source>Print Status Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckstatus</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Print Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckstatus</translation>
     </message>
     <message>
         <source>Preview Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaustatus</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Print Status </source>
-        <translation type="unfinished"></translation>
+        <translation>Druckstatus </translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1</translation>
     </message>
     <message>
         <source>The print job failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druckauftrag ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The preview could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorschau konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>The sheet was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bogen wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>The cards were not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten wurden nicht gedruckt.</translation>
     </message>
     <message>
         <source>Cancel Business Card Printing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken der Visitenkarten abbrechen?</translation>
     </message>
     <message>
         <source><byte value="xd"/>Cancelling...!</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Wird abgebrochen …!</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TLoadBackGround</name>
     <message>
         <source>Load  Business Card Background Art </source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild für Visitenkarte laden </translation>
     </message>
     <message>
         <source>The folder shown. Type another folder, or the full name of a picture, and press Enter to go there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Ordner. Geben Sie einen anderen Ordner oder den vollständigen Namen eines Bildes ein und drücken Sie die Eingabetaste, um dorthin zu wechseln.</translation>
     </message>
     <message>
         <source>Folders: double-click one to open it, &quot;..&quot; to go up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner: Doppelklicken Sie auf einen Ordner, um ihn zu öffnen, auf „..“, um eine Ebene nach oben zu gehen.</translation>
     </message>
     <message>
         <source>The background pictures you can choose from. Click a name to see the picture beside the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hintergrundbilder, aus denen Sie wählen können. Klicken Sie auf einen Namen, um das Bild neben der Liste zu sehen.</translation>
     </message>
     <message>
         <source>A preview of the selected background picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorschau des ausgewählten Hintergrundbildes.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Uses the selected picture as the background of your card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendet das ausgewählte Bild als Hintergrund Ihrer Karte.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Closes the window and keeps the background as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster und lässt den Hintergrund unverändert.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Removes the background picture from your card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt das Hintergrundbild von Ihrer Karte.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Error loading file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TMainScreen</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Save As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Bit&amp;map speichern</translation>
     </message>
     <message>
         <source>Save As JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;JPG speichern</translation>
     </message>
     <message>
         <source>Save As PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PN&amp;G speichern</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>Printer S&amp;etup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung</translation>
     </message>
     <message>
         <source>Printer Fine &amp;Tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker-&amp;Feinabstimmung</translation>
     </message>
     <message>
         <source>Print O&amp;utline Test Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testseite mit Umrissen drucken</translation>
     </message>
     <message>
         <source>Save Sheet As &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bogen als &amp;PDF speichern…</translation>
     </message>
     <message>
         <source>Save the sheet of cards as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kartenbogen als PDF-Datei speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Default Font - </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standardschrift - </translation>
     </message>
     <message>
         <source>&amp;Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Persönliche Angaben</translation>
     </message>
     <message>
         <source>&amp;Set or Change Background Art</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter&amp;grundbild festlegen oder ändern</translation>
     </message>
     <message>
         <source>Change Business Card Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitenkarten-&amp;Layout ändern</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Cardwright</translation>
     </message>
     <message>
         <source>Configuration Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsinformationen</translation>
     </message>
     <message>
         <source>Technical Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Technischer Support</translation>
     </message>
     <message>
         <source>Frequently Asked Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
         <source>Visit Our Internet Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsere Website besuchen</translation>
     </message>
     <message>
         <source>No web browser could be started.
 Please visit %1 with your browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden.
+Bitte besuchen Sie %1 mit Ihrem Browser.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Quick Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurztipps</translation>
     </message>
     <message>
         <source>Show the Designer Assistant</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Entwurfsassistenten anzeigen</translation>
     </message>
     <message>
         <source>Show grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster anzeigen</translation>
     </message>
     <message>
         <source>Snap to Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Raster ausrichten</translation>
     </message>
     <message>
         <source>Set or change background art</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild festlegen oder ändern</translation>
     </message>
     <message>
         <source>Press plus (+) or minus (-) to 
 increase or decrease the zoom percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie Plus (+) oder Minus (-), um 
+die Vergrößerung zu erhöhen oder zu verringern</translation>
     </message>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <source>Zoom so that the card fits the window</source>
-        <translation type="unfinished"></translation>
+        <translation>So zoomen, dass die Karte ins Fenster passt</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>There are no installed printers.
 Unable to perform printer related operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Drucker installiert.
+Druckbezogene Vorgänge sind nicht möglich</translation>
     </message>
     <message>
         <source>There is no default printer selected.
 Unable to perform printer related operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Standarddrucker ausgewählt.
+Druckbezogene Vorgänge sind nicht möglich</translation>
     </message>
     <message>
         <source>Saved as </source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert als </translation>
     </message>
     <message>
         <source>Unable to save the card as </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte kann nicht gespeichert werden als </translation>
     </message>
     <message>
         <source>Would you like to draw a border around the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie einen Rahmen um die Karte zeichnen?</translation>
     </message>
     <message>
         <source>Open Business Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitenkarte öffnen</translation>
     </message>
     <message>
         <source>Must be a CWR (Cardwright) file</source>
-        <translation type="unfinished"></translation>
+        <translation>Es muss eine CWR-Datei (Cardwright) sein</translation>
     </message>
     <message>
         <source>Unable to open </source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen nicht möglich: </translation>
     </message>
     <message>
         <source>. Possibly corrupted, possibly not a CWR file</source>
-        <translation type="unfinished"></translation>
+        <translation>. Möglicherweise beschädigt oder keine CWR-Datei</translation>
     </message>
     <message>
         <source> no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation> existiert nicht mehr</translation>
     </message>
     <message>
         <source> already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation> existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Delete Business Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitenkarte löschen</translation>
     </message>
     <message>
         <source>Delete </source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen: </translation>
     </message>
     <message>
         <source>Unable to delete </source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen nicht möglich: </translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Default Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardschrift</translation>
     </message>
     <message>
         <source>Note: the default font is used for NEW objects only.
 To change the font of an existing object, click it
 with the RIGHT MOUSE BUTTON and select FONT</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die Standardschrift gilt nur für NEUE Objekte.
+Um die Schrift eines vorhandenen Objekts zu ändern, klicken Sie
+es mit der RECHTEN MAUSTASTE an und wählen Sie SCHRIFT</translation>
     </message>
     <message>
         <source>Card %1 runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1 ragt</translation>
     </message>
     <message>
         <source>Cards %1 run</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten %1 ragen</translation>
     </message>
     <message>
         <source>%1 off the printable area of the page and would print cut off.
 
 Print anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 über den druckbaren Bereich der Seite hinaus und würde abgeschnitten gedruckt.
+
+Trotzdem drucken?</translation>
     </message>
     <message>
         <source>Print Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten drucken</translation>
     </message>
     <message>
         <source>Save Sheet As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bogen als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Preview Business Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Visitenkarten</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern?</translation>
     </message>
     <message>
         <source>Cancel all changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Änderungen verwerfen?</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles auswählen</translation>
     </message>
     <message>
         <source>Select &amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl auf&amp;heben</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergrößern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual Size (100%)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße (100 %)</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Fenster anpassen</translation>
     </message>
     <message>
         <source>&amp;Help on This Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe zu diesem Fenster</translation>
     </message>
     <message>
         <source>Selection tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahlwerkzeug</translation>
     </message>
     <message>
         <source>Text tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Textwerkzeug</translation>
     </message>
     <message>
         <source>Multi-line text tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeug für mehrzeiligen Text</translation>
     </message>
     <message>
         <source>Symbol tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolwerkzeug</translation>
     </message>
     <message>
         <source>Rectangle tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckwerkzeug</translation>
     </message>
     <message>
         <source>Ellipse tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipsenwerkzeug</translation>
     </message>
     <message>
         <source>Round Rectangle tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeug für abgerundete Rechtecke</translation>
     </message>
     <message>
         <source>Line Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienwerkzeug</translation>
     </message>
     <message>
         <source>Clip Art Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>ClipArt-Werkzeug</translation>
     </message>
     <message>
         <source>Supershape tool 
 Multi-purpose shapes and surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>SuperShape-Werkzeug 
+Vielseitige Formen und Oberflächen</translation>
     </message>
     <message>
         <source>Rich Text tool 
 Mixed fonts, colors and styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeug für formatierten Text 
+Gemischte Schriften, Farben und Stile</translation>
     </message>
     <message>
         <source>SuperText tool 
 Special Effects Text - fill with gradients or bitmaps</source>
-        <translation type="unfinished"></translation>
+        <translation>SuperText-Werkzeug 
+Text mit Spezialeffekten – mit Verläufen oder Bildern gefüllt</translation>
     </message>
     <message>
         <source>CircleText Tool 
 Circular or semi-circular text using any font</source>
-        <translation type="unfinished"></translation>
+        <translation>CircleText-Werkzeug 
+Kreis- oder halbkreisförmiger Text in beliebiger Schrift</translation>
     </message>
     <message>
         <source>Save Card As JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte als JPG speichern</translation>
     </message>
     <message>
         <source>Save Card As PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte als PNG speichern</translation>
     </message>
     <message>
         <source>Save Card As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte als Bitmap speichern</translation>
     </message>
     <message>
         <source>Bitmap File (*.BMP *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Datei (*.BMP *.bmp)</translation>
     </message>
     <message>
         <source>JPG File (*.JPG *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG-Datei (*.JPG *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>PNG File (*.PNG *.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Datei (*.PNG *.png)</translation>
     </message>
     <message>
         <source>CWR File (*.cwr *.CWR)</source>
-        <translation type="unfinished"></translation>
+        <translation>CWR-Datei (*.cwr *.CWR)</translation>
     </message>
     <message>
         <source>The printer %1 is no longer installed, and there is no other printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 ist nicht mehr installiert, und es gibt keinen anderen Drucker.</translation>
     </message>
     <message>
         <source>The printer %1 is no longer installed.
 Cards now print on the default printer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 ist nicht mehr installiert.
+Karten werden jetzt auf dem Standarddrucker %2 gedruckt.</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TMultiLineTextEditor</name>
     <message>
         <source>Multi-line Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor für mehrzeiligen Text</translation>
     </message>
     <message>
         <source>Type the lines of the label; Enter starts a new line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Zeilen der Beschriftung ein; die Eingabetaste beginnt eine neue Zeile.</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TPersonalInformation</name>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Angaben</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Click to keep these texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um diese Texte zu übernehmen.</translation>
     </message>
     <message>
         <source>Click to cancel and return to the previous screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um abzubrechen und zum vorigen Fenster zurückzukehren</translation>
     </message>
     <message>
         <source>Click to bring up the help for this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Hilfe zu diesem Fenster anzuzeigen</translation>
     </message>
     <message>
         <source>Click here, then click any item of this window to see what it is for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, dann auf ein Element dieses Fensters klicken, um zu sehen, wozu es dient.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Your name as it should appear on your cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name, wie er auf Ihren Karten erscheinen soll.</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>The name of your company or organisation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name Ihrer Firma oder Organisation.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Your job title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Berufsbezeichnung.</translation>
     </message>
     <message>
         <source>Address 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse 1</translation>
     </message>
     <message>
         <source>The first line of your address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile Ihrer Adresse.</translation>
     </message>
     <message>
         <source>Address 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse 2</translation>
     </message>
     <message>
         <source>The second line of your address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zweite Zeile Ihrer Adresse.</translation>
     </message>
     <message>
         <source>Address 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse 3</translation>
     </message>
     <message>
         <source>The third line of your address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dritte Zeile Ihrer Adresse.</translation>
     </message>
     <message>
         <source>Phone 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon 1</translation>
     </message>
     <message>
         <source>Your main telephone number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Haupttelefonnummer.</translation>
     </message>
     <message>
         <source>Phone 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon 2</translation>
     </message>
     <message>
         <source>Another telephone number, for example a mobile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine weitere Telefonnummer, zum Beispiel Ihr Mobiltelefon.</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Your e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre E-Mail-Adresse.</translation>
     </message>
     <message>
         <source>Fax</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <source>Your fax number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Faxnummer.</translation>
     </message>
     <message>
         <source> Text fields on a card can be filled with it.</source>
-        <translation type="unfinished"></translation>
+        <translation> Textfelder auf einer Karte können damit gefüllt werden.</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TPreviewForm</name>
     <message>
         <source>Preview Business Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Visitenkarten</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Page width</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbreite</translation>
     </message>
     <message>
         <source>Whole page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seite</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Preview Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau Seite %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TPrintFineTune</name>
     <message>
         <source>Printer Fine-Tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker-Feinabstimmung</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Decrease by %1/32&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1/32&quot; verringern</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Increase by %1/32&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1/32&quot; erhöhen</translation>
     </message>
     <message>
         <source>Top Margin nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberen Rand verschieben</translation>
     </message>
     <message>
         <source>Increase or decrease to adjust where vertical printing starts. </source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen oder verringern, um festzulegen, wo der Druck vertikal beginnt. </translation>
     </message>
     <message>
         <source>Left Margin nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>Linken Rand verschieben</translation>
     </message>
     <message>
         <source>Increase or decrease to adjust where horizontal printing starts. </source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen oder verringern, um festzulegen, wo der Druck horizontal beginnt. </translation>
     </message>
     <message>
         <source>Vertical Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler Abstand</translation>
     </message>
     <message>
         <source>Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if printing &quot;creeps&quot; between the top and bottom cards.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen oder verringern, um den vertikalen Abstand zwischen den Karten anzupassen. (Das kann nötig sein, wenn sich der Druck zwischen den oberen und unteren Karten „verschiebt“.)</translation>
     </message>
     <message>
         <source>Horizontal Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaler Abstand</translation>
     </message>
     <message>
         <source>Increase or decrease to adjust horizontal spacing between cards </source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen oder verringern, um den horizontalen Abstand zwischen den Karten anzupassen </translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TRichTextLabelEditor</name>
     <message>
         <source>Rich Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor für formatierten Text</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TSelectSpecificLabels</name>
     <message>
         <source>Print Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten drucken</translation>
     </message>
     <message>
         <source> Select Cards To Print</source>
-        <translation type="unfinished"></translation>
+        <translation> Zu druckende Karten auswählen</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine</translation>
     </message>
     <message>
         <source>Hatched cards run off the printable area of the page and print cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schraffierte Karten ragen über den druckbaren Bereich der Seite hinaus und werden abgeschnitten gedruckt.</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>Print &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>Number of &amp;pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der &amp;Seiten:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>You must select at least one card to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen mindestens eine Karte zum Drucken auswählen</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TSplashform</name>
     <message>
         <source>About Cardwright</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Cardwright</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version </translation>
     </message>
     <message>
         <source>Visit our online store:</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuchen Sie unseren Online-Shop:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TSuperShapeProperties</name>
     <message>
         <source>Super Shape Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von SuperShape</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteck</translation>
     </message>
     <message>
         <source>Round Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgerundetes Rechteck</translation>
     </message>
     <message>
         <source>Ellipse                  </source>
-        <translation type="unfinished"></translation>
+        <translation>Ellipse                  </translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Raute</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <source>Triangle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck links</translation>
     </message>
     <message>
         <source>Triangle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck rechts</translation>
     </message>
     <message>
         <source>Triangle Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck oben</translation>
     </message>
     <message>
         <source>Triangle Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck unten</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Points On Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternzacken</translation>
     </message>
     <message>
         <source>% of Inward Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>% des Innenvektors</translation>
     </message>
     <message>
         <source>Round Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundungsanteil</translation>
     </message>
     <message>
         <source>Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfarbig</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbverlauf</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächenart</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllrichtung</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Farbe</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Farbe</translation>
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur laden</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Solid Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgezogene Linie</translation>
     </message>
     <message>
         <source>Dash Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestrichelte Linie</translation>
     </message>
     <message>
         <source>Dotted Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepunktete Linie</translation>
     </message>
     <message>
         <source>DashDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Strichpunktlinie</translation>
     </message>
     <message>
         <source>DashDotDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich-Punkt-Punkt-Linie</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Linie</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenfarbe</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenausrichtung</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattentiefe</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissfarbe</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissstil</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissbreite</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TTextureBrowser</name>
     <message>
         <source>Load Texture Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Texturbild laden</translation>
     </message>
     <message>
         <source>The folder shown. Type another folder, or the full name of a picture, and press Enter to go there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Ordner. Geben Sie einen anderen Ordner oder den vollständigen Namen eines Bildes ein und drücken Sie die Eingabetaste, um dorthin zu wechseln.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Error loading file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>cw::ui::TWarnBottomMargin</name>
     <message>
         <source>Business Cards need to print to within 0.5 inches of the bottom, but the current printer has a bottom margin setting of :</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitenkarten müssen bis 0,5 Zoll an den unteren Rand gedruckt werden, der aktuelle Drucker hat aber einen unteren Rand von:</translation>
     </message>
     <message>
         <source>This could result in the bottom of the last two business cards being cut off by approximately:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadurch könnte der untere Teil der letzten beiden Visitenkarten ungefähr um folgendes Maß abgeschnitten werden:</translation>
     </message>
     <message>
         <source>If your printer driver supports it, you could change the bottom margin to 0.5 inches. Otherwise, you should design your cards so that the bottom portion of the cards is not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Ihr Druckertreiber es unterstützt, können Sie den unteren Rand auf 0,5 Zoll ändern. Andernfalls sollten Sie Ihre Karten so gestalten, dass der untere Teil der Karten nicht verwendet wird.</translation>
     </message>
     <message>
         <source>(Note: some printers, including some of the HP Deskjet series, cannot print beyond a 0.66 inch bottom margin)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Hinweis: Einige Drucker, darunter einige der HP-Deskjet-Serie, können nicht über einen unteren Rand von 0,66 Zoll hinaus drucken)</translation>
     </message>
     <message>
         <source>Don&apos;t show this warning again</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Warnung nicht mehr anzeigen</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Cancel Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das?</translation>
     </message>
 </context>
 </TS>

@@ -339,11 +339,11 @@ QWidget *TMainScreen::createBottomStrip()
     m_zoomUp = new QToolButton(spinner);
     m_zoomUp->setArrowType(Qt::UpArrow);
     m_zoomUp->setToolTip(zoomHint);
-    m_zoomUp->setAccessibleName(QStringLiteral("Zoom in"));
+    m_zoomUp->setAccessibleName(tr("Zoom in"));
     m_zoomDown = new QToolButton(spinner);
     m_zoomDown->setArrowType(Qt::DownArrow);
     m_zoomDown->setToolTip(zoomHint);
-    m_zoomDown->setAccessibleName(QStringLiteral("Zoom out"));
+    m_zoomDown->setAccessibleName(tr("Zoom out"));
     for (QToolButton *b : {m_zoomUp, m_zoomDown}) {
         b->setFixedSize(22, 16);
         b->setFocusPolicy(Qt::NoFocus);
