@@ -238,6 +238,25 @@
     </message>
 </context>
 <context>
+    <name>TPreferences</name>
+    <message>
+        <source>Default Font: %1, %2 pt </source>
+        <translation>Standardschrift: %1, %2 pt </translation>
+    </message>
+    <message>
+        <source>, bold</source>
+        <translation>, fett</translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation>, kursiv</translation>
+    </message>
+    <message>
+        <source>, underline</source>
+        <translation>, unterstrichen</translation>
+    </message>
+</context>
+<context>
     <name>TPrinterDialogs</name>
     <message>
         <source>Printer Setup</source>
