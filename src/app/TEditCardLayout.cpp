@@ -166,15 +166,18 @@ void TEditCardLayout::setHelpTexts()
         {m_width, QT_TR_NOOP("The width of one card.")},
         {m_height, QT_TR_NOOP("The height of one card.")},
         {m_hpitch,
-         QT_TR_NOOP("The distance from the left edge of one card to the left edge of the next card in the row. "
-         "It is at least the card width.")},
+         QT_TR_NOOP(
+             "The distance from the left edge of one card to the left edge of the next card in the row. "
+             "It is at least the card width.")},
         {m_vpitch, QT_TR_NOOP("The distance from the top of one card to the top of the card below it. "
-                   "It is at least the card height.")},
+                              "It is at least the card height.")},
         {m_across, QT_TR_NOOP("How many cards there are in each row (1 to 10).")},
         {m_down, QT_TR_NOOP("How many rows of cards there are on the sheet (1 to 30).")},
         {m_leftMargin,
-         QT_TR_NOOP("The distance from the left edge of the paper to the left edge of the first column of cards.")},
-        {m_topMargin, QT_TR_NOOP("The distance from the top edge of the paper to the top of the first row of cards.")},
+         QT_TR_NOOP(
+             "The distance from the left edge of the paper to the left edge of the first column of cards.")},
+        {m_topMargin,
+         QT_TR_NOOP("The distance from the top edge of the paper to the top of the first row of cards.")},
         {m_paper, QT_TR_NOOP("The size of the sheet of card stock.")},
         {m_ok, QT_TR_NOOP("Click to keep this layout; the design area takes the new card size.")},
         {m_cancel, QT_TR_NOOP("Click to cancel and return to the previous screen")},

@@ -32,16 +32,15 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName(QStringLiteral("PathEdit"));
     PathEdit->setWhatsThis(tr("The folder shown. Type another folder, or the full name of a "
-                                          "picture, and press Enter to go there."));
+                              "picture, and press Enter to go there."));
     DirectoryListBox1 = new QListWidget(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setWhatsThis(tr("Folders: double-click one to open it, \"..\" to go up."));
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setMinimumSize(187, 192);
-    FileListBox1->setWhatsThis(
-        tr("The background pictures you can choose from. Click a name to see "
-                       "the picture beside the list."));
+    FileListBox1->setWhatsThis(tr("The background pictures you can choose from. Click a name to see "
+                                  "the picture beside the list."));
 
     // The preview shows the picture at its own size; a larger one is cut off
     // at the panel's edges.

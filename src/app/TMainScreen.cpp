@@ -70,22 +70,36 @@ struct ToolSpec
 // The drawing tools in tool-bar order.  Tools whose objects are not part of
 // the program yet stay visible but disabled.
 const ToolSpec kTools[] = {
-    {"Pointerbutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Selection tool"), ToolGlyph::Pointer, psPointing, true},
-    {"DrawLabelButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Text tool"), ToolGlyph::Text, psLabel, true},
-    {"DrawMLTextButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Multi-line text tool"), ToolGlyph::MultiLineText, psMultiLineLabel, true},
-    {"DrawSymbolButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Symbol tool"), ToolGlyph::Symbol, psSymbolLabel, true},
-    {"DrawRectanglebutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Rectangle tool"), ToolGlyph::Rectangle, psRectangle, true},
-    {"DrawEllipseButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Ellipse tool"), ToolGlyph::Ellipse, psEllipse, true},
-    {"DrawRoundrectbutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Round Rectangle tool"), ToolGlyph::RoundRectangle, psRoundRectangle, true},
-    {"DrawLinebutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Line Tool"), ToolGlyph::Line, psLine, true},
-    {"DrawImageButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Clip Art Tool"), ToolGlyph::ClipArt, psImage, true},
-    {"DrawSupershape", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Supershape tool \nMulti-purpose shapes and surfaces"), ToolGlyph::SuperShape,
-     psSuperShape, true},
-    {"DrawRichText", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Rich Text tool \nMixed fonts, colors and styles"), ToolGlyph::RichText, psRichLabel,
+    {"Pointerbutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Selection tool"), ToolGlyph::Pointer,
+     psPointing, true},
+    {"DrawLabelButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Text tool"), ToolGlyph::Text, psLabel,
      true},
-    {"DrawSuperTextButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"),
+    {"DrawMLTextButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Multi-line text tool"),
+     ToolGlyph::MultiLineText, psMultiLineLabel, true},
+    {"DrawSymbolButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Symbol tool"), ToolGlyph::Symbol,
+     psSymbolLabel, true},
+    {"DrawRectanglebutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Rectangle tool"), ToolGlyph::Rectangle,
+     psRectangle, true},
+    {"DrawEllipseButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Ellipse tool"), ToolGlyph::Ellipse,
+     psEllipse, true},
+    {"DrawRoundrectbutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Round Rectangle tool"),
+     ToolGlyph::RoundRectangle, psRoundRectangle, true},
+    {"DrawLinebutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Line Tool"), ToolGlyph::Line, psLine, true},
+    {"DrawImageButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Clip Art Tool"), ToolGlyph::ClipArt,
+     psImage, true},
+    {"DrawSupershape",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Supershape tool \nMulti-purpose shapes and surfaces"),
+     ToolGlyph::SuperShape, psSuperShape, true},
+    {"DrawRichText",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Rich Text tool \nMixed fonts, colors and styles"),
+     ToolGlyph::RichText, psRichLabel, true},
+    {"DrawSuperTextButton",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen",
+                       "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"),
      ToolGlyph::SuperText, psSuperText, true},
-    {"DrawCircleTextbutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "CircleText Tool \nCircular or semi-circular text using any font"),
+    {"DrawCircleTextbutton",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen",
+                       "CircleText Tool \nCircular or semi-circular text using any font"),
      ToolGlyph::CircleText, psCircleText, true},
 };
 
@@ -184,18 +198,14 @@ void TMainScreen::createActions()
     connect(mnuRedo, &QAction::triggered, this, &TMainScreen::mnuRedoClick);
     mnuDefaultFont = action("mnuDefaultFont", tr("&Default Font - "));
     PersonalInformation1 = action("PersonalInformation1", tr("&Personal Information"));
-    mnuSetorChangeBackgroundArt =
-        action("mnuSetorChangeBackgroundArt", tr("&Set or Change Background Art"));
+    mnuSetorChangeBackgroundArt = action("mnuSetorChangeBackgroundArt", tr("&Set or Change Background Art"));
     ChangeCardLayout1 = action("ChangeCardLayout1", tr("Change Business Card Layout"));
     Contents1 = action("Contents1", tr("&Contents"));
     About1 = action("About1", tr("&About"));
-    ConfigurationInformation1 =
-        action("ConfigurationInformation1", tr("Configuration Information"));
+    ConfigurationInformation1 = action("ConfigurationInformation1", tr("Configuration Information"));
     TechnicalSupport1 = action("TechnicalSupport1", tr("Technical Support"));
-    FrequentlyAskedQuestions1 =
-        action("FrequentlyAskedQuestions1", tr("Frequently Asked Questions"));
-    VisitOurInternetWebsite1 =
-        action("VisitOurInternetWebsite1", tr("Visit Our Internet Website"));
+    FrequentlyAskedQuestions1 = action("FrequentlyAskedQuestions1", tr("Frequently Asked Questions"));
+    VisitOurInternetWebsite1 = action("VisitOurInternetWebsite1", tr("Visit Our Internet Website"));
 
     // Commands whose windows are not part of the program yet are shown but
     // stay disabled; they never pretend to work.
@@ -230,7 +240,7 @@ void TMainScreen::VisitOurInternetWebsiteClick()
     const QString address = QString::fromLatin1(kWebsite);
     if (!openUrl(QUrl(address)))
         Interaction::current().error(tr("No web browser could be started.\n"
-                                                    "Please visit %1 with your browser.")
+                                        "Please visit %1 with your browser.")
                                          .arg(address),
                                      tr("Visit Our Internet Website"));
 }
@@ -313,8 +323,7 @@ void TMainScreen::createToolBar()
     m_snapToGrid->setCheckable(true);
     connect(m_snapToGrid, &QAction::toggled, m_panel, &TGBasePanel::setSnapToGrid);
 
-    m_setBackground =
-        bar->addAction(toolIcon(ToolGlyph::Background), tr("Set or change background art"));
+    m_setBackground = bar->addAction(toolIcon(ToolGlyph::Background), tr("Set or change background art"));
     m_setBackground->setObjectName(QStringLiteral("SetBackgroundArtButton"));
     connect(m_setBackground, &QAction::triggered, this, &TMainScreen::SetBackgroundArtClick);
 }
@@ -328,8 +337,7 @@ QWidget *TMainScreen::createBottomStrip()
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(6, 4, 6, 4);
 
-    const QString zoomHint =
-        tr("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
+    const QString zoomHint = tr("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
     auto *spinner = new QWidget(strip);
     spinner->setObjectName(QStringLiteral("ZoomSpinner"));
     spinner->setToolTip(zoomHint);

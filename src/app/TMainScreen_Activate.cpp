@@ -94,7 +94,8 @@ bool TMainScreen::PrinterCheck()
             return false;
         }
         if (defaultPrinterName().isEmpty()) {
-            Interaction::current().information(tr("There is no default printer selected.\nUnable to perform printer related operations"));
+            Interaction::current().information(
+                tr("There is no default printer selected.\nUnable to perform printer related operations"));
             return false;
         }
         return true;

@@ -94,8 +94,7 @@ void TMainScreen::exportCard(TExportType chosen)
             if (SaveCardToBitmap(path, TPictureExport::TypeFor(path, chosen), resolution.Dpi()))
                 Interaction::current().information(tr("Saved as ") + path);
             else
-                Interaction::current().error(tr("Unable to save the card as ") + path,
-                                             tr("Save"));
+                Interaction::current().error(tr("Unable to save the card as ") + path, tr("Save"));
         }
     }
     // The zoom in force before the export comes back, and the zoom display
@@ -122,8 +121,8 @@ void TMainScreen::mnuSaveAsPNGClick()
 
 bool TMainScreen::SaveCardToBitmap(const QString &path, TExportType type, int dpi)
 {
-    const bool border = Interaction::current().question(
-        tr("Would you like to draw a border around the card?"), tr("Save"));
+    const bool border =
+        Interaction::current().question(tr("Would you like to draw a border around the card?"), tr("Save"));
     bool ok = false;
     {
         BusyCursor busy;

@@ -73,9 +73,8 @@ void TMainScreen::Open1Click()
 {
     if (!CheckSaveNeeded())
         return;
-    const QString path =
-        Interaction::current().openFileName(tr("Open Business Card"),
-                                            model::ProgramFolder::file(QStringLiteral("Saved")), cardFilter());
+    const QString path = Interaction::current().openFileName(
+        tr("Open Business Card"), model::ProgramFolder::file(QStringLiteral("Saved")), cardFilter());
     if (path.isEmpty())
         return;
     if (!isCardFileName(path)) {
@@ -211,9 +210,8 @@ QString TMainScreen::cardPathForSaveAs(const QString &chosen)
         if (name.compare(info.fileName(), Qt::CaseInsensitive) != 0)
             continue;
         path = info.dir().filePath(name);
-        if (!Interaction::current().question(
-                path + tr(" already exists.\nDo you want to replace it?"),
-                tr("Save As")))
+        if (!Interaction::current().question(path + tr(" already exists.\nDo you want to replace it?"),
+                                             tr("Save As")))
             return QString();
         break;
     }
@@ -258,9 +256,8 @@ void TMainScreen::SavebuttonClick()
 
 void TMainScreen::Delete1Click()
 {
-    const QString path =
-        Interaction::current().openFileName(tr("Delete Business Card"),
-                                            model::ProgramFolder::file(QStringLiteral("Saved")), cardFilter());
+    const QString path = Interaction::current().openFileName(
+        tr("Delete Business Card"), model::ProgramFolder::file(QStringLiteral("Saved")), cardFilter());
     if (path.isEmpty())
         return;
     if (!isCardFileName(path)) {

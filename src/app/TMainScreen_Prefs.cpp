@@ -90,7 +90,7 @@ void TMainScreen::mnuDefaultFontClick()
         SavePreferences();
         Interaction::current().information(
             tr("Note: the default font is used for NEW objects only.\nTo change the font of an "
-                           "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
+               "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
     });
 }
 

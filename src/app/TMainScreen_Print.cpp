@@ -71,7 +71,8 @@ void fallBackFromVanishedPrinter(TMainScreen &w)
         instead.isEmpty()
             ? TMainScreen::tr("The printer %1 is no longer installed, and there is no other printer.")
                   .arg(gone)
-            : TMainScreen::tr("The printer %1 is no longer installed.\nCards now print on the default printer %2.")
+            : TMainScreen::tr(
+                  "The printer %1 is no longer installed.\nCards now print on the default printer %2.")
                   .arg(gone, instead));
     rememberPrinter(w);
 }
@@ -251,9 +252,8 @@ QString TMainScreen::sheetPdfFileName()
         const QFileInfo card(FileName);
         proposed = card.absolutePath() + QLatin1Char('/') + card.completeBaseName() + QStringLiteral(".pdf");
     }
-    QString path =
-        Interaction::current().saveFileName(tr("Save Sheet As PDF"), proposed,
-                                            tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    QString path = Interaction::current().saveFileName(tr("Save Sheet As PDF"), proposed,
+                                                       tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return {};
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

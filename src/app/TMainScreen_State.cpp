@@ -72,8 +72,7 @@ bool TMainScreen::CheckSaveNeeded()
 
 void TMainScreen::CancelbuttonClick()
 {
-    if (!Interaction::current().questionDefaultNo(tr("Cancel all changes?"),
-                                                  QStringLiteral("CANCEL")))
+    if (!Interaction::current().questionDefaultNo(tr("Cancel all changes?"), QStringLiteral("CANCEL")))
         return;
     m_panel->ClearObjects();
     BackgroundFile.clear();

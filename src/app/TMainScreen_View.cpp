@@ -71,8 +71,7 @@ void TMainScreen::createViewActions()
     mnuZoomOut = action("mnuZoomOut", tr("Zoom &Out"),
                         keys(QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut,
                              {QKeySequence(Qt::CTRL | Qt::Key_Underscore)}));
-    mnuZoomActual =
-        action("mnuZoomActual", tr("&Actual Size (100%)"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    mnuZoomActual = action("mnuZoomActual", tr("&Actual Size (100%)"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     mnuZoomFit = action("mnuZoomFit", tr("&Fit to Window"), {});
     mnuZoomFit->setCheckable(true);
     HelpOnWindow1 = action("HelpOnWindow1", tr("&Help on This Window"),

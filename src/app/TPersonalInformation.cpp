@@ -25,18 +25,29 @@ struct Field
     const char *help;
 };
 constexpr Field Fields[10] = {
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Name"), "pPersonalName", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your name as it should appear on your cards.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Company"), "pPersonalCompany", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The name of your company or organisation.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Title"), "pPersonalTitle", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your job title.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 1"), "pPersonalAddress1", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The first line of your address.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 2"), "pPersonalAddress2", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The second line of your address.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 3"), "pPersonalAddress3", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The third line of your address.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Phone 1"), "pPersonalPhone1", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your main telephone number.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Phone 2"), "pPersonalPhone2", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Another telephone number, for example a mobile.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "E-mail"), "pPersonalEmail", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your e-mail address.")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Fax"), "pPersonalFax", QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your fax number.")}};
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Name"), "pPersonalName",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your name as it should appear on your cards.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Company"), "pPersonalCompany",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The name of your company or organisation.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Title"), "pPersonalTitle",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your job title.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 1"), "pPersonalAddress1",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The first line of your address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 2"), "pPersonalAddress2",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The second line of your address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 3"), "pPersonalAddress3",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The third line of your address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Phone 1"), "pPersonalPhone1",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your main telephone number.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Phone 2"), "pPersonalPhone2",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Another telephone number, for example a mobile.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "E-mail"), "pPersonalEmail",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your e-mail address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Fax"), "pPersonalFax",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your fax number.")}};
 // How these texts are used, for every field.
-constexpr const char *FieldUse = QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", " Text fields on a card can be filled with it.");
+constexpr const char *FieldUse =
+    QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", " Text fields on a card can be filled with it.");
 } // namespace
 
 TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
@@ -85,8 +96,7 @@ TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
     ok->setWhatsThis(tr("Click to keep these texts."));
     cancel->setWhatsThis(tr("Click to cancel and return to the previous screen"));
     help->setWhatsThis(tr("Click to bring up the help for this window"));
-    whatsThis->setWhatsThis(
-        tr("Click here, then click any item of this window to see what it is for."));
+    whatsThis->setWhatsThis(tr("Click here, then click any item of this window to see what it is for."));
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -51,12 +51,11 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
         DriveComboBox1->addItem(drive.absoluteFilePath());
     if (DriveComboBox1->findText(QDir::homePath()) < 0)
         DriveComboBox1->addItem(QDir::homePath());
-    DriveComboBox1->setWhatsThis(
-        tr("Where to look for pictures: the root folder or your home folder."));
+    DriveComboBox1->setWhatsThis(tr("Where to look for pictures: the root folder or your home folder."));
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName(QStringLiteral("PathEdit"));
     PathEdit->setWhatsThis(tr("The folder shown. Type another folder, or the full name of a "
-                                          "picture, and press Enter to go there."));
+                              "picture, and press Enter to go there."));
     DirectoryListBox1 = new QListWidget(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setWhatsThis(tr("Folders: double-click one to open it, \"..\" to go up."));

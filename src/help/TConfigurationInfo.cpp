@@ -67,11 +67,11 @@ TConfigurationInfo::TConfigurationInfo(QWidget *parent) : QDialog(parent)
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     auto *column = new QVBoxLayout(this);
-    auto *intro = new QLabel(
-        tr("The information below helps our technical support staff to help you. Click \"Copy to "
-                       "Clipboard\" to copy it, then paste it into your e-mail program and send it with your "
-                       "question. You may add to the text or change it before you copy or save it."),
-        this);
+    auto *intro =
+        new QLabel(tr("The information below helps our technical support staff to help you. Click \"Copy to "
+                      "Clipboard\" to copy it, then paste it into your e-mail program and send it with your "
+                      "question. You may add to the text or change it before you copy or save it."),
+                   this);
     intro->setObjectName(QStringLiteral("Label1"));
     intro->setWordWrap(true);
     intro->setMinimumWidth(394);
@@ -190,19 +190,18 @@ void TConfigurationInfo::Button2Click()
 void TConfigurationInfo::Button3Click()
 {
     const QString path = Interaction::current().saveFileName(
-        tr("Save As"), model::ProgramFolder::file(QStringLiteral("ConfigInfo.txt")),
-        tr("Text files (*.TXT)"), QStringLiteral("TXT"));
+        tr("Save As"), model::ProgramFolder::file(QStringLiteral("ConfigInfo.txt")), tr("Text files (*.TXT)"),
+        QStringLiteral("TXT"));
     if (path.isEmpty())
         return;
     QString text = ReportText();
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     try {
-        model::WriteFileAtomically(path, text.toUtf8(),
-                                   [&path](model::TAtomicWriteStage, const QString &reason) {
-                                       return tr("Unable to save ") +
-                                              QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
-                                   });
+        model::WriteFileAtomically(
+            path, text.toUtf8(), [&path](model::TAtomicWriteStage, const QString &reason) {
+                return tr("Unable to save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+            });
     } catch (const EInOutError &e) {
         // The file that was there (if any) is untouched; say why nothing was saved.
         Interaction::current().error(e.message(), Caption());

@@ -85,8 +85,9 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
 
     auto *controls = new QFormLayout;
     ShapeCombo = combo(this, "ShapeCombo",
-                       {tr("Rectangle"), tr("Round Rectangle"), tr("Ellipse                  "), tr("Diamond"), tr("Star"),
-                        tr("Triangle Left"), tr("Triangle Right"), tr("Triangle Up"), tr("Triangle Down")});
+                       {tr("Rectangle"), tr("Round Rectangle"), tr("Ellipse                  "),
+                        tr("Diamond"), tr("Star"), tr("Triangle Left"), tr("Triangle Right"),
+                        tr("Triangle Up"), tr("Triangle Down")});
     controls->addRow(tr("Shape"), ShapeCombo);
     QFormLayout *form = nullptr;
     StarPanel = panel(this, "StarPanel", form);
@@ -100,14 +101,16 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
     form->addRow(tr("Round Percentage"), RoundPercent);
     controls->addRow(RoundPanel);
 
-    SurfaceTypeCombo = combo(this, "SurfaceTypeCombo", {tr("Transparent"), tr("Solid"), tr("Texture"), tr("Gradient Fill")});
+    SurfaceTypeCombo =
+        combo(this, "SurfaceTypeCombo", {tr("Transparent"), tr("Solid"), tr("Texture"), tr("Gradient Fill")});
     controls->addRow(tr("Surface Type"), SurfaceTypeCombo);
     ColorPanel = panel(this, "ColorPanel", form);
     BackGroundColorCombo = colours(ColorPanel, "BackGroundColorCombo");
     form->addRow(tr("Background Color"), BackGroundColorCombo);
     controls->addRow(ColorPanel);
     GradientPanel = panel(this, "GradientPanel", form);
-    FillDirectionCombo = combo(GradientPanel, "FillDirectionCombo", {tr("Up"), tr("Down"), tr("Left"), tr("Right")});
+    FillDirectionCombo =
+        combo(GradientPanel, "FillDirectionCombo", {tr("Up"), tr("Down"), tr("Left"), tr("Right")});
     BackGroundColorCombo2 = colours(GradientPanel, "BackGroundColorCombo2");
     GradientToColorCombo = colours(GradientPanel, "GradientToColorCombo");
     form->addRow(tr("Fill Direction"), FillDirectionCombo);
@@ -121,13 +124,14 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
     controls->addRow(TexturePanel);
 
     ShadowColorCombo = colours(this, "ShadowColorCombo");
-    ShadowOrientationCombo = combo(this, "ShadowOrientationCombo",
-                                   {tr("None"), tr("Lower Right"), tr("Upper Right"), tr("Upper Left"), tr("Lower Left")});
+    ShadowOrientationCombo =
+        combo(this, "ShadowOrientationCombo",
+              {tr("None"), tr("Lower Right"), tr("Upper Right"), tr("Upper Left"), tr("Lower Left")});
     ShadowDepthSpinner = spinner(this, "ShadowDepthSpinner", 0, 10);
     OutlineColorCombo = colours(this, "OutlineColorCombo");
-    OutlineStyleCombo =
-        combo(this, "OutlineStyleCombo",
-              {tr("Solid Line"), tr("Dash Line"), tr("Dotted Line"), tr("DashDot Line"), tr("DashDotDot Line"), tr("Clear")});
+    OutlineStyleCombo = combo(this, "OutlineStyleCombo",
+                              {tr("Solid Line"), tr("Dash Line"), tr("Dotted Line"), tr("DashDot Line"),
+                               tr("DashDotDot Line"), tr("Clear")});
     OutLineWidthSpinner = spinner(this, "OutLineWidthSpinner", 0, 10);
     auto *more = new QFormLayout;
     more->addRow(tr("Shadow Color"), ShadowColorCombo);

@@ -57,7 +57,7 @@ TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter s
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName(QStringLiteral("PathEdit"));
     PathEdit->setWhatsThis(tr("The folder shown. Type another folder, or the full name of a "
-                                          "picture, and press Enter to go there."));
+                              "picture, and press Enter to go there."));
     connect(PathEdit, &QLineEdit::returnPressed, this, &TTextureBrowser::PathEditEnter);
 
     m_files = new QListWidget(this);

@@ -60,8 +60,7 @@ TLabelPrinter::TLabelPrinter(QWidget *parent)
     panelColumn->addWidget(Extralabel);
     column->addWidget(m_statusPanel);
 
-    CancelButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
+    CancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setMinimumSize(90, 34);
     CancelButton->setDefault(true);

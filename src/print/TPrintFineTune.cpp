@@ -27,15 +27,23 @@ struct PanelText
 
 const PanelText kPanels[] = {
     {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Top Margin nudge"), "lTopMarginNudge", "TopMarginSpinner",
-     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Increase or decrease to adjust where vertical printing starts. ")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Left Margin nudge"), "LLeftMarginNudge", "LeftMarginSpinner",
-     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Increase or decrease to adjust where horizontal printing starts. ")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Vertical Spacing"), "LVerticalSpacing", "VerticalSpacingSpinner",
-     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if "
-     "printing "
-     "\"creeps\" between the top and bottom cards.)")},
-    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Horizontal Spacing"), "LHorizontalSpacing", "HorizontalSpacingSpinner",
-     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Increase or decrease to adjust horizontal spacing between cards ")},
+     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune",
+                       "Increase or decrease to adjust where vertical printing starts. ")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Left Margin nudge"), "LLeftMarginNudge",
+     "LeftMarginSpinner",
+     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune",
+                       "Increase or decrease to adjust where horizontal printing starts. ")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Vertical Spacing"), "LVerticalSpacing",
+     "VerticalSpacingSpinner",
+     QT_TRANSLATE_NOOP(
+         "cw::ui::TPrintFineTune",
+         "Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if "
+         "printing "
+         "\"creeps\" between the top and bottom cards.)")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Horizontal Spacing"), "LHorizontalSpacing",
+     "HorizontalSpacingSpinner",
+     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune",
+                       "Increase or decrease to adjust horizontal spacing between cards ")},
 };
 
 } // namespace

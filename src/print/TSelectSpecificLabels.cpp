@@ -106,8 +106,8 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
         selectRow->addWidget(b);
     }
     left->addLayout(selectRow);
-    OffPageNote = new QLabel(tr("Hatched cards run off the printable area of the page and print cut off."),
-                             leftPanel);
+    OffPageNote =
+        new QLabel(tr("Hatched cards run off the printable area of the page and print cut off."), leftPanel);
     OffPageNote->setObjectName(QStringLiteral("OffPageNote"));
     OffPageNote->setWordWrap(true);
     OffPageNote->setMaximumWidth(204);

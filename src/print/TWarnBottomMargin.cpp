@@ -35,19 +35,15 @@ TWarnBottomMargin::TWarnBottomMargin(QWidget *parent)
         top->addWidget(l);
         return l;
     };
-    BotMarg = label("BotMarg",
-                    tr("Business Cards need to print to within 0.5 inches of the bottom, but "
-                                   "the current printer has a bottom margin setting of :"));
-    Difference =
-        label("Difference", tr("This could result in the bottom of the last two business "
-                                           "cards being cut off by approximately:"));
-    label(nullptr,
-          tr("If your printer driver supports it, you could change the bottom margin to 0.5 "
-                         "inches. Otherwise, you should design your cards so that the bottom portion of "
-                         "the cards is not used."));
-    QLabel *note =
-        label(nullptr, tr("(Note: some printers, including some of the HP Deskjet series, "
-                                      "cannot print beyond a 0.66 inch bottom margin)"));
+    BotMarg = label("BotMarg", tr("Business Cards need to print to within 0.5 inches of the bottom, but "
+                                  "the current printer has a bottom margin setting of :"));
+    Difference = label("Difference", tr("This could result in the bottom of the last two business "
+                                        "cards being cut off by approximately:"));
+    label(nullptr, tr("If your printer driver supports it, you could change the bottom margin to 0.5 "
+                      "inches. Otherwise, you should design your cards so that the bottom portion of "
+                      "the cards is not used."));
+    QLabel *note = label(nullptr, tr("(Note: some printers, including some of the HP Deskjet series, "
+                                     "cannot print beyond a 0.66 inch bottom margin)"));
     QFont italic = labelFont;
     italic.setItalic(true);
     note->setFont(italic);

@@ -47,10 +47,9 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
         connect(action, &QAction::triggered, this, [this, toggle] { (this->*toggle)(); });
         return action;
     };
-    m_bold =
-        style(QStringLiteral("B"), tr("Bold"), QKeySequence::Bold, &TRichTextToolBar::ToggleBold);
-    m_italic = style(QStringLiteral("I"), tr("Italic"), QKeySequence::Italic,
-                     &TRichTextToolBar::ToggleItalic);
+    m_bold = style(QStringLiteral("B"), tr("Bold"), QKeySequence::Bold, &TRichTextToolBar::ToggleBold);
+    m_italic =
+        style(QStringLiteral("I"), tr("Italic"), QKeySequence::Italic, &TRichTextToolBar::ToggleItalic);
     m_underline = style(QStringLiteral("U"), tr("Underline"), QKeySequence::Underline,
                         &TRichTextToolBar::ToggleUnderline);
     addSeparator();

@@ -63,7 +63,8 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
     auto *shadow = new QGroupBox(tr("Shadow"), this);
     auto *shadowGrid = new QGridLayout(shadow);
     m_shadowDirection =
-        list(shadow, "ShadowDirection", {tr("None"), tr("Right"), tr("Left"), tr("Lower Right"), tr("Lower Left"), tr("Down")});
+        list(shadow, "ShadowDirection",
+             {tr("None"), tr("Right"), tr("Left"), tr("Lower Right"), tr("Lower Left"), tr("Down")});
     m_shadowColor = new TColorDrop(shadow);
     m_shadowColor->setObjectName(QStringLiteral("ShadowColorCombo"));
     m_shadowDepth = list(shadow, "ShadowDepth", depths());
@@ -74,7 +75,8 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
     auto *highlight = new QGroupBox(tr("Highlight"), this);
     auto *highlightGrid = new QGridLayout(highlight);
     m_highlightDirection =
-        list(highlight, "HighlightDirection", {tr("None"), tr("Right"), tr("Left"), tr("Upper Right"), tr("Upper Left"), tr("Up")});
+        list(highlight, "HighlightDirection",
+             {tr("None"), tr("Right"), tr("Left"), tr("Upper Right"), tr("Upper Left"), tr("Up")});
     m_highlightColor = new TColorDrop(highlight);
     m_highlightColor->setObjectName(QStringLiteral("HighLightColorCombo"));
     m_highlightDepth = list(highlight, "HighLightDepth", depths());

@@ -116,7 +116,8 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
     ShadowColorButton = colourButton(panel4, "ShadowColorButton");
     ShadowOrientationCombo = new QComboBox(panel4);
     ShadowOrientationCombo->setObjectName(QStringLiteral("ShadowOrientationCombo"));
-    ShadowOrientationCombo->addItems({tr("None"), tr("Right"), tr("Left"), tr("Down and Right"), tr("Down and Left"), tr("Down")});
+    ShadowOrientationCombo->addItems(
+        {tr("None"), tr("Right"), tr("Left"), tr("Down and Right"), tr("Down and Left"), tr("Down")});
     ShadowDepthSpinner = new QSpinBox(panel4);
     ShadowDepthSpinner->setObjectName(QStringLiteral("ShadowDepthSpinner"));
     ShadowDepthSpinner->setRange(0, 10);

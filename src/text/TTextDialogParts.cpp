@@ -38,9 +38,12 @@ void AddTextDialogButtons(QDialog &dialog, QBoxLayout &layout, int helpContext)
     row->addWidget(whatsThis);
     layout.addWidget(panel);
 
-    AddWhatsThisMenu(*ok, QCoreApplication::translate("TTextDialogParts", "Closes the window and keeps your changes."));
-    AddWhatsThisMenu(*cancel, QCoreApplication::translate("TTextDialogParts", "Closes the window without changing anything."));
-    AddWhatsThisMenu(*help, QCoreApplication::translate("TTextDialogParts", "Opens the help page of this window."));
+    AddWhatsThisMenu(
+        *ok, QCoreApplication::translate("TTextDialogParts", "Closes the window and keeps your changes."));
+    AddWhatsThisMenu(*cancel, QCoreApplication::translate("TTextDialogParts",
+                                                          "Closes the window without changing anything."));
+    AddWhatsThisMenu(*help,
+                     QCoreApplication::translate("TTextDialogParts", "Opens the help page of this window."));
 
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -93,8 +93,7 @@ TFontDialog::TFontDialog(QWidget *parent, const QStringList &extraFamilies, bool
 
     m_styles = new QListWidget(this);
     m_styles->setObjectName(QStringLiteral("StyleList"));
-    m_styles->addItems({tr("Regular"), tr("Italic"), tr("Bold"),
-                        tr("Bold Italic")});
+    m_styles->addItems({tr("Regular"), tr("Italic"), tr("Bold"), tr("Bold Italic")});
     m_size = new QComboBox(this);
     m_size->setObjectName(QStringLiteral("SizeBox"));
     m_size->setEditable(true);
@@ -221,8 +220,7 @@ void TFontDialog::SetColour(const QColor &colour)
             const bool hasCustom = other > BasicColours().size();
             if (hasCustom)
                 m_colour->removeItem(other - 1);
-            m_colour->insertItem(m_colour->count() - 1, swatch(m_lastColour), tr("Custom"),
-                                 m_lastColour);
+            m_colour->insertItem(m_colour->count() - 1, swatch(m_lastColour), tr("Custom"), m_lastColour);
             index = m_colour->count() - 2;
         }
         m_colour->setCurrentIndex(index);

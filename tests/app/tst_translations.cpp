@@ -169,11 +169,13 @@ private slots:
         QVERIFY(file.contains(QStringLiteral("&Öffnen…")));
         QVERIFY(file.contains(QStringLiteral("Speichern &unter…")));
         QCOMPARE(file.last(), QStringLiteral("&Beenden"));
-        QCOMPARE(w.findChild<QPushButton *>(QStringLiteral("PrintButton"))->text(), QStringLiteral("&Drucken"));
+        QCOMPARE(w.findChild<QPushButton *>(QStringLiteral("PrintButton"))->text(),
+                 QStringLiteral("&Drucken"));
         QCOMPARE(w.findChild<QAction *>(QStringLiteral("DrawLinebutton"))->toolTip(),
                  QStringLiteral("Linienwerkzeug"));
         // A text made by the settings model, shown as a menu entry.
-        QCOMPARE(w.findChild<QAction *>(QStringLiteral("mnuDefaultFont"))->text(), QStringLiteral("Standardschrift: Arial, 10 pt "));
+        QCOMPARE(w.findChild<QAction *>(QStringLiteral("mnuDefaultFont"))->text(),
+                 QStringLiteral("Standardschrift: Arial, 10 pt "));
 
         TEditCardLayout layout;
         QCOMPARE(layout.windowTitle(), QStringLiteral("Visitenkarten-Layout"));
@@ -184,16 +186,18 @@ private slots:
 
         // Design objects name their popup entries in English; the menu shows
         // them in German while the entry keeps the name the program finds it by.
-        std::vector<model::TGMenuItem> items{model::TGMenuItem::Command(QStringLiteral("Bring To Front"), {}),
-                                             model::TGMenuItem::Submenu(QStringLiteral("Alignment"), {
-                                                 model::TGMenuItem::Command(QStringLiteral("Left"), {})})};
+        std::vector<model::TGMenuItem> items{
+            model::TGMenuItem::Command(QStringLiteral("Bring To Front"), {}),
+            model::TGMenuItem::Submenu(QStringLiteral("Alignment"),
+                                       {model::TGMenuItem::Command(QStringLiteral("Left"), {})})};
         auto popup = TPopupMenuBuilder::Build(items, &w);
-        QCOMPARE(texts(popup->actions()), QStringList({QStringLiteral("In den Vordergrund"),
-                                                       QStringLiteral("Ausrichtung")}));
+        QCOMPARE(texts(popup->actions()),
+                 QStringList({QStringLiteral("In den Vordergrund"), QStringLiteral("Ausrichtung")}));
         QCOMPARE(items.front().Caption, QStringLiteral("Bring To Front"));
 
         // Qt's standard buttons and dialogs follow, when Qt's catalogues are installed.
-        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                           QStringLiteral("/qtbase_de.qm")))
             QSKIP("Qt's German catalogue (qt6-translations-l10n) is not installed");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
@@ -208,8 +212,9 @@ private slots:
             titles << a->text();
         QCOMPARE(duplicateAccelerators(titles), QString());
         for (auto [title, menu] : menus(w).asKeyValueRange())
-            QVERIFY2(duplicateAccelerators(texts(menu->actions())).isEmpty(),
-                     qPrintable(title + QStringLiteral(": ") + duplicateAccelerators(texts(menu->actions()))));
+            QVERIFY2(
+                duplicateAccelerators(texts(menu->actions())).isEmpty(),
+                qPrintable(title + QStringLiteral(": ") + duplicateAccelerators(texts(menu->actions()))));
     }
 
     void englishAndUnknownLanguagesStayEnglish()
@@ -271,8 +276,8 @@ private slots:
         for (const TsMessage &m : after)
             if (!m.type.isEmpty())
                 untranslated << m.source;
-        QVERIFY2(untranslated.isEmpty(),
-                 qPrintable(QStringLiteral("not in the catalogue:\n") + untranslated.join(QLatin1Char('\n'))));
+        QVERIFY2(untranslated.isEmpty(), qPrintable(QStringLiteral("not in the catalogue:\n") +
+                                                    untranslated.join(QLatin1Char('\n'))));
         QCOMPARE(after.size(), before.size());
     }
 };

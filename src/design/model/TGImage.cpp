@@ -351,10 +351,11 @@ void TGImage::BuildPopupMenu(std::vector<TGMenuItem> &menu)
         return item;
     };
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Load Image From Disk"), [this] { LoadImageFromDisk(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Load Image From Disk"),
+                                       [this] { LoadImageFromDisk(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(
-        checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Border"), [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); }));
+    menu.push_back(checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Border"),
+                             [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); }));
     menu.push_back(checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Stretch to Fit"), [this] {
         SetStretch(!m_stretch);
         Repaint();

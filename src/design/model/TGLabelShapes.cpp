@@ -197,12 +197,13 @@ void TGLabelShapes::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             Repaint();
         }
     }));
-    menu.push_back(TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Line Thickness"), thicknessMenu([this](int n) {
-                                           TGPen p = m_pen;
-                                           p.Width = n;
-                                           SetPen(p);
-                                           NotifyChanged();
-                                       })));
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Line Thickness"), thicknessMenu([this](int n) {
+                                TGPen p = m_pen;
+                                p.Width = n;
+                                SetPen(p);
+                                NotifyChanged();
+                            })));
     menu.push_back(TGMenuItem::Separator());
     TGMenuItem transparent = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Transparent"), [this] {
         SetTransparent(!m_transparent);
@@ -221,7 +222,8 @@ void TGLabelShapes::BuildPopupMenu(std::vector<TGMenuItem> &menu)
                 SetRoundPerc(percent);
                 NotifyChanged();
             }));
-        menu.push_back(TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Degree of Rounding"), std::move(degrees)));
+        menu.push_back(
+            TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Degree of Rounding"), std::move(degrees)));
     }
 }
 

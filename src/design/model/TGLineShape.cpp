@@ -29,7 +29,8 @@ std::vector<TPropertyInfo> ownProperties()
     return own;
 }
 
-const char *const kStyleCaptions[] = {QT_TRANSLATE_NOOP("TGMenuItem", "Horizontal"), QT_TRANSLATE_NOOP("TGMenuItem", "Vertical"),
+const char *const kStyleCaptions[] = {QT_TRANSLATE_NOOP("TGMenuItem", "Horizontal"),
+                                      QT_TRANSLATE_NOOP("TGMenuItem", "Vertical"),
                                       QT_TRANSLATE_NOOP("TGMenuItem", "Angled Sloping Up"),
                                       QT_TRANSLATE_NOOP("TGMenuItem", "Angled Sloping Down")};
 } // namespace
@@ -192,9 +193,11 @@ void TGLineShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)
         item.Checkable = true;
         thickness.push_back(item);
     }
-    menu.push_back(TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Line Thickness"), std::move(thickness)));
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Line Thickness"), std::move(thickness)));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Stretch To Edges"), [this] { StretchToEdges(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Stretch To Edges"),
+                                       [this] { StretchToEdges(); }));
 }
 
 void TGLineShape::UpdatePopupChecks()

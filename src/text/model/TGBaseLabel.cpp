@@ -337,9 +337,11 @@ void TGBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             NotifyChanged();
         };
     };
-    menu.push_back(TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Alignment"), {checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Left"), align(taLeftJustify)),
-                                                     checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Center"), align(taCenter)),
-                                                     checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Right"), align(taRightJustify))}));
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Alignment"),
+                            {checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Left"), align(taLeftJustify)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Center"), align(taCenter)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Right"), align(taRightJustify))}));
     TGMenuItem transparent = checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Transparent"), [this] {
         SetTransparent(!m_transparent);
         if (TGMenuItem *t = TGMenuItem::Find(MenuItems(), "Transparent"))
@@ -347,9 +349,10 @@ void TGBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
     });
     transparent.Checked = m_transparent;
     menu.push_back(transparent);
-    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Background Color"), [this] { ChooseBackColor(); }));
-    TGMenuItem border =
-        checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Border"), [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Background Color"),
+                                       [this] { ChooseBackColor(); }));
+    TGMenuItem border = checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Border"),
+                                  [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
     border.Checked = m_borderStyle == bsSingle;
     menu.push_back(border);
 }

@@ -289,9 +289,11 @@ void TGMultiLineBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             NotifyChanged();
         };
     };
-    menu.push_back(TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Alignment"), {checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Left"), align(taLeftJustify)),
-                                                     checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Center"), align(taCenter)),
-                                                     checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Right"), align(taRightJustify))}));
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Alignment"),
+                            {checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Left"), align(taLeftJustify)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Center"), align(taCenter)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Right"), align(taRightJustify))}));
 }
 
 void TGMultiLineBaseLabel::UpdatePopupChecks()

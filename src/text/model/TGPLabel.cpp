@@ -29,8 +29,9 @@ void TGPLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
     menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Text"), [this] { EditText(); }));
     menu.push_back(TGMenuItem::Separator());
     std::vector<TGMenuItem> rotation;
-    const char *captions[4] = {QT_TRANSLATE_NOOP("TGMenuItem", "No Rotation"), QT_TRANSLATE_NOOP("TGMenuItem", "90 Degrees"),
-                               QT_TRANSLATE_NOOP("TGMenuItem", "180 Degrees"), QT_TRANSLATE_NOOP("TGMenuItem", "270 Degrees")};
+    const char *captions[4] = {
+        QT_TRANSLATE_NOOP("TGMenuItem", "No Rotation"), QT_TRANSLATE_NOOP("TGMenuItem", "90 Degrees"),
+        QT_TRANSLATE_NOOP("TGMenuItem", "180 Degrees"), QT_TRANSLATE_NOOP("TGMenuItem", "270 Degrees")};
     for (int i = 0; i < 4; ++i) {
         TGMenuItem item = TGMenuItem::Command(captions[i], [this, i] {
             const int before = Angle();

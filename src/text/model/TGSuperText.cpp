@@ -318,8 +318,9 @@ void TGSuperText::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             Repaint();
         }
     }));
-    TGMenuItem border = TGMenuItem::Command(
-        QT_TRANSLATE_NOOP("TGMenuItem", "Border"), [this] { SetBorderStyle(m_borderStyle == bsNone ? bsSingle : bsNone); });
+    TGMenuItem border = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Border"), [this] {
+        SetBorderStyle(m_borderStyle == bsNone ? bsSingle : bsNone);
+    });
     border.Checkable = true;
     border.Checked = true;
     menu.push_back(border);
