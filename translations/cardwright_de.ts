@@ -195,6 +195,869 @@
     </message>
 </context>
 <context>
+    <name>THelpTexts</name>
+    <message>
+        <source>The Cardwright main window: the tool bar at the top, the business card in the middle and the command buttons at the bottom.</source>
+        <translation>Das Hauptfenster von Cardwright: oben die Werkzeugleiste, in der Mitte die Visitenkarte und unten die Befehlsknöpfe.</translation>
+    </message>
+    <message>
+        <source>The tool bar. Choose a drawing tool, then drag on the business card to place a new object of that kind.</source>
+        <translation>Die Werkzeugleiste. Wählen Sie ein Zeichenwerkzeug und ziehen Sie dann auf der Visitenkarte, um ein neues Objekt dieser Art zu platzieren.</translation>
+    </message>
+    <message>
+        <source>Selection tool. Click an object to select it, drag it to move it, drag one of its handles to resize it. Click with the RIGHT MOUSE BUTTON for its properties.</source>
+        <translation>Auswahlwerkzeug. Klicken Sie auf ein Objekt, um es auszuwählen, ziehen Sie es, um es zu verschieben, ziehen Sie an einem seiner Anfasser, um seine Größe zu ändern. Klicken Sie mit der RECHTEN MAUSTASTE für seine Eigenschaften.</translation>
+    </message>
+    <message>
+        <source>Text tool. Drag a box on the card to add a line of text; you can type the text or pick one of your personal information entries.</source>
+        <translation>Textwerkzeug. Ziehen Sie auf der Karte einen Rahmen auf, um eine Textzeile hinzuzufügen; Sie können den Text eingeben oder einen Eintrag Ihrer persönlichen Angaben wählen.</translation>
+    </message>
+    <message>
+        <source>Multi-line text tool. Drag a box on the card to add several lines of text, such as an address block.</source>
+        <translation>Werkzeug für mehrzeiligen Text. Ziehen Sie auf der Karte einen Rahmen auf, um mehrere Textzeilen hinzuzufügen, etwa einen Adressblock.</translation>
+    </message>
+    <message>
+        <source>Symbol tool. Drag a box on the card to add a symbol, such as a telephone or an envelope, from a symbol font.</source>
+        <translation>Symbolwerkzeug. Ziehen Sie auf der Karte einen Rahmen auf, um ein Symbol aus einer Symbolschrift hinzuzufügen, etwa ein Telefon oder einen Briefumschlag.</translation>
+    </message>
+    <message>
+        <source>Rectangle tool. Drag on the card to draw a rectangle.</source>
+        <translation>Rechteckwerkzeug. Ziehen Sie auf der Karte, um ein Rechteck zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>Ellipse tool. Drag on the card to draw an ellipse or a circle.</source>
+        <translation>Ellipsenwerkzeug. Ziehen Sie auf der Karte, um eine Ellipse oder einen Kreis zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>Round Rectangle tool. Drag on the card to draw a rectangle with rounded corners.</source>
+        <translation>Werkzeug für abgerundete Rechtecke. Ziehen Sie auf der Karte, um ein Rechteck mit abgerundeten Ecken zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>Line tool. Drag on the card to draw a line; its direction can be changed from its menu.</source>
+        <translation>Linienwerkzeug. Ziehen Sie auf der Karte, um eine Linie zu zeichnen; ihre Richtung lässt sich über ihr Menü ändern.</translation>
+    </message>
+    <message>
+        <source>Clip Art tool. Drag a box on the card, then choose a picture file to place in it.</source>
+        <translation>ClipArt-Werkzeug. Ziehen Sie auf der Karte einen Rahmen auf und wählen Sie dann eine Bilddatei, die darin platziert wird.</translation>
+    </message>
+    <message>
+        <source>SuperShape tool. Multi-purpose shapes (stars, diamonds, triangles and more) with gradient, texture or solid surfaces, borders and shadows.</source>
+        <translation>SuperShape-Werkzeug. Vielseitige Formen (Sterne, Rauten, Dreiecke und mehr) mit Verlaufs-, Textur- oder einfarbigen Oberflächen, Rahmen und Schatten.</translation>
+    </message>
+    <message>
+        <source>Rich Text tool. A box of text with mixed fonts, colours and styles.</source>
+        <translation>Werkzeug für formatierten Text. Ein Textfeld mit gemischten Schriften, Farben und Stilen.</translation>
+    </message>
+    <message>
+        <source>SuperText tool. Special effects text: letters filled with a gradient or a picture, with an outline and a shadow.</source>
+        <translation>SuperText-Werkzeug. Text mit Spezialeffekten: Buchstaben, mit einem Verlauf oder einem Bild gefüllt, mit Umriss und Schatten.</translation>
+    </message>
+    <message>
+        <source>CircleText tool. Text set along a circle or a part of a circle, in any font.</source>
+        <translation>CircleText-Werkzeug. Text entlang eines Kreises oder Kreisbogens, in beliebiger Schrift.</translation>
+    </message>
+    <message>
+        <source>Quick Tips: short answers to the most common questions about designing a card.</source>
+        <translation>Kurztipps: kurze Antworten auf die häufigsten Fragen zum Gestalten einer Karte.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the grid of green dots on the card.</source>
+        <translation>Zeigt oder verbirgt das Raster aus grünen Punkten auf der Karte.</translation>
+    </message>
+    <message>
+        <source>When this is down, objects you move or resize line up on the grid.</source>
+        <translation>Wenn dieser Knopf gedrückt ist, richten sich Objekte, die Sie verschieben oder in der Größe ändern, am Raster aus.</translation>
+    </message>
+    <message>
+        <source>Choose a background picture that fills the whole card behind your design, or remove it.</source>
+        <translation>Wählen Sie ein Hintergrundbild, das die ganze Karte hinter Ihrem Entwurf füllt, oder entfernen Sie es.</translation>
+    </message>
+    <message>
+        <source>The design area. The white card is your business card: draw on it with the tools above; click outside it to clear the selection. Click an object with the RIGHT MOUSE BUTTON for its properties, or the empty card for the card&apos;s own menu.</source>
+        <translation>Die Entwurfsfläche. Die weiße Karte ist Ihre Visitenkarte: Zeichnen Sie mit den Werkzeugen darüber auf ihr; klicken Sie außerhalb, um die Auswahl aufzuheben. Klicken Sie mit der RECHTEN MAUSTASTE auf ein Objekt für seine Eigenschaften oder auf die leere Karte für das Menü der Karte.</translation>
+    </message>
+    <message>
+        <source>The command buttons and the zoom of the design area.</source>
+        <translation>Die Befehlsknöpfe und der Zoom der Entwurfsfläche.</translation>
+    </message>
+    <message>
+        <source>Press plus (+) or minus (-) to increase or decrease the zoom percentage, between 100% and 150%. The keypad plus and minus keys do the same.</source>
+        <translation>Drücken Sie Plus (+) oder Minus (-), um die Vergrößerung zwischen 100 % und 150 % zu erhöhen oder zu verringern. Die Plus- und Minustasten des Ziffernblocks tun dasselbe.</translation>
+    </message>
+    <message>
+        <source>The zoom of the design area. Printing is always at the card&apos;s real size.</source>
+        <translation>Die Vergrößerung der Entwurfsfläche. Gedruckt wird immer in der echten Größe der Karte.</translation>
+    </message>
+    <message>
+        <source>Zooms so that the whole card fits the window, and keeps it fitted while the window is resized. Ctrl+plus and Ctrl+minus (or Ctrl with the mouse wheel) zoom from 25% to 800%; Ctrl+0 returns to 100%.</source>
+        <translation>Zoomt so, dass die ganze Karte ins Fenster passt, und hält sie eingepasst, während das Fenster seine Größe ändert. Strg+Plus und Strg+Minus (oder Strg mit dem Mausrad) zoomen von 25 % bis 800 %; Strg+0 kehrt zu 100 % zurück.</translation>
+    </message>
+    <message>
+        <source>Saves the card. Shown only when the card has changes that are not saved yet. It reads &quot;Save As&quot; while the card has no file name.</source>
+        <translation>Speichert die Karte. Nur sichtbar, wenn die Karte ungespeicherte Änderungen hat. Solange die Karte keinen Dateinamen hat, heißt der Knopf „Speichern unter“.</translation>
+    </message>
+    <message>
+        <source>Throws away every change since the card was last saved or opened.</source>
+        <translation>Verwirft alle Änderungen seit dem letzten Speichern oder Öffnen der Karte.</translation>
+    </message>
+    <message>
+        <source>Prints the card on a sheet of card stock: you choose which cards of the sheet to print and how many sheets.</source>
+        <translation>Druckt die Karte auf einen Kartenbogen: Sie wählen, welche Karten des Bogens gedruckt werden und wie viele Bögen.</translation>
+    </message>
+    <message>
+        <source>Shows on screen how the first card of the sheet will print.</source>
+        <translation>Zeigt auf dem Bildschirm, wie die erste Karte des Bogens gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Click to bring up the help for the main window.</source>
+        <translation>Klicken, um die Hilfe zum Hauptfenster anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Click this button, then click any part of the window to see what it is for. Press Esc to cancel.</source>
+        <translation>Klicken Sie auf diesen Knopf und dann auf einen beliebigen Teil des Fensters, um zu sehen, wozu er dient. Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Ends Cardwright. If the card has unsaved changes you are asked whether to save them.</source>
+        <translation>Beendet Cardwright. Hat die Karte ungespeicherte Änderungen, werden Sie gefragt, ob sie gespeichert werden sollen.</translation>
+    </message>
+    <message>
+        <source>The layout of the card stock you print on: card size, margins, spacing and paper.</source>
+        <translation>Das Layout des Kartenbogens, auf den Sie drucken: Kartengröße, Ränder, Abstände und Papier.</translation>
+    </message>
+    <message>
+        <source>Pick the card stock you print on; the sizes below are filled in for you.</source>
+        <translation>Wählen Sie den Kartenbogen, auf den Sie drucken; die Maße darunter werden für Sie ausgefüllt.</translation>
+    </message>
+    <message>
+        <source>Show and enter the sizes in inches.</source>
+        <translation>Maße in Zoll anzeigen und eingeben.</translation>
+    </message>
+    <message>
+        <source>Show and enter the sizes in millimetres.</source>
+        <translation>Maße in Millimetern anzeigen und eingeben.</translation>
+    </message>
+    <message>
+        <source>The width of one card. Horizontal Pitch grows with it when it would be smaller.</source>
+        <translation>Die Breite einer Karte. Der horizontale Abstand wächst mit, wenn er sonst kleiner wäre.</translation>
+    </message>
+    <message>
+        <source>The height of one card. Vertical Pitch grows with it when it would be smaller.</source>
+        <translation>Die Höhe einer Karte. Der vertikale Abstand wächst mit, wenn er sonst kleiner wäre.</translation>
+    </message>
+    <message>
+        <source>The distance from the left edge of one card to the left edge of the next card in the row. It must be at least the card width.</source>
+        <translation>Der Abstand vom linken Rand einer Karte zum linken Rand der nächsten Karte in der Reihe. Er muss mindestens so groß wie die Kartenbreite sein.</translation>
+    </message>
+    <message>
+        <source>The distance from the top of one card to the top of the card below it. It must be at least the card height.</source>
+        <translation>Der Abstand vom oberen Rand einer Karte zum oberen Rand der Karte darunter. Er muss mindestens so groß wie die Kartenhöhe sein.</translation>
+    </message>
+    <message>
+        <source>How many cards there are in each row of the sheet (1 to 10).</source>
+        <translation>Wie viele Karten jede Reihe des Bogens hat (1 bis 10).</translation>
+    </message>
+    <message>
+        <source>How many rows of cards there are on the sheet (1 to 30).</source>
+        <translation>Wie viele Kartenreihen der Bogen hat (1 bis 30).</translation>
+    </message>
+    <message>
+        <source>The distance from the left edge of the paper to the left edge of the first column of cards.</source>
+        <translation>Der Abstand vom linken Papierrand zum linken Rand der ersten Kartenspalte.</translation>
+    </message>
+    <message>
+        <source>The distance from the top edge of the paper to the top of the first row of cards.</source>
+        <translation>Der Abstand vom oberen Papierrand zum oberen Rand der ersten Kartenreihe.</translation>
+    </message>
+    <message>
+        <source>The paper size of the sheet of card stock: Letter or A4.</source>
+        <translation>Das Papierformat des Kartenbogens: Letter oder A4.</translation>
+    </message>
+    <message>
+        <source>Click to keep this layout; the card in the design area takes the new size at once.</source>
+        <translation>Klicken, um dieses Layout zu übernehmen; die Karte auf der Entwurfsfläche erhält sofort die neue Größe.</translation>
+    </message>
+    <message>
+        <source>Your own details. The text tool offers them, so you can put them on a card without typing them again.</source>
+        <translation>Ihre eigenen Angaben. Das Textwerkzeug bietet sie an, sodass Sie sie auf eine Karte setzen können, ohne sie erneut einzugeben.</translation>
+    </message>
+    <message>
+        <source>Your name as it should appear on your cards.</source>
+        <translation>Ihr Name, wie er auf Ihren Karten erscheinen soll.</translation>
+    </message>
+    <message>
+        <source>The name of your company or organisation.</source>
+        <translation>Der Name Ihrer Firma oder Organisation.</translation>
+    </message>
+    <message>
+        <source>Your job title or position.</source>
+        <translation>Ihre Berufsbezeichnung oder Position.</translation>
+    </message>
+    <message>
+        <source>The first line of your address.</source>
+        <translation>Die erste Zeile Ihrer Adresse.</translation>
+    </message>
+    <message>
+        <source>The second line of your address.</source>
+        <translation>Die zweite Zeile Ihrer Adresse.</translation>
+    </message>
+    <message>
+        <source>The third line of your address, for example the town and postcode.</source>
+        <translation>Die dritte Zeile Ihrer Adresse, zum Beispiel Postleitzahl und Ort.</translation>
+    </message>
+    <message>
+        <source>Your main telephone number.</source>
+        <translation>Ihre Haupttelefonnummer.</translation>
+    </message>
+    <message>
+        <source>A second telephone number, for example your mobile.</source>
+        <translation>Eine zweite Telefonnummer, zum Beispiel Ihr Mobiltelefon.</translation>
+    </message>
+    <message>
+        <source>Your e-mail address.</source>
+        <translation>Ihre E-Mail-Adresse.</translation>
+    </message>
+    <message>
+        <source>Your fax number.</source>
+        <translation>Ihre Faxnummer.</translation>
+    </message>
+    <message>
+        <source>Click to keep these details. Text already on the card stays as it is; the text tool offers the new values from now on.</source>
+        <translation>Klicken, um diese Angaben zu übernehmen. Text, der schon auf der Karte steht, bleibt, wie er ist; das Textwerkzeug bietet ab jetzt die neuen Werte an.</translation>
+    </message>
+    <message>
+        <source>Choose a picture that fills the whole card behind your design.</source>
+        <translation>Wählen Sie ein Bild, das die ganze Karte hinter Ihrem Entwurf füllt.</translation>
+    </message>
+    <message>
+        <source>The pictures you can use as background (Windows bitmaps and metafiles). Click one to see it on the right.</source>
+        <translation>Die Bilder, die Sie als Hintergrund verwenden können (Windows-Bitmaps und -Metadateien). Klicken Sie auf eines, um es rechts zu sehen.</translation>
+    </message>
+    <message>
+        <source>A preview of the picture selected in the list.</source>
+        <translation>Eine Vorschau des in der Liste ausgewählten Bildes.</translation>
+    </message>
+    <message>
+        <source>Click to remove the background picture from the card.</source>
+        <translation>Klicken, um das Hintergrundbild von der Karte zu entfernen.</translation>
+    </message>
+    <message>
+        <source>Click to use the selected picture as the card&apos;s background.</source>
+        <translation>Klicken, um das ausgewählte Bild als Hintergrund der Karte zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Facts about Cardwright, your computer and your settings, for technical support.</source>
+        <translation>Angaben über Cardwright, Ihren Computer und Ihre Einstellungen, für den technischen Support.</translation>
+    </message>
+    <message>
+        <source>The report. You may change or add to the text before you copy or save it.</source>
+        <translation>Der Bericht. Sie können den Text ändern oder ergänzen, bevor Sie ihn kopieren oder speichern.</translation>
+    </message>
+    <message>
+        <source>Technical support may ask for this report; it tells them how your computer and Cardwright are set up.</source>
+        <translation>Der technische Support kann Sie um diesen Bericht bitten; er zeigt, wie Ihr Computer und Cardwright eingerichtet sind.</translation>
+    </message>
+    <message>
+        <source>Copies the report to the clipboard, so that you can paste it into an e-mail.</source>
+        <translation>Kopiert den Bericht in die Zwischenablage, sodass Sie ihn in eine E-Mail einfügen können.</translation>
+    </message>
+    <message>
+        <source>Closes this window.</source>
+        <translation>Schließt dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Saves the report as a text file.</source>
+        <translation>Speichert den Bericht als Textdatei.</translation>
+    </message>
+    <message>
+        <source>The version of Cardwright you are using.</source>
+        <translation>Die Version von Cardwright, die Sie verwenden.</translation>
+    </message>
+    <message>
+        <source>The version of Cardwright. Technical support may ask for it.</source>
+        <translation>Die Version von Cardwright. Der technische Support kann danach fragen.</translation>
+    </message>
+    <message>
+        <source>Opens our web site in your web browser.</source>
+        <translation>Öffnet unsere Website in Ihrem Webbrowser.</translation>
+    </message>
+    <message>
+        <source>Click to cancel and return to the previous screen. Nothing you changed here is kept.</source>
+        <translation>Klicken, um abzubrechen und zum vorigen Fenster zurückzukehren. Nichts, was Sie hier geändert haben, wird übernommen.</translation>
+    </message>
+    <message>
+        <source>Click to bring up the help for this window.</source>
+        <translation>Klicken, um die Hilfe zu diesem Fenster anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Click this button, then click any part of this window to see what it is for. Press Esc to cancel.</source>
+        <translation>Klicken Sie auf diesen Knopf und dann auf einen beliebigen Teil dieses Fensters, um zu sehen, wozu er dient. Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>The buttons that close this window or bring up help.</source>
+        <translation>Die Knöpfe, die dieses Fenster schließen oder die Hilfe anzeigen.</translation>
+    </message>
+    <message>
+        <source>Choose the clip art picture for this object.</source>
+        <translation>Wählen Sie das ClipArt-Bild für dieses Objekt.</translation>
+    </message>
+    <message>
+        <source>The drive or place that holds the pictures.</source>
+        <translation>Das Laufwerk oder der Ort, der die Bilder enthält.</translation>
+    </message>
+    <message>
+        <source>The folders. Double-click a folder to open it.</source>
+        <translation>Die Ordner. Doppelklicken Sie auf einen Ordner, um ihn zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The pictures in the folder (bitmaps, JPEG, GIF, PCX, TGA, metafiles and icons). Click one to see it.</source>
+        <translation>Die Bilder im Ordner (Bitmaps, JPEG, GIF, PCX, TGA, Metadateien und Symbole). Klicken Sie auf eines, um es zu sehen.</translation>
+    </message>
+    <message>
+        <source>A preview of the selected picture.</source>
+        <translation>Eine Vorschau des ausgewählten Bildes.</translation>
+    </message>
+    <message>
+        <source>How the picture fits its box on the card.</source>
+        <translation>Wie das Bild in seinen Rahmen auf der Karte passt.</translation>
+    </message>
+    <message>
+        <source>Stretch image to max display size: the picture fills the box you drew.</source>
+        <translation>Bild auf die größte Anzeigegröße strecken: Das Bild füllt den Rahmen, den Sie aufgezogen haben.</translation>
+    </message>
+    <message>
+        <source>The box takes the picture&apos;s own size.</source>
+        <translation>Der Rahmen erhält die eigene Größe des Bildes.</translation>
+    </message>
+    <message>
+        <source>Click to put the selected picture on the card.</source>
+        <translation>Klicken, um das ausgewählte Bild auf die Karte zu setzen.</translation>
+    </message>
+    <message>
+        <source>Everything about the SuperShape: its outline, surface, shadow and border.</source>
+        <translation>Alles zur SuperShape: Umriss, Oberfläche, Schatten und Rahmen.</translation>
+    </message>
+    <message>
+        <source>The form of the shape: rectangle, round rectangle, ellipse, diamond, star or one of four triangles.</source>
+        <translation>Die Form: Rechteck, abgerundetes Rechteck, Ellipse, Raute, Stern oder eines von vier Dreiecken.</translation>
+    </message>
+    <message>
+        <source>How many points the star has (5 to 20).</source>
+        <translation>Wie viele Zacken der Stern hat (5 bis 20).</translation>
+    </message>
+    <message>
+        <source>How far the inner points of the star are pulled in towards its centre.</source>
+        <translation>Wie weit die inneren Spitzen des Sterns zu seiner Mitte hin gezogen werden.</translation>
+    </message>
+    <message>
+        <source>The size of the rounded corners, in percent of the longer side.</source>
+        <translation>Die Größe der abgerundeten Ecken, in Prozent der längeren Seite.</translation>
+    </message>
+    <message>
+        <source>How the shape is filled: Transparent, Solid (one colour), Texture (a picture, tiled) or Gradient Fill (blending two colours).</source>
+        <translation>Wie die Form gefüllt wird: Transparent, Einfarbig (eine Farbe), Textur (ein Bild, gekachelt) oder Farbverlauf (Übergang zwischen zwei Farben).</translation>
+    </message>
+    <message>
+        <source>The colour that fills the shape.</source>
+        <translation>Die Farbe, mit der die Form gefüllt wird.</translation>
+    </message>
+    <message>
+        <source>The direction in which the gradient runs from the From colour to the To colour.</source>
+        <translation>Die Richtung, in der der Verlauf von der Anfangsfarbe zur Endfarbe läuft.</translation>
+    </message>
+    <message>
+        <source>The colour at which the gradient starts.</source>
+        <translation>Die Farbe, mit der der Verlauf beginnt.</translation>
+    </message>
+    <message>
+        <source>The colour at which the gradient ends.</source>
+        <translation>Die Farbe, mit der der Verlauf endet.</translation>
+    </message>
+    <message>
+        <source>Choose the picture that fills the shape.</source>
+        <translation>Wählen Sie das Bild, das die Form füllt.</translation>
+    </message>
+    <message>
+        <source>The colour of the drop shadow.</source>
+        <translation>Die Farbe des Schlagschattens.</translation>
+    </message>
+    <message>
+        <source>Where the drop shadow falls; None switches it off.</source>
+        <translation>Wohin der Schlagschatten fällt; Keine schaltet ihn aus.</translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the shape (0 to 10).</source>
+        <translation>Wie weit der Schatten in Pixeln von der Form entfernt liegt (0 bis 10).</translation>
+    </message>
+    <message>
+        <source>The colour of the shape&apos;s border line.</source>
+        <translation>Die Farbe der Randlinie der Form.</translation>
+    </message>
+    <message>
+        <source>The line style of the border; Clear draws no border.</source>
+        <translation>Der Linienstil des Rahmens; Keine Linie zeichnet keinen Rahmen.</translation>
+    </message>
+    <message>
+        <source>The thickness of the border line (0 to 10).</source>
+        <translation>Die Stärke der Randlinie (0 bis 10).</translation>
+    </message>
+    <message>
+        <source>A sample of the shape. The shape on the card changes only when you click Ok.</source>
+        <translation>Ein Beispiel der Form. Die Form auf der Karte ändert sich erst, wenn Sie auf OK klicken.</translation>
+    </message>
+    <message>
+        <source>Click to give the shape on the card these settings.</source>
+        <translation>Klicken, um der Form auf der Karte diese Einstellungen zu geben.</translation>
+    </message>
+    <message>
+        <source>Choose the picture that fills the SuperShape; it is repeated like tiles.</source>
+        <translation>Wählen Sie das Bild, das die SuperShape füllt; es wird wie Kacheln wiederholt.</translation>
+    </message>
+    <message>
+        <source>The folders. Double-click a folder to open it. The textures shipped with Cardwright are in the bmbrush folder.</source>
+        <translation>Die Ordner. Doppelklicken Sie auf einen Ordner, um ihn zu öffnen. Die mit Cardwright gelieferten Texturen liegen im Ordner bmbrush.</translation>
+    </message>
+    <message>
+        <source>The pictures in the folder. Click one to see it on the example.</source>
+        <translation>Die Bilder im Ordner. Klicken Sie auf eines, um es am Beispiel zu sehen.</translation>
+    </message>
+    <message>
+        <source>An example of the shape filled with the selected picture.</source>
+        <translation>Ein Beispiel der Form, gefüllt mit dem ausgewählten Bild.</translation>
+    </message>
+    <message>
+        <source>Click to fill the shape with the selected picture.</source>
+        <translation>Klicken, um die Form mit dem ausgewählten Bild zu füllen.</translation>
+    </message>
+    <message>
+        <source>Everything about circle text: its text, font, arc and letters.</source>
+        <translation>Alles zum Kreistext: Text, Schrift, Bogen und Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The text that runs along the circle.</source>
+        <translation>Der Text, der entlang des Kreises läuft.</translation>
+    </message>
+    <message>
+        <source>How much of a circle the text covers: 90, 180, 270 or 360 degrees.</source>
+        <translation>Wie viel eines Kreises der Text einnimmt: 90, 180, 270 oder 360 Grad.</translation>
+    </message>
+    <message>
+        <source>Where on the circle the text starts.</source>
+        <translation>Wo auf dem Kreis der Text beginnt.</translation>
+    </message>
+    <message>
+        <source>Angled Characters: each letter is turned to follow the circle. Off: the letters stay upright.</source>
+        <translation>Geneigte Zeichen: Jeder Buchstabe wird gedreht, um dem Kreis zu folgen. Aus: Die Buchstaben bleiben aufrecht.</translation>
+    </message>
+    <message>
+        <source>Mirrored: the text runs along the inside of the circle.</source>
+        <translation>Gespiegelt: Der Text läuft an der Innenseite des Kreises entlang.</translation>
+    </message>
+    <message>
+        <source>The colour of the text.</source>
+        <translation>Die Farbe des Textes.</translation>
+    </message>
+    <message>
+        <source>Choose the font of the text.</source>
+        <translation>Wählen Sie die Schrift des Textes.</translation>
+    </message>
+    <message>
+        <source>Makes the text 5 points larger or smaller.</source>
+        <translation>Macht den Text um 5 Punkt größer oder kleiner.</translation>
+    </message>
+    <message>
+        <source>Enlarges the preview (up to 100%).</source>
+        <translation>Vergrößert die Vorschau (bis 100 %).</translation>
+    </message>
+    <message>
+        <source>Reduces the preview (down to 50%).</source>
+        <translation>Verkleinert die Vorschau (bis 50 %).</translation>
+    </message>
+    <message>
+        <source>A preview of the circle text. The object on the card changes only when you click Ok.</source>
+        <translation>Eine Vorschau des Kreistextes. Das Objekt auf der Karte ändert sich erst, wenn Sie auf OK klicken.</translation>
+    </message>
+    <message>
+        <source>Click to give the circle text on the card these settings. The text must not be empty.</source>
+        <translation>Klicken, um dem Kreistext auf der Karte diese Einstellungen zu geben. Der Text darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Write and format the rich text: fonts, sizes, colours, styles and alignment can change within the text.</source>
+        <translation>Schreiben und formatieren Sie den formatierten Text: Schriften, Größen, Farben, Stile und Ausrichtung können innerhalb des Textes wechseln.</translation>
+    </message>
+    <message>
+        <source>Formatting: font, size and colour, bold, italic and underline, paragraph alignment, and the clipboard. Select text first, then choose.</source>
+        <translation>Formatierung: Schrift, Größe und Farbe, fett, kursiv und unterstrichen, Absatzausrichtung und die Zwischenablage. Markieren Sie zuerst Text und wählen Sie dann.</translation>
+    </message>
+    <message>
+        <source>The text, wrapped exactly as it will be on the card.</source>
+        <translation>Der Text, genau so umbrochen, wie er auf der Karte stehen wird.</translation>
+    </message>
+    <message>
+        <source>Zoom In: shows the text larger (up to 100%).</source>
+        <translation>Vergrößern: zeigt den Text größer (bis 100 %).</translation>
+    </message>
+    <message>
+        <source>Zoom Out: shows the text smaller (down to 50%).</source>
+        <translation>Verkleinern: zeigt den Text kleiner (bis 50 %).</translation>
+    </message>
+    <message>
+        <source>Click to put this text on the card.</source>
+        <translation>Klicken, um diesen Text auf die Karte zu setzen.</translation>
+    </message>
+    <message>
+        <source>Choose which cards of the sheet to print, how many sheets, and the printer.</source>
+        <translation>Wählen Sie, welche Karten des Bogens gedruckt werden, wie viele Bögen und den Drucker.</translation>
+    </message>
+    <message>
+        <source>The sheet of card stock. Red cards print, white cards do not. Click a card to switch it; this saves card stock when part of a sheet is used up.</source>
+        <translation>Der Kartenbogen. Rote Karten werden gedruckt, weiße nicht. Klicken Sie auf eine Karte, um sie umzuschalten; das spart Kartenbögen, wenn ein Teil eines Bogens schon verbraucht ist.</translation>
+    </message>
+    <message>
+        <source>Selects every card of the sheet.</source>
+        <translation>Wählt alle Karten des Bogens aus.</translation>
+    </message>
+    <message>
+        <source>Deselects every card; then click the cards you want.</source>
+        <translation>Hebt die Auswahl aller Karten auf; klicken Sie dann auf die gewünschten Karten.</translation>
+    </message>
+    <message>
+        <source>The printer the cards go to.</source>
+        <translation>Der Drucker, auf dem die Karten gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Choose another printer or change the printer&apos;s settings.</source>
+        <translation>Wählen Sie einen anderen Drucker oder ändern Sie die Druckereinstellungen.</translation>
+    </message>
+    <message>
+        <source>How many sheets to print (1 to 99).</source>
+        <translation>Wie viele Bögen gedruckt werden (1 bis 99).</translation>
+    </message>
+    <message>
+        <source>Click to print the selected cards. At least one card must be selected.</source>
+        <translation>Klicken, um die ausgewählten Karten zu drucken. Mindestens eine Karte muss ausgewählt sein.</translation>
+    </message>
+    <message>
+        <source>Your printer cannot print close enough to the bottom of the sheet for the last row of cards.</source>
+        <translation>Ihr Drucker kann nicht nah genug am unteren Rand des Bogens drucken für die letzte Kartenreihe.</translation>
+    </message>
+    <message>
+        <source>How close to the bottom edge of the paper your printer can print.</source>
+        <translation>Wie nah am unteren Papierrand Ihr Drucker drucken kann.</translation>
+    </message>
+    <message>
+        <source>How much of the bottom cards may be cut off.</source>
+        <translation>Wie viel von den unteren Karten abgeschnitten werden kann.</translation>
+    </message>
+    <message>
+        <source>Tick this and the warning is not shown again.</source>
+        <translation>Kreuzen Sie dies an, und die Warnung wird nicht mehr angezeigt.</translation>
+    </message>
+    <message>
+        <source>Click to print anyway.</source>
+        <translation>Klicken, um trotzdem zu drucken.</translation>
+    </message>
+    <message>
+        <source>Click to stop printing; nothing is printed.</source>
+        <translation>Klicken, um das Drucken abzubrechen; es wird nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Move and stretch the printing in steps of 1/32 inch so the cards fall exactly on the card stock.</source>
+        <translation>Verschieben und strecken Sie den Druck in Schritten von 1/32 Zoll, sodass die Karten genau auf den Kartenbogen fallen.</translation>
+    </message>
+    <message>
+        <source>Moves the printing down (lower arrow) or up (upper arrow) on the sheet.</source>
+        <translation>Verschiebt den Druck auf dem Bogen nach unten (unterer Pfeil) oder nach oben (oberer Pfeil).</translation>
+    </message>
+    <message>
+        <source>Moves the printing right (lower arrow) or left (upper arrow) on the sheet.</source>
+        <translation>Verschiebt den Druck auf dem Bogen nach rechts (unterer Pfeil) oder nach links (oberer Pfeil).</translation>
+    </message>
+    <message>
+        <source>Widens (lower arrow) or narrows (upper arrow) the distance between rows of cards. Use it when printing creeps between the top and bottom cards.</source>
+        <translation>Vergrößert (unterer Pfeil) oder verkleinert (oberer Pfeil) den Abstand zwischen den Kartenreihen. Verwenden Sie dies, wenn sich der Druck zwischen den oberen und unteren Karten verschiebt.</translation>
+    </message>
+    <message>
+        <source>Widens (lower arrow) or narrows (upper arrow) the distance between the cards of a row.</source>
+        <translation>Vergrößert (unterer Pfeil) oder verkleinert (oberer Pfeil) den Abstand zwischen den Karten einer Reihe.</translation>
+    </message>
+    <message>
+        <source>Moves the whole printing up the sheet by 1/32 inch (at most 8/32 inch).</source>
+        <translation>Verschiebt den gesamten Druck um 1/32 Zoll auf dem Bogen nach oben (höchstens 8/32 Zoll).</translation>
+    </message>
+    <message>
+        <source>Moves the whole printing down the sheet by 1/32 inch (at most 8/32 inch).</source>
+        <translation>Verschiebt den gesamten Druck um 1/32 Zoll auf dem Bogen nach unten (höchstens 8/32 Zoll).</translation>
+    </message>
+    <message>
+        <source>Moves the whole printing to the left by 1/32 inch (at most 8/32 inch).</source>
+        <translation>Verschiebt den gesamten Druck um 1/32 Zoll nach links (höchstens 8/32 Zoll).</translation>
+    </message>
+    <message>
+        <source>Moves the whole printing to the right by 1/32 inch (at most 8/32 inch).</source>
+        <translation>Verschiebt den gesamten Druck um 1/32 Zoll nach rechts (höchstens 8/32 Zoll).</translation>
+    </message>
+    <message>
+        <source>Brings the rows of cards 1/32 inch closer together.</source>
+        <translation>Rückt die Kartenreihen um 1/32 Zoll näher zusammen.</translation>
+    </message>
+    <message>
+        <source>Moves the rows of cards 1/32 inch further apart.</source>
+        <translation>Rückt die Kartenreihen um 1/32 Zoll weiter auseinander.</translation>
+    </message>
+    <message>
+        <source>Brings the cards of a row 1/32 inch closer together.</source>
+        <translation>Rückt die Karten einer Reihe um 1/32 Zoll näher zusammen.</translation>
+    </message>
+    <message>
+        <source>Moves the cards of a row 1/32 inch further apart.</source>
+        <translation>Rückt die Karten einer Reihe um 1/32 Zoll weiter auseinander.</translation>
+    </message>
+    <message>
+        <source>Sets all four adjustments back to none.</source>
+        <translation>Setzt alle vier Anpassungen auf keine zurück.</translation>
+    </message>
+    <message>
+        <source>Click to keep these adjustments for all printing from now on.</source>
+        <translation>Klicken, um diese Anpassungen ab jetzt für jeden Druck zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Shows how far printing or preview has got.</source>
+        <translation>Zeigt, wie weit Druck oder Vorschau fortgeschritten sind.</translation>
+    </message>
+    <message>
+        <source>What is being printed now.</source>
+        <translation>Was gerade gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Stops printing or preview.</source>
+        <translation>Hält Druck oder Vorschau an.</translation>
+    </message>
+    <message>
+        <source>How the sheet will print, with your design on the first card.</source>
+        <translation>Wie der Bogen gedruckt wird, mit Ihrem Entwurf auf der ersten Karte.</translation>
+    </message>
+    <message>
+        <source>The printed page. Click with the left mouse button to zoom in, with the right button to zoom out.</source>
+        <translation>Die gedruckte Seite. Klicken Sie mit der linken Maustaste, um zu vergrößern, mit der rechten, um zu verkleinern.</translation>
+    </message>
+    <message>
+        <source>The buttons of the preview.</source>
+        <translation>Die Knöpfe der Vorschau.</translation>
+    </message>
+    <message>
+        <source>Closes the preview.</source>
+        <translation>Schließt die Vorschau.</translation>
+    </message>
+    <message>
+        <source>Shows the page larger.</source>
+        <translation>Zeigt die Seite größer.</translation>
+    </message>
+    <message>
+        <source>Shows the page smaller.</source>
+        <translation>Zeigt die Seite kleiner.</translation>
+    </message>
+    <message>
+        <source>Fits the width of the page into the window.</source>
+        <translation>Passt die Breite der Seite ins Fenster ein.</translation>
+    </message>
+    <message>
+        <source>Fits the whole page into the window.</source>
+        <translation>Passt die ganze Seite ins Fenster ein.</translation>
+    </message>
+    <message>
+        <source>Click to bring up the help for the preview.</source>
+        <translation>Klicken, um die Hilfe zur Vorschau anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Type the text of this line of text.</source>
+        <translation>Geben Sie den Text dieser Textzeile ein.</translation>
+    </message>
+    <message>
+        <source>The text of the label: one line. The label sizes itself to the text when you click Ok.</source>
+        <translation>Der Text der Beschriftung: eine Zeile. Die Beschriftung passt ihre Größe an den Text an, wenn Sie auf OK klicken.</translation>
+    </message>
+    <message>
+        <source>Type the text of this line, or pick one of your personal information entries.</source>
+        <translation>Geben Sie den Text dieser Zeile ein oder wählen Sie einen Eintrag Ihrer persönlichen Angaben.</translation>
+    </message>
+    <message>
+        <source>The text of the label: one line. Type it, or pick an entry from the list below.</source>
+        <translation>Der Text der Beschriftung: eine Zeile. Geben Sie ihn ein oder wählen Sie einen Eintrag aus der Liste darunter.</translation>
+    </message>
+    <message>
+        <source>Your personal information (Edit menu, Personal Information). Picking an entry puts it into the text box above. The list is empty until you fill in your details.</source>
+        <translation>Ihre persönlichen Angaben (Menü Bearbeiten, Persönliche Angaben). Ein gewählter Eintrag wird in das Textfeld darüber übernommen. Die Liste ist leer, bis Sie Ihre Angaben ausfüllen.</translation>
+    </message>
+    <message>
+        <source>Give the text a 3D look with a shadow copy and a highlight copy behind it.</source>
+        <translation>Geben Sie dem Text ein 3D-Aussehen mit einer Schattenkopie und einer Glanzlichtkopie dahinter.</translation>
+    </message>
+    <message>
+        <source>The direction in which the shadow copy of the text is moved; None switches the shadow off.</source>
+        <translation>Die Richtung, in die die Schattenkopie des Textes verschoben wird; Keine schaltet den Schatten aus.</translation>
+    </message>
+    <message>
+        <source>The colour of the shadow copy of the text.</source>
+        <translation>Die Farbe der Schattenkopie des Textes.</translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow copy lies from the text (0 to 10).</source>
+        <translation>Wie weit die Schattenkopie in Pixeln vom Text entfernt liegt (0 bis 10).</translation>
+    </message>
+    <message>
+        <source>The direction in which the highlight copy of the text is moved; None switches the highlight off.</source>
+        <translation>Die Richtung, in die die Glanzlichtkopie des Textes verschoben wird; Keine schaltet das Glanzlicht aus.</translation>
+    </message>
+    <message>
+        <source>The colour of the highlight copy of the text.</source>
+        <translation>Die Farbe der Glanzlichtkopie des Textes.</translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the highlight copy lies from the text (0 to 10).</source>
+        <translation>Wie weit die Glanzlichtkopie in Pixeln vom Text entfernt liegt (0 bis 10).</translation>
+    </message>
+    <message>
+        <source>The colour of the text itself.</source>
+        <translation>Die Farbe des Textes selbst.</translation>
+    </message>
+    <message>
+        <source>A sample of the effect with your font and colours. The text on the card changes only when you click Ok.</source>
+        <translation>Ein Beispiel des Effekts mit Ihrer Schrift und Ihren Farben. Der Text auf der Karte ändert sich erst, wenn Sie auf OK klicken.</translation>
+    </message>
+    <message>
+        <source>Click to give the text on the card these effects.</source>
+        <translation>Klicken, um dem Text auf der Karte diese Effekte zu geben.</translation>
+    </message>
+    <message>
+        <source>Choose a symbol from a symbol font, such as a telephone, an envelope or a pointing hand.</source>
+        <translation>Wählen Sie ein Symbol aus einer Symbolschrift, etwa ein Telefon, einen Briefumschlag oder eine zeigende Hand.</translation>
+    </message>
+    <message>
+        <source>Choose the symbol font, its colour and style. The button shows the font in use.</source>
+        <translation>Wählen Sie die Symbolschrift, ihre Farbe und ihren Stil. Der Knopf zeigt die verwendete Schrift.</translation>
+    </message>
+    <message>
+        <source>Every symbol of the font. Click the one you want, then click Ok.</source>
+        <translation>Alle Symbole der Schrift. Klicken Sie auf das gewünschte und dann auf OK.</translation>
+    </message>
+    <message>
+        <source>Click to put the selected symbol on the card.</source>
+        <translation>Klicken, um das ausgewählte Symbol auf die Karte zu setzen.</translation>
+    </message>
+    <message>
+        <source>Type the lines of the multi-line text.</source>
+        <translation>Geben Sie die Zeilen des mehrzeiligen Textes ein.</translation>
+    </message>
+    <message>
+        <source>The text, as many lines as you like (up to 254 characters in all). Press Enter to start a new line.</source>
+        <translation>Der Text, mit beliebig vielen Zeilen (insgesamt bis zu 254 Zeichen). Die Eingabetaste beginnt eine neue Zeile.</translation>
+    </message>
+    <message>
+        <source>Click to put these lines on the card.</source>
+        <translation>Klicken, um diese Zeilen auf die Karte zu setzen.</translation>
+    </message>
+    <message>
+        <source>Everything about SuperText: its text, font, filling, shadow and outline.</source>
+        <translation>Alles zum SuperText: Text, Schrift, Füllung, Schatten und Umriss.</translation>
+    </message>
+    <message>
+        <source>The text. The preview below shows it as it will look.</source>
+        <translation>Der Text. Die Vorschau darunter zeigt, wie er aussehen wird.</translation>
+    </message>
+    <message>
+        <source>How the letters are filled: Normal (the font colour), Transparent (outline only), Texture (a picture) or Gradient Fill (blending two colours).</source>
+        <translation>Wie die Buchstaben gefüllt werden: Normal (die Schriftfarbe), Transparent (nur Umriss), Textur (ein Bild) oder Farbverlauf (Übergang zwischen zwei Farben).</translation>
+    </message>
+    <message>
+        <source>The colours and direction of the gradient.</source>
+        <translation>Die Farben und die Richtung des Verlaufs.</translation>
+    </message>
+    <message>
+        <source>Choose the picture that fills the letters.</source>
+        <translation>Wählen Sie das Bild, das die Buchstaben füllt.</translation>
+    </message>
+    <message>
+        <source>The colour of the letters.</source>
+        <translation>Die Farbe der Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The shadow behind the letters.</source>
+        <translation>Der Schatten hinter den Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The colour of the shadow.</source>
+        <translation>Die Farbe des Schattens.</translation>
+    </message>
+    <message>
+        <source>The direction of the shadow; None switches it off.</source>
+        <translation>Die Richtung des Schattens; Keine schaltet ihn aus.</translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the letters (0 to 10).</source>
+        <translation>Wie weit der Schatten in Pixeln von den Buchstaben entfernt liegt (0 bis 10).</translation>
+    </message>
+    <message>
+        <source>The outline drawn around each letter.</source>
+        <translation>Der Umriss um jeden Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The colour of the outline.</source>
+        <translation>Die Farbe des Umrisses.</translation>
+    </message>
+    <message>
+        <source>The line style of the outline; Clear draws no outline.</source>
+        <translation>Der Linienstil des Umrisses; Keine Linie zeichnet keinen Umriss.</translation>
+    </message>
+    <message>
+        <source>The thickness of the outline (0 to 10).</source>
+        <translation>Die Stärke des Umrisses (0 bis 10).</translation>
+    </message>
+    <message>
+        <source>Use a symbol from a symbol font as the text.</source>
+        <translation>Verwenden Sie ein Symbol aus einer Symbolschrift als Text.</translation>
+    </message>
+    <message>
+        <source>A preview of the SuperText. The object on the card changes only when you click Ok.</source>
+        <translation>Eine Vorschau des SuperTextes. Das Objekt auf der Karte ändert sich erst, wenn Sie auf OK klicken.</translation>
+    </message>
+    <message>
+        <source>Click to give the SuperText on the card these settings.</source>
+        <translation>Klicken, um dem SuperText auf der Karte diese Einstellungen zu geben.</translation>
+    </message>
+    <message>
+        <source>Choose the picture that fills the letters of the SuperText.</source>
+        <translation>Wählen Sie das Bild, das die Buchstaben des SuperTextes füllt.</translation>
+    </message>
+    <message>
+        <source>The pictures in the folder. Click one to see it in the example.</source>
+        <translation>Die Bilder im Ordner. Klicken Sie auf eines, um es im Beispiel zu sehen.</translation>
+    </message>
+    <message>
+        <source>An example of the text filled with the selected picture.</source>
+        <translation>Ein Beispiel des Textes, gefüllt mit dem ausgewählten Bild.</translation>
+    </message>
+    <message>
+        <source>Click to fill the letters with the selected picture.</source>
+        <translation>Klicken, um die Buchstaben mit dem ausgewählten Bild zu füllen.</translation>
+    </message>
+    <message>
+        <source>Choose a symbol to use as the text of the SuperText.</source>
+        <translation>Wählen Sie ein Symbol als Text des SuperTextes.</translation>
+    </message>
+    <message>
+        <source>Select a symbol font set.</source>
+        <translation>Wählen Sie einen Symbolschriftsatz.</translation>
+    </message>
+    <message>
+        <source>Every symbol of the font. Click one, or double-click it to take it at once.</source>
+        <translation>Alle Symbole der Schrift. Klicken Sie auf eines oder doppelklicken Sie, um es sofort zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Copy the selected symbol to the label.</source>
+        <translation>Das ausgewählte Symbol in die Beschriftung übernehmen.</translation>
+    </message>
+</context>
+<context>
     <name>TLabelPrintJob</name>
     <message>
         <source><byte value="xd"/>Business Card Print Canceled!</source>
