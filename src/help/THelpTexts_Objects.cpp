@@ -11,102 +11,146 @@ const THelpTextTable ImageBrowser{
     QList<THelpTextRow>{
         {"TGImageBrowser", QT_TRANSLATE_NOOP("THelpTexts", "Choose the clip art picture for this object.")},
         {"DriveComboBox1", QT_TRANSLATE_NOOP("THelpTexts", "The drive or place that holds the pictures.")},
-        {"DirectoryListBox1", QT_TRANSLATE_NOOP("THelpTexts", "The folders. Double-click a folder to open it.")},
+        {"DirectoryListBox1",
+         QT_TRANSLATE_NOOP("THelpTexts", "The folders. Double-click a folder to open it.")},
         {"FolderList", "->DirectoryListBox1"},
         {"FileListBox1",
-         QT_TRANSLATE_NOOP("THelpTexts", "The pictures in the folder (bitmaps, JPEG, GIF, PCX, TGA, metafiles and icons). Click "
-         "one to see it.")},
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "The pictures in the folder (bitmaps, JPEG, GIF, PCX, TGA, metafiles and icons). Click "
+             "one to see it.")},
         {"FileList", "->FileListBox1"},
         {"ScrollBox1", QT_TRANSLATE_NOOP("THelpTexts", "A preview of the selected picture.")},
         {"Image1", "->ScrollBox1"},
         {"OptionsGroup", QT_TRANSLATE_NOOP("THelpTexts", "How the picture fits its box on the card.")},
         {"GroupBox1", "->OptionsGroup"},
-        {"StretchCheck", QT_TRANSLATE_NOOP("THelpTexts", "Stretch image to max display size: the picture fills the box you drew.")},
+        {"StretchCheck",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Stretch image to max display size: the picture fills the box you drew.")},
         {"Stretch", "->StretchCheck"},
         {"AutoSizeCheck", QT_TRANSLATE_NOOP("THelpTexts", "The box takes the picture's own size.")},
         {"AutoSize", "->AutoSizeCheck"},
-    } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts", "Click to put the selected picture on the card."))};
+    } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts",
+                                                    "Click to put the selected picture on the card."))};
 
 const THelpTextTable SuperShapeProperties{
     "TSuperShapeProperties", 40011,
     QList<THelpTextRow>{
         {"TSuperShapeProperties",
-         QT_TRANSLATE_NOOP("THelpTexts", "Everything about the SuperShape: its outline, surface, shadow and border.")},
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Everything about the SuperShape: its outline, surface, shadow and border.")},
         {"ShapeCombo",
-         QT_TRANSLATE_NOOP("THelpTexts", "The form of the shape: rectangle, round rectangle, ellipse, diamond, star or one of four "
-         "triangles.")},
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "The form of the shape: rectangle, round rectangle, ellipse, diamond, star or one of four "
+             "triangles.")},
         {"PointsOnStar", QT_TRANSLATE_NOOP("THelpTexts", "How many points the star has (5 to 20).")},
-        {"PercentinVector", QT_TRANSLATE_NOOP("THelpTexts", "How far the inner points of the star are pulled in towards its centre.")},
-        {"RoundPercent", QT_TRANSLATE_NOOP("THelpTexts", "The size of the rounded corners, in percent of the longer side.")},
-        {"SurfaceTypeCombo", QT_TRANSLATE_NOOP("THelpTexts", "How the shape is filled: Transparent, Solid (one colour), Texture (a picture, "
-                             "tiled) or Gradient Fill (blending two colours).")},
+        {"PercentinVector",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "How far the inner points of the star are pulled in towards its centre.")},
+        {"RoundPercent",
+         QT_TRANSLATE_NOOP("THelpTexts", "The size of the rounded corners, in percent of the longer side.")},
+        {"SurfaceTypeCombo",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "How the shape is filled: Transparent, Solid (one colour), Texture (a picture, "
+                           "tiled) or Gradient Fill (blending two colours).")},
         {"BackGroundColorCombo", QT_TRANSLATE_NOOP("THelpTexts", "The colour that fills the shape.")},
         {"FillDirectionCombo",
-         QT_TRANSLATE_NOOP("THelpTexts", "The direction in which the gradient runs from the From colour to the To colour.")},
-        {"BackGroundColorCombo2", QT_TRANSLATE_NOOP("THelpTexts", "The colour at which the gradient starts.")},
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "The direction in which the gradient runs from the From colour to the To colour.")},
+        {"BackGroundColorCombo2",
+         QT_TRANSLATE_NOOP("THelpTexts", "The colour at which the gradient starts.")},
         {"GradientToColorCombo", QT_TRANSLATE_NOOP("THelpTexts", "The colour at which the gradient ends.")},
         {"LoadImageButton", QT_TRANSLATE_NOOP("THelpTexts", "Choose the picture that fills the shape.")},
         {"ShadowColorCombo", QT_TRANSLATE_NOOP("THelpTexts", "The colour of the drop shadow.")},
-        {"ShadowOrientationCombo", QT_TRANSLATE_NOOP("THelpTexts", "Where the drop shadow falls; None switches it off.")},
-        {"ShadowDepthSpinner", QT_TRANSLATE_NOOP("THelpTexts", "How far, in pixels, the shadow lies from the shape (0 to 10).")},
+        {"ShadowOrientationCombo",
+         QT_TRANSLATE_NOOP("THelpTexts", "Where the drop shadow falls; None switches it off.")},
+        {"ShadowDepthSpinner",
+         QT_TRANSLATE_NOOP("THelpTexts", "How far, in pixels, the shadow lies from the shape (0 to 10).")},
         {"OutlineColorCombo", QT_TRANSLATE_NOOP("THelpTexts", "The colour of the shape's border line.")},
-        {"OutlineStyleCombo", QT_TRANSLATE_NOOP("THelpTexts", "The line style of the border; Clear draws no border.")},
-        {"OutLineWidthSpinner", QT_TRANSLATE_NOOP("THelpTexts", "The thickness of the border line (0 to 10).")},
-        {"ScrollBox1", QT_TRANSLATE_NOOP("THelpTexts", "A sample of the shape. The shape on the card changes only when you click Ok.")},
+        {"OutlineStyleCombo",
+         QT_TRANSLATE_NOOP("THelpTexts", "The line style of the border; Clear draws no border.")},
+        {"OutLineWidthSpinner",
+         QT_TRANSLATE_NOOP("THelpTexts", "The thickness of the border line (0 to 10).")},
+        {"ScrollBox1",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "A sample of the shape. The shape on the card changes only when you click Ok.")},
         {"SampleBox", "->ScrollBox1"},
-    } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts", "Click to give the shape on the card these settings."))};
+    } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts",
+                                                    "Click to give the shape on the card these settings."))};
 
 const THelpTextTable BrushImageBrowser{
     "TGBrushImageBrowser", 40012,
     QList<THelpTextRow>{
-        {"TGBrushImageBrowser", QT_TRANSLATE_NOOP("THelpTexts", "Choose the picture that fills the SuperShape; it is repeated like tiles.")},
+        {"TGBrushImageBrowser",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Choose the picture that fills the SuperShape; it is repeated like tiles.")},
         {"DriveComboBox1", QT_TRANSLATE_NOOP("THelpTexts", "The drive or place that holds the pictures.")},
-        {"DirectoryListBox1", QT_TRANSLATE_NOOP("THelpTexts", "The folders. Double-click a folder to open it. The textures shipped with "
-                              "Cardwright are in the bmbrush folder.")},
+        {"DirectoryListBox1",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "The folders. Double-click a folder to open it. The textures shipped with "
+                           "Cardwright are in the bmbrush folder.")},
         {"FolderList", "->DirectoryListBox1"},
-        {"FileListBox1", QT_TRANSLATE_NOOP("THelpTexts", "The pictures in the folder. Click one to see it on the example.")},
+        {"FileListBox1",
+         QT_TRANSLATE_NOOP("THelpTexts", "The pictures in the folder. Click one to see it on the example.")},
         {"FileList", "->FileListBox1"},
-        {"ScrollBox1", QT_TRANSLATE_NOOP("THelpTexts", "An example of the shape filled with the selected picture.")},
+        {"ScrollBox1",
+         QT_TRANSLATE_NOOP("THelpTexts", "An example of the shape filled with the selected picture.")},
         {"ExampleSuperShape", "->ScrollBox1"},
-    } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts", "Click to fill the shape with the selected picture."))};
+    } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts",
+                                                    "Click to fill the shape with the selected picture."))};
 
 const THelpTextTable CircleTextProperties{
     "TCircleTextProperties", 40017,
     QList<THelpTextRow>{
-        {"TCircleTextProperties", QT_TRANSLATE_NOOP("THelpTexts", "Everything about circle text: its text, font, arc and letters.")},
+        {"TCircleTextProperties",
+         QT_TRANSLATE_NOOP("THelpTexts", "Everything about circle text: its text, font, arc and letters.")},
         {"TextEdit", QT_TRANSLATE_NOOP("THelpTexts", "The text that runs along the circle.")},
         {"CaptionText", "->TextEdit"},
-        {"DegreesTrackBar", QT_TRANSLATE_NOOP("THelpTexts", "How much of a circle the text covers: 90, 180, 270 or 360 degrees.")},
+        {"DegreesTrackBar",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "How much of a circle the text covers: 90, 180, 270 or 360 degrees.")},
         {"StartingAngleTrackBar", QT_TRANSLATE_NOOP("THelpTexts", "Where on the circle the text starts.")},
         {"AngledCheck",
-         QT_TRANSLATE_NOOP("THelpTexts", "Angled Characters: each letter is turned to follow the circle. Off: the letters stay "
-         "upright.")},
-        {"MirroredCheck", QT_TRANSLATE_NOOP("THelpTexts", "Mirrored: the text runs along the inside of the circle.")},
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "Angled Characters: each letter is turned to follow the circle. Off: the letters stay "
+             "upright.")},
+        {"MirroredCheck",
+         QT_TRANSLATE_NOOP("THelpTexts", "Mirrored: the text runs along the inside of the circle.")},
         {"FontColorButton", QT_TRANSLATE_NOOP("THelpTexts", "The colour of the text.")},
         {"Fontbutton", QT_TRANSLATE_NOOP("THelpTexts", "Choose the font of the text.")},
         {"FontSizeSpinner", QT_TRANSLATE_NOOP("THelpTexts", "Makes the text 5 points larger or smaller.")},
         {"ZoomPlus", QT_TRANSLATE_NOOP("THelpTexts", "Enlarges the preview (up to 100%).")},
         {"ZoomMinus", QT_TRANSLATE_NOOP("THelpTexts", "Reduces the preview (down to 50%).")},
         {"ScrollBox1",
-         QT_TRANSLATE_NOOP("THelpTexts", "A preview of the circle text. The object on the card changes only when you click Ok.")},
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "A preview of the circle text. The object on the card changes only when you click Ok.")},
     } +
-        THelpTexts::DialogButtons(
-            QT_TRANSLATE_NOOP("THelpTexts", "Click to give the circle text on the card these settings. The text must not "
-            "be empty."))};
+        THelpTexts::DialogButtons(QT_TRANSLATE_NOOP(
+            "THelpTexts", "Click to give the circle text on the card these settings. The text must not "
+                          "be empty."))};
 
 const THelpTextTable RichTextLabelEditor{
     "TRichTextLabelEditor", 40013,
     QList<THelpTextRow>{
         {"TRichTextLabelEditor",
-         QT_TRANSLATE_NOOP("THelpTexts", "Write and format the rich text: fonts, sizes, colours, styles and alignment can "
-         "change within the text.")},
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Write and format the rich text: fonts, sizes, colours, styles and alignment can "
+                           "change within the text.")},
         {"WPToolBar1",
-         QT_TRANSLATE_NOOP("THelpTexts", "Formatting: font, size and colour, bold, italic and underline, paragraph alignment, and "
-         "the clipboard. Select text first, then choose.")},
-        {"WPRichText1", QT_TRANSLATE_NOOP("THelpTexts", "The text, wrapped exactly as it will be on the card.")},
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "Formatting: font, size and colour, bold, italic and underline, paragraph alignment, and "
+             "the clipboard. Select text first, then choose.")},
+        {"WPRichText1",
+         QT_TRANSLATE_NOOP("THelpTexts", "The text, wrapped exactly as it will be on the card.")},
         {"WPPanel", "->WPRichText1"},
         {"ZoomPlusButton", QT_TRANSLATE_NOOP("THelpTexts", "Zoom In: shows the text larger (up to 100%).")},
-        {"ZoomMinusButton", QT_TRANSLATE_NOOP("THelpTexts", "Zoom Out: shows the text smaller (down to 50%).")},
+        {"ZoomMinusButton",
+         QT_TRANSLATE_NOOP("THelpTexts", "Zoom Out: shows the text smaller (down to 50%).")},
     } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts", "Click to put this text on the card."))};
 
 } // namespace

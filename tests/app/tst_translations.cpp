@@ -7,6 +7,7 @@
 #include "app/TTranslations.h"
 #include "design/TPopupMenuBuilder.h"
 #include "design/model/TGMenuItem.h"
+#include "help/TQexHelp.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
@@ -183,6 +184,13 @@ private slots:
         for (QPushButton *b : layout.findChildren<QPushButton *>())
             buttons << b->text();
         QVERIFY2(buttons.contains(QStringLiteral("Abbrechen")), qPrintable(buttons.join(',')));
+        // What's-this texts are German; a redirection still finds its target.
+        TQexHelp *help = TQexHelp::Install(&layout);
+        QCOMPARE(help->Lookup(QStringLiteral("eCardwidth")).value_or(THelpEntry{}).Text,
+                 QStringLiteral("Die Breite einer Karte. Der horizontale Abstand wächst mit, wenn er sonst "
+                                "kleiner wäre."));
+        QCOMPARE(help->Lookup(QStringLiteral("CancelButton")).value_or(THelpEntry{}).Text,
+                 help->Lookup(QStringLiteral("Cancelbutton")).value_or(THelpEntry{}).Text);
 
         // Design objects name their popup entries in English; the menu shows
         // them in German while the entry keeps the name the program finds it by.
