@@ -16,6 +16,7 @@ PACKAGES=(
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
   imagemagick xdotool
   glabels-data
+  qt6-l10n-tools qt6-translations-l10n qt6-tools-dev
 )
 
 missing=()

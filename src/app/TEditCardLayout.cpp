@@ -29,7 +29,7 @@ TEditCardLayout::TEditCardLayout(QWidget *parent) : QDialog(parent)
 {
     // FormCreate: the first activation is still to come (m_firstActivation).
     setObjectName(QStringLiteral("EditCardLayout"));
-    setWindowTitle(QStringLiteral("Business Card Layout"));
+    setWindowTitle(tr("Business Card Layout"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
     setHelpTexts();
@@ -58,7 +58,7 @@ void TEditCardLayout::buildControls()
     };
     top->addWidget(m_finder);
 
-    auto *predefinedLabel = new QLabel(QStringLiteral("Predefined Layouts"), this);
+    auto *predefinedLabel = new QLabel(tr("Predefined Layouts"), this);
     m_predefined = new QComboBox(this);
     m_predefined->setObjectName(QStringLiteral("PredefinedLayouts"));
     m_predefined->addItems(model::TCardLayout::PredefinedLayoutNames());
@@ -76,10 +76,10 @@ void TEditCardLayout::buildControls()
     line->setFrameShadow(QFrame::Sunken);
     top->addWidget(line);
 
-    m_inches = new QRadioButton(QStringLiteral("Use &Inches"), this);
+    m_inches = new QRadioButton(tr("Use &Inches"), this);
     m_inches->setObjectName(QStringLiteral("Inchesbutton"));
     m_inches->setChecked(true);
-    m_mm = new QRadioButton(QStringLiteral("Use &Millimeters"), this);
+    m_mm = new QRadioButton(tr("Use &Millimeters"), this);
     m_mm->setObjectName(QStringLiteral("MMButton"));
     auto *units = new QHBoxLayout;
     units->addWidget(m_inches);
@@ -109,23 +109,22 @@ void TEditCardLayout::buildControls()
         grid->addWidget(label, row, column);
         grid->addWidget(control, row + 1, column);
     };
-    place(QStringLiteral("Card Width"), m_width, 0, 0);
-    place(QStringLiteral("Card Height"), m_height, 0, 1);
-    place(QStringLiteral("Horizontal Pitch"), m_hpitch, 0, 2);
-    place(QStringLiteral("Vertical Pitch"), m_vpitch, 0, 3);
-    place(QStringLiteral("# across"), m_across, 2, 0);
-    place(QStringLiteral("# down"), m_down, 2, 1);
-    place(QStringLiteral("Left Margin"), m_leftMargin, 2, 2);
-    place(QStringLiteral("Top Margin"), m_topMargin, 2, 3);
+    place(tr("Card Width"), m_width, 0, 0);
+    place(tr("Card Height"), m_height, 0, 1);
+    place(tr("Horizontal Pitch"), m_hpitch, 0, 2);
+    place(tr("Vertical Pitch"), m_vpitch, 0, 3);
+    place(tr("# across"), m_across, 2, 0);
+    place(tr("# down"), m_down, 2, 1);
+    place(tr("Left Margin"), m_leftMargin, 2, 2);
+    place(tr("Top Margin"), m_topMargin, 2, 3);
     top->addLayout(grid);
-    auto *paperLabel = new QLabel(QStringLiteral("Paper size"), this);
+    auto *paperLabel = new QLabel(tr("Paper size"), this);
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("epapersize"));
     // The lines follow TCardLayout::PaperCodes(); the empty last line keeps
     // whatever code the layout had.
-    m_paper->addItems({QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("A4 (210 x 297mm)"),
-                       tr("A3 (297 x 420mm)"), tr("A5 (148 x 210mm)"), tr("Legal (8.5 x 14\")"),
-                       tr("Custom size"), QString()});
+    m_paper->addItems({tr("Letter (8.5 x 11\")"), tr("A4 (210 x 297mm)"), tr("A3 (297 x 420mm)"),
+                       tr("A5 (148 x 210mm)"), tr("Legal (8.5 x 14\")"), tr("Custom size"), QString()});
     paperLabel->setBuddy(m_paper);
     m_paperWidth = lengthEdit("epaperwidth");
     m_paperHeight = lengthEdit("epaperheight");
@@ -136,18 +135,18 @@ void TEditCardLayout::buildControls()
     paperChanged();
     top->addStretch();
 
-    m_ok = new QPushButton(QStringLiteral("Ok"), this);
+    m_ok = new QPushButton(tr("Ok"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Cancelbutton"));
-    m_help = new QPushButton(QStringLiteral("Help"), this);
+    m_help = new QPushButton(tr("Help"), this);
     m_help->setObjectName(QStringLiteral("HelpButton"));
     m_help->setAutoDefault(false);
     m_whatsThis = new QToolButton(this);
     m_whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     m_whatsThis->setText(QStringLiteral("?"));
-    m_whatsThis->setToolTip(QStringLiteral("What's this?"));
+    m_whatsThis->setToolTip(tr("What's this?"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -368,16 +367,16 @@ bool TEditCardLayout::ValidCard()
                                      [](const float *inches) { return *inches > TCardLayout::MaxLength; });
     QString problem;
     if (m_layout.Height < TCardLayout::MinHeight)
-        problem = QStringLiteral("Card Height must be at least .3 inches (or 7mm)");
+        problem = tr("Card Height must be at least .3 inches (or 7mm)");
     else if (m_layout.Width < TCardLayout::MinWidth)
-        problem = QStringLiteral("Card Width must be at least .5 inch (or 13mm)");
+        problem = tr("Card Width must be at least .5 inch (or 13mm)");
     else if (m_layout.Across >= 2 && m_layout.HPitch < m_layout.Width)
-        problem = QStringLiteral("Horizontal Pitch must be at least = Card Width");
+        problem = tr("Horizontal Pitch must be at least = Card Width");
     else if (m_layout.Down >= 2 && m_layout.VPitch < m_layout.Height)
-        problem = QStringLiteral("Vertical Pitch must be at least = Card Height");
+        problem = tr("Vertical Pitch must be at least = Card Height");
     else if (tooLong)
         // The settings file keeps no longer length, so none is taken here.
-        problem = QStringLiteral("Sizes, pitches and margins must be at most %1 inches (or %2mm)")
+        problem = tr("Sizes, pitches and margins must be at most %1 inches (or %2mm)")
                       .arg(double(TCardLayout::MaxLength))
                       .arg(double(TCardLayout::MaxLength) * 25.4);
     else if (m_layout.Papersize == TCardLayout::PaperCustom &&

@@ -20,26 +20,26 @@ const QString DpiKey = QStringLiteral("ExportDpi");
 TExportResolution::TExportResolution(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ExportResolution"));
-    setWindowTitle(QStringLiteral("Picture Resolution"));
+    setWindowTitle(tr("Picture Resolution"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    auto *group = new QGroupBox(QStringLiteral(" Resolution "), this);
-    ScreenButton = new QRadioButton(QStringLiteral("&Screen (96 dpi)"), group);
+    auto *group = new QGroupBox(tr(" Resolution "), this);
+    ScreenButton = new QRadioButton(tr("&Screen (96 dpi)"), group);
     ScreenButton->setObjectName(QStringLiteral("ScreenButton"));
-    ScreenButton->setToolTip(QStringLiteral("The card as you see it at 100 %: small files for e-mail"));
-    PrintButton = new QRadioButton(QStringLiteral("&Print (300 dpi)"), group);
+    ScreenButton->setToolTip(tr("The card as you see it at 100 %: small files for e-mail"));
+    PrintButton = new QRadioButton(tr("&Print (300 dpi)"), group);
     PrintButton->setObjectName(QStringLiteral("PrintButton"));
-    PrintButton->setToolTip(QStringLiteral("Sharp when printed or placed in other documents"));
-    FineButton = new QRadioButton(QStringLiteral("&Fine print (600 dpi)"), group);
+    PrintButton->setToolTip(tr("Sharp when printed or placed in other documents"));
+    FineButton = new QRadioButton(tr("&Fine print (600 dpi)"), group);
     FineButton->setObjectName(QStringLiteral("FineButton"));
-    FineButton->setToolTip(QStringLiteral("For print shops and large displays"));
+    FineButton->setToolTip(tr("For print shops and large displays"));
     auto *choices = new QVBoxLayout(group);
     for (QRadioButton *b : {ScreenButton, PrintButton, FineButton})
         choices->addWidget(b);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

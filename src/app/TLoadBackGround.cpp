@@ -25,23 +25,22 @@ namespace cw::ui {
 TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LoadBackGround"));
-    setWindowTitle(QStringLiteral("Load  Business Card Background Art "));
+    setWindowTitle(tr("Load  Business Card Background Art "));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     Beep = [] { QApplication::beep(); };
 
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName(QStringLiteral("PathEdit"));
-    PathEdit->setWhatsThis(QStringLiteral("The folder shown. Type another folder, or the full name of a "
-                                          "picture, and press Enter to go there."));
+    PathEdit->setWhatsThis(tr("The folder shown. Type another folder, or the full name of a "
+                              "picture, and press Enter to go there."));
     DirectoryListBox1 = new QListWidget(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    DirectoryListBox1->setWhatsThis(QStringLiteral("Folders: double-click one to open it, \"..\" to go up."));
+    DirectoryListBox1->setWhatsThis(tr("Folders: double-click one to open it, \"..\" to go up."));
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setMinimumSize(187, 192);
-    FileListBox1->setWhatsThis(
-        QStringLiteral("The background pictures you can choose from. Click a name to see "
-                       "the picture beside the list."));
+    FileListBox1->setWhatsThis(tr("The background pictures you can choose from. Click a name to see "
+                                  "the picture beside the list."));
 
     // The preview shows the picture at its own size; a larger one is cut off
     // at the panel's edges.
@@ -55,23 +54,23 @@ TLoadBackGround::TLoadBackGround(QWidget *parent) : QDialog(parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->SetAutoSize(true);
     PreviewPanel->setWidget(Image1);
-    PreviewPanel->setWhatsThis(QStringLiteral("A preview of the selected background picture."));
+    PreviewPanel->setWhatsThis(tr("A preview of the selected background picture."));
 
-    OKButton = new QPushButton(QStringLiteral("Ok"), this);
+    OKButton = new QPushButton(tr("Ok"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    OKButton->setWhatsThis(QStringLiteral("Uses the selected picture as the background of your card."));
-    Cancelbutton = new QPushButton(QStringLiteral("Cancel"), this);
+    OKButton->setWhatsThis(tr("Uses the selected picture as the background of your card."));
+    Cancelbutton = new QPushButton(tr("Cancel"), this);
     Cancelbutton->setObjectName(QStringLiteral("Cancelbutton"));
-    Cancelbutton->setWhatsThis(QStringLiteral("Closes the window and keeps the background as it was."));
-    NoneButton = new QPushButton(QStringLiteral("None"), this);
+    Cancelbutton->setWhatsThis(tr("Closes the window and keeps the background as it was."));
+    NoneButton = new QPushButton(tr("None"), this);
     NoneButton->setObjectName(QStringLiteral("NoneButton"));
-    NoneButton->setWhatsThis(QStringLiteral("Removes the background picture from your card."));
-    Helpbutton = new QPushButton(QStringLiteral("Help"), this);
+    NoneButton->setWhatsThis(tr("Removes the background picture from your card."));
+    Helpbutton = new QPushButton(tr("Help"), this);
     Helpbutton->setObjectName(QStringLiteral("Helpbutton"));
     MouseHelpButton = new QPushButton(QStringLiteral("?"), this);
     MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
-    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setToolTip(tr("What's this?"));
 
     auto *lists = new QHBoxLayout;
     lists->addWidget(DirectoryListBox1, 1);
@@ -197,7 +196,7 @@ void TLoadBackGround::FileListBox1Change()
     if (path.isEmpty())
         return;
     if (!Image1->LoadFromFile(path)) {
-        Interaction::current().error(QStringLiteral("Error loading file!"), QStringLiteral("Error"));
+        Interaction::current().error(tr("Error loading file!"), tr("Error"));
         Image1->SetPicture(model::TGPicture());
     }
 }

@@ -70,22 +70,36 @@ struct ToolSpec
 // The drawing tools in tool-bar order.  Tools whose objects are not part of
 // the program yet stay visible but disabled.
 const ToolSpec kTools[] = {
-    {"Pointerbutton", "Selection tool", ToolGlyph::Pointer, psPointing, true},
-    {"DrawLabelButton", "Text tool", ToolGlyph::Text, psLabel, true},
-    {"DrawMLTextButton", "Multi-line text tool", ToolGlyph::MultiLineText, psMultiLineLabel, true},
-    {"DrawSymbolButton", "Symbol tool", ToolGlyph::Symbol, psSymbolLabel, true},
-    {"DrawRectanglebutton", "Rectangle tool", ToolGlyph::Rectangle, psRectangle, true},
-    {"DrawEllipseButton", "Ellipse tool", ToolGlyph::Ellipse, psEllipse, true},
-    {"DrawRoundrectbutton", "Round Rectangle tool", ToolGlyph::RoundRectangle, psRoundRectangle, true},
-    {"DrawLinebutton", "Line Tool", ToolGlyph::Line, psLine, true},
-    {"DrawImageButton", "Clip Art Tool", ToolGlyph::ClipArt, psImage, true},
-    {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", ToolGlyph::SuperShape,
-     psSuperShape, true},
-    {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", ToolGlyph::RichText, psRichLabel,
+    {"Pointerbutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Selection tool"), ToolGlyph::Pointer,
+     psPointing, true},
+    {"DrawLabelButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Text tool"), ToolGlyph::Text, psLabel,
      true},
-    {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
+    {"DrawMLTextButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Multi-line text tool"),
+     ToolGlyph::MultiLineText, psMultiLineLabel, true},
+    {"DrawSymbolButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Symbol tool"), ToolGlyph::Symbol,
+     psSymbolLabel, true},
+    {"DrawRectanglebutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Rectangle tool"), ToolGlyph::Rectangle,
+     psRectangle, true},
+    {"DrawEllipseButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Ellipse tool"), ToolGlyph::Ellipse,
+     psEllipse, true},
+    {"DrawRoundrectbutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Round Rectangle tool"),
+     ToolGlyph::RoundRectangle, psRoundRectangle, true},
+    {"DrawLinebutton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Line Tool"), ToolGlyph::Line, psLine, true},
+    {"DrawImageButton", QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Clip Art Tool"), ToolGlyph::ClipArt,
+     psImage, true},
+    {"DrawSupershape",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Supershape tool \nMulti-purpose shapes and surfaces"),
+     ToolGlyph::SuperShape, psSuperShape, true},
+    {"DrawRichText",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Rich Text tool \nMixed fonts, colors and styles"),
+     ToolGlyph::RichText, psRichLabel, true},
+    {"DrawSuperTextButton",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen",
+                       "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"),
      ToolGlyph::SuperText, psSuperText, true},
-    {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
+    {"DrawCircleTextbutton",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen",
+                       "CircleText Tool \nCircular or semi-circular text using any font"),
      ToolGlyph::CircleText, psCircleText, true},
 };
 
@@ -159,45 +173,41 @@ void TMainScreen::createActions()
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    New1 = action("New1", QStringLiteral("&New"));
-    Open1 = action("Open1", QStringLiteral("&Open"));
-    Delete1 = action("Delete1", QStringLiteral("&Delete"));
-    mnuSave = action("mnuSave", QStringLiteral("Save"));
-    mnuSaveAs = action("mnuSaveAs", QStringLiteral("Save &As..."));
-    mnuSaveAsBitmap = action("mnuSaveAsBitmap", QStringLiteral("Save As Bitmap"));
-    mnuSaveAsJPG = action("mnuSaveAsJPG", QStringLiteral("Save As JPG"));
-    mnuSaveAsPNG = action("mnuSaveAsPNG", QStringLiteral("Save As PNG"));
+    New1 = action("New1", tr("&New"));
+    Open1 = action("Open1", tr("&Open"));
+    Delete1 = action("Delete1", tr("&Delete"));
+    mnuSave = action("mnuSave", tr("Save"));
+    mnuSaveAs = action("mnuSaveAs", tr("Save &As..."));
+    mnuSaveAsBitmap = action("mnuSaveAsBitmap", tr("Save As Bitmap"));
+    mnuSaveAsJPG = action("mnuSaveAsJPG", tr("Save As JPG"));
+    mnuSaveAsPNG = action("mnuSaveAsPNG", tr("Save As PNG"));
     mnuExportPrintShop = action("mnuExportPrintShop", tr("Export for Print S&hop…"));
-    mnuPrint = action("mnuPrint", QStringLiteral("&Print"));
-    mnuPreview = action("mnuPreview", QStringLiteral("Pre&view"));
-    mnuPrinterSetup = action("mnuPrinterSetup", QStringLiteral("Printer S&etup"));
-    mnuPrinterFineTuning = action("mnuPrinterFineTuning", QStringLiteral("Printer Fine &Tuning"));
-    mnuPrintOutlineTestPage = action("mnuPrintOutlineTestPage", QStringLiteral("Print O&utline Test Page"));
+    mnuPrint = action("mnuPrint", tr("&Print"));
+    mnuPreview = action("mnuPreview", tr("Pre&view"));
+    mnuPrinterSetup = action("mnuPrinterSetup", tr("Printer S&etup"));
+    mnuPrinterFineTuning = action("mnuPrinterFineTuning", tr("Printer Fine &Tuning"));
+    mnuPrintOutlineTestPage = action("mnuPrintOutlineTestPage", tr("Print O&utline Test Page"));
     // The sheet as Print composes it, into a PDF file; needs no printer.
-    mnuSaveSheetAsPdf = action("mnuSaveSheetAsPdf", QStringLiteral("Save Sheet As &PDF…"));
-    mnuSaveSheetAsPdf->setStatusTip(QStringLiteral("Save the sheet of cards as a PDF file"));
+    mnuSaveSheetAsPdf = action("mnuSaveSheetAsPdf", tr("Save Sheet As &PDF…"));
+    mnuSaveSheetAsPdf->setStatusTip(tr("Save the sheet of cards as a PDF file"));
     mnuSaveSheetAsPdf->setToolTip(mnuSaveSheetAsPdf->statusTip());
-    Exit1 = action("Exit1", QStringLiteral("E&xit"));
-    mnuUndo = action("mnuUndo", QStringLiteral("&Undo"));
-    mnuRedo = action("mnuRedo", QStringLiteral("&Redo"));
+    Exit1 = action("Exit1", tr("E&xit"));
+    mnuUndo = action("mnuUndo", tr("&Undo"));
+    mnuRedo = action("mnuRedo", tr("&Redo"));
     mnuUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
     connect(mnuUndo, &QAction::triggered, this, &TMainScreen::mnuUndoClick);
     connect(mnuRedo, &QAction::triggered, this, &TMainScreen::mnuRedoClick);
-    mnuDefaultFont = action("mnuDefaultFont", QStringLiteral("&Default Font - "));
-    PersonalInformation1 = action("PersonalInformation1", QStringLiteral("&Personal Information"));
-    mnuSetorChangeBackgroundArt =
-        action("mnuSetorChangeBackgroundArt", QStringLiteral("&Set or Change Background Art"));
-    ChangeCardLayout1 = action("ChangeCardLayout1", QStringLiteral("Change Business Card Layout"));
-    Contents1 = action("Contents1", QStringLiteral("&Contents"));
-    About1 = action("About1", QStringLiteral("&About"));
-    ConfigurationInformation1 =
-        action("ConfigurationInformation1", QStringLiteral("Configuration Information"));
-    TechnicalSupport1 = action("TechnicalSupport1", QStringLiteral("Technical Support"));
-    FrequentlyAskedQuestions1 =
-        action("FrequentlyAskedQuestions1", QStringLiteral("Frequently Asked Questions"));
-    VisitOurInternetWebsite1 =
-        action("VisitOurInternetWebsite1", QStringLiteral("Visit Our Internet Website"));
+    mnuDefaultFont = action("mnuDefaultFont", tr("&Default Font - "));
+    PersonalInformation1 = action("PersonalInformation1", tr("&Personal Information"));
+    mnuSetorChangeBackgroundArt = action("mnuSetorChangeBackgroundArt", tr("&Set or Change Background Art"));
+    ChangeCardLayout1 = action("ChangeCardLayout1", tr("Change Business Card Layout"));
+    Contents1 = action("Contents1", tr("&Contents"));
+    About1 = action("About1", tr("&About"));
+    ConfigurationInformation1 = action("ConfigurationInformation1", tr("Configuration Information"));
+    TechnicalSupport1 = action("TechnicalSupport1", tr("Technical Support"));
+    FrequentlyAskedQuestions1 = action("FrequentlyAskedQuestions1", tr("Frequently Asked Questions"));
+    VisitOurInternetWebsite1 = action("VisitOurInternetWebsite1", tr("Visit Our Internet Website"));
 
     // Commands whose windows are not part of the program yet are shown but
     // stay disabled; they never pretend to work.
@@ -232,15 +242,15 @@ void TMainScreen::VisitOurInternetWebsiteClick()
 {
     const QString address = QString::fromLatin1(kWebsite);
     if (!openUrl(QUrl(address)))
-        Interaction::current().error(QStringLiteral("No web browser could be started.\n"
-                                                    "Please visit %1 with your browser.")
+        Interaction::current().error(tr("No web browser could be started.\n"
+                                        "Please visit %1 with your browser.")
                                          .arg(address),
-                                     QStringLiteral("Visit Our Internet Website"));
+                                     tr("Visit Our Internet Website"));
 }
 
 void TMainScreen::createMenus()
 {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
     m_fileMenu->addActions({New1, Open1, Delete1});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions(
@@ -252,7 +262,7 @@ void TMainScreen::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(Exit1);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->addActions({mnuUndo, mnuRedo});
     edit->addSeparator();
     edit->addActions({mnuSelectAll, mnuSelectNone});
@@ -261,10 +271,10 @@ void TMainScreen::createMenus()
     edit->addSeparator();
     edit->addAction(ChangeCardLayout1);
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(tr("&View"));
     view->addActions({mnuZoomIn, mnuZoomOut, mnuZoomActual, mnuZoomFit});
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addActions({HelpOnWindow1, Contents1, About1, ConfigurationInformation1, TechnicalSupport1,
                       FrequentlyAskedQuestions1});
     help->addSeparator();
@@ -273,7 +283,7 @@ void TMainScreen::createMenus()
 
 void TMainScreen::createToolBar()
 {
-    QToolBar *bar = addToolBar(QStringLiteral("Tools"));
+    QToolBar *bar = addToolBar(tr("Tools"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(22, 22));
@@ -283,10 +293,10 @@ void TMainScreen::createToolBar()
     m_tools->setExclusive(true);
     for (size_t i = 0; i < std::size(kTools); ++i) {
         const ToolSpec &spec = kTools[i];
-        auto *a = new QAction(toolIcon(spec.glyph), QString::fromUtf8(spec.hint), this);
+        auto *a = new QAction(toolIcon(spec.glyph), tr(spec.hint), this);
         a->setObjectName(QString::fromLatin1(spec.name));
-        a->setToolTip(QString::fromUtf8(spec.hint));
-        a->setStatusTip(QString::fromUtf8(spec.hint).replace(QLatin1Char('\n'), QString()));
+        a->setToolTip(tr(spec.hint));
+        a->setStatusTip(tr(spec.hint).replace(QLatin1Char('\n'), QString()));
         a->setCheckable(true);
         a->setEnabled(spec.built);
         a->setActionGroup(m_tools);
@@ -300,25 +310,24 @@ void TMainScreen::createToolBar()
     m_toolActions[0]->setChecked(true);
     bar->addSeparator();
 
-    m_assist = bar->addAction(toolIcon(ToolGlyph::QuickTips), QStringLiteral("Quick Tips"));
+    m_assist = bar->addAction(toolIcon(ToolGlyph::QuickTips), tr("Quick Tips"));
     m_assist->setObjectName(QStringLiteral("AssistButton"));
-    m_assist->setToolTip(QStringLiteral("Show the Designer Assistant"));
+    m_assist->setToolTip(tr("Show the Designer Assistant"));
     connect(m_assist, &QAction::triggered, this, [this] { TAssistantZook::Show(this); });
     if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_assist)))
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    m_showGrid = bar->addAction(toolIcon(ToolGlyph::ShowGrid), QStringLiteral("Show grid"));
+    m_showGrid = bar->addAction(toolIcon(ToolGlyph::ShowGrid), tr("Show grid"));
     m_showGrid->setObjectName(QStringLiteral("ShowGrid"));
     m_showGrid->setCheckable(true);
     connect(m_showGrid, &QAction::toggled, m_panel, &TGBasePanel::setShowGrid);
 
-    m_snapToGrid = bar->addAction(toolIcon(ToolGlyph::SnapToGrid), QStringLiteral("Snap to Grid"));
+    m_snapToGrid = bar->addAction(toolIcon(ToolGlyph::SnapToGrid), tr("Snap to Grid"));
     m_snapToGrid->setObjectName(QStringLiteral("SnapToGrid"));
     m_snapToGrid->setCheckable(true);
     connect(m_snapToGrid, &QAction::toggled, m_panel, &TGBasePanel::setSnapToGrid);
 
-    m_setBackground =
-        bar->addAction(toolIcon(ToolGlyph::Background), QStringLiteral("Set or change background art"));
+    m_setBackground = bar->addAction(toolIcon(ToolGlyph::Background), tr("Set or change background art"));
     m_setBackground->setObjectName(QStringLiteral("SetBackgroundArtButton"));
     connect(m_setBackground, &QAction::triggered, this, &TMainScreen::SetBackgroundArtClick);
 }
@@ -332,8 +341,7 @@ QWidget *TMainScreen::createBottomStrip()
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(6, 4, 6, 4);
 
-    const QString zoomHint =
-        QStringLiteral("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
+    const QString zoomHint = tr("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
     auto *spinner = new QWidget(strip);
     spinner->setObjectName(QStringLiteral("ZoomSpinner"));
     spinner->setToolTip(zoomHint);
@@ -343,11 +351,11 @@ QWidget *TMainScreen::createBottomStrip()
     m_zoomUp = new QToolButton(spinner);
     m_zoomUp->setArrowType(Qt::UpArrow);
     m_zoomUp->setToolTip(zoomHint);
-    m_zoomUp->setAccessibleName(QStringLiteral("Zoom in"));
+    m_zoomUp->setAccessibleName(tr("Zoom in"));
     m_zoomDown = new QToolButton(spinner);
     m_zoomDown->setArrowType(Qt::DownArrow);
     m_zoomDown->setToolTip(zoomHint);
-    m_zoomDown->setAccessibleName(QStringLiteral("Zoom out"));
+    m_zoomDown->setAccessibleName(tr("Zoom out"));
     for (QToolButton *b : {m_zoomUp, m_zoomDown}) {
         b->setFixedSize(22, 16);
         b->setFocusPolicy(Qt::NoFocus);
@@ -363,7 +371,7 @@ QWidget *TMainScreen::createBottomStrip()
     auto *zoomColumn = new QVBoxLayout(zoomBox);
     zoomColumn->setContentsMargins(6, 1, 6, 1);
     zoomColumn->setSpacing(0);
-    zoomColumn->addWidget(new QLabel(QStringLiteral("Zoom:"), zoomBox));
+    zoomColumn->addWidget(new QLabel(tr("Zoom:"), zoomBox));
     ZoomCaption = new QLabel(QStringLiteral("100%"), zoomBox);
     ZoomCaption->setObjectName(QStringLiteral("ZoomCaption"));
     ZoomCaption->setStyleSheet(QStringLiteral("color: navy;"));
@@ -371,8 +379,8 @@ QWidget *TMainScreen::createBottomStrip()
     row->addWidget(zoomBox);
     auto *fit = new QToolButton(strip);
     fit->setObjectName(QStringLiteral("ZoomFitButton"));
-    fit->setText(QStringLiteral("Fit"));
-    fit->setToolTip(QStringLiteral("Zoom so that the card fits the window"));
+    fit->setText(tr("Fit"));
+    fit->setToolTip(tr("Zoom so that the card fits the window"));
     fit->setFocusPolicy(Qt::NoFocus);
     connect(fit, &QToolButton::clicked, mnuZoomFit, &QAction::trigger);
     row->addWidget(fit);
@@ -385,37 +393,37 @@ QWidget *TMainScreen::createBottomStrip()
         row->addWidget(b);
         return b;
     };
-    Savebutton = button("Savebutton", QStringLiteral("Save as"), ToolGlyph::Save);
+    Savebutton = button("Savebutton", tr("Save as"), ToolGlyph::Save);
     Savebutton->setDefault(true);
     Savebutton->hide();
     connect(Savebutton, &QPushButton::clicked, this, &TMainScreen::SavebuttonClick);
-    Cancelbutton = button("Cancelbutton", QStringLiteral("Cancel"), ToolGlyph::Cancel);
+    Cancelbutton = button("Cancelbutton", tr("Cancel"), ToolGlyph::Cancel);
     Cancelbutton->hide();
     connect(Cancelbutton, &QPushButton::clicked, this, &TMainScreen::CancelbuttonClick);
     // Save and Cancel keep their room while hidden, so the window neither
     // widens nor shifts its buttons when a change makes them appear.
-    Savebutton->setText(QStringLiteral("Save As"));
+    Savebutton->setText(tr("Save As"));
     Savebutton->setMinimumWidth(Savebutton->sizeHint().width());
     for (QPushButton *b : {Savebutton, Cancelbutton}) {
         QSizePolicy policy = b->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         b->setSizePolicy(policy);
     }
-    PrintButton = button("PrintButton", QStringLiteral("&Print"), ToolGlyph::Print);
-    Previewbutton = button("Previewbutton", QStringLiteral("Pre&view"), ToolGlyph::Preview);
-    Helpbutton = button("Helpbutton", QStringLiteral("&Help"), ToolGlyph::Help);
+    PrintButton = button("PrintButton", tr("&Print"), ToolGlyph::Print);
+    Previewbutton = button("Previewbutton", tr("Pre&view"), ToolGlyph::Preview);
+    Helpbutton = button("Helpbutton", tr("&Help"), ToolGlyph::Help);
     connect(Helpbutton, &QPushButton::clicked, this, [] { showHelpContext(2016); });
 
     MouseHelpButton = new QToolButton(strip);
     MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
     MouseHelpButton->setIcon(toolIcon(ToolGlyph::WhatsThis));
     MouseHelpButton->setIconSize(QSize(22, 22));
-    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setToolTip(tr("What's this?"));
     MouseHelpButton->setAccessibleName(QStringLiteral("What's this?"));
     connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     row->addWidget(MouseHelpButton);
 
-    CloseButton = button("CloseButton", QStringLiteral("E&xit"), ToolGlyph::Exit);
+    CloseButton = button("CloseButton", tr("E&xit"), ToolGlyph::Exit);
     CloseButton->setLayoutDirection(Qt::RightToLeft); // glyph right of the caption
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
     return strip;

@@ -90,12 +90,12 @@ bool TMainScreen::PrinterCheck()
     try {
         if (!hasPrinters()) {
             Interaction::current().information(
-                QStringLiteral("There are no installed printers.\nUnable to perform printer related operations"));
+                tr("There are no installed printers.\nUnable to perform printer related operations"));
             return false;
         }
         if (defaultPrinterName().isEmpty()) {
-            Interaction::current().information(QStringLiteral(
-                "There is no default printer selected.\nUnable to perform printer related operations"));
+            Interaction::current().information(
+                tr("There is no default printer selected.\nUnable to perform printer related operations"));
             return false;
         }
         return true;

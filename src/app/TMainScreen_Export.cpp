@@ -42,24 +42,24 @@ QString dialogCaption(TExportType type)
 {
     switch (type) {
     case TExportType::Jpeg:
-        return QStringLiteral("Save Card As JPG");
+        return QCoreApplication::translate("cw::ui::TMainScreen", "Save Card As JPG");
     case TExportType::Png:
-        return QStringLiteral("Save Card As PNG");
+        return QCoreApplication::translate("cw::ui::TMainScreen", "Save Card As PNG");
     case TExportType::Bitmap:
         break;
     }
-    return QStringLiteral("Save Card As Bitmap");
+    return QCoreApplication::translate("cw::ui::TMainScreen", "Save Card As Bitmap");
 }
 
 // The chosen type's filter first; the other types stay reachable by name
 // (an SVG drawing too).
 QString dialogFilter(TExportType type)
 {
-    const QString bmp = QStringLiteral("Bitmap File (*.BMP *.bmp)");
-    const QString jpg = QStringLiteral("JPG File (*.JPG *.jpg *.jpeg)");
-    const QString png = QStringLiteral("PNG File (*.PNG *.png)");
-    const QString svg =
-        QStringLiteral(";;") + QCoreApplication::translate("TMainScreen", "SVG Drawing (*.svg *.SVG)");
+    const QString bmp = QCoreApplication::translate("cw::ui::TMainScreen", "Bitmap File (*.BMP *.bmp)");
+    const QString jpg = QCoreApplication::translate("cw::ui::TMainScreen", "JPG File (*.JPG *.jpg *.jpeg)");
+    const QString png = QCoreApplication::translate("cw::ui::TMainScreen", "PNG File (*.PNG *.png)");
+    const QString svg = QStringLiteral(";;") +
+                        QCoreApplication::translate("cw::ui::TMainScreen", "SVG Drawing (*.svg *.SVG)");
     switch (type) {
     case TExportType::Jpeg:
         return jpg + QStringLiteral(";;") + png + QStringLiteral(";;") + bmp + svg;
@@ -150,10 +150,9 @@ void TMainScreen::exportCard(TExportType chosen)
                 TExportResolution::RememberDpi(resolution.Dpi());
             // A failed export is reported as such, never as "Saved as".
             if (SaveCardToBitmap(path, TPictureExport::TypeFor(path, chosen), resolution.Dpi()))
-                Interaction::current().information(QStringLiteral("Saved as ") + path);
+                Interaction::current().information(tr("Saved as ") + path);
             else
-                Interaction::current().error(QStringLiteral("Unable to save the card as ") + path,
-                                             QStringLiteral("Save"));
+                Interaction::current().error(tr("Unable to save the card as ") + path, tr("Save"));
         }
     }
     // The zoom in force before the export comes back, and the zoom display
@@ -226,8 +225,8 @@ void TMainScreen::mnuExportPrintShopClick()
 
 bool TMainScreen::SaveCardToBitmap(const QString &path, TExportType type, int dpi)
 {
-    const bool border = Interaction::current().question(
-        QStringLiteral("Would you like to draw a border around the card?"), QStringLiteral("Save"));
+    const bool border =
+        Interaction::current().question(tr("Would you like to draw a border around the card?"), tr("Save"));
     bool ok = false;
     {
         BusyCursor busy;

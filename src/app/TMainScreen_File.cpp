@@ -22,7 +22,10 @@ namespace cw::ui {
 
 namespace {
 
-const QString kCardFilter = QStringLiteral("CWR File (*.cwr *.CWR)");
+QString cardFilter()
+{
+    return QCoreApplication::translate("cw::ui::TMainScreen", "CWR File (*.cwr *.CWR)");
+}
 
 bool isCardFileName(const QString &path)
 {
@@ -70,13 +73,12 @@ void TMainScreen::Open1Click()
 {
     if (!CheckSaveNeeded())
         return;
-    const QString path =
-        Interaction::current().openFileName(QStringLiteral("Open Business Card"),
-                                            model::ProgramFolder::file(QStringLiteral("Saved")), kCardFilter);
+    const QString path = Interaction::current().openFileName(
+        tr("Open Business Card"), model::ProgramFolder::file(QStringLiteral("Saved")), cardFilter());
     if (path.isEmpty())
         return;
     if (!isCardFileName(path)) {
-        Interaction::current().information(QStringLiteral("Must be a CWR (Cardwright) file"));
+        Interaction::current().information(tr("Must be a CWR (Cardwright) file"));
         return;
     }
     OpenBCFile(path);
@@ -129,8 +131,8 @@ void TMainScreen::OpenBCFile(const QString &path)
         m_panel->ClearObjects();
         FileName.clear();
         BackgroundFile.clear();
-        Interaction::current().information(QStringLiteral("Unable to open ") + path +
-                                           QStringLiteral(". Possibly corrupted, possibly not a CWR file"));
+        Interaction::current().information(tr("Unable to open ") + path +
+                                           tr(". Possibly corrupted, possibly not a CWR file"));
     }
     SetChangesMade(false);
     QApplication::processEvents();
@@ -145,11 +147,11 @@ void TMainScreen::OpenFromDesktop(const QString &path)
     // A file from the command line or the desktop passes the same checks as
     // one picked in the Open dialog, before the open design is given up.
     if (!QFileInfo::exists(path)) {
-        Interaction::current().information(path + QStringLiteral(" no longer exists"));
+        Interaction::current().information(path + tr(" no longer exists"));
         return;
     }
     if (!isCardFileName(path)) {
-        Interaction::current().information(QStringLiteral("Must be a CWR (Cardwright) file"));
+        Interaction::current().information(tr("Must be a CWR (Cardwright) file"));
         return;
     }
     if (CheckSaveNeeded())
@@ -163,7 +165,7 @@ void TMainScreen::RecentFileClick(const QString &path)
     if (QFileInfo::exists(path))
         OpenBCFile(path);
     else
-        Interaction::current().information(path + QStringLiteral(" no longer exists"));
+        Interaction::current().information(path + tr(" no longer exists"));
 }
 
 bool TMainScreen::SaveBCFile(const QString &path)
@@ -176,7 +178,7 @@ bool TMainScreen::SaveBCFile(const QString &path)
     } catch (const Exception &e) {
         // The file that was there is intact (saves are atomic); the design
         // stays marked as changed.
-        Interaction::current().error(e.message(), QStringLiteral("Save"));
+        Interaction::current().error(e.message(), tr("Save"));
         return false;
     }
 }
@@ -208,9 +210,8 @@ QString TMainScreen::cardPathForSaveAs(const QString &chosen)
         if (name.compare(info.fileName(), Qt::CaseInsensitive) != 0)
             continue;
         path = info.dir().filePath(name);
-        if (!Interaction::current().question(
-                path + QStringLiteral(" already exists.\nDo you want to replace it?"),
-                QStringLiteral("Save As")))
+        if (!Interaction::current().question(path + tr(" already exists.\nDo you want to replace it?"),
+                                             tr("Save As")))
             return QString();
         break;
     }
@@ -226,7 +227,7 @@ bool TMainScreen::mnuSaveAsClick()
     if (proposed.isEmpty())
         proposed = QStringLiteral("BC1.CWR");
     const QString chosen = Interaction::current().saveFileName(
-        QStringLiteral("Save As"), folder + QLatin1Char('/') + proposed, kCardFilter, QStringLiteral("CWR"));
+        tr("Save As"), folder + QLatin1Char('/') + proposed, cardFilter(), QStringLiteral("CWR"));
     // The design takes the new name only once it is written there: a failed
     // save leaves the name, the changed mark and the recent files as they were.
     const QString path = chosen.isEmpty() ? QString() : cardPathForSaveAs(chosen);
@@ -238,7 +239,7 @@ bool TMainScreen::mnuSaveAsClick()
         try {
             saveRecentFiles();
         } catch (const Exception &e) {
-            Interaction::current().error(e.message(), QStringLiteral("Save"));
+            Interaction::current().error(e.message(), tr("Save"));
         }
     }
     Setbuttons();
@@ -255,27 +256,26 @@ void TMainScreen::SavebuttonClick()
 
 void TMainScreen::Delete1Click()
 {
-    const QString path =
-        Interaction::current().openFileName(QStringLiteral("Delete Business Card"),
-                                            model::ProgramFolder::file(QStringLiteral("Saved")), kCardFilter);
+    const QString path = Interaction::current().openFileName(
+        tr("Delete Business Card"), model::ProgramFolder::file(QStringLiteral("Saved")), cardFilter());
     if (path.isEmpty())
         return;
     if (!isCardFileName(path)) {
-        Interaction::current().information(QStringLiteral("Must be a CWR (Cardwright) file"));
+        Interaction::current().information(tr("Must be a CWR (Cardwright) file"));
         return;
     }
     // Deleting cannot be undone, so Enter alone does not delete.
-    if (!Interaction::current().questionDefaultNo(QStringLiteral("Delete ") + path + QStringLiteral("?"),
+    if (!Interaction::current().questionDefaultNo(tr("Delete ") + path + QStringLiteral("?"),
                                                   QStringLiteral("CONFIRM")))
         return;
     if (!QFile::remove(path) && QFileInfo::exists(path)) {
-        Interaction::current().error(QStringLiteral("Unable to delete ") + path, QStringLiteral("Delete"));
+        Interaction::current().error(tr("Unable to delete ") + path, tr("Delete"));
         return;
     }
     try {
         model::TCardFiles::RemoveSidecar(path);
     } catch (const Exception &e) {
-        Interaction::current().error(e.message(), QStringLiteral("Delete"));
+        Interaction::current().error(e.message(), tr("Delete"));
     }
 }
 

@@ -84,13 +84,13 @@ void TMainScreen::mnuDefaultFontClick()
         // keeps the stored name (Arial stays Arial).
         const QFont current = m_panel->Font();
         if (auto font = Interaction::current().chooseFont(model::TTextFonts::ForFontDialog(current),
-                                                          QStringLiteral("Default Font")))
+                                                          tr("Default Font")))
             m_panel->setFont(model::TTextFonts::FromFontDialog(current, *font));
         SetDefaultFontCaption();
         SavePreferences();
         Interaction::current().information(
-            QStringLiteral("Note: the default font is used for NEW objects only.\nTo change the font of an "
-                           "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
+            tr("Note: the default font is used for NEW objects only.\nTo change the font of an "
+               "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
     });
 }
 

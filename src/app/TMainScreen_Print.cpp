@@ -69,9 +69,9 @@ void fallBackFromVanishedPrinter(TMainScreen &w)
     const QString instead = w.ReportPrinter ? w.ReportPrinter->PrinterName() : QString();
     Interaction::current().information(
         instead.isEmpty()
-            ? QStringLiteral("The printer %1 is no longer installed, and there is no other printer.")
+            ? TMainScreen::tr("The printer %1 is no longer installed, and there is no other printer.")
                   .arg(gone)
-            : QStringLiteral(
+            : TMainScreen::tr(
                   "The printer %1 is no longer installed.\nCards now print on the default printer %2.")
                   .arg(gone, instead));
     rememberPrinter(w);
@@ -150,11 +150,11 @@ bool TMainScreen::ConfirmCardsOffThePage(printer::TReportPrinter &engine)
         model::TSheetFit::CardsOffThePage(s, Layout().SheetSizeInches(), unprintable);
     if (off.empty())
         return true;
-    const QString cards = off.size() == 1 ? QStringLiteral("Card %1 runs").arg(off.front())
-                                          : QStringLiteral("Cards %1 run").arg(model::TSheetFit::PositionList(off));
+    const QString cards = off.size() == 1 ? tr("Card %1 runs").arg(off.front())
+                                          : tr("Cards %1 run").arg(model::TSheetFit::PositionList(off));
     return Interaction::current().question(
-        QStringLiteral("%1 off the printable area of the page and would print cut off.\n\nPrint anyway?").arg(cards),
-        QStringLiteral("Print Cards"));
+        tr("%1 off the printable area of the page and would print cut off.\n\nPrint anyway?").arg(cards),
+        tr("Print Cards"));
 }
 
 void TMainScreen::mnuPreviewClick()
@@ -252,9 +252,8 @@ QString TMainScreen::sheetPdfFileName()
         const QFileInfo card(FileName);
         proposed = card.absolutePath() + QLatin1Char('/') + card.completeBaseName() + QStringLiteral(".pdf");
     }
-    QString path =
-        Interaction::current().saveFileName(QStringLiteral("Save Sheet As PDF"), proposed,
-                                            QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    QString path = Interaction::current().saveFileName(tr("Save Sheet As PDF"), proposed,
+                                                       tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return {};
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -347,7 +346,7 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
     }
     if (showPreview) {
         TPreviewForm preview(this);
-        preview.setWindowTitle(QStringLiteral("Preview Business Cards"));
+        preview.setWindowTitle(tr("Preview Business Cards"));
         preview.SetStream(&previewStream);
         Interaction::current().exec(preview);
     }

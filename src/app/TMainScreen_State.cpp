@@ -24,7 +24,7 @@ void TMainScreen::SetChangesMade(bool value)
 {
     m_changesMade = value;
     Cancelbutton->setVisible(value);
-    Savebutton->setText(FileName.isEmpty() ? QStringLiteral("Save As") : QStringLiteral("Save"));
+    Savebutton->setText(FileName.isEmpty() ? tr("Save As") : tr("Save"));
     mnuSave->setEnabled(!FileName.isEmpty());
     Savebutton->setVisible(value);
     setWindowModified(value);
@@ -56,7 +56,7 @@ bool TMainScreen::CheckSaveNeeded()
     if (!m_changesMade)
         return true;
     const Interaction::Answer answer =
-        Interaction::current().questionWithCancel(QStringLiteral("Save changes?"), QStringLiteral("Save"));
+        Interaction::current().questionWithCancel(tr("Save changes?"), tr("Save"));
     if (answer == Interaction::Answer::Cancel)
         return false;
     if (answer == Interaction::Answer::No)
@@ -72,8 +72,7 @@ bool TMainScreen::CheckSaveNeeded()
 
 void TMainScreen::CancelbuttonClick()
 {
-    if (!Interaction::current().questionDefaultNo(QStringLiteral("Cancel all changes?"),
-                                                  QStringLiteral("CANCEL")))
+    if (!Interaction::current().questionDefaultNo(tr("Cancel all changes?"), QStringLiteral("CANCEL")))
         return;
     m_panel->ClearObjects();
     BackgroundFile.clear();

@@ -62,7 +62,7 @@ void TMainScreen::restoreDesignState(const model::TDesignState &state)
     try {
         m_panel->RestoreDesign(state.ObjectList());
     } catch (const Exception &e) {
-        Interaction::current().error(e.message(), QStringLiteral("Undo"));
+        Interaction::current().error(e.message(), tr("Undo"));
     }
     if (state.Background != BackgroundFile) {
         BackgroundFile = state.Background;

@@ -60,23 +60,22 @@ void TMainScreen::createViewActions()
         addAction(a); // the keys work while the menu bar is closed, too
         return a;
     };
-    mnuSelectAll = action("mnuSelectAll", QStringLiteral("Select &All"),
+    mnuSelectAll = action("mnuSelectAll", tr("Select &All"),
                           keys(QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence::SelectAll));
-    mnuSelectNone = action("mnuSelectNone", QStringLiteral("Select &None"), {QKeySequence(Qt::Key_Escape)});
+    mnuSelectNone = action("mnuSelectNone", tr("Select &None"), {QKeySequence(Qt::Key_Escape)});
     // Ctrl+plus needs Shift on many keyboards: Ctrl+= works too (Ctrl+Shift+=
     // already arrives as Ctrl+plus; listing it as well would make the key
     // ambiguous), and so does the keypad's plus.
-    mnuZoomIn = action("mnuZoomIn", QStringLiteral("Zoom &In"),
+    mnuZoomIn = action("mnuZoomIn", tr("Zoom &In"),
                        keys(QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence::ZoomIn,
                             {QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
-    mnuZoomOut = action("mnuZoomOut", QStringLiteral("Zoom &Out"),
+    mnuZoomOut = action("mnuZoomOut", tr("Zoom &Out"),
                         keys(QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut,
                              {QKeySequence(Qt::CTRL | Qt::Key_Underscore)}));
-    mnuZoomActual =
-        action("mnuZoomActual", QStringLiteral("&Actual Size (100%)"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
-    mnuZoomFit = action("mnuZoomFit", QStringLiteral("&Fit to Window"), {});
+    mnuZoomActual = action("mnuZoomActual", tr("&Actual Size (100%)"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    mnuZoomFit = action("mnuZoomFit", tr("&Fit to Window"), {});
     mnuZoomFit->setCheckable(true);
-    HelpOnWindow1 = action("HelpOnWindow1", QStringLiteral("&Help on This Window"),
+    HelpOnWindow1 = action("HelpOnWindow1", tr("&Help on This Window"),
                            keys(QKeySequence(Qt::Key_F1), QKeySequence::HelpContents));
 
     connect(mnuSelectAll, &QAction::triggered, this, [this] { m_panel->SelectAll(); });

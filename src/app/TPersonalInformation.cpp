@@ -25,34 +25,45 @@ struct Field
     const char *help;
 };
 constexpr Field Fields[10] = {
-    {"Name", "pPersonalName", "Your name as it should appear on your cards."},
-    {"Company", "pPersonalCompany", "The name of your company or organisation."},
-    {"Title", "pPersonalTitle", "Your job title."},
-    {"Address 1", "pPersonalAddress1", "The first line of your address."},
-    {"Address 2", "pPersonalAddress2", "The second line of your address."},
-    {"Address 3", "pPersonalAddress3", "The third line of your address."},
-    {"Phone 1", "pPersonalPhone1", "Your main telephone number."},
-    {"Phone 2", "pPersonalPhone2", "Another telephone number, for example a mobile."},
-    {"E-mail", "pPersonalEmail", "Your e-mail address."},
-    {"Fax", "pPersonalFax", "Your fax number."}};
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Name"), "pPersonalName",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your name as it should appear on your cards.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Company"), "pPersonalCompany",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The name of your company or organisation.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Title"), "pPersonalTitle",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your job title.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 1"), "pPersonalAddress1",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The first line of your address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 2"), "pPersonalAddress2",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The second line of your address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Address 3"), "pPersonalAddress3",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "The third line of your address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Phone 1"), "pPersonalPhone1",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your main telephone number.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Phone 2"), "pPersonalPhone2",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Another telephone number, for example a mobile.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "E-mail"), "pPersonalEmail",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your e-mail address.")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Fax"), "pPersonalFax",
+     QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", "Your fax number.")}};
 // How these texts are used, for every field.
-constexpr const char *FieldUse = " Text fields on a card can be filled with it.";
+constexpr const char *FieldUse =
+    QT_TRANSLATE_NOOP("cw::ui::TPersonalInformation", " Text fields on a card can be filled with it.");
 } // namespace
 
 TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PersonalInformation"));
-    setWindowTitle(QStringLiteral("Personal Information"));
+    setWindowTitle(tr("Personal Information"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     auto *top = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
     for (int i = 0; i < 10; ++i) {
-        auto *label = new QLabel(QString::fromLatin1(Fields[i].caption), this);
+        auto *label = new QLabel(tr(Fields[i].caption), this);
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(Fields[i].name));
         edit->setFixedWidth(301);
-        edit->setWhatsThis(QString::fromLatin1(Fields[i].help) + QLatin1String(FieldUse));
+        edit->setWhatsThis(tr(Fields[i].help) + tr(FieldUse));
         label->setWhatsThis(edit->whatsThis());
         label->setBuddy(edit);
         grid->addWidget(label, i, 0);
@@ -62,18 +73,18 @@ TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
     top->addLayout(grid);
     top->addStretch();
 
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
-    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *help = new QPushButton(tr("Help"), this);
     help->setObjectName(QStringLiteral("HelpButton"));
     help->setAutoDefault(false);
     auto *whatsThis = new QToolButton(this);
     whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     whatsThis->setText(QStringLiteral("?"));
-    whatsThis->setToolTip(QStringLiteral("What's this?"));
+    whatsThis->setToolTip(tr("What's this?"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -82,11 +93,10 @@ TPersonalInformation::TPersonalInformation(QWidget *parent) : QDialog(parent)
     buttons->addWidget(whatsThis);
     top->addLayout(buttons);
 
-    ok->setWhatsThis(QStringLiteral("Click to keep these texts."));
-    cancel->setWhatsThis(QStringLiteral("Click to cancel and return to the previous screen"));
-    help->setWhatsThis(QStringLiteral("Click to bring up the help for this window"));
-    whatsThis->setWhatsThis(
-        QStringLiteral("Click here, then click any item of this window to see what it is for."));
+    ok->setWhatsThis(tr("Click to keep these texts."));
+    cancel->setWhatsThis(tr("Click to cancel and return to the previous screen"));
+    help->setWhatsThis(tr("Click to bring up the help for this window"));
+    whatsThis->setWhatsThis(tr("Click here, then click any item of this window to see what it is for."));
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

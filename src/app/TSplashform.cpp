@@ -17,7 +17,7 @@ namespace cw::ui {
 TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TSplashform"));
-    setWindowTitle(QStringLiteral("About Cardwright"));
+    setWindowTitle(tr("About Cardwright"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto *layout = new QVBoxLayout(this);
@@ -30,7 +30,7 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
     auto *texts = new QVBoxLayout;
     auto *title = new QLabel(QStringLiteral("<b style='font-size:16pt'>Cardwright</b>"), this);
     texts->addWidget(title);
-    auto *version = new QLabel(QStringLiteral("Version ") + VersionText(), this);
+    auto *version = new QLabel(tr("Version ") + VersionText(), this);
     version->setObjectName(QStringLiteral("VersionLabel"));
     texts->addWidget(version);
     auto *build =
@@ -44,7 +44,7 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
     top->addLayout(texts, 1);
     layout->addLayout(top);
 
-    auto *store = new QGroupBox(QStringLiteral("Visit our online store:"), this);
+    auto *store = new QGroupBox(tr("Visit our online store:"), this);
     auto *storeRow = new QHBoxLayout(store);
     auto *link =
         new QLabel(QStringLiteral("<a href=\"https://cardwright.org/\">https://cardwright.org/</a>"), store);
@@ -55,7 +55,7 @@ TSplashform::TSplashform(QWidget *parent) : QDialog(parent)
     layout->addWidget(store);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    QPushButton *ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -4,6 +4,7 @@
 
 #include "app/SingleInstance.h"
 #include "app/TMainScreen.h"
+#include "app/TTranslations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,6 +45,10 @@ int main(int argc, char *argv[])
     // No display name: the desktop would append it to every caption, dialogs
     // included; the main window names the program in its own caption.
     QApplication::setDesktopFileName(QStringLiteral("cardwright"));
+    // Menus, dialogs and messages in the desktop's language (LANGUAGE,
+    // LC_ALL, LC_MESSAGES, LANG); English when there is no catalogue for it.
+    cw::ui::TTranslations translations;
+    translations.Load(QLocale::system());
 
     // Qt has taken its own options; what is left is at most one card file.
     QString cardFile;

@@ -33,31 +33,31 @@ std::vector<TGMenuItem> TGBasePanel::SurfaceMenu()
     };
     auto clip = [this](TClipboardCommand c) { return [this, c] { ClipboardCommand(nullptr, c); }; };
     std::vector<TGMenuItem> menu;
-    menu.push_back(item("Bring To Front", selected, [this] { BringSelectionToFront(); }));
-    menu.push_back(item("Send To Back", selected, [this] { SendSelectionToBack(); }));
+    menu.push_back(item(tr("Bring To Front"), selected, [this] { BringSelectionToFront(); }));
+    menu.push_back(item(tr("Send To Back"), selected, [this] { SendSelectionToBack(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Cut", selected, clip(TClipboardCommand::Cut)));
-    menu.push_back(item("Copy", selected, clip(TClipboardCommand::Copy)));
-    menu.push_back(item("Paste", QFile::exists(m_clipboardPath), clip(TClipboardCommand::Paste)));
+    menu.push_back(item(tr("Cut"), selected, clip(TClipboardCommand::Cut)));
+    menu.push_back(item(tr("Copy"), selected, clip(TClipboardCommand::Copy)));
+    menu.push_back(item(tr("Paste"), QFile::exists(m_clipboardPath), clip(TClipboardCommand::Paste)));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Delete", selected, clip(TClipboardCommand::Delete)));
+    menu.push_back(item(tr("Delete"), selected, clip(TClipboardCommand::Delete)));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Align Left", selected, [this] { AlignLefts(); }));
-    menu.push_back(item("Align Right", selected, [this] { AlignRights(); }));
-    menu.push_back(item("Align Tops", selected, [this] { AlignTops(); }));
-    menu.push_back(item("Align Bottoms", selected, [this] { AlignBottoms(); }));
+    menu.push_back(item(tr("Align Left"), selected, [this] { AlignLefts(); }));
+    menu.push_back(item(tr("Align Right"), selected, [this] { AlignRights(); }));
+    menu.push_back(item(tr("Align Tops"), selected, [this] { AlignTops(); }));
+    menu.push_back(item(tr("Align Bottoms"), selected, [this] { AlignBottoms(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Center Vertically", selected, [this] { CenterSelectionVertically(); }));
-    menu.push_back(item("Center Horizontally", selected, [this] { CenterSelectionHorizontally(); }));
+    menu.push_back(item(tr("Center Vertically"), selected, [this] { CenterSelectionVertically(); }));
+    menu.push_back(item(tr("Center Horizontally"), selected, [this] { CenterSelectionHorizontally(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Lock All", anyObject, [this] { LockAll(true); }));
-    menu.push_back(item("Unlock All", anyObject, [this] { LockAll(false); }));
+    menu.push_back(item(tr("Lock All"), anyObject, [this] { LockAll(true); }));
+    menu.push_back(item(tr("Unlock All"), anyObject, [this] { LockAll(false); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Mark All Selectable", true, [this] { MarkAllSelectable(true); }));
-    menu.push_back(item("Mark All Unselectable", true, [this] { MarkAllSelectable(false); }));
-    menu.push_back(item("Select All", true, [this] { SelectAll(); }));
+    menu.push_back(item(tr("Mark All Selectable"), true, [this] { MarkAllSelectable(true); }));
+    menu.push_back(item(tr("Mark All Unselectable"), true, [this] { MarkAllSelectable(false); }));
+    menu.push_back(item(tr("Select All"), true, [this] { SelectAll(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(item("Font", selected, [this] { ChooseSelectionFont(); }));
+    menu.push_back(item(tr("Font"), selected, [this] { ChooseSelectionFont(); }));
     return menu;
 }
 
@@ -191,7 +191,7 @@ void TGBasePanel::ChooseSelectionFont()
             break;
         }
     const std::optional<Interaction::FontChoice> chosen =
-        Interaction::current().chooseFontAndColor({m_font, initialColor}, QStringLiteral("Font"));
+        Interaction::current().chooseFontAndColor({m_font, initialColor}, tr("Font"));
     if (!chosen)
         return;
     const bool recolor = chosen->color.isValid() && chosen->color.rgb() != initialColor.rgb();

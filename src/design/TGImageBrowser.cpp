@@ -34,14 +34,15 @@ const QString FolderKey = QStringLiteral("ClipArtFolder");
 
 void showLoadError()
 {
-    Interaction::current().error(QStringLiteral("Error loading file!"), QStringLiteral("Error"));
+    Interaction::current().error(QCoreApplication::translate("cw::ui::TGImageBrowser", "Error loading file!"),
+                                 QCoreApplication::translate("cw::ui::TGImageBrowser", "Error"));
 }
 } // namespace
 
 TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GImageBrowser"));
-    setWindowTitle(QStringLiteral("Load Image File "));
+    setWindowTitle(tr("Load Image File "));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     DriveComboBox1 = new QComboBox(this);
@@ -50,18 +51,17 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
         DriveComboBox1->addItem(drive.absoluteFilePath());
     if (DriveComboBox1->findText(QDir::homePath()) < 0)
         DriveComboBox1->addItem(QDir::homePath());
-    DriveComboBox1->setWhatsThis(
-        QStringLiteral("Where to look for pictures: the root folder or your home folder."));
+    DriveComboBox1->setWhatsThis(tr("Where to look for pictures: the root folder or your home folder."));
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName(QStringLiteral("PathEdit"));
-    PathEdit->setWhatsThis(QStringLiteral("The folder shown. Type another folder, or the full name of a "
-                                          "picture, and press Enter to go there."));
+    PathEdit->setWhatsThis(tr("The folder shown. Type another folder, or the full name of a "
+                              "picture, and press Enter to go there."));
     DirectoryListBox1 = new QListWidget(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    DirectoryListBox1->setWhatsThis(QStringLiteral("Folders: double-click one to open it, \"..\" to go up."));
+    DirectoryListBox1->setWhatsThis(tr("Folders: double-click one to open it, \"..\" to go up."));
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
-    FileListBox1->setWhatsThis(QStringLiteral("The pictures in the folder. Click one to preview it."));
+    FileListBox1->setWhatsThis(tr("The pictures in the folder. Click one to preview it."));
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -69,30 +69,30 @@ TGImageBrowser::TGImageBrowser(QWidget *parent) : QDialog(parent)
     Image1 = new TSmartImage;
     Image1->setObjectName(QStringLiteral("Image1"));
     ScrollBox1->setWidget(Image1);
-    ScrollBox1->setWhatsThis(QStringLiteral("A preview of the selected picture."));
+    ScrollBox1->setWhatsThis(tr("A preview of the selected picture."));
 
-    OptionsGroup = new QGroupBox(QStringLiteral(" Options "), this);
+    OptionsGroup = new QGroupBox(tr(" Options "), this);
     OptionsGroup->setObjectName(QStringLiteral("OptionsGroup"));
-    StretchCheck = new QCheckBox(QStringLiteral("Stretch"), OptionsGroup);
+    StretchCheck = new QCheckBox(tr("Stretch"), OptionsGroup);
     StretchCheck->setObjectName(QStringLiteral("StretchCheck"));
-    StretchCheck->setToolTip(QStringLiteral("Stretch image to max display size"));
+    StretchCheck->setToolTip(tr("Stretch image to max display size"));
     AutoSizeCheck = new QCheckBox(QStringLiteral("AutoSize"), OptionsGroup);
     AutoSizeCheck->setObjectName(QStringLiteral("AutoSizeCheck"));
-    AutoSizeCheck->setToolTip(QStringLiteral("AutoSize TImage"));
+    AutoSizeCheck->setToolTip(tr("AutoSize TImage"));
     auto *options = new QHBoxLayout(OptionsGroup);
     options->addWidget(StretchCheck);
     options->addWidget(AutoSizeCheck);
 
-    OKButton = new QPushButton(QStringLiteral("Ok"), this);
+    OKButton = new QPushButton(tr("Ok"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    Cancelbutton = new QPushButton(QStringLiteral("Cancel"), this);
+    Cancelbutton = new QPushButton(tr("Cancel"), this);
     Cancelbutton->setObjectName(QStringLiteral("Cancelbutton"));
-    Helpbutton = new QPushButton(QStringLiteral("Help"), this);
+    Helpbutton = new QPushButton(tr("Help"), this);
     Helpbutton->setObjectName(QStringLiteral("Helpbutton"));
     MouseHelpButton = new QPushButton(QStringLiteral("?"), this);
     MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
-    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setToolTip(tr("What's this?"));
 
     auto *browse = new QVBoxLayout;
     browse->addWidget(DriveComboBox1);
@@ -348,9 +348,9 @@ bool TGImageBrowser::LoadImageFromDisk(model::TGImage &image, QWidget *mainWindo
             if (browser.Picture().IsEmpty()) {
                 // The chosen file could not be read: the object keeps the
                 // picture it has instead of being emptied.
-                Interaction::current().error(QStringLiteral("Unable to read %1. The picture was not changed.")
+                Interaction::current().error(tr("Unable to read %1. The picture was not changed.")
                                                  .arg(QDir::toNativeSeparators(browser.SelectedFile())),
-                                             QStringLiteral("Error"));
+                                             tr("Error"));
             } else {
                 try {
                     image.TakeOverPicture(browser.Picture(), browser.Stretch(), browser.AutoSize());

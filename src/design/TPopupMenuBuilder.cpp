@@ -1,6 +1,21 @@
 #include "design/TPopupMenuBuilder.h"
 
+#include <QCoreApplication>
+
 namespace cw::ui {
+
+namespace {
+
+// The entry's caption in the user's language.  Design objects name their
+// entries in English (marked for translation in the context "TGMenuItem");
+// the entry keeps its English caption, by which the program finds it.
+QString Caption(const model::TGMenuItem &item)
+{
+    const QByteArray english = item.Caption.toUtf8();
+    return QCoreApplication::translate("TGMenuItem", english.constData());
+}
+
+} // namespace
 
 void TPopupMenuBuilder::Fill(QMenu &menu, const std::vector<model::TGMenuItem> &items)
 {
@@ -8,11 +23,11 @@ void TPopupMenuBuilder::Fill(QMenu &menu, const std::vector<model::TGMenuItem> &
         if (item.IsSeparator()) {
             menu.addSeparator();
         } else if (!item.Items.empty()) {
-            QMenu *sub = menu.addMenu(item.Caption);
+            QMenu *sub = menu.addMenu(Caption(item));
             sub->setEnabled(item.Enabled);
             Fill(*sub, item.Items);
         } else {
-            QAction *action = menu.addAction(item.Caption);
+            QAction *action = menu.addAction(Caption(item));
             action->setEnabled(item.Enabled);
             action->setCheckable(item.Checkable);
             action->setChecked(item.Checked);

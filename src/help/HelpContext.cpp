@@ -11,7 +11,8 @@ bool bookInstalled()
 {
     if (model::THelpBook(model::THelpBook::DefaultFolder()).IsInstalled())
         return true;
-    Interaction::current().information(QStringLiteral("The help book is not installed."));
+    Interaction::current().information(
+        QCoreApplication::translate("HelpContext", "The help book is not installed."));
     return false;
 }
 } // namespace

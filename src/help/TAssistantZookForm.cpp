@@ -55,10 +55,10 @@ TAssistantZookForm::TAssistantZookForm(QWidget *owner)
 
     auto *strip = new QHBoxLayout;
     strip->setContentsMargins(4, 0, 4, 0);
-    m_back = stripButton(QStringLiteral("Back  "), this);
+    m_back = stripButton(tr("Back  "), this);
     m_back->setObjectName(QStringLiteral("BackButton"));
     m_back->hide();
-    m_close = stripButton(QStringLiteral("Close"), this);
+    m_close = stripButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("CloseButton"));
     strip->addWidget(m_back);
     strip->addStretch(1);
@@ -98,13 +98,13 @@ QWidget *TAssistantZookForm::buildMainPage()
         column->addWidget(b);
     }
     column->addStretch(1);
-    m_seeAlso[MainPage] = stripButton(QStringLiteral("See also: Frequently Asked Questions"), page);
+    m_seeAlso[MainPage] = stripButton(tr("See also: Frequently Asked Questions"), page);
     m_seeAlso[MainPage]->setFixedSize(ClientWidth - 12, 34);
     column->addWidget(m_seeAlso[MainPage]);
     auto *row = new QHBoxLayout;
-    m_previous = stripButton(QStringLiteral("Previous"), page);
+    m_previous = stripButton(tr("Previous"), page);
     m_previous->setObjectName(QStringLiteral("PreviousButton"));
-    m_more = stripButton(QStringLiteral("More"), page);
+    m_more = stripButton(tr("More"), page);
     m_more->setObjectName(QStringLiteral("MoreButton"));
     row->addWidget(m_previous);
     row->addStretch(1);
@@ -136,7 +136,7 @@ QWidget *TAssistantZookForm::buildLabelPage()
     m_answerLabel->setFixedSize(ClientWidth - 20, 200);
     column->addWidget(m_answerLabel);
     column->addStretch(1);
-    m_seeAlso[LabelPage] = stripButton(QStringLiteral("See also: Frequently Asked Questions"), page);
+    m_seeAlso[LabelPage] = stripButton(tr("See also: Frequently Asked Questions"), page);
     m_seeAlso[LabelPage]->setFixedSize(ClientWidth - 20, 34);
     column->addWidget(m_seeAlso[LabelPage]);
     return page;
@@ -162,7 +162,7 @@ QWidget *TAssistantZookForm::buildMemoPage()
     pal.setColor(QPalette::Base, palette().color(QPalette::ToolTipBase));
     m_answerMemo->setPalette(pal);
     column->addWidget(m_answerMemo, 1);
-    m_seeAlso[MemoPage] = stripButton(QStringLiteral("See also: Frequently Asked Questions"), page);
+    m_seeAlso[MemoPage] = stripButton(tr("See also: Frequently Asked Questions"), page);
     m_seeAlso[MemoPage]->setFixedSize(ClientWidth - 20, 34);
     column->addWidget(m_seeAlso[MemoPage]);
     for (TAmbitButton *b : m_seeAlso) {

@@ -25,7 +25,10 @@ namespace cw::ui {
 
 namespace {
 
-const QString Caption = QStringLiteral("Configuration Information");
+QString Caption()
+{
+    return QCoreApplication::translate("cw::ui::TConfigurationInfo", "Configuration Information");
+}
 
 QByteArray readSmallFile(const QString &path)
 {
@@ -60,15 +63,15 @@ QLocale systemWideLocale()
 TConfigurationInfo::TConfigurationInfo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ConfigurationInfo"));
-    setWindowTitle(Caption);
+    setWindowTitle(Caption());
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     auto *column = new QVBoxLayout(this);
-    auto *intro = new QLabel(
-        QStringLiteral("The information below helps our technical support staff to help you. Click \"Copy to "
-                       "Clipboard\" to copy it, then paste it into your e-mail program and send it with your "
-                       "question. You may add to the text or change it before you copy or save it."),
-        this);
+    auto *intro =
+        new QLabel(tr("The information below helps our technical support staff to help you. Click \"Copy to "
+                      "Clipboard\" to copy it, then paste it into your e-mail program and send it with your "
+                      "question. You may add to the text or change it before you copy or save it."),
+                   this);
     intro->setObjectName(QStringLiteral("Label1"));
     intro->setWordWrap(true);
     intro->setMinimumWidth(394);
@@ -90,10 +93,10 @@ TConfigurationInfo::TConfigurationInfo(QWidget *parent) : QDialog(parent)
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button2"));
     ok->setDefault(true);
-    auto *copy = new QPushButton(QStringLiteral("Copy to Clipboard"), this);
+    auto *copy = new QPushButton(tr("Copy to Clipboard"), this);
     copy->setObjectName(QStringLiteral("Button1"));
     copy->setAutoDefault(false);
-    auto *save = new QPushButton(QStringLiteral("Save As..."), this);
+    auto *save = new QPushButton(tr("Save As..."), this);
     save->setObjectName(QStringLiteral("Button3"));
     save->setAutoDefault(false);
     strip->addWidget(ok);
@@ -176,7 +179,7 @@ void TConfigurationInfo::showEvent(QShowEvent *event)
 void TConfigurationInfo::Button1Click()
 {
     QGuiApplication::clipboard()->setText(ReportText());
-    Interaction::current().information(QStringLiteral("Information copied to Windows clipboard"));
+    Interaction::current().information(tr("Information copied to Windows clipboard"));
 }
 
 void TConfigurationInfo::Button2Click()
@@ -187,25 +190,24 @@ void TConfigurationInfo::Button2Click()
 void TConfigurationInfo::Button3Click()
 {
     const QString path = Interaction::current().saveFileName(
-        QStringLiteral("Save As"), model::ProgramFolder::file(QStringLiteral("ConfigInfo.txt")),
-        QStringLiteral("Text files (*.TXT)"), QStringLiteral("TXT"));
+        tr("Save As"), model::ProgramFolder::file(QStringLiteral("ConfigInfo.txt")), tr("Text files (*.TXT)"),
+        QStringLiteral("TXT"));
     if (path.isEmpty())
         return;
     QString text = ReportText();
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     try {
-        model::WriteFileAtomically(path, text.toUtf8(),
-                                   [&path](model::TAtomicWriteStage, const QString &reason) {
-                                       return QStringLiteral("Unable to save ") +
-                                              QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
-                                   });
+        model::WriteFileAtomically(
+            path, text.toUtf8(), [&path](model::TAtomicWriteStage, const QString &reason) {
+                return tr("Unable to save ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+            });
     } catch (const EInOutError &e) {
         // The file that was there (if any) is untouched; say why nothing was saved.
-        Interaction::current().error(e.message(), Caption);
+        Interaction::current().error(e.message(), Caption());
         return;
     }
-    Interaction::current().information(QStringLiteral("Information was saved as: ") + path);
+    Interaction::current().information(tr("Information was saved as: ") + path);
 }
 
 } // namespace cw::ui

@@ -42,7 +42,7 @@ THelpWindow::THelpWindow(const QString &folder, QWidget *parent)
     : QWidget(parent, Qt::Window), m_book(std::make_unique<model::THelpBook>(folder))
 {
     setObjectName(QStringLiteral("THelpWindow"));
-    setWindowTitle(QStringLiteral("Cardwright Help"));
+    setWindowTitle(tr("Cardwright Help"));
     setAttribute(Qt::WA_QuitOnClose, false);
 
     auto *column = new QVBoxLayout(this);
@@ -52,13 +52,13 @@ THelpWindow::THelpWindow(const QString &folder, QWidget *parent)
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("HelpToolBar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    m_back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
     m_back->setObjectName(QStringLiteral("BackAction"));
     m_back->setShortcut(QKeySequence::Back);
-    m_forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    m_forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"));
     m_forward->setObjectName(QStringLiteral("ForwardAction"));
     m_forward->setShortcut(QKeySequence::Forward);
-    QAction *home = bar->addAction(toolIcon(ToolGlyph::Help), QStringLiteral("&Contents"));
+    QAction *home = bar->addAction(toolIcon(ToolGlyph::Help), tr("&Contents"));
     home->setObjectName(QStringLiteral("ContentsAction"));
     column->addWidget(bar);
 
@@ -69,9 +69,9 @@ THelpWindow::THelpWindow(const QString &folder, QWidget *parent)
     auto *searchRow = new QHBoxLayout;
     m_search = new QLineEdit(side);
     m_search->setObjectName(QStringLiteral("SearchBox"));
-    m_search->setPlaceholderText(QStringLiteral("Search the help"));
+    m_search->setPlaceholderText(tr("Search the help"));
     m_search->setClearButtonEnabled(true);
-    auto *go = new QPushButton(QStringLiteral("&Search"), side);
+    auto *go = new QPushButton(tr("&Search"), side);
     go->setObjectName(QStringLiteral("SearchButton"));
     searchRow->addWidget(m_search, 1);
     searchRow->addWidget(go);
@@ -181,8 +181,8 @@ void THelpWindow::open(const QUrl &url)
 void THelpWindow::sourceChanged(const QUrl &url)
 {
     setWindowTitle(m_browser->documentTitle().isEmpty()
-                       ? QStringLiteral("Cardwright Help")
-                       : QStringLiteral("Cardwright Help - ") + m_browser->documentTitle());
+                       ? tr("Cardwright Help")
+                       : tr("Cardwright Help - ") + m_browser->documentTitle());
     // Keep the contents tree in step with the page shown.
     const QString page = pageOf(url);
     for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
@@ -302,7 +302,7 @@ void THelpWindow::Search(const QString &query)
         item->setData(Qt::UserRole, QUrl::fromLocalFile(m_book->Folder() + hit.File));
     }
     if (hits.isEmpty())
-        new QListWidgetItem(QStringLiteral("No pages found."), m_results);
+        new QListWidgetItem(tr("No pages found."), m_results);
     m_results->show();
 }
 

@@ -8,6 +8,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -116,7 +117,7 @@ protected:
             menu = std::make_unique<QMenu>();
         menu->setObjectName(QStringLiteral("WhatsThisMenu"));
         QPointer<QWidget> target = control;
-        QAction *whatsThis = menu->addAction(QStringLiteral("What's this?"));
+        QAction *whatsThis = menu->addAction(QCoreApplication::translate("WhatsThisMenu", "What's this?"));
         QObject::connect(whatsThis, &QAction::triggered, help, [help, target] {
             if (target)
                 help->ShowFor(target);
@@ -157,7 +158,12 @@ void TQexHelp::loadTable()
             continue;
         const quint32 context =
             row.Context == THelpTexts::NoContext ? 0 : (row.Context == 0 ? table->Context : row.Context);
-        SetEntry(name, QString::fromUtf8(row.Text), context);
+        // Redirections ("->Name") are kept as they are; texts are shown in
+        // the user's language.
+        const bool redirect = qstrncmp(row.Text, "->", 2) == 0;
+        SetEntry(name,
+                 redirect ? QString::fromUtf8(row.Text) : QCoreApplication::translate("THelpTexts", row.Text),
+                 context);
     }
 }
 

@@ -71,7 +71,7 @@ QSlider *trackBar(QWidget *parent)
 TCircleTextProperties::TCircleTextProperties(QWidget *parent)
     : QDialog(parent), m_preview(std::make_unique<TGPCircleText>())
 {
-    setWindowTitle(QStringLiteral("CircleText Properties"));
+    setWindowTitle(tr("CircleText Properties"));
     m_preview->Loaded();
     m_preview->SetBounds(0, 0, 100, 100);
 
@@ -87,12 +87,12 @@ TCircleTextProperties::TCircleTextProperties(QWidget *parent)
     m_start = trackBar(this);
     m_degreesLabel = new QLabel(this);
     m_startLabel = new QLabel(this);
-    m_angled = new QCheckBox(QStringLiteral("Angled Characters"), this);
-    m_mirror = new QCheckBox(QStringLiteral("Mirrored"), this);
+    m_angled = new QCheckBox(tr("Angled Characters"), this);
+    m_mirror = new QCheckBox(tr("Mirrored"), this);
     m_color = new TColorButton(this);
-    m_color->setText(QStringLiteral("Font Color"));
+    m_color->setText(tr("Font Color"));
     m_color->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto *selectFont = new QPushButton(QStringLiteral("Select Font"), this);
+    auto *selectFont = new QPushButton(tr("Select Font"), this);
     auto *sizeUp = new QPushButton(QStringLiteral("\u25B2"), this);
     auto *sizeDown = new QPushButton(QStringLiteral("\u25BC"), this);
     auto *zoomIn = new QPushButton(QStringLiteral("+"), this);
@@ -101,12 +101,12 @@ TCircleTextProperties::TCircleTextProperties(QWidget *parent)
 
     auto *controls = new QGridLayout;
     int row = 0;
-    controls->addWidget(new QLabel(QStringLiteral("Text"), this), row, 0);
+    controls->addWidget(new QLabel(tr("Text"), this), row, 0);
     controls->addWidget(m_text, row++, 1, 1, 2);
-    controls->addWidget(new QLabel(QStringLiteral("Degrees"), this), row, 0);
+    controls->addWidget(new QLabel(tr("Degrees"), this), row, 0);
     controls->addWidget(m_degrees, row, 1);
     controls->addWidget(m_degreesLabel, row++, 2);
-    controls->addWidget(new QLabel(QStringLiteral("Starting Angle"), this), row, 0);
+    controls->addWidget(new QLabel(tr("Starting Angle"), this), row, 0);
     controls->addWidget(m_start, row, 1);
     controls->addWidget(m_startLabel, row++, 2);
     controls->addWidget(m_angled, row++, 1);
@@ -125,9 +125,9 @@ TCircleTextProperties::TCircleTextProperties(QWidget *parent)
     controls->setRowStretch(row, 1);
 
     auto *buttons = new QDialogButtonBox(this);
-    auto *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    auto *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    auto *ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
+    auto *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    auto *help = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
     ok->setDefault(true);
 
     auto *top = new QHBoxLayout;
@@ -272,7 +272,7 @@ void TCircleTextProperties::FontColor()
 void TCircleTextProperties::OkClick()
 {
     if (m_text->text().isEmpty()) {
-        Interaction::current().information(QStringLiteral("Please enter some text"));
+        Interaction::current().information(tr("Please enter some text"));
         m_text->setFocus();
         return;
     }

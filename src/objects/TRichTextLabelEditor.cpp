@@ -29,7 +29,7 @@ using namespace cw::model;
 
 TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Rich Text Editor"));
+    setWindowTitle(tr("Rich Text Editor"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
@@ -68,11 +68,11 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
     auto *zoomPlus = new QToolButton(this);
     zoomPlus->setObjectName(QStringLiteral("ZoomPlusButton"));
     zoomPlus->setText(QStringLiteral("+"));
-    zoomPlus->setToolTip(QStringLiteral("Zoom In"));
+    zoomPlus->setToolTip(tr("Zoom In"));
     auto *zoomMinus = new QToolButton(this);
     zoomMinus->setObjectName(QStringLiteral("ZoomMinusButton"));
     zoomMinus->setText(QStringLiteral("-"));
-    zoomMinus->setToolTip(QStringLiteral("Zoom Out"));
+    zoomMinus->setToolTip(tr("Zoom Out"));
     m_toolBar->addSeparator();
     m_toolBar->addWidget(zoomPlus);
     m_toolBar->addWidget(zoomMinus);
@@ -80,12 +80,12 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent) : QDialog(parent)
     connect(zoomMinus, &QToolButton::clicked, this, &TRichTextLabelEditor::ZoomOut);
 
     auto *buttons = new QDialogButtonBox(this);
-    auto *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    auto *ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    auto *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    auto *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
-    auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    auto *help = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Helpbutton"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

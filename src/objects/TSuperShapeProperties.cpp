@@ -61,7 +61,7 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
     : QDialog(parent), m_shape(shape)
 {
     setObjectName(QStringLiteral("TSuperShapeProperties"));
-    setWindowTitle(QStringLiteral("Super Shape Properties"));
+    setWindowTitle(tr("Super Shape Properties"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
@@ -74,7 +74,7 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
     if (!shape.Image().IsEmpty())
         m_lastTexture = shape.Image();
 
-    auto *sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    auto *sampleBox = new QGroupBox(tr("Sample"), this);
     auto *scroll = new QScrollArea(sampleBox);
     scroll->setObjectName(QStringLiteral("ScrollBox1"));
     scroll->setStyleSheet(QStringLiteral("background: white"));
@@ -85,64 +85,68 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &shape, QWidget *parent
 
     auto *controls = new QFormLayout;
     ShapeCombo = combo(this, "ShapeCombo",
-                       {"Rectangle", "Round Rectangle", "Ellipse                  ", "Diamond", "Star",
-                        "Triangle Left", "Triangle Right", "Triangle Up", "Triangle Down"});
-    controls->addRow(QStringLiteral("Shape"), ShapeCombo);
+                       {tr("Rectangle"), tr("Round Rectangle"), tr("Ellipse                  "),
+                        tr("Diamond"), tr("Star"), tr("Triangle Left"), tr("Triangle Right"),
+                        tr("Triangle Up"), tr("Triangle Down")});
+    controls->addRow(tr("Shape"), ShapeCombo);
     QFormLayout *form = nullptr;
     StarPanel = panel(this, "StarPanel", form);
     PointsOnStar = spinner(StarPanel, "PointsOnStar", 5, 20);
     PercentinVector = spinner(StarPanel, "PercentinVector", 0, 90, 5);
-    form->addRow(QStringLiteral("Points On Star"), PointsOnStar);
-    form->addRow(QStringLiteral("% of Inward Vector"), PercentinVector);
+    form->addRow(tr("Points On Star"), PointsOnStar);
+    form->addRow(tr("% of Inward Vector"), PercentinVector);
     controls->addRow(StarPanel);
     RoundPanel = panel(this, "RoundPanel", form);
     RoundPercent = spinner(RoundPanel, "RoundPercent", 0, 90, 5);
-    form->addRow(QStringLiteral("Round Percentage"), RoundPercent);
+    form->addRow(tr("Round Percentage"), RoundPercent);
     controls->addRow(RoundPanel);
 
-    SurfaceTypeCombo = combo(this, "SurfaceTypeCombo", {"Transparent", "Solid", "Texture", "Gradient Fill"});
-    controls->addRow(QStringLiteral("Surface Type"), SurfaceTypeCombo);
+    SurfaceTypeCombo =
+        combo(this, "SurfaceTypeCombo", {tr("Transparent"), tr("Solid"), tr("Texture"), tr("Gradient Fill")});
+    controls->addRow(tr("Surface Type"), SurfaceTypeCombo);
     ColorPanel = panel(this, "ColorPanel", form);
     BackGroundColorCombo = colours(ColorPanel, "BackGroundColorCombo");
-    form->addRow(QStringLiteral("Background Color"), BackGroundColorCombo);
+    form->addRow(tr("Background Color"), BackGroundColorCombo);
     controls->addRow(ColorPanel);
     GradientPanel = panel(this, "GradientPanel", form);
-    FillDirectionCombo = combo(GradientPanel, "FillDirectionCombo", {"Up", "Down", "Left", "Right"});
+    FillDirectionCombo =
+        combo(GradientPanel, "FillDirectionCombo", {tr("Up"), tr("Down"), tr("Left"), tr("Right")});
     BackGroundColorCombo2 = colours(GradientPanel, "BackGroundColorCombo2");
     GradientToColorCombo = colours(GradientPanel, "GradientToColorCombo");
-    form->addRow(QStringLiteral("Fill Direction"), FillDirectionCombo);
-    form->addRow(QStringLiteral("From Color"), BackGroundColorCombo2);
-    form->addRow(QStringLiteral("To Color"), GradientToColorCombo);
+    form->addRow(tr("Fill Direction"), FillDirectionCombo);
+    form->addRow(tr("From Color"), BackGroundColorCombo2);
+    form->addRow(tr("To Color"), GradientToColorCombo);
     controls->addRow(GradientPanel);
     TexturePanel = panel(this, "TexturePanel", form);
-    auto *load = new QPushButton(QStringLiteral("Load Texture"), TexturePanel);
+    auto *load = new QPushButton(tr("Load Texture"), TexturePanel);
     load->setObjectName(QStringLiteral("LoadImageButton"));
     form->addRow(load);
     controls->addRow(TexturePanel);
 
     ShadowColorCombo = colours(this, "ShadowColorCombo");
-    ShadowOrientationCombo = combo(this, "ShadowOrientationCombo",
-                                   {"None", "Lower Right", "Upper Right", "Upper Left", "Lower Left"});
+    ShadowOrientationCombo =
+        combo(this, "ShadowOrientationCombo",
+              {tr("None"), tr("Lower Right"), tr("Upper Right"), tr("Upper Left"), tr("Lower Left")});
     ShadowDepthSpinner = spinner(this, "ShadowDepthSpinner", 0, 10);
     OutlineColorCombo = colours(this, "OutlineColorCombo");
-    OutlineStyleCombo =
-        combo(this, "OutlineStyleCombo",
-              {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
+    OutlineStyleCombo = combo(this, "OutlineStyleCombo",
+                              {tr("Solid Line"), tr("Dash Line"), tr("Dotted Line"), tr("DashDot Line"),
+                               tr("DashDotDot Line"), tr("Clear")});
     OutLineWidthSpinner = spinner(this, "OutLineWidthSpinner", 0, 10);
     auto *more = new QFormLayout;
-    more->addRow(QStringLiteral("Shadow Color"), ShadowColorCombo);
-    more->addRow(QStringLiteral("Shadow Orientation"), ShadowOrientationCombo);
-    more->addRow(QStringLiteral("Shadow Depth"), ShadowDepthSpinner);
-    more->addRow(QStringLiteral("Outline Color"), OutlineColorCombo);
-    more->addRow(QStringLiteral("OutLine Style"), OutlineStyleCombo);
-    more->addRow(QStringLiteral("Outline Width"), OutLineWidthSpinner);
+    more->addRow(tr("Shadow Color"), ShadowColorCombo);
+    more->addRow(tr("Shadow Orientation"), ShadowOrientationCombo);
+    more->addRow(tr("Shadow Depth"), ShadowDepthSpinner);
+    more->addRow(tr("Outline Color"), OutlineColorCombo);
+    more->addRow(tr("OutLine Style"), OutlineStyleCombo);
+    more->addRow(tr("Outline Width"), OutLineWidthSpinner);
 
     auto *buttons = new QDialogButtonBox(this);
-    auto *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    auto *ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName("Cancelbutton");
-    auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    auto *help = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Helpbutton"));
     connect(help, &QPushButton::clicked, this, [] { showHelpContext(HelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

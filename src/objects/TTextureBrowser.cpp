@@ -35,7 +35,7 @@ TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter s
       m_previousCurrent(QDir::currentPath())
 {
     setObjectName(QStringLiteral("TGBrushImageBrowser"));
-    setWindowTitle(QStringLiteral("Load Texture Image"));
+    setWindowTitle(tr("Load Texture Image"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
@@ -56,8 +56,8 @@ TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter s
 
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName(QStringLiteral("PathEdit"));
-    PathEdit->setWhatsThis(QStringLiteral("The folder shown. Type another folder, or the full name of a "
-                                          "picture, and press Enter to go there."));
+    PathEdit->setWhatsThis(tr("The folder shown. Type another folder, or the full name of a "
+                              "picture, and press Enter to go there."));
     connect(PathEdit, &QLineEdit::returnPressed, this, &TTextureBrowser::PathEditEnter);
 
     m_files = new QListWidget(this);
@@ -75,9 +75,9 @@ TTextureBrowser::TTextureBrowser(model::TGGraphicControl &example, ImageSetter s
     box->setWidget(m_view);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    auto *help = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
     connect(help, &QPushButton::clicked, this, [] { showHelpContext(HelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -212,7 +212,7 @@ model::TGPicture TTextureBrowser::LoadTexture(const QString &path)
     } catch (const cw::Exception &) {
         picture.Clear();
         if (ext == QLatin1String("BMP") || ext == QLatin1String("WMF"))
-            Interaction::current().error(QStringLiteral("Error loading file!"), QStringLiteral("Error"));
+            Interaction::current().error(tr("Error loading file!"), tr("Error"));
     }
     return picture;
 }

@@ -35,7 +35,7 @@ TLabelPrinter::TLabelPrinter(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TLabelPrinter"));
-    setWindowTitle(QStringLiteral("Print Status Screen"));
+    setWindowTitle(tr("Print Status Screen"));
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPointSize(8);
     setFont(dialogFont);
@@ -60,8 +60,7 @@ TLabelPrinter::TLabelPrinter(QWidget *parent)
     panelColumn->addWidget(Extralabel);
     column->addWidget(m_statusPanel);
 
-    CancelButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setMinimumSize(90, 34);
     CancelButton->setDefault(true);
@@ -116,8 +115,8 @@ TBaseReport &TLabelPrinter::JobReport()
 void TLabelPrinter::Prepare(QIODevice *previewStream)
 {
     const bool printing = Job.Settings.PrintToPrinter;
-    setWindowTitle(printing ? QStringLiteral("Print Status") : QStringLiteral("Preview Status"));
-    CancelButton->setText(printing ? QStringLiteral("Cancel") : QStringLiteral("Stop"));
+    setWindowTitle(printing ? tr("Print Status") : tr("Preview Status"));
+    CancelButton->setText(printing ? tr("Cancel") : tr("Stop"));
     if (!printing && !m_jobReport)
         LabelReportFiler().SetStream(previewStream);
     TBaseReport &report = JobReport();
@@ -140,11 +139,11 @@ void TLabelPrinter::FormActivate()
         return;
     m_activated = true;
     const bool printing = Job.Settings.PrintToPrinter;
-    setWindowTitle(printing ? QStringLiteral("Print Status ") : QStringLiteral("Preview Status"));
+    setWindowTitle(printing ? tr("Print Status ") : tr("Preview Status"));
     TBaseReport &report = JobReport();
     report.SetStatusLabel([this](const QString &text) { RStatusLabel->setText(text); });
     Job.LoadBackGround();
-    Job.OnCard = [this](int position) { Extralabel->setText(QStringLiteral("Card %1").arg(position)); };
+    Job.OnCard = [this](int position) { Extralabel->setText(tr("Card %1").arg(position)); };
     Job.ProcessEvents = RunPendingEvents;
     Job.PrintObjects = [this](TBaseReport &r, double x, double y) {
         if (Surface)
@@ -163,7 +162,7 @@ void TLabelPrinter::FormActivate()
     } catch (const std::exception &e) {
         m_failure = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        m_failure = QStringLiteral("The print job failed.");
+        m_failure = tr("The print job failed.");
     }
     m_running = false;
     finishJob();
@@ -195,10 +194,10 @@ QString TLabelPrinter::ClosingStatus(const TBaseReport &report) const
     if (!m_failure.isEmpty()) {
         QString reason = m_failure;
         reason.replace(QLatin1Char('%'), QStringLiteral("%%")); // a status format
-        const QString what = !printing ? QStringLiteral("The preview could not be made.")
+        const QString what = !printing ? tr("The preview could not be made.")
                              : device && !device->OutputFileName().isEmpty()
-                                 ? QStringLiteral("The sheet was not saved.")
-                                 : QStringLiteral("The cards were not printed.");
+                                 ? tr("The sheet was not saved.")
+                                 : tr("The cards were not printed.");
         return QStringLiteral("\r") + what + QStringLiteral("\r\r") + reason;
     }
     const bool ended = report.Aborted();
@@ -235,14 +234,14 @@ void TLabelPrinter::CancelButtonClick()
         return; // nothing to cancel before the job starts
     TBaseReport &report = JobReport();
     if (Job.Settings.PrintToPrinter) {
-        if (Interaction::current().questionDefaultNo(QStringLiteral("Cancel Business Card Printing?"),
+        if (Interaction::current().questionDefaultNo(tr("Cancel Business Card Printing?"),
                                                      QStringLiteral("Cardwright")))
             report.Abort(); // the spooler drops the document; composition runs on drawing nothing
         return;
     }
     Job.Stopped = true;
     report.Abort();
-    report.SetStatusFormat(QStringLiteral("\rCancelling...!"));
+    report.SetStatusFormat(tr("\rCancelling...!"));
     report.UpdateStatus();
     RunPendingEvents();
 }

@@ -74,7 +74,7 @@ TPreviewForm::TPreviewForm(QWidget *parent)
                                                                Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TPreviewForm"));
-    setWindowTitle(QStringLiteral("Preview Business Cards"));
+    setWindowTitle(tr("Preview Business Cards"));
     QFont formFont(QStringLiteral("Arial"));
     formFont.setPointSize(10);
     setFont(formFont);
@@ -94,7 +94,7 @@ TPreviewForm::TPreviewForm(QWidget *parent)
     panel->setFixedHeight(41);
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(4, 3, 4, 3);
-    CloseButton = new QPushButton(QStringLiteral("Ok"), panel);
+    CloseButton = new QPushButton(tr("Ok"), panel);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setDefault(true);
     CloseButton->setMinimumSize(79, 35);
@@ -105,14 +105,14 @@ TPreviewForm::TPreviewForm(QWidget *parent)
     QToolButton *pageWidth =
         GlyphButton(panel, "sbZoomPageWidth", QStyle::SP_ArrowRight, QStringLiteral("\u2194"));
     QToolButton *wholePage = GlyphButton(panel, "sbZoomPage", QStyle::SP_FileIcon, QStringLiteral("\u25AF"));
-    zoomIn->setToolTip(QStringLiteral("Zoom in"));
-    zoomOut->setToolTip(QStringLiteral("Zoom out"));
-    pageWidth->setToolTip(QStringLiteral("Page width"));
-    wholePage->setToolTip(QStringLiteral("Whole page"));
+    zoomIn->setToolTip(tr("Zoom in"));
+    zoomOut->setToolTip(tr("Zoom out"));
+    pageWidth->setToolTip(tr("Page width"));
+    wholePage->setToolTip(tr("Whole page"));
     for (QToolButton *b : {zoomIn, zoomOut, pageWidth, wholePage})
         row->addWidget(b);
     row->addStretch(1);
-    auto *help = new QPushButton(QStringLiteral("Help"), panel);
+    auto *help = new QPushButton(tr("Help"), panel);
     help->setObjectName(QStringLiteral("Helpbutton"));
     help->setAutoDefault(false);
     help->setMinimumSize(72, 35);
@@ -120,7 +120,7 @@ TPreviewForm::TPreviewForm(QWidget *parent)
     auto *whatsThis = new QToolButton(panel);
     whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     whatsThis->setText(QStringLiteral("?"));
-    whatsThis->setToolTip(QStringLiteral("What's this?"));
+    whatsThis->setToolTip(tr("What's this?"));
     whatsThis->setFixedSize(37, 35);
     row->addWidget(whatsThis);
     column->addWidget(panel);
@@ -234,7 +234,7 @@ void TPreviewForm::SBZoomPageClick()
 
 void TPreviewForm::FilePreview1PageChange()
 {
-    setWindowTitle(QStringLiteral("Preview Page %1 of %2")
+    setWindowTitle(tr("Preview Page %1 of %2")
                        .arg(FilePreview1->CurrentPage() - FilePreview1->FirstPage() + 1)
                        .arg(FilePreview1->PageCount()));
 }

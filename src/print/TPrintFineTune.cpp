@@ -26,16 +26,24 @@ struct PanelText
 };
 
 const PanelText kPanels[] = {
-    {"Top Margin nudge", "lTopMarginNudge", "TopMarginSpinner",
-     "Increase or decrease to adjust where vertical printing starts. "},
-    {"Left Margin nudge", "LLeftMarginNudge", "LeftMarginSpinner",
-     "Increase or decrease to adjust where horizontal printing starts. "},
-    {"Vertical Spacing", "LVerticalSpacing", "VerticalSpacingSpinner",
-     "Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if "
-     "printing "
-     "\"creeps\" between the top and bottom cards.)"},
-    {"Horizontal Spacing", "LHorizontalSpacing", "HorizontalSpacingSpinner",
-     "Increase or decrease to adjust horizontal spacing between cards "},
+    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Top Margin nudge"), "lTopMarginNudge", "TopMarginSpinner",
+     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune",
+                       "Increase or decrease to adjust where vertical printing starts. ")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Left Margin nudge"), "LLeftMarginNudge",
+     "LeftMarginSpinner",
+     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune",
+                       "Increase or decrease to adjust where horizontal printing starts. ")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Vertical Spacing"), "LVerticalSpacing",
+     "VerticalSpacingSpinner",
+     QT_TRANSLATE_NOOP(
+         "cw::ui::TPrintFineTune",
+         "Increase or decrease to adjust vertical spacing between cards.( You may need to adjust this if "
+         "printing "
+         "\"creeps\" between the top and bottom cards.)")},
+    {QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune", "Horizontal Spacing"), "LHorizontalSpacing",
+     "HorizontalSpacingSpinner",
+     QT_TRANSLATE_NOOP("cw::ui::TPrintFineTune",
+                       "Increase or decrease to adjust horizontal spacing between cards ")},
 };
 
 } // namespace
@@ -43,7 +51,7 @@ const PanelText kPanels[] = {
 TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Interaction::mainWindow())
 {
     setObjectName(QStringLiteral("TPrintFineTune"));
-    setWindowTitle(QStringLiteral("Printer Fine-Tuning"));
+    setWindowTitle(tr("Printer Fine-Tuning"));
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPointSize(8);
     setFont(dialogFont);
@@ -58,7 +66,7 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
         panel->setLineWidth(2);
         panel->setMinimumSize(222, 135);
         auto *column = new QVBoxLayout(panel);
-        auto *heading = new QLabel(QString::fromLatin1(panelText.heading), panel);
+        auto *heading = new QLabel(tr(panelText.heading), panel);
         heading->setAlignment(Qt::AlignCenter);
         heading->setAutoFillBackground(true);
         heading->setBackgroundRole(QPalette::Highlight);
@@ -95,7 +103,7 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
         column->addLayout(row);
         m_labels[std::size_t(i)] = value;
 
-        auto *explanation = new QLabel(QString::fromLatin1(panelText.explanation), panel);
+        auto *explanation = new QLabel(tr(panelText.explanation), panel);
         explanation->setWordWrap(true);
         explanation->setMinimumHeight(61);
         explanation->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -105,19 +113,19 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
     top->addLayout(grid);
 
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
-    auto *defaults = new QPushButton(QStringLiteral("Default"), this);
+    auto *defaults = new QPushButton(tr("Default"), this);
     defaults->setObjectName(QStringLiteral("DefaultButton"));
-    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *help = new QPushButton(tr("Help"), this);
     help->setObjectName(QStringLiteral("Helpbutton"));
     auto *whatsThis = new QToolButton(this);
     whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     whatsThis->setText(QStringLiteral("?"));
-    whatsThis->setToolTip(QStringLiteral("What's this?"));
+    whatsThis->setToolTip(tr("What's this?"));
     for (QPushButton *b : {cancel, defaults, help})
         b->setAutoDefault(false);
     buttons->addWidget(ok);
@@ -142,10 +150,10 @@ TPrintFineTune::TPrintFineTune(QWidget *parent) : QDialog(parent ? parent : Inte
 QString TPrintFineTune::NudgeText(int nudge)
 {
     if (nudge < 0)
-        return QStringLiteral("Decrease by %1/32\"").arg(-nudge);
+        return tr("Decrease by %1/32\"").arg(-nudge);
     if (nudge == 0)
-        return QStringLiteral("None");
-    return QStringLiteral("Increase by %1/32\"").arg(nudge);
+        return tr("None");
+    return tr("Increase by %1/32\"").arg(nudge);
 }
 
 int &TPrintFineTune::ValueRef(TNudge which)

@@ -95,7 +95,7 @@ void TPrinterDialogs::RestrictToCardSheet(QPrintDialog &dialog, bool setup)
             for (QAbstractButton *b : buttons->buttons())
                 if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole)
                     b->setText(QStringLiteral("OK"));
-        dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+        dialog.setWindowTitle(QCoreApplication::translate("TPrinterDialogs", "Printer Setup"));
     }
     new TPropertiesRestriction(dialog);
 }

@@ -87,7 +87,7 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
     : QDialog(parent ? parent : Interaction::mainWindow()), m_printer(printer)
 {
     setObjectName(QStringLiteral("TSelectSpecificLabels"));
-    setWindowTitle(QStringLiteral("Print Cards"));
+    setWindowTitle(tr("Print Cards"));
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPointSize(8);
     setFont(dialogFont);
@@ -95,21 +95,21 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
     auto *top = new QVBoxLayout(this);
     auto *panels = new QHBoxLayout;
     QVBoxLayout *left = nullptr;
-    QFrame *leftPanel = Panel(this, QStringLiteral(" Select Cards To Print"), left);
+    QFrame *leftPanel = Panel(this, tr(" Select Cards To Print"), left);
     PaintBox1 = new MiniatureSheet(*this, leftPanel);
     left->addWidget(PaintBox1, 0, Qt::AlignHCenter);
     auto *selectRow = new QHBoxLayout;
-    auto *selectAll = new QPushButton(QStringLiteral("&All"), leftPanel);
+    auto *selectAll = new QPushButton(tr("&All"), leftPanel);
     selectAll->setObjectName(QStringLiteral("SelectAll"));
-    auto *selectNone = new QPushButton(QStringLiteral("&None"), leftPanel);
+    auto *selectNone = new QPushButton(tr("&None"), leftPanel);
     selectNone->setObjectName(QStringLiteral("Selectnone"));
     for (QPushButton *b : {selectAll, selectNone}) {
         b->setAutoDefault(false);
         selectRow->addWidget(b);
     }
     left->addLayout(selectRow);
-    OffPageNote = new QLabel(QStringLiteral("Hatched cards run off the printable area of the page and print cut off."),
-                             leftPanel);
+    OffPageNote =
+        new QLabel(tr("Hatched cards run off the printable area of the page and print cut off."), leftPanel);
     OffPageNote->setObjectName(QStringLiteral("OffPageNote"));
     OffPageNote->setWordWrap(true);
     OffPageNote->setMaximumWidth(204);
@@ -119,13 +119,13 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
 
     auto *right = new QVBoxLayout;
     QVBoxLayout *printerColumn = nullptr;
-    QFrame *printerPanel = Panel(this, QStringLiteral("Printer"), printerColumn);
+    QFrame *printerPanel = Panel(this, tr("Printer"), printerColumn);
     PrinterLabel = new QLabel(printerPanel);
     PrinterLabel->setObjectName(QStringLiteral("PrinterLabel"));
     PrinterLabel->setWordWrap(true);
     PrinterLabel->setMinimumSize(184, 35);
     printerColumn->addWidget(PrinterLabel);
-    auto *setup = PrinterSetupButton = new QPushButton(QStringLiteral("Print &Setup"), printerPanel);
+    auto *setup = PrinterSetupButton = new QPushButton(tr("Print &Setup"), printerPanel);
     setup->setObjectName(QStringLiteral("PrinterSetupButton"));
     setup->setAutoDefault(false);
     setup->setMinimumSize(112, 35);
@@ -134,8 +134,8 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
     right->addWidget(printerPanel, 175);
 
     QVBoxLayout *pagesColumn = nullptr;
-    QFrame *pagesPanel = Panel(this, QStringLiteral("Pages"), pagesColumn);
-    auto *pagesLabel = new QLabel(QStringLiteral("Number of &pages:"), pagesPanel);
+    QFrame *pagesPanel = Panel(this, tr("Pages"), pagesColumn);
+    auto *pagesLabel = new QLabel(tr("Number of &pages:"), pagesPanel);
     pages = new QSpinBox(pagesPanel);
     pages->setObjectName(QStringLiteral("pages"));
     pages->setRange(1, 99);
@@ -151,17 +151,17 @@ TSelectSpecificLabels::TSelectSpecificLabels(printer::TReportPrinter *printer, Q
     top->addLayout(panels);
 
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
-    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *help = new QPushButton(tr("Help"), this);
     help->setObjectName(QStringLiteral("Helpbutton"));
     auto *whatsThis = new QToolButton(this);
     whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     whatsThis->setText(QStringLiteral("?"));
-    whatsThis->setToolTip(QStringLiteral("What's this?"));
+    whatsThis->setToolTip(tr("What's this?"));
     for (QPushButton *b : {cancel, help})
         b->setAutoDefault(false);
     buttons->addWidget(ok);
@@ -295,7 +295,7 @@ void TSelectSpecificLabels::OKbuttonClick()
 {
     const bool any = Sheet.AnySelected();
     if (!any)
-        Interaction::current().information(QStringLiteral("You must select at least one card to print"));
+        Interaction::current().information(tr("You must select at least one card to print"));
     if (m_printer) {
         m_printer->SetOrientation(engine::TOrientation::poPortrait);
         m_printer->SetCopies(pages->value());

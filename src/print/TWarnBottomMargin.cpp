@@ -35,44 +35,40 @@ TWarnBottomMargin::TWarnBottomMargin(QWidget *parent)
         top->addWidget(l);
         return l;
     };
-    BotMarg = label("BotMarg",
-                    QStringLiteral("Business Cards need to print to within 0.5 inches of the bottom, but "
-                                   "the current printer has a bottom margin setting of :"));
-    Difference =
-        label("Difference", QStringLiteral("This could result in the bottom of the last two business "
-                                           "cards being cut off by approximately:"));
-    label(nullptr,
-          QStringLiteral("If your printer driver supports it, you could change the bottom margin to 0.5 "
-                         "inches. Otherwise, you should design your cards so that the bottom portion of "
-                         "the cards is not used."));
-    QLabel *note =
-        label(nullptr, QStringLiteral("(Note: some printers, including some of the HP Deskjet series, "
-                                      "cannot print beyond a 0.66 inch bottom margin)"));
+    BotMarg = label("BotMarg", tr("Business Cards need to print to within 0.5 inches of the bottom, but "
+                                  "the current printer has a bottom margin setting of :"));
+    Difference = label("Difference", tr("This could result in the bottom of the last two business "
+                                        "cards being cut off by approximately:"));
+    label(nullptr, tr("If your printer driver supports it, you could change the bottom margin to 0.5 "
+                      "inches. Otherwise, you should design your cards so that the bottom portion of "
+                      "the cards is not used."));
+    QLabel *note = label(nullptr, tr("(Note: some printers, including some of the HP Deskjet series, "
+                                     "cannot print beyond a 0.66 inch bottom margin)"));
     QFont italic = labelFont;
     italic.setItalic(true);
     note->setFont(italic);
-    DontShowCheck = new QCheckBox(QStringLiteral("Don't show this warning again"), this);
+    DontShowCheck = new QCheckBox(tr("Don't show this warning again"), this);
     DontShowCheck->setObjectName(QStringLiteral("DontShowCheck"));
     DontShowCheck->setFont(labelFont);
     top->addWidget(DontShowCheck);
     top->addStretch();
 
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("Continue"), this);
+    auto *ok = new QPushButton(tr("Continue"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     ok->setMinimumSize(107, 35);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel Printing"), this);
+    auto *cancel = new QPushButton(tr("Cancel Printing"), this);
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
     cancel->setAutoDefault(false);
     cancel->setMinimumSize(106, 35);
-    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    auto *help = new QPushButton(tr("Help"), this);
     help->setObjectName(QStringLiteral("Helpbutton"));
     help->setAutoDefault(false);
     auto *whatsThis = new QToolButton(this);
     whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     whatsThis->setText(QStringLiteral("?"));
-    whatsThis->setToolTip(QStringLiteral("What's this?"));
+    whatsThis->setToolTip(tr("What's this?"));
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addStretch();

@@ -19,23 +19,23 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
     setObjectName(QStringLiteral("WPToolBar1"));
     setFixedHeight(28);
     m_fontNames = new QFontComboBox(this);
-    m_fontNames->setToolTip(QStringLiteral("Font"));
+    m_fontNames->setToolTip(tr("Font"));
     // Narrow enough that every button of the bar fits the editor's width.
     m_fontNames->setMaximumWidth(120);
     addWidget(m_fontNames);
     m_sizes = new QComboBox(this);
     m_sizes->setEditable(true);
-    m_sizes->setToolTip(QStringLiteral("Font Size"));
+    m_sizes->setToolTip(tr("Font Size"));
     for (int s : SizeList())
         m_sizes->addItem(QString::number(s));
     addWidget(m_sizes);
-    addAction(QStringLiteral("Color"), this, [this] {
+    addAction(tr("Color"), this, [this] {
         const QColor initial = m_editor->currentCharFormat().foreground().color();
         if (auto c = ui::Interaction::current().chooseColor(initial))
             SetColor(*c);
-    })->setToolTip(QStringLiteral("Font Color"));
+    })->setToolTip(tr("Font Color"));
     addSeparator();
-    addAction(QStringLiteral("N"), this, &TRichTextToolBar::Normal)->setToolTip(QStringLiteral("Normal"));
+    addAction(QStringLiteral("N"), this, &TRichTextToolBar::Normal)->setToolTip(tr("Normal"));
     // Checkable, so each shows its state; the click toggles through the
     // editor's format, and showFormat() then sets the pressed state.
     const auto style = [this](const QString &caption, const QString &tip, QKeySequence::StandardKey key,
@@ -47,21 +47,20 @@ TRichTextToolBar::TRichTextToolBar(QTextEdit *editor, QWidget *parent) : QToolBa
         connect(action, &QAction::triggered, this, [this, toggle] { (this->*toggle)(); });
         return action;
     };
-    m_bold =
-        style(QStringLiteral("B"), QStringLiteral("Bold"), QKeySequence::Bold, &TRichTextToolBar::ToggleBold);
-    m_italic = style(QStringLiteral("I"), QStringLiteral("Italic"), QKeySequence::Italic,
-                     &TRichTextToolBar::ToggleItalic);
-    m_underline = style(QStringLiteral("U"), QStringLiteral("Underline"), QKeySequence::Underline,
+    m_bold = style(QStringLiteral("B"), tr("Bold"), QKeySequence::Bold, &TRichTextToolBar::ToggleBold);
+    m_italic =
+        style(QStringLiteral("I"), tr("Italic"), QKeySequence::Italic, &TRichTextToolBar::ToggleItalic);
+    m_underline = style(QStringLiteral("U"), tr("Underline"), QKeySequence::Underline,
                         &TRichTextToolBar::ToggleUnderline);
     addSeparator();
-    addAction(QStringLiteral("Left"), this, [this] { Align(Qt::AlignLeft); });
-    addAction(QStringLiteral("Right"), this, [this] { Align(Qt::AlignRight); });
-    addAction(QStringLiteral("Block"), this, [this] { Align(Qt::AlignJustify); });
-    addAction(QStringLiteral("Center"), this, [this] { Align(Qt::AlignHCenter); });
+    addAction(tr("Left"), this, [this] { Align(Qt::AlignLeft); });
+    addAction(tr("Right"), this, [this] { Align(Qt::AlignRight); });
+    addAction(tr("Block"), this, [this] { Align(Qt::AlignJustify); });
+    addAction(tr("Center"), this, [this] { Align(Qt::AlignHCenter); });
     addSeparator();
-    addAction(QStringLiteral("Copy"), m_editor, &QTextEdit::copy);
-    addAction(QStringLiteral("Cut"), m_editor, &QTextEdit::cut);
-    addAction(QStringLiteral("Paste"), m_editor, &QTextEdit::paste);
+    addAction(tr("Copy"), m_editor, &QTextEdit::copy);
+    addAction(tr("Cut"), m_editor, &QTextEdit::cut);
+    addAction(tr("Paste"), m_editor, &QTextEdit::paste);
 
     // Activation, not a change of the shown font: picking the family the list
     // already shows applies it too (the list may show the family of the

@@ -50,7 +50,7 @@ void addRow(QGridLayout *grid, int row, const QString &caption, QWidget *control
 TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GFont3DEffects"));
-    setWindowTitle(QStringLiteral("Text 3D Effects"));
+    setWindowTitle(tr("Text 3D Effects"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
@@ -60,37 +60,39 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
     auto *top = new QVBoxLayout(this);
     auto *groups = new QHBoxLayout;
 
-    auto *shadow = new QGroupBox(QStringLiteral("Shadow"), this);
+    auto *shadow = new QGroupBox(tr("Shadow"), this);
     auto *shadowGrid = new QGridLayout(shadow);
     m_shadowDirection =
-        list(shadow, "ShadowDirection", {"None", "Right", "Left", "Lower Right", "Lower Left", "Down"});
+        list(shadow, "ShadowDirection",
+             {tr("None"), tr("Right"), tr("Left"), tr("Lower Right"), tr("Lower Left"), tr("Down")});
     m_shadowColor = new TColorDrop(shadow);
     m_shadowColor->setObjectName(QStringLiteral("ShadowColorCombo"));
     m_shadowDepth = list(shadow, "ShadowDepth", depths());
-    addRow(shadowGrid, 0, QStringLiteral("Shadow Direction"), m_shadowDirection);
-    addRow(shadowGrid, 1, QStringLiteral("Shadow Color"), m_shadowColor);
-    addRow(shadowGrid, 2, QStringLiteral("Shadow Depth"), m_shadowDepth);
+    addRow(shadowGrid, 0, tr("Shadow Direction"), m_shadowDirection);
+    addRow(shadowGrid, 1, tr("Shadow Color"), m_shadowColor);
+    addRow(shadowGrid, 2, tr("Shadow Depth"), m_shadowDepth);
 
-    auto *highlight = new QGroupBox(QStringLiteral("Highlight"), this);
+    auto *highlight = new QGroupBox(tr("Highlight"), this);
     auto *highlightGrid = new QGridLayout(highlight);
     m_highlightDirection =
-        list(highlight, "HighlightDirection", {"None", "Right", "Left", "Upper Right", "Upper Left", "Up"});
+        list(highlight, "HighlightDirection",
+             {tr("None"), tr("Right"), tr("Left"), tr("Upper Right"), tr("Upper Left"), tr("Up")});
     m_highlightColor = new TColorDrop(highlight);
     m_highlightColor->setObjectName(QStringLiteral("HighLightColorCombo"));
     m_highlightDepth = list(highlight, "HighLightDepth", depths());
-    addRow(highlightGrid, 0, QStringLiteral("Highlight Direction"), m_highlightDirection);
-    addRow(highlightGrid, 1, QStringLiteral("Highlight Color"), m_highlightColor);
-    addRow(highlightGrid, 2, QStringLiteral("Highlight Depth"), m_highlightDepth);
+    addRow(highlightGrid, 0, tr("Highlight Direction"), m_highlightDirection);
+    addRow(highlightGrid, 1, tr("Highlight Color"), m_highlightColor);
+    addRow(highlightGrid, 2, tr("Highlight Depth"), m_highlightDepth);
 
     groups->addWidget(shadow);
     groups->addWidget(highlight);
     top->addLayout(groups);
 
-    auto *text = new QGroupBox(QStringLiteral("Text"), this);
+    auto *text = new QGroupBox(tr("Text"), this);
     auto *textGrid = new QGridLayout(text);
     m_fontColor = new TColorDrop(text);
     m_fontColor->setObjectName(QStringLiteral("FontColorCombo"));
-    addRow(textGrid, 0, QStringLiteral("Font Color"), m_fontColor);
+    addRow(textGrid, 0, tr("Font Color"), m_fontColor);
     top->addWidget(text);
 
     auto *panel = new QFrame(this);
@@ -104,7 +106,7 @@ TGFont3DEffects::TGFont3DEffects(QWidget *parent) : QDialog(parent)
 
     AddTextDialogButtons(*this, *top, HelpContext);
 
-    const QString listHelp = QStringLiteral("Choose a value; the sample shows the effect at once.");
+    const QString listHelp = tr("Choose a value; the sample shows the effect at once.");
     for (QWidget *w : std::initializer_list<QWidget *>{m_shadowDirection, m_shadowColor, m_shadowDepth,
                                                        m_highlightDirection, m_highlightColor,
                                                        m_highlightDepth, m_fontColor})

@@ -66,7 +66,7 @@ model::TGPicture TGSuperTextProperties::BuiltInTexture()
 TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TSuperTextProperties"));
-    setWindowTitle(QStringLiteral("SuperText Properties"));
+    setWindowTitle(tr("SuperText Properties"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
@@ -89,26 +89,26 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
     CaptionText->setObjectName(QStringLiteral("CaptionText"));
     SurfaceTypeCombo = new QListWidget(this);
     SurfaceTypeCombo->setObjectName(QStringLiteral("SurfaceTypeCombo"));
-    SurfaceTypeCombo->addItems({"Normal", "Transparent", "Texture", "Gradient Fill"});
+    SurfaceTypeCombo->addItems({tr("Normal"), tr("Transparent"), tr("Texture"), tr("Gradient Fill")});
     SurfaceTypeCombo->setMaximumHeight(72);
 
     QFormLayout *form = nullptr;
     FillPanel = panel(this, "FillPanel", form);
     FillDirectionCombo = new QComboBox(FillPanel);
     FillDirectionCombo->setObjectName(QStringLiteral("FillDirectionCombo"));
-    FillDirectionCombo->addItems({"Up", "Down", "Left", "Right"});
+    FillDirectionCombo->addItems({tr("Up"), tr("Down"), tr("Left"), tr("Right")});
     GradientFromcolorButton = colourButton(FillPanel, "GradientFromcolorButton");
     GradientToColorButton = colourButton(FillPanel, "GradientToColorButton");
-    form->addRow(QStringLiteral("Fill Direction"), FillDirectionCombo);
-    form->addRow(QStringLiteral("From Color"), GradientFromcolorButton);
-    form->addRow(QStringLiteral("To Color"), GradientToColorButton);
+    form->addRow(tr("Fill Direction"), FillDirectionCombo);
+    form->addRow(tr("From Color"), GradientFromcolorButton);
+    form->addRow(tr("To Color"), GradientToColorButton);
     ImagePanel = panel(this, "ImagePanel", form);
-    auto *load = new QPushButton(QStringLiteral("Load Texture"), ImagePanel);
+    auto *load = new QPushButton(tr("Load Texture"), ImagePanel);
     load->setObjectName(QStringLiteral("LoadImageButton"));
     form->addRow(load);
     FontcolorPanel = panel(this, "FontcolorPanel", form);
     FontColorButton = colourButton(FontcolorPanel, "FontColorButton");
-    form->addRow(QStringLiteral("Font Color"), FontColorButton);
+    form->addRow(tr("Font Color"), FontColorButton);
 
     auto *panel4 = new QGroupBox(this);
     panel4->setObjectName(QStringLiteral("Panel4"));
@@ -116,13 +116,14 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
     ShadowColorButton = colourButton(panel4, "ShadowColorButton");
     ShadowOrientationCombo = new QComboBox(panel4);
     ShadowOrientationCombo->setObjectName(QStringLiteral("ShadowOrientationCombo"));
-    ShadowOrientationCombo->addItems({"None", "Right", "Left", "Down and Right", "Down and Left", "Down"});
+    ShadowOrientationCombo->addItems(
+        {tr("None"), tr("Right"), tr("Left"), tr("Down and Right"), tr("Down and Left"), tr("Down")});
     ShadowDepthSpinner = new QSpinBox(panel4);
     ShadowDepthSpinner->setObjectName(QStringLiteral("ShadowDepthSpinner"));
     ShadowDepthSpinner->setRange(0, 10);
-    shadowForm->addRow(QStringLiteral("Shadow Color"), ShadowColorButton);
-    shadowForm->addRow(QStringLiteral("Shadow Orientation"), ShadowOrientationCombo);
-    shadowForm->addRow(QStringLiteral("Shadow Depth"), ShadowDepthSpinner);
+    shadowForm->addRow(tr("Shadow Color"), ShadowColorButton);
+    shadowForm->addRow(tr("Shadow Orientation"), ShadowOrientationCombo);
+    shadowForm->addRow(tr("Shadow Depth"), ShadowDepthSpinner);
 
     auto *panel3 = new QGroupBox(this);
     panel3->setObjectName(QStringLiteral("Panel3"));
@@ -135,11 +136,11 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
     OutLineWidthSpinner = new QSpinBox(panel3);
     OutLineWidthSpinner->setObjectName(QStringLiteral("OutLineWidthSpinner"));
     OutLineWidthSpinner->setRange(0, 10);
-    outlineForm->addRow(QStringLiteral("Outline Color"), OutlineColorButton);
-    outlineForm->addRow(QStringLiteral("OutLine Style"), OutlineStyleCombo);
-    outlineForm->addRow(QStringLiteral("Outline Width"), OutLineWidthSpinner);
+    outlineForm->addRow(tr("Outline Color"), OutlineColorButton);
+    outlineForm->addRow(tr("OutLine Style"), OutlineStyleCombo);
+    outlineForm->addRow(tr("Outline Width"), OutLineWidthSpinner);
 
-    auto *fontButton = new QPushButton(QStringLiteral("Select Font"), this);
+    auto *fontButton = new QPushButton(tr("Select Font"), this);
     fontButton->setObjectName(QStringLiteral("Fontbutton"));
     auto *up = new QToolButton(this);
     up->setObjectName(QStringLiteral("RapidChangeFontSizeUp"));
@@ -147,29 +148,29 @@ TGSuperTextProperties::TGSuperTextProperties(QWidget *parent) : QDialog(parent)
     auto *down = new QToolButton(this);
     down->setObjectName(QStringLiteral("RapidChangeFontSizeDown"));
     down->setArrowType(Qt::DownArrow);
-    auto *symbol = new QPushButton(QStringLiteral("Select Symbol"), this);
+    auto *symbol = new QPushButton(tr("Select Symbol"), this);
     symbol->setObjectName(QStringLiteral("SelectSymbolbutton"));
 
     auto *buttons = new QDialogButtonBox(this);
-    auto *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    auto *ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName("Cancelbutton");
-    auto *help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    auto *help = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Helpbutton"));
     connect(help, &QPushButton::clicked, this, [] { showHelpContext(HelpContext); });
     connect(buttons, &QDialogButtonBox::accepted, this, &TGSuperTextProperties::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *textRow = new QFormLayout;
-    textRow->addRow(QStringLiteral("Text"), CaptionText);
+    textRow->addRow(tr("Text"), CaptionText);
     auto *fontRow = new QHBoxLayout;
     fontRow->addWidget(fontButton);
     fontRow->addWidget(up);
     fontRow->addWidget(down);
     fontRow->addWidget(symbol);
     auto *surface = new QFormLayout;
-    surface->addRow(QStringLiteral("Surface Type"), SurfaceTypeCombo);
+    surface->addRow(tr("Surface Type"), SurfaceTypeCombo);
     auto *stack = new QVBoxLayout;
     stack->addWidget(FillPanel);
     stack->addWidget(ImagePanel);
@@ -417,7 +418,7 @@ void TGSuperTextProperties::LoadTexture()
 void TGSuperTextProperties::accept()
 {
     if (CaptionText->text().isEmpty()) {
-        Interaction::current().information(QStringLiteral("Please enter some text"));
+        Interaction::current().information(tr("Please enter some text"));
         CaptionText->setFocus();
         return;
     }

@@ -14,7 +14,7 @@ namespace cw::ui {
 TGetBCLabelText::TGetBCLabelText(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GetBCLabelText"));
-    setWindowTitle(QStringLiteral("Text"));
+    setWindowTitle(tr("Text"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
@@ -22,14 +22,14 @@ TGetBCLabelText::TGetBCLabelText(QWidget *parent) : QDialog(parent)
     setFont(f);
 
     auto *top = new QVBoxLayout(this);
-    auto *label1 = new QLabel(QStringLiteral("Enter Text"), this);
+    auto *label1 = new QLabel(tr("Enter Text"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     m_labelText = new QLineEdit(this);
     m_labelText->setObjectName(QStringLiteral("LabelText"));
     m_labelText->setFixedWidth(321);
     label1->setBuddy(m_labelText);
-    AddWhatsThisMenu(*m_labelText, QStringLiteral("Type the text of the label."));
-    auto *label2 = new QLabel(QStringLiteral("or select personal information"), this);
+    AddWhatsThisMenu(*m_labelText, tr("Type the text of the label."));
+    auto *label2 = new QLabel(tr("or select personal information"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     m_combo = new QComboBox(this);
     m_combo->setObjectName(QStringLiteral("PersonalInfoCombo"));

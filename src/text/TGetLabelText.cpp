@@ -13,7 +13,7 @@ namespace cw::ui {
 TGetLabelText::TGetLabelText(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GetLabelText"));
-    setWindowTitle(QStringLiteral("Text"));
+    setWindowTitle(tr("Text"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
@@ -21,13 +21,13 @@ TGetLabelText::TGetLabelText(QWidget *parent) : QDialog(parent)
     setFont(f);
 
     auto *top = new QVBoxLayout(this);
-    auto *label = new QLabel(QStringLiteral("Enter Text"), this);
+    auto *label = new QLabel(tr("Enter Text"), this);
     label->setObjectName(QStringLiteral("Label1"));
     m_labelText = new QLineEdit(this);
     m_labelText->setObjectName(QStringLiteral("LabelText"));
     m_labelText->setFixedWidth(321);
     label->setBuddy(m_labelText);
-    AddWhatsThisMenu(*m_labelText, QStringLiteral("Type the text of the label."));
+    AddWhatsThisMenu(*m_labelText, tr("Type the text of the label."));
     top->addWidget(label);
     top->addWidget(m_labelText);
     top->addStretch();

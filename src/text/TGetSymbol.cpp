@@ -21,7 +21,7 @@ using namespace cw::model;
 TGetSymbol::TGetSymbol(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("GetSymbol"));
-    setWindowTitle(QStringLiteral("Symbol Selector"));
+    setWindowTitle(tr("Symbol Selector"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     QFont f(QStringLiteral("Arial"));
@@ -41,7 +41,7 @@ TGetSymbol::TGetSymbol(QWidget *parent) : QDialog(parent)
     topPanel->setFixedHeight(37);
     auto *row = new QHBoxLayout(topPanel);
     row->setContentsMargins(6, 2, 6, 2);
-    auto *label = new QLabel(QStringLiteral("&Font"), topPanel);
+    auto *label = new QLabel(tr("&Font"), topPanel);
     label->setObjectName(QStringLiteral("Label1"));
     m_fontButton = new QPushButton(topPanel);
     m_fontButton->setObjectName(QStringLiteral("Fontbutton"));
@@ -67,8 +67,8 @@ TGetSymbol::TGetSymbol(QWidget *parent) : QDialog(parent)
     top->addWidget(m_list, 1);
     AddTextDialogButtons(*this, *top, HelpContext);
 
-    AddWhatsThisMenu(*m_fontButton, QStringLiteral("Chooses the font of the symbol."));
-    AddWhatsThisMenu(*m_list, QStringLiteral("Click the symbol to put on the card."));
+    AddWhatsThisMenu(*m_fontButton, tr("Chooses the font of the symbol."));
+    AddWhatsThisMenu(*m_list, tr("Click the symbol to put on the card."));
     connect(m_fontButton, &QPushButton::clicked, this, &TGetSymbol::FontbuttonClick);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
@@ -100,9 +100,9 @@ QString TGetSymbol::FontButtonCaption(const TGFont &listFont)
     QString caption =
         listFont.Name + QStringLiteral(", ") + QString::number(listFont.PointSize()) + QStringLiteral("pt ");
     if (listFont.Style & fsItalic)
-        caption += QStringLiteral("Italic ");
+        caption += tr("Italic ");
     else if (listFont.Style & fsBold)
-        caption += QStringLiteral("Bold ");
+        caption += tr("Bold ");
     return caption;
 }
 

@@ -13,7 +13,7 @@ namespace cw::ui {
 TMultiLineTextEditor::TMultiLineTextEditor(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("MultiLineTextEditor"));
-    setWindowTitle(QStringLiteral("Multi-line Text Editor"));
+    setWindowTitle(tr("Multi-line Text Editor"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
@@ -24,7 +24,7 @@ TMultiLineTextEditor::TMultiLineTextEditor(QWidget *parent) : QDialog(parent)
     m_memo->setObjectName(QStringLiteral("Memo"));
     m_memo->setTabChangesFocus(true);
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    AddWhatsThisMenu(*m_memo, QStringLiteral("Type the lines of the label; Enter starts a new line."));
+    AddWhatsThisMenu(*m_memo, tr("Type the lines of the label; Enter starts a new line."));
     top->addWidget(m_memo, 1);
     AddTextDialogButtons(*this, *top, HelpContext);
     connect(m_memo, &QPlainTextEdit::textChanged, this, &TMultiLineTextEditor::MemoChange);

@@ -44,8 +44,8 @@ QWidget *Interaction::mainWindow()
 
 void QtInteraction::information(const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-                    mainWindow());
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("Interaction", "Information"), text,
+                    QMessageBox::Ok, mainWindow());
     box.exec();
 }
 

@@ -90,7 +90,7 @@ QFrame *TColorButton::PalettePopup()
         grid->addWidget(cell, i / Columns, i % Columns);
     }
     outer->addLayout(grid);
-    auto *other = new QPushButton(QStringLiteral("&Other"), m_popup);
+    auto *other = new QPushButton(tr("&Other"), m_popup);
     other->setObjectName(QStringLiteral("OtherButton"));
     connect(other, &QPushButton::clicked, this, &TColorButton::ChooseOther);
     outer->addWidget(other);

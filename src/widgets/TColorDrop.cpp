@@ -13,11 +13,24 @@ namespace cw::ui {
 using model::TColor;
 
 const TColorDrop::TNamedColor TColorDrop::Colors[ColorCount] = {
-    {"Black", 0x000000},     {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},      {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0},    {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},      {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"Light Gray", 0xC0C0C0},
-    {"Dark Gray", 0x808080}, {"White", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Navy"), 0x800000},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Teal"), 0x808000},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Blue"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Aqua"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Light Gray"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "Dark Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("cw::ui::TColorDrop", "White"), 0xFFFFFF},
 };
 
 namespace {
@@ -79,7 +92,7 @@ TColorDrop::TColorDrop(QWidget *parent) : QComboBox(parent)
     setEditable(false);
     const int swatch = std::max(8, QFontMetrics(font()).height() - 2);
     for (const TNamedColor &c : Colors)
-        addItem(QIcon(swatchPixmap(c.Value, swatch)), QString::fromLatin1(c.Name));
+        addItem(QIcon(swatchPixmap(c.Value, swatch)), tr(c.Name));
     setItemDelegate(new TColorRowDelegate(this));
     setCurrentIndex(RowOf(m_selectedColor));
     connect(this, &QComboBox::activated, this, &TColorDrop::ChooseRow);

@@ -78,7 +78,7 @@ QStringList TFontDialog::InstalledFamilies()
 TFontDialog::TFontDialog(QWidget *parent, const QStringList &extraFamilies, bool withColour) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FontDialog"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
 
     auto *grid = new QGridLayout;
     m_familyEdit = new QLineEdit(this);
@@ -93,8 +93,7 @@ TFontDialog::TFontDialog(QWidget *parent, const QStringList &extraFamilies, bool
 
     m_styles = new QListWidget(this);
     m_styles->setObjectName(QStringLiteral("StyleList"));
-    m_styles->addItems({QStringLiteral("Regular"), QStringLiteral("Italic"), QStringLiteral("Bold"),
-                        QStringLiteral("Bold Italic")});
+    m_styles->addItems({tr("Regular"), tr("Italic"), tr("Bold"), tr("Bold Italic")});
     m_size = new QComboBox(this);
     m_size->setObjectName(QStringLiteral("SizeBox"));
     m_size->setEditable(true);
@@ -110,18 +109,18 @@ TFontDialog::TFontDialog(QWidget *parent, const QStringList &extraFamilies, bool
         if (list)
             grid->addWidget(list, 2, column);
     };
-    addColumn(0, QStringLiteral("&Font:"), m_familyEdit, m_families);
+    addColumn(0, tr("&Font:"), m_familyEdit, m_families);
     auto *styleName = new QLineEdit(this);
     styleName->setReadOnly(true);
-    addColumn(1, QStringLiteral("Font st&yle:"), styleName, m_styles);
-    addColumn(2, QStringLiteral("&Size:"), m_size, nullptr);
+    addColumn(1, tr("Font st&yle:"), styleName, m_styles);
+    addColumn(2, tr("&Size:"), m_size, nullptr);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
-    auto *effects = new QGroupBox(QStringLiteral("Effects"), this);
+    auto *effects = new QGroupBox(tr("Effects"), this);
     auto *effectsLayout = new QVBoxLayout(effects);
-    m_strikeOut = new QCheckBox(QStringLiteral("Stri&keout"), effects);
-    m_underline = new QCheckBox(QStringLiteral("&Underline"), effects);
+    m_strikeOut = new QCheckBox(tr("Stri&keout"), effects);
+    m_underline = new QCheckBox(tr("&Underline"), effects);
     effectsLayout->addWidget(m_strikeOut);
     effectsLayout->addWidget(m_underline);
     if (withColour) {
@@ -129,9 +128,9 @@ TFontDialog::TFontDialog(QWidget *parent, const QStringList &extraFamilies, bool
         m_colour->setObjectName(QStringLiteral("ColourBox"));
         for (const auto &[name, colour] : BasicColours())
             m_colour->addItem(swatch(colour), name, colour);
-        m_colour->addItem(QStringLiteral("Other…"));
+        m_colour->addItem(tr("Other…"));
         m_colour->setItemData(m_colour->count() - 1, true, OtherColourRole);
-        auto *label = new QLabel(QStringLiteral("&Color:"), effects);
+        auto *label = new QLabel(tr("&Color:"), effects);
         label->setBuddy(m_colour);
         effectsLayout->addWidget(label);
         effectsLayout->addWidget(m_colour);
@@ -142,7 +141,7 @@ TFontDialog::TFontDialog(QWidget *parent, const QStringList &extraFamilies, bool
                 SetColour(m_colour->itemData(index).value<QColor>());
         });
     }
-    auto *sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    auto *sampleBox = new QGroupBox(tr("Sample"), this);
     auto *sampleLayout = new QVBoxLayout(sampleBox);
     m_sample = new QLabel(QStringLiteral("AaBbYyZz"), sampleBox);
     m_sample->setAlignment(Qt::AlignCenter);
@@ -221,8 +220,7 @@ void TFontDialog::SetColour(const QColor &colour)
             const bool hasCustom = other > BasicColours().size();
             if (hasCustom)
                 m_colour->removeItem(other - 1);
-            m_colour->insertItem(m_colour->count() - 1, swatch(m_lastColour), QStringLiteral("Custom"),
-                                 m_lastColour);
+            m_colour->insertItem(m_colour->count() - 1, swatch(m_lastColour), tr("Custom"), m_lastColour);
             index = m_colour->count() - 2;
         }
         m_colour->setCurrentIndex(index);

@@ -24,7 +24,7 @@ void ExecWhatsThisMenu(QWidget *dialog, QContextMenuEvent *event)
     // Edits keep their own clipboard menu; every other control offers help.
     QWidget *control = dialog->childAt(event->pos());
     QMenu menu(dialog);
-    menu.addAction(QStringLiteral("What's this?"), dialog,
+    menu.addAction(QCoreApplication::translate("WhatsThisMenu", "What's this?"), dialog,
                    [dialog, control] { ShowWhatsThisFor(control ? control : dialog, dialog); });
     menu.exec(event->globalPos());
 }

@@ -3,6 +3,8 @@
 #include "app/model/TIniFile.h"
 #include "print/engine/Units.h"
 
+#include <QCoreApplication>
+
 namespace cw::model {
 
 namespace {
@@ -212,14 +214,15 @@ void TPreferences::Save() const
 
 QString TPreferences::DefaultFontCaption(const TDefaultFont &font)
 {
-    QString caption = QStringLiteral("Default Font: ") + font.Name + QStringLiteral(", ") +
-                      QString::number(font.Size) + QStringLiteral(" pt ");
+    // Shown as a menu entry, in the user's language.
+    QString caption = QCoreApplication::translate("TPreferences", "Default Font: %1, %2 pt ")
+                          .arg(font.Name, QString::number(font.Size));
     if (font.Bold)
-        caption += QStringLiteral(", bold");
+        caption += QCoreApplication::translate("TPreferences", ", bold");
     if (font.Italic)
-        caption += QStringLiteral(", italic");
+        caption += QCoreApplication::translate("TPreferences", ", italic");
     if (font.Underline)
-        caption += QStringLiteral(", underline");
+        caption += QCoreApplication::translate("TPreferences", ", underline");
     return caption;
 }
 

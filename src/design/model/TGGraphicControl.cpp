@@ -370,18 +370,25 @@ void TGGraphicControl::BuildPopupMenu(std::vector<TGMenuItem> &menu)
                 m_host->ObjectCommand(*this, c);
         };
     };
-    menu.push_back(TGMenuItem::Command("Bring To Front", command(TObjectCommand::BringToFront, true)));
-    menu.push_back(TGMenuItem::Command("Send To Back", command(TObjectCommand::SendToBack, true)));
-    menu.push_back(TGMenuItem::Command("Cut", command(TObjectCommand::Cut, true)));
-    menu.push_back(TGMenuItem::Command("Copy", command(TObjectCommand::Copy, false)));
-    menu.push_back(TGMenuItem::Command("Delete", command(TObjectCommand::Delete, true)));
-    menu.push_back(TGMenuItem::Command("Clone", command(TObjectCommand::Clone, false)));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Bring To Front"),
+                                       command(TObjectCommand::BringToFront, true)));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Send To Back"),
+                                       command(TObjectCommand::SendToBack, true)));
+    menu.push_back(
+        TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Cut"), command(TObjectCommand::Cut, true)));
+    menu.push_back(
+        TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Copy"), command(TObjectCommand::Copy, false)));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Delete"),
+                                       command(TObjectCommand::Delete, true)));
+    menu.push_back(
+        TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Clone"), command(TObjectCommand::Clone, false)));
     menu.push_back(TGMenuItem::Separator());
-    TGMenuItem locked = TGMenuItem::Command("Locked", [this] { SetLocked(!Locked()); });
+    TGMenuItem locked =
+        TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Locked"), [this] { SetLocked(!Locked()); });
     locked.Checkable = true;
     locked.Checked = m_locked;
     menu.push_back(locked);
-    menu.push_back(TGMenuItem::Command("Unselectable", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Unselectable"), [this] {
         // Sets (never clears) the flag; "Mark All Selectable" is the way back.
         SetUnselectable(true);
         NotifyChanged();
@@ -389,8 +396,10 @@ void TGGraphicControl::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             m_host->RemoveFromSelection(*this);
     }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Center Vertically", [this] { CenterVertically(); }));
-    menu.push_back(TGMenuItem::Command("Center Horizontally", [this] { CenterHorizontally(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Center Vertically"),
+                                       [this] { CenterVertically(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Center Horizontally"),
+                                       [this] { CenterHorizontally(); }));
 }
 
 int TGGraphicControl::ZoomedPenWidth(int width) const

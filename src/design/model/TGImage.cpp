@@ -351,20 +351,21 @@ void TGImage::BuildPopupMenu(std::vector<TGMenuItem> &menu)
         return item;
     };
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Load Image From Disk", [this] { LoadImageFromDisk(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Load Image From Disk"),
+                                       [this] { LoadImageFromDisk(); }));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(
-        checkable("Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); }));
-    menu.push_back(checkable("Stretch to Fit", [this] {
+    menu.push_back(checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Border"),
+                             [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); }));
+    menu.push_back(checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Stretch to Fit"), [this] {
         SetStretch(!m_stretch);
         Repaint();
     }));
-    menu.push_back(checkable("AutoSize", [this] {
+    menu.push_back(checkable(QT_TRANSLATE_NOOP("TGMenuItem", "AutoSize"), [this] {
         SetAutoSize(!m_autoSize);
         Repaint();
     }));
-    menu.push_back(checkable("Flip", [this] { SetFlip(!m_flip); }));
-    menu.push_back(checkable("Reverse", [this] { SetReverse(!m_reverse); }));
+    menu.push_back(checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Flip"), [this] { SetFlip(!m_flip); }));
+    menu.push_back(checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Reverse"), [this] { SetReverse(!m_reverse); }));
 }
 
 void TGImage::UpdatePopupChecks()

@@ -174,7 +174,7 @@ void TGLabelShapes::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGGraphicControl::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Background Color", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Background Color"), [this] {
         if (!Host())
             return;
         if (auto c = Host()->ChooseColor(m_brush.Color)) {
@@ -186,7 +186,7 @@ void TGLabelShapes::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             Repaint();
         }
     }));
-    menu.push_back(TGMenuItem::Command("Line Color", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Line Color"), [this] {
         if (!Host())
             return;
         if (auto c = Host()->ChooseColor(m_pen.Color)) {
@@ -197,14 +197,15 @@ void TGLabelShapes::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             Repaint();
         }
     }));
-    menu.push_back(TGMenuItem::Submenu("Line Thickness", thicknessMenu([this](int n) {
-                                           TGPen p = m_pen;
-                                           p.Width = n;
-                                           SetPen(p);
-                                           NotifyChanged();
-                                       })));
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Line Thickness"), thicknessMenu([this](int n) {
+                                TGPen p = m_pen;
+                                p.Width = n;
+                                SetPen(p);
+                                NotifyChanged();
+                            })));
     menu.push_back(TGMenuItem::Separator());
-    TGMenuItem transparent = TGMenuItem::Command("Transparent", [this] {
+    TGMenuItem transparent = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Transparent"), [this] {
         SetTransparent(!m_transparent);
         // The fill is part of the design: the change must be saved like any other.
         NotifyChanged();
@@ -221,7 +222,8 @@ void TGLabelShapes::BuildPopupMenu(std::vector<TGMenuItem> &menu)
                 SetRoundPerc(percent);
                 NotifyChanged();
             }));
-        menu.push_back(TGMenuItem::Submenu("Degree of Rounding", std::move(degrees)));
+        menu.push_back(
+            TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Degree of Rounding"), std::move(degrees)));
     }
 }
 

@@ -29,7 +29,10 @@ std::vector<TPropertyInfo> ownProperties()
     return own;
 }
 
-const char *const kStyleCaptions[] = {"Horizontal", "Vertical", "Angled Sloping Up", "Angled Sloping Down"};
+const char *const kStyleCaptions[] = {QT_TRANSLATE_NOOP("TGMenuItem", "Horizontal"),
+                                      QT_TRANSLATE_NOOP("TGMenuItem", "Vertical"),
+                                      QT_TRANSLATE_NOOP("TGMenuItem", "Angled Sloping Up"),
+                                      QT_TRANSLATE_NOOP("TGMenuItem", "Angled Sloping Down")};
 } // namespace
 
 TGLineShape::TGLineShape()
@@ -167,8 +170,8 @@ void TGLineShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)
         item.Checkable = true;
         styles.push_back(item);
     }
-    menu.push_back(TGMenuItem::Submenu("Style", std::move(styles)));
-    menu.push_back(TGMenuItem::Command("Color", [this] {
+    menu.push_back(TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Style"), std::move(styles)));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Color"), [this] {
         if (!Host())
             return;
         if (auto c = Host()->ChooseColor(m_pen.Color)) {
@@ -190,9 +193,11 @@ void TGLineShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)
         item.Checkable = true;
         thickness.push_back(item);
     }
-    menu.push_back(TGMenuItem::Submenu("Line Thickness", std::move(thickness)));
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Line Thickness"), std::move(thickness)));
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Stretch To Edges", [this] { StretchToEdges(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Stretch To Edges"),
+                                       [this] { StretchToEdges(); }));
 }
 
 void TGLineShape::UpdatePopupChecks()

@@ -336,17 +336,21 @@ void TGPCircleText::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGGraphicControl::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Font", [this] { ChooseFontCommand(); }));
-    TGMenuItem transparent =
-        TGMenuItem::Command("Transparent", [this] { SetControlTransparent(!m_transparent); });
+    menu.push_back(
+        TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Font"), [this] { ChooseFontCommand(); }));
+    TGMenuItem transparent = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Transparent"),
+                                                 [this] { SetControlTransparent(!m_transparent); });
     transparent.Checkable = true;
     menu.push_back(transparent);
-    menu.push_back(TGMenuItem::Command("Background Color", [this] { BackgroundColorCommand(); }));
-    TGMenuItem border = TGMenuItem::Command(
-        "Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Background Color"),
+                                       [this] { BackgroundColorCommand(); }));
+    TGMenuItem border = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Border"), [this] {
+        SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
+    });
     border.Checkable = true;
     menu.push_back(border);
-    menu.push_back(TGMenuItem::Command("Properties", [this] { PropertiesCommand(); }));
+    menu.push_back(
+        TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Properties"), [this] { PropertiesCommand(); }));
     UpdatePopupChecks();
 }
 

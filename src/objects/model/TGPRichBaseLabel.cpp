@@ -183,15 +183,18 @@ void TGPRichBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
         throw ENoMasterWPRich();
     }
     menu.push_back(TGMenuItem::Separator());
-    TGMenuItem transparent = TGMenuItem::Command("Transparent", [this] { SetTransparent(!m_transparent); });
+    TGMenuItem transparent = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Transparent"),
+                                                 [this] { SetTransparent(!m_transparent); });
     transparent.Checkable = true;
     menu.push_back(transparent);
-    menu.push_back(TGMenuItem::Command("Background Color", [this] { BackgroundColorCommand(); }));
-    TGMenuItem border = TGMenuItem::Command(
-        "Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Background Color"),
+                                       [this] { BackgroundColorCommand(); }));
+    TGMenuItem border = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Border"), [this] {
+        SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
+    });
     border.Checkable = true;
     menu.push_back(border);
-    menu.push_back(TGMenuItem::Command("Edit", [this] { EditText(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Edit"), [this] { EditText(); }));
     OnEdit = [this](TObjectHost &) { EditText(); };
     UpdatePopupChecks();
 }

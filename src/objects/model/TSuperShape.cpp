@@ -266,7 +266,7 @@ void TSuperShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGGraphicControl::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Properties", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Properties"), [this] {
         if (PropertiesEditor())
             PropertiesEditor()(*this);
     }));

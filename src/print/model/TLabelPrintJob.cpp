@@ -2,6 +2,7 @@
 
 #include "print/engine/TBaseReport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace cw::model {
@@ -118,34 +119,44 @@ void TLabelPrintJob::PrintBackGround(TBaseReport &report, double x, double y) co
 QString TLabelPrintJob::ClosingText(bool aborted, bool printing, bool complexDesign)
 {
     if (aborted)
-        return printing ? QStringLiteral("\rBusiness Card Print Canceled!")
-                        : QStringLiteral("\rBusiness Card Preview Canceled!");
+        return printing ? QCoreApplication::translate("TLabelPrintJob", "\rBusiness Card Print Canceled!")
+                        : QCoreApplication::translate("TLabelPrintJob", "\rBusiness Card Preview Canceled!");
     if (printing)
-        return complexDesign ? QStringLiteral("Print job completed and sent to printer!\r\rNote: this design "
-                                              "contains complex shapes or text.\rPlease be patient while the "
-                                              "printer produces its\routput...")
-                             : QStringLiteral("Print job completed and sent to printer!");
+        return complexDesign
+                   ? QCoreApplication::translate(
+                         "TLabelPrintJob", "Print job completed and sent to printer!\r\rNote: this design "
+                                           "contains complex shapes or text.\rPlease be patient while the "
+                                           "printer produces its\routput...")
+                   : QCoreApplication::translate("TLabelPrintJob",
+                                                 "Print job completed and sent to printer!");
     return complexDesign
-               ? QStringLiteral(
+               ? QCoreApplication::translate(
+                     "TLabelPrintJob",
                      "Business Card preview ready to view!\r\rNote: To save time, only a single card "
                      "is previewed\r\r** This design contains complex shapes or text.\rPlease be "
                      "patient while the previewer prepares\rthe viewing page")
-               : QStringLiteral("\rBusiness Card preview ready!\r\rNote: To save time, only a single card is "
-                                "previewed");
+               : QCoreApplication::translate(
+                     "TLabelPrintJob",
+                     "\rBusiness Card preview ready!\r\rNote: To save time, only a single card is "
+                     "previewed");
 }
 
 QString TLabelPrintJob::NothingPrintedText(int firstPage, int pagesComposed)
 {
-    return QStringLiteral("\rNothing was printed!\r\rThe page range starts at page %1,\rbut this job has "
-                          "only %2 %3.")
+    return QCoreApplication::translate(
+               "TLabelPrintJob",
+               "\rNothing was printed!\r\rThe page range starts at page %1,\rbut this job has "
+               "only %2 %3.")
         .arg(firstPage)
         .arg(pagesComposed)
-        .arg(pagesComposed == 1 ? QStringLiteral("page") : QStringLiteral("pages"));
+        .arg(pagesComposed == 1 ? QCoreApplication::translate("TLabelPrintJob", "page")
+                                : QCoreApplication::translate("TLabelPrintJob", "pages"));
 }
 
 QString TLabelPrintJob::SavedAsText(const QString &pdfFileName)
 {
-    return QStringLiteral("\rBusiness Card sheet saved as\r") + QDir::toNativeSeparators(pdfFileName);
+    return QCoreApplication::translate("TLabelPrintJob", "\rBusiness Card sheet saved as\r") +
+           QDir::toNativeSeparators(pdfFileName);
 }
 
 } // namespace cw::model

@@ -333,8 +333,8 @@ void TGBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGGraphicControl::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Font", [this] { EditFont(); }));
-    menu.push_back(TGMenuItem::Command("3D Effects", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Font"), [this] { EditFont(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "3D Effects"), [this] {
         if (TTextEditors *editors = TTextEditors::Current(); editors && editors->Edit3DEffects(*this))
             NotifyChanged();
     }));
@@ -344,19 +344,22 @@ void TGBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             NotifyChanged();
         };
     };
-    menu.push_back(TGMenuItem::Submenu("Alignment", {checkable("Left", align(taLeftJustify)),
-                                                     checkable("Center", align(taCenter)),
-                                                     checkable("Right", align(taRightJustify))}));
-    TGMenuItem transparent = checkable("Transparent", [this] {
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Alignment"),
+                            {checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Left"), align(taLeftJustify)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Center"), align(taCenter)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Right"), align(taRightJustify))}));
+    TGMenuItem transparent = checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Transparent"), [this] {
         SetTransparent(!m_transparent);
         if (TGMenuItem *t = TGMenuItem::Find(MenuItems(), "Transparent"))
             t->Checked = m_transparent;
     });
     transparent.Checked = m_transparent;
     menu.push_back(transparent);
-    menu.push_back(TGMenuItem::Command("Background Color", [this] { ChooseBackColor(); }));
-    TGMenuItem border =
-        checkable("Border", [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Background Color"),
+                                       [this] { ChooseBackColor(); }));
+    TGMenuItem border = checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Border"),
+                                  [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); });
     border.Checked = m_borderStyle == bsSingle;
     menu.push_back(border);
 }

@@ -288,16 +288,18 @@ void TGMultiLineBaseLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGGraphicControl::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Font", [this] { EditFont(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Font"), [this] { EditFont(); }));
     auto align = [this](TAlignment a) {
         return [this, a] {
             SetAlignment(a);
             NotifyChanged();
         };
     };
-    menu.push_back(TGMenuItem::Submenu("Alignment", {checkable("Left", align(taLeftJustify)),
-                                                     checkable("Center", align(taCenter)),
-                                                     checkable("Right", align(taRightJustify))}));
+    menu.push_back(
+        TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Alignment"),
+                            {checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Left"), align(taLeftJustify)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Center"), align(taCenter)),
+                             checkable(QT_TRANSLATE_NOOP("TGMenuItem", "Right"), align(taRightJustify))}));
 }
 
 void TGMultiLineBaseLabel::UpdatePopupChecks()

@@ -22,8 +22,8 @@ void TGMultiLineLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGMultiLineBaseLabel::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Text", [this] { EditText(); }));
-    TGMenuItem wrap = TGMenuItem::Command("Word Wrap", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Text"), [this] { EditText(); }));
+    TGMenuItem wrap = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Word Wrap"), [this] {
         SetWordWrap(!WordWrap());
         if (TGMenuItem *w = TGMenuItem::Find(MenuItems(), "Word Wrap"))
             w->Checked = WordWrap();

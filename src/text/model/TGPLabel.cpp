@@ -26,10 +26,12 @@ void TGPLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGBaseLabel::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Text", [this] { EditText(); }));
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Text"), [this] { EditText(); }));
     menu.push_back(TGMenuItem::Separator());
     std::vector<TGMenuItem> rotation;
-    const char *captions[4] = {"No Rotation", "90 Degrees", "180 Degrees", "270 Degrees"};
+    const char *captions[4] = {
+        QT_TRANSLATE_NOOP("TGMenuItem", "No Rotation"), QT_TRANSLATE_NOOP("TGMenuItem", "90 Degrees"),
+        QT_TRANSLATE_NOOP("TGMenuItem", "180 Degrees"), QT_TRANSLATE_NOOP("TGMenuItem", "270 Degrees")};
     for (int i = 0; i < 4; ++i) {
         TGMenuItem item = TGMenuItem::Command(captions[i], [this, i] {
             const int before = Angle();
@@ -43,7 +45,7 @@ void TGPLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
         item.Checked = Angle() == i * 90;
         rotation.push_back(item);
     }
-    menu.push_back(TGMenuItem::Submenu("Rotation", std::move(rotation)));
+    menu.push_back(TGMenuItem::Submenu(QT_TRANSLATE_NOOP("TGMenuItem", "Rotation"), std::move(rotation)));
     m_hasRotationMenu = true;
 }
 

@@ -309,14 +309,14 @@ void TGSuperText::BuildPopupMenu(std::vector<TGMenuItem> &menu)
 {
     TGGraphicControl::BuildPopupMenu(menu);
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Font", [this] { EditFont(); }));
-    TGMenuItem transparent = TGMenuItem::Command("Transparent", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Font"), [this] { EditFont(); }));
+    TGMenuItem transparent = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Transparent"), [this] {
         SetControlTransparent(!m_controlTransparent);
         NotifyChanged();
     });
     transparent.Checkable = true;
     menu.push_back(transparent);
-    menu.push_back(TGMenuItem::Command("Background Color", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Background Color"), [this] {
         if (!Host())
             return;
         if (auto c = Host()->ChooseColor(m_bgColor)) {
@@ -326,12 +326,13 @@ void TGSuperText::BuildPopupMenu(std::vector<TGMenuItem> &menu)
             Repaint();
         }
     }));
-    TGMenuItem border = TGMenuItem::Command(
-        "Border", [this] { SetBorderStyle(m_borderStyle == bsNone ? bsSingle : bsNone); });
+    TGMenuItem border = TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Border"), [this] {
+        SetBorderStyle(m_borderStyle == bsNone ? bsSingle : bsNone);
+    });
     border.Checkable = true;
     border.Checked = true;
     menu.push_back(border);
-    menu.push_back(TGMenuItem::Command("Properties", [this] {
+    menu.push_back(TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Properties"), [this] {
         if (PropertiesEditor())
             PropertiesEditor()(*this);
     }));

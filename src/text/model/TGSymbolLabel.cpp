@@ -121,7 +121,8 @@ void TGSymbolLabel::BuildPopupMenu(std::vector<TGMenuItem> &menu)
                item.Caption == QLatin1String("Angle");
     });
     menu.push_back(TGMenuItem::Separator());
-    menu.push_back(TGMenuItem::Command("Symbol Selector", [this] { ChooseSymbol(); }));
+    menu.push_back(
+        TGMenuItem::Command(QT_TRANSLATE_NOOP("TGMenuItem", "Symbol Selector"), [this] { ChooseSymbol(); }));
     // The menu is built once the label is complete (created or read): fit the
     // box to the symbol now.  A failure keeps the stored size.
     try {
