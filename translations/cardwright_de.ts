@@ -1358,6 +1358,57 @@ Gedruckt wird immer in der echten Größe der Karte, doch bei 100 % sehen Sie si
     </message>
 </context>
 <context>
+    <name>cw::ui::TCardStockFinder</name>
+    <message>
+        <source>&amp;Find card stock (maker, code, size or count):</source>
+        <translation>&amp;Kartenbogen suchen (Hersteller, Artikelnummer, Größe oder Anzahl):</translation>
+    </message>
+    <message>
+        <source>e.g. avery 5371, 85 x 55, 10 per sheet</source>
+        <translation>z. B. avery 5371, 85 x 55, 10 pro Bogen</translation>
+    </message>
+    <message>
+        <source>&amp;Use this stock</source>
+        <translation>Diesen Bogen &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve my layout as:</source>
+        <translation>Eigenes Layout speichern &amp;als:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Type a maker, a product code, a card size (&quot;85 x 55&quot;) or a count (&quot;10 per sheet&quot;) to list the card stocks that match.</source>
+        <translation>Geben Sie einen Hersteller, eine Artikelnummer, eine Kartengröße („85 x 55“) oder eine Anzahl („10 pro Bogen“) ein, um die passenden Kartenbogen aufzulisten.</translation>
+    </message>
+    <message>
+        <source>The card stocks that match the search. Double-click one to take its sizes.</source>
+        <translation>Die Kartenbogen, die zur Suche passen. Ein Doppelklick übernimmt ihre Maße.</translation>
+    </message>
+    <message>
+        <source>The sheet of the highlighted card stock, to scale.</source>
+        <translation>Der Bogen des markierten Kartenbogens, maßstabsgetreu.</translation>
+    </message>
+    <message>
+        <source>Takes the sizes of the highlighted card stock into the fields below.</source>
+        <translation>Übernimmt die Maße des markierten Kartenbogens in die Felder unten.</translation>
+    </message>
+    <message>
+        <source>A name for the layout in the fields below, to find it again later.</source>
+        <translation>Ein Name für das Layout in den Feldern unten, um es später wiederzufinden.</translation>
+    </message>
+    <message>
+        <source>Keeps the layout in the fields below as a card stock of your own.</source>
+        <translation>Bewahrt das Layout in den Feldern unten als eigenen Kartenbogen auf.</translation>
+    </message>
+    <message>
+        <source>Type a name for your layout first.</source>
+        <translation>Geben Sie zuerst einen Namen für Ihr Layout ein.</translation>
+    </message>
+</context>
+<context>
     <name>cw::ui::TCircleTextProperties</name>
     <message>
         <source>CircleText Properties</source>
@@ -1690,6 +1741,42 @@ Gedruckt wird immer in der echten Größe der Karte, doch bei 100 % sehen Sie si
     <message>
         <source>Sizes, pitches and margins must be at most %1 inches (or %2mm)</source>
         <translation>Maße, Abstände und Ränder dürfen höchstens %1 Zoll (oder %2 mm) betragen</translation>
+    </message>
+    <message>
+        <source>A3 (297 x 420mm)</source>
+        <translation>A3 (297 x 420 mm)</translation>
+    </message>
+    <message>
+        <source>A5 (148 x 210mm)</source>
+        <translation>A5 (148 x 210 mm)</translation>
+    </message>
+    <message>
+        <source>Legal (8.5 x 14&quot;)</source>
+        <translation>Legal (8,5 x 14&quot;)</translation>
+    </message>
+    <message>
+        <source>Custom size</source>
+        <translation>Eigene Größe</translation>
+    </message>
+    <message>
+        <source>Paper Width</source>
+        <translation>Papierbreite</translation>
+    </message>
+    <message>
+        <source>Paper Height</source>
+        <translation>Papierhöhe</translation>
+    </message>
+    <message>
+        <source>A custom paper must be at least 1 inch (or 25.4mm) wide and high</source>
+        <translation>Ein eigenes Papierformat muss mindestens 1 Zoll (bzw. 25,4 mm) breit und hoch sein</translation>
+    </message>
+    <message>
+        <source>The width of a custom paper.</source>
+        <translation>Die Breite eines eigenen Papierformats.</translation>
+    </message>
+    <message>
+        <source>The height of a custom paper.</source>
+        <translation>Die Höhe eines eigenen Papierformats.</translation>
     </message>
 </context>
 <context>
@@ -2818,6 +2905,36 @@ Karten werden jetzt auf dem Standarddrucker %2 gedruckt.</translation>
         <source>Zoom out</source>
         <translation>Verkleinern</translation>
     </message>
+    <message>
+        <source>Export for Print S&amp;hop…</source>
+        <translation>Für die &amp;Druckerei exportieren…</translation>
+    </message>
+    <message>
+        <source>Unable to read these files as pictures; nothing was added for them:
+%1</source>
+        <translation>Diese Dateien konnten nicht als Bilder gelesen werden; für sie wurde nichts hinzugefügt:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>SVG Drawing (*.svg *.SVG)</source>
+        <translation>SVG-Zeichnung (*.svg *.SVG)</translation>
+    </message>
+    <message>
+        <source>Export for Print Shop</source>
+        <translation>Für die Druckerei exportieren</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf *.PDF)</source>
+        <translation>PDF-Datei (*.pdf *.PDF)</translation>
+    </message>
+    <message>
+        <source>Unable to save the card as %1</source>
+        <translation>Die Karte konnte nicht als %1 gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>cw::ui::TMultiLineTextEditor</name>
@@ -3061,6 +3178,41 @@ Karten werden jetzt auf dem Standarddrucker %2 gedruckt.</translation>
     <message>
         <source>Increase or decrease to adjust horizontal spacing between cards </source>
         <translation>Erhöhen oder verringern, um den horizontalen Abstand zwischen den Karten anzupassen </translation>
+    </message>
+</context>
+<context>
+    <name>cw::ui::TPrintShopDialog</name>
+    <message>
+        <source>Export for Print Shop</source>
+        <translation>Für die Druckerei exportieren</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>How far the background and the objects at the card&apos;s edge run on beyond the cut</source>
+        <translation>Wie weit der Hintergrund und die Objekte am Kartenrand über den Schnitt hinausreichen</translation>
+    </message>
+    <message>
+        <source>&amp;Crop marks</source>
+        <translation>&amp;Schnittmarken</translation>
+    </message>
+    <message>
+        <source>Short lines outside the bleed that show where to cut</source>
+        <translation>Kurze Linien außerhalb des Anschnitts, die zeigen, wo geschnitten wird</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Anschnitt:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
