@@ -56,6 +56,20 @@ private:
     TGGraphicControl &m_o;
 };
 
+// Marks the object's painting, during which it may fit itself to what it
+// draws.
+class TGGraphicControl::TPainting
+{
+public:
+    explicit TPainting(TGGraphicControl &o) : m_o(o) { ++m_o.m_painting; }
+    ~TPainting() { --m_o.m_painting; }
+    TPainting(const TPainting &) = delete;
+    TPainting &operator=(const TPainting &) = delete;
+
+private:
+    TGGraphicControl &m_o;
+};
+
 TGGraphicControl::TGGraphicControl() = default;
 TGGraphicControl::~TGGraphicControl() = default;
 
@@ -142,6 +156,16 @@ QRect TGGraphicControl::ZoomedBounds(const QRect &stored, float zoom)
 
 void TGGraphicControl::applyBounds(const QRect &shown, const QRect &stored)
 {
+    // The geometry the first report compares with is the one before this
+    // change, unless the object is fitting itself while it is painted: a fit
+    // on the first paint after the object was placed or read back is part of
+    // showing it, not a change of the design.  An object changed before it
+    // was ever painted (one lying outside the card, or changed before the
+    // next paint) reports that change like any other.
+    if (!m_lastBounds && !m_loading && m_painting == 0) {
+        m_lastBounds = m_bounds;
+        m_lastStored = m_stored;
+    }
     const bool moved = shown != m_bounds;
     m_stored = stored;
     if (moved) {
@@ -223,6 +247,7 @@ void TGGraphicControl::PaintTo(QPainter &painter, int x, int y)
     std::optional<TShownOnly> shownOnly;
     if (m_zoom != 1.0f)
         shownOnly.emplace(*this);
+    const TPainting painting(*this);
     PainterGuard guard(painter);
     // Each object draws from the same state, whatever was drawn before it.
     engine::TPainterState::Reset(painter);

@@ -137,8 +137,11 @@ public:
     virtual void PrintTo(engine::TBaseReport &report, double leftInches, double topInches);
 
     // ---- virtual operations of every kind
-    // Reports a changed position/size to the surface: the first report only
-    // records the bounds; later changes notify and ask for a frame refit.
+    // Reports a changed position/size to the surface: a change of the 100 %
+    // geometry notifies, a change of the shown bounds asks for a frame
+    // refit.  The first report compares with the geometry before the first
+    // change, or, when that change is a fit while painting, only records the
+    // bounds.
     virtual void BoundsChanged();
     // Refreshes check states before the popup menu shows.
     virtual void UpdatePopupChecks() {}
@@ -192,6 +195,7 @@ protected:
 
 private:
     class TShownOnly;
+    class TPainting;
     // Sets the shown and the 100 % bounds together.
     void applyBounds(const QRect &shown, const QRect &stored);
 
@@ -200,6 +204,7 @@ private:
     // > 0 while bounds changes only affect what is shown (painting or
     // rescaling at a zoom other than 1.0).
     int m_shownOnly = 0;
+    int m_painting = 0; // > 0 while the object paints itself
     std::optional<QRect> m_lastBounds;
     std::optional<QRect> m_lastStored;
     bool m_inBoundsChange = false;
