@@ -169,6 +169,19 @@ private slots:
                                                                        step(S::Undo),
                                                                        step(S::Select, 47),
                                                                        step(S::Resize, 3, -12, 61)};
+        // Save As takes objects dragged below the card off it, also when the
+        // dialog is then cancelled: Undo and Redo go through that removal.
+        QTest::newRow("stray object removed by Save As")
+            << QStringLiteral("undo")
+            << std::vector<S>{step(S::Draw, 8, 37, 134, -37, 0, 0),
+                              step(S::SaveAsCancel),
+                              step(S::Select, 69),
+                              step(S::Copy),
+                              step(S::Move, -53, 16),
+                              step(S::Move, 57, 36),
+                              step(S::SelectBand, 237, 168, 82, 16),
+                              step(S::Draw, 2, 158, 126, -48, 0, 1),
+                              step(S::SaveAsCancel)};
         std::vector<S> nudges{step(S::Draw, 7, 20, 20, 200, 150, 0), step(S::Select, 0)};
         for (int i = 0; i < 70; ++i)
             nudges.push_back(step(S::Keys, i % 2 == 0 ? 2 : 0, 1)); // Right, Left, …
