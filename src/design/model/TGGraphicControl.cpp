@@ -24,19 +24,32 @@ private:
 using T = TGGraphicControl;
 using K = TPropertyKind;
 
+// `value` / `zoom` rounded, and at least one pixel away from `was` in the
+// direction from `before` to `after`: a change the user makes at a zoom above
+// 100 % (a one-pixel nudge is less than a pixel at 100 %) is never lost.
+int convertValue(int before, int after, int was, double zoom)
+{
+    const int value = Round(after / zoom);
+    if (after > before)
+        return std::max(value, was + 1);
+    if (after < before)
+        return std::min(value, was - 1);
+    return value;
+}
+
 // One axis of a change of the shown bounds at a zoom, carried over to the
 // 100 % geometry (pos, len): only what changed is converted, once.
 void convertAxis(int oldPos, int oldLen, int newPos, int newLen, double zoom, int &pos, int &len)
 {
     const int end = pos + len;
     if (newPos != oldPos)
-        pos = Round(newPos / zoom);
+        pos = convertValue(oldPos, newPos, pos, zoom);
     if (newLen == oldLen)
         return; // moved (or unchanged): the size stays as it is at 100 %
     if (newPos + newLen == oldPos + oldLen)
         len = end - pos; // the far edge stayed: it stays at 100 % too
     else
-        len = Round(newLen / zoom);
+        len = convertValue(oldLen, newLen, len, zoom);
     if (newLen >= 1)
         len = std::max(1, len);
 }
@@ -124,6 +137,7 @@ void TGGraphicControl::SetBounds(int left, int top, int width, int height)
     if (r == m_bounds)
         return;
     QRect stored = r;
+    QRect shown = r;
     if (m_zoom != 1.0f) {
         stored = m_stored;
         if (m_shownOnly == 0) {
@@ -132,9 +146,13 @@ void TGGraphicControl::SetBounds(int left, int top, int width, int height)
             convertAxis(m_bounds.left(), m_bounds.width(), left, width, z, l, w);
             convertAxis(m_bounds.top(), m_bounds.height(), top, height, z, t, h);
             stored = QRect(l, t, w, h);
+            // Shown where its 100 % geometry puts it at this zoom, as after
+            // opening the design or undoing back to it: never a pixel apart.
+            shown = ZoomedBounds(stored, m_zoom);
         }
     }
-    applyBounds(r, stored);
+    if (shown != m_bounds || stored != m_stored)
+        applyBounds(shown, stored);
 }
 
 void TGGraphicControl::SetStoredBounds(const QRect &stored)

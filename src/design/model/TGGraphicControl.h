@@ -57,15 +57,15 @@ public:
     int Width() const { return m_bounds.width(); }
     int Height() const { return m_bounds.height(); }
     QRect BoundsRect() const { return m_bounds; }
-    // Moves/sizes the object.  Nothing happens for unchanged bounds; otherwise
-    // the old and new areas are repainted and, unless the object is being
-    // read, BoundsChanged reports the move.  At zoom 1.0 the 100 % geometry
-    // becomes the new bounds.  At another zoom each changed value is
-    // converted to 100 % once (Round(value / Zoom)); a moved object keeps its
-    // 100 % size and an edge that did not move stays where it was, so a move
-    // never resizes.  Changes an object makes to itself while it is painted
-    // or rescaled at a zoom other than 1.0 (text fitting its zoomed font)
-    // change only what is shown.
+    // Moves/sizes the object; BoundsChanged reports it (not while read).  At
+    // zoom 1.0 the 100 % geometry becomes the new bounds.  At another zoom
+    // each changed value is converted to 100 % once (Round(value / Zoom), at
+    // least a pixel in the direction of the change, so every change shown is
+    // one of the design); a moved object keeps its 100 % size and an edge
+    // that did not move stays where it was.  The object is then shown at
+    // ZoomedBounds of its new 100 % geometry, as opening the design shows it.
+    // Changes an object makes to itself while it is painted or rescaled at a
+    // zoom other than 1.0 (text fitting its zoomed font) change only that.
     void SetBounds(int left, int top, int width, int height);
     void SetBounds(const QRect &r) { SetBounds(r.left(), r.top(), r.width(), r.height()); }
     void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
