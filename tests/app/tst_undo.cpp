@@ -177,7 +177,8 @@ private slots:
         QCOMPARE(panel->ObjectAt(0)->Left(), 10);
         panel->ObjectAt(1)->SetLeft(70); // the first report of a read-back object
         QCoreApplication::processEvents();
-        w.mnuUndoClick();
+        w.mnuUndoClick(); // the move, not the shape below the card
+        QCOMPARE(panel->ObjectCount(), 2);
         QCOMPARE(panel->ObjectAt(1)->Left(), 40);
         w.mnuRedoClick();
         QCOMPARE(panel->ObjectAt(1)->Left(), 70);
