@@ -182,6 +182,12 @@ private slots:
                               step(S::SelectBand, 237, 168, 82, 16),
                               step(S::Draw, 2, 158, 126, -48, 0, 1),
                               step(S::SaveAsCancel)};
+        // A label collapsed by its handle fits its text again when painted:
+        // undoing to the collapsed state must not record that fit as a new
+        // change, or Undo steps back to itself for ever.
+        QTest::newRow("label's left edge dragged past its right")
+            << QStringLiteral("undo")
+            << std::vector<S>{step(S::Draw, 0, 214, 16, -59, 78, 3), step(S::Resize, 1, 149, 20)};
         std::vector<S> nudges{step(S::Draw, 7, 20, 20, 200, 150, 0), step(S::Select, 0)};
         for (int i = 0; i < 70; ++i)
             nudges.push_back(step(S::Keys, i % 2 == 0 ? 2 : 0, 1)); // Right, Left, …
