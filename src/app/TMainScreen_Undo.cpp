@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 
 namespace cw::ui {
 
@@ -63,6 +65,16 @@ void TMainScreen::restoreDesignState(const model::TDesignState &state)
         m_panel->RestoreDesign(state.ObjectList());
     } catch (const Exception &e) {
         Interaction::current().error(e.message(), tr("Undo"));
+    }
+    // Objects that fit themselves to their text do so when first painted;
+    // they do it now, as part of the restore, so that showing the restored
+    // design is not taken for a new change (which would drop the steps that
+    // could be redone and make Undo step back to itself for ever).
+    {
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        for (int i = 0; i < m_panel->ObjectCount(); ++i)
+            m_panel->ObjectAt(i)->PaintOnSurface(painter);
     }
     if (state.Background != BackgroundFile) {
         BackgroundFile = state.Background;

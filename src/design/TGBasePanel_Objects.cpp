@@ -125,9 +125,12 @@ void TGBasePanel::RemoveStrayObjects()
 {
     m_frame->Clear();
     const int h = height(), w = width();
-    std::erase_if(m_objects, [h, w](const auto &o) {
+    const auto removed = std::erase_if(m_objects, [h, w](const auto &o) {
         return o->Top() > h - 10 || o->Left() > w - 10 || o->Width() < 1 || o->Height() < 1;
     });
+    // Removing them changes the design like any delete: an undo step.
+    if (removed > 0)
+        Changed();
     update();
 }
 

@@ -160,6 +160,39 @@ private slots:
         QVERIFY(w.ChangesMade());
     }
 
+    // The first change an object makes after it is read back by Undo is a
+    // step of its own, also for an object that was never painted: one lying
+    // below the card's edge, or one changed before the next paint.
+    void aChangeBeforeTheFirstPaintAfterUndoIsAStep()
+    {
+        TMainScreen w;
+        w.FormActivate();
+        TGBasePanel *panel = w.BusinessCardPanel();
+        addShape(w, QRect(10, 10, 60, 30));
+        addShape(w, QRect(40, panel->height() + 5, 20, 20)); // below the card
+        panel->ObjectAt(0)->SetLeft(30);
+        QCoreApplication::processEvents();
+        w.mnuUndoClick();
+        QCoreApplication::processEvents();
+        QCOMPARE(panel->ObjectAt(0)->Left(), 10);
+        panel->ObjectAt(1)->SetLeft(70); // the first report of a read-back object
+        QCoreApplication::processEvents();
+        w.mnuUndoClick(); // the move, not the shape below the card
+        QCOMPARE(panel->ObjectCount(), 2);
+        QCOMPARE(panel->ObjectAt(1)->Left(), 40);
+        w.mnuRedoClick();
+        QCOMPARE(panel->ObjectAt(1)->Left(), 70);
+
+        // Read back and changed at once, before any paint.
+        w.mnuUndoClick();
+        panel->ObjectAt(0)->SetTop(50);
+        QCoreApplication::processEvents();
+        w.mnuUndoClick();
+        QCOMPARE(panel->ObjectAt(0)->Top(), 10);
+        w.mnuRedoClick();
+        QCOMPARE(panel->ObjectAt(0)->Top(), 50);
+    }
+
     void undoToTheSavedStateClearsTheChangeFlag()
     {
         TMainScreen w;

@@ -24,19 +24,32 @@ private:
 using T = TGGraphicControl;
 using K = TPropertyKind;
 
+// `value` / `zoom` rounded, and at least one pixel away from `was` in the
+// direction from `before` to `after`: a change the user makes at a zoom above
+// 100 % (a one-pixel nudge is less than a pixel at 100 %) is never lost.
+int convertValue(int before, int after, int was, double zoom)
+{
+    const int value = Round(after / zoom);
+    if (after > before)
+        return std::max(value, was + 1);
+    if (after < before)
+        return std::min(value, was - 1);
+    return value;
+}
+
 // One axis of a change of the shown bounds at a zoom, carried over to the
 // 100 % geometry (pos, len): only what changed is converted, once.
 void convertAxis(int oldPos, int oldLen, int newPos, int newLen, double zoom, int &pos, int &len)
 {
     const int end = pos + len;
     if (newPos != oldPos)
-        pos = Round(newPos / zoom);
+        pos = convertValue(oldPos, newPos, pos, zoom);
     if (newLen == oldLen)
         return; // moved (or unchanged): the size stays as it is at 100 %
     if (newPos + newLen == oldPos + oldLen)
         len = end - pos; // the far edge stayed: it stays at 100 % too
     else
-        len = Round(newLen / zoom);
+        len = convertValue(oldLen, newLen, len, zoom);
     if (newLen >= 1)
         len = std::max(1, len);
 }
@@ -51,6 +64,20 @@ public:
     ~TShownOnly() { --m_o.m_shownOnly; }
     TShownOnly(const TShownOnly &) = delete;
     TShownOnly &operator=(const TShownOnly &) = delete;
+
+private:
+    TGGraphicControl &m_o;
+};
+
+// Marks the object's painting, during which it may fit itself to what it
+// draws.
+class TGGraphicControl::TPainting
+{
+public:
+    explicit TPainting(TGGraphicControl &o) : m_o(o) { ++m_o.m_painting; }
+    ~TPainting() { --m_o.m_painting; }
+    TPainting(const TPainting &) = delete;
+    TPainting &operator=(const TPainting &) = delete;
 
 private:
     TGGraphicControl &m_o;
@@ -110,6 +137,7 @@ void TGGraphicControl::SetBounds(int left, int top, int width, int height)
     if (r == m_bounds)
         return;
     QRect stored = r;
+    QRect shown = r;
     if (m_zoom != 1.0f) {
         stored = m_stored;
         if (m_shownOnly == 0) {
@@ -118,9 +146,13 @@ void TGGraphicControl::SetBounds(int left, int top, int width, int height)
             convertAxis(m_bounds.left(), m_bounds.width(), left, width, z, l, w);
             convertAxis(m_bounds.top(), m_bounds.height(), top, height, z, t, h);
             stored = QRect(l, t, w, h);
+            // Shown where its 100 % geometry puts it at this zoom, as after
+            // opening the design or undoing back to it: never a pixel apart.
+            shown = ZoomedBounds(stored, m_zoom);
         }
     }
-    applyBounds(r, stored);
+    if (shown != m_bounds || stored != m_stored)
+        applyBounds(shown, stored);
 }
 
 void TGGraphicControl::SetStoredBounds(const QRect &stored)
@@ -142,6 +174,16 @@ QRect TGGraphicControl::ZoomedBounds(const QRect &stored, float zoom)
 
 void TGGraphicControl::applyBounds(const QRect &shown, const QRect &stored)
 {
+    // The geometry the first report compares with is the one before this
+    // change, unless the object is fitting itself while it is painted: a fit
+    // on the first paint after the object was placed or read back is part of
+    // showing it, not a change of the design.  An object changed before it
+    // was ever painted (one lying outside the card, or changed before the
+    // next paint) reports that change like any other.
+    if (!m_lastBounds && !m_loading && m_painting == 0) {
+        m_lastBounds = m_bounds;
+        m_lastStored = m_stored;
+    }
     const bool moved = shown != m_bounds;
     m_stored = stored;
     if (moved) {
@@ -223,6 +265,7 @@ void TGGraphicControl::PaintTo(QPainter &painter, int x, int y)
     std::optional<TShownOnly> shownOnly;
     if (m_zoom != 1.0f)
         shownOnly.emplace(*this);
+    const TPainting painting(*this);
     PainterGuard guard(painter);
     // Each object draws from the same state, whatever was drawn before it.
     engine::TPainterState::Reset(painter);

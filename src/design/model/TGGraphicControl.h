@@ -57,15 +57,15 @@ public:
     int Width() const { return m_bounds.width(); }
     int Height() const { return m_bounds.height(); }
     QRect BoundsRect() const { return m_bounds; }
-    // Moves/sizes the object.  Nothing happens for unchanged bounds; otherwise
-    // the old and new areas are repainted and, unless the object is being
-    // read, BoundsChanged reports the move.  At zoom 1.0 the 100 % geometry
-    // becomes the new bounds.  At another zoom each changed value is
-    // converted to 100 % once (Round(value / Zoom)); a moved object keeps its
-    // 100 % size and an edge that did not move stays where it was, so a move
-    // never resizes.  Changes an object makes to itself while it is painted
-    // or rescaled at a zoom other than 1.0 (text fitting its zoomed font)
-    // change only what is shown.
+    // Moves/sizes the object; BoundsChanged reports it (not while read).  At
+    // zoom 1.0 the 100 % geometry becomes the new bounds.  At another zoom
+    // each changed value is converted to 100 % once (Round(value / Zoom), at
+    // least a pixel in the direction of the change, so every change shown is
+    // one of the design); a moved object keeps its 100 % size and an edge
+    // that did not move stays where it was.  The object is then shown at
+    // ZoomedBounds of its new 100 % geometry, as opening the design shows it.
+    // Changes an object makes to itself while it is painted or rescaled at a
+    // zoom other than 1.0 (text fitting its zoomed font) change only that.
     void SetBounds(int left, int top, int width, int height);
     void SetBounds(const QRect &r) { SetBounds(r.left(), r.top(), r.width(), r.height()); }
     void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
@@ -137,8 +137,11 @@ public:
     virtual void PrintTo(engine::TBaseReport &report, double leftInches, double topInches);
 
     // ---- virtual operations of every kind
-    // Reports a changed position/size to the surface: the first report only
-    // records the bounds; later changes notify and ask for a frame refit.
+    // Reports a changed position/size to the surface: a change of the 100 %
+    // geometry notifies, a change of the shown bounds asks for a frame
+    // refit.  The first report compares with the geometry before the first
+    // change, or, when that change is a fit while painting, only records the
+    // bounds.
     virtual void BoundsChanged();
     // Refreshes check states before the popup menu shows.
     virtual void UpdatePopupChecks() {}
@@ -196,6 +199,7 @@ protected:
 
 private:
     class TShownOnly;
+    class TPainting;
     // Sets the shown and the 100 % bounds together.
     void applyBounds(const QRect &shown, const QRect &stored);
 
@@ -204,6 +208,7 @@ private:
     // > 0 while bounds changes only affect what is shown (painting or
     // rescaling at a zoom other than 1.0).
     int m_shownOnly = 0;
+    int m_painting = 0; // > 0 while the object paints itself
     std::optional<QRect> m_lastBounds;
     std::optional<QRect> m_lastStored;
     bool m_inBoundsChange = false;
