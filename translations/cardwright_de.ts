@@ -2907,7 +2907,7 @@ Karten werden jetzt auf dem Standarddrucker %2 gedruckt.</translation>
     </message>
     <message>
         <source>Export for Print S&amp;hop…</source>
-        <translation>Für die &amp;Druckerei exportieren…</translation>
+        <translation>Für die Druc&amp;kerei exportieren…</translation>
     </message>
     <message>
         <source>Unable to read these files as pictures; nothing was added for them:

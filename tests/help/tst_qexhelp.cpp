@@ -66,8 +66,9 @@ private:
         const QList<QWidget *> controls = controlsOf(window);
         QVERIFY(!controls.isEmpty());
         for (QWidget *control : controls) {
-            if (control->parentWidget() && qobject_cast<QAbstractSpinBox *>(control->parentWidget()))
-                continue; // the spin box's own parts
+            if (control->parentWidget() && (qobject_cast<QAbstractSpinBox *>(control->parentWidget()) ||
+                                            qobject_cast<QLineEdit *>(control->parentWidget())))
+                continue; // the spin box's or the line edit's own parts (its clear button)
             const auto found = help->Resolve(control);
             QVERIFY2(found, qPrintable(TQexHelp::ControlName(control) + QStringLiteral(" has no help")));
             QVERIFY2(found->Control == control, qPrintable(TQexHelp::ControlName(control) +
