@@ -203,7 +203,8 @@ private slots:
         QCOMPARE(r.err, QString());
         QCOMPARE(r.code, 0);
 
-        const TCardStock *found = TCardStockDatabase().Find(stock);
+        const TCardStockDatabase database; // the stock found lives in it
+        const TCardStock *found = database.Find(stock);
         QVERIFY(found);
         TCardLayout layout;
         found->ApplyTo(layout);
