@@ -204,10 +204,18 @@ void TMainScreen::mnuExportPrintShopClick()
             const model::TPrintShopLayout layout(QSizeF(Layout().Width, Layout().Height), options.Options());
             model::TSheetBackground background;
             background.Load(BackgroundFile);
-            printer::TPrintShopPdf::Write(path, layout, background,
-                                          [this](engine::TBaseReport &report, double x, double y) {
-                                              m_panel->PrintObjects(report, x, y);
-                                          });
+            std::vector<model::TGGraphicControl *> objects;
+            for (int i = 0; i < m_panel->ObjectCount(); ++i)
+                objects.push_back(m_panel->ObjectAt(i));
+            const std::vector<model::TGGraphicControl *> edge =
+                model::TCardRenderer::EdgeObjects(objects, model::TCardRenderer::CardSize(Layout()));
+            printer::TPrintShopPdf::Write(
+                path, layout, background,
+                [this](engine::TBaseReport &report, double x, double y) {
+                    m_panel->PrintObjects(report, x, y);
+                },
+                QFileInfo(path).completeBaseName(),
+                [&edge](QPainter &painter) { model::TCardRenderer::PaintObjects(painter, edge); });
             ok = true;
         } catch (const cw::Exception &e) {
             reason = e.message();

@@ -246,11 +246,19 @@ int TCliCommands::Card(const QStringList &args)
     const QString picture = model::TBackgroundArt::Resolve(named);
     model::TSheetBackground background;
     background.Load(picture.isEmpty() ? named : picture);
-    printer::TPrintShopPdf::Write(out, layout, background,
-                                  [&objects](engine::TBaseReport &report, double x, double y) {
-                                      for (const auto &object : objects)
-                                          object->PrintTo(report, x, y);
-                                  });
+    std::vector<model::TGGraphicControl *> drawn;
+    for (const auto &object : objects)
+        drawn.push_back(object.get());
+    const std::vector<model::TGGraphicControl *> edge =
+        model::TCardRenderer::EdgeObjects(drawn, model::TCardRenderer::CardSize(preferences.Layout));
+    printer::TPrintShopPdf::Write(
+        out, layout, background,
+        [&objects](engine::TBaseReport &report, double x, double y) {
+            for (const auto &object : objects)
+                object->PrintTo(report, x, y);
+        },
+        QFileInfo(in).completeBaseName(),
+        [&edge](QPainter &painter) { model::TCardRenderer::PaintObjects(painter, edge); });
     return 0;
 }
 

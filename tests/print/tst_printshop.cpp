@@ -4,9 +4,11 @@
 // crop marks in line with the trim edges), text kept as text with embedded
 // fonts, the drawing bound of the engine, and cardwright-cli card.
 #include "design/model/TBCShapes.h"
+#include "design/model/TCardRenderer.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "print/SheetPdfCheck.h"
 #include "print/engine/TBoundedCanvasReport.h"
+#include "print/engine/Units.h"
 #include "print/model/TPrintShopCard.h"
 #include "print/model/TPrintShopLayout.h"
 #include "print/model/TSheetBackground.h"
@@ -105,14 +107,24 @@ class TestPrintShop : public QObject
     QTemporaryDir m_dir;
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
+    // The print-shop PDF as the designer and the command line write it: the
+    // objects touching the card's edge run on into the bleed.
     void writePdf(const QString &pdf, const TPrintShopLayout &layout, const TSheetBackground &background,
                   const TGLabelObjectFiler::ObjectList &objects)
     {
-        printer::TPrintShopPdf::Write(pdf, layout, background,
-                                      [&objects](engine::TBaseReport &report, double x, double y) {
-                                          for (const auto &object : objects)
-                                              object->PrintTo(report, x, y);
-                                      });
+        std::vector<TGGraphicControl *> drawn;
+        for (const auto &object : objects)
+            drawn.push_back(object.get());
+        const QSize card(cw::Round(layout.TrimBox().width() * 96), cw::Round(layout.TrimBox().height() * 96));
+        const std::vector<TGGraphicControl *> edge = TCardRenderer::EdgeObjects(drawn, card);
+        printer::TPrintShopPdf::Write(
+            pdf, layout, background,
+            [&objects](engine::TBaseReport &report, double x, double y) {
+                for (const auto &object : objects)
+                    object->PrintTo(report, x, y);
+            },
+            QStringLiteral("Cardwright"),
+            [&edge](QPainter &painter) { TCardRenderer::PaintObjects(painter, edge); });
     }
 
 private slots:
@@ -366,6 +378,81 @@ private slots:
         const int markStart = px(bleed.left() - TPrintShopLayout::CropMarkGapMm * Mm);
         for (int x = markStart + 2; x < px(bleed.left()) - 1; ++x)
             QVERIFY2(!dark(page, x, t), qPrintable(QStringLiteral("ink at %1 before the mark").arg(x)));
+    }
+
+    // A colour band along the top edge and a box on the bottom edge run on
+    // into the bleed in their own colours; beside an object that stops short
+    // of the edge the bleed stays paper, and on the card every object prints
+    // as designed.
+    void objectsTouchingTheEdgeRunIntoTheBleed()
+    {
+        const QColor red(200, 30, 30), blue(30, 30, 200), green(30, 160, 30);
+        const auto rectangle = [](QRect frame, QColor colour) {
+            auto box = std::make_unique<TBCShapes>();
+            box->SetBounds(frame.x(), frame.y(), frame.width(), frame.height());
+            box->SetShape(stRectangle);
+            box->SetBrush(TGBrush{TGColor::FromQColor(colour), bsSolid});
+            box->SetPen(TGPen{TGColor::FromQColor(colour), pmCopy, psClear, 1});
+            return box;
+        };
+        TGLabelObjectFiler::ObjectList objects;
+        objects.push_back(rectangle(QRect(0, 0, 336, 30), red));     // top, left and right edges
+        objects.push_back(rectangle(QRect(100, 150, 60, 42), blue)); // bottom edge
+        objects.push_back(rectangle(QRect(250, 80, 60, 50), green)); // 26 pixels short of the right edge
+        const TPrintShopLayout layout(QSizeF(3.5, 2.0), options(3, true));
+        const QString pdf = path("edges.pdf");
+        writePdf(pdf, layout, TSheetBackground(), objects);
+        const QList<QImage> pages = test::RasterisePdf(pdf, path("edges"));
+        QCOMPARE(pages.size(), 1);
+        const QImage &page = pages.first();
+        const QRectF trim = layout.TrimBox();
+        const int l = px(trim.left()), t = px(trim.top()), r = px(trim.right());
+        const auto card = [&](double pixelsX, double pixelsY) {
+            return QPoint(l + px(pixelsX / 96.0), t + px(pixelsY / 96.0));
+        };
+        struct Probe
+        {
+            QPoint at;
+            QColor colour;
+        };
+        QList<Probe> probes;
+        // The whole depth of the bleed above the band, along its length, and
+        // beside it at the left and right edges and in the top corners.
+        for (int depth : {4, 17, 30})
+            for (int x = l - 30; x <= r + 30; x += 40)
+                probes.push_back({QPoint(x, t - depth), red});
+        // Across the trim lines: no seam between the card and the bleed.
+        for (int x = l + 3; x <= r - 3; x += 30)
+            probes.push_back({QPoint(x, t), red});
+        probes.push_back({QPoint(l, t + 20), red});
+        probes.push_back({QPoint(r, t + 20), red});
+        probes.push_back({card(130, 192), blue});
+        for (int depth : {4, 17, 30}) {
+            probes.push_back({QPoint(l - depth, t + 20), red});
+            probes.push_back({QPoint(r + depth, t + 20), red});
+        }
+        // Below the box on the bottom edge; and paper below the card beside it.
+        for (int depth : {4, 17, 30}) {
+            probes.push_back({card(130, 192) + QPoint(0, depth), blue});
+            probes.push_back({card(60, 192) + QPoint(0, depth), Qt::white});
+            probes.push_back({card(200, 192) + QPoint(0, depth), Qt::white});
+            // The green box does not reach the right edge: paper beside it.
+            probes.push_back({QPoint(r + depth, card(0, 105).y()), Qt::white});
+            // Nothing touches the left edge below the band.
+            probes.push_back({QPoint(l - depth, card(0, 100).y()), Qt::white});
+        }
+        // On the card: the objects as designed, paper between them.
+        probes.push_back({card(168, 15), red});
+        probes.push_back({card(130, 171), blue});
+        probes.push_back({card(280, 105), green});
+        probes.push_back({card(200, 100), Qt::white});
+        probes.push_back({QPoint(r - 20, card(0, 105).y()), Qt::white});
+        for (const Probe &p : probes)
+            QVERIFY2(blockIs(page, p.at.x(), p.at.y(), p.colour, 12),
+                     qPrintable(QStringLiteral("block at %1,%2 is %3, expected %4")
+                                    .arg(p.at.x())
+                                    .arg(p.at.y())
+                                    .arg(page.pixelColor(p.at).name(), p.colour.name())));
     }
 
     // A text object stays text in the PDF, its font embedded.

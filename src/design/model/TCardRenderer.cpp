@@ -32,6 +32,21 @@ void TCardRenderer::PaintObjects(QPainter &painter, const std::vector<TGGraphicC
             object->PaintTo(painter, object->Left(), object->Top());
 }
 
+std::vector<TGGraphicControl *> TCardRenderer::EdgeObjects(const std::vector<TGGraphicControl *> &objects,
+                                                           const QSize &size)
+{
+    std::vector<TGGraphicControl *> touching;
+    for (TGGraphicControl *object : objects) {
+        if (!object || !object->Visible)
+            continue;
+        const QRect frame = object->BoundsRect();
+        if (frame.left() <= 0 || frame.top() <= 0 || frame.left() + frame.width() >= size.width() ||
+            frame.top() + frame.height() >= size.height())
+            touching.push_back(object);
+    }
+    return touching;
+}
+
 void TCardRenderer::DrawBorder(QImage &image, int width)
 {
     if (image.isNull() || width < 1)

@@ -32,6 +32,10 @@ public:
     // The objects' part of Render on any painter (an SVG file, say): every
     // visible object in the order given, nothing under them.
     static void PaintObjects(QPainter &painter, const std::vector<TGGraphicControl *> &objects);
+    // The visible objects, in the order given, whose frame touches or
+    // crosses an edge of a card of `size` pixels at the objects' zoom.
+    static std::vector<TGGraphicControl *> EdgeObjects(const std::vector<TGGraphicControl *> &objects,
+                                                       const QSize &size);
 
     // The black outline of the export's "border around the card": the
     // image's outermost `width` rows and columns (one pixel at the screen's

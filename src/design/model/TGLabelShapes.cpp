@@ -136,9 +136,11 @@ void TGLabelShapes::Paint(QPainter &painter)
 {
     const int w = ScreenPenWidth();
     painter.save();
-    TGShapePainting::SetupPen(painter, m_pen, w, Qt::SquareCap, Zoom());
+    const bool outlined = TGShapePainting::SetupPen(painter, m_pen, w, Qt::SquareCap, Zoom());
     painter.setBrush(TGShapePainting::Fill(m_brush, m_pen));
-    const QRectF r = TGShapePainting::OutlineRect(PenRect(), w);
+    // Without an outline the fill covers the whole frame, pixel for pixel, as
+    // on paper; an outline runs through pixel centres and the fill inside it.
+    const QRectF r = outlined ? TGShapePainting::OutlineRect(PenRect(), w) : QRectF(0, 0, Width(), Height());
     if (IsRound()) {
         const double radius = CornerSize() / 2.0;
         painter.drawRoundedRect(r, radius, radius);

@@ -11,8 +11,9 @@
 namespace cw::model {
 
 TPrintShopCard::TPrintShopCard(const TPrintShopLayout &layout, const TSheetBackground &background,
-                               TPrintObjects printObjects)
-    : m_layout(layout), m_background(background), m_printObjects(std::move(printObjects))
+                               TPrintObjects printObjects, TPaintObjects paintEdgeObjects)
+    : m_layout(layout), m_background(background), m_printObjects(std::move(printObjects)),
+      m_paintEdgeObjects(std::move(paintEdgeObjects))
 {
 }
 
@@ -21,6 +22,7 @@ void TPrintShopCard::Compose(engine::TBoundedCanvasReport &report) const
     const QRectF trim = m_layout.TrimBox();
     report.SetBound(m_layout.BleedBox());
     PrintBackground(report);
+    PrintEdgeObjects(report);
     if (m_printObjects)
         m_printObjects(report, trim.left(), trim.top());
     report.SetBound(QRectF());
@@ -116,6 +118,60 @@ void TPrintShopCard::PrintBackground(engine::TBaseReport &report) const
         return;
     }
     }
+}
+
+namespace {
+
+bool HasInk(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(line[x]) != 0)
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void TPrintShopCard::PrintEdgeObjects(engine::TBaseReport &report) const
+{
+    const QRectF trim = m_layout.TrimBox();
+    const double bleed = m_layout.Options().BleedInches();
+    if (!m_paintEdgeObjects || trim.isEmpty() || bleed <= 0)
+        return;
+    // The objects' picture pixel for pixel as the surface draws them: a
+    // scaled painter would move the edges of shapes drawn on pixel centres.
+    constexpr int dpi = ScreenPixelsPerInch;
+    const QSize card(std::max(1, cw::Round(trim.width() * dpi)), std::max(1, cw::Round(trim.height() * dpi)));
+    QImage objects(card, QImage::Format_ARGB32_Premultiplied);
+    objects.fill(Qt::transparent);
+    {
+        QPainter painter(&objects);
+        m_paintEdgeObjects(painter);
+    }
+    const int pad = int(std::ceil(bleed * dpi));
+    QImage ring = MirrorExtended(objects, pad, pad, pad, pad);
+    const int padX = std::min(pad, card.width());
+    const int padY = std::min(pad, card.height());
+    {
+        // Only the reflections: on the card the objects print themselves.
+        // A hair of the card's own picture stays inside each trim edge, under
+        // the printed objects, so that the smoothed edges of the picture and
+        // of the vectors do not leave a light seam where they meet.
+        QPainter painter(&ring);
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        const int overlap = 1;
+        painter.fillRect(QRect(QPoint(padX, padY), card).adjusted(overlap, overlap, -overlap, -overlap),
+                         Qt::transparent);
+    }
+    if (!HasInk(ring))
+        return;
+    const double dx = padX / double(dpi);
+    const double dy = padY / double(dpi);
+    report.PrintBitmapRect(trim.left() - dx, trim.top() - dy, trim.right() + dx, trim.bottom() + dy, ring);
 }
 
 void TPrintShopCard::PrintCropMarks(engine::TBaseReport &report) const

@@ -10,11 +10,20 @@
 // with the card's top-left corner at the trim box; what they draw beyond the
 // trim edge stays up to the bleed edge and is cut off there, so that nothing
 // but the crop marks lies outside the bleed.
+//
+// Objects that touch the card's edge run on into the bleed the same way as
+// the background: the strip of them along each edge, as wide as the bleed,
+// is shown mirrored at that edge (drawn as the card's picture at the
+// screen's 96 pixels per inch, exactly as the surface shows the objects,
+// under their own printing), so a colour band or picture at the edge shows
+// no white line after a cut a little off the trim line.
 
 #include "print/model/TPrintShopLayout.h"
 
 #include <QImage>
 #include <functional>
+
+class QPainter;
 
 namespace cw::engine {
 class TBaseReport;
@@ -31,9 +40,12 @@ public:
     // Prints every design object for the card whose top-left corner is at
     // (x, y) inches, as the sheet's print job does.
     using TPrintObjects = std::function<void(engine::TBaseReport &, double x, double y)>;
+    // Paints the objects that touch the card's edge on a painter whose units
+    // are the card's pixels at 96 per inch, top-left corner at the origin.
+    using TPaintObjects = std::function<void(QPainter &)>;
 
     TPrintShopCard(const TPrintShopLayout &layout, const TSheetBackground &background,
-                   TPrintObjects printObjects);
+                   TPrintObjects printObjects, TPaintObjects paintEdgeObjects = {});
 
     // Draws the card's page on a report whose job is running, at the page's
     // top-left corner.
@@ -46,11 +58,13 @@ public:
 
 private:
     void PrintBackground(engine::TBaseReport &report) const;
+    void PrintEdgeObjects(engine::TBaseReport &report) const;
     void PrintCropMarks(engine::TBaseReport &report) const;
 
     TPrintShopLayout m_layout;
     const TSheetBackground &m_background;
     TPrintObjects m_printObjects;
+    TPaintObjects m_paintEdgeObjects;
 };
 
 } // namespace cw::model

@@ -27,7 +27,8 @@ QRectF Points(const QRectF &inches)
 QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
                                   const model::TSheetBackground &background,
                                   const model::TPrintShopCard::TPrintObjects &printObjects,
-                                  const QString &title)
+                                  const QString &title,
+                                  const model::TPrintShopCard::TPaintObjects &paintEdgeObjects)
 {
     const QSizeF page = layout.PageSize();
     if (page.isEmpty())
@@ -44,7 +45,7 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
                                          QPageLayout::Portrait, QMarginsF()));
         engine::TBoundedCanvasReport report(writer, Dpi, Dpi);
         report.SetProcessEvents({});
-        const model::TPrintShopCard card(layout, background, printObjects);
+        const model::TPrintShopCard card(layout, background, printObjects, paintEdgeObjects);
         report.OnPrint = [&card](engine::TBaseReport &r) {
             card.Compose(static_cast<engine::TBoundedCanvasReport &>(r));
         };
@@ -59,9 +60,10 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
 
 void TPrintShopPdf::Write(const QString &path, const model::TPrintShopLayout &layout,
                           const model::TSheetBackground &background,
-                          const model::TPrintShopCard::TPrintObjects &printObjects, const QString &title)
+                          const model::TPrintShopCard::TPrintObjects &printObjects, const QString &title,
+                          const model::TPrintShopCard::TPaintObjects &paintEdgeObjects)
 {
-    const QByteArray pdf = Compose(layout, background, printObjects, title);
+    const QByteArray pdf = Compose(layout, background, printObjects, title, paintEdgeObjects);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
         throw cw::EInOutError(

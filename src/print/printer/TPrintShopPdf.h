@@ -20,17 +20,22 @@ public:
     // and bleed edges of the drawing fall within a hair of the boxes.
     static constexpr int Dpi = 1200;
 
+    // `paintEdgeObjects` paints the objects that touch the card's edge (see
+    // TPrintShopCard); empty, nothing runs on into the bleed but the
+    // background.
     // The PDF document's bytes.  Throws cw::Exception when it cannot be made.
     static QByteArray Compose(const model::TPrintShopLayout &layout,
                               const model::TSheetBackground &background,
                               const model::TPrintShopCard::TPrintObjects &printObjects,
-                              const QString &title = QStringLiteral("Cardwright"));
+                              const QString &title = QStringLiteral("Cardwright"),
+                              const model::TPrintShopCard::TPaintObjects &paintEdgeObjects = {});
     // Composes and replaces `path` whole or not at all.  Throws
     // cw::EInOutError naming the file when it cannot be written.
     static void Write(const QString &path, const model::TPrintShopLayout &layout,
                       const model::TSheetBackground &background,
                       const model::TPrintShopCard::TPrintObjects &printObjects,
-                      const QString &title = QStringLiteral("Cardwright"));
+                      const QString &title = QStringLiteral("Cardwright"),
+                      const model::TPrintShopCard::TPaintObjects &paintEdgeObjects = {});
 };
 
 } // namespace cw::printer
