@@ -65,7 +65,13 @@ double insideCube(const Rgb &p0, const Rgb &dir, double limit)
 
 // The few colours that make up `pixels`: the most frequent one (the
 // background), then greedily the pixel least explained by the mixes found
-// so far, until every pixel is explained or four colours are taken.
+// so far, until every pixel is explained or MaxColours are taken.  Six, not
+// four: where a picture's stripes meet a label's background, border and
+// text, four colours left a real colour of the other picture unexplained.
+// The pixel tested must still lie on a mix of two colours found there, so
+// text in a colour the other picture lacks stays seen.
+constexpr size_t MaxColours = 6;
+
 class Palette
 {
 public:
@@ -88,7 +94,7 @@ public:
                 ++n;
             }
         colors.push_back({sum.r / n, sum.g / n, sum.b / n});
-        while (colors.size() < 4) {
+        while (colors.size() < MaxColours) {
             double worst = 0;
             Rgb next;
             for (QRgb p : pixels) {

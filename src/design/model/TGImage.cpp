@@ -325,7 +325,9 @@ void TGImage::PrintTo(engine::TBaseReport &report, double leftInches, double top
         const QImage bitmap = PrintBitmap(size);
         if (bitmap.isNull())
             return;
-        report.PrintBitmapRect(x1, y1, x2, y2, bitmap);
+        // Into the printer dots wholly inside the frame: a rasteriser would
+        // colour the dots the bitmap only touches, a line past the frame.
+        report.StretchDraw(report.CreateInnerRect(x1, y1, x2, y2), bitmap);
     }
     if (m_borderStyle == bsSingle) {
         // On screen the border is the object's outermost ring of pixels; on

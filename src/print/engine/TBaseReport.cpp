@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 
 namespace cw::engine {
 
@@ -203,6 +204,19 @@ double TBaseReport::YD2I(double y) const
 QRect TBaseReport::CreateRect(double x1, double y1, double x2, double y2) const
 {
     return QRect(QPoint(XI2D(x1), YI2D(y1)), QPoint(XI2D(x2) - 1, YI2D(y2) - 1));
+}
+
+QRect TBaseReport::CreateInnerRect(double x1, double y1, double x2, double y2) const
+{
+    // A hair of tolerance, so that an edge on a device pixel's border (up to
+    // rounding of the inch value) keeps that pixel.
+    constexpr double Hair = 1e-6;
+    const auto first = [](double units) { return int(std::ceil(units - Hair)); };
+    const auto last = [](double units) { return int(std::floor(units + Hair)) - 1; };
+    return QRect(QPoint(first(x1 / m_unitsFactor * m_xdpi) - m_leftWaste,
+                        first(y1 / m_unitsFactor * m_ydpi) - m_topWaste),
+                 QPoint(last(x2 / m_unitsFactor * m_xdpi) - m_leftWaste,
+                        last(y2 / m_unitsFactor * m_ydpi) - m_topWaste));
 }
 
 } // namespace cw::engine

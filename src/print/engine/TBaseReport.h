@@ -151,6 +151,10 @@ public:
     // left/top are XI2D/YI2D of the first corner and right()/bottom() those of
     // the second corner minus one (a rectangle that excludes its far edges).
     QRect CreateRect(double x1, double y1, double x2, double y2) const;
+    // The device pixels lying wholly inside the inch rectangle.  A picture
+    // drawn into them covers no pixel beyond its frame, even by a fraction
+    // (a rasteriser colours a pixel an image only touches).
+    QRect CreateInnerRect(double x1, double y1, double x2, double y2) const;
 
     // ---- Drawing state -----------------------------------------------------
     virtual void SetPen(const QColor &colour, Qt::PenStyle style, int width, TPenMode mode) = 0;
