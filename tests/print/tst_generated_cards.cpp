@@ -10,6 +10,7 @@
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGHandle.h"
 #include "design/model/TBCShapes.h"
+#include "design/model/TGImage.h"
 #include "objects/model/TGPCircleText.h"
 #include "objects/model/TGPRichBaseLabel.h"
 #include "objects/model/TSuperShape.h"
@@ -19,6 +20,7 @@
 #include "support/CardGenerator.h"
 #include "support/CardOutputs.h"
 #include "support/KindLimits.h"
+#include "text/model/TGPLabel.h"
 #include "text/model/TGSuperText.h"
 #include "text/model/TGSymbolLabel.h"
 
@@ -158,6 +160,32 @@ const std::vector<MendedCase> &MendedCases()
              auto &circle = added<TGPCircleText>(list, 250, 101, 87, 92);
              circle.SetCaption(QStringLiteral("Acme Widgets"));
              circle.SetBorderStyle(bsSingle);
+             return list;
+         }},
+        {"bitmaps print inside their frame, shapes without an outline fill theirs",
+         [] {
+             TGLabelObjectFiler::ObjectList list;
+             QImage stripes(23, 17, QImage::Format_RGB32);
+             for (int y = 0; y < stripes.height(); ++y)
+                 for (int x = 0; x < stripes.width(); ++x)
+                     stripes.setPixelColor(x, y, (y / 4) % 2 ? QColor(0x99, 0x66, 0x33) : QColor(0x80, 0, 0x80));
+             TGPicture picture;
+             picture.SetBitmap(stripes);
+             int left = 1;
+             for (const bool border : {true, false}) {
+                 auto &image = added<TGImage>(list, left, 47, 34, 70);
+                 image.SetPicture(picture);
+                 image.SetStretch(true);
+                 image.SetBorderStyle(border ? bsSingle : bsNone);
+                 left += 45;
+             }
+             for (const TShapeType shape : {stRectangle, stEllipse, stRoundRect}) {
+                 auto &s = added<TBCShapes>(list, left, 1 + left % 5, 60, 45);
+                 s.SetShape(shape);
+                 s.SetBrush(TGBrush{clNavy, bsSolid});
+                 s.SetPen(TGPen{clRed, pmCopy, psClear, 1});
+                 left += 71;
+             }
              return list;
          }},
     };
