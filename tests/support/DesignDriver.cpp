@@ -46,9 +46,11 @@ DesignDriver::DesignDriver(ui::TMainScreen &window, ScriptedInteraction &script,
     surface.Frame().Clock = [this] { return m_now; };
     // The popup menu "opens" and the user picks the entry asked for.
     surface.RunPopup = [this](std::vector<model::TGMenuItem> &items, const QPoint &) {
-        const QString choice = std::exchange(m_popupChoice, QString());
+        // The choice is taken only when the menu has it: a selection's menu
+        // has no "Clone", and a step asking for it there was not given.
         for (model::TGMenuItem &item : items)
-            if (item.Caption == choice && item.Enabled && item.Action) {
+            if (item.Caption == m_popupChoice && item.Enabled && item.Action) {
+                m_popupChoice.clear();
                 item.Action();
                 return;
             }
