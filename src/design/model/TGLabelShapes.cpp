@@ -141,6 +141,9 @@ void TGLabelShapes::Paint(QPainter &painter)
     // Without an outline the fill covers the whole frame, pixel for pixel, as
     // on paper; an outline runs through pixel centres and the fill inside it.
     const QRectF r = outlined ? TGShapePainting::OutlineRect(PenRect(), w) : QRectF(0, 0, Width(), Height());
+    // Curves are drawn smooth, as paper shows them; straight edges stay on
+    // whole pixels.
+    painter.setRenderHint(QPainter::Antialiasing, IsRound() || IsEllipse());
     if (IsRound()) {
         const double radius = CornerSize() / 2.0;
         painter.drawRoundedRect(r, radius, radius);
