@@ -58,13 +58,31 @@ void TGSuperText::Layout()
     const int th = fm.height();
     const int tw = fm.horizontalAdvance(m_caption + QLatin1Char(' '));
     m_textMargin = QPoint(s.x() < 0 ? -s.x() : 0, s.y() < 0 ? -s.y() : 0);
-    if (Width() <= 5)
-        SetWidth(tw);
-    const int lh = th + std::abs(s.y());
-    if (1.2 * lh < Height() && m_controlTransparent && m_borderStyle == bsNone)
-        SetHeight(Trunc(1.2 * lh));
-    if (lh > Height())
-        SetHeight(lh);
+    // The box fits the text twice: what is shown to the text at this zoom,
+    // the design's own geometry to the text at 100 %.  Zoomed glyphs do not
+    // scale exactly with the zoom, so a fit at a zoom taken back to 100 %
+    // would change the design each time it is shown at another zoom.
+    const QFontMetrics stored(Font().ToQFont(1.0));
+    const int storedShadow = std::abs(ShadowOffset().y());
+    const auto fit = [this](QSize box, int textWidth, int lineHeight) {
+        if (box.width() <= 5)
+            box.setWidth(textWidth);
+        if (1.2 * lineHeight < box.height() && m_controlTransparent && m_borderStyle == bsNone)
+            box.setHeight(Trunc(1.2 * lineHeight));
+        if (lineHeight > box.height())
+            box.setHeight(lineHeight);
+        return box;
+    };
+    // What is shown follows from the design's geometry alone, so it is the
+    // same after Undo, Redo or reopening as when the fit was first made.
+    const QSize design =
+        Zoom() == 1.0f ? fit(BoundsRect().size(), tw, th + std::abs(s.y()))
+                       : fit(StoredBounds().size(), stored.horizontalAdvance(m_caption + QLatin1Char(' ')),
+                             stored.height() + storedShadow);
+    const QSize shown =
+        Zoom() == 1.0f ? design
+                       : fit(ZoomedBounds(QRect(QPoint(), design), Zoom()).size(), tw, th + std::abs(s.y()));
+    SetFittedSize(shown, design);
     m_textRect =
         QRect(QPoint(m_textMargin.x() + 5, m_textMargin.y()), QPoint(Width() - 1, m_textMargin.y() + th - 1));
     m_shadowRect = m_textRect.translated(s);
