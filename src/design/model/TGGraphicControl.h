@@ -194,6 +194,16 @@ protected:
         if (newShown != m_bounds || newStored != m_stored)
             applyBounds(newShown, newStored);
     }
+    // The same for a kind whose stored fit is worked out on its 100 %
+    // geometry and font, which no zoom changes: that fit is the design's at
+    // any time, also while the object is painted at a zoom.
+    void SetFittedDesignSize(const QSize &shown, const QSize &stored)
+    {
+        const QRect newShown(m_bounds.topLeft(), shown);
+        const QRect newStored(m_stored.topLeft(), stored);
+        if (newShown != m_bounds || newStored != m_stored)
+            applyBounds(newShown, newStored);
+    }
     // Size of a newly constructed object before the surface places it.
     void InitBounds(const QRect &r) { m_bounds = m_stored = r; }
 

@@ -82,7 +82,7 @@ void TGSuperText::Layout()
     const QSize shown =
         Zoom() == 1.0f ? design
                        : fit(ZoomedBounds(QRect(QPoint(), design), Zoom()).size(), tw, th + std::abs(s.y()));
-    SetFittedSize(shown, design);
+    SetFittedDesignSize(shown, design);
     m_textRect =
         QRect(QPoint(m_textMargin.x() + 5, m_textMargin.y()), QPoint(Width() - 1, m_textMargin.y() + th - 1));
     m_shadowRect = m_textRect.translated(s);
