@@ -477,6 +477,10 @@ private slots:
         TGMenuItem::Find(qr.PopupMenu(), "Properties")->Action();
         QVERIFY(host.changes > changes);
         QCOMPARE(qr.Text(), QString("edited"));
+        // A double-click opens the same dialog.
+        QVERIFY(qr.OnEdit);
+        qr.OnEdit(host);
+        QCOMPARE(editors.codeEdits, 3);
         TSpecialEditors::Install(nullptr);
     }
 

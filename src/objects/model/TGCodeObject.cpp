@@ -15,6 +15,8 @@ TGCodeObject::TGCodeObject(TCodeContent content, const QString &text, int quietZ
     : m_content(content), m_text(text), m_quietZone(quietZone)
 {
     InitBounds(bounds);
+    // A double-click opens the properties.
+    OnEdit = [this](TObjectHost &) { PropertiesCommand(); };
 }
 
 void TGCodeObject::changed()
