@@ -6,6 +6,7 @@
 
 #include "design/TGBusinessCardPanel32.h"
 #include "design/TGHandle.h"
+#include "design/model/TGLabelObjectFiler.h"
 #include "objects/TObjectTools.h"
 #include "objects/model/TGBarcode.h"
 #include "objects/model/TGQRCode.h"
@@ -14,6 +15,8 @@
 #include "print/engine/Units.h"
 #include "print/printer/TReportPrinter.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -195,6 +198,42 @@ private slots:
         QString error;
         QVERIFY2(printAndRasterise(surface, temp, paper, &error), qPrintable(error));
         QCOMPARE(zbar(paper), expected);
+    }
+
+    void commandLineCarriesThePersonalInformationOfItsSettings()
+    {
+        // The command-line companion has no design surface: the contact card
+        // comes from the personal information of its settings file.
+        const QString program = QCoreApplication::applicationDirPath() + "/../cardwright-cli";
+        if (!QFile::exists(program))
+            QSKIP("build the cardwright-cli target first");
+        QTemporaryDir folder;
+        QFile ini(folder.filePath("CWR.INI"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Personal]\r\nName=Fran\xc3\xa7oise L\xc3\xa9vy\r\nCompany=Caf\xc3\xa9 & Co\r\n"
+                  "Email=f@cafe.fr\r\n");
+        ini.close();
+        TGQRCode qr;
+        qr.SetBounds(20, 20, 150, 150);
+        qr.Name = "Component0";
+        TGLabelObjectFiler::WriteObjects({&qr}, folder.filePath("qr.cwr"));
+        const QByteArray expected = TVCardText::Build({QString::fromUtf8("Françoise Lévy"), "Café & Co", "",
+                                                       "", "", "", "", "", "f@cafe.fr"})
+                                        .toUtf8();
+
+        auto run = [&](const QStringList &args) {
+            QProcess process;
+            process.start(program, QStringList{"--folder", folder.path()} + args);
+            return process.waitForFinished(60000) && process.exitCode() == 0;
+        };
+        QVERIFY(run({"render", folder.filePath("qr.cwr"), folder.filePath("qr.png")}));
+        QCOMPARE(zbar(folder.filePath("qr.png")), expected);
+        QVERIFY(run({"sheet", folder.filePath("qr.cwr"), folder.filePath("qr.pdf"), "--cards", "1"}));
+        QProcess pdftoppm;
+        pdftoppm.start("pdftoppm", {"-r", "300", "-png", "-singlefile", "-W", "1500", "-H", "1200",
+                                    folder.filePath("qr.pdf"), folder.filePath("sheet")});
+        QVERIFY(pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0);
+        QCOMPARE(zbar(folder.filePath("sheet.png")), expected);
     }
 
     void toolCreatesTheObjectsAndOpensTheirProperties()
