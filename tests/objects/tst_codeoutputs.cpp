@@ -14,6 +14,8 @@
 #include "objects/model/TVCardText.h"
 #include "print/engine/Units.h"
 #include "print/printer/TReportPrinter.h"
+#include "support/BlockCompare.h"
+#include "support/CardOutputs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -198,6 +200,31 @@ private slots:
         QString error;
         QVERIFY2(printAndRasterise(surface, temp, paper, &error), qPrintable(error));
         QCOMPARE(zbar(paper), expected);
+    }
+
+    // Screen, picture export and paper show the same symbol: the same
+    // module size and place, block by block (paper is rasterised at 96 dpi
+    // from 600 dpi, so module edges carry mixed pixels).
+    void screenExportAndPaperAgree()
+    {
+        TGBusinessCardPanel32 surface;
+        surface.setCardSize(336, 192);
+        surface.setPersonalInfo({QString::fromUtf8("Jiří Dvořák"), "", "", "", "", "", "+420 1", "", "", ""});
+        auto *qr = static_cast<TGQRCode *>(surface.AddObject(std::make_unique<TGQRCode>()));
+        qr->SetBounds(10, 10, 150, 150);
+        qr->SetForeColor(0x800000); // navy
+        auto *matrix = static_cast<TGBarcode *>(surface.AddObject(std::make_unique<TGBarcode>()));
+        matrix->SetSymbology(TBarcodeSymbology::DataMatrix);
+        matrix->SetBounds(180, 10, 110, 110);
+        auto *bar = static_cast<TGBarcode *>(surface.AddObject(std::make_unique<TGBarcode>()));
+        bar->SetBounds(170, 130, 160, 50);
+        bar->SetText("CW-1");
+        const cw::test::CardOutputs out = cw::test::RenderCardOutputs(surface);
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        QCOMPARE(out.exported.convertToFormat(QImage::Format_RGB32), out.screen);
+        const cw::test::BlockCompare compare;
+        const cw::test::BlockDifference worst = compare.Worst(out.screen, out.paper);
+        QVERIFY2(worst.distance < 60, qPrintable(cw::test::BlockCompare::Describe(worst, "screen", "paper")));
     }
 
     void commandLineCarriesThePersonalInformationOfItsSettings()

@@ -111,9 +111,23 @@ TGCodeObject::TPlacement TGCodeObject::Place(const TCodeMatrix &matrix, double w
         return p;
     const double columns = matrix.Columns() + 2.0 * m_quietZone;
     const double rows = matrix.Height() + 2.0 * m_quietZone;
-    p.Module = matrix.Linear() ? width / columns : std::min(width / columns, height / rows);
-    if (step > 0 && p.Module >= step)
-        p.Module = std::floor(p.Module / step + 1e-9) * step;
+    auto fit = [&](double w, double h) {
+        return matrix.Linear() ? w / columns : std::min(w / columns, h / rows);
+    };
+    const QRect stored = StoredBounds();
+    const double scale = stored.width() > 0 ? width / stored.width() : 1.0;
+    double module100 =
+        stored.width() > 0 && stored.height() > 0 ? fit(stored.width(), stored.height()) : fit(width, height);
+    if (module100 >= 1.0)
+        module100 = std::floor(module100 + 1e-9);
+    const double room = fit(width, height);
+    p.Module = std::min(module100 * scale, room);
+    if (step > 0 && p.Module >= step) {
+        const double whole = std::max(1.0, std::nearbyint(p.Module / step));
+        p.Module = std::min(whole, std::floor(room / step + 1e-9)) * step;
+        if (p.Module < step)
+            p.Module = room;
+    }
     auto snap = [step](double v) { return step > 0 ? std::floor(v / step + 1e-9) * step : v; };
     p.X = snap((width - matrix.Columns() * p.Module) / 2.0);
     if (matrix.Linear()) {

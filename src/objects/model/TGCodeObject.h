@@ -46,11 +46,15 @@ public:
     // The symbol for EncodedText() with the current settings.
     const TCodeMatrix &Matrix() const;
 
-    // Where the symbol lies in an area of `width` × `height` units: the
-    // top-left of its first module (inside the quiet zone), the module size
-    // and the bar height of a linear symbol.  With `step` > 0 (the size of
-    // one device pixel in these units) the module is a whole number of
-    // steps when at least one step fits, and the origin lies on a step.
+    // Where the symbol lies when the object fills an area of `width` ×
+    // `height` units: the top-left of its first module (inside the quiet
+    // zone), the module size and the bar height of a linear symbol.  The
+    // module is chosen at 100 %: the most whole card pixels that fit the
+    // stored size with the quiet zone (a fraction when not even one does),
+    // then scaled to the area, so screen, picture and paper show the same
+    // symbol.  With `step` > 0 (one device pixel in these units) the module
+    // is rounded to whole steps (never beyond the area, and only when at
+    // least one step fits) and the origin lies on a step.
     struct TPlacement
     {
         double X = 0;
