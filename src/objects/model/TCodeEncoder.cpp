@@ -1,5 +1,7 @@
 #include "objects/model/TCodeEncoder.h"
 
+#include <QCoreApplication>
+
 #include <qrencode.h>
 #include <zint.h>
 
@@ -10,6 +12,11 @@ namespace cw::model {
 namespace {
 
 constexpr unsigned EciUtf8 = 26;
+
+TCodeMatrix failed(const char *message)
+{
+    return TCodeMatrix::Failed(QCoreApplication::translate("TCodeEncoder", message));
+}
 
 QRecLevel qrLevel(TQRLevel level)
 {
@@ -57,7 +64,7 @@ TCodeMatrix TCodeEncoder::EncodeQR(const QString &text, TQRLevel level)
 {
     const QByteArray bytes = text.toUtf8();
     if (bytes.isEmpty())
-        return TCodeMatrix::Failed(QStringLiteral("There is no text to encode."));
+        return failed(QT_TRANSLATE_NOOP("TCodeEncoder", "There is no text to encode."));
     std::unique_ptr<QRcode, decltype(&QRcode_free)> code(nullptr, &QRcode_free);
     if (NeedsEci(text)) {
         std::unique_ptr<QRinput, decltype(&QRinput_free)> input(QRinput_new2(0, qrLevel(level)),
@@ -65,7 +72,7 @@ TCodeMatrix TCodeEncoder::EncodeQR(const QString &text, TQRLevel level)
         if (!input || QRinput_appendECIheader(input.get(), EciUtf8) != 0 ||
             QRinput_append(input.get(), QR_MODE_8, bytes.size(),
                            reinterpret_cast<const unsigned char *>(bytes.constData())) != 0)
-            return TCodeMatrix::Failed(QStringLiteral("The text cannot be encoded."));
+            return failed(QT_TRANSLATE_NOOP("TCodeEncoder", "The text cannot be encoded."));
         code.reset(QRcode_encodeInput(input.get()));
     } else {
         // Plain ASCII: the encoder picks numeric, alphanumeric and byte
@@ -73,7 +80,7 @@ TCodeMatrix TCodeEncoder::EncodeQR(const QString &text, TQRLevel level)
         code.reset(QRcode_encodeString(bytes.constData(), 0, qrLevel(level), QR_MODE_8, 1));
     }
     if (!code)
-        return TCodeMatrix::Failed(QStringLiteral("The text is too long for a QR code."));
+        return failed(QT_TRANSLATE_NOOP("TCodeEncoder", "The text is too long for a QR code."));
     const int width = code->width;
     TCodeMatrix matrix(width, width, false);
     for (int row = 0; row < width; ++row)
@@ -86,10 +93,10 @@ TCodeMatrix TCodeEncoder::EncodeBarcode(const QString &text, TBarcodeSymbology s
 {
     const QByteArray bytes = text.toUtf8();
     if (bytes.isEmpty())
-        return TCodeMatrix::Failed(QStringLiteral("There is no text to encode."));
+        return failed(QT_TRANSLATE_NOOP("TCodeEncoder", "There is no text to encode."));
     std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(), &ZBarcode_Delete);
     if (!symbol)
-        return TCodeMatrix::Failed(QStringLiteral("The barcode cannot be made."));
+        return failed(QT_TRANSLATE_NOOP("TCodeEncoder", "The barcode cannot be made."));
     symbol->symbology = zintSymbology(symbology);
     symbol->input_mode = UNICODE_MODE;
     symbol->show_hrt = 0;
@@ -100,7 +107,9 @@ TCodeMatrix TCodeEncoder::EncodeBarcode(const QString &text, TBarcodeSymbology s
     const int result = ZBarcode_Encode(
         symbol.get(), reinterpret_cast<const unsigned char *>(bytes.constData()), int(bytes.size()));
     if (result >= ZINT_ERROR || symbol->width <= 0 || symbol->rows <= 0)
-        return TCodeMatrix::Failed(QString::fromUtf8(symbol->errtxt));
+        return TCodeMatrix::Failed(
+            QCoreApplication::translate("TCodeEncoder", "The symbology cannot hold this text (%1).")
+                .arg(QString::fromUtf8(symbol->errtxt)));
     const bool linear = !matrixCode;
     TCodeMatrix matrix(symbol->width, symbol->rows, linear);
     for (int row = 0; row < symbol->rows; ++row) {
