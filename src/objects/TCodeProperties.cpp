@@ -89,6 +89,8 @@ TCodeProperties::TCodeProperties(const TGCodeObject &object, QWidget *parent)
                    : std::unique_ptr<TGCodeObject>(std::make_unique<TGBarcode>());
     m_preview->SetHost(m_host.get());
     m_preview->Loaded();
+    // The names the what's-this texts are found by.
+    setObjectName(QStringLiteral("TCodeProperties"));
 
     m_view = new TCodePreview(*m_preview, this);
     m_content = new QComboBox(this);
@@ -111,6 +113,15 @@ TCodeProperties::TCodeProperties(const TGCodeObject &object, QWidget *parent)
     m_quietZone->setSuffix(tr(" modules"));
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
+    m_view->setObjectName(QStringLiteral("PreviewBox"));
+    m_content->setObjectName(QStringLiteral("ContentCombo"));
+    m_text->setObjectName(QStringLiteral("CodeTextEdit"));
+    m_kind->setObjectName(qr ? QStringLiteral("LevelCombo") : QStringLiteral("SymbologyCombo"));
+    m_fore->setObjectName(QStringLiteral("ForeColorButton"));
+    m_back->setObjectName(QStringLiteral("BackColorButton"));
+    m_transparent->setObjectName(QStringLiteral("TransparentCheck"));
+    m_quietZone->setObjectName(QStringLiteral("QuietZoneSpin"));
+    m_status->setObjectName(QStringLiteral("StatusLabel"));
 
     auto *form = new QFormLayout;
     form->addRow(tr("Content"), m_content);
@@ -127,13 +138,17 @@ TCodeProperties::TCodeProperties(const TGCodeObject &object, QWidget *parent)
     top->addLayout(form, 1);
 
     auto *buttons = new QDialogButtonBox(this);
+    buttons->setObjectName(QStringLiteral("BottomPanel"));
     auto *ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    auto *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     auto *help = buttons->addButton(tr("Help"), QDialogButtonBox::HelpRole);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    help->setObjectName(QStringLiteral("HelpButton"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { showHelpContents(); });
+    connect(help, &QPushButton::clicked, this, [] { showHelpContext(40021); });
 
     auto *column = new QVBoxLayout(this);
     column->addLayout(top);

@@ -5,6 +5,7 @@
 #include "design/TGBusinessCardPanel32.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TObjectRegistry.h"
+#include "help/TQexHelp.h"
 #include "objects/TCodeProperties.h"
 #include "objects/model/TCodeEncoder.h"
 #include "objects/model/TGBarcode.h"
@@ -15,6 +16,7 @@
 #include "print/engine/TReportReader.h"
 #include "widgets/TColorButton.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -395,6 +397,24 @@ private slots:
         dialog.ContentBox()->setCurrentIndex(int(TCodeContent::VCard));
         QVERIFY(!dialog.TextEdit()->isEnabled());
         QVERIFY(dialog.Preview().EncodedText().contains(QString::fromUtf8("FN:Zoë Müller")));
+
+        // Every control explains itself in what's-this mode.
+        cw::ui::TQexHelp *help = cw::ui::TQexHelp::Install(&dialog);
+        QVERIFY(help);
+        int explained = 0;
+        for (QWidget *w : dialog.findChildren<QWidget *>()) {
+            if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QComboBox *>(w) &&
+                !qobject_cast<QAbstractSpinBox *>(w) && !qobject_cast<QPlainTextEdit *>(w))
+                continue;
+            if (w->objectName().startsWith("qt_") ||
+                (w->parentWidget() && qobject_cast<QAbstractSpinBox *>(w->parentWidget())))
+                continue;
+            const auto found = help->Resolve(w);
+            QVERIFY2(found && found->Control == w, qPrintable(w->objectName() + " has no help of its own"));
+            ++explained;
+        }
+        QCOMPARE(explained,
+                 10); // content, text, symbology, two colours, transparent, quiet zone, three buttons
     }
 };
 
