@@ -72,8 +72,8 @@ void drawGlyph(QPainter &p, ToolGlyph glyph)
         p.drawRect(QRectF(3.5, 5.5, 17, 13));
         p.setBrush(kAccent);
         p.setPen(Qt::NoPen);
-        p.drawPolygon(
-            QPolygonF({QPointF(5, 17), QPointF(10, 10), QPointF(14, 15), QPointF(16, 12), QPointF(19, 17)}));
+        p.drawPolygon(QPolygonF({QPointF(5, 17), QPointF(10, 10), QPointF(14, 15), QPointF(16, 12),
+                                 QPointF(19, 17)}));
         p.setBrush(kWarm);
         p.drawEllipse(QPointF(16, 9), 1.8, 1.8);
         break;
@@ -267,9 +267,6 @@ private:
 
 } // namespace
 
-QIcon toolIcon(ToolGlyph glyph)
-{
-    return QIcon(new GlyphEngine(glyph));
-}
+QIcon toolIcon(ToolGlyph glyph) { return QIcon(new GlyphEngine(glyph)); }
 
 } // namespace cw::ui

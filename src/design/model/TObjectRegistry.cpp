@@ -4,12 +4,12 @@
 #include "design/model/TGImage.h"
 #include "design/model/TGLabelShapes.h"
 #include "design/model/TGLineShape.h"
-#include "objects/model/TGBarcode.h"
-#include "objects/model/TGPCircleText.h"
-#include "objects/model/TGPRichBaseLabel.h"
-#include "objects/model/TGQRCode.h"
 #include "objects/model/TSuperShape.h"
 #include "text/model/TGSuperText.h"
+#include "objects/model/TGPCircleText.h"
+#include "objects/model/TGPRichBaseLabel.h"
+#include "objects/model/TGBarcode.h"
+#include "objects/model/TGQRCode.h"
 #include "text/model/TextObjectKinds.h"
 
 namespace cw::model {
