@@ -13,6 +13,7 @@ PACKAGES=(
   clang-14 libclang-rt-14-dev
   cups cups-bsd printer-driver-cups-pdf libcups2-dev
   libqpdf-dev
+  libqrencode-dev libzint-dev zbar-tools
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
   imagemagick xdotool
   glabels-data

@@ -101,6 +101,12 @@ const ToolSpec kTools[] = {
      QT_TRANSLATE_NOOP("cw::ui::TMainScreen",
                        "CircleText Tool \nCircular or semi-circular text using any font"),
      ToolGlyph::CircleText, psCircleText, true},
+    {"DrawQRCodeButton",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "QR Code tool \nA code a phone scans to save the contact"),
+     ToolGlyph::QRCode, psQRCode, true},
+    {"DrawBarcodeButton",
+     QT_TRANSLATE_NOOP("cw::ui::TMainScreen", "Barcode tool \nCode 128, EAN-13, DataMatrix, PDF417 or Aztec"),
+     ToolGlyph::Barcode, psBarcode, true},
 };
 
 } // namespace

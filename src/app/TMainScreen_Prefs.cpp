@@ -60,6 +60,8 @@ void TMainScreen::SetDefaultFontCaption()
 void TMainScreen::SetPanelPersonalInfo()
 {
     m_panel->PersonalInfo = Preferences.PersonalInfo;
+    // Contact-card QR codes show the new values.
+    m_panel->update();
 }
 
 void TMainScreen::PersonalInformation1Click()

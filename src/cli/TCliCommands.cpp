@@ -14,6 +14,7 @@
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGPicture.h"
+#include "objects/model/TPersonalInfoHost.h"
 #include "print/model/TPrintShopLayout.h"
 #include "print/model/TSheetBackground.h"
 #include "print/printer/TPrintShopPdf.h"
@@ -167,6 +168,8 @@ int TCliCommands::Render(const QString &in, const QString &out, float zoom, bool
     TGLabelObjectFiler::ObjectList objects = readCard(in);
     model::TPreferences preferences;
     preferences.Load();
+    model::TPersonalInfoHost personal(preferences.PersonalInfo); // contact-card QR codes
+    personal.HostCodeObjects(objects);
     std::vector<model::TGGraphicControl *> drawn;
     for (const auto &object : objects) {
         object->SetZoom(zoom);
@@ -239,6 +242,8 @@ int TCliCommands::Card(const QStringList &args)
     const TGLabelObjectFiler::ObjectList objects = readCard(in);
     model::TPreferences preferences;
     preferences.Load();
+    model::TPersonalInfoHost personal(preferences.PersonalInfo); // contact-card QR codes
+    personal.HostCodeObjects(objects);
     const model::TPrintShopLayout layout(QSizeF(preferences.Layout.Width, preferences.Layout.Height),
                                          options);
     // The background the designer opens with this card.

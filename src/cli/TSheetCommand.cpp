@@ -9,6 +9,7 @@
 #include "design/model/TBackgroundArt.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
+#include "objects/model/TPersonalInfoHost.h"
 #include "print/model/TLabelPrintJob.h"
 #include "print/model/TLabelPrintSetup.h"
 #include "print/model/TSheetFit.h"
@@ -225,6 +226,8 @@ QStringList TSheetCommand::Run(const Options &options)
 
     const model::TGLabelObjectFiler::ObjectList objects =
         model::TGLabelObjectFiler().ReadObjects(options.Card);
+    model::TPersonalInfoHost personal(preferences.PersonalInfo); // contact-card QR codes
+    personal.HostCodeObjects(objects);
     job.PrintObjects = [&objects](engine::TBaseReport &report, double x, double y) {
         for (const auto &object : objects)
             object->PrintTo(report, x, y);

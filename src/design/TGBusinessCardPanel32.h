@@ -22,7 +22,9 @@ enum TLPanelState {
     psSuperShape,
     psRichLabel,
     psSuperText,
-    psCircleText
+    psCircleText,
+    psQRCode,
+    psBarcode
 };
 
 class TGBusinessCardPanel32 : public TGBasePanel

@@ -72,6 +72,14 @@ const THelpTextTable MainScreen{
         {"DrawCircleTextbutton",
          QT_TRANSLATE_NOOP("THelpTexts",
                            "CircleText tool. Text set along a circle or a part of a circle, in any font.")},
+        {"DrawQRCodeButton",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "QR Code tool. Drag a box on the card for a QR code that a phone scans to save your "
+                           "contact details, or that carries a text or a web address.")},
+        {"DrawBarcodeButton",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Barcode tool. Drag a box on the card for a Code 128, EAN-13, DataMatrix, PDF417 "
+                           "or Aztec barcode.")},
         {"AssistButton",
          QT_TRANSLATE_NOOP("THelpTexts",
                            "Quick Tips: short answers to the most common questions about designing a card.")},

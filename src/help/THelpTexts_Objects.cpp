@@ -155,10 +155,51 @@ const THelpTextTable RichTextLabelEditor{
 
 } // namespace
 
+const THelpTextTable CodeProperties{
+    "TCodeProperties", 40021,
+    QList<THelpTextRow>{
+        {"TCodeProperties",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Everything about a QR code or barcode: what it carries and how it looks.")},
+        {"ContentCombo",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "What the code carries: your contact card, made from your personal information "
+                           "(and kept up to date with it), or the text below.")},
+        {"CodeTextEdit",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "The text or web address the code carries, when it carries no contact card.")},
+        {"LevelCombo",
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "How much of the code may be damaged or covered and still scan. Higher levels make "
+             "the code denser.")},
+        {"SymbologyCombo",
+         QT_TRANSLATE_NOOP(
+             "THelpTexts",
+             "The kind of barcode. EAN-13 takes 12 or 13 digits; Code 128 takes Western European "
+             "text; DataMatrix, PDF417 and Aztec take any text.")},
+        {"ForeColorButton",
+         QT_TRANSLATE_NOOP("THelpTexts", "The colour of the bars and modules. Dark colours scan best.")},
+        {"BackColorButton", QT_TRANSLATE_NOOP("THelpTexts", "The colour behind the code.")},
+        {"TransparentCheck",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "The card shows through behind the code instead of the background colour.")},
+        {"QuietZoneSpin",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "The empty margin around the code, in modules (the width of the thinnest bar). "
+                           "Scanners need it to find the code.")},
+        {"StatusLabel",
+         QT_TRANSLATE_NOOP("THelpTexts", "The size of the code, or why the text cannot be encoded.")},
+        {"PreviewBox",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "A preview of the code. The code on the card changes only when you click Ok.")},
+    } + THelpTexts::DialogButtons(QT_TRANSLATE_NOOP("THelpTexts",
+                                                    "Click to give the code on the card these settings."))};
+
 QList<const THelpTextTable *> THelpTexts::ObjectTables()
 {
-    return {&ImageBrowser, &SuperShapeProperties, &BrushImageBrowser, &CircleTextProperties,
-            &RichTextLabelEditor};
+    return {&ImageBrowser,         &SuperShapeProperties, &BrushImageBrowser,
+            &CircleTextProperties, &RichTextLabelEditor,  &CodeProperties};
 }
 
 } // namespace cw::ui

@@ -2,9 +2,12 @@
 
 #include "design/TGBusinessCardPanel32.h"
 #include "objects/TCircleTextProperties.h"
+#include "objects/TCodeProperties.h"
 #include "objects/TRichTextLabelEditor.h"
+#include "objects/model/TGBarcode.h"
 #include "objects/model/TGPCircleText.h"
 #include "objects/model/TGPRichBaseLabel.h"
+#include "objects/model/TGQRCode.h"
 #include "text/TTextEditorsUi.h"
 #include "widgets/Interaction.h"
 
@@ -30,6 +33,11 @@ bool TSpecialEditorsUi::EditCircleText(TGPCircleText &object)
 std::optional<QByteArray> TSpecialEditorsUi::EditRichText(TGPRichBaseLabel &label)
 {
     return TRichTextLabelEditor::Execute(label);
+}
+
+bool TSpecialEditorsUi::EditCode(TGCodeObject &object)
+{
+    return TCodeProperties::Execute(object);
 }
 
 void InstallSpecialEditors()
@@ -60,6 +68,21 @@ void RegisterSpecialObjectTools()
     };
     rich.ReturnToPointer = true;
     TGBusinessCardPanel32::RegisterTool(psRichLabel, rich);
+
+    // A new QR code or barcode opens its properties at once; Cancel keeps
+    // the starting contact card or text.
+    auto codeTool = [](auto make) {
+        TGBusinessCardPanel32::TToolKind kind;
+        kind.Create = [make](TGBusinessCardPanel32 &) { return std::unique_ptr<TGGraphicControl>(make()); };
+        kind.FollowUp = [](TGBusinessCardPanel32 &, TGGraphicControl &object) {
+            if (auto *code = dynamic_cast<TGCodeObject *>(&object))
+                code->PropertiesCommand();
+        };
+        kind.ReturnToPointer = true;
+        return kind;
+    };
+    TGBusinessCardPanel32::RegisterTool(psQRCode, codeTool([] { return std::make_unique<TGQRCode>(); }));
+    TGBusinessCardPanel32::RegisterTool(psBarcode, codeTool([] { return std::make_unique<TGBarcode>(); }));
 }
 
 } // namespace cw::ui

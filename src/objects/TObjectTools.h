@@ -1,8 +1,9 @@
 #pragma once
-// The circle-text and rich-text drawing tools and the dialogs their objects
-// open.  Call RegisterSpecialObjectTools() once at start-up (after the
-// application object exists): it registers psCircleText and psRichLabel with
-// the business-card surface and installs the real dialogs.
+// The circle-text, rich-text, QR code and barcode drawing tools and the
+// dialogs their objects open.  Call RegisterSpecialObjectTools() once at
+// start-up (after the application object exists): it registers psCircleText,
+// psRichLabel, psQRCode and psBarcode with the business-card surface and
+// installs the real dialogs.
 
 #include "objects/model/TSpecialEditors.h"
 
@@ -17,6 +18,7 @@ public:
     std::optional<model::TGFont> ChooseFontAndColor(const model::TGFont &initial) override;
     bool EditCircleText(model::TGPCircleText &object) override;
     std::optional<QByteArray> EditRichText(model::TGPRichBaseLabel &label) override;
+    bool EditCode(model::TGCodeObject &object) override;
 };
 
 // Installs TSpecialEditorsUi unless other editors are installed.

@@ -119,6 +119,31 @@ void drawGlyph(QPainter &p, ToolGlyph glyph)
         p.setFont(f);
         p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, QStringLiteral("ab"));
         break;
+    case ToolGlyph::QRCode:
+        // Three finder squares and a few data modules.
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink.color());
+        for (const QPointF &corner : {QPointF(3, 3), QPointF(14, 3), QPointF(3, 14)}) {
+            p.drawRect(QRectF(corner, QSizeF(7, 7)));
+            p.fillRect(QRectF(corner + QPointF(1, 1), QSizeF(5, 5)), Qt::white);
+            p.drawRect(QRectF(corner + QPointF(2, 2), QSizeF(3, 3)));
+        }
+        for (const QPointF &m :
+             {QPointF(14, 14), QPointF(17, 16), QPointF(15, 19), QPointF(19, 19), QPointF(12, 12)})
+            p.drawRect(QRectF(m, QSizeF(2, 2)));
+        break;
+    case ToolGlyph::Barcode: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink.color());
+        const int bars[] = {1, 2, 1, 1, 3, 1, 2, 1, 1, 2};
+        double x = 3;
+        for (int i = 0; i < 10; ++i) {
+            if (i % 2 == 0)
+                p.drawRect(QRectF(x, 4, bars[i], 16));
+            x += bars[i];
+        }
+        break;
+    }
     case ToolGlyph::ShowGrid:
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x00, 0x80, 0x00));

@@ -20,6 +20,8 @@ enum class ToolGlyph {
     RichText,
     SuperText,
     CircleText,
+    QRCode,
+    Barcode,
     ShowGrid,
     SnapToGrid,
     Background,

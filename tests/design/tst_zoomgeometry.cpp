@@ -75,7 +75,7 @@ class TestZoomGeometry : public QObject
     {
         QRandomGenerator random(seed);
         const QStringList kinds = TObjectRegistry::Global().ClassNames();
-        QCOMPARE(kinds.size(), 12);
+        QCOMPARE(kinds.size(), 14);
         for (int round = 0; round < 3; ++round)
             for (const QString &kind : kinds) {
                 std::unique_ptr<TGGraphicControl> o = TObjectRegistry::Global().Create(kind);

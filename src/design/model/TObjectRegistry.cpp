@@ -8,6 +8,8 @@
 #include "text/model/TGSuperText.h"
 #include "objects/model/TGPCircleText.h"
 #include "objects/model/TGPRichBaseLabel.h"
+#include "objects/model/TGBarcode.h"
+#include "objects/model/TGQRCode.h"
 #include "text/model/TextObjectKinds.h"
 
 namespace cw::model {
@@ -24,6 +26,8 @@ TObjectRegistry::TObjectRegistry()
         Register(kind.ClassName, kind.Create);
     Register<TGPCircleText>();
     Register<TGPRichBaseLabel>();
+    Register<TGQRCode>();
+    Register<TGBarcode>();
 }
 
 TObjectRegistry &TObjectRegistry::Global()

@@ -19,6 +19,11 @@ std::optional<TGFont> TSpecialEditors::ChooseFontAndColor(const TGFont &initial)
     return result;
 }
 
+bool TSpecialEditors::EditCode(TGCodeObject &)
+{
+    return false;
+}
+
 TSpecialEditors *TSpecialEditors::Current()
 {
     return g_editors;

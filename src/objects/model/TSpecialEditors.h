@@ -12,6 +12,7 @@
 
 namespace cw::model {
 
+class TGCodeObject;
 class TGPCircleText;
 class TGPRichBaseLabel;
 
@@ -32,6 +33,10 @@ public:
     virtual bool EditCircleText(TGPCircleText &object) = 0;
     // "Rich Text Editor" for the label; the edited RTF document on Ok.
     virtual std::optional<QByteArray> EditRichText(TGPRichBaseLabel &label) = 0;
+    // The properties of a QR code or barcode; on Ok the dialog has copied
+    // its settings into the object and true is returned.  Editors without
+    // one change nothing.
+    virtual bool EditCode(TGCodeObject &object);
 
     // The editors in force, or nullptr.  The caller keeps ownership.
     static TSpecialEditors *Current();
