@@ -198,9 +198,9 @@ private slots:
         // A SuperText fitted to its text at a zoom keeps its 100 % geometry
         // through zooming, saving and reopening.
         QTest::newRow("SuperText fitted at a zoom")
-            << QStringLiteral("undo")
-            << std::vector<S>{step(S::ZoomIn), step(S::Draw, 10, 31, 7, 87, 15, 1), step(S::ZoomIn),
-                              step(S::ZoomOut), step(S::Reopen), step(S::ZoomOut)};
+            << QStringLiteral("undo") << std::vector<S>{step(S::ZoomIn), step(S::Draw, 10, 31, 7, 87, 15, 1),
+                                                        step(S::ZoomIn), step(S::ZoomOut),
+                                                        step(S::Reopen), step(S::ZoomOut)};
         std::vector<S> nudges{step(S::Draw, 7, 20, 20, 200, 150, 0), step(S::Select, 0)};
         for (int i = 0; i < 70; ++i)
             nudges.push_back(step(S::Keys, i % 2 == 0 ? 2 : 0, 1)); // Right, Left, …

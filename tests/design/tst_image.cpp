@@ -38,6 +38,18 @@ public:
                      .arg(image.height());
         TCanvasReport::PrintBitmapRect(x1, y1, x2, y2, image);
     }
+    void StretchDraw(const QRect &rect, const QImage &image) override
+    {
+        lastImage = image;
+        calls << QString("Image(%1, %2, %3 x %4; %5 x %6)")
+                     .arg(rect.x())
+                     .arg(rect.y())
+                     .arg(rect.width())
+                     .arg(rect.height())
+                     .arg(image.width())
+                     .arg(image.height());
+        TCanvasReport::StretchDraw(rect, image);
+    }
     void StretchDraw(const QRect &rect, const QSizeF &source,
                      const std::function<void(QPainter &)> &paint) override
     {
@@ -305,7 +317,7 @@ private slots:
             RecordingReport report(sheet);
             report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1.0, 0.5); };
             report.Execute();
-            QCOMPARE(report.calls.first(), QString("Bitmap(1.5000, 1.5000, 2.5000, 2.0000; 96 x 48)"));
+            QCOMPARE(report.calls.first(), QString("Image(144, 144, 96 x 48; 96 x 48)"));
             QCOMPARE(sheet.pixelColor(150, 150), QColor(Qt::red));
             QCOMPARE(sheet.pixelColor(230, 180), QColor(Qt::yellow));
             // The border is the outermost ring of the object's pixels, as on screen.
@@ -343,7 +355,7 @@ private slots:
             RecordingReport report(sheet);
             report.OnPrint = [&](engine::TBaseReport &r) { image.PrintTo(r, 1.0, 0.5); };
             report.Execute();
-            QCOMPARE(report.calls.first(), QString("Bitmap(1.5000, 1.5000, 2.5000, 2.0000; 96 x 48)"));
+            QCOMPARE(report.calls.first(), QString("Image(144, 144, 96 x 48; 96 x 48)"));
             QCOMPARE(sheet.pixelColor(150, 150), QColor(Qt::yellow));
         }
 

@@ -168,7 +168,8 @@ const std::vector<MendedCase> &MendedCases()
              QImage stripes(23, 17, QImage::Format_RGB32);
              for (int y = 0; y < stripes.height(); ++y)
                  for (int x = 0; x < stripes.width(); ++x)
-                     stripes.setPixelColor(x, y, (y / 4) % 2 ? QColor(0x99, 0x66, 0x33) : QColor(0x80, 0, 0x80));
+                     stripes.setPixelColor(x, y,
+                                           (y / 4) % 2 ? QColor(0x99, 0x66, 0x33) : QColor(0x80, 0, 0x80));
              TGPicture picture;
              picture.SetBitmap(stripes);
              int left = 1;
