@@ -1,11 +1,72 @@
 #include "text/model/TGBusinessCardLabel.h"
 
+#include "design/model/TPropertyTable.h"
 #include "text/model/TTextEditors.h"
 
 namespace cw::model {
 
 namespace {
 const QString PersonalInfoCaption = QStringLiteral("Personal Information");
+using T = TGBusinessCardLabel;
+} // namespace
+
+const TPropertyTable &TGBusinessCardLabel::ClassProperties()
+{
+    static const TPropertyTable table(&TGBaseLabel::ClassProperties(),
+                                      {MakeProperty<T>(
+                                          "PersonalField", TPropertyKind::Integer, int(Unlinked),
+                                          [](const T &o) { return o.PersonalField(); },
+                                          [](T &o, const QVariant &v) { o.SetPersonalField(v.toInt()); })});
+    return table;
+}
+
+void TGBusinessCardLabel::SetPersonalField(int field)
+{
+    const int linked = field >= 0 && field < FieldNames().size() ? field : Unlinked;
+    if (linked == m_personalField)
+        return;
+    m_personalField = linked;
+    MarkLayoutDirty();
+    Invalidate();
+    if (!Loading())
+        NotifyChanged();
+}
+
+QString TGBusinessCardLabel::ShownCaption() const
+{
+    if (m_personalField == Unlinked || !Host())
+        return Caption();
+    return Host()->PersonalInfoText(m_personalField);
+}
+
+void TGBusinessCardLabel::FollowField()
+{
+    if (m_personalField == Unlinked || !Host())
+        return;
+    const QString shown = ShownCaption();
+    if (shown == m_followed)
+        return;
+    m_followed = shown;
+    MarkLayoutDirty();
+    AutoSizeToText();
+}
+
+void TGBusinessCardLabel::Paint(QPainter &painter)
+{
+    FollowField();
+    TGPLabel::Paint(painter);
+}
+
+void TGBusinessCardLabel::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
+{
+    const QRect stored = StoredBounds();
+    FollowField();
+    TGPLabel::PrintTo(report, leftInches, topInches);
+    if (StoredBounds() != stored) {
+        SetStoredBounds(stored);
+        MarkLayoutDirty();
+        m_followed.clear();
+    }
 }
 
 const QStringList &TGBusinessCardLabel::FieldNames()
@@ -44,6 +105,7 @@ void TGBusinessCardLabel::ChoosePersonalInfoEntry(const QString &entryCaption)
 {
     const int tab = entryCaption.indexOf(QLatin1Char('\t'));
     SetCaption(entryCaption.mid(tab + 1).left(MaxMenuCaption));
+    SetPersonalField(tab < 0 ? int(Unlinked) : int(FieldNames().indexOf(entryCaption.left(tab))));
     AutoSizeToText();
     NotifyChanged();
     Invalidate();
@@ -81,8 +143,15 @@ void TGBusinessCardLabel::EditText()
     TTextEditors *editors = TTextEditors::Current();
     if (!editors)
         return;
-    if (std::optional<QString> text = editors->BusinessCardText(Caption(), PersonalInfo())) {
+    const QStringList values = PersonalInfo();
+    if (std::optional<QString> text = editors->BusinessCardText(ShownCaption(), values)) {
+        int field = Unlinked;
+        if (m_personalField != Unlinked && values.value(m_personalField) == *text)
+            field = m_personalField;
+        else if (!text->isEmpty())
+            field = int(values.indexOf(*text));
         SetCaption(*text);
+        SetPersonalField(field);
         AutoSizeToText();
         Invalidate();
     }
