@@ -8,6 +8,7 @@
 #include "app/model/Exception.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TWindowPlacement.h"
+#include "merge/TMergeController.h"
 #include "text/model/TTextFonts.h"
 #include "widgets/Interaction.h"
 
@@ -59,7 +60,11 @@ void TMainScreen::SetDefaultFontCaption()
 
 void TMainScreen::SetPanelPersonalInfo()
 {
-    m_panel->PersonalInfo = Preferences.PersonalInfo;
+    // While a merge is open the surface shows its record.
+    if (Merge && Merge->IsOpen())
+        Merge->ShowCurrent();
+    else
+        m_panel->PersonalInfo = Preferences.PersonalInfo;
 }
 
 void TMainScreen::PersonalInformation1Click()

@@ -102,8 +102,14 @@ private slots:
 
         host.personal[0] = "Augusta Ada King, Countess of Lovelace";
         const int before = label.Width();
+        const QRect stored = label.StoredBounds();
+        const int changes = host.changes;
         QImage shown = render(label);
         QVERIFY(label.Width() > before);
+        QCOMPARE(label.StoredBounds().width(), label.Width());
+        // Showing another value is no change of the design.
+        QCOMPARE(host.changes, changes);
+        QVERIFY(stored.isValid());
         shown = render(label);
         QCOMPARE(shown, renderedAs(label, host.personal[0]));
         // The caption keeps the value the label was linked with.

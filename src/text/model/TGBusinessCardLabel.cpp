@@ -2,6 +2,10 @@
 
 #include "design/model/TPropertyTable.h"
 #include "text/model/TTextEditors.h"
+#include "text/model/TTextFonts.h"
+
+#include <QFontMetrics>
+#include <algorithm>
 
 namespace cw::model {
 
@@ -34,9 +38,26 @@ void TGBusinessCardLabel::SetPersonalField(int field)
 
 QString TGBusinessCardLabel::ShownCaption() const
 {
-    if (m_personalField == Unlinked || !Host())
+    if (m_personalField == Unlinked)
         return Caption();
-    return Host()->PersonalInfoText(m_personalField);
+    if (Host())
+        return Host()->PersonalInfoText(m_personalField);
+    // Off its surface a label shows its caption, except while it fits
+    // itself quietly to the value it follows.
+    return m_quiet ? m_followed : Caption();
+}
+
+// Runs `change` with the label off its surface: what it changes is no
+// change of the design (nothing is reported, the undo history records
+// nothing, the design is not marked as changed).
+template <class F> void TGBusinessCardLabel::Quietly(F &&change)
+{
+    TObjectHost *host = Host();
+    SetHost(nullptr);
+    m_quiet = true;
+    change();
+    m_quiet = false;
+    SetHost(host);
 }
 
 void TGBusinessCardLabel::FollowField()
@@ -48,7 +69,26 @@ void TGBusinessCardLabel::FollowField()
         return;
     m_followed = shown;
     MarkLayoutDirty();
-    AutoSizeToText();
+    // The box grows as AutoSizeToText grows it (unturned labels only), and
+    // the layout fits it, quietly: showing another record or changed
+    // personal information is no change of the design.
+    Quietly([&] {
+        if (Angle() == 0) {
+            const int x0 = std::max({TextRect().Left, ShadowRect().Left, HighlightRect().Left});
+            const int y0 = std::max({TextRect().Top, ShadowRect().Top, HighlightRect().Top});
+            const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), shown);
+            const QFontMetrics fm(display.Font);
+            const int w = x0 + fm.horizontalAdvance(display.Text + QStringLiteral("     "));
+            const int h = y0 + fm.height();
+            if (w > Width())
+                SetWidth(w);
+            if (h > Height())
+                SetHeight(h);
+        }
+        CalcLayout();
+    });
+    NotifyMoved();
+    Invalidate();
 }
 
 void TGBusinessCardLabel::Paint(QPainter &painter)
@@ -63,7 +103,7 @@ void TGBusinessCardLabel::PrintTo(engine::TBaseReport &report, double leftInches
     FollowField();
     TGPLabel::PrintTo(report, leftInches, topInches);
     if (StoredBounds() != stored) {
-        SetStoredBounds(stored);
+        Quietly([&] { SetStoredBounds(stored); });
         MarkLayoutDirty();
         m_followed.clear();
     }

@@ -51,11 +51,12 @@ public:
     void ChoosePersonalInfoEntry(const QString &entryCaption);
 
     // A linked label follows its field's value before it draws: the box
-    // grows to a longer value, as when the entry is chosen.
+    // grows to a longer value as when the entry is chosen, without counting
+    // as a change of the design (browsing merge records marks nothing).
     void Paint(QPainter &painter) override;
     // Prints the field's value of the moment (a merge sets one record after
-    // the other); the box grows for a longer value while it prints and is
-    // given back its size afterwards, so printing changes no design.
+    // the other); the box grows for a longer value while it prints and gets
+    // its size back afterwards, so printing leaves the design as it was.
     void PrintTo(engine::TBaseReport &report, double leftInches, double topInches) override;
 
 protected:
@@ -67,9 +68,11 @@ private:
     // Re-lays out and grows the box when the shown value changed since the
     // last time.
     void FollowField();
+    template <class F> void Quietly(F &&change);
     bool m_menuHasPersonalInfo = false;
     int m_personalField = Unlinked;
     QString m_followed;
+    bool m_quiet = false;
 };
 
 } // namespace cw::model
