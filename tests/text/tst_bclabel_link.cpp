@@ -99,6 +99,11 @@ private slots:
         label.PopupMenu()[0].Items[0].Action();
         QCOMPARE(label.PersonalField(), 0);
         QCOMPARE(label.Caption(), QString("Ada"));
+        // The submenu checks the field the label follows, and no other.
+        const auto &entries = label.PopupMenu()[0].Items;
+        QVERIFY(entries[0].Checked);
+        QVERIFY(
+            std::none_of(entries.begin() + 1, entries.end(), [](const TGMenuItem &e) { return e.Checked; }));
 
         host.personal[0] = "Augusta Ada King, Countess of Lovelace";
         const int before = label.Width();

@@ -135,8 +135,12 @@ std::vector<TGMenuItem> TGBusinessCardLabel::PersonalInfoEntries()
         QString shown = values[i];
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString entry = FieldNames()[i] + QLatin1Char('\t') + values[i];
-        entries.push_back(TGMenuItem::Command(FieldNames()[i] + QLatin1Char('\t') + shown,
-                                              [this, entry] { ChoosePersonalInfoEntry(entry); }));
+        TGMenuItem item = TGMenuItem::Command(FieldNames()[i] + QLatin1Char('\t') + shown,
+                                              [this, entry] { ChoosePersonalInfoEntry(entry); });
+        // The field the label follows is checked.
+        item.Checkable = true;
+        item.Checked = i == m_personalField;
+        entries.push_back(std::move(item));
     }
     return entries;
 }
