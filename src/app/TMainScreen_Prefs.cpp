@@ -61,10 +61,13 @@ void TMainScreen::SetDefaultFontCaption()
 void TMainScreen::SetPanelPersonalInfo()
 {
     // While a merge is open the surface shows its record.
-    if (Merge && Merge->IsOpen())
+    if (Merge && Merge->IsOpen()) {
         Merge->ShowCurrent();
-    else
-        m_panel->PersonalInfo = Preferences.PersonalInfo;
+        return;
+    }
+    m_panel->PersonalInfo = Preferences.PersonalInfo;
+    // Labels linked to a field show its new value.
+    m_panel->update();
 }
 
 void TMainScreen::PersonalInformation1Click()
