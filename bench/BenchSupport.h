@@ -54,6 +54,9 @@ void RunStartupRows(const char *argv0);
 // The special objects: a card of 10 SuperText and 10 SuperShape objects
 // repainted at 150 %, and a 10-card sheet of them composed to PDF.
 void RunSuperRows();
+// 10,000 records merged into a PDF, beside the same sheets without merge,
+// with the peak memory and the pictures the PDF stores.
+void RunMergeRows();
 // Resident memory with a typical card open in the main window.
 void RunMemoryRow();
 // One undo step (an arrow-key nudge) on a card with 5 MB of pictures, and

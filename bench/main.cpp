@@ -124,6 +124,11 @@ int main(int argc, char *argv[])
     // is this process with Qt started and no window.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     bench::InstallQuietInteraction();
+    // "--merge": the merge row alone, so the peak memory it prints is its own.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--merge"))) {
+        bench::RunMergeRows();
+        return 0;
+    }
     bench::RunMemoryRow();
     const std::vector<Primitive> design = makeDesign();
 
@@ -189,5 +194,6 @@ int main(int argc, char *argv[])
     bench::RunSuperRows();
     bench::RunFileRows();
     bench::RunStartupRows(argv[0]);
+    bench::RunMergeRows();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "app/TMainScreen.h"
 
+#include "merge/TMergeController.h"
+
 #include "app/TLoadBackGround.h"
 #include "help/HelpContext.h"
 #include "help/TAssistantZook.h"
@@ -131,6 +133,7 @@ TMainScreen::TMainScreen(QWidget *parent) : QMainWindow(parent)
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    createMergeCommands(*column);
     column->addWidget(m_scrollBox, 1);
     column->addWidget(createBottomStrip());
     connectPrintCommands();

@@ -38,11 +38,13 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class QUrl;
+class QVBoxLayout;
 class QWheelEvent;
 
 namespace cw::ui {
 
 class TMRUFileList;
+class TMergeController;
 
 class TMainScreen : public QMainWindow
 {
@@ -194,6 +196,11 @@ public:
     // printer.
     void mnuSaveSheetAsPdfClick();
 
+    // The merge of a CSV or vCard file (TMainScreen_Merge.cpp): its bar above
+    // the card, its File menu entries, and one card per record in Print,
+    // Preview and Save Sheet As PDF while it is open.
+    std::unique_ptr<TMergeController> Merge;
+
     // Overridable for tests: whether the system has printers, and its default.
     static bool (*hasPrinters)();
     static QString (*defaultPrinterName)();
@@ -216,6 +223,7 @@ protected:
 private:
     void FormCreate();
     void connectPrintCommands(); // Printing
+    void createMergeCommands(QVBoxLayout &column);
     // Card selection and the print job on a given engine object: the main
     // window's printer, or a PDF file's.  DoPrint(engine) is true when the
     // job ran to its end (not cancelled, not failed).
@@ -306,6 +314,9 @@ private:
     QAction *mnuPrinterFineTuning = nullptr;
     QAction *mnuPrintOutlineTestPage = nullptr;
     QAction *mnuSaveSheetAsPdf = nullptr;
+    QAction *mnuMergeOpen = nullptr;
+    QAction *mnuMergeMapping = nullptr;
+    QAction *mnuMergeClose = nullptr;
     QAction *Exit1 = nullptr;
     QAction *mnuUndo = nullptr;
     QAction *mnuRedo = nullptr;

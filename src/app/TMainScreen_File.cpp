@@ -3,6 +3,8 @@
 
 #include "app/TMainScreen.h"
 
+#include "merge/TMergeController.h"
+
 #include "app/TMRUFileList.h"
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
@@ -123,6 +125,7 @@ void TMainScreen::OpenBCFile(const QString &path)
             }
         }
         m_panel->update();
+        Merge->CardOpened(path);
     } catch (const Exception &) {
         // The card on screen is empty and belongs to no file: keeping the
         // name of the design open before would let Save write this empty
@@ -173,6 +176,7 @@ bool TMainScreen::SaveBCFile(const QString &path)
     try {
         m_panel->SaveToFile(path);
         model::TCardFiles::WriteSidecar(path, BackgroundFile);
+        Merge->CardSaved(path);
         MarkDesignSaved();
         return true;
     } catch (const Exception &e) {

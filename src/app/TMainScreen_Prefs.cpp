@@ -8,6 +8,7 @@
 #include "app/model/Exception.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TWindowPlacement.h"
+#include "merge/TMergeController.h"
 #include "text/model/TTextFonts.h"
 #include "widgets/Interaction.h"
 
@@ -59,8 +60,13 @@ void TMainScreen::SetDefaultFontCaption()
 
 void TMainScreen::SetPanelPersonalInfo()
 {
+    // While a merge is open the surface shows its record.
+    if (Merge && Merge->IsOpen()) {
+        Merge->ShowCurrent();
+        return;
+    }
     m_panel->PersonalInfo = Preferences.PersonalInfo;
-    // Contact-card QR codes show the new values.
+    // Labels linked to a field and contact-card QR codes show the new values.
     m_panel->update();
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/model/Exception.h"
 #include "app/model/ProgramFolder.h"
+#include "merge/TMergeController.h"
 #include "print/TLabelPrinter.h"
 #include "print/TPreviewForm.h"
 #include "print/TPrintFineTune.h"
@@ -324,6 +325,8 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
         s.PrintTestPage = PrintTestPage;
         s.BackgroundFile = BackgroundFile;
         s.PrintToPrinter = PrintToPrinter;
+        if (!PrintTestPage)
+            Merge->PreparePrint(dialog.Job);
         // The paper the command set on its engine is the one the sheet
         // has, in the preview too.
         if (engine.PaperSize() == model::TCardLayout::PaperCustom)
@@ -344,6 +347,8 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
         // A failed or aborted preview shows no preview window.
         showPreview = !PrintToPrinter && completed;
     }
+    // The surface shows the record it showed before the job.
+    Merge->ShowCurrent();
     if (showPreview) {
         TPreviewForm preview(this);
         preview.setWindowTitle(tr("Preview Business Cards"));

@@ -9,6 +9,8 @@
 #include "design/model/TBackgroundArt.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
+#include "merge/model/TMergeSidecar.h"
+#include "merge/model/TMergeSource.h"
 #include "objects/model/TPersonalInfoHost.h"
 #include "print/model/TLabelPrintJob.h"
 #include "print/model/TLabelPrintSetup.h"
@@ -111,7 +113,9 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
         }
         const bool takesValue = arg == QLatin1String("--settings") || arg == QLatin1String("--layout") ||
                                 arg == QLatin1String("--cards") || arg == QLatin1String("--copies") ||
-                                arg == QLatin1String("--background") || arg == QLatin1String("--paper");
+                                arg == QLatin1String("--background") || arg == QLatin1String("--paper") ||
+                                arg == QLatin1String("--merge") || arg == QLatin1String("--map") ||
+                                arg == QLatin1String("--per-record");
         if (!takesValue)
             throw cw::Exception(QStringLiteral("Unknown option %1").arg(arg));
         if (i + 1 >= args.size())
@@ -142,6 +146,17 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
                 throw cw::Exception(
                     QStringLiteral("Invalid number of copies %1: give 1 to %2").arg(value).arg(MaxCopies));
             options.Copies = *copies;
+        } else if (arg == QLatin1String("--merge")) {
+            options.Merge = value;
+        } else if (arg == QLatin1String("--map")) {
+            options.Map << value;
+        } else if (arg == QLatin1String("--per-record")) {
+            const std::optional<int> perRecord = number(value, 1, MaxCopies);
+            if (!perRecord)
+                throw cw::Exception(QStringLiteral("Invalid number of cards per record %1: give 1 to %2")
+                                        .arg(value)
+                                        .arg(MaxCopies));
+            options.PerRecord = *perRecord;
         } else {
             options.Background = value;
         }
@@ -150,6 +165,11 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
         throw cw::Exception(QStringLiteral("sheet needs a card file and a PDF file name"));
     options.Card = files.at(0);
     options.Pdf = files.at(1);
+    if (options.Merge.isEmpty() && (!options.Map.isEmpty() || options.PerRecord != 1))
+        throw cw::Exception(QStringLiteral("--map and --per-record need --merge"));
+    if (!options.Merge.isEmpty() && options.Copies != 1)
+        throw cw::Exception(QStringLiteral("--copies does not go with --merge: the records decide the "
+                                           "sheets (use --per-record for several cards per record)"));
     if (!options.Pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         throw cw::Exception(QStringLiteral("Unknown output type %1: use a .pdf file name").arg(options.Pdf));
     return options;
@@ -224,14 +244,36 @@ QStringList TSheetCommand::Run(const Options &options)
         job.LoadBackGround();
     }
 
+    QStringList warnings;
+    // Linked field labels and contact-card QR codes show the settings'
+    // personal information, or the record being printed.
+    model::TPersonalInfoHost host(preferences.PersonalInfo, true);
     const model::TGLabelObjectFiler::ObjectList objects =
         model::TGLabelObjectFiler().ReadObjects(options.Card);
-    model::TPersonalInfoHost personal(preferences.PersonalInfo); // contact-card QR codes
-    personal.HostCodeObjects(objects);
+    host.HostObjects(objects);
     job.PrintObjects = [&objects](engine::TBaseReport &report, double x, double y) {
         for (const auto &object : objects)
             object->PrintTo(report, x, y);
     };
+    std::optional<model::TMergeSource> merge;
+    if (!options.Merge.isEmpty()) {
+        merge = model::TMergeSource::Load(options.Merge);
+        if (const auto saved = model::TMergeSidecar::Read(options.Card);
+            saved && saved->SourceFile == merge->FileName())
+            merge->Mapping = saved->Mapping;
+        for (const QString &assignment : options.Map) {
+            QString message;
+            if (!merge->Mapping.Assign(assignment, &message, &merge->Table()))
+                throw cw::Exception(message);
+        }
+        for (const model::TMergeProblem &problem : merge->Table().Problems)
+            warnings << QStringLiteral("warning: %1: %2").arg(native(options.Merge), problem.Message());
+        if (merge->RecordCount() == 0)
+            throw cw::Exception(QStringLiteral("%1 holds no records to merge").arg(native(options.Merge)));
+        s.MergeRecords = merge->RecordCount();
+        s.CopiesPerRecord = options.PerRecord;
+        job.ShowRecord = [&merge, &host](int record) { host.Values = merge->Record(record); };
+    }
 
     printer::TReportPrinter report;
     report.SetTitle(QStringLiteral("Cardwright"));
@@ -245,7 +287,6 @@ QStringList TSheetCommand::Run(const Options &options)
     report.OnPrint = [&job](engine::TBaseReport &r) { job.PrintLabels(r); };
     report.Execute();
 
-    QStringList warnings;
     const std::vector<int> off = model::TSheetFit::CardsOffThePage(s, layout.SheetSizeInches());
     if (!off.empty())
         warnings << QStringLiteral("warning: card%1 %2 run%3 off the paper and print%3 cut off")

@@ -6,7 +6,8 @@
 //
 //   sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N|STOCK] [--paper P]
 //                        [--cards 1,2,...] [--copies N] [--outline-test]
-//                        [--background PIC]
+//                        [--background PIC] [--merge FILE [--map FIELD=COLUMN ...]
+//                        [--per-record N]]
 //
 // --settings reads the layout and nudges from that file instead of the
 // program folder's CWR.INI; --layout N takes built-in card layout N (1 = the
@@ -19,6 +20,15 @@
 // to 99); --outline-test the outline of every selected card instead of the
 // design; --background the picture stretched over every card (a .bmp or a
 // .wmf file), instead of the one the card's sidecar file names.
+//
+// --merge prints one card per record of a CSV or vCard file over the selected
+// positions, on as many sheets as the records need; field labels linked to a
+// personal-information field show the record's value.  The columns map to
+// the fields by name, or as the card's merge file (.cwm) maps them when it
+// names the same source; each --map FIELD=COLUMN[+COLUMN] changes one field
+// ("--map Name=First+Last", "--map Fax=" for none).  --per-record N prints
+// each record on N cards in a row.  Faulty records are reported as warnings
+// naming their line and record; the others print.
 //
 // Every failure is a cw::Exception with a one-line message; the PDF file
 // that was there stays as it was unless the whole sheet was written.
@@ -50,6 +60,9 @@ public:
         int Copies = 1;
         bool OutlineTest = false;
         std::optional<QString> Background; // none: the card's sidecar
+        QString Merge;                     // a CSV or vCard file; empty: no merge
+        QStringList Map;                   // FIELD=COLUMN assignments, in order
+        int PerRecord = 1;
     };
 
     // The arguments after "sheet".  Throws cw::Exception for an unknown or

@@ -11,4 +11,10 @@ void TPersonalInfoHost::HostCodeObjects(const std::vector<std::unique_ptr<TGGrap
             object->SetHost(this);
 }
 
+void TPersonalInfoHost::HostObjects(const std::vector<std::unique_ptr<TGGraphicControl>> &objects)
+{
+    for (const auto &object : objects)
+        object->SetHost(this);
+}
+
 } // namespace cw::model

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
+#include <vector>
 
 namespace cw::model {
 
@@ -54,6 +56,10 @@ void TLabelPrintJob::PrintLabels(TBaseReport &report)
     const int across = std::max(1, Settings.Across);
     const int down = std::max(1, Settings.Down);
     const int sheets = std::max(1, Settings.SheetCount);
+    if (Settings.MergeRecords > 0) {
+        PrintMergedLabels(report);
+        return;
+    }
 
     int c = -1;
     int r = 0;
@@ -79,6 +85,37 @@ void TLabelPrintJob::PrintLabels(TBaseReport &report)
         ComposeCard(report, c, r);
         if (ProcessEvents)
             ProcessEvents();
+    }
+}
+
+void TLabelPrintJob::PrintMergedLabels(TBaseReport &report)
+{
+    const int across = std::max(1, Settings.Across);
+    const int down = std::max(1, Settings.Down);
+    const int copies = std::max(1, Settings.CopiesPerRecord);
+    const qint64 cards = qint64(Settings.MergeRecords) * copies;
+    std::vector<int> positions;
+    for (int index = 0; index < std::min(across * down, SelectionCount); ++index)
+        if (Settings.Selection[std::size_t(index)])
+            positions.push_back(index);
+    if (positions.empty())
+        return;
+    qint64 card = 0;
+    while (!Stopped && card < cards) {
+        if (card > 0)
+            report.NewPage();
+        for (const int index : positions) {
+            if (Stopped || card >= cards)
+                break;
+            if (ShowRecord)
+                ShowRecord(int(card / copies));
+            ComposeCard(report, index % across, index / across);
+            ++card;
+            if (ProcessEvents)
+                ProcessEvents();
+        }
+        if (!Settings.PrintToPrinter)
+            break;
     }
 }
 

@@ -40,6 +40,11 @@ struct TLabelPrintSettings
     double VerticalPitch = 2.0;
     QString BackgroundFile;
     bool PrintToPrinter = false; // true: print; false: preview
+    // A merge of that many records (0: none).  Each record fills
+    // CopiesPerRecord cards in a row, over the selected positions in order,
+    // on as many sheets as they need; a preview shows the first sheet.
+    int MergeRecords = 0;
+    int CopiesPerRecord = 1;
 };
 
 class TLabelPrintJob
@@ -58,6 +63,8 @@ public:
     std::function<void()> ProcessEvents;
     // Prints every design object for the card cell at (x, y) inches.
     std::function<void(engine::TBaseReport &, double x, double y)> PrintObjects;
+    // A merge record (from 0) is about to print: the design takes its values.
+    std::function<void(int record)> ShowRecord;
     // The design surface's printing flag: true while composition runs.
     std::function<void(bool)> SetPrinting;
 
@@ -86,6 +93,7 @@ public:
     static QString SavedAsText(const QString &pdfFileName);
 
 private:
+    void PrintMergedLabels(engine::TBaseReport &report);
     void ComposeCard(engine::TBaseReport &report, int column, int row);
 };
 

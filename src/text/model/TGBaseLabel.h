@@ -131,6 +131,9 @@ public:
 
 protected:
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
+    // The text the layout measures and the label draws: the caption, or for
+    // kinds that show a text of their own, that text.
+    virtual QString ShownCaption() const { return m_caption; }
     // A box resized at a zoom keeps between one and 1.2 lines at 100 % too,
     // so the size it is stored with is the size it shows at 100 % (the fit
     // at the zoom alone changes only what is shown).  Kinds that fit their

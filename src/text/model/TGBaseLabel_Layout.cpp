@@ -28,7 +28,7 @@ bool Above(int value, int lines)
 
 int TGBaseLabel::LineHeight(float zoom) const
 {
-    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), zoom, m_caption);
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), zoom, ShownCaption());
     const QFontMetrics fm(display.Font);
     const int th = fm.height() + std::max(0, fm.leading());
     const auto zoomed = [z = double(zoom)](QPoint d) {
@@ -65,7 +65,7 @@ void TGBaseLabel::CalcLayout()
 
     // 1-4: measure the line on the label's font (rotation does not change the
     // metrics of a line, only its direction).
-    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), m_caption);
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), ShownCaption());
     const QFontMetrics fm(display.Font);
     const int th = fm.height() + std::max(0, fm.leading());
     const int tw = fm.horizontalAdvance(display.Text + QLatin1Char(' '));
@@ -187,7 +187,7 @@ void TGBaseLabel::DrawLabel(QPainter &painter)
     if (!m_transparent)
         painter.fillRect(QRect(0, 0, W, H), TGColor::ToQColor(m_backColor));
 
-    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), m_caption);
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), ShownCaption());
     painter.setFont(display.Font);
     painter.setBrush(Qt::NoBrush);
     const int ascent = QFontMetrics(display.Font).ascent();
@@ -223,7 +223,7 @@ void TGBaseLabel::AutoSizeToText()
         return;
     const int x0 = std::max({m_textRect.Left, m_shadowRect.Left, m_highlightRect.Left});
     const int y0 = std::max({m_textRect.Top, m_shadowRect.Top, m_highlightRect.Top});
-    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), m_caption);
+    const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), ShownCaption());
     const QFontMetrics fm(display.Font);
     const int w = x0 + fm.horizontalAdvance(display.Text + QStringLiteral("     "));
     const int h = y0 + fm.height();

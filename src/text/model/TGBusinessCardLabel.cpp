@@ -1,11 +1,112 @@
 #include "text/model/TGBusinessCardLabel.h"
 
+#include "design/model/TPropertyTable.h"
 #include "text/model/TTextEditors.h"
+#include "text/model/TTextFonts.h"
+
+#include <QFontMetrics>
+#include <algorithm>
 
 namespace cw::model {
 
 namespace {
 const QString PersonalInfoCaption = QStringLiteral("Personal Information");
+using T = TGBusinessCardLabel;
+} // namespace
+
+const TPropertyTable &TGBusinessCardLabel::ClassProperties()
+{
+    static const TPropertyTable table(&TGBaseLabel::ClassProperties(),
+                                      {MakeProperty<T>(
+                                          "PersonalField", TPropertyKind::Integer, int(Unlinked),
+                                          [](const T &o) { return o.PersonalField(); },
+                                          [](T &o, const QVariant &v) { o.SetPersonalField(v.toInt()); })});
+    return table;
+}
+
+void TGBusinessCardLabel::SetPersonalField(int field)
+{
+    const int linked = field >= 0 && field < FieldNames().size() ? field : Unlinked;
+    if (linked == m_personalField)
+        return;
+    m_personalField = linked;
+    MarkLayoutDirty();
+    Invalidate();
+    if (!Loading())
+        NotifyChanged();
+}
+
+QString TGBusinessCardLabel::ShownCaption() const
+{
+    if (m_personalField == Unlinked)
+        return Caption();
+    if (Host())
+        return Host()->PersonalInfoText(m_personalField);
+    // Off its surface a label shows its caption, except while it fits
+    // itself quietly to the value it follows.
+    return m_quiet ? m_followed : Caption();
+}
+
+// Runs `change` with the label off its surface: what it changes is no
+// change of the design (nothing is reported, the undo history records
+// nothing, the design is not marked as changed).
+template <class F> void TGBusinessCardLabel::Quietly(F &&change)
+{
+    TObjectHost *host = Host();
+    SetHost(nullptr);
+    m_quiet = true;
+    change();
+    m_quiet = false;
+    SetHost(host);
+}
+
+void TGBusinessCardLabel::FollowField()
+{
+    if (m_personalField == Unlinked || !Host())
+        return;
+    const QString shown = ShownCaption();
+    if (shown == m_followed)
+        return;
+    m_followed = shown;
+    MarkLayoutDirty();
+    // The box grows as AutoSizeToText grows it (unturned labels only), and
+    // the layout fits it, quietly: showing another record or changed
+    // personal information is no change of the design.
+    Quietly([&] {
+        if (Angle() == 0) {
+            const int x0 = std::max({TextRect().Left, ShadowRect().Left, HighlightRect().Left});
+            const int y0 = std::max({TextRect().Top, ShadowRect().Top, HighlightRect().Top});
+            const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), shown);
+            const QFontMetrics fm(display.Font);
+            const int w = x0 + fm.horizontalAdvance(display.Text + QStringLiteral("     "));
+            const int h = y0 + fm.height();
+            if (w > Width())
+                SetWidth(w);
+            if (h > Height())
+                SetHeight(h);
+        }
+        CalcLayout();
+    });
+    NotifyMoved();
+    Invalidate();
+}
+
+void TGBusinessCardLabel::Paint(QPainter &painter)
+{
+    FollowField();
+    TGPLabel::Paint(painter);
+}
+
+void TGBusinessCardLabel::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
+{
+    const QRect stored = StoredBounds();
+    FollowField();
+    TGPLabel::PrintTo(report, leftInches, topInches);
+    if (StoredBounds() != stored) {
+        Quietly([&] { SetStoredBounds(stored); });
+        MarkLayoutDirty();
+        m_followed.clear();
+    }
 }
 
 const QStringList &TGBusinessCardLabel::FieldNames()
@@ -34,8 +135,12 @@ std::vector<TGMenuItem> TGBusinessCardLabel::PersonalInfoEntries()
         QString shown = values[i];
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString entry = FieldNames()[i] + QLatin1Char('\t') + values[i];
-        entries.push_back(TGMenuItem::Command(FieldNames()[i] + QLatin1Char('\t') + shown,
-                                              [this, entry] { ChoosePersonalInfoEntry(entry); }));
+        TGMenuItem item = TGMenuItem::Command(FieldNames()[i] + QLatin1Char('\t') + shown,
+                                              [this, entry] { ChoosePersonalInfoEntry(entry); });
+        // The field the label follows is checked.
+        item.Checkable = true;
+        item.Checked = i == m_personalField;
+        entries.push_back(std::move(item));
     }
     return entries;
 }
@@ -44,6 +149,7 @@ void TGBusinessCardLabel::ChoosePersonalInfoEntry(const QString &entryCaption)
 {
     const int tab = entryCaption.indexOf(QLatin1Char('\t'));
     SetCaption(entryCaption.mid(tab + 1).left(MaxMenuCaption));
+    SetPersonalField(tab < 0 ? int(Unlinked) : int(FieldNames().indexOf(entryCaption.left(tab))));
     AutoSizeToText();
     NotifyChanged();
     Invalidate();
@@ -81,8 +187,15 @@ void TGBusinessCardLabel::EditText()
     TTextEditors *editors = TTextEditors::Current();
     if (!editors)
         return;
-    if (std::optional<QString> text = editors->BusinessCardText(Caption(), PersonalInfo())) {
+    const QStringList values = PersonalInfo();
+    if (std::optional<QString> text = editors->BusinessCardText(ShownCaption(), values)) {
+        int field = Unlinked;
+        if (m_personalField != Unlinked && values.value(m_personalField) == *text)
+            field = m_personalField;
+        else if (!text->isEmpty())
+            field = int(values.indexOf(*text));
         SetCaption(*text);
+        SetPersonalField(field);
         AutoSizeToText();
         Invalidate();
     }
