@@ -203,10 +203,11 @@ void TMainScreen::mnuExportPrintShopClick()
         try {
             const model::TPrintShopLayout layout(QSizeF(Layout().Width, Layout().Height), options.Options());
             model::TSheetBackground background;
-            background.Load(BackgroundFile);
+            background.Load(SideBackgroundFile(model::TCardSide::Front));
             printer::TPrintShopPdf::Write(path, layout, background,
                                           [this](engine::TBaseReport &report, double x, double y) {
-                                              m_panel->PrintObjects(report, x, y);
+                                              m_panel->PrintSideObjects(model::TCardSide::Front, report,
+                                                                        x, y);
                                           });
             ok = true;
         } catch (const cw::Exception &e) {

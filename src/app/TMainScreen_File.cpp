@@ -58,9 +58,7 @@ void TMainScreen::New1Click()
     if (!CheckSaveNeeded())
         return;
     Busy = true;
-    m_panel->ClearObjects();
-    BackgroundFile.clear();
-    m_panel->ClearColorPicture();
+    clearCard();
     m_panel->update();
     FileName.clear();
     SetChangesMade(false);
@@ -87,9 +85,7 @@ void TMainScreen::Open1Click()
 void TMainScreen::OpenBCFile(const QString &path)
 {
     Busy = true;
-    m_panel->ClearObjects();
-    BackgroundFile.clear();
-    m_panel->ClearColorPicture();
+    clearCard();
     try {
         m_panel->hide();
         try {
@@ -122,15 +118,15 @@ void TMainScreen::OpenBCFile(const QString &path)
                 // (and is written back on the next save) but is not shown.
             }
         }
+        openBackSide(path);
         m_panel->update();
     } catch (const Exception &) {
         // The card on screen is empty and belongs to no file: keeping the
         // name of the design open before would let Save write this empty
         // card over that file and delete its sidecar.
         m_panel->show();
-        m_panel->ClearObjects();
+        clearCard();
         FileName.clear();
-        BackgroundFile.clear();
         Interaction::current().information(tr("Unable to open ") + path +
                                            tr(". Possibly corrupted, possibly not a CWR file"));
     }
@@ -171,8 +167,11 @@ void TMainScreen::RecentFileClick(const QString &path)
 bool TMainScreen::SaveBCFile(const QString &path)
 {
     try {
-        m_panel->SaveToFile(path);
-        model::TCardFiles::WriteSidecar(path, BackgroundFile);
+        // The front is the card file as it always was; the back goes into
+        // its companion file, which a card without a back does not have.
+        m_panel->WithSide(model::TCardSide::Front, [&] { m_panel->SaveToFile(path); });
+        model::TCardFiles::WriteSidecar(path, SideBackgroundFile(model::TCardSide::Front));
+        saveBackSide(path);
         MarkDesignSaved();
         return true;
     } catch (const Exception &e) {
@@ -274,6 +273,7 @@ void TMainScreen::Delete1Click()
     }
     try {
         model::TCardFiles::RemoveSidecar(path);
+        model::TCardFiles::RemoveBack(path);
     } catch (const Exception &e) {
         Interaction::current().error(e.message(), tr("Delete"));
     }

@@ -86,6 +86,8 @@ void TMainScreen::connectPrintCommands()
     connect(mnuPrinterSetup, &QAction::triggered, this, &TMainScreen::mnuPrinterSetupClick);
     connect(mnuPrinterFineTuning, &QAction::triggered, this, &TMainScreen::mnuPrinterFineTuningClick);
     connect(mnuPrintOutlineTestPage, &QAction::triggered, this, &TMainScreen::mnuPrintOutlineTestPageClick);
+    connect(mnuPrintRegistrationTestPage, &QAction::triggered, this,
+            &TMainScreen::mnuPrintRegistrationTestPageClick);
     connect(mnuSaveSheetAsPdf, &QAction::triggered, this, &TMainScreen::mnuSaveSheetAsPdfClick);
     connect(PrintButton, &QPushButton::clicked, this, &TMainScreen::mnuPrintClick);
     connect(Previewbutton, &QPushButton::clicked, this, &TMainScreen::mnuPreviewClick);
@@ -132,7 +134,7 @@ void TMainScreen::mnuPrintClick()
         }
         if (!ConfirmCardsOffThePage(*ReportPrinter))
             return;
-        DoPrint();
+        printSheets();
     });
 }
 
@@ -322,8 +324,9 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
         engine.SetCopies(1);
         s.Selection = SelectedCards;
         s.PrintTestPage = PrintTestPage;
-        s.BackgroundFile = BackgroundFile;
+        s.BackgroundFile = SideBackgroundFile(model::TCardSide::Front);
         s.PrintToPrinter = PrintToPrinter;
+        prepareBackPages(dialog);
         // The paper the command set on its engine is the one the sheet
         // has, in the preview too.
         if (engine.PaperSize() == model::TCardLayout::PaperCustom)

@@ -1,5 +1,6 @@
 #include "cli/TSheetCommand.h"
 
+#include "cli/TSheetBackSide.h"
 #include "app/model/Exception.h"
 #include "app/model/TCardFiles.h"
 #include "app/model/TCardLayout.h"
@@ -108,9 +109,14 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
             options.OutlineTest = true;
             continue;
         }
+        if (arg == QLatin1String("--both-sides") || arg == QLatin1String("--registration-test")) {
+            (arg == QLatin1String("--both-sides") ? options.BothSides : options.RegistrationTest) = true;
+            continue;
+        }
         const bool takesValue = arg == QLatin1String("--settings") || arg == QLatin1String("--layout") ||
                                 arg == QLatin1String("--cards") || arg == QLatin1String("--copies") ||
-                                arg == QLatin1String("--background") || arg == QLatin1String("--paper");
+                                arg == QLatin1String("--background") || arg == QLatin1String("--paper") ||
+                                arg == QLatin1String("--binding");
         if (!takesValue)
             throw cw::Exception(QStringLiteral("Unknown option %1").arg(arg));
         if (i + 1 >= args.size())
@@ -133,6 +139,11 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
             options.Layout = *layout;
         } else if (arg == QLatin1String("--paper")) {
             parsePaper(value, options);
+        } else if (arg == QLatin1String("--binding")) {
+            if (value != QLatin1String("long") && value != QLatin1String("short"))
+                throw cw::Exception(QStringLiteral("Unknown binding %1: give long or short").arg(value));
+            options.Binding = value == QLatin1String("long") ? model::TBinding::LongEdge
+                                                              : model::TBinding::ShortEdge;
         } else if (arg == QLatin1String("--cards")) {
             options.Cards = parseCards(value);
         } else if (arg == QLatin1String("--copies")) {
@@ -230,6 +241,14 @@ QStringList TSheetCommand::Run(const Options &options)
             object->PrintTo(report, x, y);
     };
 
+    std::optional<TSheetBackSide> backSide;
+    if (options.BothSides || options.RegistrationTest) {
+        model::TBackRegistration registration = model::PrinterNudges().Back;
+        if (options.Binding)
+            registration.Binding = *options.Binding;
+        backSide.emplace(options.Card, job, layout.SheetSizeInches(), registration, options.RegistrationTest);
+    }
+
     printer::TReportPrinter report;
     report.SetTitle(QStringLiteral("Cardwright"));
     report.SetUnitsFactor(1.0);
@@ -239,7 +258,12 @@ QStringList TSheetCommand::Run(const Options &options)
     report.SetOrientation(engine::TOrientation::poPortrait);
     report.SetCopies(1);
     report.OnBeforePrint = [&job](engine::TBaseReport &r) { job.BeforePrintLabels(r); };
-    report.OnPrint = [&job](engine::TBaseReport &r) { job.PrintLabels(r); };
+    report.OnPrint = [&job, &backSide](engine::TBaseReport &r) {
+        if (backSide)
+            backSide->Print(job, r);
+        else
+            job.PrintLabels(r);
+    };
     report.Execute();
 
     QStringList warnings;

@@ -6,7 +6,8 @@
 //
 //   sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N|STOCK] [--paper P]
 //                        [--cards 1,2,...] [--copies N] [--outline-test]
-//                        [--background PIC]
+//                        [--background PIC] [--both-sides] [--binding long|short]
+//                        [--registration-test]
 //
 // --settings reads the layout and nudges from that file instead of the
 // program folder's CWR.INI; --layout N takes built-in card layout N (1 = the
@@ -19,10 +20,16 @@
 // to 99); --outline-test the outline of every selected card instead of the
 // design; --background the picture stretched over every card (a .bmp or a
 // .wmf file), instead of the one the card's sidecar file names.
+// --both-sides follows every sheet's page with its back page: the card's back
+// side placed behind each front card for a sheet turned over about its long
+// or short edge (--binding, default: the settings' binding), moved by the
+// settings' back-side registration offset; --registration-test prints both
+// pages with a cross at every card centre instead of the design.
 //
 // Every failure is a cw::Exception with a one-line message; the PDF file
 // that was there stays as it was unless the whole sheet was written.
 
+#include "print/model/TBackRegistration.h"
 #include "print/model/TCardSelection.h"
 
 #include <QString>
@@ -50,6 +57,9 @@ public:
         int Copies = 1;
         bool OutlineTest = false;
         std::optional<QString> Background; // none: the card's sidecar
+        bool BothSides = false;
+        std::optional<model::TBinding> Binding; // none: the settings' binding
+        bool RegistrationTest = false;          // implies both sides
     };
 
     // The arguments after "sheet".  Throws cw::Exception for an unknown or

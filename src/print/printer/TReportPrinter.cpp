@@ -166,6 +166,15 @@ void TReportPrinter::CheckChosenPrinter()
     throw cw::Exception(QStringLiteral("The printer %1 is no longer available.").arg(chosen));
 }
 
+bool TReportPrinter::SupportsDuplex() const
+{
+    if (!m_outputFileName.isEmpty())
+        return false;
+    const QList<QPrinter::DuplexMode> modes =
+        QPrinterInfo::printerInfo(CurrentSystemPrinter()).supportedDuplexModes();
+    return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
+}
+
 void TReportPrinter::SetOutputFileName(const QString &pdfFileName)
 {
     m_outputFileName = pdfFileName;
