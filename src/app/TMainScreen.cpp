@@ -189,6 +189,7 @@ void TMainScreen::createActions()
     mnuPrintOutlineTestPage = action("mnuPrintOutlineTestPage", tr("Print O&utline Test Page"));
     mnuPrintRegistrationTestPage =
         action("mnuPrintRegistrationTestPage", tr("Print &Registration Test Page"));
+    mnuBackSideRegistration = action("mnuBackSideRegistration", tr("&Back Side Registration…"));
     // The sheet as Print composes it, into a PDF file; needs no printer.
     mnuSaveSheetAsPdf = action("mnuSaveSheetAsPdf", tr("Save Sheet As &PDF…"));
     mnuSaveSheetAsPdf->setStatusTip(tr("Save the sheet of cards as a PDF file"));
@@ -262,7 +263,8 @@ void TMainScreen::createMenus()
     m_fileMenu->addActions({mnuPrint, mnuPreview, mnuSaveSheetAsPdf});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions(
-        {mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage, mnuPrintRegistrationTestPage});
+        {mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage, mnuBackSideRegistration,
+         mnuPrintRegistrationTestPage});
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(Exit1);
 

@@ -209,6 +209,8 @@ public:
     // Both sides of the sheet with a cross at every card centre, to hold
     // against the light and tune the back-side registration.
     void mnuPrintRegistrationTestPageClick();
+    // The binding and back-side offset of double-sided printing.
+    void mnuBackSideRegistrationClick();
     // The sheet Print composes (selection, sheets, layout, nudges,
     // background), written into a PDF file the user names; works without a
     // printer.
@@ -326,6 +328,7 @@ private:
     QAction *mnuPrinterFineTuning = nullptr;
     QAction *mnuPrintOutlineTestPage = nullptr;
     QAction *mnuPrintRegistrationTestPage = nullptr;
+    QAction *mnuBackSideRegistration = nullptr;
     QAction *mnuSaveSheetAsPdf = nullptr;
     QAction *Exit1 = nullptr;
     QAction *mnuUndo = nullptr;

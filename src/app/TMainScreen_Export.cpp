@@ -202,13 +202,21 @@ void TMainScreen::mnuExportPrintShopClick()
         m_panel->SetZoom(1.0f);
         try {
             const model::TPrintShopLayout layout(QSizeF(Layout().Width, Layout().Height), options.Options());
-            model::TSheetBackground background;
-            background.Load(SideBackgroundFile(model::TCardSide::Front));
-            printer::TPrintShopPdf::Write(path, layout, background,
-                                          [this](engine::TBaseReport &report, double x, double y) {
-                                              m_panel->PrintSideObjects(model::TCardSide::Front, report,
-                                                                        x, y);
-                                          });
+            model::TSheetBackground front;
+            front.Load(SideBackgroundFile(model::TCardSide::Front));
+            model::TSheetBackground back;
+            back.Load(SideBackgroundFile(model::TCardSide::Back));
+            // A card with a back gets it as the second page.
+            std::vector<printer::TPrintShopPdf::TSide> sides;
+            for (model::TCardSide side : {model::TCardSide::Front, model::TCardSide::Back}) {
+                if (side == model::TCardSide::Back && !HasBack())
+                    break;
+                sides.push_back({side == model::TCardSide::Front ? front : back,
+                                 [this, side](engine::TBaseReport &report, double x, double y) {
+                                     m_panel->PrintSideObjects(side, report, x, y);
+                                 }});
+            }
+            printer::TPrintShopPdf::Write(path, layout, sides);
             ok = true;
         } catch (const cw::Exception &e) {
             reason = e.message();

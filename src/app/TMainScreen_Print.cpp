@@ -88,6 +88,7 @@ void TMainScreen::connectPrintCommands()
     connect(mnuPrintOutlineTestPage, &QAction::triggered, this, &TMainScreen::mnuPrintOutlineTestPageClick);
     connect(mnuPrintRegistrationTestPage, &QAction::triggered, this,
             &TMainScreen::mnuPrintRegistrationTestPageClick);
+    connect(mnuBackSideRegistration, &QAction::triggered, this, &TMainScreen::mnuBackSideRegistrationClick);
     connect(mnuSaveSheetAsPdf, &QAction::triggered, this, &TMainScreen::mnuSaveSheetAsPdfClick);
     connect(PrintButton, &QPushButton::clicked, this, &TMainScreen::mnuPrintClick);
     connect(Previewbutton, &QPushButton::clicked, this, &TMainScreen::mnuPreviewClick);

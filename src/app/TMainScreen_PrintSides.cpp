@@ -6,6 +6,7 @@
 
 #include "app/model/Exception.h"
 #include "app/model/TPreferences.h"
+#include "print/TBackSideRegistration.h"
 #include "print/TLabelPrinter.h"
 #include "print/TPrinterDialogs.h"
 #include "print/model/TLabelPrintSetup.h"
@@ -113,6 +114,13 @@ void TMainScreen::mnuPrintRegistrationTestPageClick()
         Interaction::current().error(e.message(), QStringLiteral("Cardwright"));
     }
     Busy = wasBusy;
+}
+
+void TMainScreen::mnuBackSideRegistrationClick()
+{
+    TBackSideRegistration dialog(this);
+    if (Interaction::current().exec(dialog) == QDialog::Accepted)
+        SavePreferences();
 }
 
 } // namespace cw::ui

@@ -54,7 +54,8 @@ void TTwoSidedSheet::PrintRegistrationMark(engine::TBaseReport &report, double x
     const double cx = x + cardWidth / 2;
     const double cy = y + cardHeight / 2;
     const double arm = 0.25;
-    report.SetPen(Qt::black, Qt::SolidLine, 1, engine::TPenMode::pmCopy);
+    // A hundredth of an inch wide: plain to see through the paper.
+    report.SetPen(Qt::black, Qt::SolidLine, -1, engine::TPenMode::pmCopy);
     report.SetBrush(Qt::white, Qt::NoBrush);
     report.MoveTo(cx - arm, cy);
     report.LineTo(cx + arm, cy);

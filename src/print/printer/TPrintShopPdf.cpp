@@ -29,6 +29,19 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
                                   const model::TPrintShopCard::TPrintObjects &printObjects,
                                   const QString &title)
 {
+    return Compose(layout, {TSide{background, printObjects}}, title);
+}
+
+void TPrintShopPdf::Write(const QString &path, const model::TPrintShopLayout &layout,
+                          const model::TSheetBackground &background,
+                          const model::TPrintShopCard::TPrintObjects &printObjects, const QString &title)
+{
+    Write(path, layout, {TSide{background, printObjects}}, title);
+}
+
+QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout, const std::vector<TSide> &sides,
+                                  const QString &title)
+{
     const QSizeF page = layout.PageSize();
     if (page.isEmpty())
         throw cw::Exception(QStringLiteral("The card has no size."));
@@ -44,9 +57,13 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
                                          QPageLayout::Portrait, QMarginsF()));
         engine::TBoundedCanvasReport report(writer, Dpi, Dpi);
         report.SetProcessEvents({});
-        const model::TPrintShopCard card(layout, background, printObjects);
-        report.OnPrint = [&card](engine::TBaseReport &r) {
-            card.Compose(static_cast<engine::TBoundedCanvasReport &>(r));
+        report.OnPrint = [&layout, &sides](engine::TBaseReport &r) {
+            for (std::size_t i = 0; i < sides.size(); ++i) {
+                if (i > 0)
+                    r.NewPage();
+                const model::TPrintShopCard card(layout, sides[i].Background, sides[i].PrintObjects);
+                card.Compose(static_cast<engine::TBoundedCanvasReport &>(r));
+            }
         };
         report.Execute();
     }
@@ -58,10 +75,9 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
 }
 
 void TPrintShopPdf::Write(const QString &path, const model::TPrintShopLayout &layout,
-                          const model::TSheetBackground &background,
-                          const model::TPrintShopCard::TPrintObjects &printObjects, const QString &title)
+                          const std::vector<TSide> &sides, const QString &title)
 {
-    const QByteArray pdf = Compose(layout, background, printObjects, title);
+    const QByteArray pdf = Compose(layout, sides, title);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
         throw cw::EInOutError(

@@ -1,5 +1,6 @@
 #pragma once
-// A card as a print shop asks for it: a PDF of one page holding the card,
+// A card as a print shop asks for it: a PDF of one page per side (the front,
+// then the back of a double-sided card) holding the card,
 // its bleed and (when chosen) crop marks, laid out by TPrintShopLayout and
 // composed by TPrintShopCard through the print engine, so text stays text
 // (with its fonts embedded), shapes stay vectors and pictures keep their full
@@ -10,6 +11,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 namespace cw::printer {
 
@@ -20,7 +22,20 @@ public:
     // and bleed edges of the drawing fall within a hair of the boxes.
     static constexpr int Dpi = 1200;
 
-    // The PDF document's bytes.  Throws cw::Exception when it cannot be made.
+    // One side of the card: its background and its objects.
+    struct TSide
+    {
+        const model::TSheetBackground &Background;
+        model::TPrintShopCard::TPrintObjects PrintObjects;
+    };
+
+    // The PDF document's bytes, a page for each side in order, every page
+    // with the same boxes.  Throws cw::Exception when it cannot be made.
+    static QByteArray Compose(const model::TPrintShopLayout &layout, const std::vector<TSide> &sides,
+                              const QString &title = QStringLiteral("Cardwright"));
+    static void Write(const QString &path, const model::TPrintShopLayout &layout,
+                      const std::vector<TSide> &sides, const QString &title = QStringLiteral("Cardwright"));
+    // A one-sided card.
     static QByteArray Compose(const model::TPrintShopLayout &layout,
                               const model::TSheetBackground &background,
                               const model::TPrintShopCard::TPrintObjects &printObjects,
