@@ -57,6 +57,12 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout, const s
                                          QPageLayout::Portrait, QMarginsF()));
         engine::TBoundedCanvasReport report(writer, Dpi, Dpi);
         report.SetProcessEvents({});
+        // The canvas report draws every page on its one device: the writer
+        // starts each further page itself.
+        report.OnNewPage = [&writer](engine::TBaseReport &r) {
+            if (r.CurrentPage() > 1)
+                writer.newPage();
+        };
         report.OnPrint = [&layout, &sides](engine::TBaseReport &r) {
             for (std::size_t i = 0; i < sides.size(); ++i) {
                 if (i > 0)
