@@ -75,7 +75,8 @@ QString TCliCommands::Usage()
         "\n"
         "card: the single card for a print shop, a PDF page whose TrimBox is the card (its size\n"
         "from the layout in CWR.INI) and whose BleedBox is the card plus the bleed (--bleed, in\n"
-        "mm or in, 0 to 20 mm; default 3mm); --crop-marks adds marks where the card is cut.\n");
+        "mm or in, 0 to 20 mm; default 3mm); --crop-marks adds marks where the card is cut.\n"
+        "A card with a back (CARD.back.cwr) gets it as a second page.\n");
 }
 
 int TCliCommands::fail(const QString &message)
@@ -245,16 +246,31 @@ int TCliCommands::Card(const QStringList &args)
     preferences.Load();
     const model::TPrintShopLayout layout(QSizeF(preferences.Layout.Width, preferences.Layout.Height),
                                          options);
-    // The background the designer opens with this card.
-    const QString named = model::TCardFiles::ReadSidecar(in);
-    const QString picture = model::TBackgroundArt::Resolve(named);
+    // The background the designer opens with this card (and with its back).
+    auto loadBackground = [](const QString &card, model::TSheetBackground &background) {
+        const QString named = model::TCardFiles::ReadSidecar(card);
+        const QString picture = model::TBackgroundArt::Resolve(named);
+        background.Load(picture.isEmpty() ? named : picture);
+    };
+    auto printing = [](const TGLabelObjectFiler::ObjectList &list) {
+        return [&list](engine::TBaseReport &report, double x, double y) {
+            for (const auto &object : list)
+                object->PrintTo(report, x, y);
+        };
+    };
     model::TSheetBackground background;
-    background.Load(picture.isEmpty() ? named : picture);
-    printer::TPrintShopPdf::Write(out, layout, background,
-                                  [&objects](engine::TBaseReport &report, double x, double y) {
-                                      for (const auto &object : objects)
-                                          object->PrintTo(report, x, y);
-                                  });
+    loadBackground(in, background);
+    std::vector<printer::TPrintShopPdf::TSide> sides{{background, printing(objects)}};
+    // A card with a back gets it as the second page.
+    const QString backFile = model::TCardFiles::FindBack(in);
+    TGLabelObjectFiler::ObjectList backObjects;
+    model::TSheetBackground backBackground;
+    if (!backFile.isEmpty()) {
+        backObjects = readCard(backFile);
+        loadBackground(backFile, backBackground);
+        sides.push_back({backBackground, printing(backObjects)});
+    }
+    printer::TPrintShopPdf::Write(out, layout, sides);
     return 0;
 }
 

@@ -207,6 +207,22 @@ private slots:
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
+    void printShopCardHasTheBackAsItsSecondPage()
+    {
+        writeSettings(path("CWR.INI"), test::LetterLayoutWithGaps(), {});
+        QCOMPARE(run({"card", path("card.cwr"), path("shop.pdf")}), 0);
+        const QList<QImage> shop = pages(path("shop.pdf"));
+        QCOMPARE(shop.size(), 2);
+        // 3 mm of bleed: the back's tag sits in the back page's top-left
+        // corner, the front has none there.
+        const int corner = qRound(3 / 25.4 * test::SheetDpi + 6 / 96.0 * test::SheetDpi);
+        QVERIFY(qGray(shop.at(1).pixel(corner, corner)) < 128);
+        QVERIFY(qGray(shop.at(0).pixel(corner, corner)) > 128);
+        writeCard(path("alone.cwr"), 16, false);
+        QCOMPARE(run({"card", path("alone.cwr"), path("alone.pdf")}), 0);
+        QCOMPARE(pages(path("alone.pdf")).size(), 1);
+    }
+
     void cardWithoutABackPrintsBlankBacks()
     {
         writeSettings(path("CWR.INI"), test::LetterLayoutWithGaps(), {});
