@@ -341,6 +341,7 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
             printer::TReportPrinter &job = dialog.LabelReportPrinter();
             job.SetOutputFileName(engine.OutputFileName());
             job.SetPageRange(engine.FirstPage(), engine.LastPage());
+            job.SetSides(engine.Sides());
         }
         dialog.Prepare(PrintToPrinter ? nullptr : &previewStream);
         Interaction::current().exec(dialog);

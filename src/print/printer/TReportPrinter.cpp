@@ -268,6 +268,10 @@ void TReportPrinter::ApplySettingsToPrinter()
                                                                           : QPageLayout::Portrait);
     printer.setDocName(Title());
     printer.setCopyCount(MaxCopies() > 1 ? Copies() : 1);
+    // Qt's own printer output (no spool file) takes the sides as its duplex.
+    if (!m_sides.isEmpty())
+        printer.setDuplex(m_sides.endsWith(QLatin1String("short-edge")) ? QPrinter::DuplexShortSide
+                                                                          : QPrinter::DuplexLongSide);
 }
 
 void TReportPrinter::RefreshDeviceMetrics()
