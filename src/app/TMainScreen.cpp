@@ -262,9 +262,8 @@ void TMainScreen::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({mnuPrint, mnuPreview, mnuSaveSheetAsPdf});
     m_fileMenu->addSeparator();
-    m_fileMenu->addActions(
-        {mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage, mnuBackSideRegistration,
-         mnuPrintRegistrationTestPage});
+    m_fileMenu->addActions({mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage,
+                            mnuBackSideRegistration, mnuPrintRegistrationTestPage});
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(Exit1);
 

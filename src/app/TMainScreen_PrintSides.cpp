@@ -64,7 +64,8 @@ void TMainScreen::printSheets()
     } reset{*this};
     if (engine.SupportsDuplex()) {
         // The printer turns each sheet itself: front page, back page.
-        engine.SetSides(longEdge ? QStringLiteral("two-sided-long-edge") : QStringLiteral("two-sided-short-edge"));
+        engine.SetSides(longEdge ? QStringLiteral("two-sided-long-edge")
+                                 : QStringLiteral("two-sided-short-edge"));
         m_sidePass = TPages::Both;
         DoPrint(engine);
         return;

@@ -63,9 +63,12 @@ void TMainScreen::restoreSide(model::TCardSide side, const model::TDesignState &
                               const model::TDesignState *before)
 {
     // A side its step did not touch keeps its objects (and their selection).
-    if (before == nullptr || !model::TDesignSnapshots::Same(before->SideObjects(side), state.SideObjects(side))) {
+    if (before == nullptr ||
+        !model::TDesignSnapshots::Same(before->SideObjects(side), state.SideObjects(side))) {
         try {
-            m_panel->WithSide(side, [&] { m_panel->RestoreDesign(model::TDesignSnapshots::Join(state.SideObjects(side))); });
+            m_panel->WithSide(side, [&] {
+                m_panel->RestoreDesign(model::TDesignSnapshots::Join(state.SideObjects(side)));
+            });
         } catch (const Exception &e) {
             Interaction::current().error(e.message(), tr("Undo"));
         }

@@ -1,12 +1,12 @@
 #include "cli/TSheetCommand.h"
 
-#include "cli/TSheetBackSide.h"
 #include "app/model/Exception.h"
 #include "app/model/TCardFiles.h"
 #include "app/model/TCardLayout.h"
 #include "app/model/TCardStockDatabase.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
+#include "cli/TSheetBackSide.h"
 #include "design/model/TBackgroundArt.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
@@ -142,8 +142,8 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
         } else if (arg == QLatin1String("--binding")) {
             if (value != QLatin1String("long") && value != QLatin1String("short"))
                 throw cw::Exception(QStringLiteral("Unknown binding %1: give long or short").arg(value));
-            options.Binding = value == QLatin1String("long") ? model::TBinding::LongEdge
-                                                              : model::TBinding::ShortEdge;
+            options.Binding =
+                value == QLatin1String("long") ? model::TBinding::LongEdge : model::TBinding::ShortEdge;
         } else if (arg == QLatin1String("--cards")) {
             options.Cards = parseCards(value);
         } else if (arg == QLatin1String("--copies")) {

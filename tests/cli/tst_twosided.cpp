@@ -172,13 +172,13 @@ private slots:
         const double step = 1.0 / 32;
         const double left = registration.Binding == TBinding::LongEdge ? 8.5 - 0.55 - 3.5 : 0.55;
         const double top = registration.Binding == TBinding::LongEdge ? 0.75 : 11 - 0.75 - 2;
-        const QRect tag = test::CellPixels(left + horizontal * step + 2 / 96.0, top + vertical * step + 2 / 96.0,
-                                           8 / 96.0, 8 / 96.0);
+        const QRect tag = test::CellPixels(left + horizontal * step + 2 / 96.0,
+                                           top + vertical * step + 2 / 96.0, 8 / 96.0, 8 / 96.0);
         QVERIFY(qGray(back.pixel(tag.center())) < 128);
 
         // --binding overrides the settings.
-        const TBinding other = registration.Binding == TBinding::LongEdge ? TBinding::ShortEdge
-                                                                          : TBinding::LongEdge;
+        const TBinding other =
+            registration.Binding == TBinding::LongEdge ? TBinding::ShortEdge : TBinding::LongEdge;
         QCOMPARE(run({"sheet", path("card.cwr"), pdf, "--both-sides", "--binding",
                       other == TBinding::LongEdge ? "long" : "short"}),
                  0);
@@ -200,9 +200,9 @@ private slots:
         // A cross, not the design: the card's centre is inked, its corner is not.
         const QRect first = test::CellPixels(s.LeftMargin, s.TopMargin, s.CardWidth, s.CardHeight);
         QVERIFY(qGray(sheet.at(0).pixel(first.center())) < 200);
-        QVERIFY(test::InkBounds(sheet.at(0), first.adjusted(0, 0, -first.width() / 2, -first.height() / 2),
-                                250)
-                    .width() < 100);
+        QVERIFY(
+            test::InkBounds(sheet.at(0), first.adjusted(0, 0, -first.width() / 2, -first.height() / 2), 250)
+                .width() < 100);
         const QString fault = checkBacks(sheet.at(0), sheet.at(1), s, registration, 250);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }

@@ -31,13 +31,14 @@ const QString CupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
 
 // The duplex choice a two-sided printer's description offers.
-const QByteArray DuplexOption = "*OpenUI *Duplex/Double-Sided Printing: PickOne\n"
-                                "*OrderDependency: 10 AnySetup *Duplex\n"
-                                "*DefaultDuplex: None\n"
-                                "*Duplex None/Off: \"<</Duplex false>>setpagedevice\"\n"
-                                "*Duplex DuplexNoTumble/Long Edge: \"<</Duplex true/Tumble false>>setpagedevice\"\n"
-                                "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>setpagedevice\"\n"
-                                "*CloseUI: *Duplex\n";
+const QByteArray DuplexOption =
+    "*OpenUI *Duplex/Double-Sided Printing: PickOne\n"
+    "*OrderDependency: 10 AnySetup *Duplex\n"
+    "*DefaultDuplex: None\n"
+    "*Duplex None/Off: \"<</Duplex false>>setpagedevice\"\n"
+    "*Duplex DuplexNoTumble/Long Edge: \"<</Duplex true/Tumble false>>setpagedevice\"\n"
+    "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>setpagedevice\"\n"
+    "*CloseUI: *Duplex\n";
 
 QPointF inkCentre(const QImage &page, const QRect &within)
 {
@@ -191,9 +192,9 @@ private slots:
         const TLabelPrintSettings s = test::ExpectedSheet(test::LetterLayoutWithGaps(), TPrinterNudges{});
         const QImage turned = sheet.at(1).mirrored(true, false);
         for (int k = 0; k < s.Across * s.Down; ++k) {
-            const QRect cell = test::CellPixels(s.LeftMargin + (k % s.Across) * s.HorizontalPitch,
-                                                s.TopMargin + (k / s.Across) * s.VerticalPitch, s.CardWidth,
-                                                s.CardHeight);
+            const QRect cell =
+                test::CellPixels(s.LeftMargin + (k % s.Across) * s.HorizontalPitch,
+                                 s.TopMargin + (k / s.Across) * s.VerticalPitch, s.CardWidth, s.CardHeight);
             const QPointF front = inkCentre(sheet.at(0), cell);
             const QPointF back = inkCentre(turned, cell.adjusted(60, 60, -60, -60));
             QVERIFY2(std::abs(front.x() - back.x()) <= 1.0 && std::abs(front.y() - back.y()) <= 1.0,

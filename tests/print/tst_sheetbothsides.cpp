@@ -58,8 +58,8 @@ class TestSheetBothSides : public QObject
 
     static void addBox(ui::TMainScreen &w, QRect r)
     {
-        auto *box = static_cast<TBCShapes *>(
-            w.BusinessCardPanel()->PlaceNewObject(std::make_unique<TBCShapes>(), r));
+        auto *box =
+            static_cast<TBCShapes *>(w.BusinessCardPanel()->PlaceNewObject(std::make_unique<TBCShapes>(), r));
         box->SetBounds(r.left(), r.top(), r.width(), r.height());
         box->SetBrush(TGBrush{clBlack, bsSolid});
         box->SetPen(TGPen{clBlack, pmCopy, psClear, 1});
@@ -94,9 +94,9 @@ class TestSheetBothSides : public QObject
         const QImage turned = back.mirrored(true, false);
         const QPointF shift(-offset.x() * test::SheetDpi / 32.0, offset.y() * test::SheetDpi / 32.0);
         for (int k = 0; k < s.Across * s.Down; ++k) {
-            const QRect cell = test::CellPixels(s.LeftMargin + (k % s.Across) * s.HorizontalPitch,
-                                                s.TopMargin + (k / s.Across) * s.VerticalPitch, s.CardWidth,
-                                                s.CardHeight);
+            const QRect cell =
+                test::CellPixels(s.LeftMargin + (k % s.Across) * s.HorizontalPitch,
+                                 s.TopMargin + (k / s.Across) * s.VerticalPitch, s.CardWidth, s.CardHeight);
             const QPointF f = inkCentre(front, cell);
             const QPointF b = inkCentre(
                 turned, cell.translated(qRound(shift.x()), qRound(shift.y())).adjusted(60, 60, -60, -60));

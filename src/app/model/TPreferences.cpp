@@ -98,8 +98,9 @@ void TPreferences::Load(const TIniFile &ini)
     nudges.VerticalSpacing = readNudge(ini, QStringLiteral("VerticalSpacing"));
     nudges.HorizontalSpacing = readNudge(ini, QStringLiteral("HorizontalSpacing"));
     nudges.Back = TBackRegistration();
-    if (ini.ReadString(PrinterSection, QStringLiteral("BackBinding"), QString()).trimmed().compare(
-            QLatin1String("short"), Qt::CaseInsensitive) == 0)
+    if (ini.ReadString(PrinterSection, QStringLiteral("BackBinding"), QString())
+            .trimmed()
+            .compare(QLatin1String("short"), Qt::CaseInsensitive) == 0)
         nudges.Back.Binding = TBinding::ShortEdge;
     auto readOffset = [&ini](const QString &key) {
         const int offset = ini.ReadInteger(PrinterSection, key, 0);
@@ -165,8 +166,9 @@ void TPreferences::Save(TIniFile &ini) const
             ini.WriteString(PrinterSection, QStringLiteral("BackBinding"), QStringLiteral("short"));
         else
             ini.DeleteKey(PrinterSection, QStringLiteral("BackBinding"));
-        const std::pair<QString, int> offsets[] = {{QStringLiteral("BackHorizontalOffset"), nudges.Back.Horizontal},
-                                                   {QStringLiteral("BackVerticalOffset"), nudges.Back.Vertical}};
+        const std::pair<QString, int> offsets[] = {
+            {QStringLiteral("BackHorizontalOffset"), nudges.Back.Horizontal},
+            {QStringLiteral("BackVerticalOffset"), nudges.Back.Vertical}};
         for (const auto &[key, value] : offsets) {
             if (value != 0)
                 ini.WriteInteger(PrinterSection, key, value);

@@ -271,7 +271,7 @@ void TReportPrinter::ApplySettingsToPrinter()
     // Qt's own printer output (no spool file) takes the sides as its duplex.
     if (!m_sides.isEmpty())
         printer.setDuplex(m_sides.endsWith(QLatin1String("short-edge")) ? QPrinter::DuplexShortSide
-                                                                          : QPrinter::DuplexLongSide);
+                                                                        : QPrinter::DuplexLongSide);
 }
 
 void TReportPrinter::RefreshDeviceMetrics()
