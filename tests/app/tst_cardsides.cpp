@@ -256,6 +256,33 @@ private slots:
         QCOMPARE(bounds(*w, TCardSide::Front), QList<QRect>{QRect(10, 10, 60, 30)});
     }
 
+    void pictureExportWritesTheFrontAndTheBackBesideIt()
+    {
+        auto w = window();
+        auto box = [&](QRect r) {
+            auto shape = std::make_unique<model::TBCShapes>();
+            shape->SetBrush(model::TGBrush{model::clBlack, model::bsSolid});
+            w->BusinessCardPanel()->PlaceNewObject(std::move(shape), r);
+        };
+        box(QRect(10, 40, 100, 100));
+        const QString single = folder->file("single.png");
+        QVERIFY(w->SaveCardToBitmap(single, model::TExportType::Png, 96));
+        QVERIFY(!QFile::exists(folder->file("single.back.png")));
+
+        w->ShowCardSide(TCardSide::Back);
+        box(QRect(220, 40, 100, 100));
+        const QString path = folder->file("card.png");
+        QVERIFY(w->SaveCardToBitmap(path, model::TExportType::Png, 96));
+        const QImage front(path);
+        const QImage back(folder->file("card.back.png"));
+        QCOMPARE(front, QImage(single));
+        QCOMPARE(qGray(front.pixel(60, 90)), 0);
+        QCOMPARE(qGray(front.pixel(270, 90)), 255);
+        QCOMPARE(qGray(back.pixel(60, 90)), 255);
+        QCOMPARE(qGray(back.pixel(270, 90)), 0);
+        QCOMPARE(w->CardSide(), TCardSide::Back);
+    }
+
     void clipboardCarriesObjectsFromFrontToBack()
     {
         auto w = window();
