@@ -55,16 +55,6 @@ void writeCard(const QString &path, int inset, bool tag)
     TGLabelObjectFiler::WriteObjects(TGLabelObjectFiler::Refs(objects), path);
 }
 
-// The centre of the ink inside `within`, in device pixels measured from the
-// page's edge (a box covering pixels a … b has its centre at (a + b + 1) / 2).
-QPointF inkCentre(const QImage &page, const QRect &within, int threshold = 128)
-{
-    const QRect ink = test::InkBounds(page, within, threshold);
-    if (ink.isNull())
-        return QPointF(-1000, -1000);
-    return QPointF((ink.left() + ink.right() + 1) / 2.0, (ink.top() + ink.bottom() + 1) / 2.0);
-}
-
 } // namespace
 
 class TestTwoSided : public QObject
@@ -86,41 +76,6 @@ class TestTwoSided : public QObject
     }
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QList<QImage> pages(const QString &pdf) { return test::RasterisePdf(pdf, path("raster")); }
-
-    // Every selected front card's centre, and the centre of the ink behind
-    // it on the back page turned over about the binding edge, must differ by
-    // the registration offset as seen through the sheet.
-    static QString checkBacks(const QImage &front, const QImage &back, const TLabelPrintSettings &s,
-                              const TBackRegistration &registration, int threshold = 128)
-    {
-        const bool longEdge = registration.Binding == TBinding::LongEdge;
-        const QImage turned = back.mirrored(longEdge, !longEdge);
-        const double step = test::SheetDpi / 32.0;
-        const QPointF offset(registration.Horizontal * step * (longEdge ? -1 : 1),
-                             registration.Vertical * step * (longEdge ? 1 : -1));
-        for (int k = 0; k < s.Across * s.Down; ++k) {
-            const double x = s.LeftMargin + (k % s.Across) * s.HorizontalPitch;
-            const double y = s.TopMargin + (k / s.Across) * s.VerticalPitch;
-            const QRect cell = test::CellPixels(x, y, s.CardWidth, s.CardHeight);
-            const QPointF f = inkCentre(front, cell, threshold);
-            // Where the back card should be, less a margin that leaves out
-            // the tag in its corner (the box inside is inset further).
-            const QRect behind =
-                cell.translated(qRound(offset.x()), qRound(offset.y())).adjusted(60, 60, -60, -60);
-            const QPointF b = inkCentre(turned, behind, threshold);
-            const QPointF miss = b - (f + offset);
-            if (f.x() < 0 || std::abs(miss.x()) > 1.0 || std::abs(miss.y()) > 1.0)
-                return QStringLiteral("card %1: front centre %2,%3, back centre %4,%5 (offset %6,%7)")
-                    .arg(k + 1)
-                    .arg(f.x())
-                    .arg(f.y())
-                    .arg(b.x())
-                    .arg(b.y())
-                    .arg(offset.x())
-                    .arg(offset.y());
-        }
-        return {};
-    }
 
 private slots:
     void initTestCase()
@@ -159,7 +114,7 @@ private slots:
         const QList<QImage> sheet = pages(pdf);
         QCOMPARE(sheet.size(), 4); // front, back, front, back
         const TLabelPrintSettings s = test::ExpectedSheet(layout, TPrinterNudges{});
-        QString fault = checkBacks(sheet.at(0), sheet.at(1), s, registration);
+        QString fault = test::CheckBacks(sheet.at(0), sheet.at(1), s, registration);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(sheet.at(2), sheet.at(0));
         QCOMPARE(sheet.at(3), sheet.at(1));
@@ -184,7 +139,7 @@ private slots:
                  0);
         const QList<QImage> flipped = pages(pdf);
         QCOMPARE(flipped.size(), 2);
-        fault = checkBacks(flipped.at(0), flipped.at(1), s, {other, horizontal, vertical});
+        fault = test::CheckBacks(flipped.at(0), flipped.at(1), s, {other, horizontal, vertical});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
@@ -203,7 +158,7 @@ private slots:
         QVERIFY(
             test::InkBounds(sheet.at(0), first.adjusted(0, 0, -first.width() / 2, -first.height() / 2), 250)
                 .width() < 100);
-        const QString fault = checkBacks(sheet.at(0), sheet.at(1), s, registration, 250);
+        const QString fault = test::CheckBacks(sheet.at(0), sheet.at(1), s, registration, 250);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 

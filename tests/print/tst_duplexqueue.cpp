@@ -40,14 +40,6 @@ const QByteArray DuplexOption =
     "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>setpagedevice\"\n"
     "*CloseUI: *Duplex\n";
 
-QPointF inkCentre(const QImage &page, const QRect &within)
-{
-    const QRect ink = test::InkBounds(page, within);
-    if (ink.isNull())
-        return QPointF(-1000, -1000);
-    return QPointF((ink.left() + ink.right() + 1) / 2.0, (ink.top() + ink.bottom() + 1) / 2.0);
-}
-
 void addBox(ui::TMainScreen &w, QRect r)
 {
     auto *box =
@@ -189,22 +181,10 @@ private slots:
         // The scheduler got the job as a two-sided one.
         QCOMPARE(jobSides(), QStringLiteral("two-sided-long-edge"));
 
-        const TLabelPrintSettings s = test::ExpectedSheet(test::LetterLayoutWithGaps(), TPrinterNudges{});
-        const QImage turned = sheet.at(1).mirrored(true, false);
-        for (int k = 0; k < s.Across * s.Down; ++k) {
-            const QRect cell =
-                test::CellPixels(s.LeftMargin + (k % s.Across) * s.HorizontalPitch,
-                                 s.TopMargin + (k / s.Across) * s.VerticalPitch, s.CardWidth, s.CardHeight);
-            const QPointF front = inkCentre(sheet.at(0), cell);
-            const QPointF back = inkCentre(turned, cell.adjusted(60, 60, -60, -60));
-            QVERIFY2(std::abs(front.x() - back.x()) <= 1.0 && std::abs(front.y() - back.y()) <= 1.0,
-                     qPrintable(QStringLiteral("card %1: front %2,%3 back %4,%5")
-                                    .arg(k + 1)
-                                    .arg(front.x())
-                                    .arg(front.y())
-                                    .arg(back.x())
-                                    .arg(back.y())));
-        }
+        const QString fault =
+            test::CheckBacks(sheet.at(0), sheet.at(1),
+                             test::ExpectedSheet(test::LetterLayoutWithGaps(), TPrinterNudges{}), {});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 

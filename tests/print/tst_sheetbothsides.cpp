@@ -39,14 +39,6 @@ std::function<int(QDialog &)> runJob()
     };
 }
 
-QPointF inkCentre(const QImage &page, const QRect &within)
-{
-    const QRect ink = test::InkBounds(page, within);
-    if (ink.isNull())
-        return QPointF(-1000, -1000);
-    return QPointF((ink.left() + ink.right() + 1) / 2.0, (ink.top() + ink.bottom() + 1) / 2.0);
-}
-
 } // namespace
 
 class TestSheetBothSides : public QObject
@@ -85,31 +77,11 @@ class TestSheetBothSides : public QObject
     }
     QList<QImage> pages(const QString &pdf) { return test::RasterisePdf(pdf, m_folder->file("raster")); }
 
-    // Every front card's box centre against the back box's centre on the
-    // back page turned over about its long edge, moved by `offset` (1/32
-    // inch, as the back is looked at).
     static QString checkBacks(const QImage &front, const QImage &back, QPoint offset = {})
     {
-        const TLabelPrintSettings s = test::ExpectedSheet(test::LetterLayoutWithGaps(), TPrinterNudges{});
-        const QImage turned = back.mirrored(true, false);
-        const QPointF shift(-offset.x() * test::SheetDpi / 32.0, offset.y() * test::SheetDpi / 32.0);
-        for (int k = 0; k < s.Across * s.Down; ++k) {
-            const QRect cell =
-                test::CellPixels(s.LeftMargin + (k % s.Across) * s.HorizontalPitch,
-                                 s.TopMargin + (k / s.Across) * s.VerticalPitch, s.CardWidth, s.CardHeight);
-            const QPointF f = inkCentre(front, cell);
-            const QPointF b = inkCentre(
-                turned, cell.translated(qRound(shift.x()), qRound(shift.y())).adjusted(60, 60, -60, -60));
-            const QPointF miss = b - (f + shift);
-            if (f.x() < 0 || std::abs(miss.x()) > 1.0 || std::abs(miss.y()) > 1.0)
-                return QStringLiteral("card %1: front %2,%3 back %4,%5")
-                    .arg(k + 1)
-                    .arg(f.x())
-                    .arg(f.y())
-                    .arg(b.x())
-                    .arg(b.y());
-        }
-        return {};
+        return test::CheckBacks(front, back,
+                                test::ExpectedSheet(test::LetterLayoutWithGaps(), TPrinterNudges{}),
+                                {TBinding::LongEdge, offset.x(), offset.y()});
     }
 
 private slots:
