@@ -357,6 +357,8 @@ private:
     void updateSideSwitch();
     // Empties both sides and their backgrounds and shows the front.
     void clearCard();
+    // Before saving: frees the objects lying off the card on both sides.
+    void removeStrayObjects();
     // Reads the back of the card file `path` onto the back side; a missing
     // back leaves it empty, a damaged one empties it with a message.
     void openBackSide(const QString &path);

@@ -182,11 +182,18 @@ bool TMainScreen::SaveBCFile(const QString &path)
     }
 }
 
+void TMainScreen::removeStrayObjects()
+{
+    // Objects lying off the card go on both sides.
+    for (model::TCardSide side : {model::TCardSide::Front, model::TCardSide::Back})
+        m_panel->WithSide(side, [this] { m_panel->RemoveStrayObjects(); });
+}
+
 bool TMainScreen::mnuSaveClick()
 {
     if (FileName.isEmpty())
         return false;
-    m_panel->RemoveStrayObjects();
+    removeStrayObjects();
     if (!SaveBCFile(FileName))
         return false;
     SetChangesMade(false);
@@ -219,7 +226,7 @@ QString TMainScreen::cardPathForSaveAs(const QString &chosen)
 
 bool TMainScreen::mnuSaveAsClick()
 {
-    m_panel->RemoveStrayObjects();
+    removeStrayObjects();
     const QString folder = model::ProgramFolder::file(QStringLiteral("Saved"));
     QString proposed =
         FileName.isEmpty() ? model::TCardFiles::AutomaticFileName(folder) : QFileInfo(FileName).fileName();

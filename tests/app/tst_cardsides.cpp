@@ -166,6 +166,15 @@ private slots:
         QCOMPARE(bytes(folder->file("Saved/copy.back.cwe")), QByteArray("/nowhere/back.bmp\r\n"));
         QCOMPARE(again->RecentFiles->Items().first(), copy);
 
+        // Objects off the card go on saving, on either side.
+        again->ShowCardSide(TCardSide::Front);
+        addShape(*again, QRect(400, 10, 20, 20));
+        again->ShowCardSide(TCardSide::Back);
+        addShape(*again, QRect(10, 300, 20, 20));
+        QVERIFY(again->mnuSaveClick());
+        QCOMPARE(bounds(*again, TCardSide::Front).size(), 1);
+        QCOMPARE(bounds(*again, TCardSide::Back).size(), 1);
+
         // Emptying the back and saving leaves a one-sided card.
         again->ShowCardSide(TCardSide::Back);
         again->BusinessCardPanel()->DeleteObject(again->BusinessCardPanel()->ObjectAt(0));
