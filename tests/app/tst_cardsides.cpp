@@ -245,7 +245,14 @@ private slots:
         const int steps = w->UndoHistory.Count();
         w->ShowCardSide(TCardSide::Back);
         w->ShowCardSide(TCardSide::Front);
+        // Nor is a side catching up with a zoom made while it was hidden.
+        w->ZoomIn();
+        w->ShowCardSide(TCardSide::Back);
+        w->ZoomOut();
+        w->ShowCardSide(TCardSide::Front);
+        QCoreApplication::processEvents();
         QCOMPARE(w->UndoHistory.Count(), steps);
+        QCOMPARE(bounds(*w, TCardSide::Front), QList<QRect>{QRect(10, 10, 60, 30)});
 
         // The last step was on the back: undo shows the back without it.
         w->mnuUndoClick();
