@@ -28,7 +28,7 @@ void TMainScreen::createSideActions()
         addAction(a); // the keys work while the menu bar is closed, too
         return a;
     };
-    mnuFrontSide = action("mnuFrontSide", tr("&Front Side"), Qt::CTRL | Qt::Key_PageUp);
+    mnuFrontSide = action("mnuFrontSide", tr("F&ront Side"), Qt::CTRL | Qt::Key_PageUp);
     mnuBackSide = action("mnuBackSide", tr("&Back Side"), Qt::CTRL | Qt::Key_PageDown);
     mnuFrontSide->setChecked(true);
     connect(mnuFrontSide, &QAction::triggered, this, [this] { ShowCardSide(TCardSide::Front); });

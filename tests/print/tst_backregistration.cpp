@@ -3,6 +3,7 @@
 // dialog that edits it, and fine tuning leaving it alone.
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
+#include "help/TQexHelp.h"
 #include "print/TBackSideRegistration.h"
 #include "print/TPrintFineTune.h"
 #include "support/TestFolder.h"
@@ -82,6 +83,16 @@ private slots:
         QCOMPARE(PrinterNudges().Back, (TBackRegistration{TBinding::LongEdge, 3, -1}));
         dialog.OKButtonClick();
         QCOMPARE(PrinterNudges().Back, (TBackRegistration{TBinding::ShortEdge, 32, -7}));
+        // Every control explains itself in what's-this mode.
+        ui::TQexHelp *help = ui::TQexHelp::Install(&dialog);
+        QVERIFY(help);
+        for (const char *name :
+             {"BindingBox", "HorizontalOffset", "VerticalOffset", "OKButton", "Cancelbutton"}) {
+            QWidget *control = dialog.findChild<QWidget *>(name);
+            QVERIFY2(control, name);
+            const auto found = help->Resolve(control);
+            QVERIFY2(found && found->Control == control, name);
+        }
     }
 
     void fineTuningDefaultsKeepTheBackRegistration()
