@@ -109,8 +109,18 @@ void TMainScreen::openBackSide(const QString &path)
 {
     m_backUnreadable = false;
     const QString back = model::TCardFiles::FindBack(path);
-    if (back.isEmpty())
+    if (back.isEmpty()) {
+        // A one-sided card has neither; a back sidecar without its back file
+        // means the back file went missing.
+        const QString sidecar = model::TCardFiles::FindSidecar(model::TCardFiles::BackPath(path));
+        if (!sidecar.isEmpty()) {
+            m_backUnreadable = true;
+            Interaction::current().information(
+                tr("The back side %1 is missing.\nThe front side is open; the back side is empty.")
+                    .arg(model::TCardFiles::BackPath(path)));
+        }
         return;
+    }
     QString background;
     try {
         m_panel->WithSide(TCardSide::Back, [&] {
@@ -145,7 +155,8 @@ void TMainScreen::openBackSide(const QString &path)
 void TMainScreen::saveBackSide(const QString &path)
 {
     if (!HasBack()) {
-        // An unreadable back the user has not replaced is kept.
+        // An unreadable back the user has not replaced is kept (and so is the
+        // sidecar of a missing one).
         if (!m_backUnreadable)
             model::TCardFiles::RemoveBack(path);
         return;

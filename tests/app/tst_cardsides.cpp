@@ -211,6 +211,18 @@ private slots:
         QCOMPARE(bounds(*old, TCardSide::Front).size(), 1);
         QVERIFY(!old->HasBack());
 
+        // A back sidecar without its back file: the back went missing.
+        writeBytes(model::TCardFiles::SidecarPath(back), "/nowhere/back.bmp\r\n");
+        auto missing = window();
+        missing->OpenBCFile(path);
+        QCOMPARE(script->informations.size(), 1);
+        QVERIFY(script->informations.first().startsWith("The back side " + back + " is missing."));
+        QCOMPARE(bounds(*missing, TCardSide::Front).size(), 1);
+        QVERIFY(missing->SaveBCFile(path));
+        QVERIFY(QFile::exists(model::TCardFiles::SidecarPath(back)));
+        QFile::remove(model::TCardFiles::SidecarPath(back));
+        script->informations.clear();
+
         // A damaged back: the front opens, the user is told, the file stays.
         writeBytes(back, goodBack.left(goodBack.size() - 5));
         auto damaged = window();
