@@ -196,6 +196,9 @@ void TMainScreen::createActions()
     mnuPrinterSetup = action("mnuPrinterSetup", tr("Printer S&etup"));
     mnuPrinterFineTuning = action("mnuPrinterFineTuning", tr("Printer Fine &Tuning"));
     mnuPrintOutlineTestPage = action("mnuPrintOutlineTestPage", tr("Print O&utline Test Page"));
+    mnuPrintRegistrationTestPage =
+        action("mnuPrintRegistrationTestPage", tr("Print &Registration Test Page"));
+    mnuBackSideRegistration = action("mnuBackSideRegistration", tr("&Back Side Registration…"));
     // The sheet as Print composes it, into a PDF file; needs no printer.
     mnuSaveSheetAsPdf = action("mnuSaveSheetAsPdf", tr("Save Sheet As &PDF…"));
     mnuSaveSheetAsPdf->setStatusTip(tr("Save the sheet of cards as a PDF file"));
@@ -245,6 +248,7 @@ void TMainScreen::createActions()
     });
     connect(VisitOurInternetWebsite1, &QAction::triggered, this, &TMainScreen::VisitOurInternetWebsiteClick);
     createViewActions();
+    createSideActions();
 }
 
 void TMainScreen::VisitOurInternetWebsiteClick()
@@ -267,7 +271,8 @@ void TMainScreen::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({mnuPrint, mnuPreview, mnuSaveSheetAsPdf});
     m_fileMenu->addSeparator();
-    m_fileMenu->addActions({mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage});
+    m_fileMenu->addActions({mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage,
+                            mnuBackSideRegistration, mnuPrintRegistrationTestPage});
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(Exit1);
 
@@ -282,6 +287,8 @@ void TMainScreen::createMenus()
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->addActions({mnuZoomIn, mnuZoomOut, mnuZoomActual, mnuZoomFit});
+    view->addSeparator();
+    view->addActions({mnuFrontSide, mnuBackSide});
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addActions({HelpOnWindow1, Contents1, About1, ConfigurationInformation1, TechnicalSupport1,
@@ -393,6 +400,8 @@ QWidget *TMainScreen::createBottomStrip()
     fit->setFocusPolicy(Qt::NoFocus);
     connect(fit, &QToolButton::clicked, mnuZoomFit, &QAction::trigger);
     row->addWidget(fit);
+    row->addSpacing(8);
+    row->addWidget(createSideSwitch(strip));
     row->addStretch(1);
 
     auto button = [strip, row](const char *name, const QString &caption, ToolGlyph glyph) {

@@ -18,6 +18,7 @@
 #include "app/model/TUndoHistory.h"
 #include "design/TGBusinessCardPanel32.h"
 #include "print/model/TCardSelection.h"
+#include "print/model/TTwoSidedSheet.h"
 #include "print/printer/TReportPrinter.h"
 
 #include <QMainWindow>
@@ -43,6 +44,7 @@ class QWheelEvent;
 
 namespace cw::ui {
 
+class TLabelPrinter;
 class TMRUFileList;
 class TMergeController;
 
@@ -54,7 +56,7 @@ public:
     explicit TMainScreen(QWidget *parent = nullptr);
     ~TMainScreen() override;
 
-    // Document state.
+    // Document state.  BackgroundFile is the background of the side shown.
     QString FileName;
     QString BackgroundFile;
     bool ChangesMade() const { return m_changesMade; }
@@ -72,6 +74,21 @@ public:
     model::TCardLayout &Layout() { return Preferences.Layout; }
 
     TGBusinessCardPanel32 *BusinessCardPanel() const { return m_panel; }
+
+    // The two sides of the card (TMainScreen_Sides.cpp).  The Front and Back
+    // switch beside the zoom (Ctrl+Page Up, Ctrl+Page Down) shows one side
+    // on the surface; each side has its own objects and background, and
+    // both share the layout, the undo history and the clipboard.
+    model::TCardSide CardSide() const { return m_panel->Side(); }
+    void ShowCardSide(model::TCardSide side);
+    // The background picture's path of a side, whichever side is shown.
+    QString SideBackgroundFile(model::TCardSide side) const
+    {
+        return side == m_panel->Side() ? BackgroundFile : m_hiddenBackgroundFile;
+    }
+    // True when the card has a back to save and print (objects or a
+    // background); a card without one is a one-sided card as before.
+    bool HasBack() const;
 
     void SetChangesMade(bool value);
     void Setbuttons();
@@ -191,6 +208,11 @@ public:
     void mnuPrinterSetupClick();
     void mnuPrinterFineTuningClick();
     void mnuPrintOutlineTestPageClick();
+    // Both sides of the sheet with a cross at every card centre, to hold
+    // against the light and tune the back-side registration.
+    void mnuPrintRegistrationTestPageClick();
+    // The binding and back-side offset of double-sided printing.
+    void mnuBackSideRegistrationClick();
     // The sheet Print composes (selection, sheets, layout, nudges,
     // background), written into a PDF file the user names; works without a
     // printer.
@@ -313,6 +335,8 @@ private:
     QAction *mnuPrinterSetup = nullptr;
     QAction *mnuPrinterFineTuning = nullptr;
     QAction *mnuPrintOutlineTestPage = nullptr;
+    QAction *mnuPrintRegistrationTestPage = nullptr;
+    QAction *mnuBackSideRegistration = nullptr;
     QAction *mnuSaveSheetAsPdf = nullptr;
     QAction *mnuMergeOpen = nullptr;
     QAction *mnuMergeMapping = nullptr;
@@ -324,7 +348,45 @@ private:
     bool m_stateRecordPending = false;
     model::TDesignState currentDesignState();
     void updateUndoActions();
-    void restoreDesignState(const model::TDesignState &state);
+    // Puts back both sides of `state` and shows `show`; a side whose objects
+    // are the same in `before` (the state left) keeps its objects.
+    void restoreDesignState(const model::TDesignState &state, model::TCardSide show,
+                            const model::TDesignState *before);
+    void restoreSide(model::TCardSide side, const model::TDesignState &state,
+                     const model::TDesignState *before);
+    // Sides (TMainScreen_Sides.cpp).
+    QString m_hiddenBackgroundFile;
+    // The back file of the open card could not be read: it is left on disk
+    // until the user gives the card a back of its own.
+    bool m_backUnreadable = false;
+    QAction *mnuFrontSide = nullptr;
+    QAction *mnuBackSide = nullptr;
+    QToolButton *FrontButton = nullptr;
+    QToolButton *BackButton = nullptr;
+    void createSideActions();
+    QWidget *createSideSwitch(QWidget *parent);
+    void updateSideSwitch();
+    // Empties both sides and their backgrounds and shows the front.
+    void clearCard();
+    // Before saving: frees the objects lying off the card on both sides.
+    void removeStrayObjects();
+    // Reads the back of the card file `path` onto the back side; a missing
+    // back leaves it empty, a damaged one empties it with a message.
+    void openBackSide(const QString &path);
+    // Writes the back of the card file `path`, or removes it when the card
+    // has no back.  Throws cw::Exception.
+    void saveBackSide(const QString &path);
+    // Printing both sides (TMainScreen_PrintSides.cpp).  The pages the next
+    // DoPrint composes when the card has a back (or for the registration
+    // test page): both sides, or one pass of a printer without duplex.
+    model::TTwoSidedSheet::TPages m_sidePass = model::TTwoSidedSheet::TPages::Both;
+    bool m_registrationTest = false;
+    // Gives the status dialog its back pages for the next run.
+    void prepareBackPages(TLabelPrinter &dialog);
+    // Print on the main window's printer: one-sided as before; a card with a
+    // back goes to a duplex printer with the binding of the settings, or
+    // through two passes with the user turning the stack in between.
+    void printSheets();
     QAction *mnuDefaultFont = nullptr;
     QAction *PersonalInformation1 = nullptr;
     QAction *mnuSetorChangeBackgroundArt = nullptr;

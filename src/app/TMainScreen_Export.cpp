@@ -100,6 +100,17 @@ void writeSvg(const TGBasePanel &panel, const QString &path, bool border)
     });
 }
 
+// Where the back of a double-sided card goes beside its exported front:
+// "card.png" gives "card.back.png".
+QString backPicturePath(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    if (suffix.isEmpty())
+        return path + QStringLiteral(".back");
+    return path.left(path.size() - suffix.size() - 1) + QStringLiteral(".back.") + suffix;
+}
+
 } // namespace
 
 void TMainScreen::exportCard(TExportType chosen)
@@ -126,14 +137,19 @@ void TMainScreen::exportCard(TExportType chosen)
         {
             BusyCursor busy;
             try {
-                writeSvg(*m_panel, path, border);
+                // A card with a back: its back beside it ("card.back.svg").
+                m_panel->WithSide(model::TCardSide::Front, [&] { writeSvg(*m_panel, path, border); });
+                if (HasBack())
+                    m_panel->WithSide(model::TCardSide::Back,
+                                      [&] { writeSvg(*m_panel, backPicturePath(path), border); });
                 ok = true;
             } catch (const cw::Exception &) {
                 ok = false;
             }
         }
         if (ok)
-            Interaction::current().information(QStringLiteral("Saved as ") + path);
+            Interaction::current().information(QStringLiteral("Saved as ") + path +
+                                               (HasBack() ? tr(" and ") + backPicturePath(path) : QString()));
         else
             Interaction::current().error(QStringLiteral("Unable to save the card as ") + path,
                                          QStringLiteral("Save"));
@@ -150,7 +166,8 @@ void TMainScreen::exportCard(TExportType chosen)
                 TExportResolution::RememberDpi(resolution.Dpi());
             // A failed export is reported as such, never as "Saved as".
             if (SaveCardToBitmap(path, TPictureExport::TypeFor(path, chosen), resolution.Dpi()))
-                Interaction::current().information(tr("Saved as ") + path);
+                Interaction::current().information(
+                    tr("Saved as ") + path + (HasBack() ? tr(" and ") + backPicturePath(path) : QString()));
             else
                 Interaction::current().error(tr("Unable to save the card as ") + path, tr("Save"));
         }
@@ -202,20 +219,32 @@ void TMainScreen::mnuExportPrintShopClick()
         m_panel->SetZoom(1.0f);
         try {
             const model::TPrintShopLayout layout(QSizeF(Layout().Width, Layout().Height), options.Options());
-            model::TSheetBackground background;
-            background.Load(BackgroundFile);
-            std::vector<model::TGGraphicControl *> objects;
-            for (int i = 0; i < m_panel->ObjectCount(); ++i)
-                objects.push_back(m_panel->ObjectAt(i));
-            const std::vector<model::TGGraphicControl *> edge =
-                model::TCardRenderer::EdgeObjects(objects, model::TCardRenderer::CardSize(Layout()));
-            printer::TPrintShopPdf::Write(
-                path, layout, background,
-                [this](engine::TBaseReport &report, double x, double y) {
-                    m_panel->PrintObjects(report, x, y);
-                },
-                QFileInfo(path).completeBaseName(),
-                [&edge](QPainter &painter) { model::TCardRenderer::PaintObjects(painter, edge); });
+            model::TSheetBackground front;
+            front.Load(SideBackgroundFile(model::TCardSide::Front));
+            model::TSheetBackground back;
+            back.Load(SideBackgroundFile(model::TCardSide::Back));
+            // A card with a back gets it as the second page.  Objects that
+            // touch the card's edge run on into the bleed.
+            const QSize card = model::TCardRenderer::CardSize(Layout());
+            std::vector<printer::TPrintShopPdf::TSide> sides;
+            for (model::TCardSide side : {model::TCardSide::Front, model::TCardSide::Back}) {
+                if (side == model::TCardSide::Back && !HasBack())
+                    break;
+                sides.push_back({side == model::TCardSide::Front ? front : back,
+                                 [this, side](engine::TBaseReport &report, double x, double y) {
+                                     m_panel->PrintSideObjects(side, report, x, y);
+                                 },
+                                 [this, side, card](QPainter &painter) {
+                                     m_panel->WithSide(side, [this, card, &painter] {
+                                         std::vector<model::TGGraphicControl *> objects;
+                                         for (int i = 0; i < m_panel->ObjectCount(); ++i)
+                                             objects.push_back(m_panel->ObjectAt(i));
+                                         model::TCardRenderer::PaintObjects(
+                                             painter, model::TCardRenderer::EdgeObjects(objects, card));
+                                     });
+                                 }});
+            }
+            printer::TPrintShopPdf::Write(path, layout, sides, QFileInfo(path).completeBaseName());
             ok = true;
         } catch (const cw::Exception &e) {
             reason = e.message();
@@ -242,17 +271,26 @@ bool TMainScreen::SaveCardToBitmap(const QString &path, TExportType type, int dp
         // size (text, lines and metafiles stay sharp), as on a zoomed surface.
         const float zoom = m_panel->Zoom();
         m_panel->SetZoom(TPictureExport::ZoomFor(dpi));
-        QImage card = m_panel->RenderToBitmap();
+        // The front under the name given; a card with a back gets its back
+        // beside it ("card.back.png").
+        QImage cards[2];
+        m_panel->WithSide(model::TCardSide::Front, [&] { cards[0] = m_panel->RenderToBitmap(); });
+        const bool back = HasBack();
+        if (back)
+            m_panel->WithSide(model::TCardSide::Back, [&] { cards[1] = m_panel->RenderToBitmap(); });
         m_panel->SetZoom(zoom);
-        // The border is one pixel wide at the screen's resolution.
-        if (border && !card.isNull())
-            model::TCardRenderer::DrawBorder(card,
-                                             std::max(1, int(std::lround(TPictureExport::ZoomFor(dpi)))));
-        try {
-            TPictureExport::Write(path, card, type, dpi);
-            ok = true;
-        } catch (const cw::EInOutError &) {
-            ok = false; // reported by the caller as "Unable to save the card as …"
+        ok = true;
+        for (int i = 0; i < (back ? 2 : 1); ++i) {
+            QImage &card = cards[i];
+            // The border is one pixel wide at the screen's resolution.
+            if (border && !card.isNull())
+                model::TCardRenderer::DrawBorder(card,
+                                                 std::max(1, int(std::lround(TPictureExport::ZoomFor(dpi)))));
+            try {
+                TPictureExport::Write(i == 0 ? path : backPicturePath(path), card, type, dpi);
+            } catch (const cw::EInOutError &) {
+                ok = false; // reported by the caller as "Unable to save the card as …"
+            }
         }
     }
     // Exporting is no save of the design: the changes-made state stays.

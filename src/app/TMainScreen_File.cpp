@@ -60,9 +60,7 @@ void TMainScreen::New1Click()
     if (!CheckSaveNeeded())
         return;
     Busy = true;
-    m_panel->ClearObjects();
-    BackgroundFile.clear();
-    m_panel->ClearColorPicture();
+    clearCard();
     m_panel->update();
     FileName.clear();
     SetChangesMade(false);
@@ -89,9 +87,7 @@ void TMainScreen::Open1Click()
 void TMainScreen::OpenBCFile(const QString &path)
 {
     Busy = true;
-    m_panel->ClearObjects();
-    BackgroundFile.clear();
-    m_panel->ClearColorPicture();
+    clearCard();
     try {
         m_panel->hide();
         try {
@@ -124,6 +120,7 @@ void TMainScreen::OpenBCFile(const QString &path)
                 // (and is written back on the next save) but is not shown.
             }
         }
+        openBackSide(path);
         m_panel->update();
         Merge->CardOpened(path);
     } catch (const Exception &) {
@@ -131,9 +128,8 @@ void TMainScreen::OpenBCFile(const QString &path)
         // name of the design open before would let Save write this empty
         // card over that file and delete its sidecar.
         m_panel->show();
-        m_panel->ClearObjects();
+        clearCard();
         FileName.clear();
-        BackgroundFile.clear();
         Interaction::current().information(tr("Unable to open ") + path +
                                            tr(". Possibly corrupted, possibly not a CWR file"));
     }
@@ -174,8 +170,11 @@ void TMainScreen::RecentFileClick(const QString &path)
 bool TMainScreen::SaveBCFile(const QString &path)
 {
     try {
-        m_panel->SaveToFile(path);
-        model::TCardFiles::WriteSidecar(path, BackgroundFile);
+        // The front is the card file as it always was; the back goes into
+        // its companion file, which a card without a back does not have.
+        m_panel->WithSide(model::TCardSide::Front, [&] { m_panel->SaveToFile(path); });
+        model::TCardFiles::WriteSidecar(path, SideBackgroundFile(model::TCardSide::Front));
+        saveBackSide(path);
         Merge->CardSaved(path);
         MarkDesignSaved();
         return true;
@@ -187,11 +186,18 @@ bool TMainScreen::SaveBCFile(const QString &path)
     }
 }
 
+void TMainScreen::removeStrayObjects()
+{
+    // Objects lying off the card go on both sides.
+    for (model::TCardSide side : {model::TCardSide::Front, model::TCardSide::Back})
+        m_panel->WithSide(side, [this] { m_panel->RemoveStrayObjects(); });
+}
+
 bool TMainScreen::mnuSaveClick()
 {
     if (FileName.isEmpty())
         return false;
-    m_panel->RemoveStrayObjects();
+    removeStrayObjects();
     if (!SaveBCFile(FileName))
         return false;
     SetChangesMade(false);
@@ -224,7 +230,7 @@ QString TMainScreen::cardPathForSaveAs(const QString &chosen)
 
 bool TMainScreen::mnuSaveAsClick()
 {
-    m_panel->RemoveStrayObjects();
+    removeStrayObjects();
     const QString folder = model::ProgramFolder::file(QStringLiteral("Saved"));
     QString proposed =
         FileName.isEmpty() ? model::TCardFiles::AutomaticFileName(folder) : QFileInfo(FileName).fileName();
@@ -278,6 +284,7 @@ void TMainScreen::Delete1Click()
     }
     try {
         model::TCardFiles::RemoveSidecar(path);
+        model::TCardFiles::RemoveBack(path);
     } catch (const Exception &e) {
         Interaction::current().error(e.message(), tr("Delete"));
     }

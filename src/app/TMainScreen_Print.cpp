@@ -87,6 +87,9 @@ void TMainScreen::connectPrintCommands()
     connect(mnuPrinterSetup, &QAction::triggered, this, &TMainScreen::mnuPrinterSetupClick);
     connect(mnuPrinterFineTuning, &QAction::triggered, this, &TMainScreen::mnuPrinterFineTuningClick);
     connect(mnuPrintOutlineTestPage, &QAction::triggered, this, &TMainScreen::mnuPrintOutlineTestPageClick);
+    connect(mnuPrintRegistrationTestPage, &QAction::triggered, this,
+            &TMainScreen::mnuPrintRegistrationTestPageClick);
+    connect(mnuBackSideRegistration, &QAction::triggered, this, &TMainScreen::mnuBackSideRegistrationClick);
     connect(mnuSaveSheetAsPdf, &QAction::triggered, this, &TMainScreen::mnuSaveSheetAsPdfClick);
     connect(PrintButton, &QPushButton::clicked, this, &TMainScreen::mnuPrintClick);
     connect(Previewbutton, &QPushButton::clicked, this, &TMainScreen::mnuPreviewClick);
@@ -133,7 +136,7 @@ void TMainScreen::mnuPrintClick()
         }
         if (!ConfirmCardsOffThePage(*ReportPrinter))
             return;
-        DoPrint();
+        printSheets();
     });
 }
 
@@ -323,10 +326,11 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
         engine.SetCopies(1);
         s.Selection = SelectedCards;
         s.PrintTestPage = PrintTestPage;
-        s.BackgroundFile = BackgroundFile;
+        s.BackgroundFile = SideBackgroundFile(model::TCardSide::Front);
         s.PrintToPrinter = PrintToPrinter;
         if (!PrintTestPage)
             Merge->PreparePrint(dialog.Job);
+        prepareBackPages(dialog);
         // The paper the command set on its engine is the one the sheet
         // has, in the preview too.
         if (engine.PaperSize() == model::TCardLayout::PaperCustom)
@@ -340,6 +344,7 @@ bool TMainScreen::DoPrint(printer::TReportPrinter &engine)
             printer::TReportPrinter &job = dialog.LabelReportPrinter();
             job.SetOutputFileName(engine.OutputFileName());
             job.SetPageRange(engine.FirstPage(), engine.LastPage());
+            job.SetSides(engine.Sides());
         }
         dialog.Prepare(PrintToPrinter ? nullptr : &previewStream);
         Interaction::current().exec(dialog);

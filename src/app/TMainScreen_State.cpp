@@ -43,7 +43,8 @@ void TMainScreen::Setbuttons()
 {
     mnuSave->setEnabled(!FileName.isEmpty());
     UpdateCaption();
-    for (QAction *a : {mnuPrint, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage})
+    for (QAction *a : {mnuPrint, mnuPrinterSetup, mnuPrinterFineTuning, mnuPrintOutlineTestPage,
+                       mnuPrintRegistrationTestPage})
         a->setEnabled(m_printerReady);
     PrintButton->setEnabled(m_printerReady);
     // Preview records the sheet on the layout's paper: it needs no printer.
@@ -74,9 +75,7 @@ void TMainScreen::CancelbuttonClick()
 {
     if (!Interaction::current().questionDefaultNo(tr("Cancel all changes?"), QStringLiteral("CANCEL")))
         return;
-    m_panel->ClearObjects();
-    BackgroundFile.clear();
-    m_panel->ClearColorPicture();
+    clearCard();
     if (!FileName.isEmpty())
         OpenBCFile(FileName);
     SetChangesMade(false);
@@ -149,6 +148,12 @@ void TMainScreen::scrollBy(int action)
 
 bool TMainScreen::keyDown(QKeyEvent *event)
 {
+    // Ctrl+Page Up and Ctrl+Page Down switch sides instead of scrolling.
+    if (event->modifiers() == Qt::ControlModifier &&
+        (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)) {
+        ShowCardSide(event->key() == Qt::Key_PageUp ? model::TCardSide::Front : model::TCardSide::Back);
+        return true;
+    }
     switch (event->key()) {
     case Qt::Key_PageUp:
         scrollBy(QAbstractSlider::SliderSingleStepSub);

@@ -15,11 +15,14 @@ namespace cw::ui {
 
 model::TDesignState TMainScreen::currentDesignState()
 {
-    std::vector<model::TGGraphicControl *> objects;
-    objects.reserve(size_t(m_panel->ObjectCount()));
-    for (int i = 0; i < m_panel->ObjectCount(); ++i)
-        objects.push_back(m_panel->ObjectAt(i));
-    return model::TDesignState{UndoHistory.Snapshots.Take(objects), BackgroundFile};
+    using model::TCardSide;
+    model::TDesignState state;
+    state.Objects = UndoHistory.Snapshots.Take(m_panel->SideObjects(TCardSide::Front));
+    state.Background = SideBackgroundFile(TCardSide::Front);
+    state.BackObjects = UndoHistory.BackSnapshots.Take(m_panel->SideObjects(TCardSide::Back));
+    state.BackBackground = SideBackgroundFile(TCardSide::Back);
+    state.Side = m_panel->Side();
+    return state;
 }
 
 void TMainScreen::updateUndoActions()
@@ -56,16 +59,45 @@ void TMainScreen::MarkDesignSaved()
     updateUndoActions();
 }
 
-void TMainScreen::restoreDesignState(const model::TDesignState &state)
+void TMainScreen::restoreSide(model::TCardSide side, const model::TDesignState &state,
+                              const model::TDesignState *before)
+{
+    // A side its step did not touch keeps its objects (and their selection).
+    if (before == nullptr ||
+        !model::TDesignSnapshots::Same(before->SideObjects(side), state.SideObjects(side))) {
+        try {
+            m_panel->WithSide(side, [&] {
+                m_panel->RestoreDesign(model::TDesignSnapshots::Join(state.SideObjects(side)));
+            });
+        } catch (const Exception &e) {
+            Interaction::current().error(e.message(), tr("Undo"));
+        }
+    }
+    const QString &background = state.SideBackground(side);
+    if (background == SideBackgroundFile(side))
+        return;
+    (side == m_panel->Side() ? BackgroundFile : m_hiddenBackgroundFile) = background;
+    m_panel->WithSide(side, [&] {
+        m_panel->ClearColorPicture();
+        if (!background.isEmpty() && QFileInfo::exists(background)) {
+            try {
+                m_panel->LoadColorPicture(background);
+            } catch (const Exception &) {
+                // The background is named but cannot be shown, as on opening.
+            }
+        }
+    });
+}
+
+void TMainScreen::restoreDesignState(const model::TDesignState &state, model::TCardSide show,
+                                     const model::TDesignState *before)
 {
     m_restoringDesign = true;
     const bool wasBusy = Busy;
     Busy = true;
-    try {
-        m_panel->RestoreDesign(state.ObjectList());
-    } catch (const Exception &e) {
-        Interaction::current().error(e.message(), tr("Undo"));
-    }
+    ShowCardSide(show);
+    restoreSide(model::TCardSide::Front, state, before);
+    restoreSide(model::TCardSide::Back, state, before);
     // Objects that fit themselves to their text do so when first painted;
     // they do it now, as part of the restore, so that showing the restored
     // design is not taken for a new change (which would drop the steps that
@@ -73,19 +105,9 @@ void TMainScreen::restoreDesignState(const model::TDesignState &state)
     {
         QImage scratch(1, 1, QImage::Format_RGB32);
         QPainter painter(&scratch);
-        for (int i = 0; i < m_panel->ObjectCount(); ++i)
-            m_panel->ObjectAt(i)->PaintOnSurface(painter);
-    }
-    if (state.Background != BackgroundFile) {
-        BackgroundFile = state.Background;
-        m_panel->ClearColorPicture();
-        if (!BackgroundFile.isEmpty() && QFileInfo::exists(BackgroundFile)) {
-            try {
-                m_panel->LoadColorPicture(BackgroundFile);
-            } catch (const Exception &) {
-                // The background is named but cannot be shown, as on opening.
-            }
-        }
+        for (model::TCardSide side : {model::TCardSide::Front, model::TCardSide::Back})
+            for (model::TGGraphicControl *o : m_panel->SideObjects(side))
+                o->PaintOnSurface(painter);
     }
     Busy = wasBusy;
     m_restoringDesign = false;
@@ -98,14 +120,19 @@ void TMainScreen::mnuUndoClick()
 {
     if (m_stateRecordPending)
         RecordDesignState();
+    // The step undone was made on the side shown when it was recorded.
+    const std::optional<model::TDesignState> before =
+        UndoHistory.Current() ? std::optional(*UndoHistory.Current()) : std::nullopt;
     if (auto state = UndoHistory.Undo())
-        restoreDesignState(*state);
+        restoreDesignState(*state, before->Side, &*before);
 }
 
 void TMainScreen::mnuRedoClick()
 {
+    const std::optional<model::TDesignState> before =
+        UndoHistory.Current() ? std::optional(*UndoHistory.Current()) : std::nullopt;
     if (auto state = UndoHistory.Redo())
-        restoreDesignState(*state);
+        restoreDesignState(*state, state->Side, before ? &*before : nullptr);
 }
 
 } // namespace cw::ui

@@ -62,6 +62,7 @@ QString TCliCommands::Usage()
         "       cardwright-cli [--folder DIR] sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N]\n"
         "                      [--cards 1,2,...] [--copies N] [--outline-test] [--background PIC]\n"
         "                      [--merge FILE [--map FIELD=COLUMN ...] [--per-record N]]\n"
+        "                      [--both-sides] [--binding long|short] [--registration-test]\n"
         "       cardwright-cli [--folder DIR] card IN.cwr OUT.pdf [--bleed 3mm] [--crop-marks]\n"
         "\n"
         "sheet: the sheet of cards as the designer prints it, into a PDF file; the layout and\n"
@@ -73,10 +74,14 @@ QString TCliCommands::Usage()
         "--merge one card per record of a CSV or vCard file, over the positions, on as many\n"
         "sheets as needed; --map Name=COLUMN (or FIRST+LAST) changes how a field is filled;\n"
         "--per-record N prints each record on N cards.\n"
+        "--both-sides adds each sheet's back page (the card's .back.cwr) for a sheet turned about\n"
+        "its long or short edge (--binding); --registration-test prints crosses at every card\n"
+        "centre on both pages.\n"
         "\n"
         "card: the single card for a print shop, a PDF page whose TrimBox is the card (its size\n"
         "from the layout in CWR.INI) and whose BleedBox is the card plus the bleed (--bleed, in\n"
-        "mm or in, 0 to 20 mm; default 3mm); --crop-marks adds marks where the card is cut.\n");
+        "mm or in, 0 to 20 mm; default 3mm); --crop-marks adds marks where the card is cut.\n"
+        "A card with a back (CARD.back.cwr) gets it as a second page.\n");
 }
 
 int TCliCommands::fail(const QString &message)
@@ -250,24 +255,42 @@ int TCliCommands::Card(const QStringList &args)
     personal.HostCodeObjects(objects);
     const model::TPrintShopLayout layout(QSizeF(preferences.Layout.Width, preferences.Layout.Height),
                                          options);
-    // The background the designer opens with this card.
-    const QString named = model::TCardFiles::ReadSidecar(in);
-    const QString picture = model::TBackgroundArt::Resolve(named);
-    model::TSheetBackground background;
-    background.Load(picture.isEmpty() ? named : picture);
-    std::vector<model::TGGraphicControl *> drawn;
-    for (const auto &object : objects)
-        drawn.push_back(object.get());
-    const std::vector<model::TGGraphicControl *> edge =
-        model::TCardRenderer::EdgeObjects(drawn, model::TCardRenderer::CardSize(preferences.Layout));
-    printer::TPrintShopPdf::Write(
-        out, layout, background,
-        [&objects](engine::TBaseReport &report, double x, double y) {
-            for (const auto &object : objects)
+    // The background the designer opens with this card (and with its back).
+    auto loadBackground = [](const QString &card, model::TSheetBackground &background) {
+        const QString named = model::TCardFiles::ReadSidecar(card);
+        const QString picture = model::TBackgroundArt::Resolve(named);
+        background.Load(picture.isEmpty() ? named : picture);
+    };
+    auto printing = [](const TGLabelObjectFiler::ObjectList &list) {
+        return [&list](engine::TBaseReport &report, double x, double y) {
+            for (const auto &object : list)
                 object->PrintTo(report, x, y);
-        },
-        QFileInfo(in).completeBaseName(),
-        [&edge](QPainter &painter) { model::TCardRenderer::PaintObjects(painter, edge); });
+        };
+    };
+    model::TSheetBackground background;
+    loadBackground(in, background);
+    // Objects that touch the card's edge run on into the bleed.
+    const QSize cardSize = model::TCardRenderer::CardSize(preferences.Layout);
+    auto edgePainting = [cardSize](const TGLabelObjectFiler::ObjectList &list) {
+        return [&list, cardSize](QPainter &painter) {
+            std::vector<model::TGGraphicControl *> drawn;
+            for (const auto &object : list)
+                drawn.push_back(object.get());
+            model::TCardRenderer::PaintObjects(painter, model::TCardRenderer::EdgeObjects(drawn, cardSize));
+        };
+    };
+    std::vector<printer::TPrintShopPdf::TSide> sides{{background, printing(objects), edgePainting(objects)}};
+    // A card with a back gets it as the second page.
+    const QString backFile = model::TCardFiles::FindBack(in);
+    TGLabelObjectFiler::ObjectList backObjects;
+    model::TSheetBackground backBackground;
+    if (!backFile.isEmpty()) {
+        backObjects = readCard(backFile);
+        personal.HostCodeObjects(backObjects);
+        loadBackground(backFile, backBackground);
+        sides.push_back({backBackground, printing(backObjects), edgePainting(backObjects)});
+    }
+    printer::TPrintShopPdf::Write(out, layout, sides, QFileInfo(in).completeBaseName());
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "app/model/TCardStockDatabase.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
+#include "cli/TSheetBackSide.h"
 #include "design/model/TBackgroundArt.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGLabelObjectFiler.h"
@@ -111,11 +112,15 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
             options.OutlineTest = true;
             continue;
         }
+        if (arg == QLatin1String("--both-sides") || arg == QLatin1String("--registration-test")) {
+            (arg == QLatin1String("--both-sides") ? options.BothSides : options.RegistrationTest) = true;
+            continue;
+        }
         const bool takesValue = arg == QLatin1String("--settings") || arg == QLatin1String("--layout") ||
                                 arg == QLatin1String("--cards") || arg == QLatin1String("--copies") ||
                                 arg == QLatin1String("--background") || arg == QLatin1String("--paper") ||
                                 arg == QLatin1String("--merge") || arg == QLatin1String("--map") ||
-                                arg == QLatin1String("--per-record");
+                                arg == QLatin1String("--per-record") || arg == QLatin1String("--binding");
         if (!takesValue)
             throw cw::Exception(QStringLiteral("Unknown option %1").arg(arg));
         if (i + 1 >= args.size())
@@ -138,6 +143,11 @@ TSheetCommand::Options TSheetCommand::Parse(const QStringList &args)
             options.Layout = *layout;
         } else if (arg == QLatin1String("--paper")) {
             parsePaper(value, options);
+        } else if (arg == QLatin1String("--binding")) {
+            if (value != QLatin1String("long") && value != QLatin1String("short"))
+                throw cw::Exception(QStringLiteral("Unknown binding %1: give long or short").arg(value));
+            options.Binding =
+                value == QLatin1String("long") ? model::TBinding::LongEdge : model::TBinding::ShortEdge;
         } else if (arg == QLatin1String("--cards")) {
             options.Cards = parseCards(value);
         } else if (arg == QLatin1String("--copies")) {
@@ -275,6 +285,17 @@ QStringList TSheetCommand::Run(const Options &options)
         job.ShowRecord = [&merge, &host](int record) { host.Values = merge->Record(record); };
     }
 
+    std::optional<TSheetBackSide> backSide;
+    if (options.BothSides || options.RegistrationTest) {
+        model::TBackRegistration registration = model::PrinterNudges().Back;
+        if (options.Binding)
+            registration.Binding = *options.Binding;
+        backSide.emplace(options.Card, job, layout.SheetSizeInches(), registration, options.RegistrationTest);
+        // The back's labels and codes follow the same record as the front's.
+        host.HostObjects(backSide->Objects());
+        backSide->Back.ShowRecord = job.ShowRecord;
+    }
+
     printer::TReportPrinter report;
     report.SetTitle(QStringLiteral("Cardwright"));
     report.SetUnitsFactor(1.0);
@@ -284,7 +305,12 @@ QStringList TSheetCommand::Run(const Options &options)
     report.SetOrientation(engine::TOrientation::poPortrait);
     report.SetCopies(1);
     report.OnBeforePrint = [&job](engine::TBaseReport &r) { job.BeforePrintLabels(r); };
-    report.OnPrint = [&job](engine::TBaseReport &r) { job.PrintLabels(r); };
+    report.OnPrint = [&job, &backSide](engine::TBaseReport &r) {
+        if (backSide)
+            backSide->Print(job, r);
+        else
+            job.PrintLabels(r);
+    };
     report.Execute();
 
     const std::vector<int> off = model::TSheetFit::CardsOffThePage(s, layout.SheetSizeInches());

@@ -7,7 +7,8 @@
 //   sheet IN.cwr OUT.pdf [--settings CWR.INI] [--layout N|STOCK] [--paper P]
 //                        [--cards 1,2,...] [--copies N] [--outline-test]
 //                        [--background PIC] [--merge FILE [--map FIELD=COLUMN ...]
-//                        [--per-record N]]
+//                        [--per-record N]] [--both-sides] [--binding long|short]
+//                        [--registration-test]
 //
 // --settings reads the layout and nudges from that file instead of the
 // program folder's CWR.INI; --layout N takes built-in card layout N (1 = the
@@ -20,6 +21,11 @@
 // to 99); --outline-test the outline of every selected card instead of the
 // design; --background the picture stretched over every card (a .bmp or a
 // .wmf file), instead of the one the card's sidecar file names.
+// --both-sides follows every sheet's page with its back page: the card's back
+// side placed behind each front card for a sheet turned over about its long
+// or short edge (--binding, default: the settings' binding), moved by the
+// settings' back-side registration offset; --registration-test prints both
+// pages with a cross at every card centre instead of the design.
 //
 // --merge prints one card per record of a CSV or vCard file over the selected
 // positions, on as many sheets as the records need; field labels linked to a
@@ -33,6 +39,7 @@
 // Every failure is a cw::Exception with a one-line message; the PDF file
 // that was there stays as it was unless the whole sheet was written.
 
+#include "print/model/TBackRegistration.h"
 #include "print/model/TCardSelection.h"
 
 #include <QString>
@@ -63,6 +70,9 @@ public:
         QString Merge;                     // a CSV or vCard file; empty: no merge
         QStringList Map;                   // FIELD=COLUMN assignments, in order
         int PerRecord = 1;
+        bool BothSides = false;
+        std::optional<model::TBinding> Binding; // none: the settings' binding
+        bool RegistrationTest = false;          // implies both sides
     };
 
     // The arguments after "sheet".  Throws cw::Exception for an unknown or

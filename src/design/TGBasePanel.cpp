@@ -48,6 +48,7 @@ TGBasePanel::~TGBasePanel()
 {
     m_frame->Clear();
     m_objects.clear();
+    m_hiddenObjects.clear();
     // The clipboard does not outlive the program run; errors are ignored.
     if (!m_clipboardPath.isEmpty() && QFile::exists(m_clipboardPath))
         QFile::remove(m_clipboardPath);

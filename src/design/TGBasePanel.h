@@ -7,6 +7,7 @@
 // selection in its frame (TGHandle) and carries out the surface commands.
 // Sizes are card pixels at the current zoom (96 pixels per inch at 100 %).
 
+#include "design/model/TCardSide.h"
 #include "design/model/TGGraphicControl.h"
 #include "design/model/TGPicture.h"
 #include "design/model/TObjectHost.h"
@@ -95,6 +96,31 @@ public:
     QByteArray DesignSnapshot();
     void RestoreDesign(const QByteArray &objectList);
     void LoadFromFile(const QString &path);
+
+    // ---- the two sides of the card (TGBasePanel_Sides.cpp)
+    // The surface shows one side at a time; the other side's objects and
+    // background picture are kept, hosted by the surface but not shown.
+    // Everything above (objects, selection, background, save, load, print,
+    // render) works on the side shown.
+    model::TCardSide Side() const { return m_side; }
+    // Shows `side`: the selection is cleared and the side's objects take the
+    // current zoom.  Switching sides is no design change.
+    void ShowSide(model::TCardSide side);
+    // The objects of a side in z-order, whichever side is shown.
+    std::vector<Object *> SideObjects(model::TCardSide side) const;
+    // True when a side has neither objects nor a background picture.
+    bool SideIsEmpty(model::TCardSide side) const;
+    // Runs `work` with `side` in the place of the side shown (its objects,
+    // at the current zoom, and its background), without clearing the
+    // selection or repainting; the side shown before is back afterwards,
+    // also when `work` throws.
+    void WithSide(model::TCardSide side, const std::function<void()> &work);
+    // Prints a side's objects, whichever side is shown (see PrintObjects).
+    void PrintSideObjects(model::TCardSide side, engine::TBaseReport &report, double leftInches,
+                          double topInches);
+    // Frees the objects and background pictures of both sides and shows the
+    // front.
+    void ClearAllSides();
 
     // ---- commands of the surface menu and keys
     void ClipboardCommand(Object *object, TClipboardCommand command);
@@ -294,6 +320,11 @@ private:
     QPoint m_lastDrag;
 
     std::vector<std::unique_ptr<Object>> m_objects;
+    // The side not shown (see ShowSide).
+    model::TCardSide m_side = model::TCardSide::Front;
+    std::vector<std::unique_ptr<Object>> m_hiddenObjects;
+    model::TGPicture m_hiddenPicture;
+    void swapSides();
     TGHandle *m_frame = nullptr;
     bool m_refitPending = false;
     QString m_clipboardPath;

@@ -113,6 +113,15 @@ const THelpTextTable MainScreen{
              "Zooms so that the whole card fits the window, and keeps it fitted while the window is "
              "resized. Ctrl+plus and Ctrl+minus (or Ctrl with the mouse wheel) zoom from 25% to 800%; "
              "Ctrl+0 returns to 100%.")},
+        {"FrontButton",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Shows the front of the card (Ctrl+Page Up). The front is the card file "
+                           "itself; each side has its own objects and background.")},
+        {"BackButton",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Shows the back of the card (Ctrl+Page Down). A card whose back is empty "
+                           "saves and prints as a one-sided card; a back is saved beside the card "
+                           "file and prints behind each front.")},
         {"Savebutton",
          QT_TRANSLATE_NOOP(
              "THelpTexts",

@@ -96,6 +96,29 @@ const THelpTextTable PrintFineTune{
         THelpTexts::DialogButtons(QT_TRANSLATE_NOOP(
             "THelpTexts", "Click to keep these adjustments for all printing from now on."))};
 
+const THelpTextTable BackSideRegistration{
+    "TBackSideRegistration", 2103,
+    QList<THelpTextRow>{
+        {"TBackSideRegistration",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "How the backs of double-sided cards are put behind their fronts. Print the "
+                           "registration test page and hold it against the light to tune them.")},
+        {"BindingBox",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "The edge the sheet turns over: the binding your duplex printer uses, or how "
+                           "you turn the stack over before feeding it again for the backs.")},
+        {"HorizontalOffset",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Moves every back card right (or left, below zero) in steps of 1/32 inch, as "
+                           "the back of the sheet is looked at.")},
+        {"VerticalOffset",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Moves every back card down (or up, below zero) in steps of 1/32 inch, as "
+                           "the back of the sheet is looked at.")},
+    } +
+        THelpTexts::DialogButtons(QT_TRANSLATE_NOOP(
+            "THelpTexts", "Click to keep this registration for all printing from now on."))};
+
 const THelpTextTable LabelPrinter{
     "TLabelPrinter",
     2016,
@@ -138,7 +161,8 @@ const THelpTextTable PreviewForm{
 
 QList<const THelpTextTable *> THelpTexts::PrintTables()
 {
-    return {&SelectSpecificLabels, &WarnBottomMargin, &PrintFineTune, &LabelPrinter, &PreviewForm};
+    return {&SelectSpecificLabels, &WarnBottomMargin, &PrintFineTune,
+            &BackSideRegistration, &LabelPrinter,     &PreviewForm};
 }
 
 } // namespace cw::ui

@@ -145,14 +145,27 @@ void TLabelPrinter::FormActivate()
     Job.LoadBackGround();
     Job.OnCard = [this](int position) { Extralabel->setText(tr("Card %1").arg(position)); };
     Job.ProcessEvents = RunPendingEvents;
-    Job.PrintObjects = [this](TBaseReport &r, double x, double y) {
-        if (Surface)
-            Surface->PrintObjects(r, x, y);
-    };
+    if (!Job.PrintObjects)
+        Job.PrintObjects = [this](TBaseReport &r, double x, double y) {
+            if (Surface)
+                Surface->PrintSideObjects(model::TCardSide::Front, r, x, y);
+        };
     Job.SetPrinting = [this](bool on) {
         if (Surface)
             Surface->setPrinting(on);
     };
+    if (BackJob) {
+        BackJob->LoadBackGround();
+        BackJob->OnCard = Job.OnCard;
+        BackJob->ProcessEvents = Job.ProcessEvents;
+        BackJob->SetPrinting = Job.SetPrinting;
+        BackJob->ShowRecord = Job.ShowRecord;
+        if (!BackJob->PrintObjects)
+            BackJob->PrintObjects = [this](TBaseReport &r, double x, double y) {
+                if (Surface)
+                    Surface->PrintSideObjects(model::TCardSide::Back, r, x, y);
+            };
+    }
 
     m_running = true;
     try {
@@ -221,7 +234,10 @@ void TLabelPrinter::BeforePrintLabels(TBaseReport &report)
 
 void TLabelPrinter::PrintLabels(TBaseReport &report)
 {
-    Job.PrintLabels(report);
+    if (BackJob)
+        model::TTwoSidedSheet::PrintSheets(Job, *BackJob, report, Job.Settings.SheetCount, Pages);
+    else
+        Job.PrintLabels(report);
 }
 
 void TLabelPrinter::CancelButtonClick()
@@ -240,6 +256,8 @@ void TLabelPrinter::CancelButtonClick()
         return;
     }
     Job.Stopped = true;
+    if (BackJob)
+        BackJob->Stopped = true;
     report.Abort();
     report.SetStatusFormat(tr("\rCancelling...!"));
     report.UpdateStatus();

@@ -10,9 +10,11 @@
 // the first activation (FormActivate); the dialog stays open until OK.
 
 #include "print/model/TLabelPrintJob.h"
+#include "print/model/TTwoSidedSheet.h"
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -39,6 +41,11 @@ public:
     ~TLabelPrinter() override;
 
     model::TLabelPrintJob Job;
+    // The back pages of a card printed on both sides (none: one-sided), and
+    // which pages the run composes (TTwoSidedSheet::PrintSheets).  Without
+    // its own hook the back job prints the surface's back objects.
+    std::optional<model::TLabelPrintJob> BackJob;
+    model::TTwoSidedSheet::TPages Pages = model::TTwoSidedSheet::TPages::Both;
     // The card whose objects are printed (not owned; may be null: no objects).
     TGBasePanel *Surface = nullptr;
 

@@ -199,7 +199,10 @@ void TPrintFineTune::SpinnerUpClick(TNudge which)
 
 void TPrintFineTune::DefaultButtonClick()
 {
+    // The back side's registration has a dialog of its own and stays.
+    const model::TBackRegistration back = m_values.Back;
     m_values = model::TPrinterNudges();
+    m_values.Back = back;
     ShowValues();
 }
 

@@ -6,12 +6,14 @@
 
 #include "app/model/TCardLayout.h"
 #include "app/model/TPreferences.h"
+#include "print/model/TBackRegistration.h"
 #include "print/model/TLabelPrintJob.h"
 
 #include <QCollator>
 #include <QDir>
 #include <QImage>
 #include <QList>
+#include <QPointF>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -153,6 +155,52 @@ inline QString CheckSheet(const QImage &page, const model::TLabelPrintSettings &
         const bool centreInked = qGray(page.pixel(expected.center())) < 128;
         if (centreInked == mark.outline)
             return QStringLiteral("position %1 is %2").arg(k + 1).arg(mark.outline ? "filled" : "hollow");
+    }
+    return {};
+}
+
+// The centre of the ink inside `within`, in device pixels from the page's
+// edge (ink covering pixels a … b has its centre at (a + b + 1) / 2); far off
+// the page when there is none.
+inline QPointF InkCentre(const QImage &page, const QRect &within, int threshold = 128)
+{
+    const QRect ink = InkBounds(page, within, threshold);
+    if (ink.isNull())
+        return QPointF(-1000, -1000);
+    return QPointF((ink.left() + ink.right() + 1) / 2.0, (ink.top() + ink.bottom() + 1) / 2.0);
+}
+
+// Empty when, for every position of `s`, the centre of the ink in the card
+// on `front` and the centre of the ink behind it on `back` (the back page
+// turned over about the binding edge) differ by the registration offset as
+// seen through the sheet, to one device pixel.  A back card's ink is looked
+// for 60 pixels inside its cell, leaving out marks in its corners.
+inline QString CheckBacks(const QImage &front, const QImage &back, const model::TLabelPrintSettings &s,
+                          const model::TBackRegistration &registration, int threshold = 128)
+{
+    const bool longEdge = registration.Binding == model::TBinding::LongEdge;
+    const QImage turned = back.mirrored(longEdge, !longEdge);
+    const double step = SheetDpi / 32.0;
+    const QPointF offset(registration.Horizontal * step * (longEdge ? -1 : 1),
+                         registration.Vertical * step * (longEdge ? 1 : -1));
+    for (int k = 0; k < s.Across * s.Down; ++k) {
+        const QRect cell =
+            CellPixels(s.LeftMargin + (k % s.Across) * s.HorizontalPitch,
+                       s.TopMargin + (k / s.Across) * s.VerticalPitch, s.CardWidth, s.CardHeight);
+        const QPointF f = InkCentre(front, cell, threshold);
+        const QRect behind = cell.translated(int(std::lround(offset.x())), int(std::lround(offset.y())))
+                                 .adjusted(60, 60, -60, -60);
+        const QPointF b = InkCentre(turned, behind, threshold);
+        const QPointF miss = b - (f + offset);
+        if (f.x() < 0 || std::abs(miss.x()) > 1.0 || std::abs(miss.y()) > 1.0)
+            return QStringLiteral("card %1: front centre %2,%3, back centre %4,%5 (offset %6,%7)")
+                .arg(k + 1)
+                .arg(f.x())
+                .arg(f.y())
+                .arg(b.x())
+                .arg(b.y())
+                .arg(offset.x())
+                .arg(offset.y());
     }
     return {};
 }

@@ -23,7 +23,11 @@ QString TCardFiles::SidecarPath(const QString &cardPath)
 
 QStringList TCardFiles::ExistingSidecars(const QString &cardPath)
 {
-    const QString preferred = SidecarPath(cardPath);
+    return ExistingSpellings(SidecarPath(cardPath));
+}
+
+QStringList TCardFiles::ExistingSpellings(const QString &preferred)
+{
     const QFileInfo info(preferred);
     QStringList found;
     if (info.isFile())
@@ -80,6 +84,32 @@ void TCardFiles::RemoveSidecar(const QString &cardPath)
     for (const QString &sidecar : ExistingSidecars(cardPath))
         if (!QFile::remove(sidecar))
             throw EInOutError(QStringLiteral("Unable to delete %1").arg(sidecar));
+}
+
+QString TCardFiles::BackPath(const QString &cardPath)
+{
+    const QString extension = cardPath.right(4);
+    if (extension.compare(QLatin1String(".cwr"), Qt::CaseInsensitive) != 0)
+        return cardPath + QStringLiteral(".BACK.CWR");
+    const QString back =
+        extension == QLatin1String(".cwr") ? QStringLiteral(".back.cwr") : QStringLiteral(".BACK.CWR");
+    return cardPath.left(cardPath.size() - 4) + back;
+}
+
+QString TCardFiles::FindBack(const QString &cardPath)
+{
+    return ExistingSpellings(BackPath(cardPath)).value(0);
+}
+
+void TCardFiles::RemoveBack(const QString &cardPath)
+{
+    for (const QString &back : ExistingSpellings(BackPath(cardPath))) {
+        RemoveSidecar(back);
+        if (!QFile::remove(back))
+            throw EInOutError(QStringLiteral("Unable to delete %1").arg(back));
+    }
+    // A back sidecar left without its back file goes too.
+    RemoveSidecar(BackPath(cardPath));
 }
 
 QString TCardFiles::AutomaticFileName(const QString &folder)

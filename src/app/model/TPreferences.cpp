@@ -97,6 +97,17 @@ void TPreferences::Load(const TIniFile &ini)
     nudges.LeftMarginNudge = readNudge(ini, QStringLiteral("LeftMarginNudge"));
     nudges.VerticalSpacing = readNudge(ini, QStringLiteral("VerticalSpacing"));
     nudges.HorizontalSpacing = readNudge(ini, QStringLiteral("HorizontalSpacing"));
+    nudges.Back = TBackRegistration();
+    if (ini.ReadString(PrinterSection, QStringLiteral("BackBinding"), QString())
+            .trimmed()
+            .compare(QLatin1String("short"), Qt::CaseInsensitive) == 0)
+        nudges.Back.Binding = TBinding::ShortEdge;
+    auto readOffset = [&ini](const QString &key) {
+        const int offset = ini.ReadInteger(PrinterSection, key, 0);
+        return std::abs(offset) <= TBackRegistration::MaxOffset ? offset : 0;
+    };
+    nudges.Back.Horizontal = readOffset(QStringLiteral("BackHorizontalOffset"));
+    nudges.Back.Vertical = readOffset(QStringLiteral("BackVerticalOffset"));
     ShowBottomMarginWarning = ini.ReadBool(PrinterSection, QStringLiteral("ShowBottomMarginWarning"), true);
     PrinterName = ini.ReadString(PrinterSection, QStringLiteral("PrinterName"), QString()).trimmed();
 
@@ -150,6 +161,20 @@ void TPreferences::Save(TIniFile &ini) const
         ini.WriteInteger(PrinterSection, QStringLiteral("LeftMarginNudge"), nudges.LeftMarginNudge);
         ini.WriteInteger(PrinterSection, QStringLiteral("VerticalSpacing"), nudges.VerticalSpacing);
         ini.WriteInteger(PrinterSection, QStringLiteral("HorizontalSpacing"), nudges.HorizontalSpacing);
+        // A settings file of a one-sided user stays as it was.
+        if (nudges.Back.Binding == TBinding::ShortEdge)
+            ini.WriteString(PrinterSection, QStringLiteral("BackBinding"), QStringLiteral("short"));
+        else
+            ini.DeleteKey(PrinterSection, QStringLiteral("BackBinding"));
+        const std::pair<QString, int> offsets[] = {
+            {QStringLiteral("BackHorizontalOffset"), nudges.Back.Horizontal},
+            {QStringLiteral("BackVerticalOffset"), nudges.Back.Vertical}};
+        for (const auto &[key, value] : offsets) {
+            if (value != 0)
+                ini.WriteInteger(PrinterSection, key, value);
+            else
+                ini.DeleteKey(PrinterSection, key);
+        }
 
         for (int i = 0; i < PersonalCount; ++i)
             ini.WriteString(PersonalSection, PersonalKeys()[i], PersonalInfo[i]);

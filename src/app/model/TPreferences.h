@@ -6,6 +6,7 @@
 // window placements keep their own sections (TWindowPlacement).
 
 #include "app/model/TCardLayout.h"
+#include "print/model/TBackRegistration.h"
 
 #include <QFont>
 #include <QString>
@@ -26,6 +27,10 @@ struct TPrinterNudges
     int LeftMarginNudge = 0;
     int VerticalSpacing = 0;
     int HorizontalSpacing = 0;
+    // Where the backs of double-sided cards go (keys BackBinding,
+    // BackHorizontalOffset and BackVerticalOffset, written only when they
+    // differ from long-edge binding without an offset).
+    TBackRegistration Back;
 
     bool operator==(const TPrinterNudges &) const = default;
 };

@@ -1,11 +1,12 @@
 #pragma once
-// The undo history of the open design: a list of design states (the card's
-// object list stream at 100 % coordinates, and the background picture's
-// path), the position of the state on screen, and the position of the state
+// The undo history of the open design: a list of design states (each side's
+// object list stream at 100 % coordinates and background picture's path,
+// and the side that was shown), the position of the state on screen, and the position of the state
 // last saved, so that undoing back to it clears the changes-made flag.
 // States hold the stream in shared pieces (TDesignSnapshots): a step keeps
 // only the records that changed, and no picture twice.
 
+#include "design/model/TCardSide.h"
 #include "design/model/TDesignSnapshots.h"
 
 #include <QByteArray>
@@ -17,14 +18,33 @@ namespace cw::model {
 
 struct TDesignState
 {
+    // The front.
     TStreamPieces Objects;
     QString Background;
+    // The back (empty pieces: no back objects were ever taken).
+    TStreamPieces BackObjects;
+    QString BackBackground;
+    // The side shown when the state was recorded: undo and redo show the
+    // side their step changed.  Showing the other side is no change, so it
+    // does not take part in comparing states.
+    TCardSide Side = TCardSide::Front;
 
-    // The object list stream the pieces make.
+    // The object list stream the pieces of a side make.
     QByteArray ObjectList() const { return TDesignSnapshots::Join(Objects); }
+    QByteArray BackObjectList() const { return TDesignSnapshots::Join(BackObjects); }
+    const TStreamPieces &SideObjects(TCardSide side) const
+    {
+        return side == TCardSide::Front ? Objects : BackObjects;
+    }
+    const QString &SideBackground(TCardSide side) const
+    {
+        return side == TCardSide::Front ? Background : BackBackground;
+    }
     bool operator==(const TDesignState &other) const
     {
-        return Background == other.Background && TDesignSnapshots::Same(Objects, other.Objects);
+        return Background == other.Background && BackBackground == other.BackBackground &&
+               TDesignSnapshots::Same(Objects, other.Objects) &&
+               TDesignSnapshots::Same(BackObjects, other.BackObjects);
     }
 };
 
@@ -50,9 +70,11 @@ public:
     std::optional<TDesignState> Redo();
 
     bool AtSavedState() const { return m_saved == m_current; }
-    // Makes the states this history keeps, sharing with the last one what
-    // did not change.
+    // Make the states this history keeps, sharing with the last one what
+    // did not change: one maker per side, so that each remembers its own
+    // side's objects.
     TDesignSnapshots Snapshots;
+    TDesignSnapshots BackSnapshots;
     int Count() const { return int(m_states.size()); }
     const TDesignState *Current() const { return m_states.empty() ? nullptr : &m_states[size_t(m_current)]; }
 

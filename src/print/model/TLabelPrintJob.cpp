@@ -88,21 +88,40 @@ void TLabelPrintJob::PrintLabels(TBaseReport &report)
     }
 }
 
-void TLabelPrintJob::PrintMergedLabels(TBaseReport &report)
+std::vector<int> TLabelPrintJob::MergePositions() const
 {
     const int across = std::max(1, Settings.Across);
     const int down = std::max(1, Settings.Down);
-    const int copies = std::max(1, Settings.CopiesPerRecord);
-    const qint64 cards = qint64(Settings.MergeRecords) * copies;
     std::vector<int> positions;
     for (int index = 0; index < std::min(across * down, SelectionCount); ++index)
         if (Settings.Selection[std::size_t(index)])
             positions.push_back(index);
+    return positions;
+}
+
+int TLabelPrintJob::MergeSheets() const
+{
+    const qint64 positions = qint64(MergePositions().size());
+    if (Settings.MergeRecords <= 0 || positions == 0)
+        return 0;
+    const qint64 cards = qint64(Settings.MergeRecords) * std::max(1, Settings.CopiesPerRecord);
+    return int((cards + positions - 1) / positions);
+}
+
+void TLabelPrintJob::PrintMergedLabels(TBaseReport &report)
+{
+    const int across = std::max(1, Settings.Across);
+    const int copies = std::max(1, Settings.CopiesPerRecord);
+    qint64 cards = qint64(Settings.MergeRecords) * copies;
+    const std::vector<int> positions = MergePositions();
     if (positions.empty())
         return;
-    qint64 card = 0;
+    const qint64 first = qint64(std::max(0, Settings.MergeFirstSheet)) * qint64(positions.size());
+    if (Settings.MergeSheetLimit > 0)
+        cards = std::min(cards, first + qint64(Settings.MergeSheetLimit) * qint64(positions.size()));
+    qint64 card = first;
     while (!Stopped && card < cards) {
-        if (card > 0)
+        if (card > first)
             report.NewPage();
         for (const int index : positions) {
             if (Stopped || card >= cards)

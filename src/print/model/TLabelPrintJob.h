@@ -18,6 +18,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace cw::engine {
 class TBaseReport;
@@ -45,6 +46,11 @@ struct TLabelPrintSettings
     // on as many sheets as they need; a preview shows the first sheet.
     int MergeRecords = 0;
     int CopiesPerRecord = 1;
+    // Of those cards, the sheets from MergeFirstSheet (from 0) on, at most
+    // MergeSheetLimit of them (0: every one) - a two-sided job composes a
+    // front sheet, then its back.
+    int MergeFirstSheet = 0;
+    int MergeSheetLimit = 0;
 };
 
 class TLabelPrintJob
@@ -74,6 +80,10 @@ public:
     // The job's before-print handler: hands the copies to the driver when it
     // can make them and sets the status format.
     void BeforePrintLabels(engine::TBaseReport &report);
+    // The selected positions, in order, that merged cards fill.
+    std::vector<int> MergePositions() const;
+    // Sheets a merge fills (0 without a merge or without positions).
+    int MergeSheets() const;
     // The job's print handler: composes all pages.
     void PrintLabels(engine::TBaseReport &report);
     void PrintBackGround(engine::TBaseReport &report, double x, double y) const;

@@ -30,6 +30,20 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
                                   const QString &title,
                                   const model::TPrintShopCard::TPaintObjects &paintEdgeObjects)
 {
+    return Compose(layout, {TSide{background, printObjects, paintEdgeObjects}}, title);
+}
+
+void TPrintShopPdf::Write(const QString &path, const model::TPrintShopLayout &layout,
+                          const model::TSheetBackground &background,
+                          const model::TPrintShopCard::TPrintObjects &printObjects, const QString &title,
+                          const model::TPrintShopCard::TPaintObjects &paintEdgeObjects)
+{
+    Write(path, layout, {TSide{background, printObjects, paintEdgeObjects}}, title);
+}
+
+QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout, const std::vector<TSide> &sides,
+                                  const QString &title)
+{
     const QSizeF page = layout.PageSize();
     if (page.isEmpty())
         throw cw::Exception(QStringLiteral("The card has no size."));
@@ -45,9 +59,20 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
                                          QPageLayout::Portrait, QMarginsF()));
         engine::TBoundedCanvasReport report(writer, Dpi, Dpi);
         report.SetProcessEvents({});
-        const model::TPrintShopCard card(layout, background, printObjects, paintEdgeObjects);
-        report.OnPrint = [&card](engine::TBaseReport &r) {
-            card.Compose(static_cast<engine::TBoundedCanvasReport &>(r));
+        // The canvas report draws every page on its one device: the writer
+        // starts each further page itself.
+        report.OnNewPage = [&writer](engine::TBaseReport &r) {
+            if (r.CurrentPage() > 1)
+                writer.newPage();
+        };
+        report.OnPrint = [&layout, &sides](engine::TBaseReport &r) {
+            for (std::size_t i = 0; i < sides.size(); ++i) {
+                if (i > 0)
+                    r.NewPage();
+                const model::TPrintShopCard card(layout, sides[i].Background, sides[i].PrintObjects,
+                                                 sides[i].PaintEdgeObjects);
+                card.Compose(static_cast<engine::TBoundedCanvasReport &>(r));
+            }
         };
         report.Execute();
     }
@@ -59,11 +84,9 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout,
 }
 
 void TPrintShopPdf::Write(const QString &path, const model::TPrintShopLayout &layout,
-                          const model::TSheetBackground &background,
-                          const model::TPrintShopCard::TPrintObjects &printObjects, const QString &title,
-                          const model::TPrintShopCard::TPaintObjects &paintEdgeObjects)
+                          const std::vector<TSide> &sides, const QString &title)
 {
-    const QByteArray pdf = Compose(layout, background, printObjects, title, paintEdgeObjects);
+    const QByteArray pdf = Compose(layout, sides, title);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
         throw cw::EInOutError(

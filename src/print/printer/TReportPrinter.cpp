@@ -166,6 +166,15 @@ void TReportPrinter::CheckChosenPrinter()
     throw cw::Exception(QStringLiteral("The printer %1 is no longer available.").arg(chosen));
 }
 
+bool TReportPrinter::SupportsDuplex() const
+{
+    if (!m_outputFileName.isEmpty())
+        return false;
+    const QList<QPrinter::DuplexMode> modes =
+        QPrinterInfo::printerInfo(CurrentSystemPrinter()).supportedDuplexModes();
+    return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
+}
+
 void TReportPrinter::SetOutputFileName(const QString &pdfFileName)
 {
     m_outputFileName = pdfFileName;
@@ -259,6 +268,10 @@ void TReportPrinter::ApplySettingsToPrinter()
                                                                           : QPageLayout::Portrait);
     printer.setDocName(Title());
     printer.setCopyCount(MaxCopies() > 1 ? Copies() : 1);
+    // Qt's own printer output (no spool file) takes the sides as its duplex.
+    if (!m_sides.isEmpty())
+        printer.setDuplex(m_sides.endsWith(QLatin1String("short-edge")) ? QPrinter::DuplexShortSide
+                                                                        : QPrinter::DuplexLongSide);
 }
 
 void TReportPrinter::RefreshDeviceMetrics()

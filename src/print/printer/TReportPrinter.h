@@ -65,6 +65,14 @@ public:
     // sheet decides itself (paper size, copies, pages per sheet, page
     // ranges, scaling, orientation) is never among them.
     static TCupsJob::TOptions JobOptions();
+    // Printing on both sides of the paper: the CUPS "sides" value sent with
+    // the next jobs ("two-sided-long-edge", "two-sided-short-edge"), in the
+    // place of any the print dialog chose; empty: one-sided as the queue
+    // prints by default.  SupportsDuplex: whether `queue` can print on both
+    // sides (empty: the printer jobs go to).
+    void SetSides(const QString &sides) { m_sides = sides; }
+    QString Sides() const { return m_sides; }
+    bool SupportsDuplex() const;
     // How long a job handed to CUPS is followed before it counts as sent,
     // in milliseconds (default 8000).
     void SetJobWatchTime(int milliseconds) { m_jobWatchMs = milliseconds; }
@@ -131,6 +139,7 @@ private:
     QString m_partFile;                       // the sheet for a CUPS queue, until the job ends
     QString m_queue;                          // CUPS queue the part file goes to (empty: a PDF target)
     int m_spoolCopies = 1;
+    QString m_sides;
     int m_jobWatchMs = 8000;
 };
 

@@ -99,6 +99,10 @@ void TReportPrinter::SpoolPartFile()
     TCupsJob::TOptions options = m_queue == ChosenPrinter() ? JobOptions() : TCupsJob::TOptions();
     options.append({QStringLiteral("copies"), QString::number(m_spoolCopies)});
     options.append({QStringLiteral("media"), media});
+    if (!m_sides.isEmpty()) {
+        options.removeIf([](const auto &option) { return option.first == QLatin1String("sides"); });
+        options.append({QStringLiteral("sides"), m_sides});
+    }
     FollowJob(TCupsJob::Submit(m_queue, m_partFile, Title(), options));
 }
 
