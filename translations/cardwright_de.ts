@@ -16,6 +16,29 @@
     </message>
 </context>
 <context>
+    <name>TCodeEncoder</name>
+    <message>
+        <source>There is no text to encode.</source>
+        <translation>Es gibt keinen Text zum Kodieren.</translation>
+    </message>
+    <message>
+        <source>The text cannot be encoded.</source>
+        <translation>Der Text lässt sich nicht kodieren.</translation>
+    </message>
+    <message>
+        <source>The text is too long for a QR code.</source>
+        <translation>Der Text ist zu lang für einen QR-Code.</translation>
+    </message>
+    <message>
+        <source>The barcode cannot be made.</source>
+        <translation>Der Strichcode lässt sich nicht erstellen.</translation>
+    </message>
+    <message>
+        <source>The symbology cannot hold this text (%1).</source>
+        <translation>Diese Codeart kann den Text nicht aufnehmen (%1).</translation>
+    </message>
+</context>
+<context>
     <name>TGMenuItem</name>
     <message>
         <source>Bring To Front</source>
@@ -1056,6 +1079,90 @@
         <source>Copy the selected symbol to the label.</source>
         <translation>Das ausgewählte Symbol in die Beschriftung übernehmen.</translation>
     </message>
+    <message>
+        <source>QR Code tool. Drag a box on the card for a QR code that a phone scans to save your contact details, or that carries a text or a web address.</source>
+        <translation>QR-Code-Werkzeug. Ziehen Sie einen Rahmen auf der Karte für einen QR-Code, den ein Telefon scannt, um Ihre Kontaktdaten zu speichern, oder der einen Text oder eine Webadresse trägt.</translation>
+    </message>
+    <message>
+        <source>Barcode tool. Drag a box on the card for a Code 128, EAN-13, DataMatrix, PDF417 or Aztec barcode.</source>
+        <translation>Strichcode-Werkzeug. Ziehen Sie einen Rahmen auf der Karte für einen Strichcode Code 128, EAN-13, DataMatrix, PDF417 oder Aztec.</translation>
+    </message>
+    <message>
+        <source>Shows the front of the card (Ctrl+Page Up). The front is the card file itself; each side has its own objects and background.</source>
+        <translation>Zeigt die Vorderseite der Karte (Strg+Bild auf). Die Vorderseite ist die Kartendatei selbst; jede Seite hat ihre eigenen Objekte und ihren eigenen Hintergrund.</translation>
+    </message>
+    <message>
+        <source>Shows the back of the card (Ctrl+Page Down). A card whose back is empty saves and prints as a one-sided card; a back is saved beside the card file and prints behind each front.</source>
+        <translation>Zeigt die Rückseite der Karte (Strg+Bild ab). Eine Karte mit leerer Rückseite wird als einseitige Karte gespeichert und gedruckt; eine Rückseite wird neben der Kartendatei gespeichert und hinter jede Vorderseite gedruckt.</translation>
+    </message>
+    <message>
+        <source>Everything about a QR code or barcode: what it carries and how it looks.</source>
+        <translation>Alles zu einem QR-Code oder Strichcode: was er trägt und wie er aussieht.</translation>
+    </message>
+    <message>
+        <source>What the code carries: your contact card, made from your personal information (and kept up to date with it), or the text below.</source>
+        <translation>Was der Code trägt: Ihre Kontaktkarte aus Ihren persönlichen Angaben (und mit ihnen aktuell gehalten) oder den Text darunter.</translation>
+    </message>
+    <message>
+        <source>The text or web address the code carries, when it carries no contact card.</source>
+        <translation>Der Text oder die Webadresse, die der Code trägt, wenn er keine Kontaktkarte trägt.</translation>
+    </message>
+    <message>
+        <source>How much of the code may be damaged or covered and still scan. Higher levels make the code denser.</source>
+        <translation>Wie viel des Codes beschädigt oder verdeckt sein darf, damit er sich noch scannen lässt. Höhere Stufen machen den Code dichter.</translation>
+    </message>
+    <message>
+        <source>The kind of barcode. EAN-13 takes 12 or 13 digits; Code 128 takes Western European text; DataMatrix, PDF417 and Aztec take any text.</source>
+        <translation>Die Art des Strichcodes. EAN-13 nimmt 12 oder 13 Ziffern; Code 128 nimmt westeuropäischen Text; DataMatrix, PDF417 und Aztec nehmen jeden Text.</translation>
+    </message>
+    <message>
+        <source>The colour of the bars and modules. Dark colours scan best.</source>
+        <translation>Die Farbe der Striche und Module. Dunkle Farben lassen sich am besten scannen.</translation>
+    </message>
+    <message>
+        <source>The colour behind the code.</source>
+        <translation>Die Farbe hinter dem Code.</translation>
+    </message>
+    <message>
+        <source>The card shows through behind the code instead of the background colour.</source>
+        <translation>Hinter dem Code scheint die Karte durch statt der Hintergrundfarbe.</translation>
+    </message>
+    <message>
+        <source>The empty margin around the code, in modules (the width of the thinnest bar). Scanners need it to find the code.</source>
+        <translation>Der leere Rand um den Code, in Modulen (der Breite des schmalsten Strichs). Scanner brauchen ihn, um den Code zu finden.</translation>
+    </message>
+    <message>
+        <source>The size of the code, or why the text cannot be encoded.</source>
+        <translation>Die Größe des Codes oder warum sich der Text nicht kodieren lässt.</translation>
+    </message>
+    <message>
+        <source>A preview of the code. The code on the card changes only when you click Ok.</source>
+        <translation>Eine Vorschau des Codes. Der Code auf der Karte ändert sich erst, wenn Sie auf OK klicken.</translation>
+    </message>
+    <message>
+        <source>Click to give the code on the card these settings.</source>
+        <translation>Klicken Sie hier, um dem Code auf der Karte diese Einstellungen zu geben.</translation>
+    </message>
+    <message>
+        <source>How the backs of double-sided cards are put behind their fronts. Print the registration test page and hold it against the light to tune them.</source>
+        <translation>Wie die Rückseiten doppelseitiger Karten hinter ihre Vorderseiten gesetzt werden. Drucken Sie die Registrierungs-Testseite und halten Sie sie gegen das Licht, um sie abzustimmen.</translation>
+    </message>
+    <message>
+        <source>The edge the sheet turns over: the binding your duplex printer uses, or how you turn the stack over before feeding it again for the backs.</source>
+        <translation>Die Kante, um die der Bogen gewendet wird: die Bindung, die Ihr Duplexdrucker verwendet, oder wie Sie den Stapel wenden, bevor Sie ihn für die Rückseiten erneut einlegen.</translation>
+    </message>
+    <message>
+        <source>Moves every back card right (or left, below zero) in steps of 1/32 inch, as the back of the sheet is looked at.</source>
+        <translation>Verschiebt jede Rückseite nach rechts (oder unter null nach links) in Schritten von 1/32 Zoll, von der Rückseite des Bogens aus gesehen.</translation>
+    </message>
+    <message>
+        <source>Moves every back card down (or up, below zero) in steps of 1/32 inch, as the back of the sheet is looked at.</source>
+        <translation>Verschiebt jede Rückseite nach unten (oder unter null nach oben) in Schritten von 1/32 Zoll, von der Rückseite des Bogens aus gesehen.</translation>
+    </message>
+    <message>
+        <source>Click to keep this registration for all printing from now on.</source>
+        <translation>Klicken Sie hier, um diese Ausrichtung ab jetzt für alle Drucke zu behalten.</translation>
+    </message>
 </context>
 <context>
     <name>TLabelPrintJob</name>
@@ -1098,6 +1205,28 @@
     <message>
         <source><byte value="xd"/>Business Card sheet saved as<byte value="xd"/></source>
         <translation><byte value="xd"/>Visitenkartenbogen gespeichert als<byte value="xd"/></translation>
+    </message>
+</context>
+<context>
+    <name>TMergeMapping</name>
+    <message>
+        <source>Unknown field in %1: give one of %2 before the &quot;=&quot;</source>
+        <translation>Unbekanntes Feld in %1: geben Sie vor dem &quot;=&quot; eines von %2 an</translation>
+    </message>
+    <message>
+        <source>The merge source has no column &quot;%1&quot;; its columns are %2</source>
+        <translation>Die Seriendruckquelle hat keine Spalte &quot;%1&quot;; ihre Spalten sind %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMergeTable</name>
+    <message>
+        <source>Line %1 (record %2): %3</source>
+        <translation>Zeile %1 (Datensatz %2): %3</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1291,40 @@
     <message>
         <source>What&apos;s this?</source>
         <translation>Was ist das?</translation>
+    </message>
+</context>
+<context>
+    <name>cw::model::TCsvReader</name>
+    <message>
+        <source>a quoted field is not closed; the record is left out and reading goes on with the next line</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen; der Datensatz wird ausgelassen und das Lesen geht mit der nächsten Zeile weiter</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote; it is kept after the quoted text</source>
+        <translation>nach einem schließenden Anführungszeichen folgt Text; er bleibt hinter dem zitierten Text erhalten</translation>
+    </message>
+    <message>
+        <source>%1 fields, but the header names %2 columns; the extra fields are left out</source>
+        <translation>%1 Felder, aber die Kopfzeile nennt %2 Spalten; die überzähligen Felder werden ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>cw::model::TVCardReader</name>
+    <message>
+        <source>the contact has no END:VCARD; it ends where the next begins</source>
+        <translation>dem Kontakt fehlt END:VCARD; er endet, wo der nächste beginnt</translation>
+    </message>
+    <message>
+        <source>text outside BEGIN:VCARD ... END:VCARD is left out</source>
+        <translation>Text außerhalb von BEGIN:VCARD ... END:VCARD wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>a line without &apos;:&apos; is left out</source>
+        <translation>eine Zeile ohne &apos;:&apos; wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>the contact has no END:VCARD at the end of the file</source>
+        <translation>dem Kontakt fehlt END:VCARD am Ende der Datei</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1521,37 @@ Gedruckt wird immer in der echten Größe der Karte, doch bei 100 % sehen Sie si
     </message>
 </context>
 <context>
+    <name>cw::ui::TBackSideRegistration</name>
+    <message>
+        <source>Back Side Registration</source>
+        <translation>Ausrichtung der Rückseite</translation>
+    </message>
+    <message>
+        <source>Print the registration test page, hold it against the light and move the backs until each cross on the back lies on the cross in front of it.  Offsets are in 1/32 inch, as the back page is looked at.</source>
+        <translation>Drucken Sie die Registrierungs-Testseite, halten Sie sie gegen das Licht und verschieben Sie die Rückseiten, bis jedes Kreuz der Rückseite auf dem Kreuz davor liegt.  Die Verschiebungen sind in 1/32 Zoll, von der Rückseite aus gesehen.</translation>
+    </message>
+    <message>
+        <source>Long edge (turned like a book page)</source>
+        <translation>Lange Kante (gewendet wie eine Buchseite)</translation>
+    </message>
+    <message>
+        <source>Short edge (turned like a notepad)</source>
+        <translation>Kurze Kante (gewendet wie ein Notizblock)</translation>
+    </message>
+    <message>
+        <source>Sheets turn over on the:</source>
+        <translation>Bogen werden gewendet an der:</translation>
+    </message>
+    <message>
+        <source>Move the backs right by:</source>
+        <translation>Rückseiten nach rechts verschieben um:</translation>
+    </message>
+    <message>
+        <source>Move the backs down by:</source>
+        <translation>Rückseiten nach unten verschieben um:</translation>
+    </message>
+</context>
+<context>
     <name>cw::ui::TCardStockFinder</name>
     <message>
         <source>&amp;Find card stock (maker, code, size or count):</source>
@@ -1457,6 +1651,97 @@ Gedruckt wird immer in der echten Größe der Karte, doch bei 100 % sehen Sie si
     <message>
         <source>Please enter some text</source>
         <translation>Bitte geben Sie einen Text ein</translation>
+    </message>
+</context>
+<context>
+    <name>cw::ui::TCodeProperties</name>
+    <message>
+        <source>QR Code Properties</source>
+        <translation>Eigenschaften des QR-Codes</translation>
+    </message>
+    <message>
+        <source>Barcode Properties</source>
+        <translation>Eigenschaften des Strichcodes</translation>
+    </message>
+    <message>
+        <source>Text or web address</source>
+        <translation>Text oder Webadresse</translation>
+    </message>
+    <message>
+        <source>Contact card from the personal information</source>
+        <translation>Kontaktkarte aus den persönlichen Angaben</translation>
+    </message>
+    <message>
+        <source>Low (7 %)</source>
+        <translation>Niedrig (7 %)</translation>
+    </message>
+    <message>
+        <source>Medium (15 %)</source>
+        <translation>Mittel (15 %)</translation>
+    </message>
+    <message>
+        <source>Quartile (25 %)</source>
+        <translation>Quartil (25 %)</translation>
+    </message>
+    <message>
+        <source>High (30 %)</source>
+        <translation>Hoch (30 %)</translation>
+    </message>
+    <message>
+        <source>Transparent background</source>
+        <translation>Transparenter Hintergrund</translation>
+    </message>
+    <message>
+        <source> modules</source>
+        <translation> Module</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Error correction</source>
+        <translation>Fehlerkorrektur</translation>
+    </message>
+    <message>
+        <source>Symbology</source>
+        <translation>Codeart</translation>
+    </message>
+    <message>
+        <source>Code color</source>
+        <translation>Codefarbe</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Quiet zone</source>
+        <translation>Ruhezone</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>%1 modules wide</source>
+        <translation>%1 Module breit</translation>
+    </message>
+    <message>
+        <source>%1 × %2 modules</source>
+        <translation>%1 × %2 Module</translation>
     </message>
 </context>
 <context>
@@ -2934,6 +3219,225 @@ Karten werden jetzt auf dem Standarddrucker %2 gedruckt.</translation>
     <message>
         <source>Unable to save the card as %1</source>
         <translation>Die Karte konnte nicht als %1 gespeichert werden</translation>
+    </message>
+    <message>
+        <source>QR Code tool 
+A code a phone scans to save the contact</source>
+        <translation>QR-Code-Werkzeug 
+Ein Code, den ein Telefon scannt, um den Kontakt zu speichern</translation>
+    </message>
+    <message>
+        <source>Barcode tool 
+Code 128, EAN-13, DataMatrix, PDF417 or Aztec</source>
+        <translation>Strichcode-Werkzeug 
+Code 128, EAN-13, DataMatrix, PDF417 oder Aztec</translation>
+    </message>
+    <message>
+        <source>Print &amp;Registration Test Page</source>
+        <translation>&amp;Registrierungs-Testseite drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Back Side Registration…</source>
+        <translation>Rückseiten-&amp;Ausrichtung…</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Seriendruck</translation>
+    </message>
+    <message>
+        <source>&amp;Open Merge Source…</source>
+        <translation>&amp;Quelle öffnen…</translation>
+    </message>
+    <message>
+        <source>Print a card for every person of a CSV or vCard file</source>
+        <translation>Eine Karte für jede Person einer CSV- oder vCard-Datei drucken</translation>
+    </message>
+    <message>
+        <source>Merge Field &amp;Mapping…</source>
+        <translation>Feld&amp;zuordnung…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Merge</source>
+        <translation>Seriendruck &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Take the printed sheets and, keeping their order, turn the stack over from left to right, like the page of a book: the top edge stays the edge that goes into the printer first.</source>
+        <translation>Nehmen Sie die bedruckten Bogen und wenden Sie den Stapel, ohne die Reihenfolge zu ändern, von links nach rechts wie die Seite eines Buches: Die obere Kante bleibt die Kante, die zuerst in den Drucker geht.</translation>
+    </message>
+    <message>
+        <source>Take the printed sheets and, keeping their order, turn the stack over from top to bottom, like the page of a notepad: the bottom edge now goes into the printer first.</source>
+        <translation>Nehmen Sie die bedruckten Bogen und wenden Sie den Stapel, ohne die Reihenfolge zu ändern, von oben nach unten wie die Seite eines Notizblocks: Die untere Kante geht jetzt zuerst in den Drucker.</translation>
+    </message>
+    <message>
+        <source>The fronts are printed.
+
+%1
+Put the stack back into the paper tray so that the printer prints on the blank side.
+
+Print the backs now?</source>
+        <translation>Die Vorderseiten sind gedruckt.
+
+%1
+Legen Sie den Stapel wieder so in das Papierfach, dass der Drucker auf die leere Seite druckt.
+
+Jetzt die Rückseiten drucken?</translation>
+    </message>
+    <message>
+        <source>Print Both Sides</source>
+        <translation>Beide Seiten drucken</translation>
+    </message>
+    <message>
+        <source>F&amp;ront Side</source>
+        <translation>Vorder&amp;seite</translation>
+    </message>
+    <message>
+        <source>&amp;Back Side</source>
+        <translation>&amp;Rückseite</translation>
+    </message>
+    <message>
+        <source>The back side %1 is missing.
+The front side is open; the back side is empty.</source>
+        <translation>Die Rückseite %1 fehlt.
+Die Vorderseite ist geöffnet; die Rückseite ist leer.</translation>
+    </message>
+    <message>
+        <source>Unable to open the back side %1. Possibly corrupted, possibly not a CWR file.
+The front side is open; the back side is empty.</source>
+        <translation>Die Rückseite %1 lässt sich nicht öffnen. Vielleicht beschädigt, vielleicht keine CWR-Datei.
+Die Vorderseite ist geöffnet; die Rückseite ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>cw::ui::TMergeBar</name>
+    <message>
+        <source>First record</source>
+        <translation>Erster Datensatz</translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation>Vorheriger Datensatz</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Nächster Datensatz</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Letzter Datensatz</translation>
+    </message>
+    <message>
+        <source>Print the same card</source>
+        <translation>Dieselbe Karte</translation>
+    </message>
+    <message>
+        <source>times per record</source>
+        <translation>Mal je Datensatz drucken</translation>
+    </message>
+    <message>
+        <source>Open Source...</source>
+        <translation>Quelle öffnen...</translation>
+    </message>
+    <message>
+        <source>Merge another file</source>
+        <translation>Eine andere Datei verwenden</translation>
+    </message>
+    <message>
+        <source>Mapping...</source>
+        <translation>Zuordnung...</translation>
+    </message>
+    <message>
+        <source>Choose the columns that fill the fields</source>
+        <translation>Die Spalten wählen, die die Felder füllen</translation>
+    </message>
+    <message>
+        <source>Close Merge</source>
+        <translation>Seriendruck beenden</translation>
+    </message>
+    <message>
+        <source>End the merge</source>
+        <translation>Den Seriendruck beenden</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2</source>
+        <translation>Datensatz %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::ui::TMergeController</name>
+    <message>
+        <source>Some records of %1 could not be read as they stand:
+
+%2</source>
+        <translation>Einige Datensätze von %1 ließen sich nicht so lesen, wie sie stehen:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Seriendruck</translation>
+    </message>
+    <message>
+        <source>Open Merge Source</source>
+        <translation>Seriendruckquelle öffnen</translation>
+    </message>
+    <message>
+        <source>Addresses (*.csv *.txt *.vcf *.vcard);;CSV files (*.csv *.txt);;vCard files (*.vcf *.vcard)</source>
+        <translation>Adressen (*.csv *.txt *.vcf *.vcard);;CSV-Dateien (*.csv *.txt);;vCard-Dateien (*.vcf *.vcard)</translation>
+    </message>
+</context>
+<context>
+    <name>cw::ui::TMergeMappingDialog</name>
+    <message>
+        <source>Merge Field Mapping</source>
+        <translation>Feldzuordnung für den Seriendruck</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Address 1</source>
+        <translation>Adresse 1</translation>
+    </message>
+    <message>
+        <source>Address 2</source>
+        <translation>Adresse 2</translation>
+    </message>
+    <message>
+        <source>Address 3</source>
+        <translation>Adresse 3</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Telefon 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Telefon 2</translation>
+    </message>
+    <message>
+        <source>EMail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
