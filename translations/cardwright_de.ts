@@ -1163,6 +1163,46 @@
         <source>Click to keep this registration for all printing from now on.</source>
         <translation>Klicken Sie hier, um diese Ausrichtung ab jetzt für alle Drucke zu behalten.</translation>
     </message>
+    <message>
+        <source>The merge bar: the card shows one record of the merge source at a time, and printing fills the sheets with one card per record.</source>
+        <translation>Die Seriendruckleiste: Die Karte zeigt jeweils einen Datensatz der Seriendruckquelle, und beim Drucken erhält jeder Datensatz eine Karte auf den Bögen.</translation>
+    </message>
+    <message>
+        <source>Shows the card with the first record of the merge source.</source>
+        <translation>Zeigt die Karte mit dem ersten Datensatz der Seriendruckquelle.</translation>
+    </message>
+    <message>
+        <source>Shows the card with the record before the current one.</source>
+        <translation>Zeigt die Karte mit dem Datensatz vor dem aktuellen.</translation>
+    </message>
+    <message>
+        <source>Shows the card with the record after the current one.</source>
+        <translation>Zeigt die Karte mit dem Datensatz nach dem aktuellen.</translation>
+    </message>
+    <message>
+        <source>Shows the card with the last record of the merge source.</source>
+        <translation>Zeigt die Karte mit dem letzten Datensatz der Seriendruckquelle.</translation>
+    </message>
+    <message>
+        <source>The record the card shows, and how many records the source holds.</source>
+        <translation>Der Datensatz, den die Karte zeigt, und wie viele Datensätze die Quelle enthält.</translation>
+    </message>
+    <message>
+        <source>How many cards each record gets when the sheets are printed: more than one prints a small stack of cards for every person.</source>
+        <translation>Wie viele Karten jeder Datensatz beim Drucken erhält: Mehr als eine druckt für jede Person einen kleinen Stapel Karten.</translation>
+    </message>
+    <message>
+        <source>Opens another CSV or vCard file as the merge source. Its columns are matched to the personal information fields by name.</source>
+        <translation>Öffnet eine andere CSV- oder vCard-Datei als Seriendruckquelle. Ihre Spalten werden den Feldern der persönlichen Informationen nach dem Namen zugeordnet.</translation>
+    </message>
+    <message>
+        <source>Chooses by hand which column of the source fills each personal information field. The choice is kept beside the card file.</source>
+        <translation>Legt von Hand fest, welche Spalte der Quelle jedes Feld der persönlichen Informationen füllt. Die Wahl wird neben der Kartendatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Ends the merge: linked labels show your own personal information again and printing fills the sheet with one card.</source>
+        <translation>Beendet den Seriendruck: Verknüpfte Beschriftungen zeigen wieder Ihre eigenen persönlichen Informationen, und gedruckt wird eine Karte auf dem ganzen Bogen.</translation>
+    </message>
 </context>
 <context>
     <name>TLabelPrintJob</name>

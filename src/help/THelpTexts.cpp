@@ -122,6 +122,36 @@ const THelpTextTable MainScreen{
                            "Shows the back of the card (Ctrl+Page Down). A card whose back is empty "
                            "saves and prints as a one-sided card; a back is saved beside the card "
                            "file and prints behind each front.")},
+        {"MergeBar",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "The merge bar: the card shows one record of the merge source at a time, and "
+                           "printing fills the sheets with one card per record.")},
+        {"FirstRecord",
+         QT_TRANSLATE_NOOP("THelpTexts", "Shows the card with the first record of the merge source.")},
+        {"PreviousRecord",
+         QT_TRANSLATE_NOOP("THelpTexts", "Shows the card with the record before the current one.")},
+        {"NextRecord",
+         QT_TRANSLATE_NOOP("THelpTexts", "Shows the card with the record after the current one.")},
+        {"LastRecord",
+         QT_TRANSLATE_NOOP("THelpTexts", "Shows the card with the last record of the merge source.")},
+        {"RecordPosition",
+         QT_TRANSLATE_NOOP("THelpTexts", "The record the card shows, and how many records the source holds.")},
+        {"CardsPerRecord",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "How many cards each record gets when the sheets are printed: more than one "
+                           "prints a small stack of cards for every person.")},
+        {"OpenMergeSource",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Opens another CSV or vCard file as the merge source. Its columns are matched "
+                           "to the personal information fields by name.")},
+        {"MergeMapping",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Chooses by hand which column of the source fills each personal information "
+                           "field. The choice is kept beside the card file.")},
+        {"CloseMerge",
+         QT_TRANSLATE_NOOP("THelpTexts",
+                           "Ends the merge: linked labels show your own personal information again and "
+                           "printing fills the sheet with one card.")},
         {"Savebutton",
          QT_TRANSLATE_NOOP(
              "THelpTexts",

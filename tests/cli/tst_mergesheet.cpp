@@ -3,6 +3,7 @@
 // every card cell, a phone's vCard export with several cards per record and
 // a hand-made mapping, and a faulty CSV whose bad records are named while
 // the others print.  The text of every cell is read back from the PDF.
+#include "app/model/TCardFiles.h"
 #include "app/model/TCardLayout.h"
 #include "app/model/TIniFile.h"
 #include "app/model/TPreferences.h"
@@ -161,6 +162,50 @@ private slots:
                                                       .arg(page)
                                                       .arg(position)
                                                       .arg(text, expected)));
+        }
+    }
+
+    // Both sides of a merged job: each sheet's back page follows its front
+    // page and carries the same records, every back card behind its front
+    // card once the page is turned about the long edge (the columns swap).
+    void bothSidesCarryTheSameRecordsSheetBySheet()
+    {
+        TGLabelObjectFiler::ObjectList back;
+        back.push_back(label(30, 0, QStringLiteral("Name")));
+        back.push_back(label(90, TGBusinessCardLabel::Unlinked, QStringLiteral("Back")));
+        const QString card = path("duplex.cwr");
+        QVERIFY(QFile::copy(path("team.cwr"), card));
+        TGLabelObjectFiler::WriteObjects(TGLabelObjectFiler::Refs(back), TCardFiles::BackPath(card));
+
+        const Result r = run({"sheet", card, path("duplex.pdf"), "--merge", dataFile("people.csv"),
+                              "--both-sides", "--binding", "long"});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(pageCount(path("duplex.pdf")), 6);
+
+        QFile csv(dataFile("people.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const TMergeTable people = TCsvReader::Read(csv.readAll());
+        const TCardLayout l = tenCardLayout();
+        for (int record = 0; record < 30; ++record) {
+            const int sheet = record / 10, position = record % 10 + 1;
+            const int column = (position - 1) % l.Across, row = (position - 1) / l.Across;
+            const int behind = row * l.Across + (l.Across - 1 - column) + 1;
+            const QString front = cellText(path("duplex.pdf"), 2 * sheet + 1, position);
+            const QString reverse = cellText(path("duplex.pdf"), 2 * sheet + 2, behind);
+            if (record >= 25) {
+                QVERIFY2(front.isEmpty() && reverse.isEmpty(),
+                         qPrintable(QString("cell %1 of sheet 3: %2 / %3").arg(position).arg(front, reverse)));
+                continue;
+            }
+            const QStringList &person = people.Rows[std::size_t(record)];
+            const QString expectedFront = person[0] + ' ' + person[1] + ' ' + person[5] + " Fixed";
+            const QString expectedBack = person[0] + " Back";
+            QVERIFY2(front == expectedFront && reverse == expectedBack,
+                     qPrintable(QString("sheet %1 cell %2: \"%3\" / \"%4\", expected \"%5\" / \"%6\"")
+                                    .arg(sheet + 1)
+                                    .arg(position)
+                                    .arg(front, reverse, expectedFront, expectedBack)));
         }
     }
 
