@@ -201,6 +201,13 @@ private slots:
             << QStringLiteral("undo") << std::vector<S>{step(S::ZoomIn), step(S::Draw, 10, 31, 7, 87, 15, 1),
                                                         step(S::ZoomIn), step(S::ZoomOut),
                                                         step(S::Reopen), step(S::ZoomOut)};
+        // A SuperShape drawn at a zoom whose top-left handle is dragged past
+        // its bottom-right corner: Redo gives back the turned-over shape.
+        QTest::newRow("SuperShape turned over by its handle at a zoom")
+            << QStringLiteral("undo")
+            << std::vector<S>{step(S::ZoomIn), step(S::ZoomIn), step(S::ZoomOut), step(S::ZoomIn),
+                              step(S::ZoomIn), step(S::ZoomIn), step(S::Draw, 8, 127, 115, -50, -12, 4),
+                              step(S::Resize, 1, 104, 98)};
         std::vector<S> nudges{step(S::Draw, 7, 20, 20, 200, 150, 0), step(S::Select, 0)};
         for (int i = 0; i < 70; ++i)
             nudges.push_back(step(S::Keys, i % 2 == 0 ? 2 : 0, 1)); // Right, Left, …

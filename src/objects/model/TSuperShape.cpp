@@ -258,8 +258,13 @@ void TSuperShape::TakeAppearanceFrom(const TSuperShape &s)
 void TSuperShape::BoundsChanged()
 {
     // A move or resize rebuilds a gradient at the new size; the surface's
-    // move report is made at the end of the next Paint instead.
+    // move report is made at the end of the next Paint instead.  A shape
+    // moved or sized off the card is painted by nothing, so it reports at
+    // once: its change must still reach the undo history and the
+    // changes-made flag.
     m_fill.FollowSize();
+    if (Host() && !BoundsRect().adjusted(-3, -3, 3, 3).intersects(QRect(QPoint(), Host()->SurfaceSize())))
+        TGGraphicControl::BoundsChanged();
 }
 
 void TSuperShape::BuildPopupMenu(std::vector<TGMenuItem> &menu)
