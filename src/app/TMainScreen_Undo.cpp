@@ -36,6 +36,10 @@ void TMainScreen::RecordDesignState()
     m_stateRecordPending = false;
     if (m_restoringDesign || UndoHistory.Count() == 0)
         return;
+    // An object drawn, moved or pasted off the card is fitted as a restore
+    // fits it, or Undo and Redo would show it a pixel apart from the object
+    // they stepped over.
+    m_panel->FitUnseenObjects();
     UndoHistory.Record(currentDesignState());
     updateUndoActions();
 }

@@ -121,6 +121,10 @@ public:
     // Frees the objects and background pictures of both sides and shows the
     // front.
     void ClearAllSides();
+    // Objects that fit themselves to their text do so when painted.  Those of
+    // the side shown that lie off the card are painted by nothing, so this
+    // fits them as a paint would (after a zoom, before a change is recorded).
+    void FitUnseenObjects();
 
     // ---- commands of the surface menu and keys
     void ClipboardCommand(Object *object, TClipboardCommand command);

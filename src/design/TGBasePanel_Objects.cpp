@@ -8,9 +8,11 @@
 #include "widgets/Interaction.h"
 
 #include <QFile>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 namespace cw::ui {
 
@@ -220,7 +222,21 @@ void TGBasePanel::RescaleObjects(double ratio)
     Q_UNUSED(ratio); // each object rescales by its own zoom against the new one
     for (const auto &o : m_objects)
         o->SetZoom(m_zoom);
+    FitUnseenObjects();
     m_frame->Refit();
+}
+
+void TGBasePanel::FitUnseenObjects()
+{
+    const QRect card(QPoint(), size());
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    std::optional<QPainter> painter;
+    for (const auto &o : m_objects)
+        if (!o->BoundsRect().adjusted(-3, -3, 3, 3).intersects(card)) {
+            if (!painter)
+                painter.emplace(&scratch);
+            o->PaintOnSurface(*painter);
+        }
 }
 
 void TGBasePanel::PaintDesign(QPainter &painter, const QRect &dirty)

@@ -208,6 +208,17 @@ private slots:
             << std::vector<S>{step(S::ZoomIn), step(S::ZoomIn), step(S::ZoomOut), step(S::ZoomIn),
                               step(S::ZoomIn), step(S::ZoomIn), step(S::Draw, 8, 127, 115, -50, -12, 4),
                               step(S::Resize, 1, 104, 98)};
+        // A text label drawn at a zoom fits its box to its line: Undo and
+        // Redo show the box the first fit showed, not a pixel more or less.
+        QTest::newRow("text label fitted at a zoom")
+            << QStringLiteral("undo")
+            << std::vector<S>{step(S::ZoomIn), step(S::ZoomIn), step(S::Draw, 0, -4, 82, -45, 25, 0)};
+        QTest::newRow("cloned label sized at a zoom, zoomed further")
+            << QStringLiteral("undo")
+            << std::vector<S>{step(S::ZoomIn),        step(S::ZoomIn),
+                              step(S::Draw, 0, 97, 170, 0, 50, 4), step(S::Clone, 83),
+                              step(S::Resize, 7, 98, -10), step(S::ZoomIn),
+                              step(S::ZoomIn)};
         std::vector<S> nudges{step(S::Draw, 7, 20, 20, 200, 150, 0), step(S::Select, 0)};
         for (int i = 0; i < 70; ++i)
             nudges.push_back(step(S::Keys, i % 2 == 0 ? 2 : 0, 1)); // Right, Left, …

@@ -139,6 +139,9 @@ protected:
     // at the zoom alone changes only what is shown).  Kinds that fit their
     // box by another rule do nothing here.
     virtual void FitStoredToLines();
+    // Whether the box is fitted to lines of text (true) or by a rule of the
+    // kind's own, which then also settles the stored size at a zoom.
+    virtual bool FitsToLines() const { return true; }
     bool m_hasRotationMenu = false;
 
 private:

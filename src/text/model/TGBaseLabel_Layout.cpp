@@ -92,25 +92,44 @@ void TGBaseLabel::CalcLayout()
     // 6: line height including both copies.
     const int lh = th + S.y() - L.y();
 
-    // 7: fit the box to between one and 1.2 lines.
-    if (m_angle == 0 || m_angle == 180) {
-        if (m_angle == 180 && 2 * tw < Width())
-            SetWidth(2 * tw);
-        if (Width() <= 5)
-            SetWidth(tw);
-        if (Above(Height(), lh))
-            SetHeight(Fit(lh));
-        if (lh > Height())
-            SetHeight(lh);
+    // 7: fit the box to between one and 1.2 lines (turned text: in width).
+    const auto fit = [this](QSize box, int textWidth, int lineHeight) {
+        int w = box.width(), h = box.height();
+        int &along = m_angle == 0 || m_angle == 180 ? w : h;
+        int &across = m_angle == 0 || m_angle == 180 ? h : w;
+        if (m_angle == 0 || m_angle == 180) {
+            if (m_angle == 180 && 2 * textWidth < along)
+                along = 2 * textWidth;
+            if (along <= 5)
+                along = textWidth;
+        } else {
+            if (Above(along, textWidth))
+                along = Fit(textWidth);
+            if (along < 5)
+                along = textWidth;
+        }
+        if (Above(across, lineHeight))
+            across = Fit(lineHeight);
+        if (lineHeight > across)
+            across = lineHeight;
+        return QSize(w, h);
+    };
+    if (Zoom() == 1.0f || !FitsToLines()) {
+        const QSize box = fit(BoundsRect().size(), tw, lh);
+        if (box != BoundsRect().size())
+            SetBounds(Left(), Top(), box.width(), box.height());
     } else {
-        if (Above(Height(), tw))
-            SetHeight(Fit(tw));
-        if (Height() < 5)
-            SetHeight(tw);
-        if (Above(Width(), lh))
-            SetWidth(Fit(lh));
-        if (lh > Width())
-            SetWidth(lh);
+        // At a zoom the box fits twice: the design's own geometry to the
+        // text at 100 %, what is shown to the text at this zoom.  Zoomed
+        // glyphs do not scale exactly with the zoom, so a fit made at a zoom
+        // and taken back to 100 % would give a pixel more or less, and what
+        // Undo, Redo or reopening show would differ from the first fit.
+        const TSymbolFonts::TDisplay atFull = TTextFonts::Display(Font(), 1.0f, ShownCaption());
+        const QFontMetrics full(atFull.Font);
+        const QSize design =
+            fit(StoredBounds().size(), full.horizontalAdvance(atFull.Text + QLatin1Char(' ')), LineHeight(1.0f));
+        const QSize shown = fit(ZoomedBounds(QRect(QPoint(), design), Zoom()).size(), tw, lh);
+        SetFittedDesignSize(shown, design);
     }
     const int W = Width(), H = Height();
 

@@ -42,6 +42,7 @@ public:
 protected:
     // The box fits the character (FitBox), not lines of text.
     void FitStoredToLines() override {}
+    bool FitsToLines() const override { return false; }
     void BuildPopupMenu(std::vector<TGMenuItem> &menu) override;
 
 private:
