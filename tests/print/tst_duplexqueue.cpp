@@ -2,7 +2,9 @@
 // printed on a cups-pdf queue whose printer prints on both sides.  The job
 // goes as one two-sided document (no "turn the stack" question), and once
 // the back page is turned over about its long edge every back card lies
-// within one device pixel of its front card at 300 dpi.
+// within one device pixel of its front card at 300 dpi.  The same job is
+// given by an ordinary user too: the queue's duplex choice and the job's
+// sides come from the scheduler, not from files only root may read.
 #include "app/TMainScreen.h"
 #include "design/model/TBCShapes.h"
 #include "print/SheetPdfCheck.h"
@@ -14,8 +16,11 @@
 #include "support/TestFolder.h"
 
 #include <cups/cups.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -105,6 +110,12 @@ private slots:
     {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             QSKIP("pdftoppm is missing");
+        // A copy of this program run as an ordinary user talks to the
+        // scheduler its parent started (CUPS_SERVER is inherited).
+        if (ordinaryUser()) {
+            m_why = qEnvironmentVariableIsEmpty("CUPS_SERVER") ? QStringLiteral("no scheduler") : QString();
+            return;
+        }
         m_why = startScheduler();
     }
     void cleanupTestCase() { m_cups.Stop(); }
@@ -162,6 +173,14 @@ private slots:
         QCOMPARE(interaction.dialogsRun, 2);
         QVERIFY(w.ReportPrinter->Sides().isEmpty()); // two-sided for this job only
 
+        // The scheduler got the job as a two-sided one.
+        QCOMPARE(jobSides(), QStringLiteral("two-sided-long-edge"));
+        // cups-pdf writes an ordinary user's file into the home folder the
+        // user database names, which this test cannot choose: the sheet
+        // itself is checked in the run as root.
+        if (ordinaryUser())
+            return;
+
         QString produced;
         for (int wait = 0; wait < 600 && produced.isEmpty(); ++wait) {
             for (const QFileInfo &file : output.entryInfoList({"*.pdf"}, QDir::Files, QDir::Time))
@@ -178,14 +197,60 @@ private slots:
         const QList<QImage> sheet = test::RasterisePdf(produced, m_root.filePath(QStringLiteral("raster")));
         QFile::remove(produced);
         QCOMPARE(sheet.size(), 2);
-        // The scheduler got the job as a two-sided one.
-        QCOMPARE(jobSides(), QStringLiteral("two-sided-long-edge"));
 
         const QString fault =
             test::CheckBacks(sheet.at(0), sheet.at(1),
                              test::ExpectedSheet(test::LetterLayoutWithGaps(), TPrinterNudges{}), {});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
+
+    // The same job given by the user "nobody": a copy of this program runs
+    // the test above against this test's scheduler.
+    void doubleSidedCardThroughADuplexQueueForAnOrdinaryUser()
+    {
+        if (!m_why.isEmpty())
+            QSKIP(qPrintable(m_why));
+        if (ordinaryUser() || geteuid() != 0)
+            QSKIP("not root: the test above already runs as an ordinary user");
+#ifdef CW_SANITIZED
+        // The sanitizers' runtime files may lie where that user cannot read
+        // them; the plain build runs this check.
+        QSKIP("checked in the plain build");
+#endif
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("setpriv is missing");
+        const uid_t nobody = 65534;
+        // The copy lives where every user may run it (the build tree may be
+        // inside root's home), with a home folder of the user's own.
+        const QString dir = m_root.filePath(QStringLiteral("ordinary"));
+        QVERIFY(QDir().mkpath(dir + QStringLiteral("/home")));
+        QVERIFY(::chmod(QFile::encodeName(m_root.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
+        QVERIFY(::chown(QFile::encodeName(dir + QStringLiteral("/home")).constData(), nobody, nobody) == 0);
+        const QString program = dir + QStringLiteral("/tst_duplexqueue");
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        QVERIFY(::chmod(QFile::encodeName(program).constData(), 0755) == 0);
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CW_DUPLEX_ORDINARY_USER"), QStringLiteral("1"));
+        env.insert(QStringLiteral("HOME"), dir + QStringLiteral("/home"));
+        env.insert(QStringLiteral("TMPDIR"), dir + QStringLiteral("/home"));
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QStringLiteral("setpriv"),
+                    {QStringLiteral("--reuid=%1").arg(nobody), QStringLiteral("--regid=%1").arg(nobody),
+                     QStringLiteral("--clear-groups"), program, QStringLiteral("doubleSidedCardThroughADuplexQueue")});
+        QVERIFY(child.waitForFinished(120000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("PASS   : TestDuplexQueue::doubleSidedCardThroughADuplexQueue")),
+                 qPrintable(output));
+    }
+
+private:
+    static bool ordinaryUser() { return qEnvironmentVariableIsSet("CW_DUPLEX_ORDINARY_USER"); }
 };
 
 QTEST_MAIN(TestDuplexQueue)
