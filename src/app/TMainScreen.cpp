@@ -306,6 +306,7 @@ void TMainScreen::createToolBar()
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
 
     m_tools = new QActionGroup(this);
+    m_toolActions.clear();
     m_tools->setExclusive(true);
     for (size_t i = 0; i < std::size(kTools); ++i) {
         const ToolSpec &spec = kTools[i];
@@ -319,7 +320,7 @@ void TMainScreen::createToolBar()
         const TLPanelState state = spec.state;
         connect(a, &QAction::triggered, this, [this, state] { toolChosen(state); });
         bar->addAction(a);
-        m_toolActions[i] = a;
+        m_toolActions.push_back(a);
         if (i == 0)
             bar->addSeparator();
     }

@@ -23,6 +23,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <vector>
 #include <memory>
 #include <optional>
 
@@ -314,7 +315,8 @@ private:
     int m_lastKeyCode = 0;
 
     QActionGroup *m_tools = nullptr;
-    std::array<QAction *, 13> m_toolActions{};
+    // One per drawing tool, in the tool bar's order (the pointer first).
+    std::vector<QAction *> m_toolActions;
     QAction *m_showGrid = nullptr;
     QAction *m_snapToGrid = nullptr;
     QAction *m_setBackground = nullptr;

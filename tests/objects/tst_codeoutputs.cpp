@@ -290,12 +290,14 @@ private slots:
         bar->SetQuietZone(3);
         const QImage original = surface.RenderToBitmap();
         const QByteArray originalDesign = surface.DesignSnapshot();
+        // The symbol's modules as made, kept apart: the restore below frees `bar`.
+        const auto modules = bar->Matrix();
 
         auto sameAs = [&](const TGGraphicControl *object) {
             auto *copy = dynamic_cast<const TGBarcode *>(object);
             return copy && copy->Symbology() == TBarcodeSymbology::DataMatrix &&
                    copy->Text() == QString::fromUtf8(czech) && copy->ForeColor() == 0x800000 &&
-                   copy->QuietZone() == 3 && copy->Matrix() == bar->Matrix();
+                   copy->QuietZone() == 3 && copy->Matrix() == modules;
         };
 
         // Save and reopen: the same picture.
