@@ -11,16 +11,14 @@
 #include "print/TLabelPrinter.h"
 #include "print/TSelectSpecificLabels.h"
 #include "print/printer/TReportPrinter.h"
+#include "support/OrdinaryUser.h"
 #include "support/PrivateCups.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFolder.h"
 
 #include <cups/cups.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDateTime>
-#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -210,47 +208,26 @@ private slots:
     {
         if (!m_why.isEmpty())
             QSKIP(qPrintable(m_why));
-        if (ordinaryUser() || geteuid() != 0)
-            QSKIP("not root: the test above already runs as an ordinary user");
+        if (ordinaryUser())
+            QSKIP("this is the ordinary user's run");
+        if (const auto why = test::OrdinaryUserUnavailable())
+            QSKIP(qPrintable(*why));
 #ifdef CW_SANITIZED
         // The sanitizers' runtime files may lie where that user cannot read
         // them; the plain build runs this check.
         QSKIP("checked in the plain build");
 #endif
-        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
-            QSKIP("setpriv is missing");
-        const uid_t nobody = 65534;
-        // The copy lives where every user may run it (the build tree may be
-        // inside root's home), with a home folder of the user's own.
-        const QString dir = m_root.filePath(QStringLiteral("ordinary"));
-        QVERIFY(QDir().mkpath(dir + QStringLiteral("/home")));
-        QVERIFY(::chmod(QFile::encodeName(m_root.path()).constData(), 0755) == 0);
-        QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
-        QVERIFY(::chown(QFile::encodeName(dir + QStringLiteral("/home")).constData(), nobody, nobody) == 0);
-        const QString program = dir + QStringLiteral("/tst_duplexqueue");
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-        QVERIFY(::chmod(QFile::encodeName(program).constData(), 0755) == 0);
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("CW_DUPLEX_ORDINARY_USER"), QStringLiteral("1"));
-        env.insert(QStringLiteral("HOME"), dir + QStringLiteral("/home"));
-        env.insert(QStringLiteral("TMPDIR"), dir + QStringLiteral("/home"));
-        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        QProcess child;
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QStringLiteral("setpriv"),
-                    {QStringLiteral("--reuid=%1").arg(nobody), QStringLiteral("--regid=%1").arg(nobody),
-                     QStringLiteral("--clear-groups"), program, QStringLiteral("doubleSidedCardThroughADuplexQueue")});
-        QVERIFY(child.waitForFinished(120000));
-        const QString output = QString::fromLocal8Bit(child.readAll());
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output));
-        QVERIFY2(output.contains(QStringLiteral("PASS   : TestDuplexQueue::doubleSidedCardThroughADuplexQueue")),
-                 qPrintable(output));
+        const QString failure =
+            test::RunAsOrdinaryUser(m_root.path(), QStringLiteral("doubleSidedCardThroughADuplexQueue"),
+                                    QStringLiteral("CW_DUPLEX_ORDINARY_USER"));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
 private:
-    static bool ordinaryUser() { return qEnvironmentVariableIsSet("CW_DUPLEX_ORDINARY_USER"); }
+    static bool ordinaryUser()
+    {
+        return qEnvironmentVariableIsSet("CW_DUPLEX_ORDINARY_USER");
+    }
 };
 
 QTEST_MAIN(TestDuplexQueue)
