@@ -233,12 +233,27 @@ private slots:
         QVERIFY(count >= 1);
         const CardGenerator generator(Seed, qEnvironmentVariable("CW_SOURCE_DIR") +
                                                 QStringLiteral("/content/clipart"));
+        // For a closer look at one card: CW_GENERATED_CARD=n prints card n
+        // alone, CW_GENERATED_KEEP=0,2 only those of its objects (bottom
+        // first).
+        const bool one = qEnvironmentVariableIsSet("CW_GENERATED_CARD");
+        const int first = one ? qEnvironmentVariableIntValue("CW_GENERATED_CARD") : 0;
+        QList<int> keep;
+        for (const QString &n : qEnvironmentVariable("CW_GENERATED_KEEP").split(u',', Qt::SkipEmptyParts))
+            keep << n.toInt();
         std::vector<GeneratedCard> cards;
         const QStringList failedCards = PrintAndCompare(
-            count,
+            one ? 1 : count,
             [&](int i) {
-                cards.push_back(generator.Card(i));
-                return CardGenerator::Objects(cards.back());
+                cards.push_back(generator.Card(first + i));
+                auto objects = CardGenerator::Objects(cards.back());
+                if (keep.isEmpty())
+                    return objects;
+                model::TGLabelObjectFiler::ObjectList kept;
+                for (int k : keep)
+                    if (k >= 0 && k < int(objects.size()))
+                        kept.push_back(std::move(objects[size_t(k)]));
+                return kept;
             },
             [&](int i) { return cards[size_t(i)]; });
         // Open faults, each to be mended and then this line taken out (the
@@ -370,6 +385,9 @@ private:
                                 p.placed, false, card, worstScreen);
             failures += CompareInBlocks(p.exported, cells[i], QStringLiteral("export"),
                                         QStringLiteral("paper"), p.placed, true, card, worstPaper);
+            if (!keep.isEmpty() && qEnvironmentVariableIsSet("CW_GENERATED_CARD"))
+                SaveSideBySide(QStringLiteral("%1/card-%2.png").arg(keep).arg(i), p.screen, p.exported,
+                               cells[i]);
             if (failures.isEmpty())
                 continue;
             const QString &worst = failures.first();

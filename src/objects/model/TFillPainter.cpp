@@ -199,7 +199,12 @@ bool TFillPainter::SetupOutline(QPainter &painter) const
     pen.Color = m_outlineColor;
     pen.Style = m_outlineStyle;
     pen.Width = m_outlineWidth;
-    return TGShapePainting::SetupPen(painter, pen, m_outlineWidth, Qt::SquareCap);
+    const bool inked = TGShapePainting::SetupPen(painter, pen, m_outlineWidth, Qt::SquareCap);
+    // Outlines are smoothed as paper smooths them: a slanted or curved
+    // outline drawn hard on screen leaves thin strips of other colours
+    // along it where the printed one blends.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    return inked;
 }
 
 void TFillPainter::TileOnScreen(QPainter &painter, const QImage &picture, QSize tileSize, int w, int h)

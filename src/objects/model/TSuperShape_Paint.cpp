@@ -63,7 +63,9 @@ QPainterPath TSuperShape::outlinePath(const QRect &r) const
 void TSuperShape::Paint(QPainter &painter)
 {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Smoothed edges, as paper has them: a slanted edge drawn hard on screen
+    // and smooth on paper leaves thin strips of another colour along it.
+    painter.setRenderHint(QPainter::Antialiasing, true);
     const QRect shape = ShapeRect();
 
     if (m_shadowOrient != soNone) {
