@@ -90,10 +90,6 @@ private slots:
         }
         for (const QString &line : test::WorstBlockReport(worstScreen, worstPaper))
             qInfo("%s", qPrintable(line));
-        // Open fault: the 3D text labels of this card print about one pixel
-        // higher on paper than the export draws them.
-        if (base == QLatin1String("text-effects"))
-            QEXPECT_FAIL("", "3D labels print a pixel higher on paper (open fault)", Continue);
         QVERIFY2(
             failures.isEmpty(),
             qPrintable(

@@ -36,6 +36,10 @@ QFont TGFont::ToQFont(double zoom) const
     font.setItalic(Style & fsItalic);
     font.setUnderline(Style & fsUnderline);
     font.setStrikeOut(Style & fsStrikeOut);
+    // Glyphs keep their true outlines on screen, unhinted: hinting snaps
+    // stems and baselines to the 96 dpi pixel grid, so the surface showed
+    // text up to a pixel away from where paper prints the same outlines.
+    font.setHintingPreference(QFont::PreferNoHinting);
     if (Pitch == fpFixed)
         font.setFixedPitch(true);
     return font;
