@@ -43,12 +43,19 @@ constexpr double CellInches = 1.0;
 
 // Black, teal, red or grey text, hinted at 96 dpi or drawn at 600 dpi and
 // scaled down as a printed card is rasterised.
-QImage textPicture(const QColor &color, bool printed)
+QImage textPicture(const QColor &color, bool printed, bool hatched = false)
 {
     const double scale = printed ? 600.0 / 96.0 : 1.0;
     QImage image(int(std::lround(240 * scale)), int(std::lround(48 * scale)), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    if (hatched) {
+        // Blue diagonal hatch lines one screen pixel wide, 8 pixels apart,
+        // as a hatched shape under the text draws them.
+        painter.setPen(QPen(Qt::blue, scale));
+        for (int x = -48; x < 240; x += 8)
+            painter.drawLine(QPointF(x * scale, 0), QPointF((x + 48) * scale, 48 * scale));
+    }
     painter.setRenderHint(QPainter::TextAntialiasing);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(int(std::lround(13 * scale)));
@@ -218,6 +225,17 @@ private slots:
                   qPrintable(BlockCompare::Describe(d, QStringLiteral("screen"), QStringLiteral("paper"))));
             QVERIFY2(d.distance > limit,
                      qPrintable(wrong.name() + QStringLiteral(": ") + QString::number(d.distance)));
+        }
+        // Over a hatch the text's edges blend three colours (text, hatch
+        // line and background), and those blends count as the same ink; text
+        // in another colour still does not.
+        const QImage hatched = textPicture(Qt::black, false, true);
+        const BlockDifference crossing = compare.Worst(hatched, textPicture(Qt::black, true, true));
+        QVERIFY2(crossing.distance <= limit, qPrintable(QString::number(crossing.distance)));
+        for (const QColor &wrong : {QColor(0, 128, 128), QColor(255, 0, 0), QColor(192, 192, 192)}) {
+            const BlockDifference d = compare.Worst(hatched, textPicture(wrong, true, true));
+            QVERIFY2(d.distance > limit,
+                     qPrintable(wrong.name() + QStringLiteral(" over a hatch: ") + QString::number(d.distance)));
         }
         // The worst block is where the text is, with both colours named.
         const BlockDifference teal = compare.Worst(screen, textPicture(QColor(0, 128, 128), true));

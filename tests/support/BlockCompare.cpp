@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace cw::test {
 
@@ -63,6 +64,25 @@ double insideCube(const Rgb &p0, const Rgb &dir, double limit)
     return std::max(1.0, t);
 }
 
+// How far p lies from the mixes a·o + b·u + c·v (a, b, c ≥ 0, summing to 1)
+// when its nearest point lies inside that triangle; infinity otherwise (the
+// triangle's edges are the segments between the colours, measured apart).
+double triangleDistance(const Rgb &p, const Rgb &o, const Rgb &u, const Rgb &v)
+{
+    const Rgb e1 = minus(u, o), e2 = minus(v, o), d = minus(p, o);
+    const auto dot = [](const Rgb &x, const Rgb &y) { return x.r * y.r + x.g * y.g + x.b * y.b; };
+    const double a = dot(e1, e1), b = dot(e1, e2), c = dot(e2, e2);
+    const double det = a * c - b * b;
+    if (det < 1e-6)
+        return std::numeric_limits<double>::infinity();
+    const double pd1 = dot(d, e1), pd2 = dot(d, e2);
+    const double s = (c * pd1 - b * pd2) / det;
+    const double t = (a * pd2 - b * pd1) / det;
+    if (s < 0 || t < 0 || s + t > 1)
+        return std::numeric_limits<double>::infinity();
+    return length({d.r - s * e1.r - t * e2.r, d.g - s * e1.g - t * e2.g, d.b - s * e1.b - t * e2.b});
+}
+
 // The few colours that make up `pixels`: the most frequent one (the
 // background), then greedily the pixel least explained by the mixes found
 // so far, until every pixel is explained or MaxColours are taken.  Six, not
@@ -116,6 +136,13 @@ public:
         double d = length(minus(p, colors.front()));
         for (const Segment &s : segments)
             d = std::min(d, s.distance(p));
+        // Where two inks cross on the background (a text edge over a hatch
+        // line), one pixel blends all three: the mixes of the background
+        // with two inks count too.  A colour that is none of them, such as
+        // teal text among black and white, still lies outside every mix.
+        for (size_t i = 1; i < colors.size(); ++i)
+            for (size_t j = i + 1; j < colors.size(); ++j)
+                d = std::min(d, triangleDistance(p, colors.front(), colors[i], colors[j]));
         return d;
     }
 

@@ -9,7 +9,8 @@
 // place.  Instead every pixel of a block of one picture must be explained by
 // the other picture near the same place (the block widened by `slack`
 // pixels): it must lie on a mix of two of the few colours found there — the
-// block's background and its inks — as an anti-aliased edge does.  A mix may
+// block's background and its inks — as an anti-aliased edge does, or of the
+// background and two inks, where an edge crosses another ink.  A mix may
 // reach up to `coverageStretch` times further from the background than the
 // other picture's ink, because a thin stroke rasterised down covers less of
 // its pixels than the same stroke hinted.
