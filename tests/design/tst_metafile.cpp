@@ -308,6 +308,40 @@ private slots:
         QVERIFY(countColour(solid, QRect(0, 48, 100, 5), Qt::blue) >= 98);
     }
 
+    void hairlinesAreOneDesignPixelWideAtAnyResolution()
+    {
+        // A zero-width pen is the thinnest line the screen can show, one
+        // pixel (a 96th of an inch); printed at 600 dpi it keeps that width
+        // instead of shrinking to one printer dot.
+        Wmf w;
+        w.window(0, 0, 100, 100);
+        w.pen(0, 0, rgb(0, 0, 255));
+        w.select(0);
+        w.rec(0x0214, {50, 0});   // MoveTo(0, 50)
+        w.rec(0x0213, {50, 100}); // LineTo(100, 50)
+        const auto rowsInked = [](const QImage &img) {
+            int rows = 0;
+            for (int y = 0; y < img.height(); ++y)
+                rows += countColour(img, QRect(img.width() / 2, y, 1, 1), Qt::blue) > 0;
+            return rows;
+        };
+        // Shown at half its size: one pixel on screen …
+        QCOMPARE(rowsInked(play(w.file(), QSize(50, 50))), 1);
+        auto mf = TMetafile::Parse(w.file());
+        QVERIFY(mf);
+        // … and the same 96th of an inch on paper, not half of it.
+        QImage printed(312, 312, QImage::Format_RGB32);
+        printed.setDotsPerMeterX(int(std::lround(600 / 0.0254)));
+        printed.setDotsPerMeterY(int(std::lround(600 / 0.0254)));
+        printed.fill(Qt::white);
+        {
+            QPainter p(&printed);
+            mf->Play(p, QRectF(0, 0, 312.5, 312.5));
+        }
+        const int rows = rowsInked(printed);
+        QVERIFY2(rows >= 6 && rows <= 7, qPrintable(QString::number(rows)));
+    }
+
     void polygonFillsInsideOnly()
     {
         Wmf w;

@@ -24,6 +24,7 @@
 #include "text/model/TGSuperText.h"
 #include "text/model/TGSymbolLabel.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -193,6 +194,26 @@ const std::vector<MendedCase> &MendedCases()
                  s.SetBrush(TGBrush{clNavy, bsSolid});
                  s.SetPen(TGPen{clRed, pmCopy, psClear, 1});
                  left += 71;
+             }
+             return list;
+         }},
+        {"lines of clip-art metafiles print as the screen shows them",
+         [] {
+             TGLabelObjectFiler::ObjectList list;
+             const QDir folder(qEnvironmentVariable("CW_SOURCE_DIR") + QStringLiteral("/content/clipart"));
+             int at = 0;
+             for (const QString &name : folder.entryList({QStringLiteral("*.wmf")}, QDir::Files, QDir::Name)) {
+                 QFile file(folder.filePath(name));
+                 if (!file.open(QIODevice::ReadOnly))
+                     continue;
+                 TGPicture picture;
+                 picture.SetMetafileBytes(file.readAll());
+                 // Small and squeezed, so the lines are thinner than a pixel.
+                 auto &image = added<TGImage>(list, 3 + (at % 6) * 55, 3 + (at / 6) * 47, 41 + at % 3 * 7,
+                                              29 + at % 4 * 5);
+                 image.SetPicture(picture);
+                 image.SetStretch(true);
+                 ++at;
              }
              return list;
          }},

@@ -22,6 +22,35 @@ namespace {
 constexpr double CardLeft = 1.0;
 constexpr double CardTop = 1.0;
 constexpr int Dpi = 96;
+// Cells are rasterised at four times that and averaged down: the rasteriser
+// takes every pixel a clip rectangle touches, so at 96 dpi a clip edge a
+// printer dot off the pixel grid let a whole row of clipped text show.
+constexpr int Supersample = 4;
+
+// Each pixel the mean of the factor × factor pixels it covers.
+QImage averagedDown(const QImage &source, int factor)
+{
+    const QImage in = source.convertToFormat(QImage::Format_RGB32);
+    QImage out(in.width() / factor, in.height() / factor, QImage::Format_RGB32);
+    const int n = factor * factor;
+    for (int y = 0; y < out.height(); ++y) {
+        auto *target = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < factor; ++dy) {
+                const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(y * factor + dy));
+                for (int dx = 0; dx < factor; ++dx) {
+                    const QRgb p = line[x * factor + dx];
+                    r += qRed(p);
+                    g += qGreen(p);
+                    b += qBlue(p);
+                }
+            }
+            target[x] = qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n);
+        }
+    }
+    return out;
+}
 
 bool inked(QRgb pixel)
 {
@@ -104,10 +133,11 @@ QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *err
     QTemporaryDir temp;
     const QString prefix = temp.filePath(QStringLiteral("cell"));
     QProcess process;
-    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-x"),
-                             QString::number(cell.x()), QStringLiteral("-y"), QString::number(cell.y()),
-                             QStringLiteral("-W"), QString::number(cell.width()), QStringLiteral("-H"),
-                             QString::number(cell.height()), QStringLiteral("-png"), pdf, prefix});
+    const int f = Supersample;
+    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(Dpi * f), QStringLiteral("-x"),
+                             QString::number(cell.x() * f), QStringLiteral("-y"), QString::number(cell.y() * f),
+                             QStringLiteral("-W"), QString::number(cell.width() * f), QStringLiteral("-H"),
+                             QString::number(cell.height() * f), QStringLiteral("-png"), pdf, prefix});
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         *error = QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
@@ -120,7 +150,7 @@ QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *err
     });
     QList<QImage> cells;
     for (const QString &name : names)
-        cells << QImage(temp.filePath(name)).convertToFormat(QImage::Format_RGB32);
+        cells << averagedDown(QImage(temp.filePath(name)), f);
     return cells;
 }
 

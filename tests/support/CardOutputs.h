@@ -31,9 +31,9 @@ struct CardOutputs
 CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath = QString(),
                               const QString &backgroundFile = QString());
 
-// Every page of `pdf` rasterised at 96 pixels per inch and cut to `cell`
-// (96-dpi pixels from the sheet's corner), in page order, with one pdftoppm
-// run.  Empty, and `error` set, when pdftoppm is missing or fails.
+// Every page of `pdf` rasterised at four times 96 pixels per inch, averaged
+// down to 96 and cut to `cell` (96-dpi pixels from the sheet's corner), in
+// page order, with one pdftoppm run.  Empty, and `error` set, when pdftoppm is missing or fails.
 QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *error);
 
 // The share (0…1) of pixels that are inked (not near-white) in one picture

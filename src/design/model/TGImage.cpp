@@ -275,11 +275,16 @@ void TGImage::Paint(QPainter &painter)
     off.fill(Qt::transparent);
     QPainter p(&off);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A metafile's lines and fills are smoothed, as paper draws them: a
+    // stroke 1.4 pixels wide drawn hard covers one row here and two there.
+    p.setRenderHint(QPainter::Antialiasing, m_picture.IsMetafile());
     const QRectF all(0, 0, w, h);
     if (m_picture.IsBitmap())
         DrawBitmap(p, all.size());
     else
         m_picture.Draw(p, all);
+    // The frame stays on whole pixels.
+    p.setRenderHint(QPainter::Antialiasing, false);
     if (m_picture.IsEmpty()) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::white);

@@ -1,6 +1,9 @@
 #include "design/model/TMetafilePlayer.h"
 
+#include "print/engine/Units.h"
+
 #include <QLineF>
+#include <QPaintDevice>
 #include <QPaintEngine>
 #include <cmath>
 
@@ -51,6 +54,8 @@ TMetafilePlayer::TMetafilePlayer(const TMetafile &metafile, QPainter &painter, c
     // Raster operations only where pixels are combined at once (images,
     // widgets); recorded pages and PDF output cannot replay them.
     m_rasterOps = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (const QPaintDevice *device = painter.device(); device && device->logicalDpiX() > 0)
+        m_designPixel = std::max(1.0, std::round(device->logicalDpiX() / ScreenPixelsPerInch * 100) / 100);
 
     if (!metafile.IsEnhanced()) {
         // A Windows metafile's window is mapped onto its natural size; its
@@ -268,9 +273,9 @@ QPen TMetafilePlayer::MakePen() const
     const double deviceScale = std::sqrt(std::abs(m_base.determinant()));
 
     QPen q(argbOf(pen.Color, Qt::black));
-    if (refWidth * deviceScale < 1.0) {
+    if (refWidth * deviceScale < m_designPixel) {
         q.setCosmetic(true);
-        q.setWidthF(1.0);
+        q.setWidthF(m_designPixel);
     } else {
         q.setWidthF(refWidth / scale);
     }

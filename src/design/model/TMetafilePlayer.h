@@ -103,6 +103,9 @@ private:
     QTransform m_painterStart;
     std::optional<QPainterPath> m_startClip; // painter device coordinates
     bool m_rasterOps = false;
+    // Device pixels in one design pixel (a 96th of an inch): the thinnest
+    // line is that wide, so a hairline prints as wide as the screen shows it.
+    double m_designPixel = 1.0;
     TMfDcState m_dc;
     std::vector<TMfDcState> m_saved;
     std::vector<std::optional<TMfObject>> m_objects;
