@@ -144,6 +144,28 @@ const std::vector<MendedCase> &MendedCases()
              t.SetOutlineWidth(0);
              return list;
          }},
+        {"SuperText shadows carry their underline and strike-out where the screen has them",
+         [] {
+             TGLabelObjectFiler::ObjectList list;
+             int top = 2;
+             for (const TShadowDirection shadow : {sdDown, sdRight, sdDownLeft}) {
+                 auto &t = added<TGSuperText>(list, 11 + top, top, 260, 58);
+                 TGFont font;
+                 font.Name = QStringLiteral("DejaVu Serif");
+                 font.Height = -34 - top / 10;
+                 font.Color = clWhite;
+                 font.Style = fsItalic | fsUnderline | fsStrikeOut;
+                 t.SetTextFont(font);
+                 t.SetCaption(QStringLiteral("Cards"));
+                 t.SetShadowDepth(2 + top / 30);
+                 t.SetShadowOrientation(shadow);
+                 t.SetShadowcolor(clLime);
+                 t.SetOutlineColor(clNavy);
+                 t.SetOutlineWidth(1);
+                 top += 63;
+             }
+             return list;
+         }},
         {"bold symbols through the fallback font",
          [] {
              TGLabelObjectFiler::ObjectList list;

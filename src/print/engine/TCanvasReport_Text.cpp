@@ -86,9 +86,19 @@ void TCanvasReport::DrawText(const QString &text)
     turn.rotate(-m_fontRotation);
 
     if (m_pathOpen) {
+        // The outline is made at the design's size (96 pixels an inch) and
+        // scaled up: letters, underline and strike-out then have the very
+        // geometry of the outline the screen draws, where the font engine
+        // would round the decorations' place and thickness anew at the
+        // printer's size.
+        QFont design = font;
+        design.setPixelSize(std::max(1, cw::Round(m_fontPoints / 72.0 * cw::ScreenPixelsPerInch)));
+        design.setHintingPreference(QFont::PreferNoHinting);
         QPainterPath glyphs;
-        glyphs.addText(QPointF(0, 0), font, text);
-        QPainterPath turned = turn.map(glyphs);
+        glyphs.addText(QPointF(0, 0), design, text);
+        const QTransform toDevice = QTransform::fromScale(XDPI() / cw::ScreenPixelsPerInch,
+                                                          YDPI() / cw::ScreenPixelsPerInch);
+        QPainterPath turned = turn.map(toDevice.map(glyphs));
         turned.setFillRule(Qt::WindingFill);
         m_path.setFillRule(Qt::WindingFill);
         m_path.addPath(turned);

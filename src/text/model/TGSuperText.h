@@ -128,6 +128,7 @@ protected:
 
 private:
     QPainterPath textPath(const QString &text, QPoint origin, const QFont &font) const;
+    double printPoints() const;
     void printText(engine::TBaseReport &report, const QString &text, QPoint origin, double x0,
                    double y0) const;
 

@@ -25,6 +25,9 @@ QPainterPath TGSuperText::textPath(const QString &text, QPoint origin, const QFo
     const TSymbolFonts::TDisplay shown = TSymbolFonts::Resolve(font, Font().Name, text);
     QPainterPath path;
     path.addText(QPointF(origin.x(), origin.y() + QFontMetrics(shown.Font).ascent()), shown.Font, shown.Text);
+    // Nonzero winding, as paper fills it: under the even-odd rule the
+    // underline and strike-out left holes where they cross the letters.
+    path.setFillRule(Qt::WindingFill);
     m_pathCache[size_t(m_nextPathCache)] = TPathCache{text, origin, font, path};
     m_nextPathCache = (m_nextPathCache + 1) % int(m_pathCache.size());
     return path;
@@ -89,6 +92,14 @@ void TGSuperText::Paint(QPainter &painter)
     painter.restore();
 }
 
+double TGSuperText::printPoints() const
+{
+    // The screen's size exactly: whole points would print a 34-pixel font
+    // as 26 points, a third of a pixel taller.
+    const TGFont &f = Font();
+    return std::abs(f.ToQFont(1.0).pixelSize()) * 72.0 / ScreenPixelsPerInch;
+}
+
 void TGSuperText::printText(engine::TBaseReport &report, const QString &text, QPoint origin, double x0,
                             double y0) const
 {
@@ -101,8 +112,8 @@ void TGSuperText::printText(engine::TBaseReport &report, const QString &text, QP
     // A symbol font that is not installed prints the Unicode equivalents of
     // its symbols in the fallback family, exactly as the screen draws them.
     const TSymbolFonts::TDisplay shown = TSymbolFonts::Resolve(Font().ToQFont(1.0), Font().Name, text);
-    report.SetFont(shown.Font.family(), Font().PointSize());
-    report.GotoXY(x, y + QFontMetricsF(shown.Font).ascent() / ppi);
+    report.SetFont(shown.Font.family(), printPoints());
+    report.GotoXY(x, y + QFontMetrics(shown.Font).ascent() / ppi);
     report.SetLineTop(y);
     report.Print(shown.Text);
 }
@@ -114,7 +125,7 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
     Layout();
 
     const TGFont &f = Font();
-    report.SetFont(f.Name, f.PointSize());
+    report.SetFont(f.Name, printPoints());
     report.SetFontStyle(f.Style & fsBold, f.Style & fsItalic, f.Style & fsUnderline, f.Style & fsStrikeOut);
 
     const double bx1 = X0 + Left() / ppi;
@@ -141,8 +152,14 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
     report.SetTransparentText(true);
 
     if (m_shadowDepth > 0 && m_shadowOrientation != sdNone) {
-        report.SetFontColor(TGColor::ToQColor(Shadowcolor()));
+        // The shadow fills the letters' outline, as the screen fills its
+        // clip path: printed as text, its underline and strike-out would
+        // fall where the printer font puts them, a pixel off.
+        report.SetBrush(TGColor::ToQColor(Shadowcolor()), Qt::SolidPattern);
+        report.BeginPath();
         printText(report, s, m_shadowOrigin, X0, Y0);
+        report.EndPath();
+        report.FillPath();
     }
 
     const QColor colour = TGColor::ToQColor(f.Color);
