@@ -399,12 +399,13 @@ private slots:
         QCOMPARE(QColor(page.pixel(190, 140)), QColor(Qt::green));
         QCOMPARE(QColor(page.pixel(140, 140)), QColor(Qt::white));
         QCOMPARE(QColor(page.pixel(190, 172)), QColor(Qt::white));
-        // The solid bitmap (object-sized) goes out as tiles of 6.25 times its size.
+        // The solid bitmap (object-sized) goes out as tiles of 6.25 times its
+        // size, each with one more pixel of the next tile for the overlap.
         QVERIFY(!filer.bitmaps.empty());
-        QCOMPARE(filer.bitmaps.front().size, QSize(96, 48));
+        QCOMPARE(filer.bitmaps.front().size, QSize(97, 49));
         const QRectF first = filer.bitmaps.front().inches;
         QCOMPARE(first.left(), (600 + 300) / 600.0);
-        QVERIFY(qAbs(first.width() - (600 / 600.0 + 0.01)) < 1e-9);
+        QVERIFY(qAbs(first.width() - (600 + 6.25) / 600.0) < 1e-9);
     }
 
     void printsTextureTilesThatOverlap()
@@ -422,8 +423,11 @@ private slots:
         // every tile that starts inside the box, 4 x 2 tiles.
         QCOMPARE(int(filer.bitmaps.size()), 8);
         const auto &b = filer.bitmaps;
+        // Each texture pixel is 6.25 printer pixels, the one it overlaps the
+        // next tile with too: the tile is not stretched over the overlap.
         for (const auto &t : b) {
-            QVERIFY(qAbs(t.inches.width() - (100 / 600.0 + 0.01)) < 1e-9);
+            QCOMPARE(t.size, QSize(17, 17));
+            QVERIFY(qAbs(t.inches.width() - 17 * 6.25 / 600.0) < 1e-9);
             QCOMPARE(t.key, b.front().key); // one picture, stored once
         }
         QVERIFY(qAbs(b[1].inches.left() - b[0].inches.left() - 100 / 600.0) < 1e-9);

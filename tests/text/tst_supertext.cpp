@@ -241,9 +241,10 @@ private slots:
         RecordingFiler filer;
         print(filer, t);
         QVERIFY(!filer.bitmaps.empty());
-        // 32 pixels × 600 / 96 = 200 printer pixels, plus the 0.01-inch overlap.
+        // 32 pixels × 600 / 96 = 200 printer pixels, plus one more pixel of
+        // the next tile for the overlap.
         for (const QRectF &r : filer.bitmaps)
-            QVERIFY(qAbs(r.width() - (200 / 600.0 + 0.01)) < 1e-9);
+            QVERIFY(qAbs(r.width() - (200 + 6.25) / 600.0) < 1e-9);
         // The tiles lie on the screen's grid from the object's corner; the
         // grid starts one whole tile earlier so that it also covers the box
         // grown by 0.03 inch at the left and top.

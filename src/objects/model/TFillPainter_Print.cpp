@@ -8,6 +8,8 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+
+#include <vector>
 #include <QScreen>
 
 namespace cw::model {
@@ -99,6 +101,41 @@ bool TFillPainter::SetupOutline(engine::TBaseReport &report, const QColor &brush
     return true;
 }
 
+namespace {
+
+// The picture with its first column repeated after its last and its first
+// row after its bottom: one tile and the start of its neighbours.
+QImage wrappedByOnePixel(const QImage &picture)
+{
+    // Every card of a sheet prints the same tiles: the last few made are
+    // kept, so the PDF stores each once.
+    struct Made
+    {
+        qint64 key;
+        QImage tile;
+    };
+    thread_local std::vector<Made> made;
+    for (const Made &m : made)
+        if (m.key == picture.cacheKey())
+            return m.tile;
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage out(source.width() + 1, source.height() + 1, QImage::Format_ARGB32);
+    if (out.isNull())
+        return source;
+    for (int y = 0; y < out.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(y % source.height()));
+        auto *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            to[x] = from[x % source.width()];
+    }
+    if (made.size() >= 8)
+        made.erase(made.begin());
+    made.push_back({picture.cacheKey(), out});
+    return out;
+}
+
+} // namespace
+
 void TFillPainter::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box, double sx,
                               double sy, bool composed)
 {
@@ -133,6 +170,13 @@ void TFillPainter::PrintTiles(engine::TBaseReport &report, const QImage &picture
     // tile, which is a screen pixel after a dozen tiles.
     const double stepX = picture.width() * sx;
     const double stepY = picture.height() * sy;
+    // Each tile overlaps the next by one of its pixels, so no seam shows
+    // between them; the overlap repeats the next tile's first pixels rather
+    // than stretching the tile, which put its pixels up to a screen pixel
+    // away from where the screen has them.
+    const QImage overlapping = wrappedByOnePixel(picture);
+    const double pixelX = stepX / picture.width();
+    const double pixelY = stepY / picture.height();
     for (int j = 0; Round(j * stepY) < B - T; ++j) {
         const int y = Round(j * stepY);
         const int h = Round((j + 1) * stepY) - y;
@@ -141,7 +185,7 @@ void TFillPainter::PrintTiles(engine::TBaseReport &report, const QImage &picture
             const int w = Round((i + 1) * stepX) - x;
             const double x1 = (L + x) / dx;
             const double y1 = (T + y) / dy;
-            report.PrintBitmapRect(x1, y1, x1 + w / dx + 0.01, y1 + h / dy + 0.01, picture);
+            report.PrintBitmapRect(x1, y1, x1 + (w + pixelX) / dx, y1 + (h + pixelY) / dy, overlapping);
         }
     }
 }
