@@ -286,6 +286,30 @@ private slots:
         QVERIFY(teal.a.lightness() < 128 || teal.b.green() > teal.b.red());
     }
 
+    // A one-pixel line printed a fifth of a pixel aside covers its pixel less
+    // and paints a little of the next: the same ink, not another colour,
+    // even where the background is not quite white.
+    void blocksTakeAThinLineSplitOverTwoPixelsForTheSameInk()
+    {
+        QImage screen(12, 12, QImage::Format_RGB32);
+        screen.fill(Qt::white);
+        QImage paper = screen;
+        for (int y = 0; y < 12; ++y) {
+            screen.setPixel(5, y, qRgb(255, 255, 0));
+            paper.setPixel(5, y, qRgb(255, 255, 43));
+            paper.setPixel(6, y, qRgb(255, 255, 212));
+        }
+        paper.setPixel(0, 0, qRgb(254, 255, 255));
+        paper.setPixel(11, 0, qRgb(252, 255, 255));
+        const BlockDifference d = BlockCompare().Worst(screen, paper);
+        QVERIFY2(d.distance <= LimitFor(ObjectKind::Line).exportVsPaper,
+                 qPrintable(BlockCompare::Describe(d, QStringLiteral("screen"), QStringLiteral("paper"))));
+        // The line printed red instead is still seen.
+        for (int y = 0; y < 12; ++y)
+            paper.setPixel(5, y, qRgb(255, 43, 43));
+        QVERIFY(BlockCompare().Worst(screen, paper).distance > LimitFor(ObjectKind::Line).exportVsPaper);
+    }
+
     void generatedCardsLookTheSameOnScreenInExportAndOnPaper()
     {
         const int count = qEnvironmentVariableIsSet("CW_GENERATED_CARDS")

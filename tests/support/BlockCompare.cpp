@@ -49,16 +49,19 @@ struct Segment
     }
 };
 
-// How far along dir from p0 the colour stays inside the RGB cube.
+// How far along dir from p0 the colour stays inside the RGB cube.  A channel
+// that barely changes does not count: the background averaged to 254.9 red
+// against an ink of 255 would otherwise stop a yellow ink's stretch at once.
 double insideCube(const Rgb &p0, const Rgb &dir, double limit)
 {
+    constexpr double Barely = 4.0;
     double t = limit;
     const double from[] = {p0.r, p0.g, p0.b};
     const double step[] = {dir.r, dir.g, dir.b};
     for (int c = 0; c < 3; ++c) {
-        if (step[c] > 1e-9)
+        if (step[c] > Barely)
             t = std::min(t, (255.0 - from[c]) / step[c]);
-        else if (step[c] < -1e-9)
+        else if (step[c] < -Barely)
             t = std::min(t, -from[c] / step[c]);
     }
     return std::max(1.0, t);
