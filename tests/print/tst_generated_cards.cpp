@@ -341,12 +341,15 @@ private slots:
                 return kept;
             },
             [&](int i) { return cards[size_t(i)]; });
-        // Open faults, each to be mended and then this line taken out (the
-        // test then fails as an unexpected pass until it is): dashes and dots
-        // along curves start at other points on paper, textures are smoothed
-        // by the rasteriser at their tile edges, clipped slivers of text
-        // hinted on screen, Webdings through the fallback font, pictures at
-        // the card edge, rich text, circle text and SuperText edges.  The
+        // Open faults (39 of the 200 cards), each to be mended and then this
+        // line taken out (the test then fails as an unexpected pass until it
+        // is): dashes along SuperShape polygons start at other points on
+        // paper; the lines of rich text after the first stand up to a pixel
+        // away from the screen's, so a line cut by the card's edge shows
+        // more or less of itself; text a pixel off the screen's shows as a
+        // sliver along the edge of an object covering it; and where six or
+        // more colours meet in one block (texture, outline, shadow and text)
+        // an edge a fraction of a pixel off is not explained.  The
         // painter-state fault (black text in the colour of the shape before
         // it) has its own strict test, tst_painterstate, which must pass, and
         // the faults mended so far have theirs below.
