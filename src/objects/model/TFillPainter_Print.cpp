@@ -8,9 +8,9 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 #include <vector>
-#include <QScreen>
 
 namespace cw::model {
 
