@@ -212,11 +212,6 @@ private slots:
             QSKIP("this is the ordinary user's run");
         if (const auto why = test::OrdinaryUserUnavailable())
             QSKIP(qPrintable(*why));
-#ifdef CW_SANITIZED
-        // The sanitizers' runtime files may lie where that user cannot read
-        // them; the plain build runs this check.
-        QSKIP("checked in the plain build");
-#endif
         const QString failure =
             test::RunAsOrdinaryUser(m_root.path(), QStringLiteral("doubleSidedCardThroughADuplexQueue"),
                                     QStringLiteral("CW_DUPLEX_ORDINARY_USER"));

@@ -10,7 +10,8 @@
 
 namespace cw::test {
 
-// Why the run cannot be made here (not root, no setpriv), or nothing.
+// Why the run cannot be made here (not root, no setpriv, a sanitized build),
+// or nothing.
 std::optional<QString> OrdinaryUserUnavailable();
 
 // Copies this program into `folder` (made inside `root`, opened to every
