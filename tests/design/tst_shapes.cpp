@@ -19,11 +19,11 @@ class RecordingReport : public engine::TCanvasReport
 public:
     explicit RecordingReport(QImage &image) : TCanvasReport(image, 96, 96) {}
     QStringList calls;
-    int penWidth = 0;
+    double penWidth = 0;
     engine::TPenMode penMode = engine::TPenMode::pmCopy;
     Qt::BrushStyle brushStyle = Qt::SolidPattern;
 
-    void SetPen(const QColor &c, Qt::PenStyle s, int width, engine::TPenMode mode) override
+    void SetPen(const QColor &c, Qt::PenStyle s, double width, engine::TPenMode mode) override
     {
         penWidth = width;
         penMode = mode;
@@ -301,7 +301,8 @@ private slots:
         shape.SetPen(pen);
         shape.SetTransparent(true);
         shape.PrintTo(report, 1.0, 2.0);
-        QCOMPARE(report.penWidth, -10); // Trunc(10 / 96 * 100) = 10 hundredths
+        // Ten card pixels in hundredths of an inch, not cut to whole ones.
+        QCOMPARE(report.penWidth, -10 * 100 / 96.0);
         QCOMPARE(report.penMode, engine::TPenMode::pmXor);
         QCOMPARE(report.brushStyle, Qt::NoBrush);
         const double x1 = 1 + 10 / 96.0, y1 = 2 + 20 / 96.0, x2 = 1 + 110 / 96.0, y2 = 2 + 70 / 96.0;
@@ -311,7 +312,7 @@ private slots:
         shape.SetPen(pen);
         shape.SetShape(stRoundRect);
         shape.PrintTo(report, 1.0, 2.0);
-        QCOMPARE(report.penWidth, -3);
+        QCOMPARE(report.penWidth, -3 * 100 / 96.0);
         // Wider than high: the corners follow the width.
         const double corner = 0.25 * (x2 - x1);
         QCOMPARE(report.calls.last(), "RoundRect" + inches({x1, y1, x2, y2, corner, corner}));

@@ -209,7 +209,9 @@ void TestEngine::penWidthRules()
     QCOMPARE(at96.PenWidthPixels(-25), 24);
     TCanvasReport at50(image, 50, 50);
     QCOMPARE(at50.PenWidthPixels(-1), 1); // half a pixel: still one pixel
-    QCOMPARE(at50.PenWidthPixels(-3), 2); // 1.5 rounds to even
+    QCOMPARE(at50.PenWidthPixels(-3), 1.5); // fractions are kept
+    // A pen as wide as six card pixels (1/16 inch) is as wide on paper.
+    QCOMPARE(at600.PenWidthPixels(-6 * 100 / 96.0), 37.5);
 
     // A -1 pen draws six pixels wide at 600 dpi.
     QImage wide = WhiteImage(600, 100);

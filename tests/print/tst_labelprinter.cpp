@@ -25,7 +25,7 @@ struct DrawnRect
     int page;
     double x1, y1, x2, y2;
     QColor pen;
-    int penWidth;
+    double penWidth;
     Qt::BrushStyle brush;
 };
 

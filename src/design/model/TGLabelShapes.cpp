@@ -6,6 +6,7 @@
 #include "print/engine/Units.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace cw::model {
 
@@ -144,13 +145,21 @@ void TGLabelShapes::Paint(QPainter &painter)
     // Curves are drawn smooth, as paper shows them; straight edges stay on
     // whole pixels.
     painter.setRenderHint(QPainter::Antialiasing, IsRound() || IsEllipse());
+    // Every outline goes through the path paper strokes, so a dashed one
+    // starts at the same point and its dashes fall where they print.
     if (IsRound()) {
         const double radius = CornerSize() / 2.0;
-        painter.drawRoundedRect(r, radius, radius);
+        QPainterPath path;
+        path.addRoundedRect(r, radius, radius);
+        TGShapePainting::DrawPath(painter, path);
     } else if (IsEllipse()) {
-        painter.drawEllipse(r);
+        QPainterPath path;
+        path.addEllipse(r);
+        TGShapePainting::DrawPath(painter, path);
     } else {
-        painter.drawRect(r);
+        QPainterPath path;
+        path.addRect(r);
+        TGShapePainting::DrawPath(painter, path);
     }
     painter.restore();
 }
@@ -159,14 +168,14 @@ void TGLabelShapes::PrintTo(engine::TBaseReport &report, double leftInches, doub
 {
     const double ppi = ScreenPixelsPerInch;
     report.SetPen(TGColor::ToQColor(m_pen.Color), TGPen::ToQtStyle(m_pen.Style),
-                  -Trunc(m_pen.Width / ppi * 100), engine::TPenMode(m_pen.Mode));
+                  -m_pen.Width * 100 / ppi, engine::TPenMode(m_pen.Mode));
     report.SetBrush(TGColor::ToQColor(m_brush.Color), m_brush.ToQBrush().style());
     const double x1 = leftInches + Left() / ppi;
     const double y1 = topInches + Top() / ppi;
     const double x2 = leftInches + (Left() + Width()) / ppi;
     const double y2 = topInches + (Top() + Height()) / ppi;
     if (IsRound()) {
-        const double corner = m_roundPerc * 0.01 * (Height() < Width() ? x2 - x1 : y2 - y1);
+        const double corner = CornerSize() / ppi;
         report.RoundRect(x1, y1, x2, y2, corner, corner);
     } else if (IsEllipse()) {
         report.Ellipse(x1, y1, x2, y2);

@@ -6,6 +6,7 @@
 #include "print/engine/Units.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace cw::model {
 
@@ -94,12 +95,15 @@ void TGLineShape::Paint(QPainter &painter)
         // it, so pixels from the start up to (not including) the end are inked.
         const QLine l = ScreenLine();
         const double o = TGShapePainting::Offset(w);
+        QLineF line(l);
         if (m_lineStyle == stHorizontal)
-            painter.drawLine(QPointF(l.x1(), l.y1() + o), QPointF(l.x2(), l.y2() + o));
+            line.translate(0, o);
         else if (m_lineStyle == stVertical)
-            painter.drawLine(QPointF(l.x1() + o, l.y1()), QPointF(l.x2() + o, l.y2()));
-        else
-            painter.drawLine(QPointF(l.p1()), QPointF(l.p2()));
+            line.translate(o, 0);
+        QPainterPath path(line.p1());
+        path.lineTo(line.p2());
+        painter.setBrush(Qt::NoBrush);
+        TGShapePainting::DrawPath(painter, path);
     }
     painter.restore();
 }

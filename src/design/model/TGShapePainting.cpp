@@ -1,5 +1,8 @@
 #include "design/model/TGShapePainting.h"
 
+#include <QPainterPath>
+#include <QPainterPathStroker>
+
 namespace cw::model {
 
 bool TGShapePainting::SetupPen(QPainter &painter, const TGPen &pen, int width, Qt::PenCapStyle cap,
@@ -38,6 +41,21 @@ QRectF TGShapePainting::OutlineRect(const QRect &r, int width)
     const double o = Offset(std::max(width, 1));
     return QRectF(QPointF(r.left() + o, r.top() + o),
                   QPointF(r.left() + r.width() - 1 + o, r.top() + r.height() - 1 + o));
+}
+
+void TGShapePainting::DrawPath(QPainter &painter, const QPainterPath &path)
+{
+    const QPen pen = painter.pen();
+    if (pen.style() == Qt::NoPen || pen.style() == Qt::SolidLine) {
+        painter.drawPath(path);
+        return;
+    }
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.drawPath(path);
+    painter.setBrush(pen.brush());
+    painter.drawPath(QPainterPathStroker(pen).createStroke(path));
+    painter.restore();
 }
 
 } // namespace cw::model

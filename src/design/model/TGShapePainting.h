@@ -33,6 +33,11 @@ public:
     static double Offset(int width) { return (std::max(width, 1) % 2) ? 0.5 : 0.0; }
     // The path rectangle of an outline drawn around (x1, y1)-(x2, y2).
     static QRectF OutlineRect(const QRect &windowsRect, int width);
+    // Fills and outlines `path` with the painter's brush and pen.  A dashed
+    // pen is laid out along the path's true length, as paper lays it out:
+    // Qt's thin-line stroker counts a dash in steps along the major axis, so
+    // dashes on slants and curves came out longer on screen than printed.
+    static void DrawPath(QPainter &painter, const QPainterPath &path);
 };
 
 } // namespace cw::model

@@ -97,7 +97,7 @@ bool TFillPainter::SetupOutline(engine::TBaseReport &report, const QColor &brush
         return false;
     report.SetBrush(brushColour, Qt::NoBrush);
     report.SetPen(TGColor::ToQColor(m_outlineColor), TGPen::ToQtStyle(m_outlineStyle),
-                  -std::max(m_outlineWidth, 1), engine::TPenMode::pmCopy);
+                  -std::max(m_outlineWidth, 1) * 100.0 / ScreenPixelsPerInch, engine::TPenMode::pmCopy);
     return true;
 }
 

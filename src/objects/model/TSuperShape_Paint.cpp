@@ -12,26 +12,32 @@ namespace cw::model {
 
 void TSuperShape::drawKind(QPainter &painter, const QRect &r, const QPolygon &points, int penWidth) const
 {
+    // The same paths paper strokes, so dashes start where they print.
     const QRectF outline = TGShapePainting::OutlineRect(r, penWidth);
+    QPainterPath path;
     switch (m_shape) {
     case gstRectangle:
-        painter.drawRect(outline);
-        return;
+        path.addRect(outline);
+        break;
     case gstRoundRect: {
         const double c = RoundCorner() / 2.0;
-        painter.drawRoundedRect(outline, c, c);
-        return;
-    }
-    case gstEllipse:
-        painter.drawEllipse(outline);
-        return;
-    default:
+        path.addRoundedRect(outline, c, c);
         break;
     }
-    if (points.size() < 3)
-        return;
-    const double o = TGShapePainting::Offset(penWidth);
-    painter.drawPolygon(QPolygonF(points).translated(o, o), Qt::WindingFill);
+    case gstEllipse:
+        path.addEllipse(outline);
+        break;
+    default: {
+        if (points.size() < 3)
+            return;
+        const double o = TGShapePainting::Offset(penWidth);
+        path.setFillRule(Qt::WindingFill);
+        path.addPolygon(QPolygonF(points).translated(o, o));
+        path.closeSubpath();
+        break;
+    }
+    }
+    TGShapePainting::DrawPath(painter, path);
 }
 
 QPainterPath TSuperShape::outlinePath(const QRect &r) const

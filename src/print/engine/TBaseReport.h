@@ -157,13 +157,16 @@ public:
     QRect CreateInnerRect(double x1, double y1, double x2, double y2) const;
 
     // ---- Drawing state -----------------------------------------------------
-    virtual void SetPen(const QColor &colour, Qt::PenStyle style, int width, TPenMode mode) = 0;
+    // A positive width is in device pixels, a negative one in hundredths of
+    // an inch.  Fractions are kept: a pen as wide as n card pixels is
+    // -n * 100 / 96, and prints exactly as wide as the screen draws it.
+    virtual void SetPen(const QColor &colour, Qt::PenStyle style, double width, TPenMode mode) = 0;
     virtual QColor PenColor() const = 0;
     virtual Qt::PenStyle PenStyle() const = 0;
-    virtual int PenWidth() const = 0;
+    virtual double PenWidth() const = 0;
     virtual TPenMode PenMode() const = 0;
-    // Device pixels a pen of this width draws with.
-    virtual int PenWidthPixels(int width) const = 0;
+    // Device pixels a pen of this width draws with: never less than one.
+    virtual double PenWidthPixels(double width) const = 0;
 
     // A brush with a bitmap paints the bitmap as a repeating pattern (in
     // device pixels); colour images are used as they are, monochrome ones are

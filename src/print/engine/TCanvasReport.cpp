@@ -117,7 +117,7 @@ void TCanvasReport::ResetDrawingState()
 
 // ---- Pen and brush -------------------------------------------------------------
 
-void TCanvasReport::SetPen(const QColor &colour, Qt::PenStyle style, int width, TPenMode mode)
+void TCanvasReport::SetPen(const QColor &colour, Qt::PenStyle style, double width, TPenMode mode)
 {
     m_penColor = colour;
     m_penStyle = style;
@@ -125,11 +125,14 @@ void TCanvasReport::SetPen(const QColor &colour, Qt::PenStyle style, int width, 
     m_penMode = mode;
 }
 
-int TCanvasReport::PenWidthPixels(int width) const
+double TCanvasReport::PenWidthPixels(double width) const
 {
+    // Not rounded to whole device pixels: a shape's outline and its dashes
+    // are then as long on paper as on the screen, so the dashes fall on the
+    // same places all round it.
     if (width < 0)
-        return std::max(1, cw::Round(-width / 100.0 * XDPI()));
-    return std::max(1, width);
+        return std::max(1.0, -width / 100.0 * XDPI());
+    return std::max(1.0, width);
 }
 
 QPen TCanvasReport::DevicePen() const
@@ -137,7 +140,7 @@ QPen TCanvasReport::DevicePen() const
     const std::optional<QColor> ink = TPenRendering::Ink(m_penMode, m_penColor);
     if (m_penStyle == Qt::NoPen || !ink)
         return QPen(Qt::NoPen);
-    const int width = PenWidthPixels(m_penWidth);
+    const double width = PenWidthPixels(m_penWidth);
     QPen pen(*ink, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::MiterJoin);
     // Dashes are measured in card pixels, so they come out as long as on
     // the screen whatever the printer's resolution.

@@ -26,12 +26,12 @@ public:
 
     void RefreshDeviceMetrics() override;
 
-    void SetPen(const QColor &colour, Qt::PenStyle style, int width, TPenMode mode) override;
+    void SetPen(const QColor &colour, Qt::PenStyle style, double width, TPenMode mode) override;
     QColor PenColor() const override { return m_penColor; }
     Qt::PenStyle PenStyle() const override { return m_penStyle; }
-    int PenWidth() const override { return m_penWidth; }
+    double PenWidth() const override { return m_penWidth; }
     TPenMode PenMode() const override { return m_penMode; }
-    int PenWidthPixels(int width) const override;
+    double PenWidthPixels(double width) const override;
 
     void SetBrush(const QColor &colour, Qt::BrushStyle style, const QImage &bitmap = QImage()) override;
     QColor BrushColor() const override { return m_brushColor; }
@@ -136,7 +136,7 @@ private:
 
     QColor m_penColor = Qt::black;
     Qt::PenStyle m_penStyle = Qt::SolidLine;
-    int m_penWidth = 1;
+    double m_penWidth = 1;
     TPenMode m_penMode = TPenMode::pmCopy;
 
     QColor m_brushColor = Qt::white;
