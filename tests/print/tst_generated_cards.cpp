@@ -239,6 +239,24 @@ const std::vector<MendedCase> &MendedCases()
              }
              return list;
          }},
+        {"sharp corners of wide outlines are cut alike, and their dashes fall alike",
+         [] {
+             TGLabelObjectFiler::ObjectList list;
+             int at = 0;
+             for (const auto shape : {TSuperShape::gstStar, TSuperShape::gstDiamond, TSuperShape::gstTriangleLeft,
+                                      TSuperShape::gstTriangleUp, TSuperShape::gstPolyGon}) {
+                 for (const TPenStyle style : {psSolid, psDash}) {
+                     auto &s = added<TSuperShape>(list, 4 + (at % 5) * 66, 6 + (at / 5) * 92, 60, 80);
+                     s.SetShape(shape);
+                     s.SetBackColor(at % 2 ? clNavy : clRed);
+                     s.SetOutlineColor(clYellow);
+                     s.SetOutlineStyle(style);
+                     s.SetOutlineWidth(3 + at % 3);
+                     ++at;
+                 }
+             }
+             return list;
+         }},
     };
     return cases;
 }
@@ -408,6 +426,8 @@ private:
 
         QTemporaryDir temp;
         const QString keep = qEnvironmentVariable("CW_OUTPUT_DIR");
+        if (!keep.isEmpty())
+            QDir().mkpath(keep);
         const QString pdf = (keep.isEmpty() ? temp.path() : keep) + QStringLiteral("/generated-cards.pdf");
         printer::TReportPrinter report;
         report.SetOutputFileName(pdf);

@@ -45,7 +45,10 @@ QPen TGPen::ToQPen(double width, double scale) const
     QPen pen(Ink(Color).value_or(Qt::transparent));
     pen.setWidthF(width);
     pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::MiterJoin);
+    // A corner too sharp for the miter limit is bevelled, as PDF and
+    // PostScript printers cut it; Qt's own miter join would clip it at the
+    // limit instead and leave a longer point on screen than on paper.
+    pen.setJoinStyle(Qt::SvgMiterJoin);
     engine::TPenRendering::ApplyStyle(pen, ToQtStyle(Style), scale);
     return pen;
 }

@@ -141,7 +141,9 @@ QPen TCanvasReport::DevicePen() const
     if (m_penStyle == Qt::NoPen || !ink)
         return QPen(Qt::NoPen);
     const double width = PenWidthPixels(m_penWidth);
-    QPen pen(*ink, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::MiterJoin);
+    // Sharp corners are bevelled past the miter limit, as the screen's pens
+    // do (TGPen) and as PDF defines a miter join.
+    QPen pen(*ink, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::SvgMiterJoin);
     // Dashes are measured in card pixels, so they come out as long as on
     // the screen whatever the printer's resolution.
     if (m_penStyle != Qt::CustomDashLine)
