@@ -359,15 +359,16 @@ private slots:
                 return kept;
             },
             [&](int i) { return cards[size_t(i)]; });
-        // Open faults (39 of the 200 cards), each to be mended and then this
+        // Open faults (25 of the 200 cards), each to be mended and then this
         // line taken out (the test then fails as an unexpected pass until it
-        // is): dashes along SuperShape polygons start at other points on
-        // paper; the lines of rich text after the first stand up to a pixel
-        // away from the screen's, so a line cut by the card's edge shows
-        // more or less of itself; text a pixel off the screen's shows as a
-        // sliver along the edge of an object covering it; and where six or
-        // more colours meet in one block (texture, outline, shadow and text)
-        // an edge a fraction of a pixel off is not explained.  The
+        // is): glyphs on screen are drawn from hinted outlines, on paper from
+        // exact ones, so a stem or a label's underline can stand a fraction
+        // of a pixel or a pixel away; that shows as a sliver where an opaque
+        // object covers the text or the card's edge cuts it.  Picture and
+        // texture fills inside SuperText letters stand up to a quarter pixel
+        // off; and where six or more colours meet in one block (texture,
+        // outline, shadow and text) an edge a fraction of a pixel off is not
+        // explained.  The
         // painter-state fault (black text in the colour of the shape before
         // it) has its own strict test, tst_painterstate, which must pass, and
         // the faults mended so far have theirs below.

@@ -143,11 +143,10 @@ void TGPRichBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, d
     if (Width() <= 0 || Height() <= 0 || !m_master)
         return;
     const double ppi = ScreenPixelsPerInch;
-    const QPicture picture = MakePicture();
     const QRect rect =
         report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
-    report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
+    report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) { drawLabel(painter); });
 }
 
 void TGPRichBaseLabel::EditText()
