@@ -12,6 +12,7 @@
 #include "support/BlockMeans.h"
 #include "support/CardOutputs.h"
 #include "support/TestFolder.h"
+#include "text/model/TGPLabel.h"
 
 #include <QTest>
 
@@ -40,6 +41,38 @@ void addLine(ui::TGBasePanel &card, QRect bounds, TLineStyle direction, TGPen pe
     l->SetPen(pen);
     l->Loaded();
     card.AddObject(std::move(l));
+}
+
+// Labels of spaces only, underlined and struck out: all they draw are the
+// two bars, so each bar's rows can be read off the screen and the paper.
+void decorationsCard(ui::TGBasePanel &card)
+{
+    const char *faces[] = {"Liberation Sans", "DejaVu Serif", "Courier New", "Times New Roman"};
+    int at = 0;
+    for (const char *face : faces)
+        for (const int height : {-13, -21, -29, -40}) {
+            auto label = std::make_unique<TGPLabel>();
+            label->SetBounds(6 + (at % 8) * 41, 6 + (at / 8) * 46, 38, 44);
+            TGFont font;
+            font.Name = QString::fromLatin1(face);
+            font.Height = height;
+            font.Style = fsUnderline | fsStrikeOut;
+            label->SetLabelFont(font);
+            label->SetCaption(QStringLiteral("      "));
+            label->Loaded();
+            card.AddObject(std::move(label));
+            ++at;
+        }
+}
+
+// The rows of column x, from top to bottom, darker than mid-grey.
+QList<int> darkRows(const QImage &image, int x, int top, int bottom)
+{
+    QList<int> rows;
+    for (int y = top; y < bottom; ++y)
+        if (qGray(image.pixel(x, y)) < 128)
+            rows << y;
+    return rows;
 }
 
 TGImage *addImage(ui::TGBasePanel &card, QRect bounds, const TGPicture &picture, bool flip, bool reverse)
@@ -189,6 +222,22 @@ private slots:
     {
         wideDashesCard(*card);
         verifyAgreement(render("wide-dashes"), 24);
+    }
+
+    // Text decorations are drawn by the label, not by the font: each device
+    // would otherwise place them by its own font metrics, up to a pixel from
+    // the screen's on paper.
+    void underlineAndStrikeOutPrintOnTheScreensRows()
+    {
+        decorationsCard(*card);
+        const test::CardOutputs out = render("decorations");
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        for (int at = 0; at < 16; ++at) {
+            const int x = 6 + (at % 8) * 41 + 4, top = 6 + (at / 8) * 46;
+            const QList<int> screen = darkRows(out.screen, x, top, top + 44);
+            QVERIFY2(screen.size() >= 2, qPrintable(QString::number(at)));
+            QCOMPARE(darkRows(out.paper, x, top, top + 44), screen);
+        }
     }
 
     void penModesAreTheSameInkEverywhere()

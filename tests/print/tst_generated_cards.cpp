@@ -359,11 +359,10 @@ private slots:
                 return kept;
             },
             [&](int i) { return cards[size_t(i)]; });
-        // Open faults (25 of the 200 cards), each to be mended and then this
+        // Open faults (22 of the 200 cards), each to be mended and then this
         // line taken out (the test then fails as an unexpected pass until it
         // is): glyphs on screen are drawn from hinted outlines, on paper from
-        // exact ones, so a stem or a label's underline can stand a fraction
-        // of a pixel or a pixel away; that shows as a sliver where an opaque
+        // exact ones, so a stem can stand a fraction of a pixel away; that shows as a sliver where an opaque
         // object covers the text or the card's edge cuts it.  Picture and
         // texture fills inside SuperText letters stand up to a quarter pixel
         // off; and where six or more colours meet in one block (texture,

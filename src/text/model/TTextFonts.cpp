@@ -4,12 +4,15 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
+
+#include <cmath>
 
 namespace cw::model {
 
@@ -83,17 +86,40 @@ bool TTextFonts::IsSyntheticBold(const QFont &font, const QString &text)
 
 void TTextFonts::DrawText(QPainter &painter, const QPointF &baseline, const QFont &font, const QString &text)
 {
-    if (!IsSyntheticBold(font, text)) {
-        painter.setFont(font);
+    QFont plain = font;
+    plain.setUnderline(false);
+    plain.setStrikeOut(false);
+    if (!IsSyntheticBold(plain, text)) {
+        painter.setFont(plain);
         painter.drawText(baseline, text);
-        return;
+    } else {
+        QPainterPath outline;
+        outline.addText(baseline, plain, text);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(outline, painter.pen().brush());
+        painter.restore();
     }
-    QPainterPath outline;
-    outline.addText(baseline, font, text);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(outline, painter.pen().brush());
-    painter.restore();
+    if (!font.underline() && !font.strikeOut())
+        return;
+    const QFontMetricsF metrics(plain);
+    const double width = metrics.horizontalAdvance(text);
+    const double thickness = std::max(1.0, std::round(metrics.lineWidth()));
+    // Where Qt's own decorations fall on the screen: the underline starts
+    // on the first whole pixel below the font's underline position, the
+    // strike-out is centred a third of the ascent above the baseline.
+    // Turned text gets smoothed bars, as paper smooths them.
+    auto bar = [&](double top) {
+        painter.save();
+        if (painter.worldTransform().isRotating())
+            painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(QRectF(baseline.x(), top, width, thickness), painter.pen().brush());
+        painter.restore();
+    };
+    if (font.underline())
+        bar(std::ceil(baseline.y() + metrics.underlinePos()));
+    if (font.strikeOut())
+        bar(std::round(baseline.y() - metrics.ascent() / 3 - thickness / 2));
 }
 
 } // namespace cw::model

@@ -44,6 +44,10 @@ public:
     // way (the PDF writer only doubles the glyphs a hair apart), so a bold
     // symbol would print thinner than it shows; outlines are the same on
     // every device.
+    //
+    // Underline and strike-out are drawn as bars on whole pixels of the
+    // design, placed by the screen font's metrics: left to the font, each
+    // device puts them by its own metrics, up to a pixel apart on paper.
     static void DrawText(QPainter &painter, const QPointF &baseline, const QFont &font, const QString &text);
 };
 
