@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace cw;
 using namespace cw::model;
 
@@ -265,6 +267,39 @@ private slots:
         QVERIFY(!TGMenuItem::Find(image.PopupMenu(), "Flip")->Enabled);
         QVERIFY(!TGMenuItem::Find(image.PopupMenu(), "Reverse")->Enabled);
         QVERIFY(image.MirroredBitmap(QSize(4, 2)).isNull());
+    }
+
+    // The bitmap sent to the printer: sharp blocks of the picture's own
+    // colours where the surface shows it at its own size, mirrored or not;
+    // smoothed where the surface stretches it.
+    void bitmapsShownAtTheirOwnSizePrintTheirExactPixels()
+    {
+        QImage cells(25, 17, QImage::Format_RGB32);
+        const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
+        for (int y = 0; y < cells.height(); ++y)
+            for (int x = 0; x < cells.width(); ++x)
+                cells.setPixel(x, y, colours[(x / 3 + y / 3 * 2) % 4]);
+        TGPicture picture;
+        picture.SetBitmap(cells);
+        auto blends = [&](const QImage &printed) {
+            int count = 0;
+            for (int y = 0; y < printed.height(); ++y)
+                for (int x = 0; x < printed.width(); ++x)
+                    count += !std::count(std::begin(colours), std::end(colours), printed.pixel(x, y));
+            return count;
+        };
+        TGImage image;
+        image.SetPicture(picture);
+        for (const bool flip : {false, true}) {
+            image.SetFlip(flip);
+            image.SetBounds(0, 0, 25, 17);
+            const QImage sharp = image.PrintBitmap(QSize(156, 106)); // 600 dpi
+            QCOMPARE(sharp.size(), QSize(156, 106));
+            QCOMPARE(blends(sharp), 0);
+            QCOMPARE(QColor(sharp.pixel(0, 0)), QColor(flip ? colours[2] : colours[0]));
+            image.SetBounds(0, 0, 50, 34);
+            QVERIFY(blends(image.PrintBitmap(QSize(313, 213))) > 0);
+        }
     }
 
     void emptyPictureIsAFramedWhiteBoxAndPrintsNothing()

@@ -209,12 +209,17 @@ void TGImage::ApplyAutoSize()
     m_inAutoSize = false;
 }
 
-void TGImage::DrawBitmap(QPainter &painter, const QSizeF &size) const
+bool TGImage::ShownStretched() const
+{
+    return QSize(Width(), Height()) != m_picture.Image().size();
+}
+
+void TGImage::DrawBitmap(QPainter &painter, const QSizeF &size, bool smooth) const
 {
     painter.save();
     // Smoothing is for stretching: a bitmap shown at its own size keeps its
     // exact pixels, mirrored or not.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, size != QSizeF(m_picture.Image().size()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     // A reversed coordinate pair in the destination mirrors that axis.
     painter.translate(m_reverse ? size.width() : 0, m_flip ? size.height() : 0);
     painter.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
@@ -236,7 +241,7 @@ QImage TGImage::MirroredBitmap(const QSize &size) const
         return out;
     out.fill(Qt::transparent);
     QPainter p(&out);
-    DrawBitmap(p, size);
+    DrawBitmap(p, size, size != source.size());
     p.end();
     return out;
 }
@@ -246,7 +251,11 @@ QImage TGImage::PrintBitmap(const QSize &size) const
     const QImage &source = m_picture.Image();
     if (source.isNull() || !m_picture.IsBitmap() || size.isEmpty())
         return QImage();
-    const int mirror = (m_flip ? 1 : 0) | (m_reverse ? 2 : 0);
+    // A bitmap the surface shows at its own size prints its pixels as
+    // blocks of printer dots, as sharp as the screen has them; smoothed, its
+    // edges would blur over a screen pixel on paper.
+    const bool smooth = ShownStretched();
+    const int mirror = (m_flip ? 1 : 0) | (m_reverse ? 2 : 0) | (smooth ? 4 : 0);
     if (m_printBitmap.size() == size && m_printSource == source.cacheKey() && m_printMirror == mirror)
         return m_printBitmap;
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
@@ -254,7 +263,7 @@ QImage TGImage::PrintBitmap(const QSize &size) const
         return out;
     out.fill(Qt::transparent);
     QPainter p(&out);
-    DrawBitmap(p, size);
+    DrawBitmap(p, size, smooth);
     p.end();
     m_printBitmap = out;
     m_printSource = source.cacheKey();
@@ -280,7 +289,7 @@ void TGImage::Paint(QPainter &painter)
     p.setRenderHint(QPainter::Antialiasing, m_picture.IsMetafile());
     const QRectF all(0, 0, w, h);
     if (m_picture.IsBitmap())
-        DrawBitmap(p, all.size());
+        DrawBitmap(p, all.size(), ShownStretched());
     else
         m_picture.Draw(p, all);
     // The frame stays on whole pixels.

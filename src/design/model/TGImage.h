@@ -95,7 +95,9 @@ private:
     void ApplyAutoSize();
     // Draws the bitmap into (0, 0)-size, mirrored by Flip/Reverse and
     // smoothly stretched: the one way bitmaps reach screen, export and paper.
-    void DrawBitmap(QPainter &painter, const QSizeF &size) const;
+    void DrawBitmap(QPainter &painter, const QSizeF &size, bool smooth) const;
+    // True when the surface shows the bitmap stretched, not at its own size.
+    bool ShownStretched() const;
 
     bool m_autoSize = false;
     bool m_stretch = true;
