@@ -359,18 +359,17 @@ private slots:
                 return kept;
             },
             [&](int i) { return cards[size_t(i)]; });
-        // Open faults (22 of the 200 cards), each to be mended and then this
+        // Open faults (24 of the 200 cards), each to be mended and then this
         // line taken out (the test then fails as an unexpected pass until it
         // is): glyphs on screen are drawn from hinted outlines, on paper from
         // exact ones, so a stem can stand a fraction of a pixel away; that
         // shows as a sliver where an opaque object covers the text or the
-        // card's edge cuts it.  Picture and texture fills inside SuperText
-        // letters stand up to a quarter pixel off; and where six or more
-        // colours meet in one block (texture, outline, shadow and text) an
-        // edge a fraction of a pixel off is not explained.  The painter-state
-        // fault (black text in the colour of the shape before it) has its own
-        // strict test, tst_painterstate, which must pass, and the faults
-        // mended so far have theirs below.
+        // card's edge cuts it.  Where six or more colours meet in one block
+        // (texture, outline, shadow and text) an edge a fraction of a pixel
+        // off is not explained.  The painter-state fault (black text in the
+        // colour of the shape before it) has its own strict test,
+        // tst_painterstate, which must pass, and the faults mended so far
+        // have theirs below.
         QEXPECT_FAIL("", "open differences between export and paper (see the comment)", Continue);
         QVERIFY2(failedCards.isEmpty(),
                  qPrintable(QStringLiteral("%1 of %2 cards differ: %3")

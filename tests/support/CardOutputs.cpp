@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace cw::test {
 
@@ -22,31 +23,63 @@ namespace {
 constexpr double CardLeft = 1.0;
 constexpr double CardTop = 1.0;
 constexpr int Dpi = 96;
-// Cells are rasterised at four times that and averaged down: the rasteriser
-// takes every pixel a clip rectangle touches, so at 96 dpi a clip edge a
-// printer dot off the pixel grid let a whole row of clipped text show.
-constexpr int Supersample = 4;
+// Cells are rasterised at the printer's 600 dots per inch and averaged down
+// by area.  At 96 dpi the rasteriser takes every pixel a clip rectangle
+// touches, so a clip edge a dot off the pixel grid let a whole row of
+// clipped text show; at any resolution but the printer's it puts a
+// picture's edges on its own whole pixels, up to one of them away.
+constexpr int PaperDpi = 600;
 
-// Each pixel the mean of the factor × factor pixels it covers.
-QImage averagedDown(const QImage &source, int factor)
+// The dots of one axis that one 96-dpi pixel covers, each with the share
+// of the pixel it makes up.
+struct Share
+{
+    int dot;
+    double weight;
+};
+
+std::vector<std::vector<Share>> sharesAlong(double start, int pixels, int dots)
+{
+    const double step = double(PaperDpi) / Dpi;
+    std::vector<std::vector<Share>> all(size_t(std::max(0, pixels)));
+    for (int i = 0; i < pixels; ++i) {
+        const double from = start + i * step, to = from + step;
+        for (int d = int(std::floor(from)); d < to && d < dots; ++d) {
+            const double covered = std::min(to, d + 1.0) - std::max(from, double(d));
+            if (d >= 0 && covered > 0)
+                all[size_t(i)].push_back({d, covered / step});
+        }
+    }
+    return all;
+}
+
+// The cell `size` pixels large whose corner lies `start` dots into the
+// 600-dpi raster, each pixel the mean of the dots it covers.
+QImage averagedDown(const QImage &source, QPointF start, QSize size)
 {
     const QImage in = source.convertToFormat(QImage::Format_RGB32);
-    QImage out(in.width() / factor, in.height() / factor, QImage::Format_RGB32);
-    const int n = factor * factor;
-    for (int y = 0; y < out.height(); ++y) {
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    const auto columns = sharesAlong(start.x(), size.width(), in.width());
+    const auto rows = sharesAlong(start.y(), size.height(), in.height());
+    for (int y = 0; y < size.height(); ++y) {
         auto *target = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            int r = 0, g = 0, b = 0;
-            for (int dy = 0; dy < factor; ++dy) {
-                const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(y * factor + dy));
-                for (int dx = 0; dx < factor; ++dx) {
-                    const QRgb p = line[x * factor + dx];
-                    r += qRed(p);
-                    g += qGreen(p);
-                    b += qBlue(p);
+        for (int x = 0; x < size.width(); ++x) {
+            double r = 0, g = 0, b = 0, total = 0;
+            for (const Share &row : rows[size_t(y)]) {
+                const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(row.dot));
+                for (const Share &column : columns[size_t(x)]) {
+                    const double w = row.weight * column.weight;
+                    const QRgb p = line[column.dot];
+                    r += w * qRed(p);
+                    g += w * qGreen(p);
+                    b += w * qBlue(p);
+                    total += w;
                 }
             }
-            target[x] = qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n);
+            if (total > 0)
+                target[x] = qRgb(int(std::lround(r / total)), int(std::lround(g / total)),
+                                 int(std::lround(b / total)));
         }
     }
     return out;
@@ -102,24 +135,15 @@ CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath, 
         result.error = QStringLiteral("the print job failed");
         return result;
     }
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty()) {
-        result.error = QStringLiteral("pdftoppm is not installed");
-        return result;
-    }
-    const QString prefix = temp.filePath(QStringLiteral("sheet"));
-    QProcess process;
-    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"),
-                             QStringLiteral("-singlefile"), pdf, prefix});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        result.error =
-            QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
-        return result;
-    }
-    const QImage sheet(prefix + QStringLiteral(".png"));
     const QRect card(int(std::lround(CardLeft * Dpi)), int(std::lround(CardTop * Dpi)),
                      result.exported.width(), result.exported.height());
-    result.paper = sheet.copy(card).convertToFormat(QImage::Format_RGB32);
+    const QList<QImage> cells = RasteriseCells(pdf, card, &result.error);
+    if (cells.isEmpty()) {
+        if (result.error.isEmpty())
+            result.error = QStringLiteral("the print job made no page");
+        return result;
+    }
+    result.paper = cells.first();
     return result;
 }
 
@@ -133,11 +157,14 @@ QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *err
     QTemporaryDir temp;
     const QString prefix = temp.filePath(QStringLiteral("cell"));
     QProcess process;
-    const int f = Supersample;
-    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(Dpi * f), QStringLiteral("-x"),
-                             QString::number(cell.x() * f), QStringLiteral("-y"), QString::number(cell.y() * f),
-                             QStringLiteral("-W"), QString::number(cell.width() * f), QStringLiteral("-H"),
-                             QString::number(cell.height() * f), QStringLiteral("-png"), pdf, prefix});
+    const double step = double(PaperDpi) / Dpi;
+    const int left = int(std::floor(cell.x() * step)), top = int(std::floor(cell.y() * step));
+    const int right = int(std::ceil((cell.x() + cell.width()) * step));
+    const int bottom = int(std::ceil((cell.y() + cell.height()) * step));
+    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(PaperDpi), QStringLiteral("-x"),
+                             QString::number(left), QStringLiteral("-y"), QString::number(top),
+                             QStringLiteral("-W"), QString::number(right - left), QStringLiteral("-H"),
+                             QString::number(bottom - top), QStringLiteral("-png"), pdf, prefix});
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         *error = QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
@@ -150,7 +177,8 @@ QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *err
     });
     QList<QImage> cells;
     for (const QString &name : names)
-        cells << averagedDown(QImage(temp.filePath(name)), f);
+        cells << averagedDown(QImage(temp.filePath(name)), QPointF(cell.x() * step - left, cell.y() * step - top),
+                              cell.size());
     return cells;
 }
 

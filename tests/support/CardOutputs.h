@@ -31,8 +31,9 @@ struct CardOutputs
 CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath = QString(),
                               const QString &backgroundFile = QString());
 
-// Every page of `pdf` rasterised at four times 96 pixels per inch, averaged
-// down to 96 and cut to `cell` (96-dpi pixels from the sheet's corner), in
+// Every page of `pdf` rasterised at the printer's 600 dots per inch,
+// averaged down by area to 96 and cut to `cell` (96-dpi pixels from the
+// sheet's corner), in
 // page order, with one pdftoppm run.  Empty, and `error` set, when pdftoppm is missing or fails.
 QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *error);
 
