@@ -7,7 +7,7 @@
 #include "design/model/TCardRenderer.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "print/SheetPdfCheck.h"
-#include "print/engine/TBoundedCanvasReport.h"
+#include "print/engine/TCanvasReport.h"
 #include "print/engine/Units.h"
 #include "print/model/TPrintShopCard.h"
 #include "print/model/TPrintShopLayout.h"
@@ -210,11 +210,10 @@ private slots:
     {
         QImage page(100, 100, QImage::Format_RGB32);
         page.fill(Qt::white);
-        engine::TBoundedCanvasReport report(page, 100, 100);
+        engine::TCanvasReport report(page, 100, 100);
         report.SetProcessEvents({});
         report.OnPrint = [](engine::TBaseReport &r) {
-            auto &bounded = static_cast<engine::TBoundedCanvasReport &>(r);
-            bounded.SetBound(QRectF(0.2, 0.2, 0.6, 0.6));
+            r.SetBound(QRectF(0.2, 0.2, 0.6, 0.6));
             r.SetBrush(Qt::black, Qt::SolidPattern);
             r.SetPen(Qt::black, Qt::SolidLine, 1, engine::TPenMode::pmCopy);
             r.SelectClipRegion(r.CreateRectRegion(0, 0, 1, 0.5));
@@ -226,7 +225,7 @@ private slots:
             r.EndPath();
             r.SelectClipPath();
             r.Rectangle(0, 0, 1, 1);
-            bounded.SetBound(QRectF());
+            r.SetBound(QRectF());
             r.Rectangle(0.9, 0.9, 1, 1); // after the bound is lifted: drawn
         };
         report.Execute();

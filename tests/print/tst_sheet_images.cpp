@@ -1,11 +1,14 @@
 // A printed sheet of cards stores each picture of the design once: every card
 // position draws the same texture and surface bitmaps, so the PDF holds one
 // image object per picture, however many cards and sheets the job makes.
+// And every card of the sheet prints inside its own rectangle.
+#include "design/model/TBCShapes.h"
 #include "design/model/TGLabelObjectFiler.h"
 #include "design/model/TGPicture.h"
 #include "objects/model/TSuperShape.h"
 #include "print/model/TLabelPrintJob.h"
 #include "print/printer/TReportPrinter.h"
+#include "support/CardOutputs.h"
 #include "text/model/TGSuperText.h"
 
 #include <QFile>
@@ -13,6 +16,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
+#include <optional>
 
 using namespace cw;
 using namespace cw::model;
@@ -150,6 +156,58 @@ private slots:
         }
         QCOMPARE(objects.size(), 3);
         QVERIFY(placements >= 10 * 3);
+    }
+
+    // The surface cuts a card's objects at its edge; paper must too.  Each
+    // card has one red square at its bottom right corner, reaching 20 pixels
+    // past both edges: past them it would print on the card beside it and
+    // the one below, where those print nothing, and on the sheet's margins.
+    void objectsPastTheCardsEdgePrintOnTheirCardOnly()
+    {
+        TBCShapes square;
+        square.SetBounds(316, 172, 40, 40);
+        square.SetBrush(TGBrush{clRed, bsSolid});
+        square.SetPen(TGPen{clRed, pmCopy, psClear, 0});
+        square.SetTransparent(false);
+        square.Name = QStringLiteral("Square");
+        TGLabelObjectFiler filer;
+        const TGLabelObjectFiler::ObjectList design =
+            filer.ReadObjectList(TGLabelObjectFiler::ObjectListBytes({&square}));
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("edges.pdf");
+        QVERIFY(printSheets(design, pdf, 1));
+        QString error;
+        const QList<QImage> pages = test::RasteriseCells(pdf, QRect(0, 0, 816, 1056), &error);
+        QVERIFY2(pages.size() == 1, qPrintable(error));
+        const QImage &page = pages.first();
+        const TLabelPrintSettings layout;
+        // The card and the spot in it a pixel away from (x, y), or none.
+        auto spot = [&](int x, int y) -> std::optional<QPoint> {
+            const double column = (x / 96.0 - layout.LeftMargin) / layout.HorizontalPitch;
+            const double row = (y / 96.0 - layout.TopMargin) / layout.VerticalPitch;
+            if (column < 0 || row < 0 || column >= layout.Across || row >= layout.Down)
+                return std::nullopt;
+            return QPoint(x - int(std::lround((layout.LeftMargin + int(column) * layout.HorizontalPitch) * 96)),
+                          y - int(std::lround((layout.TopMargin + int(row) * layout.VerticalPitch) * 96)));
+        };
+        int wrong = 0;
+        QString first;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const std::optional<QPoint> at = spot(x, y);
+                // A pixel of the square's edge or of a card's edge may blend.
+                const bool red = at && at->x() >= 316 && at->y() >= 172 && at->x() < 336 && at->y() < 192;
+                const bool edge = at && (at->x() == 315 || at->y() == 171 || at->x() == 0 || at->y() == 0 ||
+                                         at->x() == 335 || at->y() == 191);
+                const QRgb p = page.pixel(x, y);
+                const bool printed = qGreen(p) < 128;
+                if (edge || red == printed)
+                    continue;
+                if (first.isEmpty())
+                    first = QStringLiteral("(%1, %2) is %3").arg(x).arg(y).arg(QColor(p).name());
+                ++wrong;
+            }
+        QVERIFY2(wrong == 0, qPrintable(QStringLiteral("%1 pixels wrong, first %2").arg(wrong).arg(first)));
     }
 };
 

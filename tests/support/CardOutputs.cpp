@@ -6,6 +6,7 @@
 #include "print/printer/TReportPrinter.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -176,9 +177,17 @@ QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *err
         return a.size() != b.size() ? a.size() < b.size() : a < b;
     });
     QList<QImage> cells;
-    for (const QString &name : names)
-        cells << averagedDown(QImage(temp.filePath(name)), QPointF(cell.x() * step - left, cell.y() * step - top),
-                              cell.size());
+    for (const QString &name : names) {
+        // A whole sheet at 600 dpi is past Qt's default limit for one image.
+        QImageReader reader(temp.filePath(name));
+        reader.setAllocationLimit(1024);
+        const QImage dots = reader.read();
+        if (dots.isNull()) {
+            *error = QStringLiteral("the rasterised page %1 could not be read: %2").arg(name, reader.errorString());
+            return {};
+        }
+        cells << averagedDown(dots, QPointF(cell.x() * step - left, cell.y() * step - top), cell.size());
+    }
     return cells;
 }
 

@@ -247,6 +247,15 @@ public:
     virtual void SelectClipRegion(const QPainterPath &region) = 0;
     // Removes the clip of a region or of a path.
     virtual void ClearClip() = 0;
+    // An area of the page, in inches from the sheet's corner, that drawing
+    // never leaves while it is set, even as the objects drawn select clip
+    // regions and clear them again: each clip is cut to the bound, and
+    // clearing one returns to the bound.  A sheet bounds each card by its
+    // own rectangle, so nothing reaches the card beside it; a print-shop
+    // card bounds it by its bleed.  An empty rectangle lifts the bound.  It
+    // is set for the drawing of one card, within one page.
+    virtual void SetBound(const QRectF &inches) = 0;
+    virtual QRectF Bound() const = 0;
 
     // ---- Pictures ---------------------------------------------------------------
     // Stretches a recorded picture into a device rectangle.  The frame is the

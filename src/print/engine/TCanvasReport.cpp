@@ -96,6 +96,7 @@ void TCanvasReport::Abort()
 void TCanvasReport::ResetDrawingState()
 {
     m_penColor = Qt::black;
+    m_bound = QRectF();
     m_penStyle = Qt::SolidLine;
     m_penWidth = 1;
     m_penMode = TPenMode::pmCopy;

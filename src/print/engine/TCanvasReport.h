@@ -82,6 +82,8 @@ public:
     QPainterPath CreatePolygonRegion(const QPolygon &points) const override;
     void SelectClipRegion(const QPainterPath &region) override;
     void ClearClip() override;
+    void SetBound(const QRectF &inches) override;
+    QRectF Bound() const override { return m_bound; }
 
     void StretchDraw(const QRect &rect, const QPicture &picture, const QRectF &frame = QRectF()) override;
     void StretchDraw(const QRect &rect, const QImage &image) override;
@@ -116,6 +118,8 @@ protected:
     void DiscardPainting();
 
 private:
+    // Cuts the painter's clip to the bound, when one is set.
+    void ApplyBound();
     void ApplyPen(bool forLine);
     void ApplyBrush();
     QPen DevicePen() const;
@@ -129,6 +133,7 @@ private:
     QPointF ShapeCorner(double x1, double y1, double x2, double y2) const;
     void DrawText(const QString &text);
 
+    QRectF m_bound;
     QPaintDevice *m_target = nullptr;
     QPainter m_painter;
     QPicture m_discard;

@@ -145,6 +145,7 @@ void TCanvasReport::SelectClipPath()
         return;
     path.closeSubpath();
     m_painter.setClipPath(path, Qt::ReplaceClip);
+    ApplyBound();
 }
 
 void TCanvasReport::StrokePath()
@@ -223,6 +224,7 @@ void TCanvasReport::SelectClipRegion(const QPainterPath &region)
     if (!Drawing())
         return;
     m_painter.setClipPath(region, Qt::ReplaceClip);
+    ApplyBound();
 }
 
 // The clip is dropped, not merely switched off: a painter keeps a switched-off
@@ -234,6 +236,24 @@ void TCanvasReport::ClearClip()
     if (!Drawing())
         return;
     m_painter.setClipPath(QPainterPath(), Qt::NoClip);
+    ApplyBound();
+}
+
+void TCanvasReport::SetBound(const QRectF &inches)
+{
+    m_bound = inches;
+    if (!Drawing())
+        return;
+    m_painter.setClipPath(QPainterPath(), Qt::NoClip);
+    ApplyBound();
+}
+
+void TCanvasReport::ApplyBound()
+{
+    if (!Drawing() || m_bound.isEmpty())
+        return;
+    m_painter.setClipPath(CreateRectRegion(m_bound.left(), m_bound.top(), m_bound.right(), m_bound.bottom()),
+                          Qt::IntersectClip);
 }
 
 // ---- Pictures ----------------------------------------------------------------------------

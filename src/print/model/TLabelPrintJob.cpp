@@ -156,6 +156,10 @@ void TLabelPrintJob::ComposeCard(TBaseReport &report, int column, int row)
         report.Rectangle(x, y, right, bottom);
         return;
     }
+    // The card prints inside its own rectangle, as the surface shows it: an
+    // object reaching past the card's edge would print on the card beside
+    // it, or on the sheet's margin.
+    report.SetBound(QRectF(x, y, Settings.CardWidth, Settings.CardHeight));
     PrintBackGround(report, x, y);
     if (!Settings.PrintToPrinter) {
         // The card's outline on the preview page, a hundredth of an inch wide.
@@ -165,6 +169,7 @@ void TLabelPrintJob::ComposeCard(TBaseReport &report, int column, int row)
     }
     if (PrintObjects)
         PrintObjects(report, x, y);
+    report.SetBound(QRectF());
 }
 
 void TLabelPrintJob::PrintBackGround(TBaseReport &report, double x, double y) const

@@ -1,6 +1,6 @@
 #include "print/model/TPrintShopCard.h"
 
-#include "print/engine/TBoundedCanvasReport.h"
+#include "print/engine/TBaseReport.h"
 #include "print/engine/Units.h"
 #include "print/model/TSheetBackground.h"
 
@@ -17,7 +17,7 @@ TPrintShopCard::TPrintShopCard(const TPrintShopLayout &layout, const TSheetBackg
 {
 }
 
-void TPrintShopCard::Compose(engine::TBoundedCanvasReport &report) const
+void TPrintShopCard::Compose(engine::TBaseReport &report) const
 {
     const QRectF trim = m_layout.TrimBox();
     report.SetBound(m_layout.BleedBox());

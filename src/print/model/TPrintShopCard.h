@@ -27,7 +27,6 @@ class QPainter;
 
 namespace cw::engine {
 class TBaseReport;
-class TBoundedCanvasReport;
 } // namespace cw::engine
 
 namespace cw::model {
@@ -49,7 +48,7 @@ public:
 
     // Draws the card's page on a report whose job is running, at the page's
     // top-left corner.
-    void Compose(engine::TBoundedCanvasReport &report) const;
+    void Compose(engine::TBaseReport &report) const;
 
     // The bitmap grown by mirrored strips of `left`/`right` columns and
     // `top`/`bottom` rows (each at most the picture's own width or height):

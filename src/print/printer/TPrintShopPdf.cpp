@@ -1,7 +1,7 @@
 #include "print/printer/TPrintShopPdf.h"
 
 #include "app/model/Exception.h"
-#include "print/engine/TBoundedCanvasReport.h"
+#include "print/engine/TCanvasReport.h"
 #include "print/printer/TPdfPageBoxes.h"
 
 #include <QBuffer>
@@ -57,7 +57,7 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout, const s
         writer.setResolution(Dpi);
         writer.setPageLayout(QPageLayout(QPageSize(page, QPageSize::Inch, QString(), QPageSize::ExactMatch),
                                          QPageLayout::Portrait, QMarginsF()));
-        engine::TBoundedCanvasReport report(writer, Dpi, Dpi);
+        engine::TCanvasReport report(writer, Dpi, Dpi);
         report.SetProcessEvents({});
         // The canvas report draws every page on its one device: the writer
         // starts each further page itself.
@@ -71,7 +71,7 @@ QByteArray TPrintShopPdf::Compose(const model::TPrintShopLayout &layout, const s
                     r.NewPage();
                 const model::TPrintShopCard card(layout, sides[i].Background, sides[i].PrintObjects,
                                                  sides[i].PaintEdgeObjects);
-                card.Compose(static_cast<engine::TBoundedCanvasReport &>(r));
+                card.Compose(r);
             }
         };
         report.Execute();
