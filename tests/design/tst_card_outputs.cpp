@@ -12,6 +12,7 @@
 #include "support/BlockMeans.h"
 #include "support/CardOutputs.h"
 #include "support/TestFolder.h"
+#include "objects/model/TGPRichBaseLabel.h"
 #include "text/model/TGPLabel.h"
 
 #include <QTest>
@@ -63,6 +64,84 @@ void decorationsCard(ui::TGBasePanel &card)
             card.AddObject(std::move(label));
             ++at;
         }
+}
+
+// Labels in three faces, each turned 0, 90, 180 and 270 degrees: the text
+// of each is a block of ink whose centre can be read off every picture.
+QList<QRect> turnedLabelsCard(ui::TGBasePanel &card)
+{
+    const char *faces[] = {"Liberation Sans", "DejaVu Serif", "Courier New"};
+    QList<QRect> boxes;
+    int flat = 0, upright = 0;
+    for (const char *face : faces)
+        for (const int angle : {0, 90, 180, 270}) {
+            const bool turned = angle == 90 || angle == 270;
+            const QRect box = turned ? QRect(6 + upright++ * 28, 96, 26, 90)
+                                     : QRect(6 + (flat % 2) * 164, 6 + (flat / 2) * 29, 158, 27);
+            if (!turned)
+                ++flat;
+            auto label = std::make_unique<TGPLabel>();
+            label->SetBounds(box);
+            TGFont font;
+            font.Name = QString::fromLatin1(face);
+            font.Height = -19;
+            label->SetLabelFont(font);
+            label->SetCaption(QStringLiteral("Quality"));
+            label->SetAngle(angle);
+            label->Loaded();
+            card.AddObject(std::move(label));
+            boxes << box;
+        }
+    return boxes;
+}
+
+// The centre of the ink (darkness) inside `box`, in pixels.
+QPointF inkCentre(const QImage &image, const QRect &box)
+{
+    double sum = 0, x = 0, y = 0;
+    for (int row = box.top(); row <= box.bottom(); ++row)
+        for (int column = box.left(); column <= box.right(); ++column) {
+            const double ink = 255 - qGray(image.pixel(column, row));
+            sum += ink;
+            x += ink * column;
+            y += ink * row;
+        }
+    return sum > 0 ? QPointF(x / sum, y / sum) : QPointF(-1, -1);
+}
+
+// A rich text label of lines in four sizes, of letters with neither
+// ascenders nor descenders, so blank rows part the lines.
+void richLinesCard(ui::TGBasePanel &card)
+{
+    auto label = std::make_unique<TGPRichBaseLabel>();
+    label->SetRTFText("{\\rtf1\\ansi{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\froman Times New "
+                      "Roman;}}\\f0\\fs19 acorn wave max\\par\\fs27 sea cove\\par\\f1\\fs23 anew summer "
+                      "\\fs33 ocean\\par\\f0\\fs21 raw comes are\\par}");
+    label->SetTransparent(true);
+    label->SetBorderStyle(bsNone);
+    label->SetBounds(12, 10, 300, 170);
+    label->Loaded(); // finds the shared master document it draws through
+    QVERIFY(label->Master());
+    card.AddObject(std::move(label));
+}
+
+// The bands of rows holding ink inside `box`, top to bottom.
+QList<QPair<int, int>> inkedBands(const QImage &image, const QRect &box)
+{
+    QList<QPair<int, int>> bands;
+    int start = -1;
+    for (int y = box.top(); y <= box.bottom() + 1; ++y) {
+        bool inked = false;
+        for (int x = box.left(); y <= box.bottom() && x <= box.right() && !inked; ++x)
+            inked = qGray(image.pixel(x, y)) < 250;
+        if (inked && start < 0)
+            start = y;
+        if (!inked && start >= 0) {
+            bands << qMakePair(start, y - 1);
+            start = -1;
+        }
+    }
+    return bands;
 }
 
 // The rows of column x, from top to bottom, darker than mid-grey.
@@ -233,6 +312,54 @@ private slots:
             QVERIFY2(screen.size() >= 2, qPrintable(QString::number(at)));
             QCOMPARE(darkRows(out.paper, x, top, top + 44), screen);
         }
+    }
+
+    // The text of a label, turned or not, prints where the screen shows it:
+    // its ink's centre moves less than a quarter of a pixel (the screen sets
+    // the glyphs of turned text on whole pixels along the line).  Printed
+    // through a recorded picture, the label laid its text out anew at the
+    // printer's resolution, and a whole-dot frame scaled it: up to 0.4 off.
+    void turnedLabelsPrintTheirTextWhereTheScreenShowsIt()
+    {
+        const QList<QRect> boxes = turnedLabelsCard(*card);
+        const test::CardOutputs out = render("turned-labels");
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        QStringList moved;
+        for (const QRect &box : boxes) {
+            const QPointF screen = inkCentre(out.exported, box);
+            const QPointF paper = inkCentre(out.paper, box);
+            QVERIFY(screen.x() > box.left());
+            const QPointF d = paper - screen;
+            if (std::abs(d.x()) > 0.25 || std::abs(d.y()) > 0.25)
+                moved << QStringLiteral("label at (%1,%2) moved by (%3, %4)")
+                             .arg(box.x())
+                             .arg(box.y())
+                             .arg(d.x(), 0, 'f', 2)
+                             .arg(d.y(), 0, 'f', 2);
+        }
+        QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
+    }
+
+    // Every line of rich text prints on the rows the screen shows it on.
+    // The screen draws a line on the whole pixel nearest its baseline, which
+    // the layout puts between pixels; paper drew it there, up to half a
+    // pixel off, until the layout put every baseline on a whole pixel.
+    void richTextLinesPrintOnTheScreensRows()
+    {
+        richLinesCard(*card);
+        const test::CardOutputs out = render("rich-lines");
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        const QRect box(12, 10, 300, 170);
+        const QList<QPair<int, int>> lines = inkedBands(out.exported, box);
+        QCOMPARE(lines.size(), 4);
+        QStringList moved;
+        for (const auto &[top, bottom] : lines) {
+            const QRect band(box.left(), top - 1, box.width(), bottom - top + 3);
+            const double d = inkCentre(out.paper, band).y() - inkCentre(out.exported, band).y();
+            if (std::abs(d) > 0.15)
+                moved << QStringLiteral("line on rows %1-%2 moved by %3").arg(top).arg(bottom).arg(d, 0, 'f', 2);
+        }
+        QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
     }
 
     void penModesAreTheSameInkEverywhere()

@@ -52,7 +52,7 @@ public:
                      .arg(image.height());
         TCanvasReport::StretchDraw(rect, image);
     }
-    void StretchDraw(const QRect &rect, const QSizeF &source,
+    void StretchDraw(const QRectF &rect, const QSizeF &source,
                      const std::function<void(QPainter &)> &paint) override
     {
         calls << QString("Vector(%1, %2, %3 x %4; %5 x %6)")

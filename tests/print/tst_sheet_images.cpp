@@ -177,7 +177,8 @@ private slots:
         const QString pdf = folder.filePath("edges.pdf");
         QVERIFY(printSheets(design, pdf, 1));
         QString error;
-        const QList<QImage> pages = test::RasteriseCells(pdf, QRect(0, 0, 816, 1056), &error);
+        // A whole sheet, at the printer's own resolution to keep it small.
+        const QList<QImage> pages = test::RasteriseCells(pdf, QRect(0, 0, 816, 1056), &error, 600);
         QVERIFY2(pages.size() == 1, qPrintable(error));
         const QImage &page = pages.first();
         const TLabelPrintSettings layout;

@@ -31,11 +31,16 @@ struct CardOutputs
 CardOutputs RenderCardOutputs(ui::TGBasePanel &surface, const QString &pdfPath = QString(),
                               const QString &backgroundFile = QString());
 
-// Every page of `pdf` rasterised at the printer's 600 dots per inch,
-// averaged down by area to 96 and cut to `cell` (96-dpi pixels from the
-// sheet's corner), in
-// page order, with one pdftoppm run.  Empty, and `error` set, when pdftoppm is missing or fails.
-QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *error);
+// The resolution cells of a card are rasterised at: twice the printer's,
+// so that the rasteriser's own rounding of glyph places stays under a
+// twelfth of a pixel.  A whole sheet at it takes half a gigabyte.
+inline constexpr int PaperDpi = 1200;
+
+// Every page of `pdf` rasterised at `dpi`, a multiple of the printer's 600
+// dots per inch, averaged down by area to 96 and cut to `cell` (96-dpi
+// pixels from the sheet's corner), in page order.  Empty, and `error` set,
+// when pdftoppm is missing or fails.
+QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *error, int dpi);
 
 // The share (0…1) of pixels that are inked (not near-white) in one picture
 // and not near an inked pixel (within `slack` pixels) of the other.

@@ -318,7 +318,7 @@ void TGImage::PrintTo(engine::TBaseReport &report, double leftInches, double top
     const double x2 = leftInches + (Left() + Width()) / ppi;
     const double y2 = topInches + (Top() + Height()) / ppi;
     if (m_picture.IsMetafile()) {
-        const QRect device = report.CreateRect(x1, y1, x2, y2);
+        const QRectF device = report.CreateRectF(x1, y1, x2, y2);
         const QSizeF frame(std::max(1, m_picture.Width()), std::max(1, m_picture.Height()));
         const TGPicture picture = m_picture;
         report.StretchDraw(device, frame, [picture, frame](QPainter &painter) {

@@ -279,27 +279,18 @@ void TGPCircleText::drawText(QPainter &painter)
     }
 }
 
-QPicture TGPCircleText::MakePicture()
-{
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        painter.setClipRect(QRect(0, 0, Width(), Height()));
-        Paint(painter);
-    }
-    return picture;
-}
-
 void TGPCircleText::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
 {
     if (Width() <= 0 || Height() <= 0)
         return;
     const double ppi = ScreenPixelsPerInch;
-    const QPicture picture = MakePicture();
-    const QRect rect =
-        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+    const QRectF rect =
+        report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
-    report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
+    report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) {
+        painter.setClipRect(QRect(0, 0, Width(), Height()), Qt::IntersectClip);
+        Paint(painter);
+    });
 }
 
 void TGPCircleText::ChooseFontCommand()

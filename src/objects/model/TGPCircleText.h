@@ -10,7 +10,6 @@
 #include "objects/model/TCircleTextLayout.h"
 #include "text/model/TTextTypes.h"
 
-#include <QPicture>
 
 namespace cw::model {
 
@@ -58,8 +57,6 @@ public:
     bool HasFontColor() const override { return true; }
     void ApplyFontColor(TColor color) override;
     void Paint(QPainter &painter) override;
-    // The object drawn into a picture of Width × Height pixels.
-    QPicture MakePicture();
     void PrintTo(engine::TBaseReport &report, double leftInches, double topInches) override;
     void UpdatePopupChecks() override;
 

@@ -128,23 +128,13 @@ void TGPRichBaseLabel::Paint(QPainter &painter)
     drawLabel(painter);
 }
 
-QPicture TGPRichBaseLabel::MakePicture()
-{
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        drawLabel(painter);
-    }
-    return picture;
-}
-
 void TGPRichBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
 {
     if (Width() <= 0 || Height() <= 0 || !m_master)
         return;
     const double ppi = ScreenPixelsPerInch;
-    const QRect rect =
-        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+    const QRectF rect =
+        report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) { drawLabel(painter); });
 }

@@ -12,7 +12,6 @@
 #include "text/model/TTextTypes.h"
 
 #include <QByteArray>
-#include <QPicture>
 
 namespace cw::richtext {
 class TRichTextControl;
@@ -57,8 +56,6 @@ public:
     int PageHeightTwips() const;
 
     void Paint(QPainter &painter) override;
-    // The label drawn into a picture of Width × Height pixels.
-    QPicture MakePicture();
     void PrintTo(engine::TBaseReport &report, double leftInches, double topInches) override;
     void UpdatePopupChecks() override;
 

@@ -206,6 +206,13 @@ QRect TBaseReport::CreateRect(double x1, double y1, double x2, double y2) const
     return QRect(QPoint(XI2D(x1), YI2D(y1)), QPoint(XI2D(x2) - 1, YI2D(y2) - 1));
 }
 
+QRectF TBaseReport::CreateRectF(double x1, double y1, double x2, double y2) const
+{
+    const auto x = [this](double inches) { return inches / m_unitsFactor * m_xdpi - m_leftWaste; };
+    const auto y = [this](double inches) { return inches / m_unitsFactor * m_ydpi - m_topWaste; };
+    return QRectF(QPointF(x(x1), y(y1)), QPointF(x(x2), y(y2)));
+}
+
 QRect TBaseReport::CreateInnerRect(double x1, double y1, double x2, double y2) const
 {
     // A hair of tolerance, so that an edge on a device pixel's border (up to

@@ -151,6 +151,11 @@ public:
     // left/top are XI2D/YI2D of the first corner and right()/bottom() those of
     // the second corner minus one (a rectangle that excludes its far edges).
     QRect CreateRect(double x1, double y1, double x2, double y2) const;
+    // The same rectangle unrounded, in fractions of a device pixel: what a
+    // drawing stretched into it needs to keep the scale of the inch
+    // rectangle exactly (a whole-pixel rectangle scales a card's text by up
+    // to half a pixel in its width or height).
+    QRectF CreateRectF(double x1, double y1, double x2, double y2) const;
     // The device pixels lying wholly inside the inch rectangle.  A picture
     // drawn into them covers no pixel beyond its frame, even by a fraction
     // (a rasteriser colours a pixel an image only touches).
@@ -265,7 +270,7 @@ public:
     virtual void StretchDraw(const QRect &rect, const QImage &image) = 0;
     // Lets paint() draw a frame of sourceSize units (e.g. card pixels) that
     // the engine stretches into the device rectangle.
-    virtual void StretchDraw(const QRect &rect, const QSizeF &sourceSize,
+    virtual void StretchDraw(const QRectF &rect, const QSizeF &sourceSize,
                              const std::function<void(QPainter &)> &paint) = 0;
     // Stretches a bitmap into an inch rectangle.
     virtual void PrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &image) = 0;

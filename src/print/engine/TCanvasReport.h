@@ -87,7 +87,7 @@ public:
 
     void StretchDraw(const QRect &rect, const QPicture &picture, const QRectF &frame = QRectF()) override;
     void StretchDraw(const QRect &rect, const QImage &image) override;
-    void StretchDraw(const QRect &rect, const QSizeF &sourceSize,
+    void StretchDraw(const QRectF &rect, const QSizeF &sourceSize,
                      const std::function<void(QPainter &)> &paint) override;
     void PrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &image) override;
 

@@ -281,7 +281,7 @@ void TCanvasReport::StretchDraw(const QRect &rect, const QImage &image)
     m_painter.restore();
 }
 
-void TCanvasReport::StretchDraw(const QRect &rect, const QSizeF &sourceSize,
+void TCanvasReport::StretchDraw(const QRectF &rect, const QSizeF &sourceSize,
                                 const std::function<void(QPainter &)> &paint)
 {
     if (!Drawing() || rect.isEmpty() || sourceSize.isEmpty() || !paint)

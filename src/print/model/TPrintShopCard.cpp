@@ -93,8 +93,8 @@ void TPrintShopCard::PrintBackground(engine::TBaseReport &report) const
         const TGPicture &picture = m_background.Picture();
         const QSizeF frame(std::max(1, picture.Width()), std::max(1, picture.Height()));
         const int cells = bleed > 0 ? 1 : 0;
-        const QRect device =
-            report.CreateRect(trim.left() - cells * trim.width(), trim.top() - cells * trim.height(),
+        const QRectF device =
+            report.CreateRectF(trim.left() - cells * trim.width(), trim.top() - cells * trim.height(),
                               trim.right() + cells * trim.width(), trim.bottom() + cells * trim.height());
         const int span = 2 * cells + 1;
         report.StretchDraw(device, QSizeF(frame.width() * span, frame.height() * span),

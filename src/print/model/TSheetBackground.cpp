@@ -71,7 +71,7 @@ void TSheetBackground::Print(engine::TBaseReport &report, double x, double y, do
             report.PrintBitmapRect(x, y, x + width, y + height, m_picture.Image());
             return;
         case TKind::Metafile: {
-            const QRect device = report.CreateRect(x, y, x + width, y + height);
+            const QRectF device = report.CreateRectF(x, y, x + width, y + height);
             const QSizeF frame(std::max(1, m_picture.Width()), std::max(1, m_picture.Height()));
             report.StretchDraw(device, frame, [this, frame](QPainter &painter) {
                 // The surface clips the background to the card; a metafile

@@ -6,7 +6,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <cmath>
 #include <QTextOption>
 
 namespace cw::richtext {
@@ -43,6 +46,7 @@ TRichTextControl::TRichTextControl() : m_document(std::make_unique<QTextDocument
     m_document->setDocumentMargin(0);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(12);
+    font.setHintingPreference(QFont::PreferNoHinting);
     m_document->setDefaultFont(font);
     relayout();
 }
@@ -101,11 +105,29 @@ void TRichTextControl::relayout()
     m_document->setTextWidth(m_wordWrap && m_pageWidth > 0 ? PageWidthPixels() : -1);
 }
 
+void TRichTextControl::snapBaselines(double scale)
+{
+    if (scale <= 0)
+        return;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        QTextLayout *layout = block.layout();
+        if (!layout)
+            continue;
+        const double top = layout->position().y();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            QTextLine line = layout->lineAt(i);
+            const double baseline = std::round((top + line.y() + line.ascent()) * scale) / scale;
+            line.setPosition(QPointF(line.x(), baseline - top - line.ascent()));
+        }
+    }
+}
+
 void TRichTextControl::PaintFirstPage(QPainter &painter, const QRect &target)
 {
     relayout();
     m_document->size(); // lays the document out before painting
     const double scale = m_zoom / 100.0;
+    snapBaselines(scale);
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
     painter.translate(target.topLeft());

@@ -67,6 +67,11 @@ public:
 
 private:
     void relayout();
+    // Puts every line's baseline on a whole pixel of the page drawn at
+    // `scale`.  The screen draws a line's glyphs on the whole pixel nearest
+    // its baseline, while paper draws them where the layout put them, up to
+    // half a pixel away; snapped, both draw each line in the same place.
+    void snapBaselines(double scale);
 
     std::unique_ptr<QTextDocument> m_document;
     int m_zoom = 100;

@@ -13,7 +13,6 @@
 #include "design/model/TGGraphicControl.h"
 #include "text/model/TTextTypes.h"
 
-#include <QPicture>
 #include <QPoint>
 
 namespace cw::model {
@@ -113,8 +112,6 @@ public:
     // Grows the unrotated box to hold the caption and five blanks and one
     // line of text beyond the copies' margins.  Never shrinks it.
     void AutoSizeToText();
-    // The label recorded as a picture of Width x Height pixels.
-    QPicture MakePicture();
 
     void Paint(QPainter &painter) override;
     // Printed as a recorded picture stretched into the object's inch

@@ -254,16 +254,6 @@ void TGBaseLabel::AutoSizeToText()
     Invalidate();
 }
 
-QPicture TGBaseLabel::MakePicture()
-{
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        DrawLabel(painter);
-    }
-    return picture;
-}
-
 void TGBaseLabel::Paint(QPainter &painter)
 {
     if (Width() < 5 || Height() < 5)
@@ -277,11 +267,10 @@ void TGBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, double
     // Lay out first: the layout may still fit the box, and the picture and
     // its frame must have the same size.
     CalcLayout();
-    const QPicture picture = MakePicture();
-    const QRect rect =
-        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+    const QRectF rect =
+        report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
-    report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
+    report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) { DrawLabel(painter); });
 }
 
 } // namespace cw::model

@@ -226,16 +226,6 @@ void TGMultiLineBaseLabel::FitToLines()
     Invalidate();
 }
 
-QPicture TGMultiLineBaseLabel::MakePicture() const
-{
-    QPicture picture;
-    {
-        QPainter painter(&picture);
-        DrawLines(painter);
-    }
-    return picture;
-}
-
 void TGMultiLineBaseLabel::Paint(QPainter &painter)
 {
     DrawLines(painter);
@@ -246,11 +236,10 @@ void TGMultiLineBaseLabel::PrintTo(engine::TBaseReport &report, double leftInche
     if (Width() <= 0 || Height() <= 0)
         return;
     const double ppi = ScreenPixelsPerInch;
-    const QPicture picture = MakePicture();
-    const QRect rect =
-        report.CreateRect(leftInches + Left() / ppi, topInches + Top() / ppi,
+    const QRectF rect =
+        report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
-    report.StretchDraw(rect, picture, QRectF(0, 0, Width(), Height()));
+    report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) { DrawLines(painter); });
 }
 
 void TGMultiLineBaseLabel::BoundsChanged()

@@ -7,7 +7,6 @@
 #include "design/model/TGGraphicControl.h"
 #include "text/model/TTextTypes.h"
 
-#include <QPicture>
 #include <QStringList>
 
 namespace cw::model {
@@ -61,7 +60,6 @@ public:
     // Keeps the width (or widens to the widest line) and gives the box
     // exactly one line height per line.
     void FitToLines();
-    QPicture MakePicture() const;
 
     QFont CanvasFont() const;
 
