@@ -359,7 +359,7 @@ private slots:
                 return kept;
             },
             [&](int i) { return cards[size_t(i)]; });
-        // Open faults (11 of the 200 cards), each to be mended and then this
+        // Open faults (10 of the 200 cards), each to be mended and then this
         // line taken out (the test then fails as an unexpected pass until it
         // is): where an opaque object covers text or the card's edge cuts it,
         // a glyph's edge a fraction of a pixel off shows as a sliver (the

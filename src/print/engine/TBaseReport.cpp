@@ -181,6 +181,16 @@ int TBaseReport::YI2D(double y) const
     return cw::Round(y / m_unitsFactor * m_ydpi) - m_topWaste;
 }
 
+double TBaseReport::XI2DF(double x) const
+{
+    return x / m_unitsFactor * m_xdpi - m_leftWaste;
+}
+
+double TBaseReport::YI2DF(double y) const
+{
+    return y / m_unitsFactor * m_ydpi - m_topWaste;
+}
+
 int TBaseReport::WidthToDevice(double inches) const
 {
     return cw::Round(inches / m_unitsFactor * m_xdpi);
@@ -208,9 +218,7 @@ QRect TBaseReport::CreateRect(double x1, double y1, double x2, double y2) const
 
 QRectF TBaseReport::CreateRectF(double x1, double y1, double x2, double y2) const
 {
-    const auto x = [this](double inches) { return inches / m_unitsFactor * m_xdpi - m_leftWaste; };
-    const auto y = [this](double inches) { return inches / m_unitsFactor * m_ydpi - m_topWaste; };
-    return QRectF(QPointF(x(x1), y(y1)), QPointF(x(x2), y(y2)));
+    return QRectF(QPointF(XI2DF(x1), YI2DF(y1)), QPointF(XI2DF(x2), YI2DF(y2)));
 }
 
 QRect TBaseReport::CreateInnerRect(double x1, double y1, double x2, double y2) const

@@ -142,6 +142,9 @@ public:
     // ---- Units -------------------------------------------------------------
     int XI2D(double x) const;
     int YI2D(double y) const;
+    // The same, unrounded: fractions of a device pixel.
+    double XI2DF(double x) const;
+    double YI2DF(double y) const;
     // Device pixels for a width or height in inches (no offset).
     int WidthToDevice(double inches) const;
     int HeightToDevice(double inches) const;

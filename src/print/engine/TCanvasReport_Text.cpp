@@ -80,7 +80,9 @@ void TCanvasReport::Print(const QString &text)
 void TCanvasReport::DrawText(const QString &text)
 {
     const QFont font = DeviceFont();
-    const QPointF origin(XI2D(m_xPos), YI2D(m_yPos));
+    // Where the text starts, unrounded: the screen sets it on its own
+    // pixel, which falls between printer dots.
+    const QPointF origin(XI2DF(m_xPos), YI2DF(m_yPos));
     QTransform turn;
     turn.translate(origin.x(), origin.y());
     turn.rotate(-m_fontRotation);
