@@ -363,12 +363,16 @@ private slots:
         // line taken out (the test then fails as an unexpected pass until it
         // is): where an opaque object covers text or the card's edge cuts it,
         // a glyph's edge a fraction of a pixel off shows as a sliver (the
-        // screen sets turned text and symbol glyphs on whole pixels); where
-        // six or more colours meet in one block (texture, outline, shadow
-        // and text) an edge a fraction of a pixel off is not explained.  The
-        // painter-state fault (black text in the colour of the shape before
-        // it) has its own strict test, tst_painterstate, which must pass, and
-        // the faults mended so far have theirs below and in tst_card_outputs.
+        // screen sets turned text on whole pixels along its line); where a
+        // symbol's thin slit lies over its own shadow, the screen smooths
+        // each copy on its own and lets the shadow's colour through, where
+        // paper shows the slit white; a stretched bitmap is smoothed once at
+        // 96 dpi on screen and at the printer's resolution on paper; and
+        // where six or more colours meet in one block an edge a fraction of
+        // a pixel off is not explained.  The painter-state fault (black text
+        // in the colour of the shape before it) has its own strict test,
+        // tst_painterstate, which must pass, and the faults mended so far
+        // have theirs below and in tst_card_outputs.
         QEXPECT_FAIL("", "open differences between export and paper (see the comment)", Continue);
         QVERIFY2(failedCards.isEmpty(),
                  qPrintable(QStringLiteral("%1 of %2 cards differ: %3")
