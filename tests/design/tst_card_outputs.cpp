@@ -9,10 +9,10 @@
 #include "design/model/TBCShapes.h"
 #include "design/model/TGImage.h"
 #include "design/model/TGLineShape.h"
+#include "objects/model/TGPRichBaseLabel.h"
 #include "support/BlockMeans.h"
 #include "support/CardOutputs.h"
 #include "support/TestFolder.h"
-#include "objects/model/TGPRichBaseLabel.h"
 #include "text/model/TGPLabel.h"
 
 #include <QTest>
@@ -357,7 +357,10 @@ private slots:
             const QRect band(box.left(), top - 1, box.width(), bottom - top + 3);
             const double d = inkCentre(out.paper, band).y() - inkCentre(out.exported, band).y();
             if (std::abs(d) > 0.15)
-                moved << QStringLiteral("line on rows %1-%2 moved by %3").arg(top).arg(bottom).arg(d, 0, 'f', 2);
+                moved << QStringLiteral("line on rows %1-%2 moved by %3")
+                             .arg(top)
+                             .arg(bottom)
+                             .arg(d, 0, 'f', 2);
         }
         QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
     }

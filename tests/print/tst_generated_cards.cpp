@@ -224,7 +224,8 @@ const std::vector<MendedCase> &MendedCases()
              TGLabelObjectFiler::ObjectList list;
              const QDir folder(qEnvironmentVariable("CW_SOURCE_DIR") + QStringLiteral("/content/clipart"));
              int at = 0;
-             for (const QString &name : folder.entryList({QStringLiteral("*.wmf")}, QDir::Files, QDir::Name)) {
+             for (const QString &name :
+                  folder.entryList({QStringLiteral("*.wmf")}, QDir::Files, QDir::Name)) {
                  QFile file(folder.filePath(name));
                  if (!file.open(QIODevice::ReadOnly))
                      continue;
@@ -243,8 +244,9 @@ const std::vector<MendedCase> &MendedCases()
          [] {
              TGLabelObjectFiler::ObjectList list;
              int at = 0;
-             for (const auto shape : {TSuperShape::gstStar, TSuperShape::gstDiamond, TSuperShape::gstTriangleLeft,
-                                      TSuperShape::gstTriangleUp, TSuperShape::gstPolyGon}) {
+             for (const auto shape :
+                  {TSuperShape::gstStar, TSuperShape::gstDiamond, TSuperShape::gstTriangleLeft,
+                   TSuperShape::gstTriangleUp, TSuperShape::gstPolyGon}) {
                  for (const TPenStyle style : {psSolid, psDash}) {
                      auto &s = added<TSuperShape>(list, 4 + (at % 5) * 66, 6 + (at / 5) * 92, 60, 80);
                      s.SetShape(shape);
@@ -295,8 +297,8 @@ private slots:
         QVERIFY2(crossing.distance <= limit, qPrintable(QString::number(crossing.distance)));
         for (const QColor &wrong : {QColor(0, 128, 128), QColor(255, 0, 0), QColor(192, 192, 192)}) {
             const BlockDifference d = compare.Worst(hatched, textPicture(wrong, true, true));
-            QVERIFY2(d.distance > limit,
-                     qPrintable(wrong.name() + QStringLiteral(" over a hatch: ") + QString::number(d.distance)));
+            QVERIFY2(d.distance > limit, qPrintable(wrong.name() + QStringLiteral(" over a hatch: ") +
+                                                    QString::number(d.distance)));
         }
         // The worst block is where the text is, with both colours named.
         const BlockDifference teal = compare.Worst(screen, textPicture(QColor(0, 128, 128), true));

@@ -188,8 +188,9 @@ private slots:
             const double row = (y / 96.0 - layout.TopMargin) / layout.VerticalPitch;
             if (column < 0 || row < 0 || column >= layout.Across || row >= layout.Down)
                 return std::nullopt;
-            return QPoint(x - int(std::lround((layout.LeftMargin + int(column) * layout.HorizontalPitch) * 96)),
-                          y - int(std::lround((layout.TopMargin + int(row) * layout.VerticalPitch) * 96)));
+            return QPoint(
+                x - int(std::lround((layout.LeftMargin + int(column) * layout.HorizontalPitch) * 96)),
+                y - int(std::lround((layout.TopMargin + int(row) * layout.VerticalPitch) * 96)));
         };
         int wrong = 0;
         QString first;

@@ -97,8 +97,9 @@ QImage averagedDown(const QImage &source, QPointF start, QSize size, int dpi)
                 total.weight += row.weight * part.weight;
             }
             if (total.weight > 0)
-                target[x] = qRgb(int(std::lround(total.r / total.weight)), int(std::lround(total.g / total.weight)),
-                                 int(std::lround(total.b / total.weight)));
+                target[x] =
+                    qRgb(int(std::lround(total.r / total.weight)), int(std::lround(total.g / total.weight)),
+                         int(std::lround(total.b / total.weight)));
         }
     }
     return out;
@@ -207,16 +208,19 @@ QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *err
                                  temp.filePath(QStringLiteral("cell"))});
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
             process.exitCode() != 0) {
-            *error = QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+            *error =
+                QStringLiteral("pdftoppm failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
             return {};
         }
         // pdftoppm numbers the pages with as many digits as the last one needs.
-        QStringList names = QDir(temp.path()).entryList({QStringLiteral("cell-*.ppm")}, QDir::Files, QDir::Name);
+        QStringList names =
+            QDir(temp.path()).entryList({QStringLiteral("cell-*.ppm")}, QDir::Files, QDir::Name);
         std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
             return a.size() != b.size() ? a.size() < b.size() : a < b;
         });
         if (names.size() != last - first + 1) {
-            *error = QStringLiteral("pdftoppm made %1 of pages %2 to %3").arg(names.size()).arg(first).arg(last);
+            *error =
+                QStringLiteral("pdftoppm made %1 of pages %2 to %3").arg(names.size()).arg(first).arg(last);
             return {};
         }
         for (const QString &name : names) {
@@ -225,11 +229,12 @@ QList<QImage> RasteriseCells(const QString &pdf, const QRect &cell, QString *err
             reader.setAllocationLimit(1024);
             const QImage dots = reader.read();
             if (dots.isNull()) {
-                *error =
-                    QStringLiteral("the rasterised page %1 could not be read: %2").arg(name, reader.errorString());
+                *error = QStringLiteral("the rasterised page %1 could not be read: %2")
+                             .arg(name, reader.errorString());
                 return {};
             }
-            cells << averagedDown(dots, QPointF(cell.x() * step - left, cell.y() * step - top), cell.size(), dpi);
+            cells << averagedDown(dots, QPointF(cell.x() * step - left, cell.y() * step - top), cell.size(),
+                                  dpi);
         }
     }
     return cells;

@@ -286,7 +286,7 @@ void TGPCircleText::PrintTo(engine::TBaseReport &report, double leftInches, doub
     const double ppi = ScreenPixelsPerInch;
     const QRectF rect =
         report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
-                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) {
         painter.setClipRect(QRect(0, 0, Width(), Height()), Qt::IntersectClip);
         Paint(painter);

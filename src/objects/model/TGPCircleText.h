@@ -3,13 +3,11 @@
 // circle starting at one of four compass angles, each letter rotated to follow
 // the arc or upright, optionally mirrored to run along the inside.  The layout
 // itself is TCircleTextLayout; this class holds the settings, paints, prints
-// (a recorded picture stretched into the inch rectangle) and offers the popup
-// entries.
+// (its paint stretched into the inch rectangle) and offers the popup entries.
 
 #include "design/model/TGGraphicControl.h"
 #include "objects/model/TCircleTextLayout.h"
 #include "text/model/TTextTypes.h"
-
 
 namespace cw::model {
 

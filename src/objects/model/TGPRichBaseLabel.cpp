@@ -135,7 +135,7 @@ void TGPRichBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, d
     const double ppi = ScreenPixelsPerInch;
     const QRectF rect =
         report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
-                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) { drawLabel(painter); });
 }
 

@@ -98,8 +98,8 @@ void TCanvasReport::DrawText(const QString &text)
         design.setHintingPreference(QFont::PreferNoHinting);
         QPainterPath glyphs;
         glyphs.addText(QPointF(0, 0), design, text);
-        const QTransform toDevice = QTransform::fromScale(XDPI() / cw::ScreenPixelsPerInch,
-                                                          YDPI() / cw::ScreenPixelsPerInch);
+        const QTransform toDevice =
+            QTransform::fromScale(XDPI() / cw::ScreenPixelsPerInch, YDPI() / cw::ScreenPixelsPerInch);
         QPainterPath turned = turn.map(toDevice.map(glyphs));
         turned.setFillRule(Qt::WindingFill);
         m_path.setFillRule(Qt::WindingFill);

@@ -95,7 +95,7 @@ void TPrintShopCard::PrintBackground(engine::TBaseReport &report) const
         const int cells = bleed > 0 ? 1 : 0;
         const QRectF device =
             report.CreateRectF(trim.left() - cells * trim.width(), trim.top() - cells * trim.height(),
-                              trim.right() + cells * trim.width(), trim.bottom() + cells * trim.height());
+                               trim.right() + cells * trim.width(), trim.bottom() + cells * trim.height());
         const int span = 2 * cells + 1;
         report.StretchDraw(device, QSizeF(frame.width() * span, frame.height() * span),
                            [&picture, frame, cells](QPainter &painter) {

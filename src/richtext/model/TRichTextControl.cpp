@@ -9,8 +9,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <cmath>
 #include <QTextOption>
+
+#include <cmath>
 
 namespace cw::richtext {
 

@@ -114,8 +114,9 @@ public:
     void AutoSizeToText();
 
     void Paint(QPainter &painter) override;
-    // Printed as a recorded picture stretched into the object's inch
-    // rectangle, so fonts, offsets and the border scale with the position.
+    // Printed by drawing the label onto the printer's painter, stretched
+    // into the object's inch rectangle, so fonts, offsets and the border
+    // scale with the position and the text keeps the screen's layout.
     void PrintTo(engine::TBaseReport &report, double leftInches, double topInches) override;
     void BoundsChanged() override;
     void UpdatePopupChecks() override;

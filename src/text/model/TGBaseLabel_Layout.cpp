@@ -126,8 +126,8 @@ void TGBaseLabel::CalcLayout()
         // Undo, Redo or reopening show would differ from the first fit.
         const TSymbolFonts::TDisplay atFull = TTextFonts::Display(Font(), 1.0f, ShownCaption());
         const QFontMetrics full(atFull.Font);
-        const QSize design =
-            fit(StoredBounds().size(), full.horizontalAdvance(atFull.Text + QLatin1Char(' ')), LineHeight(1.0f));
+        const QSize design = fit(StoredBounds().size(),
+                                 full.horizontalAdvance(atFull.Text + QLatin1Char(' ')), LineHeight(1.0f));
         const QSize shown = fit(ZoomedBounds(QRect(QPoint(), design), Zoom()).size(), tw, lh);
         SetFittedDesignSize(shown, design);
     }
@@ -264,12 +264,12 @@ void TGBaseLabel::Paint(QPainter &painter)
 void TGBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
 {
     const double ppi = ScreenPixelsPerInch;
-    // Lay out first: the layout may still fit the box, and the picture and
+    // Lay out first: the layout may still fit the box, and the drawing and
     // its frame must have the same size.
     CalcLayout();
     const QRectF rect =
         report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
-                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) { DrawLabel(painter); });
 }
 

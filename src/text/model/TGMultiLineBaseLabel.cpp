@@ -238,7 +238,7 @@ void TGMultiLineBaseLabel::PrintTo(engine::TBaseReport &report, double leftInche
     const double ppi = ScreenPixelsPerInch;
     const QRectF rect =
         report.CreateRectF(leftInches + Left() / ppi, topInches + Top() / ppi,
-                          leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
+                           leftInches + (Left() + Width()) / ppi, topInches + (Top() + Height()) / ppi);
     report.StretchDraw(rect, QSizeF(Width(), Height()), [this](QPainter &painter) { DrawLines(painter); });
 }
 

@@ -64,7 +64,8 @@ public:
     QFont CanvasFont() const;
 
     void Paint(QPainter &painter) override;
-    // Printed as a recorded picture stretched into the object's inch rectangle.
+    // Printed by drawing the lines onto the printer's painter, stretched
+    // into the object's inch rectangle.
     void PrintTo(engine::TBaseReport &report, double leftInches, double topInches) override;
     void BoundsChanged() override;
     void UpdatePopupChecks() override;
