@@ -1,5 +1,7 @@
 #include "design/model/TGImage.h"
 
+#include "design/model/TBitmapStretch.h"
+
 #include "print/engine/TBaseReport.h"
 #include "print/engine/Units.h"
 
@@ -216,15 +218,32 @@ bool TGImage::ShownStretched() const
 
 void TGImage::DrawBitmap(QPainter &painter, const QSizeF &size, bool smooth) const
 {
+    if (smooth) {
+        painter.drawImage(QPointF(0, 0), Stretched(size.toSize()));
+        return;
+    }
     painter.save();
-    // Smoothing is for stretching: a bitmap shown at its own size keeps its
-    // exact pixels, mirrored or not.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    // A bitmap shown at its own size keeps its exact pixels, mirrored or
+    // not; onto paper they become blocks of printer dots.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // A reversed coordinate pair in the destination mirrors that axis.
     painter.translate(m_reverse ? size.width() : 0, m_flip ? size.height() : 0);
     painter.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
     painter.drawImage(QRectF(QPointF(0, 0), size), m_picture.Image());
     painter.restore();
+}
+
+QImage TGImage::Stretched(const QSize &size) const
+{
+    const QImage &source = m_picture.Image();
+    const int mirror = (m_flip ? 1 : 0) | (m_reverse ? 2 : 0);
+    if (m_stretched.size() != size || m_stretchedSource != source.cacheKey() || m_stretchedMirror != mirror) {
+        // Mirrored first: the filter is the same either way round.
+        m_stretched = StretchBitmap(m_flip || m_reverse ? source.mirrored(m_reverse, m_flip) : source, size);
+        m_stretchedSource = source.cacheKey();
+        m_stretchedMirror = mirror;
+    }
+    return m_stretched;
 }
 
 QImage TGImage::MirroredBitmap(const QSize &size) const
@@ -254,8 +273,9 @@ QImage TGImage::PrintBitmap(const QSize &size) const
     // A bitmap the surface shows at its own size prints its pixels as
     // blocks of printer dots, as sharp as the screen has them; smoothed, its
     // edges would blur over a screen pixel on paper.
-    const bool smooth = ShownStretched();
-    const int mirror = (m_flip ? 1 : 0) | (m_reverse ? 2 : 0) | (smooth ? 4 : 0);
+    if (ShownStretched())
+        return Stretched(size);
+    const int mirror = (m_flip ? 1 : 0) | (m_reverse ? 2 : 0);
     if (m_printBitmap.size() == size && m_printSource == source.cacheKey() && m_printMirror == mirror)
         return m_printBitmap;
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
@@ -263,7 +283,7 @@ QImage TGImage::PrintBitmap(const QSize &size) const
         return out;
     out.fill(Qt::transparent);
     QPainter p(&out);
-    DrawBitmap(p, size, smooth);
+    DrawBitmap(p, size, false);
     p.end();
     m_printBitmap = out;
     m_printSource = source.cacheKey();

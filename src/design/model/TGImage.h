@@ -93,9 +93,12 @@ protected:
 private:
     void PictureChanged();
     void ApplyAutoSize();
-    // Draws the bitmap into (0, 0)-size, mirrored by Flip/Reverse and
-    // smoothly stretched: the one way bitmaps reach screen, export and paper.
+    // Draws the bitmap into (0, 0)-size, mirrored by Flip/Reverse and, when
+    // `smooth`, stretched as paper shows it (StretchBitmap): the one way
+    // bitmaps reach screen, export and paper.
     void DrawBitmap(QPainter &painter, const QSizeF &size, bool smooth) const;
+    // The mirrored bitmap stretched to `size`; the last one made is kept.
+    QImage Stretched(const QSize &size) const;
     // True when the surface shows the bitmap stretched, not at its own size.
     bool ShownStretched() const;
 
@@ -111,6 +114,10 @@ private:
     mutable QImage m_printBitmap;
     mutable qint64 m_printSource = 0;
     mutable int m_printMirror = -1;
+    // The last Stretched and what it was made from.
+    mutable QImage m_stretched;
+    mutable qint64 m_stretchedSource = 0;
+    mutable int m_stretchedMirror = -1;
 };
 
 } // namespace cw::model
