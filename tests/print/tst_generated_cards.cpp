@@ -181,6 +181,39 @@ const std::vector<MendedCase> &MendedCases()
              }
              return list;
          }},
+        {"thin gaps of a symbol or text over its own shadow stay the paper's colour",
+         [] {
+             TGLabelObjectFiler::ObjectList list;
+             int left = 5;
+             // The copy goes right, down or down-left: its gaps lie on the
+             // same rows, columns or neither as the text's own.
+             for (const TShadowDirection direction : {sdRight, sdDown, sdDownLeft}) {
+                 auto &l = added<TGSymbolLabel>(list, left, 20, 60, 70);
+                 TGFont font;
+                 font.Name = QStringLiteral("Webdings");
+                 font.Height = -44;
+                 font.Style = fsBold | fsStrikeOut;
+                 l.SetSymbol(font, 118);
+                 l.SetDepthShadow(2);
+                 l.SetDirectionShadow(direction);
+                 l.SetColorShadow(clLime);
+                 left += 75;
+             }
+             auto &text = added<TGPLabel>(list, 7, 120, 300, 30);
+             TGFont font;
+             font.Name = QStringLiteral("Times New Roman");
+             font.Height = -21;
+             font.Style = fsBold;
+             text.SetLabelFont(font);
+             text.SetCaption(QStringLiteral("Smith & Co, 12 Elm Street"));
+             text.SetDepthShadow(1);
+             text.SetDirectionShadow(sdDownRight);
+             text.SetColorShadow(clRed);
+             text.SetDepthHighlight(1);
+             text.SetDirectionHighlight(hdUpLeft);
+             text.SetColorHighlight(clAqua);
+             return list;
+         }},
         {"frames of rich text and circle text past the card's bottom",
          [] {
              TGLabelObjectFiler::ObjectList list;

@@ -108,7 +108,9 @@ public:
     // measures it.
     int LineHeight(float zoom) const;
     // Draws background, shadow, highlight, text and border in object pixels.
-    void DrawLabel(QPainter &painter);
+    // `pixels`: the painter draws onto pixels of the object's size (screen,
+    // picture export), not onto a printer.
+    void DrawLabel(QPainter &painter, bool pixels = false);
     // Grows the unrotated box to hold the caption and five blanks and one
     // line of text beyond the copies' margins.  Never shrinks it.
     void AutoSizeToText();

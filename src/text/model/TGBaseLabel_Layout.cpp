@@ -6,8 +6,10 @@
 #include "text/model/TTextFonts.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace cw::model {
 
@@ -198,7 +200,18 @@ void TGBaseLabel::CalcLayout()
     m_layoutDirty = false;
 }
 
-void TGBaseLabel::DrawLabel(QPainter &painter)
+namespace {
+
+// How many times finer the text and its copies are drawn on screen: four
+// times at 100 %, less when zoomed in, where a pixel is already small.
+int CopiesSupersampling(float zoom)
+{
+    return std::clamp(int(std::ceil(4.0 / std::max(0.25, double(zoom)))), 1, 4);
+}
+
+} // namespace
+
+void TGBaseLabel::DrawLabel(QPainter &painter, bool pixels)
 {
     CalcLayout();
     const int W = Width(), H = Height();
@@ -207,26 +220,62 @@ void TGBaseLabel::DrawLabel(QPainter &painter)
         painter.fillRect(QRect(0, 0, W, H), TGColor::ToQColor(m_backColor));
 
     const TSymbolFonts::TDisplay display = TTextFonts::Display(Font(), Zoom(), ShownCaption());
-    painter.setFont(display.Font);
-    painter.setBrush(Qt::NoBrush);
     const int ascent = QFontMetrics(display.Font).ascent();
-    // Each copy is drawn from the top-left of its text cell, turned about
-    // that point, and cut to its own rectangle.
-    auto drawCopy = [&](const TLabelRect &clip, const QPoint &origin, TColor color) {
-        painter.save();
-        painter.setClipRect(clip.ToQRect(), Qt::IntersectClip);
-        painter.translate(origin);
-        if (m_angle != 0)
-            painter.rotate(-m_angle);
-        painter.setPen(TGColor::ToQColor(color));
-        TTextFonts::DrawText(painter, QPointF(0, ascent), display.Font, display.Text);
-        painter.restore();
+    const bool shadow = m_depthShadow > 0 && m_directionShadow != sdNone;
+    const bool highlight = m_depthHighlight > 0 && m_directionHighlight != hdNone;
+    auto drawCopies = [&](QPainter &p) {
+        p.setFont(display.Font);
+        p.setBrush(Qt::NoBrush);
+        // Each copy is drawn from the top-left of its text cell, turned
+        // about that point, and cut to its own rectangle.
+        auto drawCopy = [&](const TLabelRect &clip, const QPoint &origin, TColor color) {
+            p.save();
+            p.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+            p.translate(origin);
+            if (m_angle != 0)
+                p.rotate(-m_angle);
+            p.setPen(TGColor::ToQColor(color));
+            TTextFonts::DrawText(p, QPointF(0, ascent), display.Font, display.Text);
+            p.restore();
+        };
+        if (shadow)
+            drawCopy(m_shadowRect, m_shadowOrigin, m_colorShadow);
+        if (highlight)
+            drawCopy(m_highlightRect, m_highlightOrigin, m_colorHighlight);
+        drawCopy(m_textRect, m_textOrigin, Font().Color);
     };
-    if (m_depthShadow > 0 && m_directionShadow != sdNone)
-        drawCopy(m_shadowRect, m_shadowOrigin, m_colorShadow);
-    if (m_depthHighlight > 0 && m_directionHighlight != hdNone)
-        drawCopy(m_highlightRect, m_highlightOrigin, m_colorHighlight);
-    drawCopy(m_textRect, m_textOrigin, Font().Color);
+    const int fine = pixels && (shadow || highlight) ? CopiesSupersampling(Zoom()) : 1;
+    if (fine <= 1) {
+        drawCopies(painter);
+    } else {
+        // The text over its shadow or highlight, drawn at a finer grid and
+        // averaged down: a pixel one smoothed edge half covers and another
+        // covers again shows each copy as much as it lies there, as on
+        // paper.  Drawn one over the other at the pixels' own size, a thin
+        // gap of the text would show the copy beneath through it where the
+        // copy has the same gap.
+        // The copies are cut to their own cells, which may reach past the
+        // box (an underline does): the layer holds all of them.
+        QRect area = m_textRect.ToQRect();
+        if (shadow)
+            area |= m_shadowRect.ToQRect();
+        if (highlight)
+            area |= m_highlightRect.ToQRect();
+        QImage layer(area.size() * fine, QImage::Format_ARGB32_Premultiplied);
+        if (area.isEmpty() || layer.isNull()) {
+            drawCopies(painter);
+        } else {
+            layer.fill(Qt::transparent);
+            QPainter p(&layer);
+            p.setRenderHints(painter.renderHints());
+            p.scale(fine, fine);
+            p.translate(-area.topLeft());
+            drawCopies(p);
+            p.end();
+            painter.drawImage(area.topLeft(),
+                              layer.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+    }
 
     if (m_borderStyle == bsSingle) {
         painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -258,7 +307,7 @@ void TGBaseLabel::Paint(QPainter &painter)
 {
     if (Width() < 5 || Height() < 5)
         m_layoutDirty = true;
-    DrawLabel(painter);
+    DrawLabel(painter, true);
 }
 
 void TGBaseLabel::PrintTo(engine::TBaseReport &report, double leftInches, double topInches)
