@@ -11,6 +11,7 @@
 // recomputed after every change that affects it.
 
 #include "design/model/TGGraphicControl.h"
+#include "text/model/TFinerGrid.h"
 #include "text/model/TTextTypes.h"
 
 #include <QPoint>
@@ -174,6 +175,8 @@ private:
     TLabelRect m_textRect, m_shadowRect, m_highlightRect;
     QPoint m_textOrigin, m_shadowOrigin, m_highlightOrigin;
     int m_textWidth = 0;
+    // The text over its copies as the screen last drew it.
+    TFinerGrid m_finerGrid;
 };
 
 } // namespace cw::model

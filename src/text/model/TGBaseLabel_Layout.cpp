@@ -5,11 +5,10 @@
 #include "print/engine/Units.h"
 #include "text/model/TTextFonts.h"
 
+#include <QDataStream>
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace cw::model {
 
@@ -200,17 +199,6 @@ void TGBaseLabel::CalcLayout()
     m_layoutDirty = false;
 }
 
-namespace {
-
-// How many times finer the text and its copies are drawn on screen: four
-// times at 100 %, less when zoomed in, where a pixel is already small.
-int CopiesSupersampling(float zoom)
-{
-    return std::clamp(int(std::ceil(4.0 / std::max(0.25, double(zoom)))), 1, 4);
-}
-
-} // namespace
-
 void TGBaseLabel::DrawLabel(QPainter &painter, bool pixels)
 {
     CalcLayout();
@@ -244,37 +232,27 @@ void TGBaseLabel::DrawLabel(QPainter &painter, bool pixels)
             drawCopy(m_highlightRect, m_highlightOrigin, m_colorHighlight);
         drawCopy(m_textRect, m_textOrigin, Font().Color);
     };
-    const int fine = pixels && (shadow || highlight) ? CopiesSupersampling(Zoom()) : 1;
-    if (fine <= 1) {
-        drawCopies(painter);
-    } else {
-        // The text over its shadow or highlight, drawn at a finer grid and
-        // averaged down: a pixel one smoothed edge half covers and another
-        // covers again shows each copy as much as it lies there, as on
-        // paper.  Drawn one over the other at the pixels' own size, a thin
-        // gap of the text would show the copy beneath through it where the
-        // copy has the same gap.
-        // The copies are cut to their own cells, which may reach past the
-        // box (an underline does): the layer holds all of them.
+    if (pixels && (shadow || highlight)) {
+        // On pixels the text and its copies are drawn at a finer grid, so a
+        // thin gap of the text does not show the copy's colour.  The copies
+        // are cut to their own cells, which may reach past the box (an
+        // underline does): the layer holds all of them.
         QRect area = m_textRect.ToQRect();
         if (shadow)
             area |= m_shadowRect.ToQRect();
         if (highlight)
             area |= m_highlightRect.ToQRect();
-        QImage layer(area.size() * fine, QImage::Format_ARGB32_Premultiplied);
-        if (area.isEmpty() || layer.isNull()) {
-            drawCopies(painter);
-        } else {
-            layer.fill(Qt::transparent);
-            QPainter p(&layer);
-            p.setRenderHints(painter.renderHints());
-            p.scale(fine, fine);
-            p.translate(-area.topLeft());
-            drawCopies(p);
-            p.end();
-            painter.drawImage(area.topLeft(),
-                              layer.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        }
+        QByteArray key;
+        QDataStream out(&key, QIODevice::WriteOnly);
+        out << display.Font << display.Text << ascent << m_angle << m_textRect.ToQRect() << m_textOrigin
+            << Font().Color;
+        if (shadow)
+            out << m_shadowRect.ToQRect() << m_shadowOrigin << m_colorShadow;
+        if (highlight)
+            out << m_highlightRect.ToQRect() << m_highlightOrigin << m_colorHighlight;
+        m_finerGrid.Draw(painter, area, Zoom(), key, drawCopies);
+    } else {
+        drawCopies(painter);
     }
 
     if (m_borderStyle == bsSingle) {

@@ -14,6 +14,7 @@
 #include "design/model/TGPen.h"
 #include "design/model/TGPicture.h"
 #include "objects/model/TFillPainter.h"
+#include "text/model/TFinerGrid.h"
 #include "text/model/TTextTypes.h"
 
 #include <QFont>
@@ -164,6 +165,8 @@ private:
     };
     mutable std::array<std::optional<TPathCache>, 2> m_pathCache;
     mutable int m_nextPathCache = 0;
+    // The letters over their shadow as the screen last drew them.
+    TFinerGrid m_finerGrid;
 };
 
 } // namespace cw::model

@@ -6,6 +6,7 @@
 #include "print/engine/Units.h"
 #include "text/model/TSymbolFonts.h"
 
+#include <QDataStream>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -79,16 +80,35 @@ void TGSuperText::Paint(QPainter &painter)
     // on whole pixels.
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
-        painter.save();
-        painter.setClipPath(textPath(s, m_shadowOrigin, font), Qt::IntersectClip);
-        painter.fillRect(client, TGColor::ToQColor(Shadowcolor()));
-        painter.restore();
+    const bool shadow = m_shadowDepth >= 1 && m_shadowOrientation != sdNone;
+    auto drawLetters = [&](QPainter &p) {
+        if (shadow) {
+            p.save();
+            p.setClipPath(textPath(s, m_shadowOrigin, font), Qt::IntersectClip);
+            p.fillRect(client, TGColor::ToQColor(Shadowcolor()));
+            p.restore();
+        }
+        if (m_fill.Surface() != TFillPainter::fsClear)
+            m_fill.PaintSurface(p, textPath(s, m_textOrigin, font), TGColor::ToQColor(Font().Color));
+        if (OutlineWidth() >= 1 && m_fill.SetupOutline(p))
+            p.drawPath(textPath(s, m_textOrigin, font));
+    };
+    if (shadow) {
+        // Over their shadow the letters are drawn at a finer grid, so a
+        // sliver of shadow under a smoothed edge shows only where it lies.
+        const int reach = OutlineWidth() + 2;
+        const TFillPainter &fill = m_fill;
+        QByteArray key;
+        QDataStream out(&key, QIODevice::WriteOnly);
+        out << s << font << m_textOrigin << m_shadowOrigin << client.size() << Shadowcolor() << Font().Color
+            << int(fill.Surface()) << int(fill.FillDirection()) << fill.FromColor() << fill.ToColor()
+            << fill.Image().Image().cacheKey() << fill.GradientBitmap().cacheKey()
+            << fill.SolidBitmap().cacheKey() << fill.OutlineColor() << int(fill.OutlineStyle())
+            << fill.OutlineWidth();
+        m_finerGrid.Draw(painter, client.adjusted(-reach, -reach, reach, reach), Zoom(), key, drawLetters);
+    } else {
+        drawLetters(painter);
     }
-    if (m_fill.Surface() != TFillPainter::fsClear)
-        m_fill.PaintSurface(painter, textPath(s, m_textOrigin, font), TGColor::ToQColor(Font().Color));
-    if (OutlineWidth() >= 1 && m_fill.SetupOutline(painter))
-        painter.drawPath(textPath(s, m_textOrigin, font));
     painter.restore();
 }
 
