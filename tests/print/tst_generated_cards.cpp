@@ -361,6 +361,36 @@ private slots:
         for (int y = 0; y < 12; ++y)
             paper.setPixel(5, y, qRgb(255, 43, 43));
         QVERIFY(BlockCompare().Worst(screen, paper).distance > LimitFor(ObjectKind::Line).exportVsPaper);
+
+        // A green outline along the top of a blue fill, beside olive text
+        // (the block's most frequent colour): on screen the outline covers
+        // its row by 60 % and the rest is blue, on paper by 90 %.  The
+        // fuller cover is the same ink; a red outline is not.
+        const QRgb blue = qRgb(51, 102, 204), green = qRgb(0, 255, 0), olive = qRgb(128, 128, 0);
+        const auto mix = [](QRgb a, QRgb b, double t) {
+            return qRgb(int(std::lround(qRed(a) + t * (qRed(b) - qRed(a)))),
+                        int(std::lround(qGreen(a) + t * (qGreen(b) - qGreen(a)))),
+                        int(std::lround(qBlue(a) + t * (qBlue(b) - qBlue(a)))));
+        };
+        QImage filled(12, 12, QImage::Format_RGB32);
+        filled.fill(Qt::white);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 12; ++x)
+                if (x < 9)
+                    filled.setPixel(x, y, olive);
+                else if (y > 6)
+                    filled.setPixel(x, y, blue);
+        QImage screenEdge = filled, paperEdge = filled, redEdge = filled;
+        for (int x = 9; x < 12; ++x) {
+            screenEdge.setPixel(x, 6, mix(blue, green, 0.6));
+            paperEdge.setPixel(x, 6, mix(blue, green, 0.9));
+            redEdge.setPixel(x, 6, mix(blue, qRgb(255, 0, 0), 0.9));
+        }
+        const double limit = LimitFor(ObjectKind::Ellipse).exportVsPaper;
+        const BlockDifference fuller = BlockCompare().Worst(screenEdge, paperEdge);
+        QVERIFY2(fuller.distance <= limit, qPrintable(BlockCompare::Describe(fuller, QStringLiteral("screen"),
+                                                                             QStringLiteral("paper"))));
+        QVERIFY(BlockCompare().Worst(screenEdge, redEdge).distance > limit);
     }
 
     void generatedCardsLookTheSameOnScreenInExportAndOnPaper()

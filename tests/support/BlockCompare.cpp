@@ -30,8 +30,8 @@ Rgb minus(const Rgb &x, const Rgb &y)
     return {x.r - y.r, x.g - y.g, x.b - y.b};
 }
 
-// The colours p0 + t·dir for t in [0, tmax]: mixes of two colours, and for
-// mixes with the background the stronger inks a fuller coverage gives.
+// The colours p0 + t·dir for t in [0, tmax]: mixes of two colours, and the
+// stronger inks a fuller coverage of the one over the other gives.
 struct Segment
 {
     Rgb p0;
@@ -163,7 +163,7 @@ private:
     {
         for (size_t i = 0; i < colors.size(); ++i) {
             const Rgb dir = minus(c, colors[i]);
-            segments.push_back({colors[i], dir, i == 0 ? insideCube(colors[i], dir, stretch) : 1.0});
+            segments.push_back({colors[i], dir, insideCube(colors[i], dir, stretch)});
         }
         colors.push_back(c);
     }

@@ -11,9 +11,11 @@
 // pixels): it must lie on a mix of two of the few colours found there — the
 // block's background and its inks — as an anti-aliased edge does, or of the
 // background and two inks, where an edge crosses another ink.  A mix may
-// reach up to `coverageStretch` times further from the background than the
-// other picture's ink, because a thin stroke rasterised down covers less of
-// its pixels than the same stroke hinted.
+// reach up to `coverageStretch` times further from the colour under it (the
+// background or another ink) than the other picture's ink, because a thin
+// stroke rasterised down covers its pixels more or less than the same stroke
+// on screen: a thin outline over a shape's fill never shows its own pure
+// colour on one picture where it covers a whole pixel on the other.
 //
 // The distance is Euclidean in RGB (0 … 441): black text drawn teal is about
 // 60–100 away from every black/white mix, red about 150–200.  It is taken
