@@ -10,6 +10,7 @@
 #include "design/model/TGImage.h"
 #include "design/model/TGLineShape.h"
 #include "objects/model/TGPRichBaseLabel.h"
+#include "objects/model/TSuperShape.h"
 #include "support/BlockMeans.h"
 #include "support/CardOutputs.h"
 #include "support/TestFolder.h"
@@ -123,6 +124,26 @@ void richLinesCard(ui::TGBasePanel &card)
     label->Loaded(); // finds the shared master document it draws through
     QVERIFY(label->Master());
     card.AddObject(std::move(label));
+}
+
+// A SuperShape rectangle filled with a texture of black and white stripes
+// five pixels high, its top half a printer dot off the dot grid.
+QRect stripesCard(ui::TGBasePanel &card)
+{
+    QImage stripes(24, 24, QImage::Format_RGB32);
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x)
+            stripes.setPixel(x, y, (y / 5) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    TGPicture texture;
+    texture.SetBitmap(stripes);
+    auto shape = std::make_unique<TSuperShape>();
+    shape->SetBounds(49, 41, 150, 100);
+    shape->SetShape(TSuperShape::gstRectangle);
+    shape->SetSurfaceType(TSuperShape::stBrushImage);
+    shape->SetImage(texture);
+    shape->SetOutlineStyle(psClear);
+    card.AddObject(std::move(shape));
+    return QRect(49, 41, 150, 100);
 }
 
 // The bands of rows holding ink inside `box`, top to bottom.
@@ -358,6 +379,31 @@ private slots:
             const double d = inkCentre(out.paper, band).y() - inkCentre(out.exported, band).y();
             if (std::abs(d) > 0.15)
                 moved << QStringLiteral("line on rows %1-%2 moved by %3")
+                             .arg(top)
+                             .arg(bottom)
+                             .arg(d, 0, 'f', 2);
+        }
+        QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
+    }
+
+    // A texture's stripes print on the rows the screen shows them on: each
+    // black stripe's ink centre moves less than a tenth of a pixel.
+    void textureStripesPrintOnTheScreensRows()
+    {
+        const QRect shape = stripesCard(*card);
+        const test::CardOutputs out = render("texture-stripes");
+        QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+        // The columns inside the shape, away from its sides.
+        const QRect box(shape.left() + 4, shape.top(), shape.width() - 8, shape.height());
+        const QList<QPair<int, int>> stripes = inkedBands(out.exported, box);
+        QVERIFY2(stripes.size() >= 4, qPrintable(QString::number(stripes.size())));
+        QStringList moved;
+        for (const auto &[top, bottom] : stripes) {
+            const QRect band(box.left(), std::max(box.top(), top - 1), box.width(),
+                             std::min(box.bottom(), bottom + 1) - std::max(box.top(), top - 1) + 1);
+            const double d = inkCentre(out.paper, band).y() - inkCentre(out.exported, band).y();
+            if (std::abs(d) > 0.1)
+                moved << QStringLiteral("stripe on rows %1-%2 moved by %3")
                              .arg(top)
                              .arg(bottom)
                              .arg(d, 0, 'f', 2);

@@ -113,9 +113,10 @@ public:
     // ---- paper
     // Fills through the clip the caller selected.  `object` is the owner's
     // box and `area` the part to cover (it may reach beyond the box, for
-    // glyph edges), both device rectangles.  Tiles and gradient bands are
-    // laid from the box's corner, as the screen lays them.
-    void PrintSurface(engine::TBaseReport &report, const QRect &object, const QRect &area,
+    // glyph edges), both device rectangles; the box lies exactly where the
+    // owner does, between dots where it falls there.  Tiles and gradient
+    // bands are laid from the box's corner, as the screen lays them.
+    void PrintSurface(engine::TBaseReport &report, const QRectF &object, const QRect &area,
                       const QColor &colour);
     // Pen of the outline colour and style, OutlineWidth hundredths of an
     // inch wide, copy mode; brush (`brushColour`, clear).  False when the
@@ -146,11 +147,12 @@ public:
     static void SetScreenColorCountQuery(std::function<int()> query);
 
     // Tiles `picture` into the sheet rectangle `box` at scale (sx, sy)
-    // printer pixels per picture pixel.  Composed: one bitmap of the whole
-    // box is built from the tiles and printed once; otherwise each tile is
-    // printed alone, 0.01 inch larger than its cell so that neighbouring
-    // tiles overlap and no seam shows.
-    static void PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box, double sx,
+    // printer pixels per picture pixel, from the box's exact corner.
+    // Composed: one bitmap of the whole box is built from the tiles and
+    // printed once; otherwise each tile is printed alone, one picture pixel
+    // larger than its cell so that neighbouring tiles overlap and no seam
+    // shows.
+    static void PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRectF &box, double sx,
                            double sy, bool composed);
     // Fills the device rectangle `cover` with the gradient whose 256 bands
     // are laid over the device rectangle `box`, exactly as the screen's
@@ -162,7 +164,7 @@ public:
 
 private:
     bool changed();
-    void printTexture(engine::TBaseReport &report, const QImage &picture, const QRect &object,
+    void printTexture(engine::TBaseReport &report, const QImage &picture, const QRectF &object,
                       const QRect &area) const;
 
     TGGraphicControl &m_owner;

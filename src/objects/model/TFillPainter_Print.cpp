@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace cw::model {
@@ -38,7 +40,7 @@ void TFillPainter::SetScreenColorCountQuery(std::function<int()> query)
     colorCountQuery() = std::move(query);
 }
 
-void TFillPainter::PrintSurface(engine::TBaseReport &report, const QRect &object, const QRect &area,
+void TFillPainter::PrintSurface(engine::TBaseReport &report, const QRectF &object, const QRect &area,
                                 const QColor &colour)
 {
     switch (m_surface) {
@@ -60,28 +62,28 @@ void TFillPainter::PrintSurface(engine::TBaseReport &report, const QRect &object
         // The area plus a quarter inch, for rounding at the clip's far edges.
         const QRect cover(area.topLeft(), QSize(Trunc(0.25 * report.XDPI()) + area.width() + 1,
                                                 Trunc(0.25 * report.YDPI()) + area.height() + 1));
-        PrintGradient(report, object, cover, GradientStartColor(), GradientEndColor(),
+        PrintGradient(report, object.toRect(), cover, GradientStartColor(), GradientEndColor(),
                       IsHorizontal(m_direction));
         return;
     }
     }
 }
 
-void TFillPainter::printTexture(engine::TBaseReport &report, const QImage &picture, const QRect &object,
+void TFillPainter::printTexture(engine::TBaseReport &report, const QImage &picture, const QRectF &object,
                                 const QRect &area) const
 {
     const double ppi = ScreenPixelsPerInch;
     const double sx = report.XDPI() / ppi;
     const double sy = report.YDPI() / ppi;
-    const int tw = Round(picture.width() * sx);
-    const int th = Round(picture.height() * sy);
+    const double tw = picture.width() * sx;
+    const double th = picture.height() * sy;
     // The tile grid lies on the screen's grid from the box's corner; it
     // starts whole tiles earlier when the area reaches above or left of it.
-    QRect tiled = area;
+    QRectF tiled(QPointF(area.topLeft()), QPointF(area.right() + 1, area.bottom() + 1));
     if (tw > 0 && th > 0) {
-        const int before = std::max(0, (object.left() - area.left() + tw - 1) / tw * tw);
-        const int above = std::max(0, (object.top() - area.top() + th - 1) / th * th);
-        tiled.setTopLeft(object.topLeft() - QPoint(before, above));
+        const double before = std::max(0.0, std::ceil((object.left() - area.left()) / tw - 1e-9)) * tw;
+        const double above = std::max(0.0, std::ceil((object.top() - area.top()) / th - 1e-9)) * th;
+        tiled.setTopLeft(object.topLeft() - QPointF(before, above));
     }
     // A preview on a screen of 256 colours or fewer gets one composed bitmap.
     const TObjectHost *host = m_owner.Host();
@@ -136,58 +138,50 @@ QImage wrappedByOnePixel(const QImage &picture)
 
 } // namespace
 
-void TFillPainter::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRect &box, double sx,
-                              double sy, bool composed)
+void TFillPainter::PrintTiles(engine::TBaseReport &report, const QImage &picture, const QRectF &box,
+                              double sx, double sy, bool composed)
 {
     if (picture.isNull())
         return;
-    const int tw = Round(picture.width() * sx);
-    const int th = Round(picture.height() * sy);
-    if (tw < 1 || th < 1)
+    const double stepX = picture.width() * sx;
+    const double stepY = picture.height() * sy;
+    if (Round(stepX) < 1 || Round(stepY) < 1)
         return;
-    const int L = box.left();
-    const int T = box.top();
-    const int R = box.left() + box.width();
-    const int B = box.top() + box.height();
     const double dx = report.XDPI();
     const double dy = report.YDPI();
     if (composed) {
-        QImage sheet(R - L + 1, B - T + 1, QImage::Format_RGB32);
+        const QRect dots = box.toRect();
+        const int tw = Round(stepX), th = Round(stepY);
+        QImage sheet(dots.width() + 1, dots.height() + 1, QImage::Format_RGB32);
         if (sheet.isNull())
             return;
         sheet.fill(Qt::white);
         {
             QPainter p(&sheet);
-            for (int y = 0; y < B - T + th; y += th)
-                for (int x = 0; x < R - L + tw; x += tw)
+            for (int y = 0; y < dots.height() + th; y += th)
+                for (int x = 0; x < dots.width() + tw; x += tw)
                     p.drawImage(QRect(x, y, tw, th), picture);
         }
-        report.PrintBitmapRect(L / dx, T / dy, R / dx, B / dy, sheet);
+        report.PrintBitmapRect(dots.left() / dx, dots.top() / dy, (dots.left() + dots.width()) / dx,
+                               (dots.top() + dots.height()) / dy, sheet);
         return;
     }
-    // Every tile starts where the screen's tile starts, scaled and rounded on
-    // its own: a rounded tile size added up drifts by up to half a dot a
-    // tile, which is a screen pixel after a dozen tiles.
-    const double stepX = picture.width() * sx;
-    const double stepY = picture.height() * sy;
+    // Every tile starts exactly where the screen's tile starts, between
+    // printer dots where it falls there: tiles on whole dots moved a
+    // texture's stripes by up to a sixth of a screen pixel.
     // Each tile overlaps the next by one of its pixels, so no seam shows
     // between them; the overlap repeats the next tile's first pixels rather
     // than stretching the tile, which put its pixels up to a screen pixel
     // away from where the screen has them.
     const QImage overlapping = wrappedByOnePixel(picture);
-    const double pixelX = stepX / picture.width();
-    const double pixelY = stepY / picture.height();
-    for (int j = 0; Round(j * stepY) < B - T; ++j) {
-        const int y = Round(j * stepY);
-        const int h = Round((j + 1) * stepY) - y;
-        for (int i = 0; Round(i * stepX) < R - L; ++i) {
-            const int x = Round(i * stepX);
-            const int w = Round((i + 1) * stepX) - x;
-            const double x1 = (L + x) / dx;
-            const double y1 = (T + y) / dy;
-            report.PrintBitmapRect(x1, y1, x1 + (w + pixelX) / dx, y1 + (h + pixelY) / dy, overlapping);
+    const double tileX = stepX + stepX / picture.width();
+    const double tileY = stepY + stepY / picture.height();
+    for (int j = 0; j * stepY < box.height(); ++j)
+        for (int i = 0; i * stepX < box.width(); ++i) {
+            const double x1 = (box.left() + i * stepX) / dx;
+            const double y1 = (box.top() + j * stepY) / dy;
+            report.PrintBitmapRect(x1, y1, x1 + tileX / dx, y1 + tileY / dy, overlapping);
         }
-    }
 }
 
 void TFillPainter::PrintGradient(engine::TBaseReport &report, const QRect &box, const QRect &cover,

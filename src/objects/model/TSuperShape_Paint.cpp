@@ -181,12 +181,12 @@ void TSuperShape::PrintTo(engine::TBaseReport &report, double X, double Y)
         (!poly || (shapeDevice.size() >= 3 && shapeDevice.size() <= 60))) {
         report.SetBrush(TGColor::ToQColor(m_foreColor), Qt::SolidPattern);
         report.SelectClipRegion(printClipRegion(report, shape, shapeDevice, X, Y));
-        // The object's box in device pixels; the clip keeps the fill inside
-        // the outline.
-        const int L = Trunc(Left() * sx) + gx - ox;
-        const int T = Trunc(Top() * sy) + gy - oy;
-        const QRect box(L, T, Round(Width() * sx), Round(Height() * sy));
-        m_fill.PrintSurface(report, box, box, QColor());
+        // The object's box in device pixels, exactly where the object lies;
+        // the clip keeps the fill inside the outline.
+        const double ppi = ScreenPixelsPerInch;
+        const QRectF box(report.XI2DF(X + Left() / ppi), report.YI2DF(Y + Top() / ppi), Width() * sx,
+                         Height() * sy);
+        m_fill.PrintSurface(report, box, box.toRect(), QColor());
         report.ClearClip();
     }
 

@@ -298,7 +298,15 @@ void TCanvasReport::StretchDraw(const QRectF &rect, const QSizeF &sourceSize,
 
 void TCanvasReport::PrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &image)
 {
-    StretchDraw(CreateRect(x1, y1, x2, y2), image);
+    // Into the exact inch rectangle, between dots where it falls there, as
+    // the screen places the picture.
+    const QRectF rect = CreateRectF(x1, y1, x2, y2);
+    if (!Drawing() || rect.isEmpty() || image.isNull())
+        return;
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.drawImage(rect, image);
+    m_painter.restore();
 }
 
 } // namespace cw::engine

@@ -191,7 +191,7 @@ void TGSuperText::PrintTo(engine::TBaseReport &report, double X0, double Y0)
         report.SelectClipPath();
         // The fill covers the box grown by 0.03 inch at the left and top, for
         // glyph edges that reach out of it.
-        m_fill.PrintSurface(report, report.CreateRect(bx1, by1, bx2, by2),
+        m_fill.PrintSurface(report, report.CreateRectF(bx1, by1, bx2, by2),
                             report.CreateRect(bx1 - 0.03, by1 - 0.03, bx2, by2), colour);
         report.ClearClip();
     }
