@@ -3,8 +3,9 @@
 // right-aligned lines end flush; SuperText is smooth and a shadow-only
 // SuperText keeps no outline.
 #include "TextTestSupport.h"
+#include "design/model/TFinerGrid.h"
 #include "design/model/TGLabelObjectFiler.h"
-#include "text/model/TFinerGrid.h"
+#include "objects/model/TSuperShape.h"
 #include "text/model/TGMultiLineLabel.h"
 #include "text/model/TGPLabel.h"
 #include "text/model/TGSuperText.h"
@@ -250,9 +251,9 @@ private slots:
         QVERIFY2(edge > 40, qPrintable(QString::number(edge)));
     }
 
-    // Text over its shadow keeps the picture it last drew at a finer grid:
-    // after every edit of a long random sequence (fixed seed) the object
-    // draws exactly what drawing it from scratch gives.
+    // Text over its shadow, and a SuperShape, keep the picture they last
+    // drew at a finer grid: after every edit of a long random sequence (fixed
+    // seed) each draws exactly what drawing it from scratch gives.
     void textOverItsCopiesRedrawsAfterEveryEdit()
     {
         QRandomGenerator random(20261210);
@@ -273,6 +274,10 @@ private slots:
         std::vector<std::function<void(TGSuperText &)>> superEdits{[](TGSuperText &t) {
             t.SetShadowDepth(2);
             t.SetShadowOrientation(sdDownRight);
+        }};
+        std::vector<std::function<void(TSuperShape &)>> shapeEdits{[](TSuperShape &s) {
+            s.SetBounds(0, 0, 120, 80);
+            s.SetShadowOrient(TSuperShape::soLowerRight);
         }};
         std::vector<std::function<void(TGPLabel &)>> labelEdits{[](TGPLabel &l) {
             l.SetCaption("Jane Smith");
@@ -318,12 +323,32 @@ private slots:
                 [=](TGPLabel &l) { l.SetLabelFont(f); },
                 [=](TGPLabel &l) { l.SetZoom(z); },
             };
+            const std::function<void(TSuperShape &)> shapeEdit[] = {
+                [=](TSuperShape &s) { s.SetShape(TSuperShape::TGPShapeType(n + 1)); },
+                [=](TSuperShape &s) { s.SetShadowOrient(TSuperShape::TShadowOrient(n)); },
+                [=](TSuperShape &s) { s.SetShadowColor(c); },
+                [=](TSuperShape &s) { s.SetShadowDepth(n + 2); },
+                [=](TSuperShape &s) { s.SetSurfaceType(TSuperShape::TSurfaceType(n)); },
+                [=](TSuperShape &s) { s.SetBackColor(c); },
+                [=](TSuperShape &s) { s.SetGradientToColor(c); },
+                [=](TSuperShape &s) { s.SetFillDirection(TFillDirection(n)); },
+                [=](TSuperShape &s) { s.SetImage(picture); },
+                [=](TSuperShape &s) { s.SetOutlineColor(c); },
+                [=](TSuperShape &s) { s.SetOutlineWidth(n - 1); },
+                [=](TSuperShape &s) { s.SetOutlineStyle(n == 1 ? psDot : psSolid); },
+                [=](TSuperShape &s) { s.SetRoundPerc(10 * n); },
+                [=](TSuperShape &s) { s.SetVectors(4 + n); },
+                [=](TSuperShape &s) { s.SetBounds(0, 0, s.Width() + 9 * n - 18, s.Height() + 5 * n - 10); },
+                [=](TSuperShape &s) { s.SetZoom(z); },
+            };
             superEdits.push_back(superEdit[random.bounded(int(std::size(superEdit)))]);
+            shapeEdits.push_back(shapeEdit[random.bounded(int(std::size(shapeEdit)))]);
             labelEdits.push_back(labelEdit[random.bounded(int(std::size(labelEdit)))]);
         }
 
         TGSuperText super;
         TGPLabel label;
+        TSuperShape shape;
         auto fromScratch = [](TGGraphicControl &object) {
             TFinerGrid::SetKeepingLayers(false);
             const QImage drawn = test::Render(object);
@@ -333,10 +358,12 @@ private slots:
         for (size_t step = 0; step < superEdits.size(); ++step) {
             superEdits[step](super);
             labelEdits[step](label);
+            shapeEdits[step](shape);
             // The first paint may still fit the box; the second draws the
             // layer kept by the first unless the box changed.
             for (TGGraphicControl *object :
-                 {static_cast<TGGraphicControl *>(&super), static_cast<TGGraphicControl *>(&label)}) {
+                 {static_cast<TGGraphicControl *>(&super), static_cast<TGGraphicControl *>(&label),
+                  static_cast<TGGraphicControl *>(&shape)}) {
                 const QImage first = test::Render(*object);
                 const QImage kept = test::Render(*object);
                 QVERIFY2(kept == fromScratch(*object), qPrintable(QString::number(step)));

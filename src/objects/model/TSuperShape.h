@@ -8,6 +8,7 @@
 // bottom) with the right and bottom edge excluded.  The surface bitmaps are
 // kept ready at the object's size and rebuilt only when their inputs change.
 
+#include "design/model/TFinerGrid.h"
 #include "design/model/TGBrush.h"
 #include "design/model/TGColor.h"
 #include "design/model/TGGraphicControl.h"
@@ -162,6 +163,8 @@ private:
     int m_startingAngle = 90;
     TSurfaceType m_surfaceType = stGradientFill;
     int m_vectors = 10;
+    // The shadow, fill and outline as the screen last drew them.
+    TFinerGrid m_finerGrid;
 };
 
 } // namespace cw::model

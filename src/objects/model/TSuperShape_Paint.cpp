@@ -5,6 +5,7 @@
 #include "print/engine/TBaseReport.h"
 #include "print/engine/Units.h"
 
+#include <QDataStream>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -73,15 +74,32 @@ void TSuperShape::Paint(QPainter &painter)
     // and smooth on paper leaves thin strips of another colour along it.
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRect shape = ShapeRect();
-
-    if (m_shadowOrient != soNone) {
-        painter.setBrush(TGColor::ToQColor(ShadowColor()));
-        painter.setPen(QPen(Qt::black, 1));
-        drawKind(painter, ShadowRect(), ShadowPoints(), 1);
-    }
-    m_fill.PaintSurface(painter, outlinePath(shape), QColor());
-    if (m_fill.SetupOutline(painter))
-        drawKind(painter, shape, OutlinePoints(shape), std::max(OutlineWidth(), 1));
+    const QPolygon outline = OutlinePoints(shape);
+    const QPolygon shadow = m_shadowOrient != soNone ? ShadowPoints() : QPolygon();
+    auto drawLayers = [&](QPainter &p) {
+        if (m_shadowOrient != soNone) {
+            p.setBrush(TGColor::ToQColor(ShadowColor()));
+            p.setPen(QPen(Qt::black, 1));
+            drawKind(p, ShadowRect(), shadow, 1);
+        }
+        m_fill.PaintSurface(p, outlinePath(shape), QColor());
+        if (m_fill.SetupOutline(p))
+            drawKind(p, shape, outline, std::max(OutlineWidth(), 1));
+    };
+    // The outline lies over the fill's edge and the fill over the shadow:
+    // drawn at a finer grid, the fill does not show through the outline's
+    // smoothed edge, as on paper it does not.
+    const TFillPainter &fill = m_fill;
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    out << int(m_shape) << shape << outline << RoundCorner() << int(m_shadowOrient) << ShadowRect() << shadow
+        << ShadowColor() << int(fill.Surface()) << int(fill.FillDirection()) << fill.FromColor()
+        << fill.ToColor() << fill.Image().Image().cacheKey() << fill.GradientBitmap().cacheKey()
+        << fill.SolidBitmap().cacheKey() << fill.OutlineColor() << int(fill.OutlineStyle())
+        << fill.OutlineWidth() << m_foreColor << int(m_pattern);
+    const int reach = std::max(OutlineWidth(), 1) + 2;
+    m_finerGrid.Draw(painter, QRect(0, 0, Width(), Height()).adjusted(-reach, -reach, reach, reach), Zoom(),
+                     key, drawLayers);
     painter.restore();
     TGGraphicControl::BoundsChanged();
 }

@@ -11,7 +11,7 @@
 // recomputed after every change that affects it.
 
 #include "design/model/TGGraphicControl.h"
-#include "text/model/TFinerGrid.h"
+#include "design/model/TFinerGrid.h"
 #include "text/model/TTextTypes.h"
 
 #include <QPoint>

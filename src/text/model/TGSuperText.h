@@ -14,7 +14,7 @@
 #include "design/model/TGPen.h"
 #include "design/model/TGPicture.h"
 #include "objects/model/TFillPainter.h"
-#include "text/model/TFinerGrid.h"
+#include "design/model/TFinerGrid.h"
 #include "text/model/TTextTypes.h"
 
 #include <QFont>

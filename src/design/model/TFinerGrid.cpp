@@ -1,4 +1,4 @@
-#include "text/model/TFinerGrid.h"
+#include "design/model/TFinerGrid.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,15 @@
 #pragma once
-// Drawing text over its own copies (a shadow, a highlight) on screen at a
-// finer grid than the pixels, averaged down.
+// Drawing layers that lie over each other (text over its shadow or
+// highlight, a shape's outline over its fill) on screen at a finer grid than
+// the pixels, averaged down.
 //
 // Drawn one over the other at the pixels' own size, each smoothed edge
 // covers its pixel as if nothing lay under it: where a thin gap of the text
 // lies over the same gap of its shadow, the gap's pixel shows the shadow's
-// colour through the text's half cover, although no shadow lies there.
-// Paper, drawn at the printer's resolution, shows the gap white.  At four
-// times the resolution and averaged, each copy shows as much as it covers.
+// colour through the text's half cover, although no shadow lies there; a
+// fill's edge shows through the outline drawn over it.  Paper, drawn at the
+// printer's resolution, shows neither.  At four times the resolution and
+// averaged, each layer shows as much as it covers.
 
 #include <QByteArray>
 #include <QImage>
