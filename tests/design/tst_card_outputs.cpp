@@ -165,6 +165,22 @@ QList<QPair<int, int>> inkedBands(const QImage &image, const QRect &box)
     return bands;
 }
 
+// The bands (rows of ink inside `box`) whose ink centre lies more than
+// `limit` pixels higher or lower on paper than in the export, described.
+QStringList movedBands(const test::CardOutputs &out, const QRect &box, const QList<QPair<int, int>> &bands,
+                       double limit)
+{
+    QStringList moved;
+    for (const auto &[top, bottom] : bands) {
+        const int from = std::max(box.top(), top - 1), to = std::min(box.bottom(), bottom + 1);
+        const QRect band(box.left(), from, box.width(), to - from + 1);
+        const double d = inkCentre(out.paper, band).y() - inkCentre(out.exported, band).y();
+        if (std::abs(d) > limit)
+            moved << QStringLiteral("ink on rows %1-%2 moved by %3").arg(top).arg(bottom).arg(d, 0, 'f', 2);
+    }
+    return moved;
+}
+
 // The rows of column x, from top to bottom, darker than mid-grey.
 QList<int> darkRows(const QImage &image, int x, int top, int bottom)
 {
@@ -373,16 +389,7 @@ private slots:
         const QRect box(12, 10, 300, 170);
         const QList<QPair<int, int>> lines = inkedBands(out.exported, box);
         QCOMPARE(lines.size(), 4);
-        QStringList moved;
-        for (const auto &[top, bottom] : lines) {
-            const QRect band(box.left(), top - 1, box.width(), bottom - top + 3);
-            const double d = inkCentre(out.paper, band).y() - inkCentre(out.exported, band).y();
-            if (std::abs(d) > 0.15)
-                moved << QStringLiteral("line on rows %1-%2 moved by %3")
-                             .arg(top)
-                             .arg(bottom)
-                             .arg(d, 0, 'f', 2);
-        }
+        const QStringList moved = movedBands(out, box, lines, 0.15);
         QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
     }
 
@@ -397,17 +404,7 @@ private slots:
         const QRect box(shape.left() + 4, shape.top(), shape.width() - 8, shape.height());
         const QList<QPair<int, int>> stripes = inkedBands(out.exported, box);
         QVERIFY2(stripes.size() >= 4, qPrintable(QString::number(stripes.size())));
-        QStringList moved;
-        for (const auto &[top, bottom] : stripes) {
-            const QRect band(box.left(), std::max(box.top(), top - 1), box.width(),
-                             std::min(box.bottom(), bottom + 1) - std::max(box.top(), top - 1) + 1);
-            const double d = inkCentre(out.paper, band).y() - inkCentre(out.exported, band).y();
-            if (std::abs(d) > 0.1)
-                moved << QStringLiteral("stripe on rows %1-%2 moved by %3")
-                             .arg(top)
-                             .arg(bottom)
-                             .arg(d, 0, 'f', 2);
-        }
+        const QStringList moved = movedBands(out, box, stripes, 0.1);
         QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
     }
 
