@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <vector>
 
 namespace cw::model {
@@ -72,11 +73,12 @@ QImage StretchBitmap(const QImage &source, const QSize &size)
     const std::vector<Taps> across = tapsFor(sw, dw);
     const std::vector<Taps> down = tapsFor(sh, dh);
 
-    // Across first, into four floats per pixel, then down.
-    std::vector<float> rows(size_t(sh) * size_t(dw) * 4);
-    for (int y = 0; y < sh; ++y) {
+    // Across first, into four floats per pixel, then down.  Only the source
+    // rows the current result row averages are kept (a photograph shrunk
+    // onto a card would otherwise hold all its rows at the result's width).
+    const auto filterRow = [&](int y, std::vector<float> &row) {
+        row.resize(size_t(dw) * 4);
         const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(y));
-        float *row = rows.data() + size_t(y) * size_t(dw) * 4;
         for (int x = 0; x < dw; ++x) {
             const Taps &t = across[size_t(x)];
             float a = 0, r = 0, g = 0, b = 0;
@@ -88,21 +90,33 @@ QImage StretchBitmap(const QImage &source, const QSize &size)
                 g += w * float(qGreen(p));
                 b += w * float(qBlue(p));
             }
-            float *o = row + size_t(x) * 4;
+            float *o = row.data() + size_t(x) * 4;
             o[0] = a;
             o[1] = r;
             o[2] = g;
             o[3] = b;
         }
-    }
+    };
+    std::deque<std::vector<float>> window; // filtered source rows from windowFirst on
+    int windowFirst = 0;
     const auto channel = [](float v) { return std::clamp(int(std::lround(v)), 0, 255); };
     for (int y = 0; y < dh; ++y) {
         const Taps &t = down[size_t(y)];
+        while (!window.empty() && windowFirst < t.first) {
+            window.pop_front();
+            ++windowFirst;
+        }
+        if (window.empty())
+            windowFirst = t.first;
+        while (windowFirst + int(window.size()) < t.first + int(t.weights.size())) {
+            window.emplace_back();
+            filterRow(windowFirst + int(window.size()) - 1, window.back());
+        }
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < dw; ++x) {
             float a = 0, r = 0, g = 0, b = 0;
             for (size_t k = 0; k < t.weights.size(); ++k) {
-                const float *p = rows.data() + (size_t(t.first + int(k)) * size_t(dw) + size_t(x)) * 4;
+                const float *p = window[k].data() + size_t(x) * 4;
                 const float w = t.weights[k];
                 a += w * p[0];
                 r += w * p[1];
